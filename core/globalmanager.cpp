@@ -1,0 +1,188 @@
+#include "globalmanager.h"
+
+#include "core/iniutils.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+#include <QLocale>
+#include <QStandardPaths>
+#include <QTranslator>
+
+namespace {
+const char kConfigFile[] = "config.ini";
+const char kLanguageKey[] = "/config/language";
+const char kOpenDirKey[] = "/config/open_dir";
+
+GlobalManager *&theInstance()
+{
+    static GlobalManager *object = nullptr;
+    return object;
+}
+
+int languageFromLocale(const QLocale &locale)
+{
+    if (locale.language() == QLocale::Chinese)
+        return locale.script() == QLocale::TraditionalHanScript ? 1 : 0;
+    return 2;
+}
+} // namespace
+
+GlobalManager *GlobalManager::instance()
+{
+    GlobalManager *&object = theInstance();
+    if (!object)
+        object = new GlobalManager;
+    return object;
+}
+
+void GlobalManager::resetInstance()
+{
+    GlobalManager *&object = theInstance();
+    delete object;
+    object = nullptr;
+}
+
+GlobalManager::GlobalManager()
+{
+    // The new-project dialog starts where the user keeps their files.
+    m_newProjectDir = QDir::homePath();
+    m_language = languageFromLocale(QLocale());
+
+    if (QFile::exists(QLatin1String(kConfigFile))) {
+        const QString openDir = readIniString(QLatin1String(kConfigFile), QLatin1String(kOpenDirKey));
+        // An empty value names the working directory, which exists, so it stays empty.
+        m_openDir = QDir(openDir).exists() ? openDir : QDir::homePath();
+        if (iniContains(QLatin1String(kConfigFile), QLatin1String(kLanguageKey))) {
+            const int stored = readIniInt(QLatin1String(kConfigFile), QLatin1String(kLanguageKey));
+            m_language = (stored == 1 || stored == 2) ? stored : 0;
+        }
+    } else {
+        m_openDir = QDir::homePath();
+    }
+
+    loadTranslator();
+    loadGridTemplates();
+
+    m_homePath = QDir::homePath();
+    m_appDirPath = QCoreApplication::applicationDirPath();
+    m_tempPath = QDir::tempPath();
+    m_midCtrlFile = QStringLiteral("mid_ctrl.dat");
+    m_eventFile = QStringLiteral("event.dat");
+    m_scriptFile = QStringLiteral("main.js");
+    initControlTypes();
+}
+
+GlobalManager::~GlobalManager()
+{
+    if (m_translator) {
+        QCoreApplication::removeTranslator(m_translator);
+        delete m_translator;
+    }
+}
+
+void GlobalManager::loadTranslator()
+{
+    static const char *const files[] = {
+        "./resource/assets/lang/lang_cn.qm",
+        "./resource/assets/lang/lang_zh_tw.qm",
+        "./resource/assets/lang/lang_en.qm",
+    };
+    const int index = (m_language == 0 || m_language == 1) ? m_language : 2;
+    m_translator = new QTranslator;
+    if (!m_translator->load(QLatin1String(files[index])))
+        qDebug() << "GlobalManager::loadTranslator: cannot load" << files[index];
+    QCoreApplication::installTranslator(m_translator);
+
+    if (m_language == 0)
+        QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::SimplifiedHanScript, QLocale::China));
+    else if (m_language == 1)
+        QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::TraditionalHanScript, QLocale::Taiwan));
+    else
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::AnyCountry));
+
+    loadGridTemplates();
+}
+
+void GlobalManager::setLanguage(int language)
+{
+    if (language == m_language)
+        return;
+    writeIniValue(QLatin1String(kConfigFile), QLatin1String(kLanguageKey), language);
+    m_language = language;
+    if (m_translator) {
+        QCoreApplication::removeTranslator(m_translator);
+        delete m_translator;
+        m_translator = nullptr;
+    }
+    loadTranslator();
+}
+
+QString GlobalManager::templateConfigDir() const
+{
+    const char *folder = m_language == 0 ? "zh_cn" : m_language == 1 ? "zh_tw" : "en";
+    return QStringLiteral("./template/config/") + QLatin1String(folder);
+}
+
+QString GlobalManager::scriptPath() const
+{
+    return m_projectPath + QLatin1Char('/') + m_scriptFile;
+}
+
+void GlobalManager::loadFonts()
+{
+    QFont font;
+    const int id = QFontDatabase::addApplicationFont(QStringLiteral("./resource/assets/font/arial.ttf"));
+    const QStringList families = id >= 0 ? QFontDatabase::applicationFontFamilies(id) : QStringList();
+    if (!families.isEmpty())
+        font.setFamily(families.first());
+    QApplication::setFont(font);
+
+    static const char *const others[] = {"msyh.ttf", "simkai.ttf", "stfansong.ttf", "stxingka.ttf"};
+    for (const char *name : others)
+        QFontDatabase::addApplicationFont(QStringLiteral("./resource/assets/font/") + QLatin1String(name));
+}
+
+void GlobalManager::loadStyleSheet()
+{
+    const QString path = QStringLiteral("./resource/assets/qss/index.qss");
+    qDebug() << "qsspathname: " << path;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qDebug() << "Open failed " << path;
+        return;
+    }
+    qDebug() << "Open success " << path;
+    qApp->setStyleSheet(QString::fromUtf8(file.readAll()));
+}
+
+void GlobalManager::setScreenMetrics(double dpi, double fitScale, double wideScale)
+{
+    m_dpi = dpi;
+    m_fitScale = fitScale;
+    m_wideScale = wideScale;
+}
+
+void GlobalManager::initControlTypes()
+{
+    m_controlTypes = designControlTypes();
+}
+
+PageInfo *GlobalManager::hasPage(const QString &name)
+{
+    for (PageInfo &page : m_pages) {
+        if (page.name == name)
+            return &page;
+    }
+    return nullptr;
+}
+
+void GlobalManager::updateMaxId(int id)
+{
+    if (id > m_maxId)
+        m_maxId = id;
+}

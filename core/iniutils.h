@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// Ini access: every call opens the named file afresh, so two callers never
+// see a stale cached copy of each other's settings.
+bool iniContains(const QString &file, const QString &key);
+int readIniInt(const QString &file, const QString &key);
+QString readIniString(const QString &file, const QString &key);
+void writeIniValue(const QString &file, const QString &key, int value);
+void writeIniValueQuiet(const QString &file, const QString &key, const QString &value);

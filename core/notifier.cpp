@@ -1,0 +1,55 @@
+#include "notifier.h"
+
+namespace {
+Notifier::Responder &responder()
+{
+    static Notifier::Responder r;
+    return r;
+}
+}
+
+void Notifier::setResponder(Responder r)
+{
+    responder() = std::move(r);
+}
+
+QMessageBox::StandardButton Notifier::ask(QWidget *parent, const Prompt &prompt,
+                                          QMessageBox::StandardButton defaultButton)
+{
+    if (responder())
+        return responder()(prompt);
+
+    QMessageBox::Icon icon = QMessageBox::Information;
+    switch (prompt.kind) {
+    case Information: icon = QMessageBox::Information; break;
+    case Warning: icon = QMessageBox::Warning; break;
+    case Critical: icon = QMessageBox::Critical; break;
+    case Question: icon = QMessageBox::Question; break;
+    }
+    QMessageBox box(icon, prompt.title, prompt.text, prompt.buttons, parent);
+    box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void Notifier::information(QWidget *parent, const QString &title, const QString &text)
+{
+    ask(parent, {Information, title, text, QMessageBox::Ok}, QMessageBox::Ok);
+}
+
+void Notifier::warning(QWidget *parent, const QString &title, const QString &text)
+{
+    ask(parent, {Warning, title, text, QMessageBox::Ok}, QMessageBox::Ok);
+}
+
+void Notifier::critical(QWidget *parent, const QString &title, const QString &text)
+{
+    ask(parent, {Critical, title, text, QMessageBox::Ok}, QMessageBox::Ok);
+}
+
+QMessageBox::StandardButton Notifier::question(QWidget *parent, const QString &title,
+                                               const QString &text,
+                                               QMessageBox::StandardButtons buttons,
+                                               QMessageBox::StandardButton defaultButton)
+{
+    return ask(parent, {Question, title, text, buttons}, defaultButton);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// Every message box and question of the program goes through here, so that a
+// headless test can answer them; a user sees exactly the same boxes.
+class Notifier
+{
+public:
+    enum Kind { Information, Warning, Critical, Question };
+
+    struct Prompt {
+        Kind kind;
+        QString title;
+        QString text;
+        QMessageBox::StandardButtons buttons;
+    };
+
+    using Responder = std::function<QMessageBox::StandardButton(const Prompt &)>;
+
+    static void information(QWidget *parent, const QString &title, const QString &text);
+    static void warning(QWidget *parent, const QString &title, const QString &text);
+    static void critical(QWidget *parent, const QString &title, const QString &text);
+    static QMessageBox::StandardButton question(
+        QWidget *parent, const QString &title, const QString &text,
+        QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No,
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+
+    // Test seam: while a responder is set no box is shown and the responder answers.
+    static void setResponder(Responder responder);
+
+private:
+    static QMessageBox::StandardButton ask(QWidget *parent, const Prompt &prompt,
+                                           QMessageBox::StandardButton defaultButton);
+};

@@ -1,0 +1,60 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="zh_TW" sourcelanguage="zh_CN">
+<context>
+    <name>InitDataWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>进入系统</source>
+        <translation>進入系統</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>繁體中文</source>
+        <translation>繁體中文</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+</context>
+<context>
+    <name>InitDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>项目视图</source>
+        <translation>項目視圖</translation>
+    </message>
+    <message>
+        <source>所有控件</source>
+        <translation>所有控件</translation>
+    </message>
+    <message>
+        <source>页面控件</source>
+        <translation>頁面控件</translation>
+    </message>
+    <message>
+        <source>属性框</source>
+        <translation>屬性框</translation>
+    </message>
+</context>
+</TS>

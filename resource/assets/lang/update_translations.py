@@ -1,0 +1,71 @@
+#!/usr/bin/env python3
+"""Refreshes the .ts files from the sources and fills them from phrases.tsv.
+
+The sources carry simplified Chinese texts; phrases.tsv holds one line per
+text: source <TAB> traditional Chinese <TAB> English. Run from anywhere:
+
+    resource/assets/lang/update_translations.py [--check]
+
+With --check nothing is written; it lists texts without a translation and
+exits 1 when there are any.
+"""
+import os
+import subprocess
+import sys
+import xml.etree.ElementTree as ET
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.normpath(os.path.join(HERE, '..', '..', '..'))
+SOURCE_DIRS = ['core', 'controls', 'canvas', 'properties', 'shell',
+               'commands', 'preview', 'wall', 'transfer']
+LANGUAGES = [('lang_cn.ts', 'zh_CN', None), ('lang_zh_tw.ts', 'zh_TW', 1), ('lang_en.ts', 'en', 2)]
+
+
+def unescape(text):
+    return text.replace('\\n', '\n').replace('\\t', '\t')
+
+
+def load_phrases():
+    phrases = {}
+    with open(os.path.join(HERE, 'phrases.tsv'), encoding='utf-8') as f:
+        for number, line in enumerate(f, 1):
+            line = line.rstrip('\n')
+            if not line or line.startswith('#'):
+                continue
+            cells = line.split('\t')
+            if len(cells) != 3:
+                sys.exit('phrases.tsv:%d: expected three columns' % number)
+            phrases[unescape(cells[0])] = (unescape(cells[1]), unescape(cells[2]))
+    return phrases
+
+
+def main():
+    check = '--check' in sys.argv
+    phrases = load_phrases()
+    missing = set()
+    for ts, language, column in LANGUAGES:
+        path = os.path.join(HERE, ts)
+        if not check:
+            subprocess.run(['lupdate', '-silent', '-no-obsolete', '-locations', 'none',
+                            '-source-language', 'zh_CN', '-target-language', language]
+                           + SOURCE_DIRS + ['-ts', path], cwd=ROOT, check=True)
+        if column is None:
+            continue
+        tree = ET.parse(path)
+        for message in tree.iter('message'):
+            source = message.find('source').text or ''
+            translation = message.find('translation')
+            if source in phrases:
+                translation.text = phrases[source][column - 1]
+                translation.attrib.pop('type', None)
+            else:
+                missing.add(source)
+        if not check:
+            tree.write(path, encoding='utf-8', xml_declaration=True)
+    for source in sorted(missing):
+        print('untranslated:', repr(source))
+    return 1 if (check and missing) else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
