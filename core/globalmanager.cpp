@@ -13,6 +13,13 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
+// The built-in resources live in the static library; naming them here makes
+// sure every program that uses GlobalManager links them in.
+static void initBuiltInResources()
+{
+    Q_INIT_RESOURCE(icons);
+}
+
 namespace {
 const char kConfigFile[] = "config.ini";
 const char kLanguageKey[] = "/config/language";
@@ -49,6 +56,7 @@ void GlobalManager::resetInstance()
 
 GlobalManager::GlobalManager()
 {
+    initBuiltInResources();
     // The new-project dialog starts where the user keeps their files.
     m_newProjectDir = QDir::homePath();
     m_language = languageFromLocale(QLocale());
@@ -93,6 +101,10 @@ void GlobalManager::loadTranslator()
         "./resource/assets/lang/lang_en.qm",
     };
     const int index = (m_language == 0 || m_language == 1) ? m_language : 2;
+    if (m_translator) {
+        QCoreApplication::removeTranslator(m_translator);
+        delete m_translator;
+    }
     m_translator = new QTranslator;
     if (!m_translator->load(QLatin1String(files[index])))
         qDebug() << "GlobalManager::loadTranslator: cannot load" << files[index];
@@ -114,11 +126,6 @@ void GlobalManager::setLanguage(int language)
         return;
     writeIniValue(QLatin1String(kConfigFile), QLatin1String(kLanguageKey), language);
     m_language = language;
-    if (m_translator) {
-        QCoreApplication::removeTranslator(m_translator);
-        delete m_translator;
-        m_translator = nullptr;
-    }
     loadTranslator();
 }
 

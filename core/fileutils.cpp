@@ -1,0 +1,243 @@
+#include "fileutils.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace {
+
+bool isSameFile(const QString &a, const QString &b)
+{
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+
+// Unlinks the link itself; a link to a folder is never entered.
+bool removeLink(const QString &path)
+{
+    if (QFile::remove(path))
+        return true;
+#ifdef Q_OS_WIN
+    // A directory link on Windows goes with rmdir, which leaves its target alone.
+    return QDir().rmdir(path);
+#else
+    return false;
+#endif
+}
+
+bool removeEntries(const QString &path)
+{
+    const QFileInfoList entries = QDir(path).entryInfoList(
+        QDir::NoDotAndDotDot | QDir::Dirs | QDir::Files | QDir::Hidden | QDir::System,
+        QDir::DirsFirst | QDir::Name);
+    for (const QFileInfo &entry : entries) {
+        const QString entryPath = entry.absoluteFilePath();
+        bool removed = false;
+        if (entry.isSymLink())
+            removed = removeLink(entryPath);
+        else if (entry.isDir())
+            removed = removeDirectory(entryPath);
+        else
+            removed = QFile::remove(entryPath);
+        if (!removed) {
+            qDebug() << "remove dir fail: " << entryPath;
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool generateDirectorys(const QString &path)
+{
+    if (QDir(path).exists())
+        return true;
+
+    const QStringList parts = path.split(QLatin1Char('/'));
+    QString prefix;
+    for (const QString &part : parts) {
+        prefix += part + QLatin1Char('/');
+        if (!QDir(prefix).exists() && !QDir().mkdir(prefix)) {
+            qDebug() << "generateDirectorys fail: " << prefix;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool createFile(const QString &dir, const QString &fileName)
+{
+    if (!QDir(dir).exists())
+        generateDirectorys(dir);
+    const QString path = QDir(dir).absolutePath() + QLatin1Char('/') + fileName;
+    if (!writeFileAtomically(path, QByteArray()))
+        return false;
+    qDebug() << "create file success dirName: " << dir << " filename:" << fileName;
+    return true;
+}
+
+bool copyFile(const QString &src, const QString &dst)
+{
+    // Opening the destination would otherwise empty the very file being read.
+    if (isSameFile(src, dst)) {
+        qDebug() << "copyFile: source and destination are the same file " << src;
+        return false;
+    }
+
+    QFile source(src);
+    if (!source.open(QIODevice::ReadOnly)) {
+        qDebug() << "src file open failed " << src << source.errorString();
+        return false;
+    }
+    QSaveFile target(dst);
+    if (!target.open(QIODevice::WriteOnly)) {
+        qDebug() << "dest file open failed" << dst << target.errorString();
+        return false;
+    }
+
+    char block[1024];
+    for (;;) {
+        const qint64 count = source.read(block, sizeof block);
+        if (count == 0)
+            break;
+        if (count < 0) {
+            qDebug() << "src file read failed " << src << source.errorString();
+            target.cancelWriting();
+            return false;
+        }
+        if (target.write(block, count) != count) {
+            qDebug() << "dest file write failed" << dst << target.errorString();
+            target.cancelWriting();
+            return false;
+        }
+    }
+    if (!target.commit()) {
+        qDebug() << "dest file write failed" << dst << target.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool moveFile(const QString &src, const QString &dst)
+{
+    const QFileInfo source(src);
+    if (!source.exists() && !source.isSymLink()) {
+        qDebug() << "moveFile: src file is not exist " << src;
+        return false;
+    }
+    if (isSameFile(src, dst)) {
+        qDebug() << "moveFile: source and destination are the same file " << src;
+        return false;
+    }
+
+    // A plain rename replaces the destination in one step. QFile::rename is
+    // not used: it refuses an existing destination and its own copy fallback
+    // removes the source before the copy is known to be on disk.
+    if (std::rename(QFile::encodeName(src).constData(), QFile::encodeName(dst).constData()) == 0)
+        return true;
+
+    // Across file systems: the copy goes to a temporary beside the
+    // destination, which is replaced only once the copy is complete.
+    if (!copyFile(src, dst))
+        return false;
+    if (!QFile::remove(src)) {
+        qDebug() << "moveFile: src file remove failed " << src;
+        return false;
+    }
+    return true;
+}
+
+bool removeFile(const QString &path)
+{
+    const QFileInfo before(path);
+    if (before.exists() || before.isSymLink())
+        QFile::remove(path);
+    const QFileInfo after(path);
+    if (after.exists() || after.isSymLink()) {
+        qDebug() << "remove file fail: " << path;
+        return false;
+    }
+    return true;
+}
+
+bool copyDirectory(const QString &src, const QString &dst, bool cover)
+{
+    const QDir source(src);
+    if (!source.exists())
+        return false;
+    const QDir target(dst);
+    // The same folder under another name (a link, "..") counts as the same:
+    // clearing the destination would otherwise empty the source.
+    if (source.absolutePath() == target.absolutePath()
+        || source.canonicalPath() == target.canonicalPath())
+        return true;
+
+    if (cover)
+        clearDirectory(dst);
+
+    const QFileInfoList entries = source.entryInfoList();
+    for (const QFileInfo &entry : entries) {
+        const QString name = entry.fileName();
+        if (name == QLatin1String(".") || name == QLatin1String(".."))
+            continue;
+        if (entry.isDir())
+            continue;
+        const QString targetPath = dst + QLatin1Char('/') + name;
+        if (cover && QFileInfo(targetPath).isFile())
+            QFile::remove(targetPath);
+        copyFile(entry.absoluteFilePath(), targetPath);
+    }
+    return true;
+}
+
+bool clearDirectory(const QString &path)
+{
+    if (!QDir(path).exists()) {
+        qDebug() << "dir is not exist: " << path;
+        return false;
+    }
+    return removeEntries(path);
+}
+
+bool removeDirectory(const QString &path)
+{
+    if (QFileInfo(path).isSymLink()) {
+        if (removeLink(path))
+            return true;
+        qDebug() << "remove dir fail: " << path;
+        return false;
+    }
+    if (!QDir(path).exists()) {
+        qDebug() << "dir is not exist: " << path;
+        return false;
+    }
+    if (!removeEntries(path))
+        return false;
+    if (!QDir().rmdir(path)) {
+        qDebug() << "remove dir fail: " << path;
+        return false;
+    }
+    return true;
+}
+
+QString fileNameOfPath(const QString &path)
+{
+    const int cut = qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    return path.mid(cut + 1);
+}
+
+bool writeFileAtomically(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        qDebug() << "writeFileAtomically failed" << path << file.errorString();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// File and folder helpers shared by the project store, the dialogs and the
+// transfer code. Failures go to the debug stream and come back as false; no
+// message is shown.
+
+// Creates every missing folder of the path, parent first.
+bool generateDirectorys(const QString &path);
+// Creates the folder when missing, then creates (or empties) dir + "/" + name.
+bool createFile(const QString &dir, const QString &fileName);
+// Copies a file in blocks; the destination is replaced only by a complete
+// copy. Refuses to copy a file onto itself.
+bool copyFile(const QString &src, const QString &dst);
+// Renames when it can, otherwise copies and removes the source after the
+// copy is complete; an existing destination stays until it is replaced.
+bool moveFile(const QString &src, const QString &dst);
+// True when no file is at the path afterwards (also when there was none).
+bool removeFile(const QString &path);
+// Copies the top-level files of src into dst (no recursion). With cover set
+// the destination is emptied first. False only when src does not exist.
+bool copyDirectory(const QString &src, const QString &dst, bool cover);
+// Removes everything inside the folder and keeps the folder. Symbolic links
+// inside are removed as links, never followed.
+bool clearDirectory(const QString &path);
+// Removes the folder with everything inside; a link is removed as a link.
+bool removeDirectory(const QString &path);
+// The part after the last "/" or "\", or the whole path.
+QString fileNameOfPath(const QString &path);
+
+// Writes the whole file through a temporary beside it and a rename, so that a
+// failure leaves the previous file untouched.
+bool writeFileAtomically(const QString &path, const QByteArray &bytes);

@@ -1,0 +1,79 @@
+#include "jsonutils.h"
+
+#include <QJsonValue>
+
+#include <climits>
+#include <cmath>
+
+namespace {
+
+// QJsonValue::toInt() gives up on fractions; stored files hold values such as
+// 12.9 that were always read as 12.
+int truncatedInt(double number)
+{
+    if (std::isnan(number))
+        return 0;
+    if (number >= double(INT_MAX))
+        return INT_MAX;
+    if (number <= double(INT_MIN))
+        return INT_MIN;
+    return int(number);
+}
+
+} // namespace
+
+int jsonInt(const QJsonObject &object, const QString &key, int *value)
+{
+    const auto it = object.constFind(key);
+    if (it == object.constEnd())
+        return JsonKeyMissing;
+    if (!it.value().isDouble())
+        return JsonWrongType;
+    *value = truncatedInt(it.value().toDouble());
+    return JsonValueRead;
+}
+
+int jsonString(const QJsonObject &object, const QString &key, QString *value)
+{
+    const auto it = object.constFind(key);
+    if (it == object.constEnd())
+        return JsonKeyMissing;
+    if (!it.value().isString())
+        return JsonWrongType;
+    *value = it.value().toString();
+    return JsonValueRead;
+}
+
+int jsonRect(const QJsonObject &object, const QString &key, QVector<QRect> *rects)
+{
+    const auto it = object.constFind(key);
+    if (it == object.constEnd())
+        return JsonKeyMissing;
+    if (!it.value().isArray())
+        return JsonWrongType;
+
+    const QJsonArray cells = it.value().toArray();
+    for (const QJsonValue &cell : cells) {
+        if (!cell.isObject())
+            continue;
+        const QJsonObject member = cell.toObject();
+        QRect rect(0, 0, 0, 0);
+        int number = 0;
+        if (jsonInt(member, QStringLiteral("x"), &number) == JsonValueRead && number >= 0)
+            rect.moveLeft(number);
+        if (jsonInt(member, QStringLiteral("y"), &number) == JsonValueRead && number >= 0)
+            rect.moveTop(number);
+        if (jsonInt(member, QStringLiteral("w"), &number) == JsonValueRead && number >= 0)
+            rect.setWidth(number);
+        if (jsonInt(member, QStringLiteral("h"), &number) == JsonValueRead && number >= 0)
+            rect.setHeight(number);
+        rects->append(rect);
+    }
+    return JsonValueRead;
+}
+
+int clearJsonArray(QJsonArray &array)
+{
+    array = QJsonArray();
+    return 0;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QRect>
+#include <QString>
+#include <QVector>
+
+// Typed reads of one JSON member. The caller sets its variable to the default
+// first; it is written only when the result is 0.
+enum JsonReadStatus {
+    JsonValueRead = 0,
+    JsonKeyMissing = 1,
+    JsonWrongType = 2,
+};
+
+// A JSON number, its fraction cut off (toward zero); values beyond the int
+// range are held at its limits.
+int jsonInt(const QJsonObject &object, const QString &key, int *value);
+int jsonString(const QJsonObject &object, const QString &key, QString *value);
+// Appends one rectangle per object of the array {"x", "y", "w", "h"}; other
+// elements are skipped, and a member is used only when it is a number of 0
+// or more.
+int jsonRect(const QJsonObject &object, const QString &key, QVector<QRect> *rects);
+
+int clearJsonArray(QJsonArray &array);
