@@ -1,0 +1,6 @@
+#include "mybasewidget.h"
+
+MyBaseWidget::MyBaseWidget(QWidget *parent)
+    : QWidget(parent)
+{
+}
