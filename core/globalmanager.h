@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/cmdbtnargs.h"
 #include "core/controltypetable.h"
+#include "core/midctrlrecord.h"
 #include "core/pageinfo.h"
 
 #include <QJsonArray>
@@ -10,9 +12,15 @@
 #include <QString>
 #include <QVector>
 
+#include <memory>
+
+class ControlFrame;
+class ImgDlg;
+class PropertyWidget;
 class QTabWidget;
 class QTranslator;
 class QWidget;
+class SrcListWidget;
 
 // The one application-wide object: settings, language, the open project and
 // plain pointers to the main window's panels. Every subsystem reaches it
@@ -65,6 +73,43 @@ public:
     // Pages of the open project
     const QVector<PageInfo> &pages() const { return m_pages; }
     PageInfo *hasPage(const QString &name);
+    const QJsonObject &project() const { return m_project; }
+    bool isProjectOpen() const { return !m_projectPath.isEmpty() && !m_projectFile.isEmpty(); }
+
+    // A page entry's "File" is a bare file name inside the project folder:
+    // not empty, no separator, not "." or "..".
+    static bool isSafePageFile(const QString &file);
+    // A page name that can become such a file name with ".json".
+    static bool isValidPageName(const QString &name);
+
+    // Project file and page entries
+    bool openProject(const QString &path);
+    bool closeProject();
+    bool createProjectDir(const QString &path);
+    bool saveOpenDir(const QString &path);
+    bool createProjectFile(const QString &name);
+    bool createEmptyFile(const QString &name);
+    bool saveProjectFile();
+    bool writeJsonFile(const QString &path, const QJsonObject &object);
+    bool addPageEntry(int mainPage, const QString &file, int pageType);
+    bool updatePageEntry(PageInfo page);
+    bool movePageUp(const QString &name);
+    bool movePageDown(const QString &name);
+    bool renamePage(const QString &oldName, const QString &newName);
+    bool deletePage(const QString &name);
+    bool closePageTabs(const QString &name);
+    void saveAllPages();
+
+    // The project image dialog, made on first use and kept for the run.
+    int showImageDialog(QString &path);
+    ImgDlg *imageDialog() const { return m_imgDlg.get(); }
+
+    // Devices and events of the project
+    const QVector<MidCtrlRecord> &midCtrls() const { return m_midCtrls; }
+    void setMidCtrls(const QVector<MidCtrlRecord> &records);
+    void loadMidCtrls(const QString &fileName);
+    bool saveMidCtrls();
+    void loadEvents(const QString &fileName);
 
     // Interlock group ids
     int maxId() const { return m_maxId; }
@@ -78,6 +123,42 @@ public:
     QString gridTemplatePath() const;
     const QJsonArray &gridTemplates() const { return m_gridTemplates; }
     bool loadGridTemplates();
+    bool saveGridTemplates(QJsonArray templates);
+
+    // Panels of the main window; remembered, never owned.
+    void setTabWidget(QTabWidget *tabWidget);
+    void setControlFrame(ControlFrame *frame);
+    void setPropertyWidget(PropertyWidget *widget);
+    void setSrcListWidget(SrcListWidget *widget);
+    QTabWidget *tabWidget() const;
+    ControlFrame *controlFrame() const;
+    PropertyWidget *propertyWidget() const;
+    SrcListWidget *srcListWidget() const;
+
+    // Each page tab is a scroll area holding the page canvas; these return
+    // that canvas (null when there is none). The canvas narrows them to its
+    // own class.
+    QWidget *currentPageWidget() const;
+    QWidget *pageWidgetAt(int index) const;
+    int currentIndex() const { return m_currentIndex; }
+    QWidget *propertyControl() const;
+    int defaultZoom() const;
+    // A control that is going away: it leaves the property panel's memory and
+    // the canvas clipboard, so no pointer to it survives.
+    void forgetControl(QWidget *control);
+
+    // Forwarders from the pages to the panels
+    void showProperty(const QString &pageName, QWidget *control, int nClass, const QJsonObject &data);
+    void refreshProperty(const QString &pageName, QWidget *control, int nClass, const QJsonObject &data);
+    void fillProperty(QWidget *control, int nClass, const QJsonObject &data);
+    void hideProperty();
+    void addControlItem(int nClass, const QString &name);
+    void removeControlItem(int nClass, const QString &name);
+    void resetZoom();
+    void setCurrentTabByName(const QString &name);
+
+public slots:
+    void slotPageChange(int index);
 
 signals:
     void signalClearItems();
@@ -87,8 +168,30 @@ signals:
 private:
     GlobalManager();
 
+    // Guard of the forwarders to the current page: a page tab is current.
+    bool hasCurrentTab() const;
+
+    // Calls into the canvas of an open tab, by slot name: the canvas offers
+    // slotSaveFile(), onPageChange() and slotPageRenamed(QString,QString). A
+    // tab whose widget lacks the slot is left as it is.
+    static bool savePageWidget(QWidget *page);
+    // Hook for "open page renamed": the canvas of a renamed page takes its
+    // new name and file, so that its next save writes the new file.
+    static void openPageRenamed(QWidget *page, const QString &name, const QString &file);
+    void removeTabAt(int index);
+    QString projectFilePath() const;
+    QString pageFilePath(const QString &file) const;
+    int findPageEntry(const QJsonArray &entries, const QString &file) const;
+    bool movePageEntry(QJsonArray entries, int from, int to);
+    bool commitProject(const QJsonObject &previous);
+
+    struct ImgDlgDeleter { void operator()(ImgDlg *dialog) const; };
+
     QTranslator *m_translator = nullptr;
     QJsonObject m_cmdClipboard;
+    // The page whose controls the canvas clipboard holds, and those controls.
+    QPointer<QWidget> m_clipSourcePage;
+    QVector<QPointer<QWidget>> m_clipboard;
     QPointer<QWidget> m_propertyControl;
     QVector<ControlTypeEntry> m_controlTypes;
     QJsonArray m_gridTemplates;
@@ -106,9 +209,14 @@ private:
     QString m_midCtrlFile;
     QString m_eventFile;
     QString m_scriptFile;
+    QVector<MidCtrlRecord> m_midCtrls;
     QVector<PageInfo> m_pages;
     QJsonObject m_project;
     QPointer<QTabWidget> m_tabWidget;
+    QPointer<ControlFrame> m_controlFrame;
+    QPointer<PropertyWidget> m_propertyWidget;
+    QPointer<SrcListWidget> m_srcListWidget;
+    std::unique_ptr<ImgDlg, ImgDlgDeleter> m_imgDlg;
     double m_fitScale = 1.0;
     double m_dpi = 96.0;
     double m_wideScale = 1.0;

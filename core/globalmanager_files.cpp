@@ -1,25 +1,195 @@
 #include "globalmanager.h"
 
+#include "core/fileutils.h"
+
+#include <QDebug>
 #include <QFile>
 #include <QJsonDocument>
+#include <QJsonParseError>
+
+namespace {
+const char kMidCtrlsKey[] = "MidCtrls";
+const char kCmdsKey[] = "cmds";
+const char kEventsKey[] = "Events";
+
+bool isNumber(const QJsonObject &object, const char *key)
+{
+    return object.value(QLatin1String(key)).isDouble();
+}
+
+bool isString(const QJsonObject &object, const char *key)
+{
+    return object.value(QLatin1String(key)).isString();
+}
+
+int intOf(const QJsonObject &object, const char *key)
+{
+    return object.value(QLatin1String(key)).toInt();
+}
+
+QString stringOf(const QJsonObject &object, const char *key)
+{
+    return object.value(QLatin1String(key)).toString();
+}
+
+// The whole file parsed, or a null document when it is missing or broken.
+QJsonDocument readJsonDocument(const QString &path, QJsonParseError *error = nullptr)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QJsonDocument();
+    QJsonParseError localError;
+    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &localError);
+    if (error)
+        *error = localError;
+    return localError.error == QJsonParseError::NoError ? doc : QJsonDocument();
+}
+
+bool readCommand(const QJsonObject &object, MidCtrlCmdRecord *cmd)
+{
+    if (!isNumber(object, "uuid") || !isString(object, "name") || !isString(object, "data")
+        || !isNumber(object, "data_type") || !isNumber(object, "ms") || !isNumber(object, "send_type"))
+        return false;
+    cmd->uuid = intOf(object, "uuid");
+    setRecordText(cmd->name, stringOf(object, "name"));
+    setRecordText(cmd->data, stringOf(object, "data"));
+    cmd->data_type = intOf(object, "data_type");
+    cmd->ms = intOf(object, "ms");
+    cmd->send_type = intOf(object, "send_type");
+    return true;
+}
+
+bool readDevice(const QJsonObject &object, MidCtrlRecord *device)
+{
+    if (!isNumber(object, "uuid") || !isString(object, "ip") || !isNumber(object, "port")
+        || !isNumber(object, "protocol"))
+        return false;
+    device->uuid = intOf(object, "uuid");
+    setRecordText(device->ip, stringOf(object, "ip"));
+    device->protocol = intOf(object, "protocol");
+    device->port = intOf(object, "port");
+    setRecordText(device->name, isString(object, "name") ? stringOf(object, "name") : QString());
+    const QJsonArray cmds = object.value(QLatin1String(kCmdsKey)).toArray();
+    for (const QJsonValue &element : cmds) {
+        MidCtrlCmdRecord cmd;
+        if (element.isObject() && readCommand(element.toObject(), &cmd))
+            device->cmds.push_back(cmd);
+    }
+    return true;
+}
+
+QJsonObject deviceObject(const MidCtrlRecord &device)
+{
+    QJsonArray cmds;
+    for (const MidCtrlCmdRecord &cmd : device.cmds) {
+        QJsonObject object;
+        object.insert(QStringLiteral("uuid"), cmd.uuid);
+        object.insert(QStringLiteral("name"), recordText(cmd.name));
+        object.insert(QStringLiteral("data"), recordText(cmd.data));
+        object.insert(QStringLiteral("data_type"), cmd.data_type);
+        object.insert(QStringLiteral("send_type"), cmd.send_type);
+        object.insert(QStringLiteral("ms"), cmd.ms);
+        cmds.append(object);
+    }
+    QJsonObject object;
+    object.insert(QStringLiteral("uuid"), device.uuid);
+    object.insert(QStringLiteral("name"), recordText(device.name));
+    object.insert(QStringLiteral("ip"), recordText(device.ip));
+    object.insert(QStringLiteral("port"), device.port);
+    object.insert(QStringLiteral("protocol"), device.protocol);
+    object.insert(QLatin1String(kCmdsKey), cmds);
+    return object;
+}
+
+bool isGridTemplate(const QJsonValue &value)
+{
+    if (!value.isObject())
+        return false;
+    const QJsonObject object = value.toObject();
+    return isString(object, "name") && isNumber(object, "standard") && isNumber(object, "gridmode")
+           && isNumber(object, "row") && isNumber(object, "col");
+}
+} // namespace
+
+void GlobalManager::loadMidCtrls(const QString &fileName)
+{
+    m_midCtrls.clear();
+    if (m_projectPath.isEmpty() || !isSafePageFile(fileName))
+        return;
+    const QJsonDocument doc = readJsonDocument(m_projectPath + QLatin1Char('/') + fileName);
+    const QJsonValue devices = doc.object().value(QLatin1String(kMidCtrlsKey));
+    if (!doc.isObject() || !devices.isArray())
+        return;
+    for (const QJsonValue &element : devices.toArray()) {
+        MidCtrlRecord device;
+        if (element.isObject() && readDevice(element.toObject(), &device))
+            m_midCtrls.append(device);
+    }
+}
+
+bool GlobalManager::saveMidCtrls()
+{
+    // With no project open there is no folder to write into.
+    if (m_projectPath.isEmpty())
+        return false;
+    QJsonArray devices;
+    for (const MidCtrlRecord &device : qAsConst(m_midCtrls))
+        devices.append(deviceObject(device));
+    QJsonObject root;
+    root.insert(QLatin1String(kMidCtrlsKey), devices);
+    return writeJsonFile(m_projectPath + QLatin1Char('/') + m_midCtrlFile, root);
+}
+
+void GlobalManager::loadEvents(const QString &fileName)
+{
+    if (m_projectPath.isEmpty() || !isSafePageFile(fileName))
+        return;
+    const QJsonDocument doc = readJsonDocument(m_projectPath + QLatin1Char('/') + fileName);
+    const QJsonValue events = doc.object().value(QLatin1String(kEventsKey));
+    if (!doc.isObject() || !events.isArray())
+        return;
+    // Events are not used yet; the file is only checked.
+    int count = 0;
+    for (const QJsonValue &element : events.toArray()) {
+        if (element.toObject().value(QStringLiteral("uuid")).isString())
+            ++count;
+    }
+    qDebug() << "GlobalManager::loadEvents" << count;
+}
 
 QString GlobalManager::gridTemplatePath() const
 {
-    const char *folder = m_language == 0 ? "/zh_cn/template.json"
-                       : m_language == 1 ? "/zh_tw/template.json"
-                                         : "/en/template.json";
+    const char *folder = m_language == 1 ? "/zh_tw/template.json"
+                       : m_language == 2 ? "/en/template.json"
+                                         : "/zh_cn/template.json";
     return QStringLiteral("./data_template/grid_template") + QLatin1String(folder);
 }
 
 bool GlobalManager::loadGridTemplates()
 {
     m_gridTemplates = QJsonArray();
-    QFile file(gridTemplatePath());
-    if (!file.open(QIODevice::ReadOnly))
+    const QString path = gridTemplatePath();
+    if (!QFile::exists(path))
         return false;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll());
+    QJsonParseError error;
+    error.error = QJsonParseError::NoError;
+    const QJsonDocument doc = readJsonDocument(path, &error);
+    if (error.error != QJsonParseError::NoError || doc.isNull()) {
+        qDebug() << "parse grid json file error" << error.errorString();
+        return false;
+    }
     if (!doc.isArray())
         return false;
-    m_gridTemplates = doc.array();
+    for (const QJsonValue &element : doc.array()) {
+        if (isGridTemplate(element))
+            m_gridTemplates.append(element);
+    }
     return true;
+}
+
+bool GlobalManager::saveGridTemplates(QJsonArray templates)
+{
+    // The language folder is not created: a missing one means no templates
+    // are kept for that language.
+    return writeFileAtomically(gridTemplatePath(), QJsonDocument(templates).toJson());
 }

@@ -1,10 +1,19 @@
 #include "mainwindow.h"
 
 #include "core/globalmanager.h"
+#include "properties/propertywidget.h"
+#include "shell/controlframe.h"
+#include "shell/projectframe.h"
+#include "shell/srclistwidget.h"
+#include "shell/statusbarframe.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QDesktopWidget>
+#include <QDebug>
+#include <QFileDialog>
 #include <QHBoxLayout>
+#include <QIcon>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -16,14 +25,27 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
 {
     setupUi();
+    m_statusBarFrame = new StatusBarFrame(this);
+    statusBar()->addPermanentWidget(m_statusBarFrame);
     setWindowTitle(QStringLiteral("Brivane"));
     const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
     move((desktop.width() - width()) / 2, (desktop.height() - height()) / 2);
 
-    const int sideWidth = int(280 * GlobalManager::instance()->wideScale());
+    initConnections();
+    m_manager = GlobalManager::instance();
+    connect(m_manager, SIGNAL(signalClearItems()), this, SLOT(slotClearTreeItems()));
+    connect(m_manager, SIGNAL(signalAddItem(QString,int)), this, SLOT(slotLoadItem(QString,int)));
+    connect(m_manager, SIGNAL(signalWidgetScaleData(int)), m_statusBarFrame, SLOT(slotSetScaleData(int)));
+
+    const int sideWidth = int(280 * m_manager->wideScale());
     m_projectTabs->setMinimumWidth(sideWidth);
     m_propertyTabs->setMinimumWidth(sideWidth);
     m_controlTabs->setMinimumWidth(sideWidth);
+
+    m_manager->setControlFrame(m_controlFrame);
+    m_manager->setPropertyWidget(m_propertyWidget);
+    m_manager->setSrcListWidget(m_srcListWidget);
+    m_manager->setTabWidget(m_tabWidget);
 }
 
 MainWindow::~MainWindow() = default;
@@ -32,6 +54,11 @@ void MainWindow::setupUi()
 {
     setObjectName(QStringLiteral("MainWindow"));
     resize(1075, 722);
+
+    m_openAction = new QAction(QIcon(QStringLiteral(":/new/icon/images/open.png")), QString(), this);
+    m_openAction->setObjectName(QStringLiteral("openAction"));
+    m_removeAction = new QAction(QIcon(QStringLiteral(":/new/icon/images/close.png")), QString(), this);
+    m_removeAction->setObjectName(QStringLiteral("removeAction"));
 
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralWidget"));
@@ -46,15 +73,15 @@ void MainWindow::setupUi()
     m_projectTabs = new QTabWidget(central);
     m_projectTabs->setObjectName(QStringLiteral("tabWidget_2"));
     m_projectTabs->setMinimumWidth(240);
-    m_projectFrame = new QWidget;
+    m_projectFrame = new ProjectFrame;
     m_projectFrame->setObjectName(QStringLiteral("projectFrame"));
     m_projectTabs->addTab(m_projectFrame, QString());
 
     m_controlTabs = new QTabWidget(central);
     m_controlTabs->setObjectName(QStringLiteral("tabWidget_4"));
-    m_srcListWidget = new QWidget;
+    m_srcListWidget = new SrcListWidget;
     m_srcListWidget->setObjectName(QStringLiteral("widget"));
-    m_controlFrame = new QWidget;
+    m_controlFrame = new ControlFrame;
     m_controlFrame->setObjectName(QStringLiteral("frame"));
     m_controlTabs->addTab(m_srcListWidget, QString());
     m_controlTabs->addTab(m_controlFrame, QString());
@@ -73,7 +100,7 @@ void MainWindow::setupUi()
     m_propertyTabs = new QTabWidget(central);
     m_propertyTabs->setObjectName(QStringLiteral("tabWidget_3"));
     m_propertyTabs->setMinimumWidth(240);
-    m_propertyWidget = new QWidget;
+    m_propertyWidget = new PropertyWidget;
     m_propertyWidget->setObjectName(QStringLiteral("widget_2"));
     m_propertyTabs->addTab(m_propertyWidget, QString());
 
@@ -84,10 +111,17 @@ void MainWindow::setupUi()
 
     auto *menus = new QMenuBar(this);
     menus->setObjectName(QStringLiteral("menuBar"));
+    m_fileMenu = new QMenu(menus);
+    m_fileMenu->setObjectName(QStringLiteral("menu"));
+    m_fileMenu->addAction(m_openAction);
+    m_fileMenu->addAction(m_removeAction);
+    menus->addAction(m_fileMenu->menuAction());
     setMenuBar(menus);
-    auto *tools = new QToolBar(this);
-    tools->setObjectName(QStringLiteral("mainToolBar"));
-    addToolBar(Qt::TopToolBarArea, tools);
+
+    m_mainToolBar = new QToolBar(this);
+    m_mainToolBar->setObjectName(QStringLiteral("mainToolBar"));
+    m_mainToolBar->addAction(m_openAction);
+    addToolBar(Qt::TopToolBarArea, m_mainToolBar);
     auto *status = new QStatusBar(this);
     status->setObjectName(QStringLiteral("statusBar"));
     setStatusBar(status);
@@ -97,8 +131,54 @@ void MainWindow::setupUi()
 
 void MainWindow::retranslateUi()
 {
+    m_openAction->setText(tr("打开"));
+    m_removeAction->setText(tr("关闭项目"));
+    m_removeAction->setToolTip(tr("关闭项目"));
+    m_fileMenu->setTitle(tr("文件"));
     m_projectTabs->setTabText(0, tr("项目视图"));
     m_controlTabs->setTabText(0, tr("所有控件"));
     m_controlTabs->setTabText(1, tr("页面控件"));
     m_propertyTabs->setTabText(0, tr("属性框"));
+}
+
+void MainWindow::initConnections()
+{
+    connect(m_openAction, SIGNAL(triggered(bool)), this, SLOT(slotOpen()));
+    connect(m_removeAction, SIGNAL(triggered(bool)), this, SLOT(slotRemove()));
+    connect(m_projectFrame, SIGNAL(signalClose()), this, SLOT(slotCloseProjecct()));
+}
+
+void MainWindow::slotOpen()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("打开配置文件"), m_manager->openDir(),
+                                                      QStringLiteral("UIProject Files (*.projectui)"));
+    if (!path.isEmpty())
+        openProjectFile(path);
+}
+
+void MainWindow::openProjectFile(const QString &path)
+{
+    m_manager->openProject(path);
+}
+
+void MainWindow::slotRemove()
+{
+    m_manager->closeProject();
+    m_projectFrame->clearItems();
+}
+
+void MainWindow::slotCloseProjecct()
+{
+    m_manager->closeProject();
+}
+
+void MainWindow::slotClearTreeItems()
+{
+    m_projectFrame->clearItems();
+}
+
+void MainWindow::slotLoadItem(QString name, int type)
+{
+    qDebug() << name << type;
+    m_projectFrame->addItem(name, type);
 }

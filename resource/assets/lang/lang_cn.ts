@@ -2,6 +2,299 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="zh_CN">
 <context>
+    <name>ControlFrame</name>
+    <message>
+        <source>页面控件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>登录框</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>背景控件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文本控件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>时间控件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>视频控件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>信源搜索</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当前音频</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>大屏区域</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>场景列表</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>信源</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一键开窗按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>置顶置底按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清屏</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清矩阵</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停止轮询</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存轮询</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OSD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>底图</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存场景</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>首页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>切换页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开网址</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开程序</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>普通命令</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>滑动自锁命令</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>滑动命令</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关联命令</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>矩阵按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>屏组按钮组</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>播放列表</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PPT页数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>矩阵翻页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>矩阵数量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>分屏模式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>所有布局模式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音频开关</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音频音量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音频模式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>信源分组</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>视频流协议</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>摄像头控制按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件翻页控件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>媒体播放按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>媒体播放进度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kvm接管</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>功能按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>按键按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自锁功能按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音频音柱</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音频矩阵</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议按纽</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GlobalManager</name>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件解析错误</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件格式不对</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>项目文件中有无效的页面文件名，已忽略</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open file fail: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>页面名称无效</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>名称已存在</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>页面文件重命名失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未选中项目!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImgDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>图片资源</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>背景图片</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>InitDataWidget</name>
     <message>
         <source>Form</source>
@@ -55,6 +348,613 @@
     </message>
     <message>
         <source>属性框</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭项目</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开配置文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PageDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PropertyWidget</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SrcGroupListWidget</name>
+    <message>
+        <source>关闭项目</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开项目目录</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>删除页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>删除窗体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入名称</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件名为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SrcListWidget</name>
+    <message>
+        <source>背景控件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文本控件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>时间控件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>视频控件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当前音频</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>大屏区域</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>场景列表</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>屏组按钮组</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>播放按钮组</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PPT页数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>矩阵翻页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>矩阵数量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>分屏模式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音频开关</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音频音量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>信源</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>信源搜索</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>信源分组</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>切换页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开网址</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开程序</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>普通命令</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关联命令</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>滑动自锁命令</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>滑动命令</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>摄像头控制按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>从头播放按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>媒体播放按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>媒体播放进度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>矩阵按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>按键按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>功能按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自锁功能按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音频音柱</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>登录框</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>场所列表</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音频矩阵</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议按纽</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatusBarFrame</name>
+    <message>
+        <source>Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UIAudioMatrixWidget</name>
+    <message>
+        <source>3.5mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HDMI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES67</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音频输出%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音频输入%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UILoginWidget</name>
+    <message>
+        <source>用户名:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入用户名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>密码:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>通信IP:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入通信ip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>语言:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请选择语言</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>记住密码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>登录</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>欢迎登录分布式系统</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UIPage</name>
+    <message>
+        <source>文本文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>普通按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一键开窗</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清屏</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清除所有屏幕</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存轮询</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OSD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>底图</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存场景</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>启用布局</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>首页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>矩阵数量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>分屏模式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>所有布局模式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kvm接管</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>登录框</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>矩阵区域</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停止轮询</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>命令按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关联命令</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>功能按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>按键按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自锁功能按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>#FF409EFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>#FF606266</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>#FF6F7A7E</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>#FF159C77</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>#FFFFFFFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>场景列表</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>信源</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开启布局</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭布局</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>场所列表</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>搜索</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>#FFFFFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>#133050</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>#0000ff</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当前音频</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>大屏区域</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>置底</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>切换页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开网址</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开程序</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>矩阵按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>矩阵翻页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音视频</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>信源分组</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>主码流</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>预布局模式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>复位</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>从头开始</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音频音柱</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音频矩阵</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>切换</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open file fail: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UIPlaceWidget</name>
+    <message>
+        <source>场所</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UIPreviewWidget</name>
+    <message>
+        <source>source_</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UISceneListWidget</name>
+    <message>
+        <source>scene_</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UIScreenButtonListWidget</name>
+    <message>
+        <source>wall_</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UITableCornerWidget</name>
+    <message>
+        <source>输入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输出</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,0 +1,531 @@
+#include "globalmanager.h"
+
+#include "core/fileutils.h"
+#include "core/iniutils.h"
+#include "core/notifier.h"
+#include "properties/propertywidget.h"
+#include "shell/imgdlg.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <QTabWidget>
+
+namespace {
+const char kConfigFile[] = "config.ini";
+const char kOpenDirKey[] = "/config/open_dir";
+const char kPageKey[] = "Page";
+const char kFileKey[] = "File";
+const char kMainPageKey[] = "MainPage";
+const char kPlaceIdKey[] = "PlaceId";
+const char kPageTypeKey[] = "PageType";
+const char kPageSuffix[] = ".json";
+const char kProjectSuffix[] = ".projectui";
+// A page name is the "File" value without ".json".
+const int kPageSuffixLength = 5;
+
+QString pageFileOf(const QString &name)
+{
+    return name + QLatin1String(kPageSuffix);
+}
+
+// A JSON number that is not a whole number reads as 0, as the reader of the
+// panel does; anything else gives the fallback.
+int entryInt(const QJsonObject &entry, const char *key, int fallback)
+{
+    const QJsonValue value = entry.value(QLatin1String(key));
+    return value.isDouble() ? value.toInt(0) : fallback;
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    const QString ca = QFileInfo(a).canonicalFilePath();
+    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+}
+} // namespace
+
+void GlobalManager::ImgDlgDeleter::operator()(ImgDlg *dialog) const
+{
+    delete dialog;
+}
+
+bool GlobalManager::isSafePageFile(const QString &file)
+{
+    return !file.isEmpty() && file != QLatin1String(".") && file != QLatin1String("..")
+           && !file.contains(QLatin1Char('/')) && !file.contains(QLatin1Char('\\'))
+           && !file.contains(QChar(0));
+}
+
+bool GlobalManager::isValidPageName(const QString &name)
+{
+    return isSafePageFile(name) && isSafePageFile(pageFileOf(name));
+}
+
+QString GlobalManager::projectFilePath() const
+{
+    return m_projectPath + QLatin1Char('/') + m_projectFile;
+}
+
+QString GlobalManager::pageFilePath(const QString &file) const
+{
+    return m_projectPath + QLatin1Char('/') + file;
+}
+
+int GlobalManager::findPageEntry(const QJsonArray &entries, const QString &file) const
+{
+    for (int i = 0; i < entries.size(); ++i) {
+        const QJsonValue name = entries.at(i).toObject().value(QLatin1String(kFileKey));
+        if (entries.at(i).isObject() && name.isString() && name.toString() == file)
+            return i;
+    }
+    return -1;
+}
+
+bool GlobalManager::commitProject(const QJsonObject &previous)
+{
+    if (saveProjectFile())
+        return true;
+    m_project = previous;
+    return false;
+}
+
+bool GlobalManager::openProject(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
+    file.close();
+    if (error.error != QJsonParseError::NoError || doc.isNull() || !doc.isObject()) {
+        Notifier::information(nullptr, tr("提示"), tr("文件解析错误"));
+        return false;
+    }
+    const QJsonValue pageValue = doc.object().value(QLatin1String(kPageKey));
+    if (!pageValue.isArray()) {
+        Notifier::information(nullptr, tr("提示"), tr("文件格式不对"));
+        return false;
+    }
+
+    closeProject();
+
+    const QFileInfo info(path);
+    m_openDir = info.absolutePath();
+    writeIniValueQuiet(QLatin1String(kConfigFile), QLatin1String(kOpenDirKey), m_openDir);
+    m_projectPath = info.absolutePath();
+    m_projectName = QDir(m_projectPath).dirName();
+    m_projectFile = info.fileName();
+
+    if (!m_imgDlg)
+        m_imgDlg.reset(new ImgDlg);
+    m_imgDlg->setPath(m_projectPath);
+
+    emit signalClearItems();
+    emit signalAddItem(m_projectName, -1);
+
+    bool droppedUnsafe = false;
+    QJsonArray entries;
+    const QJsonArray source = pageValue.toArray();
+    for (const QJsonValue &element : source) {
+        const QJsonObject object = element.toObject();
+        const QJsonValue fileValue = object.value(QLatin1String(kFileKey));
+        if (!element.isObject() || !fileValue.isString())
+            continue;
+        const QString fileName = fileValue.toString();
+        // The name becomes a path inside the project folder.
+        if (!isSafePageFile(fileName)) {
+            droppedUnsafe = true;
+            continue;
+        }
+        PageInfo page;
+        page.opened = 0;
+        page.width = 1920;
+        page.height = 1080;
+        page.mainPage = 0;
+        page.placeId = entryInt(object, kPlaceIdKey, -1);
+        page.pageType = entryInt(object, kPageTypeKey, 0);
+        page.file = fileName;
+        if (fileName.size() > kPageSuffixLength)
+            page.name = fileName.left(fileName.size() - kPageSuffixLength);
+        page.dir = m_projectPath;
+        if (page.name.isEmpty())
+            continue;
+
+        QJsonObject entry;
+        entry.insert(QLatin1String(kFileKey), fileName);
+        entry.insert(QLatin1String(kMainPageKey), entryInt(object, kMainPageKey, 0));
+        entry.insert(QLatin1String(kPlaceIdKey), page.placeId);
+        entry.insert(QLatin1String(kPageTypeKey), page.pageType);
+        m_pages.append(page);
+        entries.append(entry);
+        emit signalAddItem(page.name, page.pageType);
+    }
+    m_project = QJsonObject();
+    m_project.insert(QLatin1String(kPageKey), entries);
+    qDebug() << "GlobalManager::openProject" << m_projectPath << m_projectFile << m_projectName;
+
+    loadMidCtrls(m_midCtrlFile);
+    loadEvents(m_eventFile);
+
+    if (droppedUnsafe)
+        Notifier::information(nullptr, tr("提示"), tr("项目文件中有无效的页面文件名，已忽略"));
+    return true;
+}
+
+bool GlobalManager::closeProject()
+{
+    if (m_propertyWidget)
+        m_propertyWidget->hideProperty(1);
+    m_clipSourcePage = nullptr;
+    m_clipboard.clear();
+    if (m_tabWidget) {
+        // A modified page is written without asking.
+        while (m_tabWidget->count() > 0) {
+            const int last = m_tabWidget->count() - 1;
+            savePageWidget(pageWidgetAt(last));
+            removeTabAt(last);
+        }
+    }
+    m_currentIndex = -1;
+    m_dropClass = -1;
+    m_propertyControl = nullptr;
+    m_projectPath.clear();
+    m_projectName.clear();
+    m_projectFile.clear();
+    m_pages.clear();
+    m_project = QJsonObject();
+    return true;
+}
+
+bool GlobalManager::createProjectDir(const QString &path)
+{
+    qDebug() << "GlobalManager::createProjectDir" << path;
+    return generateDirectorys(path);
+}
+
+bool GlobalManager::saveOpenDir(const QString &path)
+{
+    m_projectPath = path;
+    qDebug() << "GlobalManager::saveOpenDir" << m_projectPath;
+    const bool made = generateDirectorys(path);
+    if (!m_imgDlg)
+        m_imgDlg.reset(new ImgDlg);
+    m_imgDlg->setPath(m_projectPath);
+    if (!path.isEmpty() && QDir(path).exists()) {
+        m_openDir = path;
+        writeIniValueQuiet(QLatin1String(kConfigFile), QLatin1String(kOpenDirKey), m_openDir);
+    }
+    return made;
+}
+
+bool GlobalManager::createProjectFile(const QString &name)
+{
+    // Without a folder the file would land at the filesystem root.
+    if (m_projectPath.isEmpty() || !isValidPageName(name))
+        return false;
+    const QString previousName = m_projectName;
+    const QString previousFile = m_projectFile;
+    const QJsonObject previousProject = m_project;
+    m_projectName = name;
+    m_projectFile = name + QLatin1String(kProjectSuffix);
+    m_project.insert(QLatin1String(kPageKey), QJsonArray());
+    // Written whole in one step: an existing file is replaced only by the
+    // complete new one.
+    if (saveProjectFile())
+        return true;
+    m_projectName = previousName;
+    m_projectFile = previousFile;
+    m_project = previousProject;
+    return false;
+}
+
+bool GlobalManager::createEmptyFile(const QString &name)
+{
+    qDebug() << "m_project_path " << m_projectPath << " name" << name;
+    if (m_projectPath.isEmpty() || !isSafePageFile(name))
+        return false;
+    return createFile(m_projectPath, name);
+}
+
+bool GlobalManager::saveProjectFile()
+{
+    if (!isProjectOpen())
+        return false;
+    return writeJsonFile(projectFilePath(), m_project);
+}
+
+bool GlobalManager::writeJsonFile(const QString &path, const QJsonObject &object)
+{
+    if (!writeFileAtomically(path, QJsonDocument(object).toJson())) {
+        Notifier::information(nullptr, tr("提示"), tr("open file fail: ") + path);
+        return false;
+    }
+    return true;
+}
+
+bool GlobalManager::addPageEntry(int mainPage, const QString &file, int pageType)
+{
+    const QJsonValue pageValue = m_project.value(QLatin1String(kPageKey));
+    if (!pageValue.isArray() || !isSafePageFile(file))
+        return false;
+    const QJsonObject previous = m_project;
+    QJsonArray entries = pageValue.toArray();
+    const int index = findPageEntry(entries, file);
+    if (index >= 0) {
+        QJsonObject entry = entries.at(index).toObject();
+        entry.insert(QLatin1String(kMainPageKey), mainPage);
+        entries.replace(index, entry);
+    } else {
+        QJsonObject entry;
+        entry.insert(QLatin1String(kFileKey), file);
+        entry.insert(QLatin1String(kMainPageKey), mainPage);
+        entry.insert(QLatin1String(kPageTypeKey), pageType);
+        entries.append(entry);
+    }
+    m_project.insert(QLatin1String(kPageKey), entries);
+    return commitProject(previous);
+}
+
+bool GlobalManager::updatePageEntry(PageInfo page)
+{
+    const QVector<PageInfo> previousPages = m_pages;
+    const QJsonObject previousProject = m_project;
+    for (PageInfo &known : m_pages) {
+        if (known.file != page.file)
+            continue;
+        if (known.placeId != page.placeId || known.mainPage != page.mainPage) {
+            known.placeId = page.placeId;
+            known.mainPage = page.mainPage;
+            const QJsonValue pageValue = m_project.value(QLatin1String(kPageKey));
+            if (pageValue.isArray()) {
+                QJsonArray entries = pageValue.toArray();
+                const int index = findPageEntry(entries, page.file);
+                if (index >= 0) {
+                    QJsonObject entry = entries.at(index).toObject();
+                    entry.insert(QLatin1String(kPlaceIdKey), page.placeId);
+                    entry.insert(QLatin1String(kMainPageKey), page.mainPage);
+                    entries.replace(index, entry);
+                }
+                m_project.insert(QLatin1String(kPageKey), entries);
+            }
+        }
+        break;
+    }
+    if (saveProjectFile())
+        return true;
+    m_pages = previousPages;
+    m_project = previousProject;
+    return false;
+}
+
+bool GlobalManager::movePageUp(const QString &name)
+{
+    const QJsonValue pageValue = m_project.value(QLatin1String(kPageKey));
+    if (!pageValue.isArray())
+        return false;
+    QJsonArray entries = pageValue.toArray();
+    const int index = findPageEntry(entries, pageFileOf(name));
+    if (index <= 0)
+        return false;
+    return movePageEntry(entries, index, index - 1);
+}
+
+bool GlobalManager::movePageDown(const QString &name)
+{
+    const QJsonValue pageValue = m_project.value(QLatin1String(kPageKey));
+    if (!pageValue.isArray())
+        return false;
+    QJsonArray entries = pageValue.toArray();
+    const int index = findPageEntry(entries, pageFileOf(name));
+    if (index < 0 || index >= entries.size() - 1)
+        return false;
+    return movePageEntry(entries, index, index + 1);
+}
+
+bool GlobalManager::movePageEntry(QJsonArray entries, int from, int to)
+{
+    const QJsonObject previousProject = m_project;
+    const QVector<PageInfo> previousPages = m_pages;
+    const QString fromFile = entries.at(from).toObject().value(QLatin1String(kFileKey)).toString();
+    const QString toFile = entries.at(to).toObject().value(QLatin1String(kFileKey)).toString();
+    const QJsonValue moved = entries.at(from);
+    entries.replace(from, entries.at(to));
+    entries.replace(to, moved);
+    m_project.insert(QLatin1String(kPageKey), entries);
+
+    // The page list follows the file, so the preview shows the new order.
+    int fromPage = -1;
+    int toPage = -1;
+    for (int i = 0; i < m_pages.size(); ++i) {
+        if (fromPage < 0 && m_pages.at(i).file == fromFile)
+            fromPage = i;
+        else if (toPage < 0 && m_pages.at(i).file == toFile)
+            toPage = i;
+    }
+    if (fromPage >= 0 && toPage >= 0)
+        std::swap(m_pages[fromPage], m_pages[toPage]);
+
+    if (saveProjectFile())
+        return true;
+    m_project = previousProject;
+    m_pages = previousPages;
+    return false;
+}
+
+bool GlobalManager::renamePage(const QString &oldName, const QString &newName)
+{
+    if (!isProjectOpen() || !isValidPageName(oldName))
+        return false;
+    if (newName == oldName)
+        return true;
+    if (!isValidPageName(newName)) {
+        Notifier::information(nullptr, tr("提示"), tr("页面名称无效"));
+        return false;
+    }
+    const QString oldFile = pageFileOf(oldName);
+    const QString newFile = pageFileOf(newName);
+    const QString oldPath = pageFilePath(oldFile);
+    const QString newPath = pageFilePath(newFile);
+    QJsonArray entries = m_project.value(QLatin1String(kPageKey)).toArray();
+    const int entryIndex = m_project.value(QLatin1String(kPageKey)).isArray()
+                               ? findPageEntry(entries, oldFile) : -1;
+    if (!hasPage(oldName) && entryIndex < 0)
+        return false;
+    // A differently-cased name of the same file is a rename, not a clash.
+    if (hasPage(newName) || (QFileInfo::exists(newPath) && !sameFile(oldPath, newPath))) {
+        Notifier::information(nullptr, tr("提示"), tr("名称已存在"));
+        return false;
+    }
+
+    bool fileRenamed = false;
+    if (entryIndex >= 0 && QFileInfo::exists(oldPath)) {
+        if (!QFile::rename(oldPath, newPath)) {
+            Notifier::information(nullptr, tr("提示"), tr("页面文件重命名失败"));
+            return false;
+        }
+        fileRenamed = true;
+    }
+
+    const QVector<PageInfo> previousPages = m_pages;
+    const QJsonObject previousProject = m_project;
+    // Taken after the copy: writing through it detaches the list from the copy.
+    PageInfo *page = hasPage(oldName);
+    if (page) {
+        page->name = newName;
+        page->file = newFile;
+    }
+    int tabIndex = -1;
+    if (m_tabWidget) {
+        for (int i = 0; i < m_tabWidget->count(); ++i) {
+            if (m_tabWidget->tabText(i) == oldName) {
+                tabIndex = i;
+                m_tabWidget->setTabText(i, newName);
+                break;
+            }
+        }
+    }
+    qDebug() << QJsonDocument(m_project).toJson(QJsonDocument::Compact);
+
+    if (entryIndex >= 0) {
+        QJsonObject entry = entries.at(entryIndex).toObject();
+        entry.insert(QLatin1String(kFileKey), newFile);
+        entries.replace(entryIndex, entry);
+        m_project.insert(QLatin1String(kPageKey), entries);
+        if (!saveProjectFile()) {
+            m_pages = previousPages;
+            m_project = previousProject;
+            if (tabIndex >= 0)
+                m_tabWidget->setTabText(tabIndex, oldName);
+            if (fileRenamed)
+                QFile::rename(newPath, oldPath);
+            return false;
+        }
+    }
+    if (tabIndex >= 0)
+        openPageRenamed(pageWidgetAt(tabIndex), newName, newFile);
+    return true;
+}
+
+bool GlobalManager::deletePage(const QString &name)
+{
+    if (!isProjectOpen() || !isValidPageName(name))
+        return false;
+    const QString file = pageFileOf(name);
+    const QJsonValue pageValue = m_project.value(QLatin1String(kPageKey));
+    QJsonArray entries = pageValue.toArray();
+    const int index = pageValue.isArray() ? findPageEntry(entries, file) : -1;
+    if (index < 0 && !hasPage(name))
+        return false;
+
+    // The project file goes first: when it cannot be written, the page, its
+    // tab and its file all stay.
+    const QJsonObject previous = m_project;
+    if (index >= 0) {
+        entries.removeAt(index);
+        m_project.insert(QLatin1String(kPageKey), entries);
+    }
+    if (!commitProject(previous))
+        return false;
+    closePageTabs(name);
+    removeFile(pageFilePath(file));
+    return true;
+}
+
+bool GlobalManager::closePageTabs(const QString &name)
+{
+    for (int i = 0; i < m_pages.size(); ++i) {
+        if (m_pages.at(i).name == name) {
+            m_pages.removeAt(i);
+            break;
+        }
+    }
+    if (!m_tabWidget)
+        return true;
+    for (int i = 0; i < m_tabWidget->count(); ++i) {
+        if (m_tabWidget->tabText(i) != name)
+            continue;
+        QWidget *page = pageWidgetAt(i);
+        if (page && page == m_clipSourcePage) {
+            m_clipSourcePage = nullptr;
+            m_clipboard.clear();
+        }
+        removeTabAt(i);
+        if (m_propertyWidget)
+            m_propertyWidget->hideProperty(1);
+        m_propertyControl = nullptr;
+        break;
+    }
+    return true;
+}
+
+void GlobalManager::saveAllPages()
+{
+    if (!m_tabWidget)
+        return;
+    for (int i = 0; i < m_tabWidget->count(); ++i)
+        savePageWidget(pageWidgetAt(i));
+}
+
+void GlobalManager::setMidCtrls(const QVector<MidCtrlRecord> &records)
+{
+    m_midCtrls = records;
+}
+
+int GlobalManager::showImageDialog(QString &path)
+{
+    if (m_projectPath.isEmpty()) {
+        Notifier::information(nullptr, tr("提示"), tr("未选中项目!"));
+        path.clear();
+        return 0;
+    }
+    if (!m_imgDlg) {
+        m_imgDlg.reset(new ImgDlg);
+        m_imgDlg->setPath(m_projectPath);
+    }
+    const int result = m_imgDlg->exec();
+    path = m_imgDlg->selectedPath();
+    return result;
+}

@@ -1,0 +1,45 @@
+#include "midctrlrecord.h"
+
+#include "core/textutils.h"
+
+#include <QByteArray>
+
+#include <cstring>
+
+void setRecordText(char *buffer, int size, const QString &text)
+{
+    if (size <= 0)
+        return;
+    std::memset(buffer, 0, size_t(size));
+    copyCString(buffer, size, text.toUtf8().constData());
+}
+
+namespace {
+// Bytes a UTF-8 sequence takes, read from its lead byte.
+int sequenceLength(unsigned char lead)
+{
+    if (lead >= 0xF0)
+        return 4;
+    if (lead >= 0xE0)
+        return 3;
+    if (lead >= 0xC0)
+        return 2;
+    return 1;
+}
+} // namespace
+
+QString recordText(const char *buffer, int size)
+{
+    int length = int(qstrnlen(buffer, uint(size)));
+    // Step back over trailing continuation bytes to the lead byte; drop the
+    // sequence when it is not complete.
+    for (int lead = length - 1; lead >= 0 && lead >= length - 3; --lead) {
+        const auto byte = static_cast<unsigned char>(buffer[lead]);
+        if ((byte & 0xC0) == 0x80)
+            continue;
+        if (lead + sequenceLength(byte) > length)
+            length = lead;
+        break;
+    }
+    return QString::fromUtf8(buffer, length);
+}

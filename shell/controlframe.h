@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QFrame>
+#include <QMap>
+#include <QStringList>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+class QVBoxLayout;
+
+// The tree of the current page's controls, one category item per control
+// kind. The page fills and empties it through GlobalManager.
+class ControlFrame : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit ControlFrame(QWidget *parent = nullptr);
+    ~ControlFrame() override;
+
+    void addControlItem(int nClass, const QString &name);
+    void removeControlItem(int nClass, const QString &name);
+    void clearItems();
+    static QString kindDisplayName(int nClass);
+
+    QTreeWidget *treeWidget() const { return m_treeWidget; }
+    QStringList controlNames(int nClass) const { return m_kindNames.value(nClass); }
+
+public slots:
+    void onItemExpanded(QTreeWidgetItem *item);
+    void onItemCollapsed(QTreeWidgetItem *item);
+
+private:
+    void setupUi();
+    QTreeWidgetItem *newControlItem(int nClass, const QString &name) const;
+
+    QVBoxLayout *m_verticalLayout = nullptr;
+    QTreeWidget *m_treeWidget = nullptr;
+    QMap<int, QStringList> m_kindNames;
+};

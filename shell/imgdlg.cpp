@@ -1,0 +1,191 @@
+#include "imgdlg.h"
+
+#include "core/fileutils.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+// Larger files are not taken into a project.
+const qint64 kMaxImageBytes = 300LL * 1024 * 1024;
+
+bool isPictureSuffix(const QString &suffix)
+{
+    return suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")
+           || suffix == QLatin1String("png");
+}
+} // namespace
+
+ImgDlg::ImgDlg(QWidget *parent)
+    : QDialog(parent)
+{
+    setupUi();
+    m_clearButton->hide();
+    connect(m_importButton, SIGNAL(clicked()), this, SLOT(importImg()));
+    connect(m_refreshButton, SIGNAL(clicked()), this, SLOT(refreshImg()));
+    connect(m_deleteButton, SIGNAL(clicked()), this, SLOT(clearImg()));
+    connect(m_okButton, SIGNAL(clicked()), this, SLOT(btnClicked()));
+    connect(m_cancelButton, SIGNAL(clicked()), this, SLOT(btnClicked()));
+    connect(m_clearButton, SIGNAL(clicked()), this, SLOT(btnClicked()));
+    connect(m_listWidget, SIGNAL(itemClicked(QListWidgetItem*)), this, SLOT(onImgSelected(QListWidgetItem*)));
+}
+
+ImgDlg::~ImgDlg() = default;
+
+void ImgDlg::setupUi()
+{
+    setObjectName(QStringLiteral("ImgDlg"));
+    resize(652, 416);
+    setWindowTitle(tr("Dialog"));
+
+    auto *outer = new QVBoxLayout(this);
+    auto *top = new QHBoxLayout;
+    m_groupBox = new QGroupBox(tr("图片资源"), this);
+    m_groupBox->setObjectName(QStringLiteral("groupBox"));
+    auto *groupLayout = new QVBoxLayout(m_groupBox);
+    auto *buttons = new QHBoxLayout;
+    m_importButton = new QPushButton(tr("导入"), m_groupBox);
+    m_importButton->setObjectName(QStringLiteral("pushButton_3"));
+    m_refreshButton = new QPushButton(tr("刷新"), m_groupBox);
+    m_refreshButton->setObjectName(QStringLiteral("pushButton_5"));
+    m_deleteButton = new QPushButton(tr("删除"), m_groupBox);
+    m_deleteButton->setObjectName(QStringLiteral("pushButton_4"));
+    buttons->addWidget(m_importButton);
+    buttons->addWidget(m_refreshButton);
+    buttons->addWidget(m_deleteButton);
+    groupLayout->addLayout(buttons);
+    m_listWidget = new QListWidget(m_groupBox);
+    m_listWidget->setObjectName(QStringLiteral("listWidget"));
+    groupLayout->addWidget(m_listWidget);
+    top->addWidget(m_groupBox);
+    outer->addLayout(top, 1);
+
+    auto *bottom = new QHBoxLayout;
+    bottom->addStretch();
+    m_okButton = new QPushButton(tr("确定"), this);
+    m_okButton->setObjectName(QStringLiteral("pushButton_2"));
+    m_cancelButton = new QPushButton(tr("取消"), this);
+    m_cancelButton->setObjectName(QStringLiteral("pushButton"));
+    m_clearButton = new QPushButton(tr("清除"), this);
+    m_clearButton->setObjectName(QStringLiteral("pushButton_6"));
+    for (QPushButton *button : {m_okButton, m_cancelButton, m_clearButton}) {
+        button->setMinimumSize(90, 30);
+        bottom->addWidget(button);
+    }
+    m_clearButton->setMaximumSize(90, 30);
+    outer->addLayout(bottom);
+}
+
+void ImgDlg::setPath(const QString &dir)
+{
+    m_dir = dir;
+    clearList();
+    loadImages();
+}
+
+void ImgDlg::clearList()
+{
+    for (int row = m_listWidget->count() - 1; row >= 0; --row)
+        delete m_listWidget->takeItem(row);
+    m_selectedPath.clear();
+}
+
+void ImgDlg::loadImages()
+{
+    if (m_dir.isEmpty() || !QDir(m_dir).exists())
+        return;
+    clearList();
+    QDirIterator it(m_dir, QDir::Files);
+    while (it.hasNext()) {
+        it.next();
+        // Suffixes are matched as written: "PNG" files are not listed.
+        if (isPictureSuffix(it.fileInfo().suffix()))
+            addListedImage(it.fileName());
+    }
+}
+
+bool ImgDlg::isListed(const QString &fileName) const
+{
+    for (int row = 0; row < m_listWidget->count(); ++row) {
+        if (m_listWidget->item(row)->text() == fileName)
+            return true;
+    }
+    return false;
+}
+
+void ImgDlg::addListedImage(const QString &fileName)
+{
+    if (isListed(fileName))
+        return;
+    auto *item = new QListWidgetItem(fileName);
+    item->setData(Qt::UserRole, fileName);
+    item->setData(Qt::UserRole + 1, QString(m_dir + QLatin1Char('/') + fileName));
+    m_listWidget->addItem(item);
+}
+
+bool ImgDlg::addImage(const QString &file)
+{
+    const QFileInfo source(file);
+    if (m_dir.isEmpty() || !source.isFile() || source.size() > kMaxImageBytes)
+        return false;
+    const QString fileName = source.fileName();
+    if (isListed(fileName))
+        return false;
+    const QString target = m_dir + QLatin1Char('/') + fileName;
+    if (QFileInfo(target).absoluteFilePath() != source.absoluteFilePath() && !copyFile(file, target))
+        return false;
+    addListedImage(fileName);
+    return true;
+}
+
+void ImgDlg::importImg()
+{
+    const QStringList files = QFileDialog::getOpenFileNames(this, tr("背景图片"), QString(),
+                                                            QStringLiteral("Image Files (*.png *.jpeg *.jpg)"));
+    for (const QString &file : files)
+        addImage(file);
+}
+
+void ImgDlg::refreshImg()
+{
+    qDebug() << m_listWidget->count();
+    clearList();
+    loadImages();
+}
+
+void ImgDlg::clearImg()
+{
+    QListWidgetItem *item = m_listWidget->currentItem();
+    if (!item)
+        return;
+    removeFile(item->data(Qt::UserRole + 1).toString());
+    m_selectedPath.clear();
+    delete item;
+}
+
+void ImgDlg::onImgSelected(QListWidgetItem *item)
+{
+    if (item)
+        m_selectedPath = item->data(Qt::UserRole + 1).toString();
+}
+
+void ImgDlg::btnClicked()
+{
+    QObject *button = sender();
+    if (button == m_cancelButton) {
+        reject();
+    } else if (button == m_clearButton) {
+        m_selectedPath.clear();
+        accept();
+    } else {
+        accept();
+    }
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+
+class QGroupBox;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+// Picker of the project's pictures: lists the "*.png", "*.jpg" and "*.jpeg"
+// files of the project folder, imports pictures into it, deletes one, and
+// hands the path of the picked one back.
+class ImgDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit ImgDlg(QWidget *parent = nullptr);
+    ~ImgDlg() override;
+
+    void setPath(const QString &dir);
+    QString path() const { return m_dir; }
+    QString selectedPath() const { return m_selectedPath; }
+    QListWidget *listWidget() const { return m_listWidget; }
+
+    // Copies one picture into the folder (unless it lies there already) and
+    // lists it; a name that is listed already is skipped.
+    bool addImage(const QString &file);
+
+public slots:
+    void importImg();
+    void refreshImg();
+    void clearImg();
+    void btnClicked();
+    void onImgSelected(QListWidgetItem *item);
+
+private:
+    void setupUi();
+    void loadImages();
+    void clearList();
+    bool isListed(const QString &fileName) const;
+    void addListedImage(const QString &fileName);
+
+    QGroupBox *m_groupBox = nullptr;
+    QPushButton *m_importButton = nullptr;   // pushButton_3
+    QPushButton *m_refreshButton = nullptr;  // pushButton_5
+    QPushButton *m_deleteButton = nullptr;   // pushButton_4
+    QListWidget *m_listWidget = nullptr;
+    QPushButton *m_okButton = nullptr;       // pushButton_2
+    QPushButton *m_cancelButton = nullptr;   // pushButton
+    QPushButton *m_clearButton = nullptr;    // pushButton_6
+    QString m_dir;
+    QString m_selectedPath;
+};

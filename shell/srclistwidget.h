@@ -1,0 +1,33 @@
+#pragma once
+
+#include "controls/mybasewidget.h"
+
+class QListWidget;
+class QListWidgetItem;
+class QVBoxLayout;
+
+// The control palette: one entry per kind that can be placed on a page. A
+// press arms the kind for the next drop; which entries show depends on the
+// kind of the page opened last.
+class SrcListWidget : public MyBaseWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SrcListWidget(QWidget *parent = nullptr);
+    ~SrcListWidget() override;
+
+    void initItems();
+    void setPageKind(int pageKind);
+
+    QListWidget *listWidget() const { return m_listWidget; }
+
+public slots:
+    void onItemClicked(QListWidgetItem *item);
+
+private:
+    void setupUi();
+
+    QVBoxLayout *m_verticalLayout = nullptr;
+    QListWidget *m_listWidget = nullptr;
+};

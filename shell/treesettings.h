@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QIcon>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// Shared look and behaviour of the two side-panel trees (project tree and
+// control tree).
+extern const char kFolderIconPath[];
+extern const char kFolderOpenIconPath[];
+extern const char kFileIconPath[];
+
+void applyPanelTreeSettings(QTreeWidget *tree);
+QIcon panelIcon(const char *resourcePath);
+// Items whose Qt::UserRole reads as a non-zero number (the categories) show
+// an open or a closed folder.
+void updateFolderIcon(QTreeWidgetItem *item, bool expanded);
