@@ -1,0 +1,303 @@
+#include "uilistwidgetbase.h"
+
+#include "controls/baseitem.h"
+#include "controls/plaincontrols.h"
+#include "controls/uicompositehelpers.h"
+#include "preview/exaudiomatrixwidget.h"
+
+#include <QBoxLayout>
+#include <QCoreApplication>
+
+namespace {
+
+const int kDefaultItemCount = 5;
+const int kButtonStretch = 1;
+const int kEntryStretch = 4;
+
+const QString kItemPrefix = QStringLiteral("item_");
+const QString kPrevPrefix = QStringLiteral("prev_button_");
+const QString kNextPrefix = QStringLiteral("next_button_");
+const QString kRefreshPrefix = QStringLiteral("refresh_button_");
+
+bool isRebuildKey(const QString &key)
+{
+    return key == QLatin1String("direction") || key == QLatin1String("show_item_num")
+           || key == QLatin1String("page_turn_height");
+}
+
+} // namespace
+
+void listItemStyle(const UIBase *control, QJsonObject &style)
+{
+    style = prefixedCellStyle(control->attributes(), kItemPrefix);
+}
+
+void listPrevButtonStyle(const UIBase *control, QJsonObject &style)
+{
+    style = prefixedCellStyle(control->attributes(), kPrevPrefix);
+}
+
+void listNextButtonStyle(const UIBase *control, QJsonObject &style)
+{
+    style = prefixedCellStyle(control->attributes(), kNextPrefix);
+}
+
+void listRefreshButtonStyle(const UIBase *control, QJsonObject &style)
+{
+    style = prefixedCellStyle(control->attributes(), kRefreshPrefix);
+}
+
+UIListWidgetBase::UIListWidgetBase(QWidget *parent, const ListTraits &traits)
+    : UIBase(parent)
+    , m_traits(traits)
+{
+}
+
+int UIListWidgetBase::itemCount() const
+{
+    const int count = wholeNumberOr(m_attributes.value(QStringLiteral("show_item_num")), 0);
+    return count > 0 ? count : kDefaultItemCount;
+}
+
+int UIListWidgetBase::cellsToBuild() const
+{
+    // Measured in page pixels, so the count does not follow the edit zoom;
+    // cells past the page could not be seen either.
+    const bool row = m_direction == 0;
+    const double zoom = m_zoomScale > 0 ? m_zoomScale : 1.0;
+    int length = wholeNumberOr(m_attributes.value(row ? QStringLiteral("w") : QStringLiteral("h")), -1);
+    if (length <= 0)
+        length = int((row ? width() : height()) / zoom);
+    if (const QWidget *page = parentWidget())
+        length = qMin(length, int((row ? page->width() : page->height()) / zoom));
+
+    const int margin = row ? m_traits.rowMargin : m_traits.columnMargin;
+    const int spacing = row ? m_traits.rowSpacing : m_traits.columnSpacing;
+    const int buttons = m_traits.refreshButton ? 3 : 2;
+    // n + buttons entries of one pixel, spacing between them, margins outside.
+    const qint64 fit = (qint64(length) - 2 * margin + spacing) / (1 + spacing) - buttons;
+    return int(qBound<qint64>(1, fit, itemCount()));
+}
+
+QList<BaseItem *> UIListWidgetBase::cells() const
+{
+    QList<BaseItem *> list;
+    for (const QPointer<BaseItem> &cell : m_cells) {
+        if (cell)
+            list.append(cell);
+    }
+    return list;
+}
+
+QList<UILabel *> UIListWidgetBase::captions() const
+{
+    QList<UILabel *> list;
+    for (const QPointer<UILabel> &caption : m_captions) {
+        if (caption)
+            list.append(caption);
+    }
+    return list;
+}
+
+QJsonObject UIListWidgetBase::cellStyle() const
+{
+    if (m_traits.cellStyle == CellStyle::ItemLook)
+        return prefixedCellStyle(m_attributes, kItemPrefix);
+    QJsonObject style;
+    const auto background = m_attributes.constFind(QStringLiteral("item_normalBkColor"));
+    if (background != m_attributes.constEnd())
+        style.insert(QStringLiteral("normalBkColor"), background.value());
+    return style;
+}
+
+QJsonObject UIListWidgetBase::captionStyle() const
+{
+    QJsonObject style;
+    const bool own = m_traits.captionColours == CaptionColours::ControlColours;
+    const QString normal = own ? QStringLiteral("normalColor") : QStringLiteral("item_normalColor");
+    const QString press = own ? QStringLiteral("pressColor") : QStringLiteral("item_pressColor");
+    if (m_attributes.contains(normal))
+        style.insert(QStringLiteral("normalColor"), m_attributes.value(normal));
+    if (m_attributes.contains(press))
+        style.insert(QStringLiteral("pressColor"), m_attributes.value(press));
+    return style;
+}
+
+BaseItem *UIListWidgetBase::newCell(const QJsonObject &style)
+{
+    auto *cell = new BaseItem(this);
+    // Picture names resolve against the project folder.
+    cell->setFileDir(m_fileDir);
+    cell->setStyle(style, true);
+    return cell;
+}
+
+void UIListWidgetBase::buildLayout()
+{
+    // A second build replaces the children instead of stacking more on them.
+    tearDown();
+
+    QJsonObject prevStyle;
+    QJsonObject nextStyle;
+    QJsonObject refreshStyle;
+    listPrevButtonStyle(this, prevStyle);
+    listNextButtonStyle(this, nextStyle);
+    listRefreshButtonStyle(this, refreshStyle);
+    const QJsonObject itemStyle = cellStyle();
+    const QJsonObject textStyle = captionStyle();
+
+    const bool row = m_direction == 0;
+    auto *box = new QBoxLayout(row ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    const int margin = row ? m_traits.rowMargin : m_traits.columnMargin;
+    box->setContentsMargins(margin, margin, margin, margin);
+    box->setSpacing(row ? m_traits.rowSpacing : m_traits.columnSpacing);
+
+    if (m_traits.refreshButton) {
+        m_refreshButton = newCell(refreshStyle);
+        box->addWidget(m_refreshButton, kButtonStretch);
+    }
+    m_prevButton = newCell(prevStyle);
+    box->addWidget(m_prevButton, kButtonStretch);
+
+    const QString cellText = !m_traits.cellText ? QString()
+                             : m_traits.cellTextTranslated
+                                 ? QCoreApplication::translate(m_traits.context, m_traits.cellText)
+                                 : QString::fromLatin1(m_traits.cellText);
+    const QString captionText = m_traits.captionText
+                                    ? QCoreApplication::translate(m_traits.context, m_traits.captionText)
+                                    : QString();
+    const int count = cellsToBuild();
+    for (int n = 1; n <= count; ++n) {
+        QJsonObject style = itemStyle;
+        if (m_traits.cellText)
+            style.insert(QStringLiteral("text"), QString(cellText + QString::number(n)));
+        BaseItem *cell = newCell(style);
+        m_cells.append(cell);
+        if (!m_traits.captionText) {
+            box->addWidget(cell, kEntryStretch);
+            continue;
+        }
+
+        auto *entry = new QVBoxLayout;
+        entry->setSpacing(2);
+        entry->addWidget(cell, 3);
+        auto *caption = new UILabel(this);
+        // Presses reach the list control, which is what the user moves.
+        caption->setMouseTracking(false);
+        caption->QWidget::setAttribute(Qt::WA_TransparentForMouseEvents);
+        QJsonObject own = textStyle;
+        own.insert(QStringLiteral("text"), QString(captionText + QString::number(n)));
+        caption->setAttributes(own, true, false);
+        entry->addWidget(caption, 1);
+        m_captions.append(caption);
+        box->addLayout(entry, kEntryStretch);
+    }
+
+    m_nextButton = newCell(nextStyle);
+    box->addWidget(m_nextButton, kButtonStretch);
+    setLayout(box);
+}
+
+void UIListWidgetBase::tearDown()
+{
+    ExAudioMatrixWidget::clearLayout(layout());
+    // Nothing may keep pointing at the cells that went with the layout.
+    m_cells.clear();
+    m_captions.clear();
+    m_prevButton = nullptr;
+    m_nextButton = nullptr;
+    m_refreshButton = nullptr;
+}
+
+void UIListWidgetBase::rebuildLayout()
+{
+    tearDown();
+    buildLayout();
+}
+
+void UIListWidgetBase::restyleCells(const QString &key, const QJsonValue &value)
+{
+    const QJsonObject style{{key, value}};
+    for (const QPointer<BaseItem> &cell : qAsConst(m_cells)) {
+        if (cell)
+            cell->setStyle(style, true);
+    }
+}
+
+void UIListWidgetBase::restyleCaptions(const QString &key, const QJsonValue &value)
+{
+    const QJsonObject style{{key, value}};
+    for (const QPointer<UILabel> &caption : qAsConst(m_captions)) {
+        if (caption)
+            caption->setAttributes(style, true, false);
+    }
+}
+
+void UIListWidgetBase::applyAttributes(const QJsonObject &applied)
+{
+    if (applied.isEmpty())
+        return;
+
+    bool rebuild = false;
+    bool resized = false;
+    for (auto it = applied.constBegin(); it != applied.constEnd(); ++it) {
+        const QString &key = it.key();
+        const QJsonValue &value = it.value();
+        if (isRebuildKey(key)) {
+            if (key == QLatin1String("direction"))
+                m_direction = wholeNumberOr(value, 0);
+            rebuild = true;
+            continue;
+        }
+        if (key == QLatin1String("w") || key == QLatin1String("h")) {
+            resized = true;
+            continue;
+        }
+
+        QString suffix = cellLookSuffix(key, kPrevPrefix);
+        if (!suffix.isEmpty()) {
+            if (m_prevButton)
+                m_prevButton->setStyle(QJsonObject{{suffix, value}}, true);
+            continue;
+        }
+        suffix = cellLookSuffix(key, kNextPrefix);
+        if (!suffix.isEmpty()) {
+            if (m_nextButton)
+                m_nextButton->setStyle(QJsonObject{{suffix, value}}, true);
+            continue;
+        }
+        suffix = cellLookSuffix(key, kRefreshPrefix);
+        if (!suffix.isEmpty()) {
+            if (m_refreshButton)
+                m_refreshButton->setStyle(QJsonObject{{suffix, value}}, true);
+            continue;
+        }
+
+        const bool colourKey = key == QLatin1String("normalColor") || key == QLatin1String("pressColor");
+        switch (m_traits.captionColours) {
+        case CaptionColours::ControlColours:
+            // The cells' own look shows only after the next rebuild here.
+            if (colourKey)
+                restyleCaptions(key, value);
+            continue;
+        case CaptionColours::ItemColours:
+            suffix = cellLookSuffix(key, kItemPrefix);
+            if (suffix == QLatin1String("normalColor") || suffix == QLatin1String("pressColor"))
+                restyleCaptions(suffix, value);
+            else if (!suffix.isEmpty())
+                restyleCells(suffix, value);
+            continue;
+        case CaptionColours::None:
+            suffix = cellLookSuffix(key, kItemPrefix);
+            if (!suffix.isEmpty())
+                restyleCells(suffix, value);
+            continue;
+        }
+    }
+
+    // A resize matters only where it changes how many cells fit.
+    if (!rebuild && resized && cellsToBuild() != m_cells.size())
+        rebuild = true;
+    if (rebuild)
+        rebuildLayout();
+}

@@ -1,0 +1,239 @@
+#include "uiplacewidget.h"
+
+#include "controls/baseitem.h"
+#include "controls/uicompositehelpers.h"
+#include "preview/exaudiomatrixwidget.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+
+namespace {
+
+const int kRoomCount = 10;
+
+const CellStyleKeyMap kPrevButtonStyle[] = {
+    {"prev_button_normal_image_path", "normal_image_path"},
+    {"prev_button_press_image_path", "press_image_path"},
+};
+
+const CellStyleKeyMap kNextButtonStyle[] = {
+    {"next_button_normal_image_path", "normal_image_path"},
+    {"next_button_press_image_path", "press_image_path"},
+};
+
+// "room_1" .. "room_10" as the picture index 0 .. 9, or -1.
+int roomIndex(const QString &key)
+{
+    if (!key.startsWith(QLatin1String("room_")))
+        return -1;
+    bool ok = false;
+    const int number = key.mid(5).toInt(&ok);
+    if (!ok || number < 1 || number > kRoomCount || key.mid(5) != QString::number(number))
+        return -1;
+    return number - 1;
+}
+
+} // namespace
+
+UIPlaceWidget::UIPlaceWidget(QWidget *parent)
+    : UIBase(parent)
+{
+    setKind(kTypeId, QLatin1String(kClassTag));
+    setAttribute(QStringLiteral("direction"), 1, false);
+    setAttribute(QStringLiteral("rowcol"), 0, false);
+}
+
+void UIPlaceWidget::rowcolToGrid(int rowcol)
+{
+    switch (rowcol) {
+    case 0:
+        m_rows = 1;
+        m_columns = 3;
+        break;
+    case 1:
+        m_rows = 2;
+        m_columns = 2;
+        break;
+    case 2:
+        m_rows = 3;
+        m_columns = 3;
+        break;
+    default:
+        break;
+    }
+}
+
+void UIPlaceWidget::fillRooms(QJsonObject &out)
+{
+    for (auto it = m_attributes.constBegin(); it != m_attributes.constEnd(); ++it) {
+        if (it.key() == QLatin1String("rowcol")) {
+            m_rowcol = wholeNumberOr(it.value(), 0);
+            rowcolToGrid(m_rowcol);
+            out.insert(it.key(), it.value());
+            continue;
+        }
+        const int room = roomIndex(it.key());
+        if (room >= 0)
+            m_roomPictures.insert(room, it.value().toString());
+    }
+}
+
+void UIPlaceWidget::prevButtonStyle(QJsonObject &style) const
+{
+    style = mappedCellStyle(m_attributes, kPrevButtonStyle);
+}
+
+void UIPlaceWidget::nextButtonStyle(QJsonObject &style) const
+{
+    style = mappedCellStyle(m_attributes, kNextButtonStyle);
+}
+
+QWidget *UIPlaceWidget::createItem(int index)
+{
+    const int pw = qMax(0, scaledLength(m_pictureWidth, m_zoomScale));
+    const int ph = qMax(0, scaledLength(m_pictureHeight, m_zoomScale));
+    const int th = qMax(0, scaledLength(m_captionHeight, m_zoomScale));
+    const bool fixedSizes = m_rows < 3;
+
+    auto *cell = new QWidget(this);
+    cell->setObjectName(QStringLiteral("placeItem"));
+    cell->setStyleSheet(QStringLiteral("QWidget#placeItem{background:transparent;}"));
+    if (fixedSizes)
+        cell->setFixedSize(pw, ph + th);
+
+    auto *column = new QVBoxLayout(cell);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(6);
+
+    auto *picture = new BaseItem(cell);
+    picture->setFileDir(m_fileDir);
+    const QString room = m_roomPictures.value(index);
+    if (!room.isEmpty())
+        picture->setStyle(QJsonObject{{QStringLiteral("normal_image_path"), room}}, true);
+
+    auto *caption = new QLabel(cell);
+    caption->setObjectName(QStringLiteral("txtItem"));
+    caption->setStyleSheet(QStringLiteral("QLabel#txtItem{background:transparent;color:white;}"));
+    caption->setText(tr("场所") + QLatin1Char('_') + QString::number(index));
+    caption->setAlignment(Qt::AlignCenter);
+
+    if (fixedSizes) {
+        picture->setFixedSize(pw, ph);
+        caption->setFixedSize(pw, th);
+        column->addWidget(picture, 0);
+        column->addWidget(caption, 0);
+    } else {
+        column->addWidget(picture, 10);
+        column->addWidget(caption, 1);
+    }
+    return cell;
+}
+
+QBoxLayout *UIPlaceWidget::buttonHolder(BaseItem *button, bool column) const
+{
+    // Centred across the main direction by a stretch on either side.
+    QBoxLayout *holder = column ? static_cast<QBoxLayout *>(new QHBoxLayout)
+                                : static_cast<QBoxLayout *>(new QVBoxLayout);
+    holder->addStretch();
+    holder->addWidget(button);
+    holder->addStretch();
+    return holder;
+}
+
+void UIPlaceWidget::build(bool column)
+{
+    // A second build replaces the rooms instead of stacking others on them.
+    clearLayout(layout());
+
+    const int bw = qMax(0, scaledLength(m_buttonWidth, m_zoomScale));
+    const int bh = qMax(0, scaledLength(m_buttonHeight, m_zoomScale));
+
+    QJsonObject scratch;
+    fillRooms(scratch);
+    QJsonObject nextStyle;
+    QJsonObject prevStyle;
+    nextButtonStyle(nextStyle);
+    prevButtonStyle(prevStyle);
+
+    QBoxLayout *main = column ? static_cast<QBoxLayout *>(new QVBoxLayout)
+                              : static_cast<QBoxLayout *>(new QHBoxLayout);
+    main->setSpacing(6);
+
+    m_prevButton = new BaseItem(this);
+    m_prevButton->setFileDir(m_fileDir);
+    m_prevButton->setStyle(prevStyle, true);
+    m_prevButton->setFixedSize(bw, bh);
+    main->addLayout(buttonHolder(m_prevButton, column), 1);
+
+    auto *rooms = new QVBoxLayout;
+    rooms->setSpacing(column ? 10 : 6);
+    int n = 0;
+    for (int r = 0; r < m_rows; ++r) {
+        auto *row = new QHBoxLayout;
+        for (int c = 0; c < m_columns; ++c)
+            row->addWidget(createItem(n++));
+        rooms->addLayout(row);
+    }
+    main->addLayout(rooms, 0);
+
+    m_nextButton = new BaseItem(this);
+    m_nextButton->setFileDir(m_fileDir);
+    m_nextButton->setStyle(nextStyle, true);
+    m_nextButton->setFixedSize(bw, bh);
+    main->addLayout(buttonHolder(m_nextButton, column), 1);
+
+    setLayout(main);
+}
+
+void UIPlaceWidget::buildHorizontal()
+{
+    build(false);
+}
+
+void UIPlaceWidget::buildVertical()
+{
+    build(true);
+}
+
+void UIPlaceWidget::buildLayout()
+{
+    if (m_direction != 0)
+        buildVertical();
+    else
+        buildHorizontal();
+}
+
+void UIPlaceWidget::clearLayout(QLayout *layout)
+{
+    ExAudioMatrixWidget::clearLayout(layout);
+    m_prevButton = nullptr;
+    m_nextButton = nullptr;
+}
+
+void UIPlaceWidget::applyAttributes(const QJsonObject &applied)
+{
+    bool rebuild = false;
+    for (auto it = applied.constBegin(); it != applied.constEnd(); ++it) {
+        const QString &key = it.key();
+        if (key == QLatin1String("direction")) {
+            m_direction = wholeNumberOr(it.value(), 0);
+            rebuild = true;
+        } else if (key == QLatin1String("rowcol")) {
+            m_rowcol = wholeNumberOr(it.value(), 0);
+            setAttribute(key, m_rowcol, true);
+            rowcolToGrid(m_rowcol);
+            rebuild = true;
+        } else {
+            const int room = roomIndex(key);
+            if (room >= 0) {
+                m_roomPictures.insert(room, it.value().toString());
+                rebuild = true;
+            }
+        }
+    }
+
+    if (rebuild) {
+        clearLayout(layout());
+        buildLayout();
+    }
+}

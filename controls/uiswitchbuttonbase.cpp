@@ -1,0 +1,141 @@
+#include "uiswitchbuttonbase.h"
+
+#include "core/jsonutils.h"
+
+#include <QColor>
+#include <QPainter>
+
+// The eight attribute keys of a switch and the fields they set.
+struct SwitchKeyTable {
+    struct Entry {
+        const char *key;
+        QString UISwitchButtonBase::*field;
+    };
+    static const Entry entries[8];
+};
+
+const SwitchKeyTable::Entry SwitchKeyTable::entries[8] = {
+    {"bgOnColor", &UISwitchButtonBase::m_bgOnColor},
+    {"bgOffColor", &UISwitchButtonBase::m_bgOffColor},
+    {"sliderOnColor", &UISwitchButtonBase::m_sliderOnColor},
+    {"sliderOffColor", &UISwitchButtonBase::m_sliderOffColor},
+    {"textOnColor", &UISwitchButtonBase::m_textOnColor},
+    {"textOffColor", &UISwitchButtonBase::m_textOffColor},
+    {"on_text", &UISwitchButtonBase::m_onText},
+    {"off_text", &UISwitchButtonBase::m_offText},
+};
+
+UISwitchButtonBase::UISwitchButtonBase(QWidget *parent, bool framesSelection)
+    : UIBase(parent)
+    , m_framesSelection(framesSelection)
+{
+}
+
+void UISwitchButtonBase::initSwitch()
+{
+    for (const SwitchKeyTable::Entry &entry : SwitchKeyTable::entries) {
+        QString value;
+        jsonString(m_attributes, QLatin1String(entry.key), &value);
+        this->*(entry.field) = value;
+    }
+}
+
+void UISwitchButtonBase::applySwitchAttributes(const QJsonObject &applied)
+{
+    bool taken = false;
+    for (auto it = applied.constBegin(); it != applied.constEnd(); ++it) {
+        if (!it.value().isString())
+            continue;
+        for (const SwitchKeyTable::Entry &entry : SwitchKeyTable::entries) {
+            if (it.key() == QLatin1String(entry.key)) {
+                this->*(entry.field) = it.value().toString();
+                taken = true;
+            }
+        }
+    }
+    if (taken)
+        update();
+}
+
+void UISwitchButtonBase::buildLayout()
+{
+    initSwitch();
+}
+
+void UISwitchButtonBase::applyAttributes(const QJsonObject &applied)
+{
+    applySwitchAttributes(applied);
+}
+
+void UISwitchButtonBase::setSpace(int space)
+{
+    if (space == m_space)
+        return;
+    m_space = space;
+    update();
+}
+
+void UISwitchButtonBase::setChecked(bool checked)
+{
+    if (checked == m_checked)
+        return;
+    m_checked = checked;
+    m_knobX = checked ? width() - height() : 0;
+    update();
+}
+
+QPainterPath UISwitchButtonBase::trackPath() const
+{
+    const int w = width();
+    const int h = height();
+    const int d = qMin(w, h);
+    QPainterPath path;
+    path.addEllipse(QRectF(0, 0, d, d));
+    QPainterPath right;
+    right.addEllipse(QRectF(w - d, 0, d, d));
+    QPainterPath middle;
+    middle.addRect(QRectF(d / 2, 0, w - d, h));
+    return path.united(right).united(middle);
+}
+
+QRect UISwitchButtonBase::captionRect() const
+{
+    const int w = width();
+    const int h = height();
+    const int t = qMin(w, h) - 2 * m_space - 5;
+    return m_checked ? QRect(0, 0, w - t, h) : QRect(t, 0, w - t, h);
+}
+
+QRect UISwitchButtonBase::knobRect() const
+{
+    const int k = qMin(width(), height()) - 2 * m_space;
+    return QRect(m_knobX + m_space, m_space, k, k);
+}
+
+void UISwitchButtonBase::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    const QPainterPath track = trackPath();
+
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    QColor trackColor(m_checked ? m_bgOnColor : m_bgOffColor);
+    if (isEnabled())
+        trackColor.setAlpha(140);
+    painter.setBrush(QBrush(trackColor, Qt::SolidPattern));
+    painter.drawPath(track);
+    if (m_framesSelection) {
+        painter.setPen(m_selected ? QPen(QColor(255, 0, 0), 4) : QPen(QColor(196, 199, 206), 2));
+        painter.drawPath(track);
+    }
+    painter.setPen(QColor(m_checked ? m_textOnColor : m_textOffColor));
+    painter.drawText(captionRect(), Qt::AlignCenter, m_checked ? m_onText : m_offText);
+    painter.restore();
+
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(m_checked ? m_sliderOnColor : m_sliderOffColor));
+    painter.drawEllipse(knobRect());
+    painter.restore();
+}

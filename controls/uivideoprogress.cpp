@@ -1,0 +1,7 @@
+#include "uivideoprogress.h"
+
+UIVideoProgress::UIVideoProgress(QWidget *parent)
+    : UIVolumeSliderControl(parent)
+{
+    setKind(kTypeId, QLatin1String(kClassTag));
+}

@@ -1,0 +1,918 @@
+#include "controls/baseitem.h"
+#include "controls/compositecontrols.h"
+#include "controls/plaincontrols.h"
+#include "controls/uiaudiomatrixwidget.h"
+#include "controls/uicmdstatusbutton.h"
+#include "controls/uilistwidgetbase.h"
+#include "controls/uiloginwidget.h"
+#include "controls/uimeetingbutton.h"
+#include "controls/uiplacewidget.h"
+#include "controls/uiprelayoutswitchbutton.h"
+#include "controls/uisearchwidget.h"
+#include "controls/uitablecornerwidget.h"
+#include "core/globalmanager.h"
+#include "tests/testsupport.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QJsonDocument>
+#include <QLabel>
+#include <QLayout>
+#include <QPainter>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+QJsonObject parse(const char *json)
+{
+    return QJsonDocument::fromJson(QByteArray(json)).object();
+}
+
+UIBase *makeControl(int typeId, QWidget *page, const QJsonObject &attributes, double zoom = 1.0)
+{
+    UIBase *control = createCompositeControl(typeId, page);
+    if (!control)
+        return nullptr;
+    control->setFileDir(QDir::currentPath());
+    control->setScaleValue(zoom);
+    control->setAttributes(attributes, true, false);
+    control->buildLayout();
+    return control;
+}
+
+void applyEdit(UIBase *control, const QJsonObject &edit)
+{
+    control->setAttributes(edit, true, false);
+    control->applyAttributes(edit);
+}
+
+// Lays the control's children out as a shown control would be.
+void settle(QWidget *control)
+{
+    if (control->layout())
+        control->layout()->activate();
+    QCoreApplication::processEvents();
+}
+
+QStringList texts(const QList<BaseItem *> &cells)
+{
+    QStringList list;
+    for (const BaseItem *cell : cells)
+        list.append(cell->text());
+    return list;
+}
+
+// Children sorted along the main direction of a list.
+QList<BaseItem *> byPosition(QList<BaseItem *> items, bool row)
+{
+    std::sort(items.begin(), items.end(), [row](BaseItem *a, BaseItem *b) {
+        return row ? a->x() < b->x() : a->y() < b->y();
+    });
+    return items;
+}
+
+QImage render(QWidget *widget)
+{
+    QImage image(widget->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    // Only what the widget paints itself, not the window background.
+    widget->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
+
+int countNear(const QImage &image, const QColor &colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (qAbs(c.red() - colour.red()) < 40 && qAbs(c.green() - colour.green()) < 40
+                && qAbs(c.blue() - colour.blue()) < 40 && c.alpha() > 200)
+                ++count;
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+class TestCompositeKinds : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    // Audio matrix
+    void newMatrixShowsCornerHeadersAndButtons();
+    void matrixButtonTextEditReachesAllButtons();
+    void matrixTitleSizeSetsHeaderCaptions_data();
+    void matrixTitleSizeSetsHeaderCaptions();
+    void matrixOnlyTheCornerFollowsTheZoom();
+    void matrixHeadersLetPressesThroughToTheControl();
+    void cornerCaptionsStayInsideTheCorner();
+
+    // Lists
+    void listCellCountFollowsShowItemNum_data();
+    void listCellCountFollowsShowItemNum();
+    void hugeShowItemNumIsStoredButOnlyFittingCellsAreBuilt();
+    void cappedListGrowsWhenWidened();
+    void listCellsAreNumberedPerKind_data();
+    void listCellsAreNumberedPerKind();
+    void listRowTurnsIntoColumnInTheSameOrder();
+    void listStyleFunctionsKeepOnlyTheirPrefix();
+    void itemColourRecoloursPlayListCellsAtOnce();
+    void previewCellColourShowsAfterRebuild();
+    void sceneCaptionsTakeItemColours();
+    void pressOnAChildSelectsTheControl_data();
+    void pressOnAChildSelectsTheControl();
+
+    // Search box
+    void searchButtonWidthFollowsBtnW_data();
+    void searchButtonWidthFollowsBtnW();
+    void searchButtonWidthEdit_data();
+    void searchButtonWidthEdit();
+    void searchButtonSideFollowsLayoutDirection();
+    void searchWithUnknownSideHasNoCellsAndIgnoresEdits();
+
+    // Login form, meeting button, place widget
+    void newLoginFormShowsCaptionsWithoutTitle();
+    void loginTitleAppearsWithDefaultText_data();
+    void loginTitleAppearsWithDefaultText();
+    void loginTagVisibleZeroKeepsTheEmptyCells();
+    void loginBackgroundFromColourAndOpacity_data();
+    void loginBackgroundFromColourAndOpacity();
+    void meetingKeysAreNormalised();
+    void placeGridFollowsRowcol_data();
+    void placeGridFollowsRowcol();
+    void placeUnknownRowcolKeepsGrid();
+    void placeDirectionPutsButtonsAroundRooms();
+
+    // Slide switches
+    void switchWithoutCaptionsShowsNoneUntilEdited();
+    void switchGeometryMatchesTheDrawing();
+    void switchCheckedMovesKnobAndCaption();
+    void onlyTheStatusButtonFramesItsSelection();
+    void tallSwitchTrackIsOneCircle();
+
+private:
+    // Presses at the centre of a child through the window, so that the hit
+    // test of a real click decides who gets it.
+    void pressThroughWindow(QWidget *target);
+
+    TestWorkDir *m_workDir = nullptr;
+    std::unique_ptr<QWidget> m_page;
+};
+
+void TestCompositeKinds::init()
+{
+    m_workDir = new TestWorkDir;
+    QVERIFY(m_workDir->isValid());
+    m_page.reset(new QWidget);
+    m_page->resize(1920, 1080);
+}
+
+void TestCompositeKinds::cleanup()
+{
+    m_page.reset();
+    delete m_workDir;
+    m_workDir = nullptr;
+    GlobalManager::resetInstance();
+}
+
+void TestCompositeKinds::pressThroughWindow(QWidget *target)
+{
+    m_page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    const QPoint inWindow = target->mapTo(m_page.get(), target->rect().center());
+    QTest::mousePress(m_page->windowHandle(), Qt::LeftButton, Qt::NoModifier, inWindow);
+    QTest::mouseRelease(m_page->windowHandle(), Qt::LeftButton, Qt::NoModifier, inWindow);
+}
+
+// ---- Audio matrix
+
+void TestCompositeKinds::newMatrixShowsCornerHeadersAndButtons()
+{
+    auto *matrix = static_cast<UIAudioMatrixWidget *>(makeControl(163, m_page.get(), parse(R"({"w":900,"h":700})")));
+    settle(matrix);
+
+    const QList<BaseItem *> cells = matrix->findChildren<BaseItem *>(QString(), Qt::FindDirectChildrenOnly);
+    QCOMPARE(cells.size(), 36);
+    const QList<UITableCornerWidget *> corners = matrix->findChildren<UITableCornerWidget *>();
+    QCOMPARE(corners.size(), 1);
+    UITableCornerWidget *corner = corners.first();
+
+    // Headers share the corner's row (outputs) or column (inputs).
+    QStringList outputs;
+    QStringList inputs;
+    QList<QLabel *> labels = matrix->findChildren<QLabel *>();
+    std::sort(labels.begin(), labels.end(), [](QLabel *a, QLabel *b) {
+        const QWidget *ca = a->parentWidget();
+        const QWidget *cb = b->parentWidget();
+        return ca->y() != cb->y() ? ca->y() < cb->y() : ca->x() < cb->x();
+    });
+    for (QLabel *label : labels) {
+        QWidget *header = label->parentWidget();
+        if (header->y() == corner->y() && header->x() > corner->x())
+            outputs.append(label->text());
+        else if (header->x() == corner->x() && header->y() > corner->y())
+            inputs.append(label->text());
+        const QList<QRadioButton *> ports = header->findChildren<QRadioButton *>();
+        QCOMPARE(ports.size(), 3);
+        QCOMPARE(ports.at(0)->text(), QString("3.5mm"));
+        QCOMPARE(ports.at(1)->text(), QString("HDMI"));
+        QCOMPARE(ports.at(2)->text(), QString("AES67"));
+    }
+    QCOMPARE(outputs, QStringList({"音频输出1", "音频输出2", "音频输出3", "音频输出4", "音频输出5"}));
+    QCOMPARE(inputs, QStringList({"音频输入1", "音频输入2", "音频输入3", "音频输入4", "音频输入5"}));
+
+    // 25 plain buttons, right of the inputs and below the outputs.
+    int buttons = 0;
+    for (BaseItem *cell : cells) {
+        if (cell->x() > corner->x() && cell->y() > corner->y()) {
+            QVERIFY(cell->findChildren<QLabel *>().isEmpty());
+            ++buttons;
+        }
+    }
+    QCOMPARE(buttons, 25);
+}
+
+void TestCompositeKinds::matrixButtonTextEditReachesAllButtons()
+{
+    UIBase *matrix = makeControl(163, m_page.get(), parse(R"({"w":900,"h":700,"btn_text":"Old"})"));
+    auto buttonsWith = [matrix](const QString &text) {
+        int count = 0;
+        for (BaseItem *cell : matrix->findChildren<BaseItem *>()) {
+            if (cell->text() == text)
+                ++count;
+        }
+        return count;
+    };
+    QCOMPARE(buttonsWith("Old"), 25);
+
+    applyEdit(matrix, parse(R"({"btn_text":"Mute","btn_text_color":"#ff00aa00"})"));
+    QCOMPARE(buttonsWith("Old"), 0);
+    QCOMPARE(buttonsWith("Mute"), 25);
+    for (BaseItem *cell : matrix->findChildren<BaseItem *>()) {
+        if (cell->text() == "Mute")
+            QCOMPARE(cell->style().value("normalColor").toString(), QString("#ff00aa00"));
+    }
+    // The control's own text colour follows the buttons' and goes to the file.
+    QCOMPARE(matrix->attributes().value("normalColor").toString(), QString("#ff00aa00"));
+    QCOMPARE(matrix->normalColor(), QString("#ff00aa00"));
+}
+
+void TestCompositeKinds::matrixTitleSizeSetsHeaderCaptions_data()
+{
+    QTest::addColumn<QJsonObject>("edit");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addColumn<int>("titleSize");
+    QTest::newRow("20") << parse(R"({"title_size":20})") << 20 << 20;
+    QTest::newRow("not a number") << parse(R"({"title_size":"big"})") << QFont().pixelSize() << 0;
+    QTest::newRow("fraction") << parse(R"({"title_size":12.5})") << QFont().pixelSize() << 0;
+}
+
+void TestCompositeKinds::matrixTitleSizeSetsHeaderCaptions()
+{
+    QFETCH(QJsonObject, edit);
+    QFETCH(int, pixelSize);
+    QFETCH(int, titleSize);
+
+    auto *matrix = static_cast<UIAudioMatrixWidget *>(makeControl(163, m_page.get(), parse(R"({"w":900,"h":700})")));
+    for (QLabel *label : matrix->findChildren<QLabel *>())
+        QCOMPARE(label->font().pixelSize(), 14);
+
+    applyEdit(matrix, edit);
+    QCOMPARE(matrix->titleSize(), titleSize);
+    const QList<QLabel *> labels = matrix->findChildren<QLabel *>();
+    QCOMPARE(labels.size(), 10);
+    for (QLabel *label : labels)
+        QCOMPARE(label->font().pixelSize(), pixelSize);
+    for (QRadioButton *port : matrix->findChildren<QRadioButton *>())
+        QCOMPARE(port->font().pixelSize(), pixelSize);
+}
+
+void TestCompositeKinds::matrixOnlyTheCornerFollowsTheZoom()
+{
+    UIBase *matrix = makeControl(163, m_page.get(), parse(R"({"w":900,"h":700})"), 0.5);
+    for (BaseItem *cell : matrix->findChildren<BaseItem *>(QString(), Qt::FindDirectChildrenOnly)) {
+        const bool corner = qobject_cast<UITableCornerWidget *>(cell) != nullptr;
+        QCOMPARE(cell->scale(), corner ? 0.5 : 1.0);
+        // Their size before the first layout pass: 35 x 30 at the zoom.
+        QCOMPARE(cell->size(), QSize(17, 15));
+    }
+}
+
+void TestCompositeKinds::matrixHeadersLetPressesThroughToTheControl()
+{
+    UIBase *matrix = makeControl(163, m_page.get(), parse(R"({"x":10,"y":10,"w":900,"h":700})"));
+    QSignalSpy selected(matrix, SIGNAL(signalControlSelect()));
+    QRadioButton *port = matrix->findChildren<QRadioButton *>().first();
+    pressThroughWindow(port);
+    QCOMPARE(selected.count(), 1);
+    QVERIFY(!port->isChecked());
+}
+
+void TestCompositeKinds::cornerCaptionsStayInsideTheCorner()
+{
+    QWidget holder;
+    holder.resize(300, 200);
+    auto *corner = new UITableCornerWidget(&holder);
+    corner->setStyle(parse(R"({"normalColor":"#ff0000ff","fontsize":12})"), true);
+    QFont font;
+    font.setPixelSize(12);
+    const QFontMetrics metrics(font);
+
+    for (const QSize &size : {QSize(96, 64), QSize(50, 36), QSize(200, 120)}) {
+        corner->setGeometry(QRect(QPoint(0, 0), size));
+        const QRect input = corner->inputCaptionRect();
+        const QRect output = corner->outputCaptionRect();
+
+        // Where the corner sits in the matrix does not move its captions.
+        corner->move(40, 30);
+        QCOMPARE(corner->inputCaptionRect(), input);
+        QCOMPARE(corner->outputCaptionRect(), output);
+
+        // Both start inside the cell and the output does not run past it;
+        // the input stays below the output.
+        QVERIFY(input.left() >= 0);
+        QVERIFY(output.left() >= 0 && output.top() >= 0);
+        QVERIFY(output.left() + metrics.horizontalAdvance(corner->outputCaption()) <= size.width());
+        QVERIFY(input.top() > output.top());
+        QVERIFY(output.left() > input.left());
+    }
+
+    // A white box with its diagonal in the text colour.
+    corner->setGeometry(0, 0, 96, 64);
+    const QImage image = render(corner);
+    QCOMPARE(image.pixelColor(90, 45), QColor(Qt::white));
+    const QColor onDiagonal = image.pixelColor(48, 32);
+    QVERIFY(onDiagonal.blue() > 150 && onDiagonal.red() < 100);
+}
+
+// ---- Lists
+
+void TestCompositeKinds::listCellCountFollowsShowItemNum_data()
+{
+    QTest::addColumn<QJsonObject>("attributes");
+    QTest::addColumn<int>("cells");
+    QTest::newRow("absent") << parse(R"({"w":1800,"h":1000})") << 5;
+    QTest::newRow("0") << parse(R"({"w":1800,"h":1000,"show_item_num":0})") << 5;
+    QTest::newRow("negative") << parse(R"({"w":1800,"h":1000,"show_item_num":-2})") << 5;
+    QTest::newRow("7.5") << parse(R"({"w":1800,"h":1000,"show_item_num":7.5})") << 5;
+    QTest::newRow("string 7") << parse(R"({"w":1800,"h":1000,"show_item_num":"7"})") << 5;
+    QTest::newRow("1") << parse(R"({"w":1800,"h":1000,"show_item_num":1})") << 1;
+    QTest::newRow("12") << parse(R"({"w":1800,"h":1000,"show_item_num":12})") << 12;
+    QTest::newRow("12 in a column") << parse(R"({"w":100,"h":1000,"direction":1,"show_item_num":12})") << 12;
+}
+
+void TestCompositeKinds::listCellCountFollowsShowItemNum()
+{
+    QFETCH(QJsonObject, attributes);
+    QFETCH(int, cells);
+    for (int id : {136, 137, 135, 112, 111}) {
+        auto *list = static_cast<UIListWidgetBase *>(makeControl(id, m_page.get(), attributes));
+        QCOMPARE(list->cells().size(), cells);
+        const bool captioned = id == 112 || id == 111;
+        QCOMPARE(list->captions().size(), captioned ? cells : 0);
+        const int buttons = id == 136 ? 3 : 2;
+        QCOMPARE(list->findChildren<BaseItem *>().size(), cells + buttons);
+        delete list;
+    }
+}
+
+void TestCompositeKinds::hugeShowItemNumIsStoredButOnlyFittingCellsAreBuilt()
+{
+    for (const char *json : {R"({"w":300,"h":60,"show_item_num":2000000000})",
+                             R"({"w":60,"h":300,"direction":1,"show_item_num":2000000000})"}) {
+        QElapsedTimer timer;
+        timer.start();
+        auto *list = static_cast<UIListWidgetBase *>(makeControl(136, m_page.get(), parse(json)));
+        settle(list);
+        QVERIFY(timer.elapsed() < 5000);
+
+        QCOMPARE(list->attributes().value("show_item_num").toInt(), 2000000000);
+        QCOMPARE(list->itemCount(), 2000000000);
+        const QList<BaseItem *> cells = list->cells();
+        QVERIFY(cells.size() > 5);
+        QVERIFY(cells.size() < 300);
+        const bool row = list->direction() == 0;
+        for (BaseItem *cell : cells) {
+            QVERIFY2((row ? cell->width() : cell->height()) >= 1, "every cell keeps a pixel");
+            QVERIFY(list->rect().contains(cell->geometry()));
+        }
+        delete list;
+    }
+}
+
+void TestCompositeKinds::cappedListGrowsWhenWidened()
+{
+    auto *list = static_cast<UIListWidgetBase *>(
+        makeControl(137, m_page.get(), parse(R"({"w":200,"h":60,"show_item_num":100000})")));
+    const int narrow = list->cells().size();
+    QVERIFY(narrow < 100);
+
+    applyEdit(list, parse(R"({"w":800})"));
+    const int wide = list->cells().size();
+    QVERIFY(wide > narrow);
+    QCOMPARE(wide, list->cellsToBuild());
+
+    applyEdit(list, parse(R"({"w":200})"));
+    QCOMPARE(list->cells().size(), narrow);
+}
+
+void TestCompositeKinds::listCellsAreNumberedPerKind_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QStringList>("cellTexts");
+    QTest::addColumn<QStringList>("captionTexts");
+    QTest::newRow("play") << 136 << QStringList({"video_1", "video_2", "video_3"}) << QStringList();
+    QTest::newRow("ppt") << 137 << QStringList({"ppt_1", "ppt_2", "ppt_3"}) << QStringList();
+    QTest::newRow("screen") << 135 << QStringList({"wall_1", "wall_2", "wall_3"}) << QStringList();
+    QTest::newRow("preview") << 112 << QStringList({"", "", ""}) << QStringList({"source_1", "source_2", "source_3"});
+    QTest::newRow("scene") << 111 << QStringList({"", "", ""}) << QStringList({"scene_1", "scene_2", "scene_3"});
+}
+
+void TestCompositeKinds::listCellsAreNumberedPerKind()
+{
+    QFETCH(int, id);
+    QFETCH(QStringList, cellTexts);
+    QFETCH(QStringList, captionTexts);
+    auto *list = static_cast<UIListWidgetBase *>(
+        makeControl(id, m_page.get(), parse(R"({"w":900,"h":120,"show_item_num":3})")));
+    QCOMPARE(texts(list->cells()), cellTexts);
+    QStringList captions;
+    for (UILabel *caption : list->captions()) {
+        captions.append(caption->text());
+        QVERIFY(caption->testAttribute(Qt::WA_TransparentForMouseEvents));
+    }
+    QCOMPARE(captions, captionTexts);
+    QCOMPARE(list->refreshButton() != nullptr, id == 136);
+}
+
+void TestCompositeKinds::listRowTurnsIntoColumnInTheSameOrder()
+{
+    auto *list = static_cast<UIListWidgetBase *>(makeControl(136, m_page.get(), parse(R"({"w":900,"h":900})")));
+    settle(list);
+    const QStringList expected = {"refresh", "prev", "video_1", "video_2", "video_3", "video_4", "video_5", "next"};
+    auto order = [list](bool row) {
+        QStringList names;
+        for (BaseItem *item : byPosition(list->findChildren<BaseItem *>(), row)) {
+            names.append(item == list->refreshButton() ? QString("refresh")
+                         : item == list->prevButton()  ? QString("prev")
+                         : item == list->nextButton()  ? QString("next")
+                                                       : item->text());
+        }
+        return names;
+    };
+    QCOMPARE(order(true), expected);
+    const int firstY = list->cells().first()->y();
+    for (BaseItem *cell : list->cells())
+        QCOMPARE(cell->y(), firstY);
+
+    applyEdit(list, parse(R"({"direction":1})"));
+    settle(list);
+    QCOMPARE(order(false), expected);
+    const int firstX = list->cells().first()->x();
+    for (BaseItem *cell : list->cells())
+        QCOMPARE(cell->x(), firstX);
+    // Cells take four times a button's share of the length.
+    QVERIFY(list->cells().first()->height() > 3 * list->prevButton()->height());
+}
+
+void TestCompositeKinds::listStyleFunctionsKeepOnlyTheirPrefix()
+{
+    UIBase *list = makeControl(136, m_page.get(), parse(R"({
+        "w":900,"h":80,"item_normalBkColor":"#ff010203","item_pressColor":"#ff040506","item_text":"x",
+        "prev_button_normalColor":"#ff070809","refresh_button_normal_image_path":"r.png",
+        "next_button_bogus":"y","normalColor":"#ff0a0b0c"})"));
+    QJsonObject style;
+    listItemStyle(list, style);
+    QCOMPARE(style, parse(R"({"normalBkColor":"#ff010203","pressColor":"#ff040506"})"));
+    listPrevButtonStyle(list, style);
+    QCOMPARE(style, parse(R"({"normalColor":"#ff070809"})"));
+    listNextButtonStyle(list, style);
+    QCOMPARE(style, QJsonObject());
+    listRefreshButtonStyle(list, style);
+    QCOMPARE(style, parse(R"({"normal_image_path":"r.png"})"));
+
+    // And the built children carry exactly those looks.
+    auto *built = static_cast<UIListWidgetBase *>(list);
+    QCOMPARE(built->prevButton()->style(), parse(R"({"normalColor":"#ff070809"})"));
+    QCOMPARE(built->refreshButton()->normalPictureFile(), QDir::currentPath() + "/r.png");
+    for (BaseItem *cell : built->cells())
+        QCOMPARE(cell->style().value("normalBkColor").toString(), QString("#ff010203"));
+}
+
+void TestCompositeKinds::itemColourRecoloursPlayListCellsAtOnce()
+{
+    auto *list = static_cast<UIListWidgetBase *>(makeControl(136, m_page.get(), parse(R"({"w":900,"h":80})")));
+    settle(list);
+    const QList<BaseItem *> before = list->cells();
+    applyEdit(list, parse(R"({"item_normalBkColor":"#ff00c000"})"));
+    QCOMPARE(list->cells(), before);
+    for (BaseItem *cell : before) {
+        const QImage image = render(cell);
+        // Beside the frame, above the text.
+        QCOMPARE(image.pixelColor(cell->width() / 2, 4), QColor("#ff00c000"));
+    }
+    // The buttons keep their own look.
+    QVERIFY(!list->prevButton()->style().contains("normalBkColor"));
+}
+
+void TestCompositeKinds::previewCellColourShowsAfterRebuild()
+{
+    auto *list = static_cast<UIListWidgetBase *>(makeControl(112, m_page.get(), parse(R"({"w":900,"h":120})")));
+    applyEdit(list, parse(R"({"item_normalBkColor":"#ff00c000","item_normalColor":"#ff0000ff"})"));
+    for (BaseItem *cell : list->cells())
+        QVERIFY(cell->style().isEmpty());
+
+    applyEdit(list, parse(R"({"show_item_num":5})"));
+    for (BaseItem *cell : list->cells())
+        QCOMPARE(cell->style(), parse(R"({"normalBkColor":"#ff00c000"})"));
+}
+
+void TestCompositeKinds::sceneCaptionsTakeItemColours()
+{
+    auto *list = static_cast<UIListWidgetBase *>(
+        makeControl(111, m_page.get(), parse(R"({"w":900,"h":120,"item_normalColor":"#ff112233","normalColor":"#ff999999"})")));
+    for (UILabel *caption : list->captions())
+        QCOMPARE(caption->normalColor(), QString("#ff112233"));
+
+    applyEdit(list, parse(R"({"item_pressColor":"#ff445566"})"));
+    for (UILabel *caption : list->captions())
+        QCOMPARE(caption->attributes().value("pressColor").toString(), QString("#ff445566"));
+    for (BaseItem *cell : list->cells())
+        QCOMPARE(cell->style().value("normalColor").toString(), QString("#ff112233"));
+}
+
+void TestCompositeKinds::pressOnAChildSelectsTheControl_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("part");
+    QTest::newRow("play cell") << 136 << "cell";
+    QTest::newRow("play next button") << 136 << "next";
+    QTest::newRow("scene caption") << 111 << "caption";
+    QTest::newRow("source caption") << 112 << "caption";
+    QTest::newRow("login button") << 101 << "login";
+    QTest::newRow("place room caption") << 102 << "room";
+    QTest::newRow("search button") << 107 << "search";
+}
+
+void TestCompositeKinds::pressOnAChildSelectsTheControl()
+{
+    QFETCH(int, id);
+    QFETCH(QString, part);
+    UIBase *control = makeControl(id, m_page.get(), parse(R"({"x":20,"y":20,"w":1500,"h":500})"));
+    settle(control);
+    QSignalSpy selected(control, SIGNAL(signalControlSelect()));
+    auto *list = qobject_cast<UIListWidgetBase *>(control);
+    QWidget *target = nullptr;
+    if (part == "cell")
+        target = list->cells().at(2);
+    else if (part == "next")
+        target = list->nextButton();
+    else if (part == "caption")
+        target = list->captions().at(1);
+    else if (part == "login")
+        target = static_cast<UILoginWidget *>(control)->loginButton();
+    else if (part == "room")
+        target = control->findChild<QLabel *>("txtItem");
+    else
+        target = static_cast<UISearchWidget *>(control)->button();
+    QVERIFY(target && target->width() > 0);
+    pressThroughWindow(target);
+    QCOMPARE(selected.count(), 1);
+}
+
+// ---- Search box
+
+void TestCompositeKinds::searchButtonWidthFollowsBtnW_data()
+{
+    QTest::addColumn<QJsonObject>("attributes");
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<int>("width");
+    QTest::newRow("40 at 0.6") << parse(R"({"w":300,"h":40,"btn_w":40})") << 0.6 << 24;
+    QTest::newRow("33 at 0.6") << parse(R"({"w":300,"h":40,"btn_w":33})") << 0.6 << 19;
+    QTest::newRow("absent at 1") << parse(R"({"w":300,"h":40})") << 1.0 << 30;
+    QTest::newRow("absent at 0.5") << parse(R"({"w":300,"h":40})") << 0.5 << 15;
+}
+
+void TestCompositeKinds::searchButtonWidthFollowsBtnW()
+{
+    QFETCH(QJsonObject, attributes);
+    QFETCH(double, zoom);
+    QFETCH(int, width);
+    auto *search = static_cast<UISearchWidget *>(makeControl(107, m_page.get(), attributes, zoom));
+    settle(search);
+    QCOMPARE(search->button()->width(), width);
+    QCOMPARE(search->button()->minimumWidth(), width);
+    // The field takes the rest of the row.
+    QVERIFY(search->searchField()->width() > search->button()->width());
+    QCOMPARE(search->searchField()->style(), parse(R"({"normalBkColor":"#ffffff"})"));
+}
+
+void TestCompositeKinds::searchButtonWidthEdit_data()
+{
+    QTest::addColumn<QJsonObject>("edit");
+    QTest::addColumn<int>("width");
+    QTest::newRow("50") << parse(R"({"btn_w":50})") << 25;
+    QTest::newRow("string") << parse(R"({"btn_w":"wide"})") << 15;
+    QTest::newRow("fraction") << parse(R"({"btn_w":40.5})") << 0;
+}
+
+void TestCompositeKinds::searchButtonWidthEdit()
+{
+    QFETCH(QJsonObject, edit);
+    QFETCH(int, width);
+    auto *search = static_cast<UISearchWidget *>(makeControl(107, m_page.get(), parse(R"({"w":300,"h":40,"btn_w":60})"), 0.5));
+    QCOMPARE(search->button()->minimumWidth(), 30);
+    // The page applies the edit object as it came from the editor.
+    search->applyAttributes(edit);
+    QCOMPARE(search->button()->minimumWidth(), width);
+    QCOMPARE(search->button()->maximumWidth(), width);
+}
+
+void TestCompositeKinds::searchButtonSideFollowsLayoutDirection()
+{
+    auto *left = static_cast<UISearchWidget *>(
+        makeControl(107, m_page.get(), parse(R"({"w":300,"h":40,"btn_text":"Go","btn_normalBkColor":"#ff0000ff"})")));
+    auto *right = static_cast<UISearchWidget *>(
+        makeControl(107, m_page.get(), parse(R"({"w":300,"h":40,"layoutDirection":1})")));
+    settle(left);
+    settle(right);
+    QVERIFY(left->button()->x() < left->searchField()->x());
+    QVERIFY(right->searchField()->x() < right->button()->x());
+    QCOMPARE(left->button()->style(), parse(R"({"normalBkColor":"#ff0000ff","text":"Go"})"));
+
+    // Changing the side waits for the page to be opened again.
+    applyEdit(right, parse(R"({"layoutDirection":0})"));
+    settle(right);
+    QVERIFY(right->searchField()->x() < right->button()->x());
+}
+
+void TestCompositeKinds::searchWithUnknownSideHasNoCellsAndIgnoresEdits()
+{
+    auto *search = static_cast<UISearchWidget *>(makeControl(107, m_page.get(), parse(R"({"w":300,"h":40,"layoutDirection":2})")));
+    QCOMPARE(search->layout(), nullptr);
+    QCOMPARE(search->button(), nullptr);
+    applyEdit(search, parse(R"({"btn_normalBkColor":"#ff00ff00","btn_w":50})"));
+    QVERIFY(search->findChildren<BaseItem *>().isEmpty());
+    QCOMPARE(search->attributes().value("btn_w").toInt(), 50);
+}
+
+// ---- Login form, meeting button, place widget
+
+void TestCompositeKinds::newLoginFormShowsCaptionsWithoutTitle()
+{
+    auto *login = static_cast<UILoginWidget *>(makeControl(101, m_page.get(), parse(R"({"w":500,"h":400})")));
+    QCOMPARE(login->attributes().value("loginTitle").toString(), QString("欢迎登录分布式系统"));
+    QCOMPARE(login->attributes().value("borderRadius").toInt(), 10);
+    QCOMPARE(login->titleCell(), nullptr);
+    QCOMPARE(login->tagVisible(), 1);
+
+    QStringList all;
+    for (BaseItem *cell : login->findChildren<BaseItem *>())
+        all.append(cell->text());
+    for (const char *text : {"用户名:", "密码:", "通信IP:", "语言:", "请输入用户名", "请输入密码", "请输入通信ip",
+                             "请选择语言", "记住密码", "登录"})
+        QVERIFY2(all.contains(QString::fromUtf8(text)), text);
+    QCOMPARE(all.count(QString()), 2);
+    QCOMPARE(all.size(), 12);
+
+    for (BaseItem *cell : login->findChildren<BaseItem *>()) {
+        if (cell->text().endsWith(':')) {
+            QCOMPARE(cell->alignment(), int(Qt::AlignRight | Qt::AlignVCenter));
+            QCOMPARE(cell->maximumWidth(), 80);
+        }
+    }
+    QCOMPARE(login->userField()->alignment(), int(Qt::AlignLeft | Qt::AlignVCenter));
+    QCOMPARE(login->loginButton()->alignment(), int(Qt::AlignCenter));
+    // The rows keep the default font: the title's size stays with the title.
+    QVERIFY(!login->userField()->style().contains("fontsize"));
+
+    // Every row, the button's included, gets its share of the form.
+    settle(login);
+    QVERIFY(login->loginButton()->height() > 20);
+    QVERIFY(login->rect().contains(login->loginButton()->geometry()));
+    QVERIFY(login->loginButton()->y() > login->userField()->y());
+}
+
+void TestCompositeKinds::loginTitleAppearsWithDefaultText_data()
+{
+    QTest::addColumn<QJsonObject>("edit");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("shown") << parse(R"({"titleVisible":1})") << QString("欢迎登录分布式系统");
+    QTest::newRow("empty title") << parse(R"({"titleVisible":1,"loginTitle":""})") << QString("欢迎登录分布式系统");
+    QTest::newRow("own title") << parse(R"({"titleVisible":1,"loginTitle":"Hello"})") << QString("Hello");
+}
+
+void TestCompositeKinds::loginTitleAppearsWithDefaultText()
+{
+    QFETCH(QJsonObject, edit);
+    QFETCH(QString, title);
+    auto *login = static_cast<UILoginWidget *>(makeControl(101, m_page.get(), parse(R"({"w":500,"h":500})")));
+    applyEdit(login, edit);
+    QVERIFY(login->titleCell());
+    QCOMPARE(login->titleCell()->text(), title);
+    QCOMPARE(login->titleCell()->style().value("fontsize").toInt(), 35);
+    QCOMPARE(login->titleCell()->maximumHeight(), 80);
+    settle(login);
+    QVERIFY(login->titleCell()->y() < login->userField()->y());
+}
+
+void TestCompositeKinds::loginTagVisibleZeroKeepsTheEmptyCells()
+{
+    auto *login = static_cast<UILoginWidget *>(makeControl(101, m_page.get(), parse(R"({"w":500,"h":400})")));
+    applyEdit(login, parse(R"({"tagVisible":0})"));
+    QCOMPARE(login->tagVisible(), 0);
+    const QList<BaseItem *> cells = login->findChildren<BaseItem *>();
+    QCOMPARE(cells.size(), 8);
+    QStringList all;
+    for (BaseItem *cell : cells)
+        all.append(cell->text());
+    QVERIFY(!all.contains("用户名:"));
+    QCOMPARE(all.count(QString()), 2);
+    QCOMPARE(login->attributes().value("tagVisible").toInt(), 0);
+}
+
+void TestCompositeKinds::loginBackgroundFromColourAndOpacity_data()
+{
+    QTest::addColumn<QJsonObject>("edit");
+    QTest::addColumn<QString>("background");
+    QTest::newRow("half") << parse(R"({"winBgColor":"#ff0000","bgOpacity":128})") << "#80ff0000";
+    QTest::newRow("opacity 0") << parse(R"({"winBgColor":"#ff0000","bgOpacity":0})") << "#ff0000";
+    QTest::newRow("colour only") << parse(R"({"winBgColor":"#00ff00"})") << "#6400ff00";
+}
+
+void TestCompositeKinds::loginBackgroundFromColourAndOpacity()
+{
+    QFETCH(QJsonObject, edit);
+    QFETCH(QString, background);
+    UIBase *login = makeControl(101, m_page.get(), parse(R"({"w":500,"h":400})"));
+    applyEdit(login, edit);
+    QCOMPARE(login->attributes().value("normalBkColor").toString(), background);
+    QCOMPARE(login->normalBkColor(), background);
+}
+
+void TestCompositeKinds::meetingKeysAreNormalised()
+{
+    UIBase *meeting = makeControl(164, m_page.get(), parse(R"({"w":100,"h":40,"meetingVendor":2,"meetingIp":"10.1.1.9"})"));
+    QCOMPARE(meeting->layout(), nullptr);
+    QVERIFY(meeting->children().isEmpty());
+    QCOMPARE(meeting->attributes().value("meetingVendor").toInt(), 2);
+
+    meeting->applyAttributes(parse(R"({"meetingVendor":"Acme","meetingIp":7})"));
+    QCOMPARE(meeting->attributes().value("meetingVendor"), QJsonValue(0));
+    QCOMPARE(meeting->attributes().value("meetingIp"), QJsonValue(QString()));
+}
+
+void TestCompositeKinds::placeGridFollowsRowcol_data()
+{
+    QTest::addColumn<int>("rowcol");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("columns");
+    QTest::newRow("1 x 3") << 0 << 1 << 3;
+    QTest::newRow("2 x 2") << 1 << 2 << 2;
+    QTest::newRow("3 x 3") << 2 << 3 << 3;
+}
+
+void TestCompositeKinds::placeGridFollowsRowcol()
+{
+    QFETCH(int, rowcol);
+    QFETCH(int, rows);
+    QFETCH(int, columns);
+    QJsonObject attributes = parse(R"({"w":1800,"h":1000,"direction":0})");
+    for (int n = 1; n <= 10; ++n)
+        attributes.insert(QString("room_%1").arg(n), QString("C:\\rooms\\r%1.png").arg(n));
+    auto *place = static_cast<UIPlaceWidget *>(makeControl(102, m_page.get(), attributes));
+    applyEdit(place, QJsonObject{{"rowcol", rowcol}});
+    QCOMPARE(place->rows(), rows);
+    QCOMPARE(place->columns(), columns);
+
+    const QList<QWidget *> rooms = place->findChildren<QWidget *>("placeItem");
+    QCOMPARE(rooms.size(), rows * columns);
+    for (int i = 0; i < rooms.size(); ++i) {
+        QWidget *room = rooms.at(i);
+        auto *caption = room->findChild<QLabel *>("txtItem");
+        QCOMPARE(caption->text(), QString("场所_%1").arg(i));
+        auto *picture = room->findChild<BaseItem *>();
+        QCOMPARE(picture->normalPictureFile(), QDir::currentPath() + QString("/r%1.png").arg(i + 1));
+        // Small grids keep the room size; a 3 x 3 grid shares the space.
+        if (rows < 3)
+            QCOMPARE(room->maximumSize(), QSize(400, 225 + 48));
+        else
+            QCOMPARE(room->maximumWidth(), QWIDGETSIZE_MAX);
+    }
+}
+
+void TestCompositeKinds::placeUnknownRowcolKeepsGrid()
+{
+    auto *place = static_cast<UIPlaceWidget *>(makeControl(102, m_page.get(), parse(R"({"w":1800,"h":1000,"rowcol":1})")));
+    QCOMPARE(place->findChildren<QWidget *>("placeItem").size(), 4);
+    applyEdit(place, parse(R"({"rowcol":5})"));
+    QCOMPARE(place->rowcol(), 5);
+    QCOMPARE(place->attributes().value("rowcol").toInt(), 5);
+    QCOMPARE(place->findChildren<QWidget *>("placeItem").size(), 4);
+}
+
+void TestCompositeKinds::placeDirectionPutsButtonsAroundRooms()
+{
+    // A new place widget stands in a column: previous above, next below.
+    auto *place = static_cast<UIPlaceWidget *>(makeControl(102, m_page.get(), parse(R"({"w":1300,"h":900})"), 0.5));
+    QCOMPARE(place->direction(), 1);
+    settle(place);
+    QWidget *room = place->findChildren<QWidget *>("placeItem").first();
+    QVERIFY(place->prevButton()->y() + place->prevButton()->height() <= room->y());
+    QVERIFY(room->y() + room->height() <= place->nextButton()->y());
+    QCOMPARE(place->prevButton()->size(), QSize(62, 62));
+
+    applyEdit(place, parse(R"({"direction":0})"));
+    settle(place);
+    room = place->findChildren<QWidget *>("placeItem").first();
+    QVERIFY(place->prevButton()->x() + place->prevButton()->width() <= room->x());
+    QVERIFY(room->x() + room->width() <= place->nextButton()->x());
+}
+
+// ---- Slide switches
+
+void TestCompositeKinds::switchWithoutCaptionsShowsNoneUntilEdited()
+{
+    auto *status = static_cast<UISwitchButtonBase *>(makeControl(130, m_page.get(), parse(R"({"w":120,"h":40})")));
+    QCOMPARE(status->onText(), QString());
+    QCOMPARE(status->offText(), QString());
+    QCOMPARE(status->bgOffColor(), QString());
+
+    applyEdit(status, parse(R"({"off_text":"Stop","bgOffColor":5,"textOffColor":"#ff00ff00"})"));
+    QCOMPARE(status->offText(), QString("Stop"));
+    QCOMPARE(status->bgOffColor(), QString());
+    QCOMPARE(status->textOffColor(), QString("#ff00ff00"));
+}
+
+void TestCompositeKinds::switchGeometryMatchesTheDrawing()
+{
+    auto *status = static_cast<UISwitchButtonBase *>(makeControl(
+        130, m_page.get(),
+        parse(R"({"w":120,"h":40,"bgOffColor":"#ff0000ff","sliderOffColor":"#ffffffff","off_text":"off","on_text":"on"})")));
+    QCOMPARE(status->knobRect(), QRect(2, 2, 36, 36));
+    QCOMPARE(status->captionRect(), QRect(31, 0, 89, 40));
+    QCOMPARE(status->trackPath().boundingRect(), QRectF(0, 0, 120, 40));
+
+    // The track at alpha 140 of its colour (the preset switch fills it once;
+    // the status button fills it again with its frame).
+    auto *preset = static_cast<UISwitchButtonBase *>(makeControl(124, m_page.get(), status->attributes()));
+    const QImage image = render(preset);
+    QCOMPARE(image.pixelColor(20, 20), QColor(Qt::white));
+    const QColor track = image.pixelColor(112, 20);
+    QVERIFY2(track.blue() > 200 && track.red() < 30, qPrintable(track.name(QColor::HexArgb)));
+    QVERIFY(qAbs(track.alpha() - 140) < 10);
+}
+
+void TestCompositeKinds::switchCheckedMovesKnobAndCaption()
+{
+    auto *status = static_cast<UISwitchButtonBase *>(makeControl(124, m_page.get(), parse(R"({"w":120,"h":40})")));
+    status->setChecked(true);
+    QCOMPARE(status->knobX(), 80);
+    QCOMPARE(status->knobRect(), QRect(82, 2, 36, 36));
+    QCOMPARE(status->captionRect(), QRect(0, 0, 89, 40));
+    status->setChecked(false);
+    QCOMPARE(status->knobX(), 0);
+    status->setSpace(4);
+    QCOMPARE(status->knobRect(), QRect(4, 4, 32, 32));
+}
+
+void TestCompositeKinds::onlyTheStatusButtonFramesItsSelection()
+{
+    const QJsonObject attributes = parse(R"({"w":120,"h":40,"bgOffColor":"#ff808080"})");
+    for (int id : {130, 124}) {
+        UIBase *control = makeControl(id, m_page.get(), attributes);
+        const int redBefore = countNear(render(control), QColor(255, 0, 0));
+        control->setSelected(true);
+        const int redAfter = countNear(render(control), QColor(255, 0, 0));
+        QCOMPARE(redBefore, 0);
+        if (id == 130)
+            QVERIFY(redAfter > 100);
+        else
+            QCOMPARE(redAfter, 0);
+    }
+}
+
+void TestCompositeKinds::tallSwitchTrackIsOneCircle()
+{
+    auto *status = static_cast<UISwitchButtonBase *>(makeControl(130, m_page.get(), parse(R"({"w":30,"h":80})")));
+    const QPainterPath track = status->trackPath();
+    QVERIFY(track.contains(QPointF(15, 15)));
+    QVERIFY(!track.contains(QPointF(15, 50)));
+    QVERIFY(!track.contains(QPointF(15, 75)));
+    status->setChecked(true);
+    QCOMPARE(status->knobX(), -50);
+}
+
+QTEST_MAIN(TestCompositeKinds)
+#include "tst_compositekinds.moc"
