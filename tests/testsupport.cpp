@@ -1,8 +1,15 @@
 #include "testsupport.h"
 
+#include "controls/compositecontrols.h"
+#include "controls/uibase.h"
+
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QScrollArea>
+#include <QTabWidget>
 
 namespace {
 void copyTree(const QString &from, const QString &to)
@@ -72,4 +79,79 @@ QByteArray readFixture(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QJsonObject jsonFixture(const QByteArray &json)
+{
+    return QJsonDocument::fromJson(json).object();
+}
+
+QString writeProjectFixture(const QString &root, const QByteArray &projectJson, const QStringList &pageFiles,
+                            const QString &folder, const QString &fileName)
+{
+    const QString dir = root + QLatin1Char('/') + folder;
+    writeFixture(dir + QLatin1Char('/') + fileName, projectJson);
+    for (const QString &page : pageFiles)
+        writeFixture(dir + QLatin1Char('/') + page, page.toUtf8());
+    return dir + QLatin1Char('/') + fileName;
+}
+
+QStringList projectEntryFiles(const QString &projectFile)
+{
+    QStringList files;
+    const QJsonArray entries =
+        QJsonDocument::fromJson(readFixture(projectFile)).object().value(QStringLiteral("Page")).toArray();
+    for (const QJsonValue &entry : entries)
+        files << entry.toObject().value(QStringLiteral("File")).toString();
+    return files;
+}
+
+bool writeColourPicture(const QString &path, const QColor &colour, const QSize &size)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(colour);
+    return image.save(path);
+}
+
+QImage renderSelf(QWidget *widget)
+{
+    QImage image(widget->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    widget->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
+
+bool saveGrabIfAsked(const QImage &image, const QString &name)
+{
+    QString dir = qEnvironmentVariable("BRIVANE_GRAB_DIR");
+    if (dir.isEmpty())
+        dir = qEnvironmentVariable("BRIVANE_SHOT_DIR");
+    return dir.isEmpty() || image.save(dir + QLatin1Char('/') + name);
+}
+
+UIBase *buildComposite(int typeId, QWidget *page, const QJsonObject &attributes, double zoom)
+{
+    UIBase *control = createCompositeControl(typeId, page);
+    if (!control)
+        return nullptr;
+    control->setFileDir(QDir::currentPath());
+    control->setScaleValue(zoom);
+    control->setAttributes(attributes, true, false);
+    control->buildLayout();
+    return control;
+}
+
+void editLikePage(UIBase *control, const QJsonObject &edit)
+{
+    control->setAttributes(edit, true, false);
+    control->applyAttributes(edit);
+}
+
+RecordingPage *addRecordingPageTab(QTabWidget *tabs, const QString &name)
+{
+    auto *scroll = new QScrollArea;
+    auto *page = new RecordingPage;
+    scroll->setWidget(page);
+    tabs->addTab(scroll, name);
+    return page;
 }

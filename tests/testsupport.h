@@ -2,11 +2,18 @@
 
 #include "core/notifier.h"
 
+#include <QColor>
 #include <QDir>
+#include <QImage>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QVector>
+#include <QWidget>
+
+class QTabWidget;
+class UIBase;
 
 // Runs a test inside a fresh temporary working directory, optionally holding
 // a copy of the built run folder (translations, style sheet, templates), and
@@ -53,3 +60,54 @@ private:
 // Writes bytes to a file, creating its folder; for building fixtures.
 bool writeFixture(const QString &path, const QByteArray &bytes);
 QByteArray readFixture(const QString &path);
+
+// The object of a JSON text written inline in a test.
+QJsonObject jsonFixture(const QByteArray &json);
+
+// A project folder "<root>/<folder>" holding the project file and one file
+// per name in pageFiles (its content: its own name). Returns the project file.
+QString writeProjectFixture(const QString &root, const QByteArray &projectJson,
+                            const QStringList &pageFiles = QStringList(),
+                            const QString &folder = QStringLiteral("hall"),
+                            const QString &fileName = QStringLiteral("main.projectui"));
+// The "File" of every entry of a project file, in order.
+QStringList projectEntryFiles(const QString &projectFile);
+
+// A single-coloured picture file.
+bool writeColourPicture(const QString &path, const QColor &colour, const QSize &size = QSize(8, 8));
+
+// What a widget paints itself, on a transparent image (no window background).
+QImage renderSelf(QWidget *widget);
+
+// Keeps a picture of what a test showed when BRIVANE_GRAB_DIR (or
+// BRIVANE_SHOT_DIR) names a folder; true when nothing was asked or it was saved.
+bool saveGrabIfAsked(const QImage &image, const QString &name);
+
+// A composite control built as the page's factory builds it: folder, zoom,
+// the whole object, then the layout.
+UIBase *buildComposite(int typeId, QWidget *page, const QJsonObject &attributes, double zoom = 1.0);
+// What the page's update of a control does after an edit.
+void editLikePage(UIBase *control, const QJsonObject &edit);
+
+// Stands in for the page canvas inside a tab: records the calls the store
+// and the panels make on an open page.
+class RecordingPage : public QWidget
+{
+    Q_OBJECT
+public:
+    int saves = 0;
+    int pageChanges = 0;
+    QString renamedName;
+    QString renamedFile;
+public slots:
+    void slotSaveFile() { ++saves; }
+    void slotPageRenamed(const QString &name, const QString &file)
+    {
+        renamedName = name;
+        renamedFile = file;
+    }
+    void onPageChange() { ++pageChanges; }
+};
+
+// Adds a tab holding a RecordingPage in a scroll area, as the window does.
+RecordingPage *addRecordingPageTab(QTabWidget *tabs, const QString &name);

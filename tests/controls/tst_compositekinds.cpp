@@ -15,10 +15,8 @@
 
 #include <QElapsedTimer>
 #include <QImage>
-#include <QJsonDocument>
 #include <QLabel>
 #include <QLayout>
-#include <QPainter>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -27,29 +25,6 @@
 #include <memory>
 
 namespace {
-
-QJsonObject parse(const char *json)
-{
-    return QJsonDocument::fromJson(QByteArray(json)).object();
-}
-
-UIBase *makeControl(int typeId, QWidget *page, const QJsonObject &attributes, double zoom = 1.0)
-{
-    UIBase *control = createCompositeControl(typeId, page);
-    if (!control)
-        return nullptr;
-    control->setFileDir(QDir::currentPath());
-    control->setScaleValue(zoom);
-    control->setAttributes(attributes, true, false);
-    control->buildLayout();
-    return control;
-}
-
-void applyEdit(UIBase *control, const QJsonObject &edit)
-{
-    control->setAttributes(edit, true, false);
-    control->applyAttributes(edit);
-}
 
 // Lays the control's children out as a shown control would be.
 void settle(QWidget *control)
@@ -65,24 +40,6 @@ QStringList texts(const QList<BaseItem *> &cells)
     for (const BaseItem *cell : cells)
         list.append(cell->text());
     return list;
-}
-
-// Children sorted along the main direction of a list.
-QList<BaseItem *> byPosition(QList<BaseItem *> items, bool row)
-{
-    std::sort(items.begin(), items.end(), [row](BaseItem *a, BaseItem *b) {
-        return row ? a->x() < b->x() : a->y() < b->y();
-    });
-    return items;
-}
-
-QImage render(QWidget *widget)
-{
-    QImage image(widget->size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    // Only what the widget paints itself, not the window background.
-    widget->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
 }
 
 int countNear(const QImage &image, const QColor &colour)
@@ -115,7 +72,6 @@ private slots:
     void matrixTitleSizeSetsHeaderCaptions_data();
     void matrixTitleSizeSetsHeaderCaptions();
     void matrixOnlyTheCornerFollowsTheZoom();
-    void matrixHeadersLetPressesThroughToTheControl();
     void cornerCaptionsStayInsideTheCorner();
 
     // Lists
@@ -128,7 +84,6 @@ private slots:
     void listRowTurnsIntoColumnInTheSameOrder();
     void listStyleFunctionsKeepOnlyTheirPrefix();
     void itemColourRecoloursPlayListCellsAtOnce();
-    void previewCellColourShowsAfterRebuild();
     void sceneCaptionsTakeItemColours();
     void pressOnAChildSelectsTheControl_data();
     void pressOnAChildSelectsTheControl();
@@ -136,16 +91,13 @@ private slots:
     // Search box
     void searchButtonWidthFollowsBtnW_data();
     void searchButtonWidthFollowsBtnW();
-    void searchButtonWidthEdit_data();
-    void searchButtonWidthEdit();
     void searchButtonSideFollowsLayoutDirection();
     void searchWithUnknownSideHasNoCellsAndIgnoresEdits();
 
     // Login form, meeting button, place widget
-    void newLoginFormShowsCaptionsWithoutTitle();
+    void loginFormShowsCaptionsUntilTagVisibleZero();
     void loginTitleAppearsWithDefaultText_data();
     void loginTitleAppearsWithDefaultText();
-    void loginTagVisibleZeroKeepsTheEmptyCells();
     void loginBackgroundFromColourAndOpacity_data();
     void loginBackgroundFromColourAndOpacity();
     void meetingKeysAreNormalised();
@@ -157,22 +109,25 @@ private slots:
     // Slide switches
     void switchWithoutCaptionsShowsNoneUntilEdited();
     void switchGeometryMatchesTheDrawing();
-    void switchCheckedMovesKnobAndCaption();
     void onlyTheStatusButtonFramesItsSelection();
     void tallSwitchTrackIsOneCircle();
 
 private:
+    UIBase *make(int typeId, const QByteArray &json, double zoom = 1.0)
+    {
+        return buildComposite(typeId, m_page.get(), jsonFixture(json), zoom);
+    }
     // Presses at the centre of a child through the window, so that the hit
     // test of a real click decides who gets it.
     void pressThroughWindow(QWidget *target);
 
-    TestWorkDir *m_workDir = nullptr;
+    std::unique_ptr<TestWorkDir> m_workDir;
     std::unique_ptr<QWidget> m_page;
 };
 
 void TestCompositeKinds::init()
 {
-    m_workDir = new TestWorkDir;
+    m_workDir.reset(new TestWorkDir);
     QVERIFY(m_workDir->isValid());
     m_page.reset(new QWidget);
     m_page->resize(1920, 1080);
@@ -181,8 +136,7 @@ void TestCompositeKinds::init()
 void TestCompositeKinds::cleanup()
 {
     m_page.reset();
-    delete m_workDir;
-    m_workDir = nullptr;
+    m_workDir.reset();
     GlobalManager::resetInstance();
 }
 
@@ -199,14 +153,11 @@ void TestCompositeKinds::pressThroughWindow(QWidget *target)
 
 void TestCompositeKinds::newMatrixShowsCornerHeadersAndButtons()
 {
-    auto *matrix = static_cast<UIAudioMatrixWidget *>(makeControl(163, m_page.get(), parse(R"({"w":900,"h":700})")));
+    UIBase *matrix = make(163, R"({"w":900,"h":700})");
     settle(matrix);
-
-    const QList<BaseItem *> cells = matrix->findChildren<BaseItem *>(QString(), Qt::FindDirectChildrenOnly);
-    QCOMPARE(cells.size(), 36);
     const QList<UITableCornerWidget *> corners = matrix->findChildren<UITableCornerWidget *>();
     QCOMPARE(corners.size(), 1);
-    UITableCornerWidget *corner = corners.first();
+    const UITableCornerWidget *corner = corners.first();
 
     // Headers share the corner's row (outputs) or column (inputs).
     QStringList outputs;
@@ -223,72 +174,59 @@ void TestCompositeKinds::newMatrixShowsCornerHeadersAndButtons()
             outputs.append(label->text());
         else if (header->x() == corner->x() && header->y() > corner->y())
             inputs.append(label->text());
-        const QList<QRadioButton *> ports = header->findChildren<QRadioButton *>();
-        QCOMPARE(ports.size(), 3);
-        QCOMPARE(ports.at(0)->text(), QString("3.5mm"));
-        QCOMPARE(ports.at(1)->text(), QString("HDMI"));
-        QCOMPARE(ports.at(2)->text(), QString("AES67"));
+        QStringList ports;
+        for (QRadioButton *port : header->findChildren<QRadioButton *>())
+            ports.append(port->text());
+        QCOMPARE(ports, QStringList({"3.5mm", "HDMI", "AES67"}));
     }
     QCOMPARE(outputs, QStringList({"音频输出1", "音频输出2", "音频输出3", "音频输出4", "音频输出5"}));
     QCOMPARE(inputs, QStringList({"音频输入1", "音频输入2", "音频输入3", "音频输入4", "音频输入5"}));
 
     // 25 plain buttons, right of the inputs and below the outputs.
-    int buttons = 0;
-    for (BaseItem *cell : cells) {
-        if (cell->x() > corner->x() && cell->y() > corner->y()) {
-            QVERIFY(cell->findChildren<QLabel *>().isEmpty());
-            ++buttons;
-        }
-    }
+    const QList<BaseItem *> cells = matrix->findChildren<BaseItem *>(QString(), Qt::FindDirectChildrenOnly);
+    QCOMPARE(cells.size(), 36);
+    const int buttons = int(std::count_if(cells.begin(), cells.end(), [corner](BaseItem *cell) {
+        return cell->x() > corner->x() && cell->y() > corner->y() && cell->findChildren<QLabel *>().isEmpty();
+    }));
     QCOMPARE(buttons, 25);
 }
 
 void TestCompositeKinds::matrixButtonTextEditReachesAllButtons()
 {
-    UIBase *matrix = makeControl(163, m_page.get(), parse(R"({"w":900,"h":700,"btn_text":"Old"})"));
-    auto buttonsWith = [matrix](const QString &text) {
+    UIBase *matrix = make(163, R"({"w":900,"h":700,"btn_text":"Old"})");
+    auto buttonsWith = [matrix](const QString &text, const QString &colour) {
         int count = 0;
         for (BaseItem *cell : matrix->findChildren<BaseItem *>()) {
-            if (cell->text() == text)
+            if (cell->text() == text && cell->style().value("normalColor").toString() == colour)
                 ++count;
         }
         return count;
     };
-    QCOMPARE(buttonsWith("Old"), 25);
+    QCOMPARE(buttonsWith("Old", QString()), 25);
 
-    applyEdit(matrix, parse(R"({"btn_text":"Mute","btn_text_color":"#ff00aa00"})"));
-    QCOMPARE(buttonsWith("Old"), 0);
-    QCOMPARE(buttonsWith("Mute"), 25);
-    for (BaseItem *cell : matrix->findChildren<BaseItem *>()) {
-        if (cell->text() == "Mute")
-            QCOMPARE(cell->style().value("normalColor").toString(), QString("#ff00aa00"));
-    }
+    editLikePage(matrix, jsonFixture(R"({"btn_text":"Mute","btn_text_color":"#ff00aa00"})"));
+    QCOMPARE(buttonsWith("Mute", "#ff00aa00"), 25);
     // The control's own text colour follows the buttons' and goes to the file.
     QCOMPARE(matrix->attributes().value("normalColor").toString(), QString("#ff00aa00"));
-    QCOMPARE(matrix->normalColor(), QString("#ff00aa00"));
 }
 
 void TestCompositeKinds::matrixTitleSizeSetsHeaderCaptions_data()
 {
-    QTest::addColumn<QJsonObject>("edit");
+    QTest::addColumn<QByteArray>("edit");
     QTest::addColumn<int>("pixelSize");
     QTest::addColumn<int>("titleSize");
-    QTest::newRow("20") << parse(R"({"title_size":20})") << 20 << 20;
-    QTest::newRow("not a number") << parse(R"({"title_size":"big"})") << QFont().pixelSize() << 0;
-    QTest::newRow("fraction") << parse(R"({"title_size":12.5})") << QFont().pixelSize() << 0;
+    QTest::newRow("20") << QByteArray(R"({"title_size":20})") << 20 << 20;
+    QTest::newRow("not a number") << QByteArray(R"({"title_size":"big"})") << QFont().pixelSize() << 0;
+    QTest::newRow("fraction") << QByteArray(R"({"title_size":12.5})") << QFont().pixelSize() << 0;
 }
 
 void TestCompositeKinds::matrixTitleSizeSetsHeaderCaptions()
 {
-    QFETCH(QJsonObject, edit);
+    QFETCH(QByteArray, edit);
     QFETCH(int, pixelSize);
     QFETCH(int, titleSize);
-
-    auto *matrix = static_cast<UIAudioMatrixWidget *>(makeControl(163, m_page.get(), parse(R"({"w":900,"h":700})")));
-    for (QLabel *label : matrix->findChildren<QLabel *>())
-        QCOMPARE(label->font().pixelSize(), 14);
-
-    applyEdit(matrix, edit);
+    auto *matrix = static_cast<UIAudioMatrixWidget *>(make(163, R"({"w":900,"h":700})"));
+    editLikePage(matrix, jsonFixture(edit));
     QCOMPARE(matrix->titleSize(), titleSize);
     const QList<QLabel *> labels = matrix->findChildren<QLabel *>();
     QCOMPARE(labels.size(), 10);
@@ -300,23 +238,11 @@ void TestCompositeKinds::matrixTitleSizeSetsHeaderCaptions()
 
 void TestCompositeKinds::matrixOnlyTheCornerFollowsTheZoom()
 {
-    UIBase *matrix = makeControl(163, m_page.get(), parse(R"({"w":900,"h":700})"), 0.5);
+    UIBase *matrix = make(163, R"({"w":900,"h":700})", 0.5);
     for (BaseItem *cell : matrix->findChildren<BaseItem *>(QString(), Qt::FindDirectChildrenOnly)) {
         const bool corner = qobject_cast<UITableCornerWidget *>(cell) != nullptr;
         QCOMPARE(cell->scale(), corner ? 0.5 : 1.0);
-        // Their size before the first layout pass: 35 x 30 at the zoom.
-        QCOMPARE(cell->size(), QSize(17, 15));
     }
-}
-
-void TestCompositeKinds::matrixHeadersLetPressesThroughToTheControl()
-{
-    UIBase *matrix = makeControl(163, m_page.get(), parse(R"({"x":10,"y":10,"w":900,"h":700})"));
-    QSignalSpy selected(matrix, SIGNAL(signalControlSelect()));
-    QRadioButton *port = matrix->findChildren<QRadioButton *>().first();
-    pressThroughWindow(port);
-    QCOMPARE(selected.count(), 1);
-    QVERIFY(!port->isChecked());
 }
 
 void TestCompositeKinds::cornerCaptionsStayInsideTheCorner()
@@ -324,7 +250,7 @@ void TestCompositeKinds::cornerCaptionsStayInsideTheCorner()
     QWidget holder;
     holder.resize(300, 200);
     auto *corner = new UITableCornerWidget(&holder);
-    corner->setStyle(parse(R"({"normalColor":"#ff0000ff","fontsize":12})"), true);
+    corner->setStyle(jsonFixture(R"({"normalColor":"#ff0000ff","fontsize":12})"), true);
     QFont font;
     font.setPixelSize(12);
     const QFontMetrics metrics(font);
@@ -350,7 +276,7 @@ void TestCompositeKinds::cornerCaptionsStayInsideTheCorner()
 
     // A white box with its diagonal in the text colour.
     corner->setGeometry(0, 0, 96, 64);
-    const QImage image = render(corner);
+    const QImage image = renderSelf(corner);
     QCOMPARE(image.pixelColor(90, 45), QColor(Qt::white));
     const QColor onDiagonal = image.pixelColor(48, 32);
     QVERIFY(onDiagonal.blue() > 150 && onDiagonal.red() < 100);
@@ -360,24 +286,24 @@ void TestCompositeKinds::cornerCaptionsStayInsideTheCorner()
 
 void TestCompositeKinds::listCellCountFollowsShowItemNum_data()
 {
-    QTest::addColumn<QJsonObject>("attributes");
+    QTest::addColumn<QByteArray>("attributes");
     QTest::addColumn<int>("cells");
-    QTest::newRow("absent") << parse(R"({"w":1800,"h":1000})") << 5;
-    QTest::newRow("0") << parse(R"({"w":1800,"h":1000,"show_item_num":0})") << 5;
-    QTest::newRow("negative") << parse(R"({"w":1800,"h":1000,"show_item_num":-2})") << 5;
-    QTest::newRow("7.5") << parse(R"({"w":1800,"h":1000,"show_item_num":7.5})") << 5;
-    QTest::newRow("string 7") << parse(R"({"w":1800,"h":1000,"show_item_num":"7"})") << 5;
-    QTest::newRow("1") << parse(R"({"w":1800,"h":1000,"show_item_num":1})") << 1;
-    QTest::newRow("12") << parse(R"({"w":1800,"h":1000,"show_item_num":12})") << 12;
-    QTest::newRow("12 in a column") << parse(R"({"w":100,"h":1000,"direction":1,"show_item_num":12})") << 12;
+    QTest::newRow("absent") << QByteArray(R"({"w":1800,"h":1000})") << 5;
+    QTest::newRow("0") << QByteArray(R"({"w":1800,"h":1000,"show_item_num":0})") << 5;
+    QTest::newRow("negative") << QByteArray(R"({"w":1800,"h":1000,"show_item_num":-2})") << 5;
+    QTest::newRow("7.5") << QByteArray(R"({"w":1800,"h":1000,"show_item_num":7.5})") << 5;
+    QTest::newRow("string 7") << QByteArray(R"({"w":1800,"h":1000,"show_item_num":"7"})") << 5;
+    QTest::newRow("1") << QByteArray(R"({"w":1800,"h":1000,"show_item_num":1})") << 1;
+    QTest::newRow("12") << QByteArray(R"({"w":1800,"h":1000,"show_item_num":12})") << 12;
+    QTest::newRow("12 in a column") << QByteArray(R"({"w":100,"h":1000,"direction":1,"show_item_num":12})") << 12;
 }
 
 void TestCompositeKinds::listCellCountFollowsShowItemNum()
 {
-    QFETCH(QJsonObject, attributes);
+    QFETCH(QByteArray, attributes);
     QFETCH(int, cells);
     for (int id : {136, 137, 135, 112, 111}) {
-        auto *list = static_cast<UIListWidgetBase *>(makeControl(id, m_page.get(), attributes));
+        auto *list = static_cast<UIListWidgetBase *>(make(id, attributes));
         QCOMPARE(list->cells().size(), cells);
         const bool captioned = id == 112 || id == 111;
         QCOMPARE(list->captions().size(), captioned ? cells : 0);
@@ -393,7 +319,7 @@ void TestCompositeKinds::hugeShowItemNumIsStoredButOnlyFittingCellsAreBuilt()
                              R"({"w":60,"h":300,"direction":1,"show_item_num":2000000000})"}) {
         QElapsedTimer timer;
         timer.start();
-        auto *list = static_cast<UIListWidgetBase *>(makeControl(136, m_page.get(), parse(json)));
+        auto *list = static_cast<UIListWidgetBase *>(make(136, json));
         settle(list);
         QVERIFY(timer.elapsed() < 5000);
 
@@ -413,17 +339,16 @@ void TestCompositeKinds::hugeShowItemNumIsStoredButOnlyFittingCellsAreBuilt()
 
 void TestCompositeKinds::cappedListGrowsWhenWidened()
 {
-    auto *list = static_cast<UIListWidgetBase *>(
-        makeControl(137, m_page.get(), parse(R"({"w":200,"h":60,"show_item_num":100000})")));
+    auto *list = static_cast<UIListWidgetBase *>(make(137, R"({"w":200,"h":60,"show_item_num":100000})"));
     const int narrow = list->cells().size();
     QVERIFY(narrow < 100);
 
-    applyEdit(list, parse(R"({"w":800})"));
+    editLikePage(list, jsonFixture(R"({"w":800})"));
     const int wide = list->cells().size();
     QVERIFY(wide > narrow);
     QCOMPARE(wide, list->cellsToBuild());
 
-    applyEdit(list, parse(R"({"w":200})"));
+    editLikePage(list, jsonFixture(R"({"w":200})"));
     QCOMPARE(list->cells().size(), narrow);
 }
 
@@ -444,8 +369,7 @@ void TestCompositeKinds::listCellsAreNumberedPerKind()
     QFETCH(int, id);
     QFETCH(QStringList, cellTexts);
     QFETCH(QStringList, captionTexts);
-    auto *list = static_cast<UIListWidgetBase *>(
-        makeControl(id, m_page.get(), parse(R"({"w":900,"h":120,"show_item_num":3})")));
+    auto *list = static_cast<UIListWidgetBase *>(make(id, R"({"w":900,"h":120,"show_item_num":3})"));
     QCOMPARE(texts(list->cells()), cellTexts);
     QStringList captions;
     for (UILabel *caption : list->captions()) {
@@ -458,12 +382,16 @@ void TestCompositeKinds::listCellsAreNumberedPerKind()
 
 void TestCompositeKinds::listRowTurnsIntoColumnInTheSameOrder()
 {
-    auto *list = static_cast<UIListWidgetBase *>(makeControl(136, m_page.get(), parse(R"({"w":900,"h":900})")));
+    auto *list = static_cast<UIListWidgetBase *>(make(136, R"({"w":900,"h":900})"));
     settle(list);
     const QStringList expected = {"refresh", "prev", "video_1", "video_2", "video_3", "video_4", "video_5", "next"};
+    // Children sorted along the main direction of the list.
     auto order = [list](bool row) {
+        QList<BaseItem *> items = list->findChildren<BaseItem *>();
+        std::sort(items.begin(), items.end(),
+                  [row](BaseItem *a, BaseItem *b) { return row ? a->x() < b->x() : a->y() < b->y(); });
         QStringList names;
-        for (BaseItem *item : byPosition(list->findChildren<BaseItem *>(), row)) {
+        for (BaseItem *item : items) {
             names.append(item == list->refreshButton() ? QString("refresh")
                          : item == list->prevButton()  ? QString("prev")
                          : item == list->nextButton()  ? QString("next")
@@ -472,39 +400,37 @@ void TestCompositeKinds::listRowTurnsIntoColumnInTheSameOrder()
         return names;
     };
     QCOMPARE(order(true), expected);
-    const int firstY = list->cells().first()->y();
     for (BaseItem *cell : list->cells())
-        QCOMPARE(cell->y(), firstY);
+        QCOMPARE(cell->y(), list->cells().first()->y());
 
-    applyEdit(list, parse(R"({"direction":1})"));
+    editLikePage(list, jsonFixture(R"({"direction":1})"));
     settle(list);
     QCOMPARE(order(false), expected);
-    const int firstX = list->cells().first()->x();
     for (BaseItem *cell : list->cells())
-        QCOMPARE(cell->x(), firstX);
+        QCOMPARE(cell->x(), list->cells().first()->x());
     // Cells take four times a button's share of the length.
     QVERIFY(list->cells().first()->height() > 3 * list->prevButton()->height());
 }
 
 void TestCompositeKinds::listStyleFunctionsKeepOnlyTheirPrefix()
 {
-    UIBase *list = makeControl(136, m_page.get(), parse(R"({
+    UIBase *list = make(136, R"({
         "w":900,"h":80,"item_normalBkColor":"#ff010203","item_pressColor":"#ff040506","item_text":"x",
         "prev_button_normalColor":"#ff070809","refresh_button_normal_image_path":"r.png",
-        "next_button_bogus":"y","normalColor":"#ff0a0b0c"})"));
+        "next_button_bogus":"y","normalColor":"#ff0a0b0c"})");
     QJsonObject style;
     listItemStyle(list, style);
-    QCOMPARE(style, parse(R"({"normalBkColor":"#ff010203","pressColor":"#ff040506"})"));
+    QCOMPARE(style, jsonFixture(R"({"normalBkColor":"#ff010203","pressColor":"#ff040506"})"));
     listPrevButtonStyle(list, style);
-    QCOMPARE(style, parse(R"({"normalColor":"#ff070809"})"));
+    QCOMPARE(style, jsonFixture(R"({"normalColor":"#ff070809"})"));
     listNextButtonStyle(list, style);
     QCOMPARE(style, QJsonObject());
     listRefreshButtonStyle(list, style);
-    QCOMPARE(style, parse(R"({"normal_image_path":"r.png"})"));
+    QCOMPARE(style, jsonFixture(R"({"normal_image_path":"r.png"})"));
 
     // And the built children carry exactly those looks.
     auto *built = static_cast<UIListWidgetBase *>(list);
-    QCOMPARE(built->prevButton()->style(), parse(R"({"normalColor":"#ff070809"})"));
+    QCOMPARE(built->prevButton()->style(), jsonFixture(R"({"normalColor":"#ff070809"})"));
     QCOMPARE(built->refreshButton()->normalPictureFile(), QDir::currentPath() + "/r.png");
     for (BaseItem *cell : built->cells())
         QCOMPARE(cell->style().value("normalBkColor").toString(), QString("#ff010203"));
@@ -512,40 +438,27 @@ void TestCompositeKinds::listStyleFunctionsKeepOnlyTheirPrefix()
 
 void TestCompositeKinds::itemColourRecoloursPlayListCellsAtOnce()
 {
-    auto *list = static_cast<UIListWidgetBase *>(makeControl(136, m_page.get(), parse(R"({"w":900,"h":80})")));
+    auto *list = static_cast<UIListWidgetBase *>(make(136, R"({"w":900,"h":80})"));
     settle(list);
     const QList<BaseItem *> before = list->cells();
-    applyEdit(list, parse(R"({"item_normalBkColor":"#ff00c000"})"));
+    editLikePage(list, jsonFixture(R"({"item_normalBkColor":"#ff00c000"})"));
     QCOMPARE(list->cells(), before);
     for (BaseItem *cell : before) {
-        const QImage image = render(cell);
         // Beside the frame, above the text.
-        QCOMPARE(image.pixelColor(cell->width() / 2, 4), QColor("#ff00c000"));
+        QCOMPARE(renderSelf(cell).pixelColor(cell->width() / 2, 4), QColor("#ff00c000"));
     }
     // The buttons keep their own look.
     QVERIFY(!list->prevButton()->style().contains("normalBkColor"));
 }
 
-void TestCompositeKinds::previewCellColourShowsAfterRebuild()
-{
-    auto *list = static_cast<UIListWidgetBase *>(makeControl(112, m_page.get(), parse(R"({"w":900,"h":120})")));
-    applyEdit(list, parse(R"({"item_normalBkColor":"#ff00c000","item_normalColor":"#ff0000ff"})"));
-    for (BaseItem *cell : list->cells())
-        QVERIFY(cell->style().isEmpty());
-
-    applyEdit(list, parse(R"({"show_item_num":5})"));
-    for (BaseItem *cell : list->cells())
-        QCOMPARE(cell->style(), parse(R"({"normalBkColor":"#ff00c000"})"));
-}
-
 void TestCompositeKinds::sceneCaptionsTakeItemColours()
 {
     auto *list = static_cast<UIListWidgetBase *>(
-        makeControl(111, m_page.get(), parse(R"({"w":900,"h":120,"item_normalColor":"#ff112233","normalColor":"#ff999999"})")));
+        make(111, R"({"w":900,"h":120,"item_normalColor":"#ff112233","normalColor":"#ff999999"})"));
     for (UILabel *caption : list->captions())
         QCOMPARE(caption->normalColor(), QString("#ff112233"));
 
-    applyEdit(list, parse(R"({"item_pressColor":"#ff445566"})"));
+    editLikePage(list, jsonFixture(R"({"item_pressColor":"#ff445566"})"));
     for (UILabel *caption : list->captions())
         QCOMPARE(caption->attributes().value("pressColor").toString(), QString("#ff445566"));
     for (BaseItem *cell : list->cells())
@@ -563,137 +476,102 @@ void TestCompositeKinds::pressOnAChildSelectsTheControl_data()
     QTest::newRow("login button") << 101 << "login";
     QTest::newRow("place room caption") << 102 << "room";
     QTest::newRow("search button") << 107 << "search";
+    QTest::newRow("matrix header port") << 163 << "port";
 }
 
 void TestCompositeKinds::pressOnAChildSelectsTheControl()
 {
     QFETCH(int, id);
     QFETCH(QString, part);
-    UIBase *control = makeControl(id, m_page.get(), parse(R"({"x":20,"y":20,"w":1500,"h":500})"));
+    UIBase *control = make(id, R"({"x":20,"y":20,"w":1500,"h":500})");
     settle(control);
     QSignalSpy selected(control, SIGNAL(signalControlSelect()));
     auto *list = qobject_cast<UIListWidgetBase *>(control);
-    QWidget *target = nullptr;
-    if (part == "cell")
-        target = list->cells().at(2);
-    else if (part == "next")
-        target = list->nextButton();
-    else if (part == "caption")
-        target = list->captions().at(1);
-    else if (part == "login")
-        target = static_cast<UILoginWidget *>(control)->loginButton();
-    else if (part == "room")
-        target = control->findChild<QLabel *>("txtItem");
-    else
-        target = static_cast<UISearchWidget *>(control)->button();
+    QWidget *target = part == "cell"      ? static_cast<QWidget *>(list->cells().at(2))
+                      : part == "next"    ? list->nextButton()
+                      : part == "caption" ? list->captions().at(1)
+                      : part == "login"   ? static_cast<UILoginWidget *>(control)->loginButton()
+                      : part == "room"    ? control->findChild<QLabel *>("txtItem")
+                      : part == "port"    ? static_cast<QWidget *>(control->findChildren<QRadioButton *>().first())
+                                          : static_cast<UISearchWidget *>(control)->button();
     QVERIFY(target && target->width() > 0);
     pressThroughWindow(target);
     QCOMPARE(selected.count(), 1);
+    if (auto *port = qobject_cast<QRadioButton *>(target))
+        QVERIFY(!port->isChecked());
 }
 
 // ---- Search box
 
 void TestCompositeKinds::searchButtonWidthFollowsBtnW_data()
 {
-    QTest::addColumn<QJsonObject>("attributes");
+    QTest::addColumn<QByteArray>("attributes");
     QTest::addColumn<double>("zoom");
+    QTest::addColumn<QByteArray>("edit"); // applied as it came from the editor
     QTest::addColumn<int>("width");
-    QTest::newRow("40 at 0.6") << parse(R"({"w":300,"h":40,"btn_w":40})") << 0.6 << 24;
-    QTest::newRow("33 at 0.6") << parse(R"({"w":300,"h":40,"btn_w":33})") << 0.6 << 19;
-    QTest::newRow("absent at 1") << parse(R"({"w":300,"h":40})") << 1.0 << 30;
-    QTest::newRow("absent at 0.5") << parse(R"({"w":300,"h":40})") << 0.5 << 15;
+    QTest::newRow("40 at 0.6") << QByteArray(R"({"w":300,"h":40,"btn_w":40})") << 0.6 << QByteArray() << 24;
+    QTest::newRow("33 at 0.6") << QByteArray(R"({"w":300,"h":40,"btn_w":33})") << 0.6 << QByteArray() << 19;
+    QTest::newRow("absent at 1") << QByteArray(R"({"w":300,"h":40})") << 1.0 << QByteArray() << 30;
+    QTest::newRow("absent at 0.5") << QByteArray(R"({"w":300,"h":40})") << 0.5 << QByteArray() << 15;
+    const QByteArray wide = R"({"w":300,"h":40,"btn_w":60})";
+    QTest::newRow("edit 50") << wide << 0.5 << QByteArray(R"({"btn_w":50})") << 25;
+    QTest::newRow("edit string") << wide << 0.5 << QByteArray(R"({"btn_w":"wide"})") << 15;
+    QTest::newRow("edit fraction") << wide << 0.5 << QByteArray(R"({"btn_w":40.5})") << 0;
 }
 
 void TestCompositeKinds::searchButtonWidthFollowsBtnW()
 {
-    QFETCH(QJsonObject, attributes);
+    QFETCH(QByteArray, attributes);
     QFETCH(double, zoom);
+    QFETCH(QByteArray, edit);
     QFETCH(int, width);
-    auto *search = static_cast<UISearchWidget *>(makeControl(107, m_page.get(), attributes, zoom));
+    auto *search = static_cast<UISearchWidget *>(make(107, attributes, zoom));
+    if (!edit.isEmpty())
+        search->applyAttributes(jsonFixture(edit));
     settle(search);
-    QCOMPARE(search->button()->width(), width);
-    QCOMPARE(search->button()->minimumWidth(), width);
-    // The field takes the rest of the row.
-    QVERIFY(search->searchField()->width() > search->button()->width());
-    QCOMPARE(search->searchField()->style(), parse(R"({"normalBkColor":"#ffffff"})"));
-}
-
-void TestCompositeKinds::searchButtonWidthEdit_data()
-{
-    QTest::addColumn<QJsonObject>("edit");
-    QTest::addColumn<int>("width");
-    QTest::newRow("50") << parse(R"({"btn_w":50})") << 25;
-    QTest::newRow("string") << parse(R"({"btn_w":"wide"})") << 15;
-    QTest::newRow("fraction") << parse(R"({"btn_w":40.5})") << 0;
-}
-
-void TestCompositeKinds::searchButtonWidthEdit()
-{
-    QFETCH(QJsonObject, edit);
-    QFETCH(int, width);
-    auto *search = static_cast<UISearchWidget *>(makeControl(107, m_page.get(), parse(R"({"w":300,"h":40,"btn_w":60})"), 0.5));
-    QCOMPARE(search->button()->minimumWidth(), 30);
-    // The page applies the edit object as it came from the editor.
-    search->applyAttributes(edit);
     QCOMPARE(search->button()->minimumWidth(), width);
     QCOMPARE(search->button()->maximumWidth(), width);
+    QCOMPARE(search->button()->width(), width);
+    // The field takes the rest of the row.
+    QVERIFY(search->searchField()->width() > search->button()->width());
+    QCOMPARE(search->searchField()->style(), jsonFixture(R"({"normalBkColor":"#ffffff"})"));
 }
 
 void TestCompositeKinds::searchButtonSideFollowsLayoutDirection()
 {
     auto *left = static_cast<UISearchWidget *>(
-        makeControl(107, m_page.get(), parse(R"({"w":300,"h":40,"btn_text":"Go","btn_normalBkColor":"#ff0000ff"})")));
-    auto *right = static_cast<UISearchWidget *>(
-        makeControl(107, m_page.get(), parse(R"({"w":300,"h":40,"layoutDirection":1})")));
+        make(107, R"({"w":300,"h":40,"btn_text":"Go","btn_normalBkColor":"#ff0000ff"})"));
+    auto *right = static_cast<UISearchWidget *>(make(107, R"({"w":300,"h":40,"layoutDirection":1})"));
     settle(left);
     settle(right);
     QVERIFY(left->button()->x() < left->searchField()->x());
     QVERIFY(right->searchField()->x() < right->button()->x());
-    QCOMPARE(left->button()->style(), parse(R"({"normalBkColor":"#ff0000ff","text":"Go"})"));
-
-    // Changing the side waits for the page to be opened again.
-    applyEdit(right, parse(R"({"layoutDirection":0})"));
-    settle(right);
-    QVERIFY(right->searchField()->x() < right->button()->x());
+    QCOMPARE(left->button()->style(), jsonFixture(R"({"normalBkColor":"#ff0000ff","text":"Go"})"));
 }
 
 void TestCompositeKinds::searchWithUnknownSideHasNoCellsAndIgnoresEdits()
 {
-    auto *search = static_cast<UISearchWidget *>(makeControl(107, m_page.get(), parse(R"({"w":300,"h":40,"layoutDirection":2})")));
+    UIBase *search = make(107, R"({"w":300,"h":40,"layoutDirection":2})");
     QCOMPARE(search->layout(), nullptr);
-    QCOMPARE(search->button(), nullptr);
-    applyEdit(search, parse(R"({"btn_normalBkColor":"#ff00ff00","btn_w":50})"));
+    QCOMPARE(static_cast<UISearchWidget *>(search)->button(), nullptr);
+    editLikePage(search, jsonFixture(R"({"btn_normalBkColor":"#ff00ff00","btn_w":50})"));
     QVERIFY(search->findChildren<BaseItem *>().isEmpty());
     QCOMPARE(search->attributes().value("btn_w").toInt(), 50);
 }
 
 // ---- Login form, meeting button, place widget
 
-void TestCompositeKinds::newLoginFormShowsCaptionsWithoutTitle()
+void TestCompositeKinds::loginFormShowsCaptionsUntilTagVisibleZero()
 {
-    auto *login = static_cast<UILoginWidget *>(makeControl(101, m_page.get(), parse(R"({"w":500,"h":400})")));
-    QCOMPARE(login->attributes().value("loginTitle").toString(), QString("欢迎登录分布式系统"));
-    QCOMPARE(login->attributes().value("borderRadius").toInt(), 10);
+    auto *login = static_cast<UILoginWidget *>(make(101, R"({"w":500,"h":400})"));
     QCOMPARE(login->titleCell(), nullptr);
-    QCOMPARE(login->tagVisible(), 1);
 
-    QStringList all;
-    for (BaseItem *cell : login->findChildren<BaseItem *>())
-        all.append(cell->text());
+    QStringList all = texts(login->findChildren<BaseItem *>());
     for (const char *text : {"用户名:", "密码:", "通信IP:", "语言:", "请输入用户名", "请输入密码", "请输入通信ip",
                              "请选择语言", "记住密码", "登录"})
         QVERIFY2(all.contains(QString::fromUtf8(text)), text);
     QCOMPARE(all.count(QString()), 2);
     QCOMPARE(all.size(), 12);
-
-    for (BaseItem *cell : login->findChildren<BaseItem *>()) {
-        if (cell->text().endsWith(':')) {
-            QCOMPARE(cell->alignment(), int(Qt::AlignRight | Qt::AlignVCenter));
-            QCOMPARE(cell->maximumWidth(), 80);
-        }
-    }
-    QCOMPARE(login->userField()->alignment(), int(Qt::AlignLeft | Qt::AlignVCenter));
-    QCOMPARE(login->loginButton()->alignment(), int(Qt::AlignCenter));
     // The rows keep the default font: the title's size stays with the title.
     QVERIFY(!login->userField()->style().contains("fontsize"));
 
@@ -702,73 +580,63 @@ void TestCompositeKinds::newLoginFormShowsCaptionsWithoutTitle()
     QVERIFY(login->loginButton()->height() > 20);
     QVERIFY(login->rect().contains(login->loginButton()->geometry()));
     QVERIFY(login->loginButton()->y() > login->userField()->y());
+
+    // Without captions the two empty cells stay.
+    editLikePage(login, jsonFixture(R"({"tagVisible":0})"));
+    all = texts(login->findChildren<BaseItem *>());
+    QCOMPARE(all.size(), 8);
+    QVERIFY(!all.contains("用户名:"));
+    QCOMPARE(all.count(QString()), 2);
 }
 
 void TestCompositeKinds::loginTitleAppearsWithDefaultText_data()
 {
-    QTest::addColumn<QJsonObject>("edit");
+    QTest::addColumn<QByteArray>("edit");
     QTest::addColumn<QString>("title");
-    QTest::newRow("shown") << parse(R"({"titleVisible":1})") << QString("欢迎登录分布式系统");
-    QTest::newRow("empty title") << parse(R"({"titleVisible":1,"loginTitle":""})") << QString("欢迎登录分布式系统");
-    QTest::newRow("own title") << parse(R"({"titleVisible":1,"loginTitle":"Hello"})") << QString("Hello");
+    QTest::newRow("shown") << QByteArray(R"({"titleVisible":1})") << QString("欢迎登录分布式系统");
+    QTest::newRow("empty title") << QByteArray(R"({"titleVisible":1,"loginTitle":""})") << QString("欢迎登录分布式系统");
+    QTest::newRow("own title") << QByteArray(R"({"titleVisible":1,"loginTitle":"Hello"})") << QString("Hello");
 }
 
 void TestCompositeKinds::loginTitleAppearsWithDefaultText()
 {
-    QFETCH(QJsonObject, edit);
+    QFETCH(QByteArray, edit);
     QFETCH(QString, title);
-    auto *login = static_cast<UILoginWidget *>(makeControl(101, m_page.get(), parse(R"({"w":500,"h":500})")));
-    applyEdit(login, edit);
+    auto *login = static_cast<UILoginWidget *>(make(101, R"({"w":500,"h":500})"));
+    editLikePage(login, jsonFixture(edit));
     QVERIFY(login->titleCell());
     QCOMPARE(login->titleCell()->text(), title);
-    QCOMPARE(login->titleCell()->style().value("fontsize").toInt(), 35);
-    QCOMPARE(login->titleCell()->maximumHeight(), 80);
     settle(login);
     QVERIFY(login->titleCell()->y() < login->userField()->y());
 }
 
-void TestCompositeKinds::loginTagVisibleZeroKeepsTheEmptyCells()
-{
-    auto *login = static_cast<UILoginWidget *>(makeControl(101, m_page.get(), parse(R"({"w":500,"h":400})")));
-    applyEdit(login, parse(R"({"tagVisible":0})"));
-    QCOMPARE(login->tagVisible(), 0);
-    const QList<BaseItem *> cells = login->findChildren<BaseItem *>();
-    QCOMPARE(cells.size(), 8);
-    QStringList all;
-    for (BaseItem *cell : cells)
-        all.append(cell->text());
-    QVERIFY(!all.contains("用户名:"));
-    QCOMPARE(all.count(QString()), 2);
-    QCOMPARE(login->attributes().value("tagVisible").toInt(), 0);
-}
-
 void TestCompositeKinds::loginBackgroundFromColourAndOpacity_data()
 {
-    QTest::addColumn<QJsonObject>("edit");
+    QTest::addColumn<QByteArray>("edit");
     QTest::addColumn<QString>("background");
-    QTest::newRow("half") << parse(R"({"winBgColor":"#ff0000","bgOpacity":128})") << "#80ff0000";
-    QTest::newRow("opacity 0") << parse(R"({"winBgColor":"#ff0000","bgOpacity":0})") << "#ff0000";
-    QTest::newRow("colour only") << parse(R"({"winBgColor":"#00ff00"})") << "#6400ff00";
+    QTest::newRow("half") << QByteArray(R"({"winBgColor":"#ff0000","bgOpacity":128})") << "#80ff0000";
+    QTest::newRow("opacity 0") << QByteArray(R"({"winBgColor":"#ff0000","bgOpacity":0})") << "#ff0000";
+    QTest::newRow("colour only") << QByteArray(R"({"winBgColor":"#00ff00"})") << "#6400ff00";
 }
 
 void TestCompositeKinds::loginBackgroundFromColourAndOpacity()
 {
-    QFETCH(QJsonObject, edit);
+    QFETCH(QByteArray, edit);
     QFETCH(QString, background);
-    UIBase *login = makeControl(101, m_page.get(), parse(R"({"w":500,"h":400})"));
-    applyEdit(login, edit);
+    UIBase *login = make(101, R"({"w":500,"h":400})");
+    editLikePage(login, jsonFixture(edit));
     QCOMPARE(login->attributes().value("normalBkColor").toString(), background);
     QCOMPARE(login->normalBkColor(), background);
 }
 
 void TestCompositeKinds::meetingKeysAreNormalised()
 {
-    UIBase *meeting = makeControl(164, m_page.get(), parse(R"({"w":100,"h":40,"meetingVendor":2,"meetingIp":"10.1.1.9"})"));
+    UIBase *meeting = make(164, R"({"w":100,"h":40,"meetingVendor":2,"meetingIp":"10.1.1.9"})");
     QCOMPARE(meeting->layout(), nullptr);
     QVERIFY(meeting->children().isEmpty());
     QCOMPARE(meeting->attributes().value("meetingVendor").toInt(), 2);
 
-    meeting->applyAttributes(parse(R"({"meetingVendor":"Acme","meetingIp":7})"));
+    meeting->applyAttributes(jsonFixture(R"({"meetingVendor":"Acme","meetingIp":7})"));
     QCOMPARE(meeting->attributes().value("meetingVendor"), QJsonValue(0));
     QCOMPARE(meeting->attributes().value("meetingIp"), QJsonValue(QString()));
 }
@@ -788,11 +656,11 @@ void TestCompositeKinds::placeGridFollowsRowcol()
     QFETCH(int, rowcol);
     QFETCH(int, rows);
     QFETCH(int, columns);
-    QJsonObject attributes = parse(R"({"w":1800,"h":1000,"direction":0})");
+    QJsonObject attributes = jsonFixture(R"({"w":1800,"h":1000,"direction":0})");
     for (int n = 1; n <= 10; ++n)
         attributes.insert(QString("room_%1").arg(n), QString("C:\\rooms\\r%1.png").arg(n));
-    auto *place = static_cast<UIPlaceWidget *>(makeControl(102, m_page.get(), attributes));
-    applyEdit(place, QJsonObject{{"rowcol", rowcol}});
+    auto *place = static_cast<UIPlaceWidget *>(buildComposite(102, m_page.get(), attributes));
+    editLikePage(place, QJsonObject{{"rowcol", rowcol}});
     QCOMPARE(place->rows(), rows);
     QCOMPARE(place->columns(), columns);
 
@@ -800,10 +668,9 @@ void TestCompositeKinds::placeGridFollowsRowcol()
     QCOMPARE(rooms.size(), rows * columns);
     for (int i = 0; i < rooms.size(); ++i) {
         QWidget *room = rooms.at(i);
-        auto *caption = room->findChild<QLabel *>("txtItem");
-        QCOMPARE(caption->text(), QString("场所_%1").arg(i));
-        auto *picture = room->findChild<BaseItem *>();
-        QCOMPARE(picture->normalPictureFile(), QDir::currentPath() + QString("/r%1.png").arg(i + 1));
+        QCOMPARE(room->findChild<QLabel *>("txtItem")->text(), QString("场所_%1").arg(i));
+        QCOMPARE(room->findChild<BaseItem *>()->normalPictureFile(),
+                 QDir::currentPath() + QString("/r%1.png").arg(i + 1));
         // Small grids keep the room size; a 3 x 3 grid shares the space.
         if (rows < 3)
             QCOMPARE(room->maximumSize(), QSize(400, 225 + 48));
@@ -814,10 +681,9 @@ void TestCompositeKinds::placeGridFollowsRowcol()
 
 void TestCompositeKinds::placeUnknownRowcolKeepsGrid()
 {
-    auto *place = static_cast<UIPlaceWidget *>(makeControl(102, m_page.get(), parse(R"({"w":1800,"h":1000,"rowcol":1})")));
+    auto *place = static_cast<UIPlaceWidget *>(make(102, R"({"w":1800,"h":1000,"rowcol":1})"));
     QCOMPARE(place->findChildren<QWidget *>("placeItem").size(), 4);
-    applyEdit(place, parse(R"({"rowcol":5})"));
-    QCOMPARE(place->rowcol(), 5);
+    editLikePage(place, jsonFixture(R"({"rowcol":5})"));
     QCOMPARE(place->attributes().value("rowcol").toInt(), 5);
     QCOMPARE(place->findChildren<QWidget *>("placeItem").size(), 4);
 }
@@ -825,15 +691,14 @@ void TestCompositeKinds::placeUnknownRowcolKeepsGrid()
 void TestCompositeKinds::placeDirectionPutsButtonsAroundRooms()
 {
     // A new place widget stands in a column: previous above, next below.
-    auto *place = static_cast<UIPlaceWidget *>(makeControl(102, m_page.get(), parse(R"({"w":1300,"h":900})"), 0.5));
-    QCOMPARE(place->direction(), 1);
+    auto *place = static_cast<UIPlaceWidget *>(make(102, R"({"w":1300,"h":900})", 0.5));
     settle(place);
     QWidget *room = place->findChildren<QWidget *>("placeItem").first();
     QVERIFY(place->prevButton()->y() + place->prevButton()->height() <= room->y());
     QVERIFY(room->y() + room->height() <= place->nextButton()->y());
     QCOMPARE(place->prevButton()->size(), QSize(62, 62));
 
-    applyEdit(place, parse(R"({"direction":0})"));
+    editLikePage(place, jsonFixture(R"({"direction":0})"));
     settle(place);
     room = place->findChildren<QWidget *>("placeItem").first();
     QVERIFY(place->prevButton()->x() + place->prevButton()->width() <= room->x());
@@ -844,12 +709,11 @@ void TestCompositeKinds::placeDirectionPutsButtonsAroundRooms()
 
 void TestCompositeKinds::switchWithoutCaptionsShowsNoneUntilEdited()
 {
-    auto *status = static_cast<UISwitchButtonBase *>(makeControl(130, m_page.get(), parse(R"({"w":120,"h":40})")));
+    auto *status = static_cast<UISwitchButtonBase *>(make(130, R"({"w":120,"h":40})"));
     QCOMPARE(status->onText(), QString());
     QCOMPARE(status->offText(), QString());
-    QCOMPARE(status->bgOffColor(), QString());
 
-    applyEdit(status, parse(R"({"off_text":"Stop","bgOffColor":5,"textOffColor":"#ff00ff00"})"));
+    editLikePage(status, jsonFixture(R"({"off_text":"Stop","bgOffColor":5,"textOffColor":"#ff00ff00"})"));
     QCOMPARE(status->offText(), QString("Stop"));
     QCOMPARE(status->bgOffColor(), QString());
     QCOMPARE(status->textOffColor(), QString("#ff00ff00"));
@@ -857,45 +721,39 @@ void TestCompositeKinds::switchWithoutCaptionsShowsNoneUntilEdited()
 
 void TestCompositeKinds::switchGeometryMatchesTheDrawing()
 {
-    auto *status = static_cast<UISwitchButtonBase *>(makeControl(
-        130, m_page.get(),
-        parse(R"({"w":120,"h":40,"bgOffColor":"#ff0000ff","sliderOffColor":"#ffffffff","off_text":"off","on_text":"on"})")));
+    auto *status = static_cast<UISwitchButtonBase *>(make(
+        130, R"({"w":120,"h":40,"bgOffColor":"#ff0000ff","sliderOffColor":"#ffffffff","off_text":"off","on_text":"on"})"));
     QCOMPARE(status->knobRect(), QRect(2, 2, 36, 36));
     QCOMPARE(status->captionRect(), QRect(31, 0, 89, 40));
     QCOMPARE(status->trackPath().boundingRect(), QRectF(0, 0, 120, 40));
 
     // The track at alpha 140 of its colour (the preset switch fills it once;
     // the status button fills it again with its frame).
-    auto *preset = static_cast<UISwitchButtonBase *>(makeControl(124, m_page.get(), status->attributes()));
-    const QImage image = render(preset);
+    auto *preset = static_cast<UISwitchButtonBase *>(buildComposite(124, m_page.get(), status->attributes()));
+    const QImage image = renderSelf(preset);
     QCOMPARE(image.pixelColor(20, 20), QColor(Qt::white));
     const QColor track = image.pixelColor(112, 20);
     QVERIFY2(track.blue() > 200 && track.red() < 30, qPrintable(track.name(QColor::HexArgb)));
     QVERIFY(qAbs(track.alpha() - 140) < 10);
-}
 
-void TestCompositeKinds::switchCheckedMovesKnobAndCaption()
-{
-    auto *status = static_cast<UISwitchButtonBase *>(makeControl(124, m_page.get(), parse(R"({"w":120,"h":40})")));
-    status->setChecked(true);
-    QCOMPARE(status->knobX(), 80);
-    QCOMPARE(status->knobRect(), QRect(82, 2, 36, 36));
-    QCOMPARE(status->captionRect(), QRect(0, 0, 89, 40));
-    status->setChecked(false);
-    QCOMPARE(status->knobX(), 0);
-    status->setSpace(4);
-    QCOMPARE(status->knobRect(), QRect(4, 4, 32, 32));
+    // Checked, the knob and the caption change sides.
+    preset->setChecked(true);
+    QCOMPARE(preset->knobX(), 80);
+    QCOMPARE(preset->knobRect(), QRect(82, 2, 36, 36));
+    QCOMPARE(preset->captionRect(), QRect(0, 0, 89, 40));
+    preset->setChecked(false);
+    QCOMPARE(preset->knobX(), 0);
+    preset->setSpace(4);
+    QCOMPARE(preset->knobRect(), QRect(4, 4, 32, 32));
 }
 
 void TestCompositeKinds::onlyTheStatusButtonFramesItsSelection()
 {
-    const QJsonObject attributes = parse(R"({"w":120,"h":40,"bgOffColor":"#ff808080"})");
     for (int id : {130, 124}) {
-        UIBase *control = makeControl(id, m_page.get(), attributes);
-        const int redBefore = countNear(render(control), QColor(255, 0, 0));
+        UIBase *control = make(id, R"({"w":120,"h":40,"bgOffColor":"#ff808080"})");
+        QCOMPARE(countNear(renderSelf(control), QColor(255, 0, 0)), 0);
         control->setSelected(true);
-        const int redAfter = countNear(render(control), QColor(255, 0, 0));
-        QCOMPARE(redBefore, 0);
+        const int redAfter = countNear(renderSelf(control), QColor(255, 0, 0));
         if (id == 130)
             QVERIFY(redAfter > 100);
         else
@@ -905,7 +763,7 @@ void TestCompositeKinds::onlyTheStatusButtonFramesItsSelection()
 
 void TestCompositeKinds::tallSwitchTrackIsOneCircle()
 {
-    auto *status = static_cast<UISwitchButtonBase *>(makeControl(130, m_page.get(), parse(R"({"w":30,"h":80})")));
+    auto *status = static_cast<UISwitchButtonBase *>(make(130, R"({"w":30,"h":80})"));
     const QPainterPath track = status->trackPath();
     QVERIFY(track.contains(QPointF(15, 15)));
     QVERIFY(!track.contains(QPointF(15, 50)));

@@ -1,24 +1,18 @@
 #include "controls/baseitem.h"
 #include "controls/compositecontrols.h"
 #include "controls/uilistwidgetbase.h"
+#include "core/controltypetable.h"
 #include "core/globalmanager.h"
 #include "tests/testsupport.h"
 
 #include <QImage>
-#include <QJsonDocument>
 #include <QLayout>
-#include <QPainter>
 #include <QSet>
 #include <QtTest>
 
 #include <memory>
 
 namespace {
-
-QJsonObject parse(const char *json)
-{
-    return QJsonDocument::fromJson(QByteArray(json)).object();
-}
 
 // One page holding every composite kind, as the canvas would show it.
 const char *const kPage[] = {
@@ -61,33 +55,6 @@ const char *const kPage[] = {
         "normalBkColor":"#ffa0c0e0","meetingVendor":1,"meetingIp":"10.0.0.8"})",
 };
 
-const struct { const char *type; int id; } kTypeIds[] = {
-    {"AudioMatrixWidget", 163}, {"LoginWidget", 101}, {"PlaceWidget", 102}, {"Playbuttongroup", 136},
-    {"PPTbuttongroup", 137}, {"Screenbuttongroup", 135}, {"SourceTab", 112}, {"SceneList", 111},
-    {"SearchWidget", 107}, {"AudioVolumeWidget", 145}, {"CmdProgress", 131}, {"VideoProgress", 157},
-    {"CmdStatusButton", 130}, {"PreLayoutSwitchButton", 124}, {"MeetingButton", 164},
-};
-
-int typeIdOf(const QString &type)
-{
-    for (const auto &entry : kTypeIds) {
-        if (type == QLatin1String(entry.type))
-            return entry.id;
-    }
-    return -1;
-}
-
-bool writePicture(const QString &path, const QSize &size, const std::function<void(QPainter &)> &draw)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    draw(painter);
-    painter.end();
-    return image.save(path);
-}
-
 int distinctColours(const QImage &image, const QRect &area)
 {
     QSet<QRgb> colours;
@@ -110,70 +77,40 @@ private slots:
 
     void everyKindShowsOnOnePage_data();
     void everyKindShowsOnOnePage();
-    void verticalCellTextKeepsItsAlignment();
 
 private:
-    void writeProjectPictures();
     QWidget *buildPage(double zoom);
 
-    TestWorkDir *m_workDir = nullptr;
+    std::unique_ptr<TestWorkDir> m_workDir;
     std::unique_ptr<QWidget> m_host;
 };
 
 void TestCompositeLook::init()
 {
-    m_workDir = new TestWorkDir;
+    m_workDir.reset(new TestWorkDir);
     QVERIFY(m_workDir->isValid());
-    writeProjectPictures();
+    // The pictures the page names: each of its own colour, lighter at the top.
+    const struct { const char *name; QColor colour; } pictures[] = {
+        {"room1.png", QColor(70, 130, 180)}, {"room2.png", QColor(120, 160, 90)},
+        {"room3.png", QColor(180, 110, 80)}, {"prev.png", QColor(40, 40, 40)},
+        {"next.png", QColor(60, 60, 60)}, {"groove.png", QColor(150, 155, 165)},
+        {"active.png", QColor(30, 144, 255)}, {"thumb.png", QColor(0, 60, 140)},
+    };
+    for (const auto &picture : pictures) {
+        QImage image(40, 40, QImage::Format_ARGB32);
+        image.fill(picture.colour);
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 40; ++x)
+                image.setPixelColor(x, y, picture.colour.lighter(150));
+        QVERIFY(image.save(m_workDir->filePath(picture.name)));
+    }
 }
 
 void TestCompositeLook::cleanup()
 {
     m_host.reset();
-    delete m_workDir;
-    m_workDir = nullptr;
+    m_workDir.reset();
     GlobalManager::resetInstance();
-}
-
-void TestCompositeLook::writeProjectPictures()
-{
-    const QString dir = m_workDir->path() + "/";
-    const QColor rooms[] = {QColor(70, 130, 180), QColor(120, 160, 90), QColor(180, 110, 80)};
-    for (int i = 0; i < 3; ++i) {
-        QVERIFY(writePicture(dir + QString("room%1.png").arg(i + 1), QSize(160, 90), [&](QPainter &p) {
-            p.fillRect(0, 0, 160, 90, rooms[i]);
-            p.setBrush(rooms[i].lighter(150));
-            p.setPen(Qt::NoPen);
-            p.drawEllipse(QPoint(80, 45), 30, 30);
-        }));
-    }
-    for (const char *name : {"prev.png", "next.png"}) {
-        const bool prev = QByteArray(name) == "prev.png";
-        QVERIFY(writePicture(dir + name, QSize(64, 64), [prev](QPainter &p) {
-            p.setBrush(QColor(40, 40, 40, 200));
-            p.setPen(Qt::NoPen);
-            p.drawEllipse(2, 2, 60, 60);
-            p.setBrush(Qt::white);
-            const QPolygon arrow = prev ? QPolygon({QPoint(40, 16), QPoint(20, 32), QPoint(40, 48)})
-                                        : QPolygon({QPoint(24, 16), QPoint(44, 32), QPoint(24, 48)});
-            p.drawPolygon(arrow);
-        }));
-    }
-    QVERIFY(writePicture(dir + "groove.png", QSize(100, 10), [](QPainter &p) {
-        p.setBrush(QColor(180, 185, 195));
-        p.setPen(Qt::NoPen);
-        p.drawRoundedRect(0, 2, 100, 6, 3, 3);
-    }));
-    QVERIFY(writePicture(dir + "active.png", QSize(100, 10), [](QPainter &p) {
-        p.setBrush(QColor(30, 144, 255));
-        p.setPen(Qt::NoPen);
-        p.drawRoundedRect(0, 2, 100, 6, 3, 3);
-    }));
-    QVERIFY(writePicture(dir + "thumb.png", QSize(40, 40), [](QPainter &p) {
-        p.setBrush(Qt::white);
-        p.setPen(QPen(QColor(30, 144, 255), 4));
-        p.drawEllipse(4, 4, 32, 32);
-    }));
 }
 
 QWidget *TestCompositeLook::buildPage(double zoom)
@@ -186,15 +123,9 @@ QWidget *TestCompositeLook::buildPage(double zoom)
     m_host->resize(int(1920 * zoom), int(1080 * zoom));
 
     for (const char *json : kPage) {
-        const QJsonObject attributes = parse(json);
-        const int id = typeIdOf(attributes.value("type").toString());
-        UIBase *control = createCompositeControl(id, m_host.get());
-        if (!control)
+        const QJsonObject attributes = jsonFixture(json);
+        if (!buildComposite(designControlTypeId(attributes.value("type").toString()), m_host.get(), attributes, zoom))
             return nullptr;
-        control->setFileDir(m_workDir->path());
-        control->setScaleValue(zoom);
-        control->setAttributes(attributes, true, false);
-        control->buildLayout();
     }
     return m_host.get();
 }
@@ -216,9 +147,7 @@ void TestCompositeLook::everyKindShowsOnOnePage()
 
     const QImage image = page->grab().toImage();
     QCOMPARE(image.size(), page->size());
-    const QByteArray dir = qgetenv("BRIVANE_GRAB_DIR");
-    if (!dir.isEmpty())
-        QVERIFY(image.save(QString::fromLocal8Bit(dir) + QString("/composites_%1.png").arg(int(zoom * 100))));
+    QVERIFY(saveGrabIfAsked(image, QString("composites_%1.png").arg(int(zoom * 100))));
 
     const QList<UIBase *> controls = page->findChildren<UIBase *>(QString(), Qt::FindDirectChildrenOnly);
     QCOMPARE(controls.size(), int(std::size(kPage)));
@@ -240,30 +169,11 @@ void TestCompositeLook::everyKindShowsOnOnePage()
     }
 
     // The search button sits at the left with its colour.
-    const UIBase *search = page->findChild<UIBase *>(QString(), Qt::FindDirectChildrenOnly);
-    Q_UNUSED(search)
     for (UIBase *control : controls) {
         if (control->getType() != 107)
             continue;
         const QPoint inButton = control->geometry().topLeft() + QPoint(int(20 * zoom), control->height() / 2);
         QCOMPARE(image.pixelColor(inButton), QColor("#ff2080ff"));
-    }
-}
-
-void TestCompositeLook::verticalCellTextKeepsItsAlignment()
-{
-    // A cell with vertical text is painted again and again on the canvas;
-    // its alignment flags must stay as they were after the first paint.
-    BaseItem cell;
-    cell.resize(40, 120);
-    cell.setStyle(parse(R"({"text":"AB","direction":1})"), true);
-    QImage image(cell.size(), QImage::Format_ARGB32_Premultiplied);
-    cell.render(&image);
-    const int flags = cell.alignment();
-    QVERIFY(flags & Qt::TextWordWrap);
-    for (int i = 0; i < 5; ++i) {
-        cell.render(&image);
-        QCOMPARE(cell.alignment(), flags);
     }
 }
 

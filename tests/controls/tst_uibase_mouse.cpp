@@ -9,7 +9,10 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <memory>
+
 Q_DECLARE_METATYPE(Qt::CursorShape)
+Q_DECLARE_METATYPE(Qt::MouseButton)
 
 class TestUIBaseMouse : public QObject
 {
@@ -19,8 +22,8 @@ private slots:
     void init();
     void cleanup();
 
-    void clickOnlySelects();
-    void otherButtonsNeitherSelectNorDrag();
+    void pressSelectsOnlyWithLeftButtonAndClickMovesNothing_data();
+    void pressSelectsOnlyWithLeftButtonAndClickMovesNothing();
     void dragThresholdAndReportedOffset_data();
     void dragThresholdAndReportedOffset();
     void dragStopsAtPageEdgeButReportsFullTravel();
@@ -36,7 +39,7 @@ private:
     // Hovers at a point, presses there, moves by delta in steps and releases.
     void drag(UIBase *control, QPoint start, QPoint delta);
 
-    TestWorkDir *m_workDir = nullptr;
+    std::unique_ptr<TestWorkDir> m_workDir;
     // The page lies inside a larger window, so the mouse can leave the page
     // and still be over the window, as on the designer's canvas.
     QWidget *m_window = nullptr;
@@ -45,7 +48,7 @@ private:
 
 void TestUIBaseMouse::init()
 {
-    m_workDir = new TestWorkDir;
+    m_workDir.reset(new TestWorkDir);
     QVERIFY(m_workDir->isValid());
     m_window = new QWidget;
     m_window->resize(700, 700);
@@ -58,8 +61,7 @@ void TestUIBaseMouse::cleanup()
     delete m_window;
     m_window = nullptr;
     m_page = nullptr;
-    delete m_workDir;
-    m_workDir = nullptr;
+    m_workDir.reset();
     GlobalManager::resetInstance();
 }
 
@@ -93,36 +95,36 @@ void TestUIBaseMouse::drag(UIBase *control, QPoint start, QPoint delta)
     QTest::mouseRelease(m_page, Qt::LeftButton, Qt::NoModifier, startInPage + delta);
 }
 
-void TestUIBaseMouse::clickOnlySelects()
+void TestUIBaseMouse::pressSelectsOnlyWithLeftButtonAndClickMovesNothing_data()
 {
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<QPoint>("releaseInPage");
+    QTest::addColumn<int>("selects");
+    QTest::newRow("left click") << Qt::LeftButton << QPoint(100, 80) << 1;
+    QTest::newRow("right drag") << Qt::RightButton << QPoint(150, 120) << 0;
+    QTest::newRow("middle drag") << Qt::MiddleButton << QPoint(150, 120) << 0;
+}
+
+void TestUIBaseMouse::pressSelectsOnlyWithLeftButtonAndClickMovesNothing()
+{
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(QPoint, releaseInPage);
+    QFETCH(int, selects);
     UIBase *control = makeControl(1.0, QRect(50, 50, 100, 60));
     QVERIFY(control);
     QSignalSpy select(control, &UIBase::signalControlSelect);
     QSignalSpy move(control, &UIBase::signalRectMoveChange);
     QSignalSpy rect(control, &UIBase::signalRectChange);
     QTest::mouseMove(control, QPoint(50, 30));
-    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, QPoint(50, 30));
-    QCOMPARE(select.count(), 1);
+    QTest::mousePress(control, button, Qt::NoModifier, QPoint(50, 30));
+    QTest::mouseMove(m_page, releaseInPage);
+    QTest::mouseRelease(m_page, button, Qt::NoModifier, releaseInPage);
+    QCOMPARE(select.count(), selects);
     QCOMPARE(move.count(), 0);
     QCOMPARE(rect.count(), 0);
     QCOMPARE(control->geometry(), QRect(50, 50, 100, 60));
     // The control is not marked selected by itself; the page does that.
     QVERIFY(!control->isSelected());
-}
-
-void TestUIBaseMouse::otherButtonsNeitherSelectNorDrag()
-{
-    UIBase *control = makeControl(1.0, QRect(50, 50, 100, 60));
-    QVERIFY(control);
-    QSignalSpy select(control, &UIBase::signalControlSelect);
-    QSignalSpy move(control, &UIBase::signalRectMoveChange);
-    QTest::mouseMove(control, QPoint(50, 30));
-    QTest::mousePress(control, Qt::RightButton, Qt::NoModifier, QPoint(50, 30));
-    QTest::mouseMove(m_page, QPoint(150, 120));
-    QTest::mouseRelease(m_page, Qt::RightButton, Qt::NoModifier, QPoint(150, 120));
-    QCOMPARE(select.count(), 0);
-    QCOMPARE(move.count(), 0);
-    QCOMPARE(control->geometry(), QRect(50, 50, 100, 60));
 }
 
 void TestUIBaseMouse::dragThresholdAndReportedOffset_data()

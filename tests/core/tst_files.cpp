@@ -7,6 +7,8 @@
 #include <QStorageInfo>
 #include <QtTest>
 
+#include <memory>
+
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
@@ -89,8 +91,7 @@ class TestFiles : public QObject
     Q_OBJECT
 
 private slots:
-    void generateDirectorysCreatesEveryMissingFolder();
-    void generateDirectorysOnExistingFolderChangesNothing();
+    void generateDirectorysCreatesOnlyWhatIsMissing();
     void generateDirectorysStopsAtFileInTheWay();
     void createFileMakesFolderAndEmptiesFile();
 
@@ -100,12 +101,12 @@ private slots:
     void copyFileOntoItselfRefused();
     void copyFileFailuresKeepDestination();
     void copyFileReadErrorReported();
-    void copyFileWriteErrorKeepsDestination();
+    void interruptedWriteKeepsPreviousFile_data();
+    void interruptedWriteKeepsPreviousFile();
 
     void moveFileRenamesAndReplaces();
     void moveFileRefusalsTouchNothing();
     void moveFileAcrossFileSystems();
-    void failedMoveKeepsSourceAndDestination();
 
     void removeFileReportsWhetherFileIsGone_data();
     void removeFileReportsWhetherFileIsGone();
@@ -116,43 +117,28 @@ private slots:
     void copyDirectoryOntoItselfKeepsFiles();
     void copyDirectoryWithoutSourceFails();
 
-    void clearDirectoryRemovesLinksNotTargets();
-    void removeDirectoryRemovesLinksNotTargets();
-    void removeDirectoryOfLinkRemovesOnlyLink();
+    void removingFolderRemovesLinksNotTargets_data();
+    void removingFolderRemovesLinksNotTargets();
     void missingFolderReported();
 
     void fileNameOfPath_data();
     void fileNameOfPath();
 
     void writeFileAtomicallyReplacesWhole();
-    void failedAtomicWriteKeepsPreviousFile();
 };
 
-void TestFiles::generateDirectorysCreatesEveryMissingFolder()
+void TestFiles::generateDirectorysCreatesOnlyWhatIsMissing()
 {
     TestWorkDir work;
     QVERIFY(work.isValid());
-    QVERIFY(generateDirectorys("a/b/c"));
-    QVERIFY(QFileInfo("a/b/c").isDir());
-
-    const QString absolute = work.filePath("x/y/z");
-    QVERIFY(generateDirectorys(absolute));
-    QVERIFY(QFileInfo(absolute).isDir());
-
-    // Part of the path already there.
-    QVERIFY(generateDirectorys("a/b/d/e/"));
-    QVERIFY(QFileInfo("a/b/d/e").isDir());
-    QCOMPARE(entriesOf("a/b"), QStringList({"c", "d"}));
-}
-
-void TestFiles::generateDirectorysOnExistingFolderChangesNothing()
-{
-    TestWorkDir work;
-    QVERIFY(QDir().mkpath("a/b"));
     QVERIFY(writeFixture("a/b/file.txt", "keep"));
     QVERIFY(generateDirectorys("a/b"));
     QVERIFY(generateDirectorys(work.path()));
-    QCOMPARE(entriesOf("a/b"), QStringList({"file.txt"}));
+    QVERIFY(generateDirectorys("a/b/c/d/"));
+    QVERIFY(generateDirectorys(work.filePath("x/y/z")));
+    QVERIFY(QFileInfo("x/y/z").isDir());
+    QCOMPARE(entriesOf("a/b"), QStringList({"c", "file.txt"}));
+    QCOMPARE(entriesOf("a/b/c"), QStringList({"d"}));
     QCOMPARE(readFixture("a/b/file.txt"), QByteArray("keep"));
 }
 
@@ -277,21 +263,46 @@ void TestFiles::copyFileReadErrorReported()
 #endif
 }
 
-void TestFiles::copyFileWriteErrorKeepsDestination()
+void TestFiles::interruptedWriteKeepsPreviousFile_data()
 {
+    QTest::addColumn<QString>("operation");
+    QTest::newRow("copy") << "copy";
+    QTest::newRow("move across file systems") << "move";
+    QTest::newRow("atomic write") << "write";
+}
+
+void TestFiles::interruptedWriteKeepsPreviousFile()
+{
+    QFETCH(QString, operation);
     TestWorkDir work;
     const QByteArray big = patternBytes(64 * 1024);
-    QVERIFY(writeFixture("src.bin", big));
+    QString source = work.filePath("src.bin");
+    std::unique_ptr<QTemporaryDir> remote;
+    if (operation == "move") {
+        const QString other = otherFileSystemDir(work.path());
+        if (other.isEmpty())
+            QSKIP("no second file system to move across");
+        remote.reset(new QTemporaryDir(other + QStringLiteral("/brivane-move-XXXXXX")));
+        QVERIFY(remote->isValid());
+        source = remote->filePath("src.bin");
+    }
+    if (operation != "write")
+        QVERIFY(writeFixture(source, big));
     QVERIFY(writeFixture("dst.bin", "previous"));
     {
         FileSizeLimit limit(4096);
         if (!limit.isActive())
             QSKIP("the file size limit cannot be set here");
-        QVERIFY(!copyFile("src.bin", "dst.bin"));
+        const bool done = operation == "copy" ? copyFile(source, "dst.bin")
+                          : operation == "move" ? moveFile(source, "dst.bin")
+                                                : writeFileAtomically("dst.bin", big);
+        QVERIFY(!done);
     }
     QCOMPARE(readFixture("dst.bin"), QByteArray("previous"));
-    QCOMPARE(readFixture("src.bin"), big);
-    QCOMPARE(entriesOf("."), QStringList({"dst.bin", "src.bin"}));
+    if (operation != "write")
+        QCOMPARE(readFixture(source), big);
+    // No temporary left behind beside the destination.
+    QCOMPARE(entriesOf("."), operation == "copy" ? QStringList({"dst.bin", "src.bin"}) : QStringList("dst.bin"));
 }
 
 void TestFiles::moveFileRenamesAndReplaces()
@@ -346,30 +357,6 @@ void TestFiles::moveFileAcrossFileSystems()
     QVERIFY(moveFile(source, "page.json"));
     QVERIFY(!QFileInfo::exists(source));
     QCOMPARE(readFixture("page.json"), contents);
-    QCOMPARE(entriesOf("."), QStringList({"page.json"}));
-}
-
-void TestFiles::failedMoveKeepsSourceAndDestination()
-{
-    TestWorkDir work;
-    const QString other = otherFileSystemDir(work.path());
-    if (other.isEmpty())
-        QSKIP("no second file system to move across");
-    QTemporaryDir remote(other + QStringLiteral("/brivane-move-XXXXXX"));
-    QVERIFY(remote.isValid());
-
-    const QByteArray contents = patternBytes(64 * 1024);
-    const QString source = remote.filePath("page.json");
-    QVERIFY(writeFixture(source, contents));
-    QVERIFY(writeFixture("page.json", "older"));
-    {
-        FileSizeLimit limit(4096);
-        if (!limit.isActive())
-            QSKIP("the file size limit cannot be set here");
-        QVERIFY(!moveFile(source, "page.json"));
-    }
-    QCOMPARE(readFixture(source), contents);
-    QCOMPARE(readFixture("page.json"), QByteArray("older"));
     QCOMPARE(entriesOf("."), QStringList({"page.json"}));
 }
 
@@ -486,42 +473,37 @@ bool buildLinkedFolder()
         && QFile::link("nowhere", "folder/dangling");
 }
 
-void verifyOutsideUntouched()
+} // namespace
+
+void TestFiles::removingFolderRemovesLinksNotTargets_data()
 {
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("clear") << "clear" << "folder";
+    QTest::newRow("remove") << "remove" << "folder";
+    QTest::newRow("remove a linked folder") << "remove" << "linkeddir";
+}
+
+void TestFiles::removingFolderRemovesLinksNotTargets()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, folder);
+    TestWorkDir work;
+    QVERIFY(buildLinkedFolder());
+    QVERIFY(QFile::link(QFileInfo("outside/dir").absoluteFilePath(), "linkeddir"));
+
+    if (operation == "clear") {
+        QVERIFY(clearDirectory(folder));
+        QVERIFY(QFileInfo(folder).isDir());
+        QCOMPARE(entriesOf(folder), QStringList());
+    } else {
+        QVERIFY(removeDirectory(folder));
+        QVERIFY(!QFileInfo::exists(folder) && !isLinkAt(folder));
+    }
     QCOMPARE(readFixture("outside/target.txt"), QByteArray("target"));
     QCOMPARE(readFixture("outside/dir/kept.txt"), QByteArray("kept"));
     QCOMPARE(entriesOf("outside"), QStringList({"dir", "target.txt"}));
     QCOMPARE(entriesOf("outside/dir"), QStringList({"kept.txt"}));
-}
-} // namespace
-
-void TestFiles::clearDirectoryRemovesLinksNotTargets()
-{
-    TestWorkDir work;
-    QVERIFY(buildLinkedFolder());
-    QVERIFY(clearDirectory("folder"));
-    QVERIFY(QFileInfo("folder").isDir());
-    QCOMPARE(entriesOf("folder"), QStringList());
-    verifyOutsideUntouched();
-}
-
-void TestFiles::removeDirectoryRemovesLinksNotTargets()
-{
-    TestWorkDir work;
-    QVERIFY(buildLinkedFolder());
-    QVERIFY(removeDirectory("folder"));
-    QVERIFY(!QFileInfo::exists("folder"));
-    verifyOutsideUntouched();
-}
-
-void TestFiles::removeDirectoryOfLinkRemovesOnlyLink()
-{
-    TestWorkDir work;
-    QVERIFY(buildLinkedFolder());
-    QVERIFY(QFile::link(QFileInfo("outside/dir").absoluteFilePath(), "linkeddir"));
-    QVERIFY(removeDirectory("linkeddir"));
-    QVERIFY(!isLinkAt("linkeddir"));
-    verifyOutsideUntouched();
 }
 
 void TestFiles::missingFolderReported()
@@ -567,20 +549,6 @@ void TestFiles::writeFileAtomicallyReplacesWhole()
     QCOMPARE(readFixture("page.json"), QByteArray("{}"));
     QVERIFY(!writeFileAtomically("missing/page.json", "{}"));
     QVERIFY(!QFileInfo::exists("missing"));
-}
-
-void TestFiles::failedAtomicWriteKeepsPreviousFile()
-{
-    TestWorkDir work;
-    QVERIFY(writeFixture("page.json", "previous"));
-    {
-        FileSizeLimit limit(4096);
-        if (!limit.isActive())
-            QSKIP("the file size limit cannot be set here");
-        QVERIFY(!writeFileAtomically("page.json", patternBytes(64 * 1024)));
-    }
-    QCOMPARE(readFixture("page.json"), QByteArray("previous"));
-    QCOMPARE(entriesOf("."), QStringList({"page.json"}));
 }
 
 QTEST_GUILESS_MAIN(TestFiles)
