@@ -17,6 +17,25 @@ bool isSameFile(const QString &a, const QString &b)
     return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
 }
 
+// Whether the folder inner is outer or lies somewhere below it.
+bool isWithinFolder(const QDir &inner, const QDir &outer)
+{
+#ifdef Q_OS_WIN
+    const Qt::CaseSensitivity cs = Qt::CaseInsensitive;
+#else
+    const Qt::CaseSensitivity cs = Qt::CaseSensitive;
+#endif
+    QString in = inner.canonicalPath();
+    QString out = outer.canonicalPath();
+    if (in.isEmpty() || out.isEmpty())
+        return false;
+    if (!in.endsWith(QLatin1Char('/')))
+        in += QLatin1Char('/');
+    if (!out.endsWith(QLatin1Char('/')))
+        out += QLatin1Char('/');
+    return in.startsWith(out, cs);
+}
+
 // Unlinks the link itself; a link to a folder is never entered.
 bool removeLink(const QString &path)
 {
@@ -178,6 +197,11 @@ bool copyDirectory(const QString &src, const QString &dst, bool cover)
         || source.canonicalPath() == target.canonicalPath())
         return true;
 
+    // Emptying a folder that holds the source would wipe the source first.
+    if (cover && isWithinFolder(source, target)) {
+        qDebug() << "copyDirectory: source lies inside the destination " << src << dst;
+        return false;
+    }
     if (cover)
         clearDirectory(dst);
 

@@ -45,6 +45,25 @@ bool sameFile(const QString &a, const QString &b)
     const QString ca = QFileInfo(a).canonicalFilePath();
     return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
 }
+
+enum class ProjectRead { Ok, Unreadable, NotAnObject, NoPageArray };
+
+// The "Page" array of a project file.
+ProjectRead readPageArray(const QString &path, QJsonArray *pages)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return ProjectRead::Unreadable;
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
+    if (error.error != QJsonParseError::NoError || doc.isNull() || !doc.isObject())
+        return ProjectRead::NotAnObject;
+    const QJsonValue pageValue = doc.object().value(QLatin1String(kPageKey));
+    if (!pageValue.isArray())
+        return ProjectRead::NoPageArray;
+    *pages = pageValue.toArray();
+    return ProjectRead::Ok;
+}
 } // namespace
 
 void GlobalManager::ImgDlgDeleter::operator()(ImgDlg *dialog) const
@@ -94,23 +113,26 @@ bool GlobalManager::commitProject(const QJsonObject &previous)
 
 bool GlobalManager::openProject(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    QJsonArray source;
+    switch (readPageArray(path, &source)) {
+    case ProjectRead::Unreadable:
         return false;
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
-    file.close();
-    if (error.error != QJsonParseError::NoError || doc.isNull() || !doc.isObject()) {
+    case ProjectRead::NotAnObject:
         Notifier::information(nullptr, tr("提示"), tr("文件解析错误"));
         return false;
-    }
-    const QJsonValue pageValue = doc.object().value(QLatin1String(kPageKey));
-    if (!pageValue.isArray()) {
+    case ProjectRead::NoPageArray:
         Notifier::information(nullptr, tr("提示"), tr("文件格式不对"));
         return false;
+    case ProjectRead::Ok:
+        break;
     }
 
     closeProject();
+    // Saving the pages that were open may have just rewritten this very file
+    // with their "MainPage" and "PlaceId"; the copy read before is stale then.
+    QJsonArray fresh;
+    if (readPageArray(path, &fresh) == ProjectRead::Ok)
+        source = fresh;
 
     const QFileInfo info(path);
     m_openDir = info.absolutePath();
@@ -128,7 +150,6 @@ bool GlobalManager::openProject(const QString &path)
 
     bool droppedUnsafe = false;
     QJsonArray entries;
-    const QJsonArray source = pageValue.toArray();
     for (const QJsonValue &element : source) {
         const QJsonObject object = element.toObject();
         const QJsonValue fileValue = object.value(QLatin1String(kFileKey));
@@ -208,9 +229,11 @@ bool GlobalManager::createProjectDir(const QString &path)
 
 bool GlobalManager::saveOpenDir(const QString &path)
 {
+    qDebug() << "GlobalManager::saveOpenDir" << path;
+    // A folder that cannot be made becomes nobody's project folder.
+    if (!generateDirectorys(path))
+        return false;
     m_projectPath = path;
-    qDebug() << "GlobalManager::saveOpenDir" << m_projectPath;
-    const bool made = generateDirectorys(path);
     if (!m_imgDlg)
         m_imgDlg.reset(new ImgDlg);
     m_imgDlg->setPath(m_projectPath);
@@ -218,7 +241,7 @@ bool GlobalManager::saveOpenDir(const QString &path)
         m_openDir = path;
         writeIniValueQuiet(QLatin1String(kConfigFile), QLatin1String(kOpenDirKey), m_openDir);
     }
-    return made;
+    return true;
 }
 
 bool GlobalManager::createProjectFile(const QString &name)
@@ -521,10 +544,10 @@ int GlobalManager::showImageDialog(QString &path)
         path.clear();
         return 0;
     }
-    if (!m_imgDlg) {
+    if (!m_imgDlg)
         m_imgDlg.reset(new ImgDlg);
-        m_imgDlg->setPath(m_projectPath);
-    }
+    // Listed afresh each time: pictures may have come or gone since the last run.
+    m_imgDlg->setPath(m_projectPath);
     const int result = m_imgDlg->exec();
     path = m_imgDlg->selectedPath();
     return result;

@@ -137,10 +137,13 @@ bool ImgDlg::addImage(const QString &file)
     if (m_dir.isEmpty() || !source.isFile() || source.size() > kMaxImageBytes)
         return false;
     const QString fileName = source.fileName();
-    if (isListed(fileName))
+    // Only pictures come in (the file dialog's filter can be typed past), and
+    // never over a file the folder holds already, such as the project file.
+    if (!isPictureSuffix(source.suffix()) || isListed(fileName))
         return false;
     const QString target = m_dir + QLatin1Char('/') + fileName;
-    if (QFileInfo(target).absoluteFilePath() != source.absoluteFilePath() && !copyFile(file, target))
+    const bool inPlace = QFileInfo(target).absoluteFilePath() == source.absoluteFilePath();
+    if (!inPlace && (QFileInfo::exists(target) || !copyFile(file, target)))
         return false;
     addListedImage(fileName);
     return true;

@@ -24,7 +24,8 @@ public:
     QListWidget *listWidget() const { return m_listWidget; }
 
     // Copies one picture into the folder (unless it lies there already) and
-    // lists it; a name that is listed already is skipped.
+    // lists it; a file that is no picture, or whose name the folder holds
+    // already, is refused.
     bool addImage(const QString &file);
 
 public slots:

@@ -113,8 +113,8 @@ private slots:
 
     void copyDirectoryCover_data();
     void copyDirectoryCover();
-    void copyDirectoryOntoItselfKeepsFiles_data();
-    void copyDirectoryOntoItselfKeepsFiles();
+    void copyDirectoryNeverClearsItsOwnSource_data();
+    void copyDirectoryNeverClearsItsOwnSource();
     void copyDirectoryWithoutSourceFails();
 
     void removingFolderRemovesLinksNotTargets_data();
@@ -428,26 +428,34 @@ void TestFiles::copyDirectoryCover()
     QCOMPARE(entriesOf("src"), QStringList({".hidden", "a.txt", "B.txt", "c.txt", "sub"}));
 }
 
-void TestFiles::copyDirectoryOntoItselfKeepsFiles_data()
+void TestFiles::copyDirectoryNeverClearsItsOwnSource_data()
 {
     QTest::addColumn<QString>("destination");
-    QTest::newRow("same path") << QString("src");
-    QTest::newRow("through dot-dot") << QString("src/../src/");
-    QTest::newRow("through a link") << QString("srclink");
+    QTest::addColumn<bool>("result");
+    QTest::newRow("same path") << QString("src") << true;
+    QTest::newRow("through dot-dot") << QString("src/../src/") << true;
+    QTest::newRow("through a link") << QString("srclink") << true;
+    // Refused: emptying the destination would take the source with it.
+    QTest::newRow("destination holds the source") << QString(".") << false;
+    QTest::newRow("link to the holder") << QString("holderlink") << false;
 }
 
-void TestFiles::copyDirectoryOntoItselfKeepsFiles()
+void TestFiles::copyDirectoryNeverClearsItsOwnSource()
 {
     QFETCH(QString, destination);
+    QFETCH(bool, result);
     TestWorkDir work;
     QVERIFY(writeFixture("src/a.txt", "a"));
     QVERIFY(writeFixture("src/sub/b.txt", "b"));
+    QVERIFY(writeFixture("beside.txt", "beside"));
     QVERIFY(QFile::link("src", "srclink"));
+    QVERIFY(QFile::link(work.path(), "holderlink"));
 
-    // With cover the destination is cleared first: it must not be the source.
-    QVERIFY(copyDirectory("src", destination, true));
+    // With cover the destination is cleared first: it must not be or hold the source.
+    QCOMPARE(copyDirectory("src", destination, true), result);
     QCOMPARE(readFixture("src/a.txt"), QByteArray("a"));
     QCOMPARE(readFixture("src/sub/b.txt"), QByteArray("b"));
+    QCOMPARE(readFixture("beside.txt"), QByteArray("beside"));
 }
 
 void TestFiles::copyDirectoryWithoutSourceFails()

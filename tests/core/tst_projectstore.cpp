@@ -1,5 +1,6 @@
 #include "core/globalmanager.h"
 #include "core/iniutils.h"
+#include "shell/imgdlg.h"
 #include "tests/testsupport.h"
 
 #include <QDir>
@@ -7,7 +8,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSignalSpy>
+#include <QListWidget>
+#include <QScrollArea>
 #include <QTabWidget>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -49,6 +53,18 @@ QMap<QString, QByteArray> snapshot(const QString &dir)
     return files;
 }
 
+// A page canvas as far as saving goes: it reports its entry on every save.
+class SavingPage : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit SavingPage(const PageInfo &info) : m_info(info) {}
+public slots:
+    void slotSaveFile() { GlobalManager::instance()->updatePageEntry(m_info); }
+private:
+    PageInfo m_info;
+};
+
 // A project "hall" opened in a store that has the window's tab widget.
 struct OpenProject {
     TestWorkDir dir; // first: the store reads its settings from the working folder
@@ -85,11 +101,13 @@ private slots:
     void unreadableFileChangesNothingSilently();
     void unsafePageFileNamesAreDroppedAndToldOnce();
     void secondOpenSavesAndClosesTheFirstProjectsTabs();
+    void reopeningKeepsWhatItsClosingPagesSaved();
 
     // Creating and saving
     void newProjectFileHoldsEmptyPageArray();
     void newProjectRefusesBadNameAndMissingFolder_data();
     void newProjectRefusesBadNameAndMissingFolder();
+    void unmakeableFolderBecomesNoProjectFolder();
     void withNoProjectOpenNothingIsWritten();
     void unwritableProjectFileKeepsMemoryDiskAndTabs_data();
     void unwritableProjectFileKeepsMemoryDiskAndTabs();
@@ -109,7 +127,7 @@ private slots:
     // Closing and the rest
     void closeProjectSavesTabsAndForgetsProject();
     void saveAllPagesAsksEveryOpenPage();
-    void imageDialogNeedsAProject();
+    void imageDialogNeedsAProjectAndListsItsPicturesAfresh();
 };
 
 void TestProjectStore::openKeepsOnlyUsableEntriesAndRemembersFolder()
@@ -282,6 +300,29 @@ void TestProjectStore::secondOpenSavesAndClosesTheFirstProjectsTabs()
     QTRY_VERIFY(watchA.isNull());
 }
 
+void TestProjectStore::reopeningKeepsWhatItsClosingPagesSaved()
+{
+    OpenProject open;
+    QVERIFY(open.opened);
+    PageInfo edited = open.manager->pages().at(1);
+    edited.placeId = 12;
+    edited.mainPage = 1;
+    auto *scroll = new QScrollArea;
+    scroll->setWidget(new SavingPage(edited));
+    open.tabs.addTab(scroll, "b");
+
+    // Closing the open page on the way writes its entry into this very file.
+    QVERIFY(open.manager->openProject(open.path));
+
+    const QJsonObject expected = jsonFixture(R"({"File": "b.json", "MainPage": 1, "PlaceId": 12, "PageType": 1})");
+    QCOMPARE(pageEntries(open.path).at(1).toObject(), expected);
+    QCOMPARE(open.manager->project().value("Page").toArray().at(1).toObject(), expected);
+    QCOMPARE(open.manager->pages().at(1).placeId, 12);
+    // The next save of the project keeps it.
+    QVERIFY(open.manager->movePageDown("a"));
+    QCOMPARE(pageEntries(open.path).at(0).toObject(), expected);
+}
+
 void TestProjectStore::newProjectFileHoldsEmptyPageArray()
 {
     TestWorkDir dir;
@@ -331,6 +372,24 @@ void TestProjectStore::newProjectRefusesBadNameAndMissingFolder()
     QCOMPARE(manager->projectName(), QString());
     QCOMPARE(snapshot(dir.path()), before);
     QVERIFY(!QFile::exists(QDir::rootPath() + name + ".projectui"));
+}
+
+void TestProjectStore::unmakeableFolderBecomesNoProjectFolder()
+{
+    TestWorkDir dir;
+    TestNotifier notifier;
+    QVERIFY(writeFixture(dir.filePath("blocker"), "a file where a folder should go"));
+    GlobalManager *manager = GlobalManager::instance();
+    const QString openDir = manager->openDir();
+
+    QVERIFY(!manager->saveOpenDir(dir.filePath("blocker/demo")));
+    QCOMPARE(manager->projectPath(), QString());
+    QCOMPARE(manager->openDir(), openDir);
+    QVERIFY(!manager->imageDialog());
+    QString path;
+    QCOMPARE(manager->showImageDialog(path), 0);
+    QCOMPARE(notifier.texts(), QStringList(QString::fromUtf8("未选中项目!")));
+    QVERIFY(!QFile::exists("config.ini"));
 }
 
 void TestProjectStore::withNoProjectOpenNothingIsWritten()
@@ -602,7 +661,7 @@ void TestProjectStore::saveAllPagesAsksEveryOpenPage()
     QCOMPARE(tabs.count(), 3);
 }
 
-void TestProjectStore::imageDialogNeedsAProject()
+void TestProjectStore::imageDialogNeedsAProjectAndListsItsPicturesAfresh()
 {
     TestWorkDir dir;
     TestNotifier notifier;
@@ -612,6 +671,22 @@ void TestProjectStore::imageDialogNeedsAProject()
     QCOMPARE(path, QString());
     QCOMPARE(notifier.texts(), QStringList(QString::fromUtf8("未选中项目!")));
     QVERIFY(!manager->imageDialog());
+
+    const QString project = writeProjectFixture(dir.path(), R"({"Page": []})");
+    const QString folder = QFileInfo(project).absolutePath();
+    writeFixture(folder + "/a.png", "png");
+    QVERIFY(manager->openProject(project));
+    const auto cancelDialog = [manager] { manager->imageDialog()->reject(); };
+    QTimer::singleShot(0, cancelDialog);
+    QCOMPARE(manager->showImageDialog(path), int(QDialog::Rejected));
+    QCOMPARE(manager->imageDialog()->listWidget()->count(), 1);
+
+    // A picture put into the folder between two runs is offered in the next.
+    writeFixture(folder + "/b.png", "png");
+    QTimer::singleShot(0, cancelDialog);
+    manager->showImageDialog(path);
+    QCOMPARE(manager->imageDialog()->listWidget()->count(), 2);
+    QCOMPARE(notifier.prompts().size(), 1);
 }
 
 QTEST_MAIN(TestProjectStore)

@@ -238,6 +238,17 @@ void TestSidePanels::imageDialogImportsOnce()
     QCOMPARE(dialog.listWidget()->count(), 2);
     QVERIFY(!dialog.addImage(dir.filePath("elsewhere/missing.png")));
     QCOMPARE(dialog.listWidget()->count(), 2);
+
+    // What is no picture stays out, and nothing the folder holds is replaced.
+    writeFixture(dir.filePath("hall/main.projectui"), "project");
+    writeFixture(dir.filePath("elsewhere/main.projectui"), "other project");
+    writeFixture(dir.filePath("hall/late.png"), "late"); // arrived after the listing
+    writeFixture(dir.filePath("elsewhere/late.png"), "imported");
+    QVERIFY(!dialog.addImage(dir.filePath("elsewhere/main.projectui")));
+    QVERIFY(!dialog.addImage(dir.filePath("elsewhere/late.png")));
+    QCOMPARE(readFixture(dir.filePath("hall/main.projectui")), QByteArray("project"));
+    QCOMPARE(readFixture(dir.filePath("hall/late.png")), QByteArray("late"));
+    QCOMPARE(dialog.listWidget()->count(), 2);
 }
 
 void TestSidePanels::imageDialogPickAndButtons()
