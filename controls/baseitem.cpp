@@ -5,6 +5,9 @@
 #include <QColor>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 enum class StyleKind { Left, Top, Width, Height, String, Int, NormalPicture, PressPicture };
@@ -148,10 +151,12 @@ QFont BaseItem::textFont() const
     QFont font;
     if (m_fontSize > 0) {
         const double fitScale = GlobalManager::instance()->fitScale();
-        const int pixelSize = int(int(m_fontSize * fitScale) * m_scale);
+        // In floating point: a stored size near the int limit on a large
+        // screen must not wrap around; it is held at the largest widget size.
+        const double pixels = std::trunc(std::trunc(m_fontSize * fitScale) * m_scale);
         // A tiny zoom can round the size to nothing; keep the default then.
-        if (pixelSize > 0)
-            font.setPixelSize(pixelSize);
+        if (pixels >= 1)
+            font.setPixelSize(int(std::min(pixels, double(QWIDGETSIZE_MAX))));
     }
     font.setWeight(m_bold != 0 ? QFont::Bold : QFont::Normal);
     return font;

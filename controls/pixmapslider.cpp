@@ -137,8 +137,10 @@ void PixmapSlider::paintEvent(QPaintEvent *)
         painter.drawPixmap(m_grooveRect, m_normalGroove);
     if (!m_activeGroove.isNull())
         painter.drawPixmap(m_activeRect, m_activeGroove);
-    if (m_normalThumb.isNull())
+    if (m_normalThumb.isNull() || m_thumbRect.isEmpty())
         return;
-    const QPixmap thumb = m_normalThumb.scaled(m_thumbRect.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    painter.drawPixmap(m_thumbRect.topLeft(), thumb);
+    // Stretched by the painter (no smooth hint, so the fast transformation):
+    // a scaled copy would be as large as the thumb, which the attributes can
+    // make far larger than the slider.
+    painter.drawPixmap(m_thumbRect, m_normalThumb);
 }

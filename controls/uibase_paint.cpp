@@ -103,7 +103,9 @@ void UIBase::paintBackground(QPainter &painter, const QRect &picture)
                 painter.fillRect(picture, background);
             return;
         }
-        if (r == 0) {
+        // A negative radius rounds nothing, as the frame and the colour show
+        // it; it would also make the picture's clip larger than an int.
+        if (r <= 0) {
             painter.drawPixmap(picture, m_picture);
             return;
         }

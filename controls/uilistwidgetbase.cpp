@@ -8,9 +8,15 @@
 #include <QBoxLayout>
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 const int kDefaultItemCount = 5;
+// Page pixels: the widest page the designer makes. A page file may claim a
+// far wider page, which would otherwise fit millions of one-pixel cells.
+const double kLongestList = 15360;
 const int kButtonStretch = 1;
 const int kEntryStretch = 4;
 
@@ -65,18 +71,21 @@ int UIListWidgetBase::cellsToBuild() const
     // cells past the page could not be seen either.
     const bool row = m_direction == 0;
     const double zoom = m_zoomScale > 0 ? m_zoomScale : 1.0;
-    int length = wholeNumberOr(m_attributes.value(row ? QStringLiteral("w") : QStringLiteral("h")), -1);
+    // In floating point: a page file's tiny edit zoom makes the screen sizes
+    // in page pixels larger than any int.
+    double length = wholeNumberOr(m_attributes.value(row ? QStringLiteral("w") : QStringLiteral("h")), -1);
     if (length <= 0)
-        length = int((row ? width() : height()) / zoom);
+        length = std::trunc((row ? width() : height()) / zoom);
     if (const QWidget *page = parentWidget())
-        length = qMin(length, int((row ? page->width() : page->height()) / zoom));
+        length = std::min(length, std::trunc((row ? page->width() : page->height()) / zoom));
+    length = std::min(length, kLongestList);
 
     const int margin = row ? m_traits.rowMargin : m_traits.columnMargin;
     const int spacing = row ? m_traits.rowSpacing : m_traits.columnSpacing;
     const int buttons = m_traits.refreshButton ? 3 : 2;
     // n + buttons entries of one pixel, spacing between them, margins outside.
-    const qint64 fit = (qint64(length) - 2 * margin + spacing) / (1 + spacing) - buttons;
-    return int(qBound<qint64>(1, fit, itemCount()));
+    const double fit = std::trunc((length - 2 * margin + spacing) / (1 + spacing)) - buttons;
+    return int(qBound(1.0, fit, double(itemCount())));
 }
 
 QList<BaseItem *> UIListWidgetBase::cells() const

@@ -40,7 +40,8 @@ public:
     // The number of cells the attributes ask for ("show_item_num", else 5).
     int itemCount() const;
     // How many of them are built: no more than fit into the list's length
-    // with at least one pixel each, and never fewer than one.
+    // (within the page, and the widest page the designer makes) with at
+    // least one pixel each, and never fewer than one.
     int cellsToBuild() const;
 
     QList<BaseItem *> cells() const;

@@ -264,6 +264,9 @@ void TestBaseItem::fontFollowsSizeScaleAndBold_data()
     QTest::newRow("bold") << QJsonObject{{"fontsize", 10}, {"bold", 1}} << 1.0 << 1.0 << 10 << 75;
     QTest::newRow("bold zero") << QJsonObject{{"fontsize", 10}, {"bold", 0}} << 1.0 << 1.0 << 10 << 50;
     QTest::newRow("rounds to nothing keeps default") << QJsonObject{{"fontsize", 1}} << 0.9 << 0.5 << defaultPixels << 50;
+    // Stored sizes near the int limit stay huge instead of wrapping around.
+    QTest::newRow("largest size on a large screen") << QJsonObject{{"fontsize", 2147483647}} << 1.5 << 1.0 << 16777215 << 50;
+    QTest::newRow("large size at a zoom above one") << QJsonObject{{"fontsize", 2000000000}} << 1.0 << 2.0 << 16777215 << 50;
 }
 
 void TestBaseItem::fontFollowsSizeScaleAndBold()

@@ -78,6 +78,7 @@ private slots:
     void listCellCountFollowsShowItemNum_data();
     void listCellCountFollowsShowItemNum();
     void hugeShowItemNumIsStoredButOnlyFittingCellsAreBuilt();
+    void hugeListOnAHugePageBuildsBoundedCells();
     void cappedListGrowsWhenWidened();
     void listCellsAreNumberedPerKind_data();
     void listCellsAreNumberedPerKind();
@@ -287,23 +288,28 @@ void TestCompositeKinds::cornerCaptionsStayInsideTheCorner()
 void TestCompositeKinds::listCellCountFollowsShowItemNum_data()
 {
     QTest::addColumn<QByteArray>("attributes");
+    QTest::addColumn<double>("zoom");
     QTest::addColumn<int>("cells");
-    QTest::newRow("absent") << QByteArray(R"({"w":1800,"h":1000})") << 5;
-    QTest::newRow("0") << QByteArray(R"({"w":1800,"h":1000,"show_item_num":0})") << 5;
-    QTest::newRow("negative") << QByteArray(R"({"w":1800,"h":1000,"show_item_num":-2})") << 5;
-    QTest::newRow("7.5") << QByteArray(R"({"w":1800,"h":1000,"show_item_num":7.5})") << 5;
-    QTest::newRow("string 7") << QByteArray(R"({"w":1800,"h":1000,"show_item_num":"7"})") << 5;
-    QTest::newRow("1") << QByteArray(R"({"w":1800,"h":1000,"show_item_num":1})") << 1;
-    QTest::newRow("12") << QByteArray(R"({"w":1800,"h":1000,"show_item_num":12})") << 12;
-    QTest::newRow("12 in a column") << QByteArray(R"({"w":100,"h":1000,"direction":1,"show_item_num":12})") << 12;
+    QTest::newRow("absent") << QByteArray(R"({"w":1800,"h":1000})") << 1.0 << 5;
+    QTest::newRow("0") << QByteArray(R"({"w":1800,"h":1000,"show_item_num":0})") << 1.0 << 5;
+    QTest::newRow("negative") << QByteArray(R"({"w":1800,"h":1000,"show_item_num":-2})") << 1.0 << 5;
+    QTest::newRow("7.5") << QByteArray(R"({"w":1800,"h":1000,"show_item_num":7.5})") << 1.0 << 5;
+    QTest::newRow("string 7") << QByteArray(R"({"w":1800,"h":1000,"show_item_num":"7"})") << 1.0 << 5;
+    QTest::newRow("1") << QByteArray(R"({"w":1800,"h":1000,"show_item_num":1})") << 1.0 << 1;
+    QTest::newRow("12") << QByteArray(R"({"w":1800,"h":1000,"show_item_num":12})") << 1.0 << 12;
+    QTest::newRow("12 in a column") << QByteArray(R"({"w":100,"h":1000,"direction":1,"show_item_num":12})") << 1.0 << 12;
+    // The page in page pixels is then larger than any int; the count must not wrap.
+    QTest::newRow("12 at a tiny edit zoom") << QByteArray(R"({"w":1800,"h":1000,"show_item_num":12})") << 1e-9 << 12;
+    QTest::newRow("column at a tiny edit zoom") << QByteArray(R"({"w":100,"h":1000,"direction":1})") << 1e-9 << 5;
 }
 
 void TestCompositeKinds::listCellCountFollowsShowItemNum()
 {
     QFETCH(QByteArray, attributes);
+    QFETCH(double, zoom);
     QFETCH(int, cells);
     for (int id : {136, 137, 135, 112, 111}) {
-        auto *list = static_cast<UIListWidgetBase *>(make(id, attributes));
+        auto *list = static_cast<UIListWidgetBase *>(make(id, attributes, zoom));
         QCOMPARE(list->cells().size(), cells);
         const bool captioned = id == 112 || id == 111;
         QCOMPARE(list->captions().size(), captioned ? cells : 0);
@@ -335,6 +341,23 @@ void TestCompositeKinds::hugeShowItemNumIsStoredButOnlyFittingCellsAreBuilt()
         }
         delete list;
     }
+}
+
+void TestCompositeKinds::hugeListOnAHugePageBuildsBoundedCells()
+{
+    // A page file can claim a page as wide as a widget gets; one-pixel cells
+    // along it would be millions of widgets, built and torn down for minutes.
+    m_page->resize(QWIDGETSIZE_MAX, 1080);
+    QElapsedTimer timer;
+    timer.start();
+    auto *list = static_cast<UIListWidgetBase *>(
+        make(137, R"({"w":2000000000,"h":60,"show_item_num":2000000000})"));
+    const int built = list->cells().size();
+    editLikePage(list, jsonFixture(R"({"page_turn_height":40})"));
+    delete list;
+    QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(built > 5);
+    QVERIFY2(built <= 2200, qPrintable(QString::number(built)));
 }
 
 void TestCompositeKinds::cappedListGrowsWhenWidened()

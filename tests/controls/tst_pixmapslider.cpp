@@ -2,6 +2,7 @@
 #include "controls/pixmapslider.h"
 #include "tests/testsupport.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QtTest>
@@ -37,6 +38,8 @@ private slots:
 
     void picturesLoadFromPathsAndUnreadableGiveNull();
     void paintingDrawsGrooveActivePartAndThumb();
+    void oversizedThumbIsStretchedWithoutAFullSizeCopy_data();
+    void oversizedThumbIsStretchedWithoutAFullSizeCopy();
     void emptyRangeAndNoPicturesPaintSafely();
 
     void volumeLabelStaysHiddenUntilANotifiedChange();
@@ -271,6 +274,32 @@ void TestPixmapSlider::paintingDrawsGrooveActivePartAndThumb()
     // Without a thumb picture the painting stops after the grooves.
     slider.setThumbPixmaps(QString(), QString());
     QCOMPARE(renderSelf(&slider).pixelColor(110, 20).rgb(), QColor("#c8ccd4").rgb());
+}
+
+void TestPixmapSlider::oversizedThumbIsStretchedWithoutAFullSizeCopy_data()
+{
+    QTest::addColumn<QSize>("thumb");
+    // Far beyond the slider (a page file reaches the second); a scaled copy of
+    // the picture this large cannot be made, yet the middle of it must show.
+    QTest::newRow("very wide") << QSize(100000000, 30);
+    QTest::newRow("largest widget size") << QSize(16777215, 16777215);
+}
+
+void TestPixmapSlider::oversizedThumbIsStretchedWithoutAFullSizeCopy()
+{
+    QFETCH(QSize, thumb);
+    PixmapSlider slider;
+    slider.resize(220, 40);
+    slider.setThumbSize(thumb.width(), thumb.height());
+    slider.setGroovePixmaps(kGrooveNormal, kGrooveActive);
+    slider.setThumbPixmaps(kThumbNormal, kThumbActive);
+    slider.setValue(50, false);
+    QElapsedTimer timer;
+    timer.start();
+    const QImage image = renderSelf(&slider);
+    QVERIFY(timer.elapsed() < 5000);
+    // The thumb's middle covers the slider's middle.
+    QCOMPARE(image.pixelColor(110, 20).rgb(), QColor(Qt::white).rgb());
 }
 
 void TestPixmapSlider::emptyRangeAndNoPicturesPaintSafely()

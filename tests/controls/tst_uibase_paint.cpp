@@ -192,6 +192,10 @@ void TestUIBasePaint::backgroundInsideFrame_data()
     QTest::newRow("picture wins over colour")
         << 103 << QJsonObject{{"normalBkColor", "#ff0000ff"}, {"normal_image_path", "D:\\elsewhere\\green.png"}}
         << false << QList<QPoint>{{60, 30}, {10, 10}, {110, 50}} << QList<QColor>{kGreen, kGreen, kGreen};
+    // A negative radius rounds nothing, down to the lowest a page file holds.
+    QTest::newRow("picture with the lowest stored radius is not cut")
+        << 103 << QJsonObject{{"normal_image_path", "green.png"}, {"borderRadius", -2147483647 - 1}}
+        << false << QList<QPoint>{{60, 30}, {10, 10}, {110, 50}} << QList<QColor>{kGreen, kGreen, kGreen};
     QTest::newRow("unloadable picture: colour in the picture area only")
         << 103 << with(textOnTop, {{"normalBkColor", "#ff0000ff"}, {"normal_image_path", "missing.png"}}) << false
         << QList<QPoint>{{60, 45}, {2, 45}, {60, 10}} << QList<QColor>{kBlue, kBlue, white};
