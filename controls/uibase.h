@@ -33,6 +33,8 @@ public:
     // Stores one key, normalised to its key group. The last argument exists
     // for the callers' sake and has no effect.
     void setAttribute(const QString &key, const QJsonValue &value, bool repaint, bool unused = false);
+    // Takes a key out of the object; an undo of a step that added it.
+    void removeAttribute(const QString &key) { m_attributes.remove(key); }
 
     virtual QString getName() const;
     virtual void setName(const QString &name);

@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 #include <QVector>
 
@@ -21,6 +22,7 @@ class QTabWidget;
 class QTranslator;
 class QWidget;
 class SrcListWidget;
+class UIPage;
 
 // The one application-wide object: settings, language, the open project and
 // plain pointers to the main window's panels. Every subsystem reaches it
@@ -147,6 +149,36 @@ public:
     // the canvas clipboard, so no pointer to it survives.
     void forgetControl(QWidget *control);
 
+    // Forwarders from the main window to the current page
+    void alignControls(int mode);
+    void addControlAtCursor(QRect rect);
+    void raiseControl(bool toTop);
+    void deleteControl(int nClass, QString name, int type);
+    void selectControl(int nClass, QString name);
+
+    // The canvas clipboard: live controls of one page, never owned; entries
+    // whose control has gone are left out.
+    void setClipboard(QWidget *sourcePage, const QVector<QPointer<QWidget>> &controls);
+    QVector<QPointer<QWidget>> clipboard() const;
+    QWidget *clipSourcePage() const;
+    // A copy of a control's attribute object, whose command lists paste
+    // into other command controls.
+    QJsonObject cmdClipboard() const { return m_cmdClipboard; }
+    void setCmdClipboard(const QJsonObject &attributes);
+    // The first page record of that name is no longer open in a tab.
+    void markPageClosed(const QString &name);
+    // The canvas of the current tab, or of tab index; null when there is none.
+    UIPage *currentPage() const;
+    UIPage *pageAt(int index) const;
+
+    // Page files and page tabs. A page name becomes its file name with
+    // ".json", so it must be a bare file name.
+    bool createPage(const QString &name, int width, int height, int pageType);
+    bool copyPage(const QString &sourceName, const QString &name, int width, int height, int pageType);
+    bool importPage(const QString &path, int *pageType);
+    bool openPageTab(const QString &name, int pageKind);
+    void openPreview();
+
     // Forwarders from the pages to the panels
     void showProperty(const QString &pageName, QWidget *control, int nClass, const QJsonObject &data);
     void refreshProperty(const QString &pageName, QWidget *control, int nClass, const QJsonObject &data);
@@ -159,6 +191,20 @@ public:
 
 public slots:
     void slotPageChange(int index);
+    void slotSetResData(QString pagename, int width, int height);
+    void slotPageClose(int index);
+    void slotUndo();
+    void slotRedo();
+    void slotCopy();
+    void slotPaste();
+    void slotFormatPainter();
+    void slotSelfLock();
+    void slotAllLock();
+    void slotUnlock();
+    void slotCopyCmd();
+    void slotPasteCmd();
+    void slotReplaceArgsCmd(CMD_BTN_ARGS args);
+    void slotSetScaleData(int percent);
 
 signals:
     void signalClearItems();
@@ -184,6 +230,14 @@ private:
     int findPageEntry(const QJsonArray &entries, const QString &file) const;
     bool movePageEntry(QJsonArray entries, int from, int to);
     bool commitProject(const QJsonObject &previous);
+    // The current page while the manager follows a current tab.
+    UIPage *indexedPage() const;
+
+    // Records a new page in the page list and the project file; on failure
+    // neither holds it.
+    bool addNewPage(const PageInfo &page);
+    // The page file of a page that has no tab, rewritten for a new size.
+    void resizePageFile(const QString &name, int width, int height);
 
     struct ImgDlgDeleter { void operator()(ImgDlg *dialog) const; };
 

@@ -254,6 +254,18 @@
         <source>未选中项目!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>复制页面失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导入失败，页面名称已存在</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>import json file failed,json format invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ImgDlg</name>

@@ -253,6 +253,18 @@
         <source>未选中项目!</source>
         <translation>No project selected!</translation>
     </message>
+    <message>
+        <source>复制页面失败</source>
+        <translation>Could not copy the page</translation>
+    </message>
+    <message>
+        <source>导入失败，页面名称已存在</source>
+        <translation>Import failed: a page of that name already exists</translation>
+    </message>
+    <message>
+        <source>import json file failed,json format invalid</source>
+        <translation>Import failed: the JSON file is not a valid page file</translation>
+    </message>
 </context>
 <context>
     <name>ImgDlg</name>

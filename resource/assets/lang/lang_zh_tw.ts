@@ -253,6 +253,18 @@
         <source>未选中项目!</source>
         <translation>未選中項目!</translation>
     </message>
+    <message>
+        <source>复制页面失败</source>
+        <translation>複製頁面失敗</translation>
+    </message>
+    <message>
+        <source>导入失败，页面名称已存在</source>
+        <translation>匯入失敗，頁面名稱已存在</translation>
+    </message>
+    <message>
+        <source>import json file failed,json format invalid</source>
+        <translation>匯入 JSON 檔案失敗，JSON 格式無效</translation>
+    </message>
 </context>
 <context>
     <name>ImgDlg</name>

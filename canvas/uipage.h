@@ -1,0 +1,243 @@
+#pragma once
+
+#include "controls/uibase.h"
+#include "core/controltypetable.h"
+#include "core/cmdbtnargs.h"
+#include "core/pageinfo.h"
+
+#include <QJsonObject>
+#include <QHash>
+#include <QList>
+#include <QMap>
+#include <QMutex>
+#include <QPair>
+#include <QPixmap>
+#include <QPoint>
+#include <QPointer>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class GlobalManager;
+class QLabel;
+class QUndoStack;
+
+// The design surface of one open page. The page is itself a UIBase of type
+// 100 whose attribute object is the page object of the page file; it owns its
+// controls, files them by type id and routes every change of them through its
+// own undo stack.
+class UIPage : public UIBase
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kPageTypeId = 100;
+    // The resolutions a page can be given.
+    static constexpr int kMinPageWidth = 480;
+    static constexpr int kMaxPageWidth = 15360;
+    static constexpr int kMinPageHeight = 320;
+    static constexpr int kMaxPageHeight = 8640;
+    static bool isAcceptedPageSize(int width, int height)
+    {
+        return width >= kMinPageWidth && width <= kMaxPageWidth && height >= kMinPageHeight
+               && height <= kMaxPageHeight;
+    }
+
+    // What opening a page file found.
+    enum LoadResult {
+        LoadOk = 0,       // read, or no file yet (a new page opens empty)
+        LoadParseError,   // not JSON
+        LoadBadFormat,    // JSON, but not {"Control": [...]}
+        LoadReadError,    // there, but cannot be read
+    };
+
+    explicit UIPage(QWidget *parent = nullptr);
+    ~UIPage() override;
+
+    // Core
+    void registerControl(int nClass, UIBase *control, bool markModified);
+    void updateSelection(UIBase *control);
+    void selectPage();
+    int nextWidgetIndex(int nClass) const;
+    QString typeName(int nClass) const;
+    int typeId(const QString &name) const;
+    void setControlAttributes(const QJsonObject &values, bool repaint, int viaCommand);
+    void setPageAttribute(const QString &key, const QJsonValue &value, bool repaint);
+
+    // The id the page files a control under. It can differ from the id the
+    // control reports: a "WallGridSettingButton" (142) reports 140.
+    int classOf(const UIBase *control) const;
+    // The first control of that kind bearing that name, or null.
+    UIBase *findControl(int nClass, const QString &name) const;
+    bool containsControl(int nClass, const UIBase *control) const;
+    int controlCount() const;
+
+    // Control factory
+    UIBase *createControl(int nClass, QJsonObject attributes);
+    int createControlFromJson(QJsonObject &object);
+
+    // Page file
+    LoadResult openPage(PageInfo info);
+    LoadResult loadPage();
+    int setPageJson(const QJsonObject &object);
+    // The page file as it would be saved now: the controls by ascending type
+    // id, each kind in registration order, then the page object.
+    QJsonObject pageDocument() const;
+    bool writePageFile(const QJsonObject &root);
+    QString pageFilePath() const;
+
+    // Undo steps and what they apply
+    void removeControl(int nClass, UIBase *control);
+    void deleteControl(UIBase *control);
+    // Applies attributes to the control of that kind and name (nClass 100:
+    // the page itself); the keys in removedKeys are taken out first, so that
+    // an undo leaves exactly the object the step started from.
+    void updateControl(int nClass, int panelMode, const QString &name, const QJsonObject &attributes,
+                       const QStringList &removedKeys = QStringList());
+    void undo();
+    void redo();
+
+    // Page size and edit zoom
+    void setEditScale(const QString &key, const QJsonValue &value, bool repaint);
+    void applyPageScale(double scale);
+    void setPageSize(int width, int height);
+
+    // Keys, mouse and wheel (uipage_mouse.cpp)
+    void moveLeft();
+    void moveRight();
+    void moveUp();
+    void moveDown();
+    // A palette drop: a control of the armed kind, the given size, its
+    // bottom-right corner at the mouse cursor.
+    void addControlAtCursor(QRect rect);
+    // A new control of the kind with its default attributes over the
+    // rectangle (page-widget pixels): one undoable step.
+    void addNewControl(int nClass, QRect rect);
+
+    // Alignment and stacking order (uipage_align.cpp)
+    void alignControls(int operation);
+    void raiseControl(bool toTop);
+
+    // Latch settings, clipboard and format painter (uipage_clipboard.cpp)
+    void selfLock();
+    void unlock();
+    void allLock();
+    void copyControl();
+    void fillClipboard(GlobalManager *manager, const QList<UIBase *> &controls);
+    void pasteControl();
+    // False, changing nothing, while no control has been selected yet.
+    bool setFormatPainter();
+    bool isFormatPainterOn() const { return m_formatPainter; }
+    void applyFormatPainter(int nClass, const QJsonObject &attributes);
+
+    // Command lists (uipage_commands.cpp)
+    void copyCmd();
+    void pasteCmd();
+    static void pasteCmdLists(QJsonObject &target, QJsonObject clipboard);
+    void replaceArgsCmd(CMD_BTN_ARGS args);
+    static void applyCmdArgs(QJsonObject &command, CMD_BTN_ARGS args);
+
+    // State
+    bool isModified() const { return m_modified; }
+    void setModified(bool modified) { m_modified = modified; }
+    bool isBusy() const { return m_busy != 0; }
+    const PageInfo &pageInfo() const { return m_pageInfo; }
+    QUndoStack *undoStack() const { return m_undoStack; }
+    const QMap<int, QList<UIBase *>> &controls() const { return m_controls; }
+    QList<UIBase *> selection() const;
+    UIBase *lastSelected() const { return m_lastSelected; }
+    int largestGroupId() const { return m_maxGroupId; }
+    QString pageText() const { return m_pageText; }
+    QString backgroundImagePath() const { return m_normalImageFile; }
+
+    // Holds the page guard for its lifetime when the page was not busy; a
+    // guarded operation that finds the page busy does nothing and returns.
+    class Guard
+    {
+    public:
+        explicit Guard(UIPage *page);
+        ~Guard();
+        Guard(const Guard &) = delete;
+        Guard &operator=(const Guard &) = delete;
+        bool isHeld() const { return m_page != nullptr; }
+
+    private:
+        UIPage *m_page = nullptr;
+    };
+
+public slots:
+    void slotAttributeChange(QJsonObject oldAttributes, QJsonObject newAttributes);
+    void slotRectChange(QJsonObject oldAttributes, QJsonObject newAttributes);
+    void slotRectMoveChange(QPoint offset);
+    void slotControlSelect();
+    void slotSaveFile();
+    void slotSelectControl(int nClass, QString name, QWidget *w);
+    void slotDeleteControl(int nClass, QString name, int type, QWidget *w);
+    // The control tree lists this page's controls again.
+    void onPageChange();
+    // The project renamed this open page: the next save writes the new file.
+    void slotPageRenamed(QString name, QString file);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void enterEvent(QEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // Takes a control out of every place that remembers it: the selection,
+    // the last selected control, the format painter, the clipboard and the
+    // property editor.
+    void forgetControl(UIBase *control);
+    void deselectAll();
+    void showPropertiesOf(UIBase *control);
+    // The one rule of the four arrow moves; direction is an EditRules::Direction.
+    void nudgeSelection(int direction);
+    // Delete key: every selected control, each its own step.
+    void deleteSelection();
+    void setLatch(int selfLocking, bool interlock);
+    void rebuildNameIndex() const;
+
+    bool m_modified = false;
+    bool m_ctrlHeld = false;
+    QPointer<UIBase> m_lastSelected;
+    QPointer<UIBase> m_painterSource;
+    // In order of selection; an entry goes null when its control is deleted.
+    QList<QPointer<UIBase>> m_selection;
+    // Keys ascending, each list in order of registration: the save order.
+    QMap<int, QList<UIBase *>> m_controls;
+    // Lookups that undo and redo make once per step, kept in step with
+    // m_controls so that long histories on large pages stay linear: the kind
+    // each control is filed under, and the first control of a kind and name.
+    QHash<const UIBase *, int> m_filedClass;
+    mutable QHash<QPair<int, QString>, UIBase *> m_nameIndex;
+    mutable bool m_nameIndexValid = true;
+    PageInfo m_pageInfo;
+    QPixmap m_bkPixmap;
+    QString m_defaultBkColor = QStringLiteral("#ffffff");
+    QString m_pageText;
+    QVector<ControlTypeEntry> m_typeList;
+    // The ids of the type list by case-folded name, for the file reader.
+    QHash<QString, int> m_typeIds;
+    QLabel *m_bandLabel = nullptr;
+    int m_minBandHeight = 5;
+    int m_minBandWidth = 5;
+    int m_bandPressed = 0;
+    bool m_bandDragging = false;
+    QPoint m_bandAnchor;
+    QRect m_bandRect;
+    QUndoStack *m_undoStack = nullptr;
+    QMutex m_mutex;
+    int m_busy = 0;
+    bool m_pagePropertiesGuard = true;
+    bool m_formatPainter = false;
+    int m_maxGroupId = 0;
+};

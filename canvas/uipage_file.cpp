@@ -1,0 +1,134 @@
+#include "uipage.h"
+
+#include "core/fileutils.h"
+#include "core/globalmanager.h"
+#include "core/notifier.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+
+namespace {
+const char kControlKey[] = "Control";
+} // namespace
+
+QString UIPage::pageFilePath() const
+{
+    return m_pageInfo.dir + QLatin1Char('/') + m_pageInfo.file;
+}
+
+UIPage::LoadResult UIPage::openPage(PageInfo info)
+{
+    m_pageInfo = info;
+    return loadPage();
+}
+
+UIPage::LoadResult UIPage::loadPage()
+{
+    const QString path = pageFilePath();
+    qDebug() << "UIPage::loadPage" << path;
+    const QFileInfo info(path);
+    // Image names of controls added later resolve here too.
+    setFileDir(info.absolutePath());
+    // A page whose file is not there yet opens empty.
+    if (!info.exists())
+        return LoadOk;
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return LoadReadError;
+    const QByteArray bytes = file.readAll();
+    file.close();
+    if (bytes.isEmpty())
+        return LoadOk;
+
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || document.isNull()) {
+        qDebug() << "UIPage::loadPage" << error.errorString();
+        return LoadParseError;
+    }
+    if (!document.isObject())
+        return LoadBadFormat;
+    const QJsonValue controls = document.object().value(QLatin1String(kControlKey));
+    if (!controls.isArray())
+        return LoadBadFormat;
+    const QJsonArray elements = controls.toArray();
+
+    // The page's size and zoom are in place before the first control is made.
+    for (const QJsonValue &element : elements) {
+        if (!element.isObject())
+            continue;
+        const QJsonObject object = element.toObject();
+        const QJsonValue type = object.value(QLatin1String("type"));
+        if (type.isString() && typeId(type.toString()) == kPageTypeId) {
+            setPageJson(object);
+            break;
+        }
+    }
+    for (const QJsonValue &element : elements) {
+        if (!element.isObject())
+            continue;
+        QJsonObject object = element.toObject();
+        createControlFromJson(object);
+    }
+    return LoadOk;
+}
+
+int UIPage::setPageJson(const QJsonObject &object)
+{
+    const QJsonValue type = object.value(QLatin1String("type"));
+    if (type.isUndefined())
+        return -1;
+    if (!type.isString())
+        return -2;
+    if (typeId(type.toString()) != kPageTypeId)
+        return 0;
+    const QJsonValue scale = object.value(QLatin1String("editScale"));
+    if (scale.isDouble() && scale.toDouble() > 0) {
+        setScaleValue(scale.toDouble());
+        GlobalManager::instance()->resetZoom();
+    }
+    setControlAttributes(object, true, 0);
+    return 0;
+}
+
+QJsonObject UIPage::pageDocument() const
+{
+    QJsonArray elements;
+    for (const QList<UIBase *> &list : m_controls) {
+        for (const UIBase *control : list)
+            elements.append(control->attributes());
+    }
+    elements.append(m_attributes);
+    QJsonObject root;
+    root.insert(QLatin1String(kControlKey), elements);
+    return root;
+}
+
+void UIPage::slotSaveFile()
+{
+    if (!m_modified)
+        return;
+    const QJsonObject root = pageDocument();
+    qDebug() << "save file" << pageFilePath();
+    // A page that could not be written stays modified, so closing still asks.
+    if (!writePageFile(root))
+        return;
+    m_modified = false;
+    GlobalManager::instance()->updatePageEntry(m_pageInfo);
+}
+
+bool UIPage::writePageFile(const QJsonObject &root)
+{
+    const QString path = pageFilePath();
+    // Without a folder and a file name the path would point at the root.
+    const bool written = !m_pageInfo.dir.isEmpty() && !m_pageInfo.file.isEmpty()
+                         && writeFileAtomically(path, QJsonDocument(root).toJson(QJsonDocument::Indented));
+    if (!written)
+        Notifier::information(nullptr, tr("提示"), tr("open file fail: ") + m_pageInfo.file);
+    return written;
+}

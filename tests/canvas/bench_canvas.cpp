@@ -1,0 +1,215 @@
+// Opens, saves and undoes pages of many controls on the canvas and compares
+// the opening with a baseline, measured on the same file: parsing it and
+// making as many plain widgets with their geometry. Two mixes of kinds: the
+// kinds that draw like the base control, and every kind in turn (the
+// composite ones build widgets of their own). Run offscreen:
+//   QT_QPA_PLATFORM=offscreen ./bench_canvas
+#include "canvas/editcommand.h"
+#include "canvas/uipage.h"
+#include "controls/plaincontrols.h"
+#include "core/globalmanager.h"
+#include "core/pageinfo.h"
+#include "tests/testsupport.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+#include <QUndoStack>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace {
+
+const int kCounts[] = {100, 1000, 5000};
+const int kRepeats = 3;
+
+void quiet(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+// Peak resident set of the process so far, in KiB (0 where /proc is missing).
+long peakKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return 0;
+    QTextStream in(&status);
+    for (QString line = in.readLine(); !line.isNull(); line = in.readLine()) {
+        if (line.startsWith(QLatin1String("VmHWM:")))
+            return line.mid(6).trimmed().section(QLatin1Char(' '), 0, 0).toLong();
+    }
+    return 0;
+}
+
+double msSince(const QElapsedTimer &timer)
+{
+    return timer.nsecsElapsed() / 1e6;
+}
+
+QVector<int> kindsOfMix(bool plainOnly)
+{
+    QVector<int> kinds;
+    for (const ControlTypeEntry &entry : designControlTypes()) {
+        if (entry.id != UIPage::kPageTypeId && (!plainOnly || isPlainKind(entry.id)))
+            kinds.append(entry.id);
+    }
+    return kinds;
+}
+
+QString writePage(const QString &dir, const QString &name, const QVector<int> &kinds, int count)
+{
+    QJsonArray elements;
+    elements.append(QJsonObject{{"type", "Page"}, {"name", "Page"}, {"x", 0}, {"y", 0}, {"w", 1920},
+                                {"h", 1080}, {"normalBkColor", "#ff181818"}});
+    for (int i = 0; i < count; ++i) {
+        const int id = kinds.at(i % kinds.size());
+        const QString type = designControlTypeName(id);
+        QJsonObject control{{"type", type},
+                            {"name", QString(type + QLatin1Char('_') + QString::number(i))},
+                            {"widgetIndex", i},
+                            {"x", (i * 37) % 1800},
+                            {"y", (i * 53) % 1000},
+                            {"w", 120},
+                            {"h", 60},
+                            {"text", QString(QStringLiteral("控件 ") + QString::number(i))},
+                            {"normalBkColor", "#ff334455"},
+                            {"fontsize", 14}};
+        if (id == 129)
+            control.insert(QStringLiteral("on_cmd_data_list"),
+                           QJsonArray{QJsonObject{{"ip", "10.0.0.2"}, {"port", 5000}, {"data", "A1"}}});
+        elements.append(control);
+    }
+    QJsonObject root;
+    root.insert(QStringLiteral("Control"), elements);
+    QFile file(dir + QLatin1Char('/') + name + QStringLiteral(".json"));
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    file.write(QJsonDocument(root).toJson());
+    return name;
+}
+
+double baselineMs(const QString &path)
+{
+    QWidget parent;
+    QElapsedTimer timer;
+    timer.start();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return 0;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+    for (const QJsonValue &element : document.object().value(QLatin1String("Control")).toArray()) {
+        const QJsonObject object = element.toObject();
+        auto *widget = new QWidget(&parent);
+        widget->setGeometry(object.value(QLatin1String("x")).toInt(), object.value(QLatin1String("y")).toInt(),
+                            object.value(QLatin1String("w")).toInt(), object.value(QLatin1String("h")).toInt());
+        widget->show();
+    }
+    const double elapsed = msSince(timer);
+    // What an event loop would have handled by the time the widgets go.
+    QCoreApplication::sendPostedEvents();
+    return elapsed;
+}
+
+struct Result {
+    int count = 0;
+    double open = 1e300;
+    double baseline = 1e300;
+    double save = 0;
+    double undo = 0;
+    double redo = 0;
+    double close = 0;
+    long peak = 0;
+};
+
+Result measure(const QString &dir, const QVector<int> &kinds, int count, int repeats)
+{
+    Result result;
+    result.count = count;
+    PageInfo info;
+    info.name = writePage(dir, QStringLiteral("bench_%1_%2").arg(kinds.size()).arg(count), kinds, count);
+    info.file = info.name + QStringLiteral(".json");
+    info.dir = dir;
+
+    // Best of a few runs for the two numbers that are compared.
+    for (int r = 0; r < repeats; ++r) {
+        result.baseline = qMin(result.baseline, baselineMs(dir + QLatin1Char('/') + info.file));
+        QElapsedTimer timer;
+        timer.start();
+        auto *page = new UIPage;
+        page->openPage(info);
+        result.open = qMin(result.open, msSince(timer));
+        QCoreApplication::sendPostedEvents();
+        if (page->controlCount() != count)
+            std::fprintf(stderr, "page holds %d controls, not %d\n", page->controlCount(), count);
+
+        if (r == repeats - 1) {
+            page->setModified(true);
+            timer.restart();
+            page->slotSaveFile();
+            result.save = msSince(timer);
+
+            // One move step per control, as a group move pushes them.
+            for (const QList<UIBase *> &list : page->controls()) {
+                for (UIBase *control : list) {
+                    QJsonObject moved = control->attributes();
+                    moved.insert(QStringLiteral("x"), moved.value(QLatin1String("x")).toInt() + 10);
+                    page->undoStack()->push(new EditCommand(page, page->classOf(control), 1, control,
+                                                            control->attributes(), moved));
+                }
+            }
+            timer.restart();
+            for (int i = 0; i < count; ++i)
+                page->undo();
+            result.undo = msSince(timer);
+            timer.restart();
+            for (int i = 0; i < count; ++i)
+                page->redo();
+            result.redo = msSince(timer);
+            result.peak = peakKiB();
+        }
+        QCoreApplication::sendPostedEvents();
+        timer.restart();
+        delete page;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        result.close = msSince(timer);
+    }
+    return result;
+}
+
+void print(const char *mix, const Result &r)
+{
+    std::printf("%-6s %8d %9.1f %11.1f %6.2f %8.1f %8.1f %8.1f %9.1f %10ld %9.1f\n", mix, r.count, r.open,
+                r.baseline, r.open / r.baseline, r.save, r.undo, r.redo, r.close, r.peak,
+                1000.0 * r.open / r.count);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    qInstallMessageHandler(quiet);
+    TestWorkDir workDir;
+    if (!workDir.isValid())
+        return 1;
+
+    std::printf("%-6s %8s %9s %11s %6s %8s %8s %8s %9s %10s %9s\n", "mix", "controls", "open ms",
+                "baseline ms", "ratio", "save ms", "undo ms", "redo ms", "close ms", "peak KiB",
+                "us/ctrl");
+    for (const bool plainOnly : {true, false}) {
+        const QVector<int> kinds = kindsOfMix(plainOnly);
+        for (const int count : kCounts)
+            print(plainOnly ? "plain" : "all", measure(workDir.path(), kinds, count, plainOnly ? kRepeats : 1));
+    }
+    GlobalManager::resetInstance();
+    return 0;
+}
