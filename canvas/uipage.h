@@ -5,6 +5,7 @@
 #include "core/cmdbtnargs.h"
 #include "core/pageinfo.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QHash>
 #include <QList>
@@ -214,6 +215,9 @@ private:
     QList<QPointer<UIBase>> m_selection;
     // Keys ascending, each list in order of registration: the save order.
     QMap<int, QList<UIBase *>> m_controls;
+    // Elements the canvas cannot place (unknown kinds, non-objects): kept as
+    // read and written back, so saving never loses what a newer file holds.
+    QJsonArray m_unplacedElements;
     // Lookups that undo and redo make once per step, kept in step with
     // m_controls so that long histories on large pages stay linear: the kind
     // each control is filed under, and the first control of a kind and name.

@@ -69,10 +69,18 @@ UIPage::LoadResult UIPage::loadPage()
             break;
         }
     }
+    m_unplacedElements = QJsonArray();
     for (const QJsonValue &element : elements) {
-        if (!element.isObject())
+        if (!element.isObject()) {
+            m_unplacedElements.append(element);
             continue;
+        }
         QJsonObject object = element.toObject();
+        const QJsonValue type = object.value(QLatin1String("type"));
+        if (!type.isString() || typeId(type.toString()) < 0) {
+            m_unplacedElements.append(element);
+            continue;
+        }
         createControlFromJson(object);
     }
     return LoadOk;
@@ -103,6 +111,8 @@ QJsonObject UIPage::pageDocument() const
         for (const UIBase *control : list)
             elements.append(control->attributes());
     }
+    for (const QJsonValue &element : m_unplacedElements)
+        elements.append(element);
     elements.append(m_attributes);
     QJsonObject root;
     root.insert(QLatin1String(kControlKey), elements);

@@ -6,9 +6,14 @@
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLoggingCategory>
 
 #include <cmath>
 #include <limits>
+
+// Every applied object is logged; opening a page applies thousands, so the
+// line is formatted only when asked for (QT_LOGGING_RULES="brivane.attributes.debug=true").
+Q_LOGGING_CATEGORY(lcAttributes, "brivane.attributes", QtInfoMsg)
 
 namespace {
 
@@ -200,8 +205,8 @@ int UIBase::screenLength(double v)
 
 void UIBase::setAttributes(const QJsonObject &changes, bool repaint, bool viaSignal)
 {
-    qDebug().noquote() << "UIBase::setAttributes"
-                       << QString::fromUtf8(QJsonDocument(changes).toJson(QJsonDocument::Compact));
+    qCDebug(lcAttributes).noquote() << "UIBase::setAttributes"
+                                    << QString::fromUtf8(QJsonDocument(changes).toJson(QJsonDocument::Compact));
     if (changes.isEmpty())
         return;
 

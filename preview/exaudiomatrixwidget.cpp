@@ -18,12 +18,9 @@ void ExAudioMatrixWidget::clearLayout(QLayout *layout)
     if (!layout)
         return;
     while (QLayoutItem *item = layout->takeAt(0)) {
-        if (QWidget *widget = item->widget()) {
-            // Detached first so the old owner never sees it again, even for
-            // the moment before deletion.
-            widget->setParent(nullptr);
-            delete widget;
-        }
+        // Deleted in place: the destructor leaves the owner at once, whereas
+        // detaching first walks the whole window's focus chain per widget.
+        delete item->widget();
         if (QLayout *inner = item->layout()) {
             // A nested layout is its own item; clearing it deletes it.
             clearLayout(inner);

@@ -23,8 +23,8 @@ private slots:
     void reopenedPageHasSameControlsNamesAndGeometry();
     void pageObjectAfterControlsIsAppliedFirst();
     void onlyFirstOfTwoPageObjectsIsApplied();
-    void unusableElementsAreSkipped_data();
-    void unusableElementsAreSkipped();
+    void unusableElementsAreSkippedButKept_data();
+    void unusableElementsAreSkippedButKept();
     void pageKeysOfWrongTypeTakeTheirDefaults_data();
     void pageKeysOfWrongTypeTakeTheirDefaults();
     void compositeKindsKeepTheirObject_data();
@@ -157,28 +157,29 @@ void TestPageFile::onlyFirstOfTwoPageObjectsIsApplied()
     QCOMPARE(readPage(pagePath()), QJsonArray{pageObject(1000, 800)});
 }
 
-void TestPageFile::unusableElementsAreSkipped_data()
+void TestPageFile::unusableElementsAreSkippedButKept_data()
 {
     QTest::addColumn<QJsonValue>("element");
     QTest::addColumn<int>("fromJson");
+    QTest::addColumn<bool>("keptOnSave");
 
     QJsonObject noType = control(QString(), QStringLiteral("x"), 0, 0, 1, 1);
     noType.remove(QStringLiteral("type"));
     QJsonObject numberType = noType;
     numberType.insert(QStringLiteral("type"), 113);
 
-    QTest::newRow("number element") << QJsonValue(42) << 99;
-    QTest::newRow("string element") << QJsonValue(QStringLiteral("Button")) << 99;
-    QTest::newRow("array element") << QJsonValue(QJsonArray{1}) << 99;
-    QTest::newRow("no type") << QJsonValue(noType) << -1;
-    QTest::newRow("type not a string") << QJsonValue(numberType) << -2;
+    QTest::newRow("number element") << QJsonValue(42) << 99 << true;
+    QTest::newRow("string element") << QJsonValue(QStringLiteral("Button")) << 99 << true;
+    QTest::newRow("array element") << QJsonValue(QJsonArray{1}) << 99 << true;
+    QTest::newRow("no type") << QJsonValue(noType) << -1 << true;
+    QTest::newRow("type not a string") << QJsonValue(numberType) << -2 << true;
     QTest::newRow("unknown kind")
-        << QJsonValue(control(QStringLiteral("NoSuchKind"), QStringLiteral("n"), 0, 0, 1, 1)) << 0;
+        << QJsonValue(control(QStringLiteral("NoSuchKind"), QStringLiteral("n"), 0, 0, 1, 1)) << 0 << true;
     QTest::newRow("a second page object")
-        << QJsonValue(pageObject(10, 10)) << 0;
+        << QJsonValue(pageObject(10, 10)) << 0 << false;
 }
 
-void TestPageFile::unusableElementsAreSkipped()
+void TestPageFile::unusableElementsAreSkippedButKept()
 {
     QFETCH(QJsonValue, element);
     QFETCH(int, fromJson);
@@ -194,6 +195,15 @@ void TestPageFile::unusableElementsAreSkipped()
         QCOMPARE(m_page->createControlFromJson(object), fromJson);
         QCOMPARE(m_page->controlCount(), 2);
     }
+
+    // What the canvas cannot place is written back as read, not lost.
+    QFETCH(bool, keptOnSave);
+    m_page->setModified(true);
+    m_page->slotSaveFile();
+    const QJsonArray saved = readPage(pagePath());
+    QCOMPARE(saved.contains(element), keptOnSave);
+    QCOMPARE(saved.size(), keptOnSave ? 4 : 3);
+    QCOMPARE(saved.last().toObject().value("type").toString(), QString("Page"));
 }
 
 void TestPageFile::pageKeysOfWrongTypeTakeTheirDefaults_data()
