@@ -24,8 +24,10 @@ void GlobalManager::setTabWidget(QTabWidget *tabWidget)
     if (m_tabWidget)
         disconnect(m_tabWidget, nullptr, this, nullptr);
     m_tabWidget = tabWidget;
-    if (tabWidget)
+    if (tabWidget) {
         connect(tabWidget, SIGNAL(currentChanged(int)), this, SLOT(slotPageChange(int)));
+        connect(tabWidget, SIGNAL(tabCloseRequested(int)), this, SLOT(slotPageClose(int)));
+    }
 }
 
 void GlobalManager::setControlFrame(ControlFrame *frame)

@@ -266,6 +266,10 @@
         <source>import json file failed,json format invalid</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>检测到配置已修改，是否保存修改在关闭?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ImgDlg</name>
@@ -928,6 +932,10 @@
     </message>
     <message>
         <source>open file fail: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>找不到合法的控件</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -265,6 +265,10 @@
         <source>import json file failed,json format invalid</source>
         <translation>Import failed: the JSON file is not a valid page file</translation>
     </message>
+    <message>
+        <source>检测到配置已修改，是否保存修改在关闭?</source>
+        <translation>The configuration has changed. Save the changes before closing?</translation>
+    </message>
 </context>
 <context>
     <name>ImgDlg</name>
@@ -928,6 +932,10 @@
     <message>
         <source>open file fail: </source>
         <translation>Cannot open file: </translation>
+    </message>
+    <message>
+        <source>找不到合法的控件</source>
+        <translation>No valid control found</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,10 @@
         <source>import json file failed,json format invalid</source>
         <translation>匯入 JSON 檔案失敗，JSON 格式無效</translation>
     </message>
+    <message>
+        <source>检测到配置已修改，是否保存修改在关闭?</source>
+        <translation>偵測到配置已修改，是否儲存修改再關閉?</translation>
+    </message>
 </context>
 <context>
     <name>ImgDlg</name>
@@ -928,6 +932,10 @@
     <message>
         <source>open file fail: </source>
         <translation>開啟檔案失敗: </translation>
+    </message>
+    <message>
+        <source>找不到合法的控件</source>
+        <translation>找不到合法的控制項</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,183 @@
+#include "globalmanager.h"
+
+#include "canvas/uipage.h"
+#include "core/notifier.h"
+
+#include <QDebug>
+#include <QJsonValue>
+#include <QTabWidget>
+
+UIPage *GlobalManager::indexedPage() const
+{
+    // Guard I: the manager follows a current tab, then guard T.
+    return m_currentIndex >= 0 ? currentPage() : nullptr;
+}
+
+void GlobalManager::setClipboard(QWidget *sourcePage, const QVector<QPointer<QWidget>> &controls)
+{
+    m_clipboard = controls;
+    m_clipSourcePage = sourcePage;
+}
+
+QVector<QPointer<QWidget>> GlobalManager::clipboard() const
+{
+    QVector<QPointer<QWidget>> live;
+    for (const QPointer<QWidget> &control : m_clipboard) {
+        if (control)
+            live.append(control);
+    }
+    return live;
+}
+
+QWidget *GlobalManager::clipSourcePage() const
+{
+    return m_clipSourcePage;
+}
+
+void GlobalManager::setCmdClipboard(const QJsonObject &attributes)
+{
+    m_cmdClipboard = attributes;
+}
+
+void GlobalManager::alignControls(int mode)
+{
+    if (UIPage *page = currentPage())
+        page->alignControls(mode);
+}
+
+void GlobalManager::addControlAtCursor(QRect rect)
+{
+    if (UIPage *page = currentPage())
+        page->addControlAtCursor(rect);
+}
+
+void GlobalManager::raiseControl(bool toTop)
+{
+    if (UIPage *page = currentPage())
+        page->raiseControl(toTop);
+}
+
+void GlobalManager::deleteControl(int nClass, QString name, int type)
+{
+    if (UIPage *page = indexedPage())
+        page->slotDeleteControl(nClass, name, type, page);
+}
+
+void GlobalManager::selectControl(int nClass, QString name)
+{
+    if (UIPage *page = indexedPage())
+        page->slotSelectControl(nClass, name, page);
+}
+
+void GlobalManager::slotUndo()
+{
+    if (UIPage *page = currentPage())
+        page->undo();
+}
+
+void GlobalManager::slotRedo()
+{
+    if (UIPage *page = currentPage())
+        page->redo();
+}
+
+void GlobalManager::slotCopy()
+{
+    if (UIPage *page = currentPage())
+        page->copyControl();
+}
+
+void GlobalManager::slotPaste()
+{
+    if (UIPage *page = currentPage())
+        page->pasteControl();
+}
+
+void GlobalManager::slotFormatPainter()
+{
+    if (UIPage *page = currentPage())
+        page->setFormatPainter();
+}
+
+void GlobalManager::slotSelfLock()
+{
+    if (UIPage *page = currentPage())
+        page->selfLock();
+}
+
+void GlobalManager::slotAllLock()
+{
+    if (UIPage *page = currentPage())
+        page->allLock();
+}
+
+void GlobalManager::slotUnlock()
+{
+    if (UIPage *page = currentPage())
+        page->unlock();
+}
+
+void GlobalManager::slotCopyCmd()
+{
+    if (UIPage *page = currentPage())
+        page->copyCmd();
+}
+
+void GlobalManager::slotPasteCmd()
+{
+    if (UIPage *page = currentPage())
+        page->pasteCmd();
+}
+
+void GlobalManager::slotReplaceArgsCmd(CMD_BTN_ARGS args)
+{
+    if (UIPage *page = currentPage())
+        page->replaceArgsCmd(args);
+}
+
+void GlobalManager::slotSetScaleData(int percent)
+{
+    if (UIPage *page = currentPage())
+        page->setEditScale(QStringLiteral("editScale"), QJsonValue(percent / 100.0), true);
+}
+
+void GlobalManager::markPageClosed(const QString &name)
+{
+    for (PageInfo &page : m_pages) {
+        if (page.name == name) {
+            page.opened = 0;
+            return;
+        }
+    }
+}
+
+void GlobalManager::slotPageClose(int index)
+{
+    if (!m_tabWidget || index < 0 || index >= m_tabWidget->count())
+        return;
+    auto *page = qobject_cast<UIPage *>(pageWidgetAt(index));
+    if (page && page->isModified()) {
+        const QMessageBox::StandardButton answer = Notifier::question(
+            nullptr, tr("提示"), tr("检测到配置已修改，是否保存修改在关闭?"),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::NoButton);
+        if (answer == QMessageBox::Cancel)
+            return;
+        if (answer == QMessageBox::Yes) {
+            page->slotSaveFile();
+            // A save that failed has told the user; the page stays open so
+            // that its changes are not lost.
+            if (page->isModified())
+                return;
+        }
+    }
+    hideProperty();
+    m_propertyControl = nullptr;
+    if (page && m_clipSourcePage == page) {
+        // No pointer to the closing page's controls may outlive it.
+        m_clipSourcePage = nullptr;
+        m_clipboard.clear();
+    }
+    removeTabAt(index);
+    if (page)
+        markPageClosed(page->pageInfo().name);
+}
