@@ -157,7 +157,7 @@ void GlobalManager::slotPageClose(int index)
         return;
     auto *page = qobject_cast<UIPage *>(pageWidgetAt(index));
     if (page && page->isModified()) {
-        const QMessageBox::StandardButton answer = Notifier::question(
+        const QMessageBox::StandardButton answer = Notifier::warningQuestion(
             nullptr, tr("提示"), tr("检测到配置已修改，是否保存修改在关闭?"),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::NoButton);
         if (answer == QMessageBox::Cancel)

@@ -53,3 +53,11 @@ QMessageBox::StandardButton Notifier::question(QWidget *parent, const QString &t
 {
     return ask(parent, {Question, title, text, buttons}, defaultButton);
 }
+
+QMessageBox::StandardButton Notifier::warningQuestion(QWidget *parent, const QString &title,
+                                                      const QString &text,
+                                                      QMessageBox::StandardButtons buttons,
+                                                      QMessageBox::StandardButton defaultButton)
+{
+    return ask(parent, {Warning, title, text, buttons}, defaultButton);
+}

@@ -31,6 +31,12 @@ public:
         QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No,
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
+    // A question in a warning box, for answers that can lose work.
+    static QMessageBox::StandardButton warningQuestion(
+        QWidget *parent, const QString &title, const QString &text,
+        QMessageBox::StandardButtons buttons,
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+
     // Test seam: while a responder is set no box is shown and the responder answers.
     static void setResponder(Responder responder);
 

@@ -47,7 +47,8 @@ TestNotifier::TestNotifier()
 {
     Notifier::setResponder([this](const Notifier::Prompt &prompt) {
         m_prompts.append(prompt);
-        if (prompt.kind != Notifier::Question)
+        // A box with only OK is a message; anything else asks.
+        if (prompt.buttons == QMessageBox::Ok)
             return QMessageBox::Ok;
         if (!m_answers.isEmpty())
             return m_answers.takeFirst();

@@ -147,6 +147,7 @@ void TestForwarding::closingModifiedTabAsks()
 
     QCOMPARE(m_notifier->prompts().size(), 1);
     const Notifier::Prompt prompt = m_notifier->prompts().first();
+    QCOMPARE(prompt.kind, Notifier::Warning);
     QCOMPARE(prompt.title, QString::fromUtf8("提示"));
     QCOMPARE(prompt.text, QString::fromUtf8("检测到配置已修改，是否保存修改在关闭?"));
     QCOMPARE(prompt.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
