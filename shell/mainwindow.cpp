@@ -1,6 +1,8 @@
 #include "mainwindow.h"
 
+#include "canvas/uipage.h"
 #include "core/globalmanager.h"
+#include "core/notifier.h"
 #include "properties/propertywidget.h"
 #include "shell/controlframe.h"
 #include "shell/projectframe.h"
@@ -9,10 +11,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QCursor>
 #include <QDebug>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -20,6 +26,89 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+namespace {
+const char kIconDir[] = ":/new/icon/images/";
+
+struct ActionEntry {
+    const char *objectName;
+    const char *text;
+    const char *icon;
+    bool tipIsText;     // the tool tip is set to the text explicitly
+    bool checkable;
+    // Null where the command's dialog is not part of the designer yet: the
+    // action stands in its menu and tool bar, disabled, and does nothing.
+    const char *slot;
+};
+
+const ActionEntry kActions[] = {
+    {"newAction", QT_TRANSLATE_NOOP("MainWindow", "新建"), "new.png", false, false, nullptr},
+    {"openAction", QT_TRANSLATE_NOOP("MainWindow", "打开"), "open.png", false, false, SLOT(slotOpen())},
+    {"saveAction", QT_TRANSLATE_NOOP("MainWindow", "保存"), "save.png", false, false, SLOT(saveSlot())},
+    {"removeAction", QT_TRANSLATE_NOOP("MainWindow", "关闭项目"), "close.png", true, false, SLOT(slotRemove())},
+    {"undoAction", QT_TRANSLATE_NOOP("MainWindow", "撤销"), "undo.png", false, false, SLOT(undoSlot())},
+    {"redoAction", QT_TRANSLATE_NOOP("MainWindow", "重做"), "redo.png", false, false, SLOT(redoSlot())},
+    {"copyAction", QT_TRANSLATE_NOOP("MainWindow", "复制"), "copy.png", false, false, SLOT(copySlot())},
+    {"pasteAction", QT_TRANSLATE_NOOP("MainWindow", "粘贴"), "paste.png", false, false, SLOT(pasteSlot())},
+    {"copyCmdAction", QT_TRANSLATE_NOOP("MainWindow", "复制命令"), "copy_cmd.png", true, false, SLOT(copyCmdSlot())},
+    {"pasteCmdAction", QT_TRANSLATE_NOOP("MainWindow", "粘贴命令"), "paste_cmd.png", true, false, SLOT(pasteCmdSlot())},
+    {"replaceIPAction", QT_TRANSLATE_NOOP("MainWindow", "命令IP替换"), "search_replace.png", true, false, nullptr},
+    {"zhongkongAction", QT_TRANSLATE_NOOP("MainWindow", "反馈"), "mid_ctrl.png", true, false, nullptr},
+    {"shijianAction", QT_TRANSLATE_NOOP("MainWindow", "事件"), "event.png", false, false, nullptr},
+    {"functionAction", QT_TRANSLATE_NOOP("MainWindow", "函数"), "function.png", false, false, nullptr},
+    {"actionshangchuang", QT_TRANSLATE_NOOP("MainWindow", "上传"), "upload.png", false, false, nullptr},
+    {"actionPreview", QT_TRANSLATE_NOOP("MainWindow", "预览"), "start.png", false, false, SLOT(slotPreview())},
+    {"actionzifu", QT_TRANSLATE_NOOP("MainWindow", "字符串助手"), "transfer.png", false, false, nullptr},
+    {"leftJAction", QT_TRANSLATE_NOOP("MainWindow", "左对齐"), "left_jutify.png", false, false, SLOT(slotLeftJ())},
+    {"rightJAction", QT_TRANSLATE_NOOP("MainWindow", "右对齐"), "right_justify.png", true, false, SLOT(slotRightJ())},
+    {"topJAction", QT_TRANSLATE_NOOP("MainWindow", "上对齐"), "top_justify.png", true, false, SLOT(slotTopJ())},
+    {"bottomJAction", QT_TRANSLATE_NOOP("MainWindow", "下对齐"), "bottom_justify.png", true, false, SLOT(slotBottomJ())},
+    {"vcenterAction", QT_TRANSLATE_NOOP("MainWindow", "垂直居中对齐"), "vcenter.png", true, false, SLOT(slotVCenter())},
+    {"hcenterAction", QT_TRANSLATE_NOOP("MainWindow", "水平居中对齐"), "hcenter.png", true, false, SLOT(slotHCenter())},
+    {"vdAlignAction", QT_TRANSLATE_NOOP("MainWindow", "垂直分散对齐"), "vd_aligh.png", true, false, SLOT(slotVdAlign())},
+    {"hdAlignAction", QT_TRANSLATE_NOOP("MainWindow", "水平分散对齐"), "hd_align.png", true, false, SLOT(slotHdAlign())},
+    {"sameAlignAction", QT_TRANSLATE_NOOP("MainWindow", "适配对齐"), "same_align.png", true, false, SLOT(slotSameAlign())},
+    {"vcenterAction_2", QT_TRANSLATE_NOOP("MainWindow", "垂直居中"), "vcenter2.png", true, false, SLOT(slotVCenter2())},
+    {"hcenterAction_2", QT_TRANSLATE_NOOP("MainWindow", "水平居中"), "hcenter2.png", true, false, SLOT(slotHCenter2())},
+    {"toTopAction", QT_TRANSLATE_NOOP("MainWindow", "置顶"), "set_top.png", true, false, SLOT(slotToTop())},
+    {"toBottomAction", QT_TRANSLATE_NOOP("MainWindow", "置底"), "set_bottom.png", true, false, SLOT(slotToBottom())},
+    {"selflockAction", QT_TRANSLATE_NOOP("MainWindow", "自锁"), "lock.png", true, true, SLOT(slotSelfLock())},
+    {"unlockAction", QT_TRANSLATE_NOOP("MainWindow", "未锁"), "unlock.png", true, false, SLOT(slotUnlock())},
+    {"alllockAction", QT_TRANSLATE_NOOP("MainWindow", "互锁"), "all_lock.png", true, false, SLOT(slotAllLock())},
+    {"formatCopyAction", QT_TRANSLATE_NOOP("MainWindow", "格式刷"), "format_copy.png", false, true,
+     SLOT(formatPainterSlot(bool))},
+};
+
+struct MenuEntry {
+    const char *objectName;
+    const char *title;
+    const char *actions;   // object names, separated by blanks
+};
+
+const MenuEntry kMenus[] = {
+    {"menu", QT_TRANSLATE_NOOP("MainWindow", "文件"), "newAction openAction saveAction removeAction"},
+    {"menu_W", QT_TRANSLATE_NOOP("MainWindow", "编辑"),
+     "undoAction redoAction copyAction pasteAction copyCmdAction pasteCmdAction replaceIPAction"},
+    {"menu_3", QT_TRANSLATE_NOOP("MainWindow", "事件"), "zhongkongAction shijianAction functionAction"},
+    {"menu_U", QT_TRANSLATE_NOOP("MainWindow", "上传"), "actionshangchuang"},
+    {"menu_H", QT_TRANSLATE_NOOP("MainWindow", "帮助"), "actionPreview"},
+    {"menu_T", QT_TRANSLATE_NOOP("MainWindow", "工具"), "actionzifu"},
+};
+
+// Left to right; "|" is a separator.
+const char kToolBar[] =
+    "newAction openAction saveAction | leftJAction vcenterAction rightJAction | "
+    "topJAction hcenterAction bottomJAction | hcenterAction_2 vcenterAction_2 | "
+    "hdAlignAction vdAlignAction | sameAlignAction | "
+    "undoAction redoAction copyAction pasteAction formatCopyAction | "
+    "copyCmdAction pasteCmdAction replaceIPAction | toTopAction toBottomAction | "
+    "selflockAction unlockAction alllockAction | actionPreview |";
+
+QString iconPath(const char *file)
+{
+    return QLatin1String(kIconDir) + QLatin1String(file);
+}
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -36,6 +125,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_manager, SIGNAL(signalClearItems()), this, SLOT(slotClearTreeItems()));
     connect(m_manager, SIGNAL(signalAddItem(QString,int)), this, SLOT(slotLoadItem(QString,int)));
     connect(m_manager, SIGNAL(signalWidgetScaleData(int)), m_statusBarFrame, SLOT(slotSetScaleData(int)));
+    connect(m_statusBarFrame, SIGNAL(signalSliderScaleData(int)), m_manager, SLOT(slotSetScaleData(int)));
 
     const int sideWidth = int(280 * m_manager->wideScale());
     m_projectTabs->setMinimumWidth(sideWidth);
@@ -46,6 +136,14 @@ MainWindow::MainWindow(QWidget *parent)
     m_manager->setPropertyWidget(m_propertyWidget);
     m_manager->setSrcListWidget(m_srcListWidget);
     m_manager->setTabWidget(m_tabWidget);
+    connect(m_tabWidget, SIGNAL(currentChanged(int)), this, SLOT(syncFormatPainter()));
+
+    m_dragLabel = new QLabel(this);
+    m_dragLabel->setObjectName(QStringLiteral("dragLabel"));
+    m_dragLabel->setStyleSheet(QStringLiteral("background-color:#eeeeee;border: 1px solid #ff0000;"));
+    m_dragLabel->setFixedSize(m_dragWidth, m_dragHeight);
+    m_dragLabel->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    m_dragLabel->hide();
 }
 
 MainWindow::~MainWindow() = default;
@@ -54,11 +152,7 @@ void MainWindow::setupUi()
 {
     setObjectName(QStringLiteral("MainWindow"));
     resize(1075, 722);
-
-    m_openAction = new QAction(QIcon(QStringLiteral(":/new/icon/images/open.png")), QString(), this);
-    m_openAction->setObjectName(QStringLiteral("openAction"));
-    m_removeAction = new QAction(QIcon(QStringLiteral(":/new/icon/images/close.png")), QString(), this);
-    m_removeAction->setObjectName(QStringLiteral("removeAction"));
+    createActions();
 
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralWidget"));
@@ -111,17 +205,10 @@ void MainWindow::setupUi()
 
     auto *menus = new QMenuBar(this);
     menus->setObjectName(QStringLiteral("menuBar"));
-    m_fileMenu = new QMenu(menus);
-    m_fileMenu->setObjectName(QStringLiteral("menu"));
-    m_fileMenu->addAction(m_openAction);
-    m_fileMenu->addAction(m_removeAction);
-    menus->addAction(m_fileMenu->menuAction());
+    createMenus(menus);
     setMenuBar(menus);
 
-    m_mainToolBar = new QToolBar(this);
-    m_mainToolBar->setObjectName(QStringLiteral("mainToolBar"));
-    m_mainToolBar->addAction(m_openAction);
-    addToolBar(Qt::TopToolBarArea, m_mainToolBar);
+    createToolBar();
     auto *status = new QStatusBar(this);
     status->setObjectName(QStringLiteral("statusBar"));
     setStatusBar(status);
@@ -129,12 +216,63 @@ void MainWindow::setupUi()
     retranslateUi();
 }
 
+void MainWindow::createActions()
+{
+    for (const ActionEntry &entry : kActions) {
+        auto *action = new QAction(QIcon(iconPath(entry.icon)), QString(), this);
+        action->setObjectName(QLatin1String(entry.objectName));
+        action->setCheckable(entry.checkable);
+        action->setEnabled(entry.slot != nullptr);
+        m_actions.insert(action->objectName(), action);
+    }
+    // The painter shows a pressed brush while it is armed or hovered.
+    QAction *painter = m_actions.value(QStringLiteral("formatCopyAction"));
+    QIcon icon(iconPath("format_copy.png"));
+    const QString pressed = iconPath("format_copy_press.png");
+    icon.addFile(pressed, QSize(), QIcon::Active, QIcon::On);
+    icon.addFile(pressed, QSize(), QIcon::Selected, QIcon::Off);
+    icon.addFile(pressed, QSize(), QIcon::Selected, QIcon::On);
+    painter->setIcon(icon);
+}
+
+void MainWindow::createMenus(QMenuBar *bar)
+{
+    for (const MenuEntry &entry : kMenus) {
+        auto *menu = new QMenu(bar);
+        menu->setObjectName(QLatin1String(entry.objectName));
+        const QStringList names = QString::fromLatin1(entry.actions).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (const QString &name : names)
+            menu->addAction(m_actions.value(name));
+        bar->addAction(menu->menuAction());
+        m_menus.insert(menu->objectName(), menu);
+    }
+}
+
+void MainWindow::createToolBar()
+{
+    m_mainToolBar = new QToolBar(this);
+    m_mainToolBar->setObjectName(QStringLiteral("mainToolBar"));
+    const QStringList names = QString::fromLatin1(kToolBar).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString &name : names) {
+        if (name == QLatin1String("|"))
+            m_mainToolBar->addSeparator();
+        else
+            m_mainToolBar->addAction(m_actions.value(name));
+    }
+    addToolBar(Qt::TopToolBarArea, m_mainToolBar);
+}
+
 void MainWindow::retranslateUi()
 {
-    m_openAction->setText(tr("打开"));
-    m_removeAction->setText(tr("关闭项目"));
-    m_removeAction->setToolTip(tr("关闭项目"));
-    m_fileMenu->setTitle(tr("文件"));
+    for (const ActionEntry &entry : kActions) {
+        QAction *action = m_actions.value(QLatin1String(entry.objectName));
+        const QString text = QCoreApplication::translate("MainWindow", entry.text);
+        action->setText(text);
+        if (entry.tipIsText)
+            action->setToolTip(text);
+    }
+    for (const MenuEntry &entry : kMenus)
+        m_menus.value(QLatin1String(entry.objectName))->setTitle(QCoreApplication::translate("MainWindow", entry.title));
     m_projectTabs->setTabText(0, tr("项目视图"));
     m_controlTabs->setTabText(0, tr("所有控件"));
     m_controlTabs->setTabText(1, tr("页面控件"));
@@ -143,9 +281,14 @@ void MainWindow::retranslateUi()
 
 void MainWindow::initConnections()
 {
-    connect(m_openAction, SIGNAL(triggered(bool)), this, SLOT(slotOpen()));
-    connect(m_removeAction, SIGNAL(triggered(bool)), this, SLOT(slotRemove()));
+    for (const ActionEntry &entry : kActions) {
+        if (entry.slot)
+            connect(m_actions.value(QLatin1String(entry.objectName)), SIGNAL(triggered(bool)), this, entry.slot);
+    }
     connect(m_projectFrame, SIGNAL(signalClose()), this, SLOT(slotCloseProjecct()));
+    connect(m_projectFrame, SIGNAL(signalDeleteFile(QString&)), this, SLOT(slotDeleteProjecctFile(QString&)));
+    connect(m_srcListWidget, SIGNAL(signalDragStart(QString)), this, SLOT(slotOnSignalDragStart(QString)));
+    connect(m_srcListWidget, SIGNAL(signalDragEnd()), this, SLOT(slotOnSignalDragEnd()));
 }
 
 void MainWindow::slotOpen()
@@ -181,4 +324,221 @@ void MainWindow::slotLoadItem(QString name, int type)
 {
     qDebug() << name << type;
     m_projectFrame->addItem(name, type);
+}
+
+void MainWindow::slotDeleteProjecctFile(QString &name)
+{
+    Q_UNUSED(name)
+}
+
+void MainWindow::saveSlot()
+{
+    m_manager->saveAllPages();
+}
+
+void MainWindow::undoSlot()
+{
+    m_manager->slotUndo();
+}
+
+void MainWindow::redoSlot()
+{
+    m_manager->slotRedo();
+}
+
+void MainWindow::copySlot()
+{
+    m_manager->slotCopy();
+}
+
+void MainWindow::pasteSlot()
+{
+    m_manager->slotPaste();
+}
+
+void MainWindow::copyCmdSlot()
+{
+    m_manager->slotCopyCmd();
+}
+
+void MainWindow::pasteCmdSlot()
+{
+    m_manager->slotPasteCmd();
+}
+
+void MainWindow::formatPainterSlot(bool checked)
+{
+    UIPage *page = m_manager->currentPage();
+    const bool wasOn = page && page->isFormatPainterOn();
+    // The page drops its painter by itself when the source control goes;
+    // switching it then would arm it again while the button shows it off.
+    if (wasOn == checked)
+        return;
+    m_manager->slotFormatPainter();
+    if (page && page->isFormatPainterOn() != wasOn)
+        return;
+    m_actions.value(QStringLiteral("formatCopyAction"))->setChecked(false);
+    Notifier::information(this, tr("提示"), tr("请选中控件"));
+}
+
+void MainWindow::syncFormatPainter()
+{
+    UIPage *page = m_manager ? m_manager->currentPage() : nullptr;
+    m_actions.value(QStringLiteral("formatCopyAction"))->setChecked(page && page->isFormatPainterOn());
+}
+
+void MainWindow::slotLeftJ()
+{
+    m_manager->alignControls(0);
+}
+
+void MainWindow::slotRightJ()
+{
+    m_manager->alignControls(1);
+}
+
+void MainWindow::slotTopJ()
+{
+    m_manager->alignControls(2);
+}
+
+void MainWindow::slotBottomJ()
+{
+    m_manager->alignControls(3);
+}
+
+void MainWindow::slotVCenter()
+{
+    m_manager->alignControls(4);
+}
+
+void MainWindow::slotHCenter()
+{
+    m_manager->alignControls(5);
+}
+
+void MainWindow::slotVdAlign()
+{
+    m_manager->alignControls(6);
+}
+
+void MainWindow::slotHdAlign()
+{
+    m_manager->alignControls(7);
+}
+
+void MainWindow::slotSameAlign()
+{
+    m_manager->alignControls(8);
+}
+
+void MainWindow::slotVCenter2()
+{
+    m_manager->alignControls(9);
+}
+
+void MainWindow::slotHCenter2()
+{
+    m_manager->alignControls(10);
+}
+
+void MainWindow::slotToTop()
+{
+    m_manager->raiseControl(true);
+}
+
+void MainWindow::slotToBottom()
+{
+    m_manager->raiseControl(false);
+}
+
+void MainWindow::slotSelfLock()
+{
+    m_manager->slotSelfLock();
+}
+
+void MainWindow::slotUnlock()
+{
+    m_manager->slotUnlock();
+}
+
+void MainWindow::slotAllLock()
+{
+    m_manager->slotAllLock();
+}
+
+void MainWindow::slotPreview()
+{
+    m_manager->openPreview();
+}
+
+void MainWindow::slotOnSignalDragStart(QString title)
+{
+    const QPoint cursor = mapFromGlobal(QCursor::pos());
+    const QPoint topLeft(cursor.x() - m_dragWidth / 2, cursor.y() - m_dragHeight / 2);
+    if (!m_dragLabel->isHidden()) {
+        m_dragLabel->move(topLeft);
+        return;
+    }
+    // Nothing armed, or the page itself: there is no control to drop.
+    if (m_manager->dropClass() <= UIPage::kPageTypeId)
+        return;
+    if (m_dragLabel->text() != title)
+        m_dragLabel->setText(title);
+    m_dragLabel->setGeometry(topLeft.x(), topLeft.y(), m_dragWidth, m_dragHeight);
+    m_dragLabel->raise();
+    m_dragLabel->show();
+}
+
+void MainWindow::slotOnSignalDragEnd()
+{
+    const QPoint cursor = mapFromGlobal(QCursor::pos());
+    // The tab area in window coordinates: its geometry is relative to the
+    // central widget, below the menu and tool bars.
+    const QRect area(m_tabWidget->mapTo(this, QPoint(0, 0)), m_tabWidget->size());
+    const bool inside = cursor.x() > area.left() && cursor.x() < area.right() && cursor.y() > area.top()
+                        && cursor.y() < area.bottom();
+    if (!inside) {
+        m_dragLabel->hide();
+        return;
+    }
+    const QRect rect(mapToGlobal(m_dragLabel->pos()), m_dragLabel->size());
+    m_dragLabel->hide();
+    m_manager->addControlAtCursor(rect);
+}
+
+bool MainWindow::hasModifiedPage() const
+{
+    for (int i = 0; i < m_tabWidget->count(); ++i) {
+        auto *page = qobject_cast<UIPage *>(m_manager->pageWidgetAt(i));
+        if (page && page->isModified())
+            return true;
+    }
+    return false;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!hasModifiedPage()) {
+        event->accept();
+        return;
+    }
+    const QMessageBox::StandardButton answer =
+        Notifier::question(this, tr("提示"), tr("是否保存?"),
+                           QMessageBox::Save | QMessageBox::No | QMessageBox::Cancel, QMessageBox::NoButton);
+    if (answer == QMessageBox::No) {
+        event->accept();
+        return;
+    }
+    if (answer != QMessageBox::Save) {
+        event->ignore();
+        return;
+    }
+    m_manager->saveAllPages();
+    // A page that could not be written has told the user and is still
+    // modified: the window stays, so its changes are not lost.
+    if (hasModifiedPage())
+        event->ignore();
+    else
+        event->accept();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 
 class ControlFrame;
@@ -7,15 +8,18 @@ class GlobalManager;
 class ProjectFrame;
 class PropertyWidget;
 class QAction;
+class QCloseEvent;
+class QLabel;
 class QMenu;
+class QMenuBar;
 class QTabWidget;
 class QToolBar;
 class QWidget;
 class SrcListWidget;
 class StatusBarFrame;
 
-// The designer's only top-level window: side panels, the page tab area and
-// the menus, each command forwarded to GlobalManager.
+// The designer's only top-level window: side panels, the page tab area, the
+// menus and the tool bar, each command forwarded to GlobalManager.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -30,6 +34,10 @@ public:
     ControlFrame *controlFrame() const { return m_controlFrame; }
     PropertyWidget *propertyWidget() const { return m_propertyWidget; }
     StatusBarFrame *statusBarFrame() const { return m_statusBarFrame; }
+    QLabel *dragLabel() const { return m_dragLabel; }
+    QToolBar *mainToolBar() const { return m_mainToolBar; }
+    // The action of that object name ("undoAction"), or null.
+    QAction *action(const QString &objectName) const { return m_actions.value(objectName); }
 
     // The open command once a file is chosen.
     void openProjectFile(const QString &path);
@@ -38,17 +46,59 @@ public slots:
     void slotOpen();
     void slotRemove();
     void slotCloseProjecct();
+    void slotDeleteProjecctFile(QString &name);
     void slotClearTreeItems();
     void slotLoadItem(QString name, int type);
 
+    void saveSlot();
+    void undoSlot();
+    void redoSlot();
+    void copySlot();
+    void pasteSlot();
+    void copyCmdSlot();
+    void pasteCmdSlot();
+    void formatPainterSlot(bool checked);
+
+    void slotLeftJ();
+    void slotRightJ();
+    void slotTopJ();
+    void slotBottomJ();
+    void slotVCenter();
+    void slotHCenter();
+    void slotVdAlign();
+    void slotHdAlign();
+    void slotSameAlign();
+    void slotVCenter2();
+    void slotHCenter2();
+    void slotToTop();
+    void slotToBottom();
+
+    void slotSelfLock();
+    void slotUnlock();
+    void slotAllLock();
+    void slotPreview();
+
+    void slotOnSignalDragStart(QString title);
+    void slotOnSignalDragEnd();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    // The painter button shows the state of the page now in front.
+    void syncFormatPainter();
+
 private:
     void setupUi();
+    void createActions();
+    void createMenus(QMenuBar *bar);
+    void createToolBar();
     void retranslateUi();
     void initConnections();
+    bool hasModifiedPage() const;
 
-    QAction *m_openAction = nullptr;
-    QAction *m_removeAction = nullptr;
-    QMenu *m_fileMenu = nullptr;
+    QHash<QString, QAction *> m_actions;
+    QHash<QString, QMenu *> m_menus;
     QToolBar *m_mainToolBar = nullptr;
     QTabWidget *m_projectTabs = nullptr;   // tabWidget_2
     QTabWidget *m_controlTabs = nullptr;   // tabWidget_4
@@ -58,6 +108,11 @@ private:
     SrcListWidget *m_srcListWidget = nullptr;
     ControlFrame *m_controlFrame = nullptr;
     PropertyWidget *m_propertyWidget = nullptr;
+    // Follows the cursor while a palette entry is dragged; a child of the
+    // window, outside every layout.
+    QLabel *m_dragLabel = nullptr;
+    int m_dragWidth = 160;
+    int m_dragHeight = 90;
     GlobalManager *m_manager = nullptr;
     StatusBarFrame *m_statusBarFrame = nullptr;
 };

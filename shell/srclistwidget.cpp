@@ -1,11 +1,11 @@
 #include "srclistwidget.h"
 
 #include "core/globalmanager.h"
+#include "shell/draglistwidget.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
-#include <QListWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -103,6 +103,8 @@ SrcListWidget::SrcListWidget(QWidget *parent)
 
     connect(m_listWidget, SIGNAL(itemPressed(QListWidgetItem*)),
             this, SLOT(onItemClicked(QListWidgetItem*)));
+    connect(m_listWidget, SIGNAL(signalDragStart(QString)), this, SIGNAL(signalDragStart(QString)));
+    connect(m_listWidget, SIGNAL(signalDragEnd()), this, SIGNAL(signalDragEnd()));
     initItems();
 }
 
@@ -116,7 +118,7 @@ void SrcListWidget::setupUi()
     m_verticalLayout = new QVBoxLayout(this);
     m_verticalLayout->setObjectName(QStringLiteral("verticalLayout"));
     m_verticalLayout->setContentsMargins(0, 0, 0, 0);
-    m_listWidget = new QListWidget(this);
+    m_listWidget = new DragListWidget(this);
     m_listWidget->setObjectName(QStringLiteral("listWidget"));
     m_verticalLayout->addWidget(m_listWidget);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "controls/mybasewidget.h"
+#include "shell/draglistwidget.h"
 
-class QListWidget;
 class QListWidgetItem;
 class QVBoxLayout;
 
@@ -20,7 +20,12 @@ public:
     void initItems();
     void setPageKind(int pageKind);
 
-    QListWidget *listWidget() const { return m_listWidget; }
+    DragListWidget *listWidget() const { return m_listWidget; }
+
+signals:
+    // The title of the entry being dragged, on every move of the drag.
+    void signalDragStart(QString title);
+    void signalDragEnd();
 
 public slots:
     void onItemClicked(QListWidgetItem *item);
@@ -29,5 +34,5 @@ private:
     void setupUi();
 
     QVBoxLayout *m_verticalLayout = nullptr;
-    QListWidget *m_listWidget = nullptr;
+    DragListWidget *m_listWidget = nullptr;
 };

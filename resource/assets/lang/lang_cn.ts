@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="zh_CN">
 <context>
+    <name>ChangePageSizeDg</name>
+    <message>
+        <source>Dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>宽：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>高：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>宽度必须在160--15360,高度必须在64-8640之间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>宽度必须在480--15360,高度必须在320-8640之间</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ControlFrame</name>
     <message>
         <source>页面控件</source>
@@ -382,6 +417,185 @@
         <source>打开配置文件</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>新建</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>复制命令</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>粘贴命令</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>命令IP替换</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>反馈</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>事件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>函数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上传</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字符串助手</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>左对齐</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>右对齐</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上对齐</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下对齐</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>垂直居中对齐</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>水平居中对齐</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>垂直分散对齐</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>水平分散对齐</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>适配对齐</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>垂直居中</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>水平居中</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>置顶</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>置底</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自锁</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未锁</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>互锁</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>格式刷</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请选中控件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>是否保存?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NewFileDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件名：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>宽：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>高：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageDlg</name>
@@ -441,6 +655,70 @@
     </message>
     <message>
         <source>文件名为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新建页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新建登录页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新建场所页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新建窗体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导入页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>调整大小</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>创建副本</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>创建页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>创建登录页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>创建场所页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>创建窗体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>宽度必须在480--15360,高度必须在320-8640之间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>名称已存在</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定删除吗?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>副本名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开页面文件</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

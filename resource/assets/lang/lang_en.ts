@@ -1,6 +1,41 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>ChangePageSizeDg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>宽：</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>高：</source>
+        <translation>Height:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>宽度必须在160--15360,高度必须在64-8640之间</source>
+        <translation>The width must be between 160 and 15360, the height between 64 and 8640</translation>
+    </message>
+    <message>
+        <source>宽度必须在480--15360,高度必须在320-8640之间</source>
+        <translation>The width must be between 480 and 15360, the height between 320 and 8640</translation>
+    </message>
+</context>
+<context>
     <name>ControlFrame</name>
     <message>
         <source>页面控件</source>
@@ -381,6 +416,185 @@
         <source>打开配置文件</source>
         <translation>Open project file</translation>
     </message>
+    <message>
+        <source>新建</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>复制命令</source>
+        <translation>Copy commands</translation>
+    </message>
+    <message>
+        <source>粘贴命令</source>
+        <translation>Paste commands</translation>
+    </message>
+    <message>
+        <source>命令IP替换</source>
+        <translation>Replace command IP</translation>
+    </message>
+    <message>
+        <source>反馈</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>事件</source>
+        <translation>Events</translation>
+    </message>
+    <message>
+        <source>函数</source>
+        <translation>Functions</translation>
+    </message>
+    <message>
+        <source>上传</source>
+        <translation>Upload</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>字符串助手</source>
+        <translation>String assistant</translation>
+    </message>
+    <message>
+        <source>左对齐</source>
+        <translation>Align left</translation>
+    </message>
+    <message>
+        <source>右对齐</source>
+        <translation>Align right</translation>
+    </message>
+    <message>
+        <source>上对齐</source>
+        <translation>Align top</translation>
+    </message>
+    <message>
+        <source>下对齐</source>
+        <translation>Align bottom</translation>
+    </message>
+    <message>
+        <source>垂直居中对齐</source>
+        <translation>Align centres on a vertical line</translation>
+    </message>
+    <message>
+        <source>水平居中对齐</source>
+        <translation>Align centres on a horizontal line</translation>
+    </message>
+    <message>
+        <source>垂直分散对齐</source>
+        <translation>Distribute vertically</translation>
+    </message>
+    <message>
+        <source>水平分散对齐</source>
+        <translation>Distribute horizontally</translation>
+    </message>
+    <message>
+        <source>适配对齐</source>
+        <translation>Match size</translation>
+    </message>
+    <message>
+        <source>垂直居中</source>
+        <translation>Centre vertically in page</translation>
+    </message>
+    <message>
+        <source>水平居中</source>
+        <translation>Centre horizontally in page</translation>
+    </message>
+    <message>
+        <source>置顶</source>
+        <translation>To Top</translation>
+    </message>
+    <message>
+        <source>置底</source>
+        <translation>To Bottom</translation>
+    </message>
+    <message>
+        <source>自锁</source>
+        <translation>Latching</translation>
+    </message>
+    <message>
+        <source>未锁</source>
+        <translation>No latching</translation>
+    </message>
+    <message>
+        <source>互锁</source>
+        <translation>Interlock</translation>
+    </message>
+    <message>
+        <source>格式刷</source>
+        <translation>Format painter</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>请选中控件</source>
+        <translation>Please select a control</translation>
+    </message>
+    <message>
+        <source>是否保存?</source>
+        <translation>Save changes?</translation>
+    </message>
+</context>
+<context>
+    <name>NewFileDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>文件名：</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>宽：</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>高：</source>
+        <translation>Height:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>PageDlg</name>
@@ -441,6 +655,70 @@
     <message>
         <source>文件名为空</source>
         <translation>The file name is empty</translation>
+    </message>
+    <message>
+        <source>新建页面</source>
+        <translation>New page</translation>
+    </message>
+    <message>
+        <source>新建登录页面</source>
+        <translation>New login page</translation>
+    </message>
+    <message>
+        <source>新建场所页面</source>
+        <translation>New place page</translation>
+    </message>
+    <message>
+        <source>新建窗体</source>
+        <translation>New form</translation>
+    </message>
+    <message>
+        <source>导入页面</source>
+        <translation>Import page</translation>
+    </message>
+    <message>
+        <source>调整大小</source>
+        <translation>Resize</translation>
+    </message>
+    <message>
+        <source>创建副本</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <source>创建页面</source>
+        <translation>Create page</translation>
+    </message>
+    <message>
+        <source>创建登录页面</source>
+        <translation>Create login page</translation>
+    </message>
+    <message>
+        <source>创建场所页面</source>
+        <translation>Create place page</translation>
+    </message>
+    <message>
+        <source>创建窗体</source>
+        <translation>Create form</translation>
+    </message>
+    <message>
+        <source>宽度必须在480--15360,高度必须在320-8640之间</source>
+        <translation>The width must be between 480 and 15360, the height between 320 and 8640</translation>
+    </message>
+    <message>
+        <source>名称已存在</source>
+        <translation>Name already exists</translation>
+    </message>
+    <message>
+        <source>确定删除吗?</source>
+        <translation>Delete it?</translation>
+    </message>
+    <message>
+        <source>副本名</source>
+        <translation>Name of the copy</translation>
+    </message>
+    <message>
+        <source>打开页面文件</source>
+        <translation>Open page file</translation>
     </message>
 </context>
 <context>
