@@ -8,6 +8,7 @@ ProjectFrame::ProjectFrame(QWidget *parent)
     : QFrame(parent)
 {
     setupUi();
+    connect(m_widget, SIGNAL(signalAddFile(QString&)), this, SIGNAL(signalAddFile(QString&)));
     connect(m_widget, SIGNAL(signalDeleteFile(QString&)), this, SIGNAL(signalDeleteFile(QString&)));
     connect(m_widget, SIGNAL(signalClose()), this, SIGNAL(signalClose()));
 }

@@ -22,6 +22,8 @@ public:
     SrcGroupListWidget *tree() const { return m_widget; }
 
 signals:
+    void signalAddFile(QString &name);
+    void signalSelectFile(QString &name);
     void signalDeleteFile(QString &name);
     void signalClose();
 

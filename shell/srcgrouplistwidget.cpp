@@ -1,11 +1,17 @@
 #include "srcgrouplistwidget.h"
 
+#include "canvas/uipage.h"
 #include "core/globalmanager.h"
 #include "core/notifier.h"
+#include "shell/changepagesizedg.h"
+#include "shell/newfiledlg.h"
 #include "shell/treesettings.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMenu>
 #include <QTreeWidget>
@@ -14,7 +20,63 @@
 
 namespace {
 const int kProjectItem = -1;
+const int kPageKind = 0;
+const int kFormKind = 1;
+const int kLoginKind = 2;
+const int kPlaceKind = 3;
+
+bool isPageKind(int kind)
+{
+    return kind >= kPageKind && kind <= kPlaceKind;
 }
+
+struct MenuEntry {
+    const char *text;
+    const char *slot;
+};
+
+// The project item's menu, in order.
+const MenuEntry kProjectMenu[] = {
+    {QT_TRANSLATE_NOOP("SrcGroupListWidget", "新建页面"), SLOT(onAddFile())},
+    {QT_TRANSLATE_NOOP("SrcGroupListWidget", "新建登录页面"), SLOT(onAddLoginFile())},
+    {QT_TRANSLATE_NOOP("SrcGroupListWidget", "新建场所页面"), SLOT(onAddPlaceFile())},
+    {QT_TRANSLATE_NOOP("SrcGroupListWidget", "新建窗体"), SLOT(onAddDlgFile())},
+    {QT_TRANSLATE_NOOP("SrcGroupListWidget", "关闭项目"), SLOT(onCloseProject())},
+    {QT_TRANSLATE_NOOP("SrcGroupListWidget", "打开项目目录"), SLOT(onOpenProjectDir())},
+    {QT_TRANSLATE_NOOP("SrcGroupListWidget", "导入页面"), SLOT(onImportPageFile())},
+};
+
+// A page item's menu after its first entry, which names the kind it deletes.
+const MenuEntry kPageMenu[] = {
+    {QT_TRANSLATE_NOOP("SrcGroupListWidget", "重命名"), SLOT(onRenameFile())},
+    {QT_TRANSLATE_NOOP("SrcGroupListWidget", "调整大小"), SLOT(onResizeFile())},
+    {QT_TRANSLATE_NOOP("SrcGroupListWidget", "创建副本"), SLOT(onCopyFile())},
+    {QT_TRANSLATE_NOOP("SrcGroupListWidget", "上移"), SLOT(onMoveUpFile())},
+    {QT_TRANSLATE_NOOP("SrcGroupListWidget", "下移"), SLOT(onMoveDownFile())},
+};
+
+// The four ways to a new page differ only in these values.
+struct NewPageKind {
+    const char *title;
+    int pageType;
+    bool countsAsForm; // which counter seeds the suggested name
+    int width;
+    int height;
+};
+
+const NewPageKind kNewPageKinds[] = {
+    {QT_TRANSLATE_NOOP("SrcGroupListWidget", "创建页面"), kPageKind, false, 1920, 1080},
+    {QT_TRANSLATE_NOOP("SrcGroupListWidget", "创建登录页面"), kLoginKind, false, 1920, 1080},
+    {QT_TRANSLATE_NOOP("SrcGroupListWidget", "创建场所页面"), kPlaceKind, false, 1920, 1080},
+    {QT_TRANSLATE_NOOP("SrcGroupListWidget", "创建窗体"), kFormKind, true, 1600, 900},
+};
+enum NewPageVariant { NewPage, NewLoginPage, NewPlacePage, NewForm };
+
+QString trTree(const char *text)
+{
+    return QCoreApplication::translate("SrcGroupListWidget", text);
+}
+} // namespace
 
 SrcGroupListWidget::SrcGroupListWidget(QWidget *parent)
     : MyBaseWidget(parent)
@@ -23,6 +85,8 @@ SrcGroupListWidget::SrcGroupListWidget(QWidget *parent)
     connect(m_treeWidget, SIGNAL(customContextMenuRequested(QPoint)), this, SLOT(onShowMenu(QPoint)));
     connect(m_treeWidget, SIGNAL(itemCollapsed(QTreeWidgetItem*)), this, SLOT(onItemCollapsed(QTreeWidgetItem*)));
     connect(m_treeWidget, SIGNAL(itemExpanded(QTreeWidgetItem*)), this, SLOT(onItemExpanded(QTreeWidgetItem*)));
+    connect(m_treeWidget, SIGNAL(itemDoubleClicked(QTreeWidgetItem*,int)),
+            this, SLOT(onItemDoubleClicked(QTreeWidgetItem*,int)));
 }
 
 SrcGroupListWidget::~SrcGroupListWidget() = default;
@@ -65,6 +129,18 @@ QTreeWidgetItem *SrcGroupListWidget::makeRootItem(const QString &name)
     return item;
 }
 
+QTreeWidgetItem *SrcGroupListWidget::appendPageItem(const QString &name, int pageType)
+{
+    auto *item = new QTreeWidgetItem;
+    item->setText(0, name);
+    item->setData(0, Qt::UserRole, name);
+    // A kind the tree does not know behaves as an ordinary page.
+    item->setData(0, Qt::UserRole + 1, isPageKind(pageType) ? pageType : kPageKind);
+    item->setIcon(0, panelIcon(kFileIconPath));
+    m_rootItem->addChild(item);
+    return item;
+}
+
 void SrcGroupListWidget::addItem(const QString &name, int type)
 {
     if (type == kProjectItem) {
@@ -73,13 +149,9 @@ void SrcGroupListWidget::addItem(const QString &name, int type)
     }
     if (!m_rootItem)
         return;
-    const bool form = type == 1 || type == 2 || type == 3;
-    auto *item = new QTreeWidgetItem;
-    item->setText(0, name);
-    item->setData(0, Qt::UserRole, name);
-    item->setData(0, Qt::UserRole + 1, form ? type : 0);
-    item->setIcon(0, panelIcon(kFileIconPath));
-    m_rootItem->addChild(item);
+    // Login and place pages read from the project file count with the forms.
+    const bool form = type == kFormKind || type == kLoginKind || type == kPlaceKind;
+    appendPageItem(name, type);
     if (form)
         ++m_formCount;
     else
@@ -92,6 +164,22 @@ void SrcGroupListWidget::createItem(const QString &name, int type)
         return;
     if (GlobalManager::instance()->createProjectFile(name))
         makeRootItem(name);
+}
+
+QString SrcGroupListWidget::suggestedName(bool form) const
+{
+    return form ? QStringLiteral("dlg") + QString::number(m_formCount + 1)
+                : QStringLiteral("page") + QString::number(m_pageCount + 1);
+}
+
+void SrcGroupListWidget::onItemDoubleClicked(QTreeWidgetItem *item, int column)
+{
+    qDebug() << "SrcGroupListWidget::onItemDoubleClicked";
+    if (!item)
+        return;
+    const int kind = item->data(column, Qt::UserRole + 1).toInt();
+    if (isPageKind(kind))
+        GlobalManager::instance()->openPageTab(item->text(0), kind);
 }
 
 void SrcGroupListWidget::onItemExpanded(QTreeWidgetItem *item)
@@ -114,16 +202,77 @@ void SrcGroupListWidget::onShowMenu(const QPoint &pos)
     QMenu menu(m_treeWidget);
     const int kind = item->data(0, Qt::UserRole + 1).toInt();
     if (kind == kProjectItem) {
-        menu.addAction(tr("关闭项目"), this, SLOT(onCloseProject()));
-        menu.addAction(tr("打开项目目录"), this, SLOT(onOpenProjectDir()));
+        for (const MenuEntry &entry : kProjectMenu)
+            menu.addAction(trTree(entry.text), this, entry.slot);
     } else {
-        const bool page = kind == 0 || kind == 2 || kind == 3;
+        const bool page = kind == kPageKind || kind == kLoginKind || kind == kPlaceKind;
         menu.addAction(page ? tr("删除页面") : tr("删除窗体"), this, SLOT(onDeleteFile()));
-        menu.addAction(tr("重命名"), this, SLOT(onRenameFile()));
-        menu.addAction(tr("上移"), this, SLOT(onMoveUpFile()));
-        menu.addAction(tr("下移"), this, SLOT(onMoveDownFile()));
+        for (const MenuEntry &entry : kPageMenu)
+            menu.addAction(trTree(entry.text), this, entry.slot);
     }
     menu.exec(QCursor::pos());
+}
+
+void SrcGroupListWidget::onAddFile()
+{
+    addNewPage(NewPage);
+}
+
+void SrcGroupListWidget::onAddLoginFile()
+{
+    addNewPage(NewLoginPage);
+}
+
+void SrcGroupListWidget::onAddPlaceFile()
+{
+    addNewPage(NewPlacePage);
+}
+
+void SrcGroupListWidget::onAddDlgFile()
+{
+    addNewPage(NewForm);
+}
+
+void SrcGroupListWidget::addNewPage(int variant)
+{
+    if (!m_treeWidget->currentItem() || !m_rootItem)
+        return;
+    const NewPageKind &kind = kNewPageKinds[variant];
+    NewFileDlg dialog;
+    dialog.setWindowTitle(trTree(kind.title));
+    dialog.setFileName(suggestedName(kind.countsAsForm));
+    dialog.setPageWidth(kind.width);
+    dialog.setPageHeight(kind.height);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString name = dialog.fileName();
+    const int width = dialog.pageWidth();
+    const int height = dialog.pageHeight();
+    if (!acceptNewName(name))
+        return;
+    if (!UIPage::isAcceptedPageSize(width, height)) {
+        Notifier::information(this, tr("提示"), tr("宽度必须在480--15360,高度必须在320-8640之间"));
+        return;
+    }
+    // The item appears only for a page the project now holds.
+    if (!GlobalManager::instance()->createPage(name, width, height, kind.pageType))
+        return;
+    m_treeWidget->setCurrentItem(appendPageItem(name, kind.pageType));
+    ++(kind.countsAsForm ? m_formCount : m_pageCount);
+    GlobalManager::instance()->openPageTab(name, kind.pageType);
+}
+
+bool SrcGroupListWidget::acceptNewName(const QString &name)
+{
+    if (name.isEmpty()) {
+        Notifier::information(this, tr("提示"), tr("文件名为空"));
+        return false;
+    }
+    if (GlobalManager::instance()->hasPage(name)) {
+        Notifier::information(this, tr("提示"), tr("名称已存在"));
+        return false;
+    }
+    return true;
 }
 
 void SrcGroupListWidget::onCloseProject()
@@ -155,8 +304,12 @@ QTreeWidgetItem *SrcGroupListWidget::currentKnownPage()
 
 void SrcGroupListWidget::onDeleteFile()
 {
-    QTreeWidgetItem *item = m_treeWidget->currentItem();
-    if (!item || item == m_rootItem)
+    QTreeWidgetItem *item = currentKnownPage();
+    if (!item)
+        return;
+    // The page file goes with the page; nothing brings it back.
+    if (Notifier::question(this, tr("提示"), tr("确定删除吗?"), QMessageBox::Yes | QMessageBox::No,
+                           QMessageBox::No) != QMessageBox::Yes)
         return;
     QString name = item->text(0);
     if (!GlobalManager::instance()->deletePage(name))
@@ -186,8 +339,55 @@ void SrcGroupListWidget::renameCurrentPage(const QString &newName)
         Notifier::information(this, tr("提示"), tr("文件名为空"));
         return;
     }
-    if (GlobalManager::instance()->renamePage(item->text(0), newName))
+    const QString oldName = item->text(0);
+    if (newName != oldName && GlobalManager::instance()->hasPage(newName)) {
+        Notifier::information(this, tr("提示"), tr("名称已存在"));
+        return;
+    }
+    if (GlobalManager::instance()->renamePage(oldName, newName))
         item->setText(0, newName);
+}
+
+void SrcGroupListWidget::onResizeFile()
+{
+    QTreeWidgetItem *item = currentKnownPage();
+    if (!item)
+        return;
+    const bool page = item->data(0, Qt::UserRole + 1).toInt() == kPageKind;
+    ChangePageSizeDg dialog;
+    dialog.setPageWidth(page ? 1920 : 1600);
+    dialog.setPageHeight(page ? 1080 : 900);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    GlobalManager::instance()->slotSetResData(item->text(0), dialog.pageWidth(), dialog.pageHeight());
+}
+
+void SrcGroupListWidget::onCopyFile()
+{
+    QTreeWidgetItem *item = currentKnownPage();
+    if (!item)
+        return;
+    const bool form = item->data(0, Qt::UserRole + 1).toInt() != kPageKind;
+    bool ok = false;
+    const QString newName = QInputDialog::getText(this, tr("副本名"), QString(), QLineEdit::Normal,
+                                                  suggestedName(form), &ok);
+    if (ok)
+        copyCurrentPage(newName);
+}
+
+void SrcGroupListWidget::copyCurrentPage(const QString &newName)
+{
+    QTreeWidgetItem *item = currentKnownPage();
+    if (!item || !m_rootItem)
+        return;
+    if (!acceptNewName(newName))
+        return;
+    const int pageType = item->data(0, Qt::UserRole + 1).toInt();
+    if (!GlobalManager::instance()->copyPage(item->text(0), newName, 1920, 1080, pageType))
+        return;
+    m_treeWidget->setCurrentItem(appendPageItem(newName, pageType));
+    ++(pageType == kPageKind ? m_pageCount : m_formCount);
+    GlobalManager::instance()->openPageTab(newName, pageType);
 }
 
 void SrcGroupListWidget::onMoveUpFile()
@@ -219,4 +419,26 @@ void SrcGroupListWidget::moveCurrentPage(bool up)
     parent->takeChild(index);
     parent->insertChild(other, item);
     m_treeWidget->setCurrentItem(item);
+}
+
+void SrcGroupListWidget::onImportPageFile()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("打开页面文件"),
+                                                      GlobalManager::instance()->openDir(),
+                                                      QStringLiteral("Page File (*.json)"));
+    if (!path.isEmpty())
+        importPageFile(path);
+}
+
+void SrcGroupListWidget::importPageFile(const QString &path)
+{
+    if (!m_rootItem)
+        return;
+    int pageType = kPageKind;
+    if (!GlobalManager::instance()->importPage(path, &pageType) || !QFileInfo::exists(path))
+        return;
+    const QString name = QFileInfo(path).fileName().section(QLatin1Char('.'), 0, 0);
+    appendPageItem(name, pageType);
+    // An imported page counts with the pages whatever its kind.
+    ++m_pageCount;
 }

@@ -1,0 +1,101 @@
+#include "changepagesizedg.h"
+
+#include "canvas/uipage.h"
+#include "core/notifier.h"
+#include "shell/dialogform.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const int kMinWidth = 160;
+const int kMaxWidth = 15360;
+const int kMinHeight = 64;
+const int kMaxHeight = 8640;
+// The second message names the bounds of the page canvas.
+static_assert(UIPage::kMinPageWidth == 480 && UIPage::kMaxPageWidth == kMaxWidth
+                  && UIPage::kMinPageHeight == 320 && UIPage::kMaxPageHeight == kMaxHeight,
+              "the page size messages quote these bounds");
+}
+
+ChangePageSizeDg::ChangePageSizeDg(QWidget *parent)
+    : QDialog(parent)
+{
+    setupUi();
+    connect(m_okButton, SIGNAL(clicked()), this, SLOT(btnClicked()));
+    connect(m_cancelButton, SIGNAL(clicked()), this, SLOT(btnClicked()));
+}
+
+ChangePageSizeDg::~ChangePageSizeDg() = default;
+
+void ChangePageSizeDg::setupUi()
+{
+    setObjectName(QStringLiteral("ChangePageSizeDg"));
+    resize(538, 300);
+    auto *column = new QVBoxLayout(this);
+    column->setObjectName(QStringLiteral("verticalLayout"));
+    column->addItem(dialogform::verticalSpacer(86));
+
+    auto *form = new QFormLayout;
+    form->setObjectName(QStringLiteral("formLayout"));
+    m_widthEdit = dialogform::addRow(form, this, "label_2", "lineEdit_2");
+    m_heightEdit = dialogform::addRow(form, this, "label_3", "lineEdit_3");
+    column->addLayout(form);
+
+    column->addItem(dialogform::verticalSpacer(86));
+    column->addLayout(dialogform::buttonRow(this, &m_okButton, &m_cancelButton));
+    retranslateUi();
+}
+
+void ChangePageSizeDg::retranslateUi()
+{
+    setWindowTitle(tr("Dialog"));
+    findChild<QLabel *>(QStringLiteral("label_2"))->setText(tr("宽："));
+    findChild<QLabel *>(QStringLiteral("label_3"))->setText(tr("高："));
+    m_okButton->setText(tr("确定"));
+    m_cancelButton->setText(tr("取消"));
+}
+
+void ChangePageSizeDg::setPageWidth(int width)
+{
+    m_widthEdit->setText(QString::number(width));
+}
+
+void ChangePageSizeDg::setPageHeight(int height)
+{
+    m_heightEdit->setText(QString::number(height));
+}
+
+int ChangePageSizeDg::pageWidth() const
+{
+    return m_widthEdit->text().toInt();
+}
+
+int ChangePageSizeDg::pageHeight() const
+{
+    return m_heightEdit->text().toInt();
+}
+
+void ChangePageSizeDg::btnClicked()
+{
+    if (sender() == m_cancelButton) {
+        reject();
+        return;
+    }
+    const int width = pageWidth();
+    const int height = pageHeight();
+    if (width < kMinWidth || width > kMaxWidth || height < kMinHeight || height > kMaxHeight) {
+        Notifier::information(nullptr, tr("提示"), tr("宽度必须在160--15360,高度必须在64-8640之间"));
+        return;
+    }
+    // A page refuses anything smaller without a word; saying so here keeps
+    // the dialog from reporting a resize that would not happen.
+    if (!UIPage::isAcceptedPageSize(width, height)) {
+        Notifier::information(nullptr, tr("提示"), tr("宽度必须在480--15360,高度必须在320-8640之间"));
+        return;
+    }
+    accept();
+}

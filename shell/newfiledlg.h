@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+// Asks for the name, width and height of a new page file. The caller sets the
+// title and the suggested values, runs it and reads the values back.
+class NewFileDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit NewFileDlg(QWidget *parent = nullptr);
+    ~NewFileDlg() override;
+
+    void setFileName(const QString &name);
+    QString fileName() const;
+    void setPageWidth(int width);
+    void setPageHeight(int height);
+    // A text that is not a base-10 integer reads as 0.
+    int pageWidth() const;
+    int pageHeight() const;
+
+public slots:
+    void btnClicked();
+
+private:
+    void setupUi();
+    void retranslateUi();
+
+    QLineEdit *m_nameEdit = nullptr;
+    QLineEdit *m_widthEdit = nullptr;
+    QLineEdit *m_heightEdit = nullptr;
+    QPushButton *m_okButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
+};
