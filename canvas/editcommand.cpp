@@ -39,6 +39,7 @@ EditCommand::EditCommand(UIPage *page, int nClass, int panelMode, UIBase *contro
     , m_oldAttributes(oldAttributes)
     , m_newAttributes(newAttributes)
     , m_panelMode(panelMode)
+    , m_control(control)
 {
     if (control)
         m_name = control->getName();
@@ -56,7 +57,7 @@ void EditCommand::redo()
     if (!m_page)
         return;
     m_page->updateControl(m_nClass, m_panelMode, m_name, changedKeys(m_oldAttributes, m_newAttributes),
-                          droppedKeys(m_oldAttributes, m_newAttributes));
+                          droppedKeys(m_oldAttributes, m_newAttributes), m_control);
 }
 
 void EditCommand::undo()
@@ -65,5 +66,5 @@ void EditCommand::undo()
         return;
     m_page->updateControl(m_nClass, m_panelMode, m_nameAfter,
                           changedKeys(m_newAttributes, m_oldAttributes),
-                          droppedKeys(m_newAttributes, m_oldAttributes));
+                          droppedKeys(m_newAttributes, m_oldAttributes), m_control);
 }

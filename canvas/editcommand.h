@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QJsonObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QUndoCommand>
@@ -9,8 +10,9 @@ class UIBase;
 class UIPage;
 
 // One change of a control's (or the page's) attributes. The control is found
-// again by kind and name at every apply, never kept by pointer, so the step
-// still works after other steps deleted and re-created the control.
+// again by kind and name at every apply, so the step still works after other
+// steps deleted and re-created the control; while the control it was made for
+// is still there under that name, that one is taken.
 class EditCommand : public QUndoCommand
 {
 public:
@@ -38,4 +40,5 @@ private:
     QString m_name;
     QString m_nameAfter;
     int m_panelMode = 0;
+    QPointer<UIBase> m_control;
 };

@@ -82,7 +82,9 @@ QJsonObject painted(const QJsonObject &source, const QJsonObject &target)
     };
     for (const char *key : {"x", "y", "name", "widgetIndex"})
         keep(key);
-    for (const char *key : {"text", "pressText", "feature_type", "ui_type", "m_group_id"}) {
+    // "type" too: two kinds share one class (and so one tag), and a painted
+    // control must still be saved as its own kind.
+    for (const char *key : {"text", "pressText", "feature_type", "ui_type", "m_group_id", "type"}) {
         if (json.contains(QLatin1String(key)))
             keep(key);
     }

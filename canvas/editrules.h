@@ -25,8 +25,9 @@ QJsonObject latched(const QJsonObject &attributes, int selfLocking, int groupId)
 int nextGroupId(int maxId);
 
 // The source's attributes as painted onto the target: the target keeps its
-// place, name and index always, and its texts, feature, ui type and group
-// where the source has them; a kept key the target lacks becomes null.
+// place, name and index always, and its texts, feature, ui type, group and
+// kind name where the source has them; a kept key the target lacks becomes
+// null.
 QJsonObject painted(const QJsonObject &source, const QJsonObject &target);
 
 enum Direction { Left, Right, Up, Down };

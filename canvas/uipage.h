@@ -93,9 +93,12 @@ public:
     void deleteControl(UIBase *control);
     // Applies attributes to the control of that kind and name (nClass 100:
     // the page itself); the keys in removedKeys are taken out first, so that
-    // an undo leaves exactly the object the step started from.
+    // an undo leaves exactly the object the step started from. The preferred
+    // control is the target while it is still filed there under that name:
+    // two controls of one name, or a control without one, still get the step
+    // that was made for them.
     void updateControl(int nClass, int panelMode, const QString &name, const QJsonObject &attributes,
-                       const QStringList &removedKeys = QStringList());
+                       const QStringList &removedKeys = QStringList(), UIBase *preferred = nullptr);
     void undo();
     void redo();
 

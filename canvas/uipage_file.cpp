@@ -113,7 +113,13 @@ QJsonObject UIPage::pageDocument() const
     }
     for (const QJsonValue &element : m_unplacedElements)
         elements.append(element);
-    elements.append(m_attributes);
+    // Readers know the page object by its "type" alone. A page opened from a
+    // file without one would otherwise write its own attributes as an element
+    // that the next opening cannot place, and add another at every save.
+    QJsonObject page = m_attributes;
+    if (typeId(page.value(QLatin1String("type")).toString()) != kPageTypeId)
+        page.insert(QStringLiteral("type"), typeName(kPageTypeId));
+    elements.append(page);
     QJsonObject root;
     root.insert(QLatin1String(kControlKey), elements);
     return root;

@@ -68,7 +68,8 @@ void UIPage::deleteControl(UIBase *control)
 }
 
 void UIPage::updateControl(int nClass, int panelMode, const QString &name,
-                           const QJsonObject &attributes, const QStringList &removedKeys)
+                           const QJsonObject &attributes, const QStringList &removedKeys,
+                           UIBase *preferred)
 {
     UIBase *target = nullptr;
     if (nClass == kPageTypeId) {
@@ -79,7 +80,9 @@ void UIPage::updateControl(int nClass, int panelMode, const QString &name,
         setControlAttributes(attributes, true, 0);
         target = this;
     } else {
-        target = findControl(nClass, name);
+        const bool stillThere = preferred && preferred != this && containsControl(nClass, preferred)
+                                && preferred->getName() == name;
+        target = stillThere ? preferred : findControl(nClass, name);
         if (!target)
             return;
         for (const QString &key : removedKeys) {
@@ -98,6 +101,10 @@ void UIPage::updateControl(int nClass, int panelMode, const QString &name,
             applied.insert(key, QJsonValue());
         target->applyAttributes(applied);
     }
+    // An undo or redo after a save changes what the file holds: saving and
+    // closing must not take the page for unchanged.
+    if (!attributes.isEmpty() || !removedKeys.isEmpty())
+        m_modified = true;
     if (panelMode == 0)
         return;
     if (panelMode == 1)

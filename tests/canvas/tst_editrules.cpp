@@ -108,6 +108,11 @@ void TestEditRules::painterKeepsTargetPlaceNameAndTexts()
     QCOMPARE(result.value("name").toString(), QString("Button_1"));
     QCOMPARE(result.value("widgetIndex").toInt(), 1);
     QCOMPARE(result.value("m_group_id").toInt(), 5);
+
+    // Painting never changes the kind a control is saved as.
+    source.insert("type", "GridSettingButton");
+    target.insert("type", "WallGridSettingButton");
+    QCOMPARE(painted(source, target).value("type").toString(), QString("WallGridSettingButton"));
 }
 
 void TestEditRules::painterNullsKeysTheTargetLacks()

@@ -33,6 +33,7 @@ private slots:
     void painterNeedsASelectedControl();
     void painterGivesSizeButKeepsPlaceAndText();
     void painterIgnoresOtherKinds();
+    void painterBetweenGridButtonKindsKeepsTargetKind();
     void painterSourceSurvivesClickOnPage();
     void painterSwitchedOffPaintsNothing();
     void deletedPainterSourcePaintsNothing();
@@ -327,6 +328,24 @@ void TestPageClipboard::painterIgnoresOtherKinds()
     click(label);
     QCOMPARE(m_page->undoStack()->count(), steps);
     QCOMPARE(label->attributes(), before);
+}
+
+void TestPageClipboard::painterBetweenGridButtonKindsKeepsTargetKind()
+{
+    // Both kinds are made by one class, so the painter takes them for one kind.
+    UIBase *source = add(m_page, 140, "GridSettingButton_0", 10, 10, 200, 80);
+    UIBase *target = add(m_page, 142, "WallGridSettingButton_0", 300, 300, 100, 40);
+    click(source);
+    QVERIFY(m_page->setFormatPainter());
+    click(target);
+    QCOMPARE(target->geometry().size(), QSize(200, 80));
+    QCOMPARE(target->attributes().value("type").toString(), QString("WallGridSettingButton"));
+
+    m_page->slotSaveFile();
+    UIPage reopened;
+    QCOMPARE(reopened.openPage(m_page->pageInfo()), UIPage::LoadOk);
+    QCOMPARE(names(&reopened, 142), QStringList{"WallGridSettingButton_0"});
+    QCOMPARE(names(&reopened, 140), QStringList{"GridSettingButton_0"});
 }
 
 void TestPageClipboard::painterSourceSurvivesClickOnPage()

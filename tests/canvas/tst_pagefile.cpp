@@ -38,6 +38,8 @@ private slots:
     void unreadableFilesOpenNothing_data();
     void unreadableFilesOpenNothing();
     void shownPlaceIdIsSavedWithThePage();
+    void pageWithoutPageObjectKeepsItsAttributes_data();
+    void pageWithoutPageObjectKeepsItsAttributes();
 
 private:
     UIPage *openFile(const QJsonArray &elements, UIPage::LoadResult *result = nullptr);
@@ -380,6 +382,54 @@ void TestPageFile::shownPlaceIdIsSavedWithThePage()
     m_page->setModified(true);
     m_page->slotSaveFile();
     QCOMPARE(readPage(pagePath()).last().toObject().value(QStringLiteral("PlaceId")), QJsonValue(9));
+}
+
+void TestPageFile::pageWithoutPageObjectKeepsItsAttributes_data()
+{
+    QTest::addColumn<bool>("fileThere");
+    QTest::addColumn<QByteArray>("bytes");
+
+    const QJsonObject button = control(QStringLiteral("Button"), QStringLiteral("Button_0"), 1, 2, 30, 40);
+    const QByteArray onlyControls =
+        QJsonDocument(QJsonObject{{"Control", QJsonArray{button}}}).toJson();
+    QTest::newRow("controls without a page object") << true << onlyControls;
+    QTest::newRow("empty file") << true << QByteArray();
+    QTest::newRow("no file yet") << false << QByteArray();
+}
+
+void TestPageFile::pageWithoutPageObjectKeepsItsAttributes()
+{
+    QFETCH(bool, fileThere);
+    QFETCH(QByteArray, bytes);
+    if (fileThere)
+        QVERIFY(writeFixture(pagePath(), bytes));
+    const PageInfo home = info(m_workDir->path(), QStringLiteral("home"));
+
+    int elements = -1;
+    for (int round = 0; round < 3; ++round) {
+        UIPage page;
+        QCOMPARE(page.openPage(home), UIPage::LoadOk);
+        // What the user gave the page last time is there again.
+        if (round > 0)
+            QCOMPARE(page.normalBkColor(), QStringLiteral("#ff00ff%1").arg(round - 1, 2, 10, QLatin1Char('0')));
+        page.setControlAttributes({{"normalBkColor", QStringLiteral("#ff00ff%1").arg(round, 2, 10, QLatin1Char('0'))}},
+                                  true, 1);
+        page.slotSaveFile();
+        QVERIFY(!page.isModified());
+
+        const QJsonArray saved = readPage(pagePath());
+        int pageObjects = 0;
+        for (const QJsonValue &element : saved) {
+            if (element.toObject().value(QStringLiteral("type")) == QStringLiteral("Page"))
+                ++pageObjects;
+        }
+        QCOMPARE(pageObjects, 1);
+        QCOMPARE(saved.last().toObject().value(QStringLiteral("type")), QJsonValue(QStringLiteral("Page")));
+        // Saving again and again does not make the file grow.
+        if (elements >= 0)
+            QCOMPARE(saved.size(), elements);
+        elements = saved.size();
+    }
 }
 
 QTEST_MAIN(TestPageFile)

@@ -39,7 +39,9 @@ private slots:
     void mouseMoveIsOneStepPerSelectedControl();
     void mouseResizeUndoRestoresGeometry();
     void pageAttributeEditIsOneStep();
-    void undoAfterSaveLeavesPageUnmodified();
+    void undoAndRedoAfterSaveReachTheFile();
+    void stepsReachTheControlTheyWereMadeFor_data();
+    void stepsReachTheControlTheyWereMadeFor();
     void renameStepCanBeUndone();
     void zoomIsNotUndoneWithAnEarlierPageEdit();
     void deleteFromControlTreeSlot_data();
@@ -398,18 +400,80 @@ void TestUndo::pageAttributeEditIsOneStep()
     QCOMPARE(m_page->attributes(), after);
 }
 
-void TestUndo::undoAfterSaveLeavesPageUnmodified()
+void TestUndo::undoAndRedoAfterSaveReachTheFile()
 {
+    auto savedText = [this]() {
+        for (const QJsonValue &element : readPage(m_page->pageFilePath())) {
+            if (element.toObject().value(QStringLiteral("name")) == QStringLiteral("Button_0"))
+                return element.toObject().value(QStringLiteral("text")).toString();
+        }
+        return QStringLiteral("<none>");
+    };
     UIBase *button = add(113, QStringLiteral("Button_0"));
     button->setAttributes({{"text", "A"}}, true, true);
     m_page->slotSaveFile();
     QVERIFY(!m_page->isModified());
+    QCOMPARE(savedText(), QStringLiteral("A"));
+
+    // The canvas no longer shows what the file holds: closing must ask and
+    // a save must write.
     m_page->undo();
     QCOMPARE(button->text(), QString());
-    QVERIFY(!m_page->isModified());
+    QVERIFY(m_page->isModified());
+    m_page->slotSaveFile();
+    QCOMPARE(savedText(), QString());
+
+    m_page->redo();
+    QVERIFY(m_page->isModified());
+    m_page->slotSaveFile();
+    QCOMPARE(savedText(), QStringLiteral("A"));
+
     // Undoing the add changes the controls themselves, which marks the page.
     m_page->undo();
+    m_page->undo();
     QVERIFY(m_page->isModified());
+}
+
+void TestUndo::stepsReachTheControlTheyWereMadeFor_data()
+{
+    QTest::addColumn<QString>("firstName");
+    QTest::addColumn<QString>("secondName");
+    QTest::newRow("two controls of one name") << "Button_0" << "Button_0";
+    QTest::newRow("a control without a name") << "Button_0" << QString();
+}
+
+void TestUndo::stepsReachTheControlTheyWereMadeFor()
+{
+    QFETCH(QString, firstName);
+    QFETCH(QString, secondName);
+    QJsonObject first = control(QStringLiteral("Button"), firstName, 100, 100, 80, 40);
+    QJsonObject second = control(QStringLiteral("Button"), secondName, 300, 100, 80, 40);
+    if (secondName.isEmpty())
+        second.remove(QStringLiteral("name"));
+    QCOMPARE(m_page->createControlFromJson(first), 0);
+    QCOMPARE(m_page->createControlFromJson(second), 0);
+    const QList<UIBase *> buttons = m_page->controls().value(113);
+    QCOMPARE(buttons.size(), 2);
+    UIBase *a = buttons.at(0);
+    UIBase *b = buttons.at(1);
+
+    // The dragged control is the one that moves, on screen and in the file.
+    QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, QPoint(40, 20));
+    drag(b, QPoint(40, 20), QPoint(50, 30));
+    QCOMPARE(b->attributes().value(QStringLiteral("x")), QJsonValue(350));
+    QCOMPARE(b->geometry().topLeft(), QPoint(350, 130));
+    QCOMPARE(a->attributes().value(QStringLiteral("x")), QJsonValue(100));
+    QCOMPARE(a->geometry().topLeft(), QPoint(100, 100));
+
+    b->setAttributes({{"text", "B"}}, true, true);
+    QCOMPARE(b->text(), QStringLiteral("B"));
+    QCOMPARE(a->text(), QString());
+
+    m_page->undo();
+    m_page->undo();
+    QCOMPARE(b->attributes(), second);
+    QCOMPARE(a->attributes(), first);
+    QCOMPARE(b->geometry().topLeft(), QPoint(300, 100));
 }
 
 void TestUndo::renameStepCanBeUndone()
