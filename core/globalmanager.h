@@ -216,6 +216,7 @@ private:
 
     // Guard of the forwarders to the current page: a page tab is current.
     bool hasCurrentTab() const;
+    bool refuseUnlistedPageFile(const QString &name);
 
     // Calls into the canvas of an open tab, by slot name: the canvas offers
     // slotSaveFile(), onPageChange() and slotPageRenamed(QString,QString). A

@@ -124,6 +124,16 @@ bool GlobalManager::addNewPage(const PageInfo &page)
     return true;
 }
 
+// A file of the new page's name that the project does not list is someone's
+// work (a page taken out of the project, a backup): never written over.
+bool GlobalManager::refuseUnlistedPageFile(const QString &name)
+{
+    if (!QFileInfo(pageFilePath(pageFileOf(name))).isFile())
+        return false;
+    Notifier::information(nullptr, tr("提示"), tr("名称已存在"));
+    return true;
+}
+
 bool GlobalManager::createPage(const QString &name, int width, int height, int pageType)
 {
     if (!isProjectOpen())
@@ -133,6 +143,8 @@ bool GlobalManager::createPage(const QString &name, int width, int height, int p
         return false;
     }
     if (hasPage(name))
+        return false;
+    if (refuseUnlistedPageFile(name))
         return false;
 
     PageInfo page;
@@ -182,6 +194,8 @@ bool GlobalManager::copyPage(const QString &sourceName, const QString &name, int
         return false;
     }
     if (hasPage(name))
+        return false;
+    if (refuseUnlistedPageFile(name))
         return false;
 
     PageInfo page;

@@ -57,6 +57,8 @@ private slots:
     void newPageNamesThatCannotBeFilesAreRefused_data();
     void newPageNamesThatCannotBeFilesAreRefused();
     void newPageThatCannotBeWrittenAddsNoEntry();
+    void unlistedFileOfTheNameIsNeverWrittenOver_data();
+    void unlistedFileOfTheNameIsNeverWrittenOver();
     void copyTakesSavedFileByteForByte();
     void copyOfMissingFileAddsNoEntry();
     void copyRefusesUnsafeNames();
@@ -161,6 +163,32 @@ void TestPageOperations::newPageNamesThatCannotBeFilesAreRefused()
     QVERIFY(projectEntries(m_projectFile).isEmpty());
     QCOMPARE(QDir(m_workDir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
     QCOMPARE(QDir(m_project).entryList(QDir::Files), QStringList{"hall.projectui"});
+}
+
+void TestPageOperations::unlistedFileOfTheNameIsNeverWrittenOver_data()
+{
+    QTest::addColumn<bool>("copy");
+    QTest::newRow("new page") << false;
+    QTest::newRow("copy") << true;
+}
+
+void TestPageOperations::unlistedFileOfTheNameIsNeverWrittenOver()
+{
+    QFETCH(bool, copy);
+    GlobalManager *manager = GlobalManager::instance();
+    QVERIFY(manager->createPage(QStringLiteral("src"), 1920, 1080, 0));
+    const QByteArray kept("{\"Control\": [], \"note\": \"taken out of the project\"}");
+    QVERIFY(writeFixture(pagePath(QStringLiteral("old")), kept));
+    const QByteArray entries = readFixture(m_projectFile);
+    m_notifier->clear();
+
+    const bool made = copy ? manager->copyPage(QStringLiteral("src"), QStringLiteral("old"), 1920, 1080, 0)
+                           : manager->createPage(QStringLiteral("old"), 1920, 1080, 0);
+    QVERIFY(!made);
+    QCOMPARE(m_notifier->texts(), QStringList{QStringLiteral("名称已存在")});
+    QCOMPARE(readFixture(pagePath(QStringLiteral("old"))), kept);
+    QCOMPARE(readFixture(m_projectFile), entries);
+    QVERIFY(!manager->hasPage(QStringLiteral("old")));
 }
 
 void TestPageOperations::newPageThatCannotBeWrittenAddsNoEntry()
