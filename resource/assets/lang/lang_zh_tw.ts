@@ -1057,23 +1057,23 @@
     </message>
     <message>
         <source>#FF409EFF</source>
-        <translation type="unfinished" />
+        <translation>#FF409EFF</translation>
     </message>
     <message>
         <source>#FF606266</source>
-        <translation type="unfinished" />
+        <translation>#FF606266</translation>
     </message>
     <message>
         <source>#FF6F7A7E</source>
-        <translation type="unfinished" />
+        <translation>#FF6F7A7E</translation>
     </message>
     <message>
         <source>#FF159C77</source>
-        <translation type="unfinished" />
+        <translation>#FF159C77</translation>
     </message>
     <message>
         <source>#FFFFFFFF</source>
-        <translation type="unfinished" />
+        <translation>#FFFFFFFF</translation>
     </message>
     <message>
         <source>场景列表</source>
@@ -1109,15 +1109,15 @@
     </message>
     <message>
         <source>#FFFFFF</source>
-        <translation type="unfinished" />
+        <translation>#FFFFFF</translation>
     </message>
     <message>
         <source>#133050</source>
-        <translation type="unfinished" />
+        <translation>#133050</translation>
     </message>
     <message>
         <source>#0000ff</source>
-        <translation type="unfinished" />
+        <translation>#0000ff</translation>
     </message>
     <message>
         <source>当前音频</source>

@@ -30,7 +30,8 @@ def load_phrases():
     with open(os.path.join(HERE, 'phrases.tsv'), encoding='utf-8') as f:
         for number, line in enumerate(f, 1):
             line = line.rstrip('\n')
-            if not line or line.startswith('#'):
+            # "# " opens a comment; a bare "#" starts colour texts such as "#FFFFFF".
+            if not line or line.startswith('# '):
                 continue
             cells = line.split('\t')
             if len(cells) != 3:
