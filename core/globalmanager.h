@@ -216,7 +216,8 @@ private:
 
     // Guard of the forwarders to the current page: a page tab is current.
     bool hasCurrentTab() const;
-    bool refuseUnlistedPageFile(const QString &name);
+    bool mayAddPage(const QString &name, const QString &sourceName = QString());
+    PageInfo newPageInfo(const QString &name, int width, int height, int pageType) const;
 
     // Calls into the canvas of an open tab, by slot name: the canvas offers
     // slotSaveFile(), onPageChange() and slotPageRenamed(QString,QString). A

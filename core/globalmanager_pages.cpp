@@ -124,39 +124,45 @@ bool GlobalManager::addNewPage(const PageInfo &page)
     return true;
 }
 
-// A file of the new page's name that the project does not list is someone's
-// work (a page taken out of the project, a backup): never written over.
-bool GlobalManager::refuseUnlistedPageFile(const QString &name)
-{
-    if (!QFileInfo(pageFilePath(pageFileOf(name))).isFile())
-        return false;
-    Notifier::information(nullptr, tr("提示"), tr("名称已存在"));
-    return true;
-}
-
-bool GlobalManager::createPage(const QString &name, int width, int height, int pageType)
+// The checks before a new page of this name is written; the source of a
+// copy must be a usable name too.
+bool GlobalManager::mayAddPage(const QString &name, const QString &sourceName)
 {
     if (!isProjectOpen())
         return false;
-    if (!isValidPageName(name)) {
+    if (!isValidPageName(name) || (!sourceName.isNull() && !isValidPageName(sourceName))) {
         Notifier::information(nullptr, tr("提示"), tr("页面名称无效"));
         return false;
     }
     if (hasPage(name))
         return false;
-    if (refuseUnlistedPageFile(name))
+    // A file of that name that the project does not list is someone's work
+    // (a page taken out of the project, a backup): never written over.
+    if (QFileInfo(pageFilePath(pageFileOf(name))).isFile()) {
+        Notifier::information(nullptr, tr("提示"), tr("名称已存在"));
         return false;
+    }
+    return true;
+}
 
+PageInfo GlobalManager::newPageInfo(const QString &name, int width, int height, int pageType) const
+{
     PageInfo page;
-    page.opened = 0;
     page.width = width;
     page.height = height;
-    page.mainPage = 0;
-    page.placeId = -1;
     page.pageType = pageType;
     page.name = name;
     page.file = pageFileOf(name);
     page.dir = m_projectPath;
+    return page;
+}
+
+bool GlobalManager::createPage(const QString &name, int width, int height, int pageType)
+{
+    if (!mayAddPage(name))
+        return false;
+
+    const PageInfo page = newPageInfo(name, width, height, pageType);
 
     QJsonObject object;
     object.insert(QStringLiteral("name"), QStringLiteral("Page"));
@@ -187,27 +193,10 @@ bool GlobalManager::createPage(const QString &name, int width, int height, int p
 bool GlobalManager::copyPage(const QString &sourceName, const QString &name, int width, int height,
                              int pageType)
 {
-    if (!isProjectOpen())
-        return false;
-    if (!isValidPageName(name) || !isValidPageName(sourceName)) {
-        Notifier::information(nullptr, tr("提示"), tr("页面名称无效"));
-        return false;
-    }
-    if (hasPage(name))
-        return false;
-    if (refuseUnlistedPageFile(name))
+    if (!mayAddPage(name, sourceName))
         return false;
 
-    PageInfo page;
-    page.opened = 0;
-    page.width = width;
-    page.height = height;
-    page.mainPage = 0;
-    page.placeId = -1;
-    page.pageType = pageType;
-    page.name = name;
-    page.file = pageFileOf(name);
-    page.dir = m_projectPath;
+    const PageInfo page = newPageInfo(name, width, height, pageType);
 
     // The copy is of the file as last saved, byte for byte.
     const QString target = pageFilePath(page.file);
@@ -270,20 +259,17 @@ bool GlobalManager::importPage(const QString &path, int *pageType)
         return false;
     }
 
-    PageInfo page;
-    page.opened = 0;
-    page.width = width;
-    page.height = height;
-    page.mainPage = 0;
+    PageInfo page = newPageInfo(name, width, height, type);
     page.placeId = placeId;
-    page.pageType = type;
-    page.name = name;
-    page.file = pageFileOf(name);
-    page.dir = m_projectPath;
 
     // A file that already is the page file of the project stays where it is.
     const QString target = pageFilePath(page.file);
     const bool copied = !sameFile(path, target);
+    // An unlisted file of that name in the project folder is never written over.
+    if (copied && QFileInfo(target).isFile()) {
+        Notifier::information(nullptr, tr("提示"), tr("导入失败，页面名称已存在"));
+        return false;
+    }
     if (copied && !copyFile(path, target)) {
         Notifier::information(nullptr, tr("提示"), tr("复制页面失败"));
         return false;

@@ -167,14 +167,17 @@ void TestPageOperations::newPageNamesThatCannotBeFilesAreRefused()
 
 void TestPageOperations::unlistedFileOfTheNameIsNeverWrittenOver_data()
 {
-    QTest::addColumn<bool>("copy");
-    QTest::newRow("new page") << false;
-    QTest::newRow("copy") << true;
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("new page") << "create" << QStringLiteral("名称已存在");
+    QTest::newRow("copy") << "copy" << QStringLiteral("名称已存在");
+    QTest::newRow("import") << "import" << QStringLiteral("导入失败，页面名称已存在");
 }
 
 void TestPageOperations::unlistedFileOfTheNameIsNeverWrittenOver()
 {
-    QFETCH(bool, copy);
+    QFETCH(QString, operation);
+    QFETCH(QString, message);
     GlobalManager *manager = GlobalManager::instance();
     QVERIFY(manager->createPage(QStringLiteral("src"), 1920, 1080, 0));
     const QByteArray kept("{\"Control\": [], \"note\": \"taken out of the project\"}");
@@ -182,10 +185,15 @@ void TestPageOperations::unlistedFileOfTheNameIsNeverWrittenOver()
     const QByteArray entries = readFixture(m_projectFile);
     m_notifier->clear();
 
-    const bool made = copy ? manager->copyPage(QStringLiteral("src"), QStringLiteral("old"), 1920, 1080, 0)
-                           : manager->createPage(QStringLiteral("old"), 1920, 1080, 0);
+    const QString imported = m_workDir->filePath(QStringLiteral("elsewhere/old.json"));
+    QVERIFY(writeFixture(imported, "{\"Control\": [{\"type\": \"Page\", \"w\": 1, \"h\": 1, \"PlaceId\": 1}]}"));
+    int pageType = 0;
+    const bool made = operation == "copy"
+                          ? manager->copyPage(QStringLiteral("src"), QStringLiteral("old"), 1920, 1080, 0)
+                      : operation == "import" ? manager->importPage(imported, &pageType)
+                                              : manager->createPage(QStringLiteral("old"), 1920, 1080, 0);
     QVERIFY(!made);
-    QCOMPARE(m_notifier->texts(), QStringList{QStringLiteral("名称已存在")});
+    QCOMPARE(m_notifier->texts(), QStringList{message});
     QCOMPARE(readFixture(pagePath(QStringLiteral("old"))), kept);
     QCOMPARE(readFixture(m_projectFile), entries);
     QVERIFY(!manager->hasPage(QStringLiteral("old")));
