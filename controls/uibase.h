@@ -158,6 +158,7 @@ protected:
 
 private:
     void applyGeometryKey(const QString &key, int stored);
+    void storeAttribute(const QString &key, const QJsonValue &value);
     void paintBackground(QPainter &painter, const QRect &picture);
     void paintText(QPainter &painter, const QRect &textArea);
 };

@@ -220,10 +220,22 @@ void UIBase::setAttributes(const QJsonObject &changes, bool repaint, bool viaSig
         return;
     }
 
+    // A control's first object is taken whole, so that storing each key below
+    // replaces a value in place instead of growing the object key by key.
+    if (m_attributes.isEmpty())
+        m_attributes = changes;
     for (auto it = changes.constBegin(); it != changes.constEnd(); ++it)
         setAttribute(it.key(), it.value(), false, false);
     if (repaint)
         update();
+}
+
+void UIBase::storeAttribute(const QString &key, const QJsonValue &value)
+{
+    // Writing an equal value would still copy a shared object.
+    const auto it = m_attributes.constFind(key);
+    if (it == m_attributes.constEnd() || it.value() != value)
+        m_attributes.insert(key, value);
 }
 
 void UIBase::setAttribute(const QString &key, const QJsonValue &value, bool repaint, bool unused)
@@ -232,7 +244,7 @@ void UIBase::setAttribute(const QString &key, const QJsonValue &value, bool repa
     const auto &rules = keyRules();
     const auto found = rules.constFind(key);
     if (found == rules.constEnd()) {
-        m_attributes.insert(key, value);
+        storeAttribute(key, value);
         return;
     }
     const KeyRule rule = found.value();
@@ -253,7 +265,7 @@ void UIBase::setAttribute(const QString &key, const QJsonValue &value, bool repa
                      : rule.mirror == Mirror::W ? g.width()
                                                 : g.height();
         }
-        m_attributes.insert(key, stored);
+        storeAttribute(key, stored);
         applyGeometryKey(key, stored);
         break;
     }
@@ -262,15 +274,15 @@ void UIBase::setAttribute(const QString &key, const QJsonValue &value, bool repa
         // the index the control really has.
         if (m_widgetIndex == -1)
             m_widgetIndex = integerOf(value);
-        m_attributes.insert(key, m_widgetIndex);
+        storeAttribute(key, m_widgetIndex);
         break;
     case Mirror::TextPosition:
-        m_attributes.insert(key, value);
+        storeAttribute(key, value);
         m_textPosition = integerOf(value);
         break;
     default: {
         const QJsonValue stored = normalised(rule.group, value);
-        m_attributes.insert(key, stored);
+        storeAttribute(key, stored);
         switch (rule.mirror) {
         case Mirror::NormalBkColor: m_normalBkColor = stored.toString(); break;
         case Mirror::PressBkColor: m_pressBkColor = stored.toString(); break;
