@@ -1,9 +1,13 @@
 #include "controlframe.h"
 
+#include "core/globalmanager.h"
 #include "shell/treesettings.h"
 
 #include <QCoreApplication>
+#include <QCursor>
+#include <QDebug>
 #include <QIcon>
+#include <QMenu>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -79,6 +83,9 @@ ControlFrame::ControlFrame(QWidget *parent)
             this, SLOT(onItemCollapsed(QTreeWidgetItem*)));
     connect(m_treeWidget, SIGNAL(itemExpanded(QTreeWidgetItem*)),
             this, SLOT(onItemExpanded(QTreeWidgetItem*)));
+    connect(m_treeWidget, SIGNAL(itemDoubleClicked(QTreeWidgetItem*,int)),
+            this, SLOT(onItemDoubleClicked(QTreeWidgetItem*,int)));
+    connect(m_treeWidget, SIGNAL(customContextMenuRequested(QPoint)), this, SLOT(onShowMenu(QPoint)));
 }
 
 ControlFrame::~ControlFrame()
@@ -182,4 +189,35 @@ void ControlFrame::onItemExpanded(QTreeWidgetItem *item)
 void ControlFrame::onItemCollapsed(QTreeWidgetItem *item)
 {
     updateFolderIcon(item, false);
+}
+
+void ControlFrame::onItemDoubleClicked(QTreeWidgetItem *item, int column)
+{
+    // Categories (0) select nothing.
+    if (!item || item->data(column, Qt::UserRole + 1).toInt() != 1)
+        return;
+    GlobalManager::instance()->selectControl(item->data(0, Qt::UserRole).toInt(), item->text(0));
+}
+
+void ControlFrame::onShowMenu(const QPoint &pos)
+{
+    Q_UNUSED(pos)
+    qDebug() << "ControlFrame::onShowMenu";
+    if (!m_treeWidget->currentItem())
+        return;
+    QMenu menu(m_treeWidget);
+    menu.addAction(tr("删除"), this, SLOT(onDeleteControl()));
+    menu.exec(QCursor::pos());
+}
+
+void ControlFrame::onDeleteControl()
+{
+    QTreeWidgetItem *item = m_treeWidget->currentItem();
+    if (!item)
+        return;
+    // Read before deleting: the page takes the items out of this tree.
+    const int nClass = item->data(0, Qt::UserRole).toInt();
+    const QString name = item->text(0);
+    const int wholeKind = item->data(0, Qt::UserRole + 1).toInt() == 0 ? 1 : 0;
+    GlobalManager::instance()->deleteControl(nClass, name, wholeKind);
 }

@@ -4,6 +4,7 @@
 #include <QMap>
 #include <QStringList>
 
+class QPoint;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QVBoxLayout;
@@ -27,8 +28,12 @@ public:
     QStringList controlNames(int nClass) const { return m_kindNames.value(nClass); }
 
 public slots:
+    void onItemDoubleClicked(QTreeWidgetItem *item, int column);
     void onItemExpanded(QTreeWidgetItem *item);
     void onItemCollapsed(QTreeWidgetItem *item);
+    void onShowMenu(const QPoint &pos);
+    // The current item's control, or every control of a category's kind.
+    void onDeleteControl();
 
 private:
     void setupUi();

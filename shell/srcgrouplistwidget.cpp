@@ -441,4 +441,7 @@ void SrcGroupListWidget::importPageFile(const QString &path)
     appendPageItem(name, pageType);
     // An imported page counts with the pages whatever its kind.
     ++m_pageCount;
+    // In front like a new page or a copy: the palette has already switched
+    // to this page's kind.
+    GlobalManager::instance()->openPageTab(name, pageType);
 }

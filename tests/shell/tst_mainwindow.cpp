@@ -1,5 +1,6 @@
 #include "canvas/uipage.h"
 #include "core/globalmanager.h"
+#include "properties/propertywidget.h"
 #include "shell/controlframe.h"
 #include "shell/mainwindow.h"
 #include "shell/projectframe.h"
@@ -9,6 +10,7 @@
 #include "tests/testsupport.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -17,6 +19,7 @@
 #include <QMenuBar>
 #include <QSlider>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QUndoStack>
@@ -57,6 +60,9 @@ private slots:
     void lockActionsSetLatchOfSelection();
     void commandCopyAndPasteActionsMoveCommandLists();
     void formatPainterNeedsSelectionAndFollowsPage();
+    void controlTreeDoubleClickSelectsControlOnly();
+    void controlTreeDeleteRemovesControlOrWholeKind_data();
+    void controlTreeDeleteRemovesControlOrWholeKind();
     void paletteDragDropsArmedKindOnlyInsidePage_data();
     void paletteDragDropsArmedKindOnlyInsidePage();
     void paletteDragFromEmptySpaceShowsNothing();
@@ -73,6 +79,10 @@ private:
     void trigger(const char *objectName);
     QList<int> values(const char *key) const;
     void dragPaletteEntry(int row, const QPoint &globalEnd, bool releaseToo = true);
+    QTreeWidgetItem *controlItem(const QString &text) const;
+    // Right-clicks the control tree's item and chooses entry; returns what
+    // the menu offered.
+    QStringList chooseFromControlMenu(QTreeWidgetItem *item, const QString &entry);
 
     TestWorkDir *m_workDir = nullptr;
     TestNotifier *m_notifier = nullptr;
@@ -186,6 +196,48 @@ void TestMainWindow::dragPaletteEntry(int row, const QPoint &globalEnd, bool rel
     }
     if (releaseToo)
         QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, viewport->mapFromGlobal(globalEnd));
+}
+
+QTreeWidgetItem *TestMainWindow::controlItem(const QString &text) const
+{
+    QTreeWidget *tree = m_window->controlFrame()->treeWidget();
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *category = tree->topLevelItem(i);
+        if (category->text(0) == text)
+            return category;
+        for (int c = 0; c < category->childCount(); ++c) {
+            if (category->child(c)->text(0) == text)
+                return category->child(c);
+        }
+    }
+    return nullptr;
+}
+
+QStringList TestMainWindow::chooseFromControlMenu(QTreeWidgetItem *item, const QString &entry)
+{
+    QStringList offered;
+    QTimer::singleShot(0, [&offered, entry] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QAction *choice = nullptr;
+        for (QAction *action : menu->actions()) {
+            offered << action->text();
+            if (action->text() == entry)
+                choice = action;
+        }
+        if (!choice) {
+            menu->close();
+            return;
+        }
+        menu->setActiveAction(choice);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QTreeWidget *tree = m_window->controlFrame()->treeWidget();
+    const QPoint at = tree->visualItemRect(item).center();
+    QTest::mouseClick(tree->viewport(), Qt::RightButton, Qt::NoModifier, at);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, tree->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(tree->viewport(), &event);
+    return offered;
 }
 
 void TestMainWindow::menusAndToolBarOfferTheEditingCommands()
@@ -374,6 +426,70 @@ void TestMainWindow::formatPainterNeedsSelectionAndFollowsPage()
     QVERIFY(!painter->isChecked());
     QVERIFY(!m_page->isFormatPainterOn());
     QCOMPARE(m_notifier->prompts().size(), 1);
+}
+
+void TestMainWindow::controlTreeDoubleClickSelectsControlOnly()
+{
+    QTreeWidget *tree = m_window->controlFrame()->treeWidget();
+    auto doubleClick = [tree](QTreeWidgetItem *item) {
+        const QPoint at = tree->visualItemRect(item).center();
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseDClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    };
+    QTreeWidgetItem *category = controlItem("普通命令");
+    QVERIFY(category);
+    doubleClick(category);
+    for (const char *name : {"CmdButton_1", "CmdButton_2", "CmdButton_3"})
+        QVERIFY(!control(name)->isSelected());
+    QVERIFY(category->isExpanded());
+    QVERIFY(!m_window->propertyWidget()->currentControl());
+
+    // Marked and shown in the property panel; the canvas selection list
+    // takes it only when it is clicked there.
+    doubleClick(controlItem("CmdButton_2"));
+    QVERIFY(control("CmdButton_2")->isSelected());
+    QVERIFY(!control("CmdButton_1")->isSelected());
+    QCOMPARE(m_page->lastSelected(), control("CmdButton_2"));
+    QCOMPARE(m_window->propertyWidget()->currentControl(), static_cast<QWidget *>(control("CmdButton_2")));
+    QCOMPARE(m_window->propertyWidget()->shownClass(), kCmdButton);
+    QVERIFY(!m_page->isModified());
+}
+
+void TestMainWindow::controlTreeDeleteRemovesControlOrWholeKind_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QStringList>("left");
+    QTest::newRow("control item") << "CmdButton_2" << QStringList({"CmdButton_1", "CmdButton_3"});
+    QTest::newRow("category") << "普通命令" << QStringList();
+}
+
+void TestMainWindow::controlTreeDeleteRemovesControlOrWholeKind()
+{
+    QFETCH(QString, item);
+    QFETCH(QStringList, left);
+    // A label of another kind stays whatever is deleted.
+    m_page->addNewControl(kLabel, QRect(20, 300, 90, 50));
+    QTreeWidgetItem *chosen = controlItem(item);
+    QVERIFY(chosen);
+    QCOMPARE(chooseFromControlMenu(chosen, "删除"), QStringList("删除"));
+
+    QCOMPARE(m_page->controlCount(), 1 + left.size());
+    QCOMPARE(m_page->controls().value(kLabel).size(), 1);
+    QStringList names;
+    for (UIBase *button : m_page->controls().value(kCmdButton))
+        names << button->getName();
+    QCOMPARE(names, left);
+    QCOMPARE(m_window->controlFrame()->controlNames(kCmdButton), left);
+    QCOMPARE(controlItem("普通命令") != nullptr, !left.isEmpty());
+    QVERIFY(!controlItem(item));
+    QVERIFY(m_page->isModified());
+    QVERIFY(m_notifier->prompts().isEmpty());
+
+    // One undo step per deleted control brings each back, into the tree too.
+    for (int i = left.size(); i < 3; ++i)
+        trigger("undoAction");
+    QCOMPARE(m_page->controls().value(kCmdButton).size(), 3);
+    QCOMPARE(m_window->controlFrame()->controlNames(kCmdButton).size(), 3);
 }
 
 void TestMainWindow::paletteDragDropsArmedKindOnlyInsidePage_data()

@@ -49,6 +49,16 @@ QString u(const char *text)
 const char kSizeMessage[] = "宽度必须在160--15360,高度必须在64-8640之间";
 const char kPageSizeMessage[] = "宽度必须在480--15360,高度必须在320-8640之间";
 
+QList<int> visibleKinds(SrcListWidget *palette)
+{
+    QList<int> kinds;
+    for (int row = 0; row < palette->listWidget()->count(); ++row) {
+        if (!palette->listWidget()->item(row)->isHidden())
+            kinds << palette->listWidget()->item(row)->data(Qt::UserRole).toInt();
+    }
+    return kinds;
+}
+
 // Runs act on the modal dialog of class T once it is up: the dialogs run
 // their own loop inside the slot that opened them.
 template <typename T, typename F>
@@ -509,7 +519,11 @@ void TestProjectPages::importAddsPageOrRefusesIt()
     QCOMPARE(lastEntry().value("PageType").toInt(), 3);
     // An imported page counts with the pages whatever its kind.
     QCOMPARE(tree()->pageCount(), 2);
-    QCOMPARE(m_tabs->count(), 0);
+    // It opens in front, so the palette's place-page entries belong to the page shown.
+    QCOMPARE(m_tabs->count(), 1);
+    QCOMPARE(m_tabs->tabText(m_tabs->currentIndex()), QString("guest"));
+    QVERIFY(GlobalManager::instance()->currentPage());
+    QCOMPARE(visibleKinds(m_window->findChild<SrcListWidget *>()), QList<int>({159, 102}));
 }
 
 void TestProjectPages::doubleClickOpensOneTabAndReselectsIt()

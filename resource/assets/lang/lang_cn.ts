@@ -250,6 +250,10 @@
         <source>Frame</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>删除</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GlobalManager</name>

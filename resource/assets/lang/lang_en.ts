@@ -249,6 +249,10 @@
         <source>Frame</source>
         <translation>Frame</translation>
     </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
 </context>
 <context>
     <name>GlobalManager</name>
