@@ -1,61 +1,44 @@
 #pragma once
 
-// Fixtures shared by the canvas tests: page files on disk and control objects.
+// Fixtures shared by the canvas tests: page files on disk, control objects,
+// an open page, and an open project with its tabs.
 
+#include "canvas/addcommand.h"
 #include "canvas/uipage.h"
+#include "core/globalmanager.h"
 #include "core/pageinfo.h"
+#include "tests/testsupport.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QEvent>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
-#include <QString>
+#include <QTabWidget>
+#include <QUndoStack>
+#include <QtTest>
+
+#include <memory>
 
 namespace pagefixture {
 
 inline QJsonObject control(const QString &type, const QString &name, int x, int y, int w, int h)
 {
-    QJsonObject object;
-    object.insert(QStringLiteral("type"), type);
-    object.insert(QStringLiteral("name"), name);
-    object.insert(QStringLiteral("x"), x);
-    object.insert(QStringLiteral("y"), y);
-    object.insert(QStringLiteral("w"), w);
-    object.insert(QStringLiteral("h"), h);
-    return object;
+    return QJsonObject{{"type", type}, {"name", name}, {"x", x}, {"y", y}, {"w", w}, {"h", h}};
 }
 
 inline QJsonObject pageObject(int w, int h)
 {
-    QJsonObject object;
-    object.insert(QStringLiteral("type"), QStringLiteral("Page"));
-    object.insert(QStringLiteral("name"), QStringLiteral("Page"));
-    object.insert(QStringLiteral("x"), 0);
-    object.insert(QStringLiteral("y"), 0);
-    object.insert(QStringLiteral("w"), w);
-    object.insert(QStringLiteral("h"), h);
+    QJsonObject object = control(QStringLiteral("Page"), QStringLiteral("Page"), 0, 0, w, h);
     object.insert(QStringLiteral("normalBkColor"), QStringLiteral("#ff181818"));
     return object;
 }
 
 inline bool writePage(const QString &path, const QJsonArray &elements)
 {
-    QJsonObject root;
-    root.insert(QStringLiteral("Control"), elements);
-    QFile file(path);
-    const QByteArray bytes = QJsonDocument(root).toJson();
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return writeFixture(path, QJsonDocument(QJsonObject{{"Control", elements}}).toJson());
 }
 
 inline QJsonArray readPage(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QJsonArray();
-    return QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("Control")).toArray();
+    return QJsonDocument::fromJson(readFixture(path)).object().value(QStringLiteral("Control")).toArray();
 }
 
 inline PageInfo info(const QString &dir, const QString &name, int pageType = 0)
@@ -83,5 +66,135 @@ inline QStringList names(const UIPage *page, int nClass)
         result.append(control->getName());
     return result;
 }
+
+inline int intAt(const UIBase *control, const char *key)
+{
+    return control->attributes().value(QLatin1String(key)).toInt();
+}
+
+// Adds a control by an undoable step, as a drop does; its index follows its name.
+inline UIBase *addControl(UIPage *page, int nClass, const QString &name, int x = 10, int y = 10, int w = 80,
+                          int h = 40, const QJsonObject &extra = QJsonObject())
+{
+    QJsonObject object = control(designControlTypeName(nClass), name, x, y, w, h);
+    object.insert(QStringLiteral("widgetIndex"), name.section(QLatin1Char('_'), -1).toInt());
+    for (auto it = extra.constBegin(); it != extra.constEnd(); ++it)
+        object.insert(it.key(), it.value());
+    page->undoStack()->push(new AddCommand(page, nClass, object));
+    return page->findControl(nClass, name);
+}
+
+// Selects the controls as a user does: a plain click on the first starts the
+// selection afresh, Ctrl-clicks add the rest. True when the page's selection
+// is then exactly these controls.
+inline bool select(const QList<UIBase *> &controls)
+{
+    auto *page = qobject_cast<UIPage *>(controls.first()->parentWidget());
+    QTest::mouseClick(controls.first(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    QTest::keyPress(page, Qt::Key_Control);
+    for (UIBase *control : controls.mid(1))
+        QTest::mouseClick(control, Qt::LeftButton, Qt::ControlModifier, QPoint(3, 3));
+    QTest::keyRelease(page, Qt::Key_Control);
+    return page->selection() == controls;
+}
+
+// A page "home", unmodified, in a fresh working folder, with a TestNotifier
+// answering: setUp() in init(), tearDown() in cleanup(). Shown pages sit in a
+// window so that mouse and key events reach them; TwoPages adds "second"
+// beside the first.
+class PageFixture
+{
+public:
+    enum Show { Hidden, Shown, TwoPages };
+
+    bool setUp(int width, int height, Show show = Hidden)
+    {
+        workDir.reset(new TestWorkDir);
+        notifier.reset(new TestNotifier);
+        if (show != Hidden) {
+            window = new QWidget;
+            window->resize((show == TwoPages ? 2 * width + 100 : width) + 100, height + 100);
+        }
+        page = openPage(QStringLiteral("home"), width, height);
+        if (show == TwoPages) {
+            other = openPage(QStringLiteral("second"), width, height);
+            other->move(width + 100, 0);
+        }
+        if (window) {
+            window->show();
+            return workDir->isValid() && QTest::qWaitForWindowExposed(window);
+        }
+        return workDir->isValid();
+    }
+
+    void tearDown()
+    {
+        delete (window ? window : page);
+        window = nullptr;
+        page = other = nullptr;
+        flushDeletes();
+        notifier.reset();
+        workDir.reset();
+        GlobalManager::resetInstance();
+    }
+
+    UIBase *add(int nClass, const QString &name, int x = 10, int y = 10, int w = 80, int h = 40)
+    {
+        return addControl(page, nClass, name, x, y, w, h);
+    }
+    int steps() const { return page->undoStack()->count(); }
+
+    std::unique_ptr<TestWorkDir> workDir;
+    std::unique_ptr<TestNotifier> notifier;
+    QWidget *window = nullptr;
+    UIPage *page = nullptr;
+    UIPage *other = nullptr;
+
+private:
+    UIPage *openPage(const QString &name, int width, int height)
+    {
+        auto *opened = new UIPage(window);
+        opened->openPage(info(workDir->path(), name));
+        opened->setPageJson(pageObject(width, height));
+        opened->setModified(false);
+        return opened;
+    }
+};
+
+// An empty project "hall" opened by the manager, its pages opening in tabs.
+class ProjectFixture
+{
+public:
+    bool setUp()
+    {
+        workDir.reset(new TestWorkDir);
+        notifier.reset(new TestNotifier);
+        tabs = new QTabWidget;
+        projectFile = writeProjectFixture(workDir->path(), QByteArray("{\"Page\": []}"), QStringList(),
+                                          QStringLiteral("hall"), QStringLiteral("hall.projectui"));
+        project = QFileInfo(projectFile).absolutePath();
+        GlobalManager::instance()->setTabWidget(tabs);
+        return workDir->isValid() && GlobalManager::instance()->openProject(projectFile);
+    }
+
+    void tearDown()
+    {
+        GlobalManager::instance()->setTabWidget(nullptr);
+        delete tabs;
+        tabs = nullptr;
+        flushDeletes();
+        GlobalManager::resetInstance();
+        notifier.reset();
+        workDir.reset();
+    }
+
+    QString pagePath(const QString &name) const { return project + QLatin1Char('/') + name + QStringLiteral(".json"); }
+
+    std::unique_ptr<TestWorkDir> workDir;
+    std::unique_ptr<TestNotifier> notifier;
+    QTabWidget *tabs = nullptr;
+    QString project;
+    QString projectFile;
+};
 
 } // namespace pagefixture

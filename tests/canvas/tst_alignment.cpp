@@ -33,57 +33,90 @@ class TestAlignment : public QObject
     Q_OBJECT
 
 private slots:
-    void alignmentToFirstSelected_data();
-    void alignmentToFirstSelected();
-    void referenceStepKeepsItsObject();
+    void stepsOfEachOperation_data();
+    void stepsOfEachOperation();
     void firstQualifyingControlIsReference();
-    void nonQualifyingControlsAreAlignedWithZeroForMissingKeys();
-    void distributionFollowsCentres_data();
-    void distributionFollowsCentres();
-    void centringInPage_data();
-    void centringInPage();
     void refusals_data();
     void refusals();
     void extremeValuesDoNotOverflow();
 };
 
-void TestAlignment::alignmentToFirstSelected_data()
+void TestAlignment::stepsOfEachOperation_data()
 {
     QTest::addColumn<int>("operation");
     QTest::addColumn<QVector<QJsonObject>>("selection");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QStringList>("expected");
+    using Boxes = QVector<QJsonObject>;
 
-    const QVector<QJsonObject> three{box(50, 5, 10, 10), box(20, 5, 10, 10), box(80, 5, 10, 10)};
+    // Alignment to the first selected control; the reference gets its own step.
     QTest::newRow("left: the first selected, not the leftmost")
-        << int(Alignment::AlignLeft) << three << "x" << QStringList{"0:50", "1:50", "2:50"};
+        << int(Alignment::AlignLeft) << Boxes{box(50, 5, 10, 10), box(20, 5, 10, 10), box(80, 5, 10, 10)}
+        << "x" << QStringList{"0:50", "1:50", "2:50"};
     QTest::newRow("right: 100 wide at 200 and 150 wide")
-        << int(Alignment::AlignRight) << QVector<QJsonObject>{box(200, 0, 100, 10), box(0, 0, 150, 10)}
+        << int(Alignment::AlignRight) << Boxes{box(200, 0, 100, 10), box(0, 0, 150, 10)}
         << "x" << QStringList{"0:200", "1:150"};
     QTest::newRow("right may go negative")
-        << int(Alignment::AlignRight) << QVector<QJsonObject>{box(10, 0, 20, 10), box(0, 0, 150, 10)}
+        << int(Alignment::AlignRight) << Boxes{box(10, 0, 20, 10), box(0, 0, 150, 10)}
         << "x" << QStringList{"0:10", "1:-120"};
+    QTest::newRow("right: a width that is not a number reads 0, a missing x is added")
+        << int(Alignment::AlignRight)
+        << Boxes{box(200, 0, 100, 10), QJsonObject{{"name", "Label_1"}, {"w", "wide"}}}
+        << "x" << QStringList{"0:200", "1:300"};
     QTest::newRow("top")
-        << int(Alignment::AlignTop) << QVector<QJsonObject>{box(0, 40, 10, 10), box(0, 7, 10, 10)}
+        << int(Alignment::AlignTop) << Boxes{box(0, 40, 10, 10), box(0, 7, 10, 10)}
         << "y" << QStringList{"0:40", "1:40"};
     QTest::newRow("bottom")
-        << int(Alignment::AlignBottom) << QVector<QJsonObject>{box(0, 40, 10, 60), box(0, 7, 10, 30)}
+        << int(Alignment::AlignBottom) << Boxes{box(0, 40, 10, 60), box(0, 7, 10, 30)}
         << "y" << QStringList{"0:40", "1:70"};
     QTest::newRow("same centre x held at 0")
-        << int(Alignment::AlignVCenter) << QVector<QJsonObject>{box(10, 0, 20, 10), box(300, 0, 50, 10)}
+        << int(Alignment::AlignVCenter) << Boxes{box(10, 0, 20, 10), box(300, 0, 50, 10)}
         << "x" << QStringList{"0:10", "1:0"};
     QTest::newRow("same centre x, halves toward zero")
-        << int(Alignment::AlignVCenter) << QVector<QJsonObject>{box(100, 0, 21, 10), box(0, 0, 7, 10)}
+        << int(Alignment::AlignVCenter) << Boxes{box(100, 0, 21, 10), box(0, 0, 7, 10)}
         << "x" << QStringList{"0:100", "1:107"};
     QTest::newRow("same centre x, negative half toward zero")
-        << int(Alignment::AlignVCenter) << QVector<QJsonObject>{box(100, 0, -7, 10), box(0, 0, 0, 10)}
+        << int(Alignment::AlignVCenter) << Boxes{box(100, 0, -7, 10), box(0, 0, 0, 10)}
         << "x" << QStringList{"0:100", "1:97"};
     QTest::newRow("same centre y")
-        << int(Alignment::AlignHCenter) << QVector<QJsonObject>{box(0, 100, 10, 41), box(0, 0, 10, 11)}
+        << int(Alignment::AlignHCenter) << Boxes{box(0, 100, 10, 41), box(0, 0, 10, 11)}
         << "y" << QStringList{"0:100", "1:115"};
+
+    // Distribution: steps in centre order, the group keeps its extent.
+    QTest::newRow("distribute: three, ordered by centre")
+        << int(Alignment::DistributeH) << Boxes{box(0, 0, 10, 5), box(100, 0, 10, 5), box(30, 0, 10, 5)}
+        << "x" << QStringList{"0:0", "2:50", "1:100"};
+    QTest::newRow("distribute: four with free space 10: gap 3, one unit short at the right")
+        << int(Alignment::DistributeH)
+        << Boxes{box(0, 0, 10, 5), box(12, 0, 10, 5), box(25, 0, 10, 5), box(40, 0, 10, 5)}
+        << "x" << QStringList{"0:0", "1:13", "2:26", "3:39"};
+    QTest::newRow("distribute: equal centres keep selection order")
+        << int(Alignment::DistributeH) << Boxes{box(60, 0, 20, 5), box(0, 0, 10, 5), box(65, 0, 10, 5)}
+        << "x" << QStringList{"1:0", "0:30", "2:70"};
+    QTest::newRow("distribute: overlap, negative gap truncated, last held at the right edge")
+        << int(Alignment::DistributeH) << Boxes{box(0, 0, 10, 5), box(2, 0, 10, 5), box(3, 0, 10, 5)}
+        << "x" << QStringList{"0:0", "1:2", "2:3"};
+    QTest::newRow("distribute: vertical keeps the top edge")
+        << int(Alignment::DistributeV) << Boxes{box(0, 200, 5, 20), box(0, 100, 5, 20), box(0, 0, 5, 20)}
+        << "y" << QStringList{"2:0", "1:100", "0:200"};
+
+    // Centring in the 1920 x 1080 page.
+    QTest::newRow("centre: one control on a 1920 wide page")
+        << int(Alignment::CenterInPageH) << Boxes{box(100, 0, 200, 10)} << "x" << QStringList{"0:860"};
+    QTest::newRow("centre: group keeps its spacing")
+        << int(Alignment::CenterInPageH) << Boxes{box(0, 0, 100, 10), box(300, 0, 100, 10)}
+        << "x" << QStringList{"0:760", "1:1060"};
+    QTest::newRow("centre: held at 0 when the group is wider than the page")
+        << int(Alignment::CenterInPageH) << Boxes{box(0, 0, 100, 10), box(3000, 0, 100, 10)}
+        << "x" << QStringList{"0:0", "1:2410"};
+    QTest::newRow("centre: vertical with the page height")
+        << int(Alignment::CenterInPageV) << Boxes{box(0, 10, 10, 100)} << "y" << QStringList{"0:490"};
+    QTest::newRow("centre: non-qualifying control moves too, from 0")
+        << int(Alignment::CenterInPageH) << Boxes{box(100, 0, 200, 10), QJsonObject{{"name", "odd"}}}
+        << "x" << QStringList{"0:860", "1:760"};
 }
 
-void TestAlignment::alignmentToFirstSelected()
+void TestAlignment::stepsOfEachOperation()
 {
     QFETCH(int, operation);
     QFETCH(QVector<QJsonObject>, selection);
@@ -93,7 +126,7 @@ void TestAlignment::alignmentToFirstSelected()
     const Plan plan = Alignment::plan(operation, selection, page(1920, 1080));
     QCOMPARE(plan.status, Plan::Apply);
     QCOMPARE(steps(plan, key.toLatin1().constData()), expected);
-    // Only the aligned key changes.
+    // Only that key changes.
     for (const Alignment::Change &change : plan.changes) {
         QJsonObject rest = change.attributes;
         QJsonObject before = selection.at(change.index);
@@ -101,15 +134,6 @@ void TestAlignment::alignmentToFirstSelected()
         before.remove(key);
         QCOMPARE(rest, before);
     }
-}
-
-void TestAlignment::referenceStepKeepsItsObject()
-{
-    const QVector<QJsonObject> selection{box(50, 5, 10, 10), box(20, 5, 10, 10), box(80, 5, 10, 10)};
-    const Plan plan = Alignment::plan(Alignment::AlignLeft, selection, page(1920, 1080));
-    QCOMPARE(plan.changes.size(), 3);
-    // The reference gets its own step too, with nothing changed.
-    QCOMPARE(plan.changes.at(0).attributes, selection.at(0));
 }
 
 void TestAlignment::firstQualifyingControlIsReference()
@@ -128,91 +152,6 @@ void TestAlignment::firstQualifyingControlIsReference()
     QCOMPARE(plan.changes.at(2).attributes.value("x").toInt(), 9);
 }
 
-void TestAlignment::nonQualifyingControlsAreAlignedWithZeroForMissingKeys()
-{
-    QJsonObject bare{{"name", "Label_1"}, {"w", QString("wide")}};
-    const QVector<QJsonObject> selection{box(200, 0, 100, 10), bare};
-    const Plan plan = Alignment::plan(Alignment::AlignRight, selection, page(1920, 1080));
-    QCOMPARE(plan.changes.size(), 2);
-    // A width that is not a number reads as 0; the missing "x" is added.
-    QCOMPARE(plan.changes.at(1).attributes.value("x").toInt(), 300);
-    QCOMPARE(plan.changes.at(1).attributes.value("w").toString(), QString("wide"));
-}
-
-void TestAlignment::distributionFollowsCentres_data()
-{
-    QTest::addColumn<int>("operation");
-    QTest::addColumn<QVector<QJsonObject>>("selection");
-    QTest::addColumn<QStringList>("expected");
-
-    QTest::newRow("three, ordered by centre")
-        << int(Alignment::DistributeH)
-        << QVector<QJsonObject>{box(0, 0, 10, 5), box(100, 0, 10, 5), box(30, 0, 10, 5)}
-        << QStringList{"0:0", "2:50", "1:100"};
-    QTest::newRow("four with free space 10: gap 3, one unit short at the right")
-        << int(Alignment::DistributeH)
-        << QVector<QJsonObject>{box(0, 0, 10, 5), box(12, 0, 10, 5), box(25, 0, 10, 5), box(40, 0, 10, 5)}
-        << QStringList{"0:0", "1:13", "2:26", "3:39"};
-    QTest::newRow("equal centres keep selection order")
-        << int(Alignment::DistributeH)
-        << QVector<QJsonObject>{box(60, 0, 20, 5), box(0, 0, 10, 5), box(65, 0, 10, 5)}
-        << QStringList{"1:0", "0:30", "2:70"};
-    QTest::newRow("overlap: negative gap truncated, last held at the right edge")
-        << int(Alignment::DistributeH)
-        << QVector<QJsonObject>{box(0, 0, 10, 5), box(2, 0, 10, 5), box(3, 0, 10, 5)}
-        << QStringList{"0:0", "1:2", "2:3"};
-    QTest::newRow("vertical keeps the top edge")
-        << int(Alignment::DistributeV)
-        << QVector<QJsonObject>{box(0, 200, 5, 20), box(0, 100, 5, 20), box(0, 0, 5, 20)}
-        << QStringList{"2:0", "1:100", "0:200"};
-}
-
-void TestAlignment::distributionFollowsCentres()
-{
-    QFETCH(int, operation);
-    QFETCH(QVector<QJsonObject>, selection);
-    QFETCH(QStringList, expected);
-    const Plan plan = Alignment::plan(operation, selection, page(1920, 1080));
-    QCOMPARE(plan.status, Plan::Apply);
-    QCOMPARE(steps(plan, operation == Alignment::DistributeH ? "x" : "y"), expected);
-}
-
-void TestAlignment::centringInPage_data()
-{
-    QTest::addColumn<int>("operation");
-    QTest::addColumn<QVector<QJsonObject>>("selection");
-    QTest::addColumn<QStringList>("expected");
-
-    QTest::newRow("one control on a 1920 wide page")
-        << int(Alignment::CenterInPageH) << QVector<QJsonObject>{box(100, 0, 200, 10)}
-        << QStringList{"0:860"};
-    QTest::newRow("group keeps its spacing")
-        << int(Alignment::CenterInPageH)
-        << QVector<QJsonObject>{box(0, 0, 100, 10), box(300, 0, 100, 10)}
-        << QStringList{"0:760", "1:1060"};
-    QTest::newRow("held at 0 when the group is wider than the page")
-        << int(Alignment::CenterInPageH)
-        << QVector<QJsonObject>{box(0, 0, 100, 10), box(3000, 0, 100, 10)}
-        << QStringList{"0:0", "1:2410"};
-    QTest::newRow("vertical with the page height")
-        << int(Alignment::CenterInPageV) << QVector<QJsonObject>{box(0, 10, 10, 100)}
-        << QStringList{"0:490"};
-    QTest::newRow("non-qualifying control moves too, from 0")
-        << int(Alignment::CenterInPageH)
-        << QVector<QJsonObject>{box(100, 0, 200, 10), QJsonObject{{"name", "odd"}}}
-        << QStringList{"0:860", "1:760"};
-}
-
-void TestAlignment::centringInPage()
-{
-    QFETCH(int, operation);
-    QFETCH(QVector<QJsonObject>, selection);
-    QFETCH(QStringList, expected);
-    const Plan plan = Alignment::plan(operation, selection, page(1920, 1080));
-    QCOMPARE(plan.status, Plan::Apply);
-    QCOMPARE(steps(plan, operation == Alignment::CenterInPageH ? "x" : "y"), expected);
-}
-
 void TestAlignment::refusals_data()
 {
     QTest::addColumn<int>("operation");
@@ -221,35 +160,31 @@ void TestAlignment::refusals_data()
     QTest::addColumn<int>("status");
 
     const QJsonObject odd{{"x", 1}, {"y", "2"}};
-    const QVector<QJsonObject> none;
     const QVector<QJsonObject> one{box(1, 1, 1, 1)};
     const QVector<QJsonObject> twoOdd{odd, odd};
+    const QJsonObject fullHd = page(1920, 1080);
+    auto row = [](int op, const char *what) -> QTestData & {
+        return QTest::newRow(qPrintable(QStringLiteral("op %1 %2").arg(op).arg(QLatin1String(what))));
+    };
     for (int op : {0, 1, 2, 3, 4, 5, 8}) {
-        const QByteArray tag = "op " + QByteArray::number(op);
-        QTest::newRow(QByteArray(tag + " with one selected").constData()) << op << one << page(1920, 1080) << int(Plan::Nothing);
-        QTest::newRow(QByteArray(tag + " without a valid control").constData())
-            << op << twoOdd << page(1920, 1080) << int(Plan::NoValidControl);
+        row(op, "with one selected") << op << one << fullHd << int(Plan::Nothing);
+        row(op, "without a valid control") << op << twoOdd << fullHd << int(Plan::NoValidControl);
     }
     for (int op : {6, 7}) {
-        const QByteArray tag = "op " + QByteArray::number(op);
-        QTest::newRow(QByteArray(tag + " with one selected").constData()) << op << one << page(1920, 1080) << int(Plan::Nothing);
-        QTest::newRow(QByteArray(tag + " without a valid control is silent").constData())
-            << op << twoOdd << page(1920, 1080) << int(Plan::Nothing);
-        QTest::newRow(QByteArray(tag + " with one valid control").constData())
-            << op << QVector<QJsonObject>{box(1, 1, 1, 1), odd} << page(1920, 1080) << int(Plan::Nothing);
+        row(op, "with one selected") << op << one << fullHd << int(Plan::Nothing);
+        row(op, "without a valid control is silent") << op << twoOdd << fullHd << int(Plan::Nothing);
+        row(op, "with one valid control") << op << QVector<QJsonObject>{box(1, 1, 1, 1), odd} << fullHd
+                                           << int(Plan::Nothing);
     }
     for (int op : {9, 10}) {
-        const QByteArray tag = "op " + QByteArray::number(op);
-        QTest::newRow(QByteArray(tag + " empty selection").constData()) << op << none << page(1920, 1080) << int(Plan::NoValidControl);
-        QTest::newRow(QByteArray(tag + " without a valid control").constData())
-            << op << twoOdd << page(1920, 1080) << int(Plan::NoValidControl);
-        QTest::newRow(QByteArray(tag + " page size not a number").constData())
-            << op << one << QJsonObject{{"w", "1920"}, {"h", "1080"}} << int(Plan::Nothing);
+        row(op, "empty selection") << op << QVector<QJsonObject>() << fullHd << int(Plan::NoValidControl);
+        row(op, "without a valid control") << op << twoOdd << fullHd << int(Plan::NoValidControl);
+        row(op, "page size not a number") << op << one << QJsonObject{{"w", "1920"}, {"h", "1080"}}
+                                           << int(Plan::Nothing);
     }
-    QTest::newRow("op 11") << 11 << QVector<QJsonObject>{box(1, 1, 1, 1), box(2, 2, 2, 2)}
-                           << page(1920, 1080) << int(Plan::Nothing);
-    QTest::newRow("op -1") << -1 << QVector<QJsonObject>{box(1, 1, 1, 1), box(2, 2, 2, 2)}
-                           << page(1920, 1080) << int(Plan::Nothing);
+    for (int op : {11, -1})
+        row(op, "outside the table") << op << QVector<QJsonObject>{box(1, 1, 1, 1), box(2, 2, 2, 2)} << fullHd
+                                      << int(Plan::Nothing);
 }
 
 void TestAlignment::refusals()

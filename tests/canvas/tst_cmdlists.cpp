@@ -17,9 +17,29 @@ QJsonObject button(const QJsonArray &on, const QJsonArray &off)
                        {"on_cmd_data_list", on}, {"off_cmd_data_list", off}};
 }
 
-CMD_BTN_ARGS findIp(const QString &ip)
+QJsonObject with(QJsonObject object, const QJsonObject &changes)
+{
+    for (auto it = changes.constBegin(); it != changes.constEnd(); ++it)
+        object.insert(it.key(), it.value());
+    return object;
+}
+
+// A record that sets the given numbers (port, protocol, timeout, before, after,
+// reconnect; -1 keeps) and the new address.
+CMD_BTN_ARGS record(std::initializer_list<int> numbers, const QString &newIp = QString())
 {
     CMD_BTN_ARGS args;
+    int *fields[] = {&args.port, &args.protocol, &args.connectTimeout, &args.beforeSendInterval,
+                     &args.afterSendInterval, &args.reconnectNum};
+    int i = 0;
+    for (int n : numbers)
+        *fields[i++] = n;
+    args.newIp = newIp;
+    return args;
+}
+
+CMD_BTN_ARGS findIp(const QString &ip, CMD_BTN_ARGS args)
+{
     args.findIpEnabled = true;
     args.findIp = ip;
     return args;
@@ -32,62 +52,47 @@ class TestCmdLists : public QObject
     Q_OBJECT
 
 private slots:
-    void commandKinds();
-    void pasteReplacesOnlyListsBothHold();
-    void pasteNeverAddsAMissingList();
+    void paste_data();
+    void paste();
     void matching_data();
     void matching();
+    void applyWritesOnlyWhatTheRecordSets_data();
     void applyWritesOnlyWhatTheRecordSets();
-    void otherNegativeValuesAreWritten();
-    void replacementByAddressChangesOnlyMatchingCommands();
-    void replacementWithoutFindSwitchesChangesNothingButCounts();
-    void replacementKeepsNonObjectElements();
+    void replacement_data();
+    void replacement();
 };
 
-void TestCmdLists::commandKinds()
+void TestCmdLists::paste_data()
 {
-    for (int id = 100; id <= 165; ++id) {
-        QCOMPARE(CmdLists::isCommandKind(id), id == 129 || id == 130 || id == 131 || id == 133);
-        QCOMPARE(CmdLists::isReplaceKind(id), id == 129);
-    }
+    QTest::addColumn<QJsonObject>("target");
+    QTest::addColumn<QJsonObject>("clipboard");
+    QTest::addColumn<QJsonObject>("expected");
+
+    const QJsonArray on{command("1.1.1.1", 1)};
+    const QJsonArray off{command("2.2.2.2", 2)};
+    const QJsonObject target = button(on, off);
+    const QJsonArray progressOn{command("10.0.0.9", 9)};
+    QTest::newRow("from a progress slider, which has no off list")
+        << target << QJsonObject{{"type", "CmdProgress"}, {"on_cmd_data_list", progressOn}}
+        << button(progressOn, off);
+    QTest::newRow("empty clipboard") << target << QJsonObject() << target;
+    QTest::newRow("clipboard list of the wrong type")
+        << target << QJsonObject{{"on_cmd_data_list", "x"}, {"off_cmd_data_list", QJsonArray()}}
+        << button(on, QJsonArray());
+    QTest::newRow("a list the target lacks is not added")
+        << QJsonObject{{"type", "CmdProgress"}, {"on_cmd_data_list", QJsonArray()}} << target
+        << QJsonObject{{"type", "CmdProgress"}, {"on_cmd_data_list", on}};
+    QTest::newRow("a target list that is not an array stays")
+        << QJsonObject{{"on_cmd_data_list", "text"}} << target << QJsonObject{{"on_cmd_data_list", "text"}};
 }
 
-void TestCmdLists::pasteReplacesOnlyListsBothHold()
+void TestCmdLists::paste()
 {
-    // Copied from a progress slider, which has no off list.
-    const QJsonObject progress{{"type", "CmdProgress"},
-                               {"on_cmd_data_list", QJsonArray{command("10.0.0.9", 9)}}};
-    QJsonObject target = button(QJsonArray{command("1.1.1.1", 1)}, QJsonArray{command("2.2.2.2", 2)});
-    const QJsonObject before = target;
-    CmdLists::pasteLists(target, progress);
-    QCOMPARE(target.value("on_cmd_data_list").toArray(), QJsonArray{command("10.0.0.9", 9)});
-    QCOMPARE(target.value("off_cmd_data_list"), before.value("off_cmd_data_list"));
-    QCOMPARE(target.value("name"), before.value("name"));
-
-    // An empty clipboard changes nothing.
-    QJsonObject again = before;
-    CmdLists::pasteLists(again, QJsonObject());
-    QCOMPARE(again, before);
-
-    // A clipboard list of the wrong type is not pasted.
-    QJsonObject odd = before;
-    CmdLists::pasteLists(odd, QJsonObject{{"on_cmd_data_list", "x"}, {"off_cmd_data_list", QJsonArray()}});
-    QCOMPARE(odd.value("on_cmd_data_list"), before.value("on_cmd_data_list"));
-    QCOMPARE(odd.value("off_cmd_data_list").toArray(), QJsonArray());
-}
-
-void TestCmdLists::pasteNeverAddsAMissingList()
-{
-    QJsonObject progress{{"type", "CmdProgress"}, {"on_cmd_data_list", QJsonArray()}};
-    const QJsonObject clipboard = button(QJsonArray{command("1.1.1.1", 1)}, QJsonArray{command("2.2.2.2", 2)});
-    CmdLists::pasteLists(progress, clipboard);
-    QVERIFY(!progress.contains("off_cmd_data_list"));
-    QCOMPARE(progress.value("on_cmd_data_list").toArray().size(), 1);
-
-    // A target list that is not an array stays as it is.
-    QJsonObject broken{{"on_cmd_data_list", "text"}};
-    CmdLists::pasteLists(broken, clipboard);
-    QCOMPARE(broken.value("on_cmd_data_list").toString(), QString("text"));
+    QFETCH(QJsonObject, target);
+    QFETCH(QJsonObject, clipboard);
+    QFETCH(QJsonObject, expected);
+    CmdLists::pasteLists(target, clipboard);
+    QCOMPARE(target, expected);
 }
 
 void TestCmdLists::matching_data()
@@ -124,100 +129,63 @@ void TestCmdLists::matching()
     QCOMPARE(CmdLists::matches(cmd, args), expected);
 }
 
+void TestCmdLists::applyWritesOnlyWhatTheRecordSets_data()
+{
+    QTest::addColumn<CMD_BTN_ARGS>("args");
+    QTest::addColumn<QJsonObject>("changes");
+
+    QTest::newRow("-1 and an empty address keep everything") << record({}) << QJsonObject();
+    QTest::newRow("intervals and address")
+        << record({-1, -1, -1, 200, 50}, "10.0.0.2") << QJsonObject{{"front_ms", 200}, {"ms", 50}, {"ip", "10.0.0.2"}};
+    QTest::newRow("port, protocol, timeout, reconnect 0")
+        << record({5000, 4, 100, -1, -1, 0})
+        << QJsonObject{{"port", 5000}, {"protocol", 4}, {"connect_timout", 100}, {"reconnect_num", 0}};
+    QTest::newRow("other negative values are written")
+        << record({-2, -1, -1, -1, -1, -5}) << QJsonObject{{"port", -2}, {"reconnect_num", -5}};
+}
+
 void TestCmdLists::applyWritesOnlyWhatTheRecordSets()
 {
+    QFETCH(CMD_BTN_ARGS, args);
+    QFETCH(QJsonObject, changes);
     QJsonObject cmd = command("10.0.0.1", 4000);
-    const QJsonObject before = cmd;
-    CMD_BTN_ARGS keepAll;
-    CmdLists::applyArgs(cmd, keepAll);
-    QCOMPARE(cmd, before);
-
-    CMD_BTN_ARGS args;
-    args.beforeSendInterval = 200;
-    args.afterSendInterval = 50;
-    args.newIp = QStringLiteral("10.0.0.2");
     CmdLists::applyArgs(cmd, args);
-    QCOMPARE(cmd.value("front_ms").toInt(), 200);
-    QCOMPARE(cmd.value("ms").toInt(), 50);
-    QCOMPARE(cmd.value("ip").toString(), QString("10.0.0.2"));
-    QCOMPARE(cmd.value("port").toInt(), 4000);
-    QCOMPARE(cmd.value("connect_timout").toInt(), 3000);
-    QCOMPARE(cmd.value("data").toString(), QString("A1"));
-
-    CMD_BTN_ARGS all;
-    all.port = 5000;
-    all.protocol = 4;
-    all.connectTimeout = 100;
-    all.reconnectNum = 0;
-    CmdLists::applyArgs(cmd, all);
-    QCOMPARE(cmd.value("port").toInt(), 5000);
-    QCOMPARE(cmd.value("protocol").toInt(), 4);
-    QCOMPARE(cmd.value("connect_timout").toInt(), 100);
-    QCOMPARE(cmd.value("reconnect_num").toInt(), 0);
-    QCOMPARE(cmd.value("ip").toString(), QString("10.0.0.2"));
+    QCOMPARE(cmd, with(command("10.0.0.1", 4000), changes));
 }
 
-void TestCmdLists::otherNegativeValuesAreWritten()
+void TestCmdLists::replacement_data()
 {
-    QJsonObject cmd = command("a", 1);
-    CMD_BTN_ARGS args;
-    args.port = -2;
-    args.reconnectNum = -5;
-    CmdLists::applyArgs(cmd, args);
-    QCOMPARE(cmd.value("port").toInt(), -2);
-    QCOMPARE(cmd.value("reconnect_num").toInt(), -5);
-    QCOMPARE(cmd.value("protocol").toInt(), 0);
-}
+    QTest::addColumn<QJsonObject>("attributes");
+    QTest::addColumn<CMD_BTN_ARGS>("args");
+    QTest::addColumn<QJsonObject>("expected");
+    QTest::addColumn<bool>("changed");
 
-void TestCmdLists::replacementByAddressChangesOnlyMatchingCommands()
-{
     const QJsonObject a1 = command("192.168.0.10", 5000);
     const QJsonObject b1 = command("192.168.0.11", 5000);
     const QJsonObject a2 = command("192.168.0.10", 6000);
-    QJsonObject attributes = button(QJsonArray{a1, b1}, QJsonArray{a2});
-    CMD_BTN_ARGS args = findIp(QStringLiteral("192.168.0.10"));
-    args.port = 7000;
-
-    QVERIFY(CmdLists::replaceArgs(attributes, args));
-    const QJsonArray on = attributes.value("on_cmd_data_list").toArray();
-    const QJsonArray off = attributes.value("off_cmd_data_list").toArray();
-    QJsonObject expectedA1 = a1;
-    expectedA1.insert("port", 7000);
-    QJsonObject expectedA2 = a2;
-    expectedA2.insert("port", 7000);
-    QCOMPARE(on, (QJsonArray{expectedA1, b1}));
-    QCOMPARE(off, QJsonArray{expectedA2});
+    const QJsonObject port{{"port", 7000}};
+    QTest::newRow("by address, in both lists, matching commands only")
+        << button({a1, b1}, {a2}) << findIp("192.168.0.10", record({7000}))
+        << button({with(a1, port), b1}, {with(a2, port)}) << true;
+    QTest::newRow("without find switches: nothing changes, but it counts")
+        << button({a1}, {}) << record({9}, "9.9.9.9") << button({a1}, {}) << true;
+    QTest::newRow("non-object elements are kept")
+        << button({"keep", command("h", 1), 3}, {}) << findIp("h", record({-1, 1}))
+        << button({"keep", with(command("h", 1), {{"protocol", 1}}), 3}, {}) << true;
+    QTest::newRow("lists without a command object are no change")
+        << button({1, "two"}, {}) << record({9}) << button({1, "two"}, {}) << false;
+    QTest::newRow("no lists") << QJsonObject{{"type", "CmdButton"}} << record({9})
+                              << QJsonObject{{"type", "CmdButton"}} << false;
 }
 
-void TestCmdLists::replacementWithoutFindSwitchesChangesNothingButCounts()
+void TestCmdLists::replacement()
 {
-    QJsonObject attributes = button(QJsonArray{command("1.1.1.1", 1)}, QJsonArray());
-    const QJsonObject before = attributes;
-    CMD_BTN_ARGS args;
-    args.port = 9;
-    args.newIp = QStringLiteral("9.9.9.9");
-    QVERIFY(CmdLists::replaceArgs(attributes, args));
-    QCOMPARE(attributes, before);
-
-    // Lists without any command object are no change of the control.
-    QJsonObject empty = button(QJsonArray{1, "two"}, QJsonArray());
-    QVERIFY(!CmdLists::replaceArgs(empty, args));
-    QJsonObject none{{"type", "CmdButton"}};
-    QVERIFY(!CmdLists::replaceArgs(none, args));
-    QCOMPARE(none, (QJsonObject{{"type", "CmdButton"}}));
-}
-
-void TestCmdLists::replacementKeepsNonObjectElements()
-{
-    QJsonObject attributes = button(QJsonArray{"keep", command("h", 1), 3}, QJsonArray());
-    CMD_BTN_ARGS args = findIp(QStringLiteral("h"));
-    args.protocol = 1;
-    QVERIFY(CmdLists::replaceArgs(attributes, args));
-    const QJsonArray on = attributes.value("on_cmd_data_list").toArray();
-    QCOMPARE(on.size(), 3);
-    QCOMPARE(on.at(0).toString(), QString("keep"));
-    QCOMPARE(on.at(1).toObject().value("protocol").toInt(), 1);
-    QCOMPARE(on.at(2).toInt(), 3);
+    QFETCH(QJsonObject, attributes);
+    QFETCH(CMD_BTN_ARGS, args);
+    QFETCH(QJsonObject, expected);
+    QFETCH(bool, changed);
+    QCOMPARE(CmdLists::replaceArgs(attributes, args), changed);
+    QCOMPARE(attributes, expected);
 }
 
 QTEST_MAIN(TestCmdLists)

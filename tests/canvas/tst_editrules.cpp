@@ -14,6 +14,13 @@ QJsonObject control(int x, int y, int w, int h)
                        {"widgetIndex", 0}, {"type", "Button"}};
 }
 
+QJsonObject with(QJsonObject object, const QJsonObject &changes)
+{
+    for (auto it = changes.constBegin(); it != changes.constEnd(); ++it)
+        object.insert(it.key(), it.value());
+    return object;
+}
+
 } // namespace
 
 class TestEditRules : public QObject
@@ -21,10 +28,8 @@ class TestEditRules : public QObject
     Q_OBJECT
 
 private slots:
-    void pasteNamesAndOffsets();
-    void pasteLeavesNonNumbersAndOtherKeys();
-    void latchKeysAreAddedToAnyKind();
-    void groupIdsNeverWrap();
+    void pasteShiftsNumbersAndNamesTheCopy();
+    void latchKeysAndGroupIds();
     void painterKeepsTargetPlaceNameAndTexts();
     void painterNullsKeysTheTargetLacks();
     void nudge_data();
@@ -39,80 +44,40 @@ private slots:
     void wheel();
 };
 
-void TestEditRules::pasteNamesAndOffsets()
+void TestEditRules::pasteShiftsNumbersAndNamesTheCopy()
 {
     const QJsonObject copy = pasted(control(100, 40, 80, 30), "Button", 2);
-    QCOMPARE(copy.value("x").toInt(), 110);
-    QCOMPARE(copy.value("y").toInt(), 50);
-    QCOMPARE(copy.value("w").toInt(), 80);
-    QCOMPARE(copy.value("widgetIndex").toInt(), 2);
-    QCOMPARE(copy.value("name").toString(), QString("Button_2"));
-}
-
-void TestEditRules::pasteLeavesNonNumbersAndOtherKeys()
-{
-    QJsonObject source{{"x", "left"}, {"self_locking", 1}, {"m_group_id", 4},
-                       {"on_cmd_data_list", QJsonArray{QJsonObject{{"ip", "1.2.3.4"}}}}};
-    const QJsonObject copy = pasted(source, "CmdButton", 0);
-    QCOMPARE(copy.value("x").toString(), QString("left"));
-    QVERIFY(!copy.contains("y"));
-    QCOMPARE(copy.value("m_group_id").toInt(), 4);
-    QCOMPARE(copy.value("self_locking").toInt(), 1);
-    QCOMPARE(copy.value("on_cmd_data_list"), source.value("on_cmd_data_list"));
-    QCOMPARE(copy.value("name").toString(), QString("CmdButton_0"));
+    QCOMPARE(copy, with(control(110, 50, 80, 30), {{"widgetIndex", 2}, {"name", "Button_2"}}));
+    // Texts stay as they are; latch and commands travel with the copy.
+    const QJsonObject source{{"x", "left"}, {"self_locking", 1}, {"m_group_id", 4},
+                             {"on_cmd_data_list", QJsonArray{QJsonObject{{"ip", "1.2.3.4"}}}}};
+    QCOMPARE(pasted(source, "CmdButton", 0), with(source, {{"widgetIndex", 0}, {"name", "CmdButton_0"}}));
     // The offset never wraps around the int range.
     QCOMPARE(pasted(control(INT_MAX, 0, 1, 1), "Button", 0).value("x").toInt(), INT_MAX);
 }
 
-void TestEditRules::latchKeysAreAddedToAnyKind()
+void TestEditRules::latchKeysAndGroupIds()
 {
     const QJsonObject label{{"type", "Label"}, {"text", "t"}};
-    const QJsonObject locked = latched(label, 1, 0);
-    QCOMPARE(locked.value("self_locking").toInt(), 1);
-    QCOMPARE(locked.value("m_group_id").toInt(), 0);
-    QCOMPARE(locked.value("text").toString(), QString("t"));
-    const QJsonObject grouped = latched(locked, 0, 8);
-    QCOMPARE(grouped.value("self_locking").toInt(), 0);
-    QCOMPARE(grouped.value("m_group_id").toInt(), 8);
-}
-
-void TestEditRules::groupIdsNeverWrap()
-{
-    QCOMPARE(nextGroupId(0), 1);
+    QCOMPARE(latched(label, 1, 0), with(label, {{"self_locking", 1}, {"m_group_id", 0}}));
+    QCOMPARE(latched(latched(label, 1, 0), 0, 8), with(label, {{"self_locking", 0}, {"m_group_id", 8}}));
     QCOMPARE(nextGroupId(7), 8);
     QCOMPARE(nextGroupId(INT_MAX), INT_MAX);
 }
 
 void TestEditRules::painterKeepsTargetPlaceNameAndTexts()
 {
-    QJsonObject source = control(10, 10, 200, 80);
-    source.insert("text", "A");
-    source.insert("normalBkColor", "#ff112233");
-    source.insert("m_group_id", 3);
-    source.insert("self_locking", 1);
-    source.insert("name", "Button_0");
-    QJsonObject target = control(300, 400, 100, 40);
-    target.insert("text", "B");
-    target.insert("name", "Button_1");
-    target.insert("widgetIndex", 1);
-    target.insert("m_group_id", 5);
-
-    const QJsonObject result = painted(source, target);
-    QCOMPARE(result.value("w").toInt(), 200);
-    QCOMPARE(result.value("h").toInt(), 80);
-    QCOMPARE(result.value("normalBkColor").toString(), QString("#ff112233"));
-    QCOMPARE(result.value("self_locking").toInt(), 1);
-    QCOMPARE(result.value("x").toInt(), 300);
-    QCOMPARE(result.value("y").toInt(), 400);
-    QCOMPARE(result.value("text").toString(), QString("B"));
-    QCOMPARE(result.value("name").toString(), QString("Button_1"));
-    QCOMPARE(result.value("widgetIndex").toInt(), 1);
-    QCOMPARE(result.value("m_group_id").toInt(), 5);
-
+    const QJsonObject source = with(control(10, 10, 200, 80), {{"text", "A"}, {"normalBkColor", "#ff112233"},
+                                                               {"m_group_id", 3}, {"self_locking", 1}});
+    const QJsonObject target = with(control(300, 400, 100, 40),
+                                    {{"text", "B"}, {"name", "Button_1"}, {"widgetIndex", 1}, {"m_group_id", 5}});
+    QCOMPARE(painted(source, target),
+             with(source, {{"x", 300}, {"y", 400}, {"text", "B"}, {"name", "Button_1"}, {"widgetIndex", 1},
+                           {"m_group_id", 5}}));
     // Painting never changes the kind a control is saved as.
-    source.insert("type", "GridSettingButton");
-    target.insert("type", "WallGridSettingButton");
-    QCOMPARE(painted(source, target).value("type").toString(), QString("WallGridSettingButton"));
+    QCOMPARE(painted(with(source, {{"type", "GridSettingButton"}}), with(target, {{"type", "WallGridSettingButton"}}))
+                 .value("type").toString(),
+             QString("WallGridSettingButton"));
 }
 
 void TestEditRules::painterNullsKeysTheTargetLacks()

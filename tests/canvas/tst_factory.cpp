@@ -1,10 +1,5 @@
-#include "canvas/uipage.h"
 #include "controls/compositecontrols.h"
-#include "core/globalmanager.h"
 #include "tests/canvas/pagefixture.h"
-#include "tests/testsupport.h"
-
-#include <QtTest>
 
 using namespace pagefixture;
 
@@ -13,8 +8,8 @@ class TestFactory : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { QVERIFY(f.setUp(1920, 1080)); }
+    void cleanup() { f.tearDown(); }
 
     void everyKindMakesItsControl_data();
     void everyKindMakesItsControl();
@@ -26,28 +21,8 @@ private slots:
     void interlockGroupsRaiseLargestGroupId();
 
 private:
-    TestWorkDir *m_workDir = nullptr;
-    UIPage *m_page = nullptr;
+    PageFixture f;
 };
-
-void TestFactory::init()
-{
-    m_workDir = new TestWorkDir;
-    QVERIFY(m_workDir->isValid());
-    m_page = new UIPage;
-    m_page->openPage(info(m_workDir->path(), QStringLiteral("home")));
-    m_page->setPageJson(pageObject(1920, 1080));
-}
-
-void TestFactory::cleanup()
-{
-    delete m_page;
-    m_page = nullptr;
-    flushDeletes();
-    delete m_workDir;
-    m_workDir = nullptr;
-    GlobalManager::resetInstance();
-}
 
 void TestFactory::everyKindMakesItsControl_data()
 {
@@ -64,14 +39,14 @@ void TestFactory::everyKindMakesItsControl()
     QFETCH(int, nClass);
     QFETCH(int, reported);
     const QString type = designControlTypeName(nClass);
-    UIBase *made = m_page->createControl(nClass, control(type, type + QStringLiteral("_0"), 10, 20, 300, 200));
+    UIBase *made = f.page->createControl(nClass, control(type, type + QStringLiteral("_0"), 10, 20, 300, 200));
     QVERIFY(made);
     QCOMPARE(made->getType(), reported);
-    QCOMPARE(made->parentWidget(), static_cast<QWidget *>(m_page));
-    QCOMPARE(m_page->controls().value(nClass), QList<UIBase *>{made});
-    QCOMPARE(m_page->classOf(made), nClass);
-    QCOMPARE(made->attributes().value(QStringLiteral("type")), QJsonValue(type));
-    QVERIFY(made->isVisibleTo(m_page));
+    QCOMPARE(made->parentWidget(), static_cast<QWidget *>(f.page));
+    QCOMPARE(f.page->controls().value(nClass), QList<UIBase *>{made});
+    QCOMPARE(f.page->classOf(made), nClass);
+    QCOMPARE(made->attributes().value("type"), QJsonValue(type));
+    QVERIFY(made->isVisibleTo(f.page));
     QVERIFY(QString::fromLatin1(made->metaObject()->className()) != QLatin1String("UIFallbackControl"));
     // Composite kinds carry their own class tag.
     for (const CompositeKindInfo &kind : compositeKinds()) {
@@ -90,56 +65,56 @@ void TestFactory::idsWithoutKindMakeNothing_data()
 void TestFactory::idsWithoutKindMakeNothing()
 {
     QFETCH(int, nClass);
-    m_page->setModified(false);
-    QVERIFY(!m_page->createControl(nClass, control(QStringLiteral("Button"), QStringLiteral("B"), 0, 0, 9, 9)));
-    QCOMPARE(m_page->controlCount(), 0);
-    QVERIFY(!m_page->isModified());
+    f.page->setModified(false);
+    QVERIFY(!f.page->createControl(nClass, control("Button", "B", 0, 0, 9, 9)));
+    QCOMPARE(f.page->controlCount(), 0);
+    QVERIFY(!f.page->isModified());
 }
 
 void TestFactory::typeNamesAreFoundWithoutRegardToCase()
 {
-    QCOMPARE(m_page->typeId(QStringLiteral("cmdbutton")), 129);
-    QCOMPARE(m_page->typeId(QStringLiteral("PAGE")), 100);
-    QCOMPARE(m_page->typeId(QStringLiteral("AudioSwitchButton")), -1);
-    QCOMPARE(m_page->typeName(148), QStringLiteral("AudioSwicthButton"));
-    QCOMPARE(m_page->typeName(132), QString());
-    QJsonObject lower = control(QStringLiteral("button"), QStringLiteral("Button_0"), 0, 0, 9, 9);
-    QCOMPARE(m_page->createControlFromJson(lower), 0);
-    QCOMPARE(m_page->controls().value(113).size(), 1);
+    QCOMPARE(f.page->typeId("cmdbutton"), 129);
+    QCOMPARE(f.page->typeId("PAGE"), 100);
+    QCOMPARE(f.page->typeId("AudioSwitchButton"), -1);
+    QCOMPARE(f.page->typeName(148), QStringLiteral("AudioSwicthButton"));
+    QCOMPARE(f.page->typeName(132), QString());
+    QJsonObject lower = control("button", "Button_0", 0, 0, 9, 9);
+    QCOMPARE(f.page->createControlFromJson(lower), 0);
+    QCOMPARE(f.page->controls().value(113).size(), 1);
 }
 
 void TestFactory::nextWidgetIndexFollowsLargestIndex()
 {
-    QCOMPARE(m_page->nextWidgetIndex(113), 0);
-    m_page->createControl(113, control(QStringLiteral("Button"), QStringLiteral("Button_0"), 0, 0, 9, 9));
-    m_page->createControl(113, control(QStringLiteral("Button"), QStringLiteral("Button_4"), 0, 0, 9, 9));
-    QCOMPARE(m_page->nextWidgetIndex(113), 5);
+    QCOMPARE(f.page->nextWidgetIndex(113), 0);
+    f.page->createControl(113, control("Button", "Button_0", 0, 0, 9, 9));
+    f.page->createControl(113, control("Button", "Button_4", 0, 0, 9, 9));
+    QCOMPARE(f.page->nextWidgetIndex(113), 5);
     // A name that numbers nothing leaves the index unset (-1).
-    m_page->createControl(104, control(QStringLiteral("Label"), QStringLiteral("Title"), 0, 0, 9, 9));
-    QCOMPARE(m_page->nextWidgetIndex(104), 0);
+    f.page->createControl(104, control("Label", "Title", 0, 0, 9, 9));
+    QCOMPARE(f.page->nextWidgetIndex(104), 0);
 }
 
 void TestFactory::imageNamesResolveAgainstThePageFolder()
 {
     QJsonObject page = pageObject(800, 600);
-    page.insert(QStringLiteral("normal_image_path"), QStringLiteral("C:\\work\\img\\bg.png"));
-    QVERIFY(writePage(m_workDir->filePath(QStringLiteral("img.json")), {page,
-        control(QStringLiteral("ImageLabel"), QStringLiteral("ImageLabel_0"), 0, 0, 9, 9)}));
+    page.insert("normal_image_path", QStringLiteral("C:\\work\\img\\bg.png"));
+    QVERIFY(writePage(f.workDir->filePath("img.json"), {page,
+        control("ImageLabel", "ImageLabel_0", 0, 0, 9, 9)}));
     UIPage opened;
-    opened.openPage(info(m_workDir->path(), QStringLiteral("img")));
-    QCOMPARE(opened.backgroundImagePath(), m_workDir->path() + QStringLiteral("/bg.png"));
-    QCOMPARE(opened.controls().value(103).first()->fileDir(), m_workDir->path());
+    opened.openPage(info(f.workDir->path(), "img"));
+    QCOMPARE(opened.backgroundImagePath(), f.workDir->path() + QStringLiteral("/bg.png"));
+    QCOMPARE(opened.controls().value(103).first()->fileDir(), f.workDir->path());
 }
 
 void TestFactory::interlockGroupsRaiseLargestGroupId()
 {
-    QJsonObject a = control(QStringLiteral("CmdButton"), QStringLiteral("CmdButton_0"), 0, 0, 9, 9);
-    a.insert(QStringLiteral("m_group_id"), 12);
-    QJsonObject b = control(QStringLiteral("CmdButton"), QStringLiteral("CmdButton_1"), 0, 0, 9, 9);
-    b.insert(QStringLiteral("m_group_id"), 5);
-    QVERIFY(writePage(m_workDir->filePath(QStringLiteral("groups.json")), {pageObject(800, 600), a, b}));
+    QJsonObject a = control("CmdButton", "CmdButton_0", 0, 0, 9, 9);
+    a.insert("m_group_id", 12);
+    QJsonObject b = control("CmdButton", "CmdButton_1", 0, 0, 9, 9);
+    b.insert("m_group_id", 5);
+    QVERIFY(writePage(f.workDir->filePath("groups.json"), {pageObject(800, 600), a, b}));
     UIPage opened;
-    opened.openPage(info(m_workDir->path(), QStringLiteral("groups")));
+    opened.openPage(info(f.workDir->path(), "groups"));
     QCOMPARE(opened.largestGroupId(), 12);
     QCOMPARE(GlobalManager::instance()->maxId(), 12);
 }

@@ -1,13 +1,6 @@
-#include "canvas/addcommand.h"
-#include "canvas/uipage.h"
-#include "core/globalmanager.h"
 #include "tests/canvas/pagefixture.h"
-#include "tests/testsupport.h"
 
-#include <QFile>
 #include <QUndoCommand>
-#include <QUndoStack>
-#include <QtTest>
 
 using namespace pagefixture;
 
@@ -46,8 +39,8 @@ class TestPageGuard : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { QVERIFY(f.setUp(800, 600)); }
+    void cleanup() { f.tearDown(); }
 
     void undoAndRedoInsideAnUndoAreDropped();
     void busyPageDropsUndoAndRedo();
@@ -56,75 +49,66 @@ private slots:
     void guardedKeysRunWhenFree_data();
     void guardedKeysRunWhenFree();
     void unguardedOperationsRunWhileBusy();
-    void guardIsReleasedAfterEachOperation();
 
 private:
-    TestWorkDir *m_workDir = nullptr;
-    UIPage *m_page = nullptr;
+    // A selected button with text "A" and the step to "B" undone, so that
+    // undo, redo, save, delete, nudge and copy each have something to do.
+    UIBase *selectedButton()
+    {
+        UIBase *button = f.page->createControl(113, control("Button", "Button_0", 5, 5, 9, 9));
+        button->setAttributes({{"text", "A"}}, true, true);
+        button->setAttributes({{"text", "B"}}, true, true);
+        QTest::mouseClick(button, Qt::LeftButton);
+        f.page->undo();
+        return button;
+    }
+
+    PageFixture f;
 };
-
-void TestPageGuard::init()
-{
-    m_workDir = new TestWorkDir;
-    QVERIFY(m_workDir->isValid());
-    m_page = new UIPage;
-    m_page->openPage(info(m_workDir->path(), QStringLiteral("home")));
-    m_page->setPageJson(pageObject(800, 600));
-}
-
-void TestPageGuard::cleanup()
-{
-    delete m_page;
-    m_page = nullptr;
-    flushDeletes();
-    delete m_workDir;
-    m_workDir = nullptr;
-    GlobalManager::resetInstance();
-}
 
 void TestPageGuard::undoAndRedoInsideAnUndoAreDropped()
 {
-    auto *first = new ReentrantCommand(m_page);
-    auto *second = new ReentrantCommand(m_page);
-    m_page->undoStack()->push(first);
-    m_page->undoStack()->push(second);
+    auto *first = new ReentrantCommand(f.page);
+    auto *second = new ReentrantCommand(f.page);
+    f.page->undoStack()->push(first);
+    f.page->undoStack()->push(second);
     second->armed = true;
 
-    m_page->undo();   // second's undo asks for a redo, which must not run
+    f.page->undo();   // second's undo asks for a redo, which must not run
     QCOMPARE(second->undone, 1);
     QCOMPARE(second->redone, 1);
-    QCOMPARE(m_page->undoStack()->index(), 1);
+    QCOMPARE(f.page->undoStack()->index(), 1);
 
-    m_page->redo();   // second's redo asks for an undo, which must not run
+    f.page->redo();   // second's redo asks for an undo, which must not run
     QCOMPARE(second->redone, 2);
     QCOMPARE(second->undone, 1);
     QCOMPARE(first->undone, 0);
-    QCOMPARE(m_page->undoStack()->index(), 2);
-    QVERIFY(!m_page->isBusy());
+    QCOMPARE(f.page->undoStack()->index(), 2);
+    QVERIFY(!f.page->isBusy());
 }
 
 void TestPageGuard::busyPageDropsUndoAndRedo()
 {
-    m_page->undoStack()->push(new AddCommand(m_page, 113, control(QStringLiteral("Button"), QStringLiteral("Button_0"), 0, 0, 9, 9)));
+    f.add(113, "Button_0", 0, 0, 9, 9);
     {
-        UIPage::Guard held(m_page);
+        UIPage::Guard held(f.page);
         QVERIFY(held.isHeld());
-        QVERIFY(m_page->isBusy());
-        UIPage::Guard nested(m_page);
+        QVERIFY(f.page->isBusy());
+        UIPage::Guard nested(f.page);
         QVERIFY(!nested.isHeld());
-        m_page->undo();
-        QCOMPARE(m_page->controlCount(), 1);
+        f.page->undo();
+        QCOMPARE(f.page->controlCount(), 1);
     }
-    QVERIFY(!m_page->isBusy());
-    m_page->undo();
-    QCOMPARE(m_page->controlCount(), 0);
+    QVERIFY(!f.page->isBusy());
+    f.page->undo();
+    QCOMPARE(f.page->controlCount(), 0);
     {
-        UIPage::Guard held(m_page);
-        m_page->redo();
-        QCOMPARE(m_page->controlCount(), 0);
+        UIPage::Guard held(f.page);
+        f.page->redo();
+        QCOMPARE(f.page->controlCount(), 0);
     }
-    m_page->redo();
-    QCOMPARE(m_page->controlCount(), 1);
+    f.page->redo();
+    QCOMPARE(f.page->controlCount(), 1);
 }
 
 void TestPageGuard::guardedKeysAreDroppedWhileBusy_data()
@@ -135,25 +119,27 @@ void TestPageGuard::guardedKeysAreDroppedWhileBusy_data()
     QTest::newRow("Ctrl+Y") << int(Qt::Key_Y) << int(Qt::ControlModifier);
     QTest::newRow("Ctrl+S") << int(Qt::Key_S) << int(Qt::ControlModifier);
     QTest::newRow("Delete") << int(Qt::Key_Delete) << int(Qt::NoModifier);
+    QTest::newRow("Left") << int(Qt::Key_Left) << int(Qt::NoModifier);
+    QTest::newRow("Ctrl+C") << int(Qt::Key_C) << int(Qt::ControlModifier);
 }
 
 void TestPageGuard::guardedKeysAreDroppedWhileBusy()
 {
     QFETCH(int, key);
     QFETCH(int, modifiers);
-    UIBase *button = m_page->createControl(113, control(QStringLiteral("Button"), QStringLiteral("Button_0"), 0, 0, 9, 9));
-    button->setAttributes({{"text", "A"}}, true, true);
-    QTest::mouseClick(button, Qt::LeftButton);
-    m_page->undo();
-    QCOMPARE(m_page->selection(), QList<UIBase *>{button});
+    UIBase *button = selectedButton();
+    QCOMPARE(f.page->selection(), QList<UIBase *>{button});
 
-    UIPage::Guard held(m_page);
-    QTest::keyClick(m_page, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(m_page->controlCount(), 1);
-    QCOMPARE(button->text(), QString());
-    QCOMPARE(m_page->undoStack()->index(), 0);
-    QVERIFY(!QFile::exists(m_page->pageFilePath()));
-    QVERIFY(m_page->isModified());
+    UIPage::Guard held(f.page);
+    QTest::keyClick(f.page, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(f.page->controlCount(), 1);
+    QCOMPARE(button->text(), QStringLiteral("A"));
+    QCOMPARE(intAt(button, "x"), 5);
+    QCOMPARE(f.page->undoStack()->index(), 1);
+    QCOMPARE(f.page->undoStack()->count(), 2);
+    QVERIFY(!QFile::exists(f.page->pageFilePath()));
+    QVERIFY(f.page->isModified());
+    QVERIFY(GlobalManager::instance()->clipboard().isEmpty());
 }
 
 void TestPageGuard::guardedKeysRunWhenFree_data()
@@ -165,14 +151,8 @@ void TestPageGuard::guardedKeysRunWhenFree()
 {
     QFETCH(int, key);
     QFETCH(int, modifiers);
-    UIBase *button = m_page->createControl(113, control(QStringLiteral("Button"), QStringLiteral("Button_0"), 0, 0, 9, 9));
-    button->setAttributes({{"text", "A"}}, true, true);
-    button->setAttributes({{"text", "B"}}, true, true);
-    QTest::mouseClick(button, Qt::LeftButton);
-    m_page->undo();
-    QCOMPARE(button->text(), QStringLiteral("A"));
-
-    QTest::keyClick(m_page, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    UIBase *button = selectedButton();
+    QTest::keyClick(f.page, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     flushDeletes();
     switch (key) {
     case Qt::Key_Z:
@@ -182,41 +162,39 @@ void TestPageGuard::guardedKeysRunWhenFree()
         QCOMPARE(button->text(), QStringLiteral("B"));
         break;
     case Qt::Key_S:
-        QVERIFY(QFile::exists(m_page->pageFilePath()));
-        QVERIFY(!m_page->isModified());
+        QVERIFY(QFile::exists(f.page->pageFilePath()));
+        QVERIFY(!f.page->isModified());
+        break;
+    case Qt::Key_Left:
+        QCOMPARE(intAt(button, "x"), 4);
+        break;
+    case Qt::Key_C:
+        QCOMPARE(GlobalManager::instance()->clipboard().size(), 1);
         break;
     default:
-        QCOMPARE(m_page->controlCount(), 0);
+        QCOMPARE(f.page->controlCount(), 0);
         break;
     }
-    QVERIFY(!m_page->isBusy());
+    // The guard is free again for the next operation.
+    UIPage::Guard again(f.page);
+    QVERIFY(again.isHeld());
 }
 
 void TestPageGuard::unguardedOperationsRunWhileBusy()
 {
-    UIPage::Guard held(m_page);
-    UIBase *button = m_page->createControl(113, control(QStringLiteral("Button"), QStringLiteral("Button_0"), 10, 10, 20, 20));
+    UIPage::Guard held(f.page);
+    UIBase *button = f.page->createControl(113, control("Button", "Button_0", 10, 10, 20, 20));
     QVERIFY(button);
     button->setAttributes({{"text", "A"}}, true, true);
     QCOMPARE(button->text(), QStringLiteral("A"));
-    m_page->setEditScale(QStringLiteral("editScale"), 0.5, true);
-    QCOMPARE(m_page->getScale(), 0.5);
-    m_page->setPageSize(1600, 1200);
-    QCOMPARE(m_page->attributes().value(QStringLiteral("w")), QJsonValue(1600));
-    m_page->slotSaveFile();
-    QVERIFY(QFile::exists(m_page->pageFilePath()));
-    m_page->deleteControl(button);
-    QCOMPARE(m_page->controlCount(), 0);
-}
-
-void TestPageGuard::guardIsReleasedAfterEachOperation()
-{
-    m_page->undo();
-    m_page->redo();
-    QTest::keyClick(m_page, Qt::Key_S, Qt::ControlModifier);
-    QVERIFY(!m_page->isBusy());
-    UIPage::Guard again(m_page);
-    QVERIFY(again.isHeld());
+    f.page->setEditScale(QStringLiteral("editScale"), 0.5, true);
+    QCOMPARE(f.page->getScale(), 0.5);
+    f.page->setPageSize(1600, 1200);
+    QCOMPARE(f.page->attributes().value(QStringLiteral("w")), QJsonValue(1600));
+    f.page->slotSaveFile();
+    QVERIFY(QFile::exists(f.page->pageFilePath()));
+    f.page->deleteControl(button);
+    QCOMPARE(f.page->controlCount(), 0);
 }
 
 QTEST_MAIN(TestPageGuard)

@@ -1,20 +1,11 @@
-#include "canvas/addcommand.h"
-#include "canvas/uipage.h"
-#include "core/globalmanager.h"
 #include "preview/pagedlg.h"
 #include "properties/propertywidget.h"
 #include "tests/canvas/pagefixture.h"
-#include "tests/testsupport.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
+#include <QDirIterator>
 #include <QScrollArea>
-#include <QTabWidget>
 #include <QTimer>
-#include <QtTest>
 
 using namespace pagefixture;
 
@@ -32,7 +23,19 @@ PageDlg *shownPreview()
 
 QJsonArray projectEntries(const QString &projectFile)
 {
-    return QJsonDocument::fromJson(readFixture(projectFile)).object().value(QStringLiteral("Page")).toArray();
+    return QJsonDocument::fromJson(readFixture(projectFile)).object().value("Page").toArray();
+}
+
+// Every file and folder below the root, with the bytes of each file.
+QMap<QString, QByteArray> snapshot(const QString &root)
+{
+    QMap<QString, QByteArray> entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        entries.insert(path, it.fileInfo().isDir() ? QByteArray("<folder>") : readFixture(path));
+    }
+    return entries;
 }
 
 QStringList pageNames()
@@ -50,26 +53,18 @@ class TestPageOperations : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { QVERIFY(f.setUp()); }
+    void cleanup() { f.tearDown(); }
 
     void newPageFileHoldsPageObjectAndEntry();
-    void newPageNamesThatCannotBeFilesAreRefused_data();
-    void newPageNamesThatCannotBeFilesAreRefused();
-    void newPageThatCannotBeWrittenAddsNoEntry();
-    void unlistedFileOfTheNameIsNeverWrittenOver_data();
-    void unlistedFileOfTheNameIsNeverWrittenOver();
+    void refusalsLeaveProjectAsItWas_data();
+    void refusalsLeaveProjectAsItWas();
     void copyTakesSavedFileByteForByte();
-    void copyOfMissingFileAddsNoEntry();
-    void copyRefusesUnsafeNames();
     void importCopiesUnderBaseName();
     void importOfProjectFileByAnotherPathDoesNotCopy();
-    void importRefusals_data();
-    void importRefusals();
     void closedPageRescaling_data();
     void closedPageRescaling();
     void closedPageElementsWithoutKindAreKeptOrDropped();
-    void closedPageWithoutUsableOldSizeKeepsGeometry();
     void closedPageThatIsNoPageFileIsLeftAlone_data();
     void closedPageThatIsNoPageFileIsLeftAlone();
     void openPageIsRescaledOnItsCanvasAndSaved();
@@ -83,242 +78,145 @@ private slots:
     void previewWithoutPagesOpensNothing();
 
 private:
-    QString pagePath(const QString &name) const { return m_project + QLatin1Char('/') + name + QStringLiteral(".json"); }
-
-    TestWorkDir *m_workDir = nullptr;
-    TestNotifier *m_notifier = nullptr;
-    QTabWidget *m_tabs = nullptr;
-    QString m_project;
-    QString m_projectFile;
+    ProjectFixture f;
 };
-
-void TestPageOperations::init()
-{
-    m_workDir = new TestWorkDir;
-    QVERIFY(m_workDir->isValid());
-    m_notifier = new TestNotifier;
-    m_tabs = new QTabWidget;
-    m_project = m_workDir->filePath(QStringLiteral("hall"));
-    m_projectFile = writeProjectFixture(m_workDir->path(), QByteArray("{\"Page\": []}"), QStringList(),
-                                        QStringLiteral("hall"), QStringLiteral("hall.projectui"));
-    GlobalManager *manager = GlobalManager::instance();
-    manager->setTabWidget(m_tabs);
-    QVERIFY(manager->openProject(m_projectFile));
-}
-
-void TestPageOperations::cleanup()
-{
-    GlobalManager::instance()->setTabWidget(nullptr);
-    delete m_tabs;
-    m_tabs = nullptr;
-    flushDeletes();
-    GlobalManager::resetInstance();
-    delete m_notifier;
-    m_notifier = nullptr;
-    delete m_workDir;
-    m_workDir = nullptr;
-}
 
 void TestPageOperations::newPageFileHoldsPageObjectAndEntry()
 {
     GlobalManager *manager = GlobalManager::instance();
-    QVERIFY(manager->createPage(QStringLiteral("登录页"), 1600, 900, 2));
+    QVERIFY(manager->createPage("登录页", 1600, 900, 2));
     const QJsonObject expected{{"name", "Page"}, {"x", 0}, {"y", 0}, {"w", 1600}, {"h", 900},
                                {"normalBkColor", "#ff181818"}, {"normal_image_path", ""},
                                {"type", "Page"}, {"page_type", 2}, {"fixed_position", 0}};
-    QCOMPARE(readPage(pagePath(QStringLiteral("登录页"))), QJsonArray{expected});
+    QCOMPARE(readPage(f.pagePath("登录页")), QJsonArray{expected});
     QCOMPARE(pageNames(), QStringList{QStringLiteral("登录页")});
     const PageInfo page = manager->pages().last();
     QCOMPARE(page.file, QStringLiteral("登录页.json"));
     QCOMPARE(page.pageType, 2);
     QCOMPARE(page.placeId, -1);
     QCOMPARE(page.opened, 0);
-    const QJsonArray entries = projectEntries(m_projectFile);
+    const QJsonArray entries = projectEntries(f.projectFile);
     QCOMPARE(entries.size(), 1);
-    QCOMPARE(entries.at(0).toObject().value(QStringLiteral("File")), QJsonValue(QStringLiteral("登录页.json")));
-    QCOMPARE(entries.at(0).toObject().value(QStringLiteral("PageType")), QJsonValue(2));
-    QVERIFY(m_notifier->prompts().isEmpty());
-    // A name that is taken is refused before anything is written.
-    QVERIFY(!manager->createPage(QStringLiteral("登录页"), 800, 600, 0));
-    QCOMPARE(projectEntries(m_projectFile).size(), 1);
+    QCOMPARE(entries.at(0).toObject().value("File"), QJsonValue(QStringLiteral("登录页.json")));
+    QCOMPARE(entries.at(0).toObject().value("PageType"), QJsonValue(2));
+    QVERIFY(f.notifier->prompts().isEmpty());
 }
 
-void TestPageOperations::newPageNamesThatCannotBeFilesAreRefused_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::newRow("empty") << QString();
-    QTest::newRow("dot") << QStringLiteral(".");
-    QTest::newRow("dot dot") << QStringLiteral("..");
-    QTest::newRow("slash") << QStringLiteral("../outside");
-    QTest::newRow("backslash") << QStringLiteral("a\\b");
-}
-
-void TestPageOperations::newPageNamesThatCannotBeFilesAreRefused()
-{
-    QFETCH(QString, name);
-    const QStringList before = QDir(m_workDir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    QVERIFY(!GlobalManager::instance()->createPage(name, 1920, 1080, 0));
-    QCOMPARE(m_notifier->texts(), QStringList{QStringLiteral("页面名称无效")});
-    QVERIFY(GlobalManager::instance()->pages().isEmpty());
-    QVERIFY(projectEntries(m_projectFile).isEmpty());
-    QCOMPARE(QDir(m_workDir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
-    QCOMPARE(QDir(m_project).entryList(QDir::Files), QStringList{"hall.projectui"});
-}
-
-void TestPageOperations::unlistedFileOfTheNameIsNeverWrittenOver_data()
+void TestPageOperations::refusalsLeaveProjectAsItWas_data()
 {
     QTest::addColumn<QString>("operation");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("new page") << "create" << QStringLiteral("名称已存在");
-    QTest::newRow("copy") << "copy" << QStringLiteral("名称已存在");
-    QTest::newRow("import") << "import" << QStringLiteral("导入失败，页面名称已存在");
+    QTest::addColumn<QString>("source");   // the page copied, or the file imported
+    QTest::addColumn<QString>("name");     // the new page, or the imported file's bytes
+    QTest::addColumn<QStringList>("messages");
+
+    // The project holds "home"; "old.json" is a page file it no longer lists,
+    // "blocked.json" a folder.
+    const QStringList invalidName{"页面名称无效"};
+    const QStringList taken{"名称已存在"};
+    for (const char *name : {"", ".", "..", "../outside", "a\\b"})
+        QTest::newRow(qPrintable(QStringLiteral("new page named '%1'").arg(name))) << "create" << "" << name << invalidName;
+    // A listed name is refused silently: the dialogs check it first.
+    QTest::newRow("new page: name taken") << "create" << "" << "home" << QStringList();
+    QTest::newRow("new page: unlisted file of the name") << "create" << "" << "old" << taken;
+    QTest::newRow("new page: file cannot be written") << "create" << "" << "blocked" << QStringList{"open file fail: %1"};
+    QTest::newRow("copy of a missing page") << "copy" << "nothing" << "copy" << QStringList{"复制页面失败"};
+    QTest::newRow("copy: name taken") << "copy" << "home" << "home" << QStringList();
+    QTest::newRow("copy: unlisted file of the name") << "copy" << "home" << "old" << taken;
+    QTest::newRow("copy to a name outside") << "copy" << "home" << "../stolen" << invalidName;
+    QTest::newRow("copy of a name outside") << "copy" << "../hall/home" << "copy" << invalidName;
+
+    const QString page = "{\"Control\": [{\"type\": \"Page\", \"w\": 1, \"h\": 1, \"PlaceId\": 1}]}";
+    const QStringList invalid{"import json file failed,json format invalid"};
+    QTest::newRow("import without PlaceId")
+        << "import" << "p.json" << "{\"Control\": [{\"type\": \"Page\", \"w\": 1, \"h\": 1}]}" << invalid;
+    QTest::newRow("import of no json") << "import" << "p.json" << "{\"Control\": [" << invalid;
+    QTest::newRow("import without Control") << "import" << "p.json" << "{\"Page\": []}" << invalid;
+    QTest::newRow("import with an empty base name") << "import" << ".json" << page << invalidName;
+    QTest::newRow("import: name in use") << "import" << "home.json" << page
+                                         << QStringList{"导入失败，页面名称已存在"};
+    QTest::newRow("import: unlisted file of the name") << "import" << "old.json" << page
+                                                      << QStringList{"导入失败，页面名称已存在"};
+    QTest::newRow("import of a missing file") << "import" << "missing.json" << "" << QStringList();
 }
 
-void TestPageOperations::unlistedFileOfTheNameIsNeverWrittenOver()
+void TestPageOperations::refusalsLeaveProjectAsItWas()
 {
     QFETCH(QString, operation);
-    QFETCH(QString, message);
+    QFETCH(QString, source);
+    QFETCH(QString, name);
+    QFETCH(QStringList, messages);
     GlobalManager *manager = GlobalManager::instance();
-    QVERIFY(manager->createPage(QStringLiteral("src"), 1920, 1080, 0));
-    const QByteArray kept("{\"Control\": [], \"note\": \"taken out of the project\"}");
-    QVERIFY(writeFixture(pagePath(QStringLiteral("old")), kept));
-    const QByteArray entries = readFixture(m_projectFile);
-    m_notifier->clear();
+    QVERIFY(manager->createPage("home", 1920, 1080, 0));
+    QVERIFY(writeFixture(f.pagePath("old"), "{\"Control\": [], \"note\": \"taken out of the project\"}"));
+    QVERIFY(QDir().mkpath(f.pagePath("blocked")));
+    const QString imported = f.workDir->filePath("elsewhere/" + source);
+    if (operation == "import" && !name.isEmpty())
+        QVERIFY(writeFixture(imported, name.toUtf8()));
+    const QMap<QString, QByteArray> before = snapshot(f.workDir->path());
+    f.notifier->clear();
 
-    const QString imported = m_workDir->filePath(QStringLiteral("elsewhere/old.json"));
-    QVERIFY(writeFixture(imported, "{\"Control\": [{\"type\": \"Page\", \"w\": 1, \"h\": 1, \"PlaceId\": 1}]}"));
     int pageType = 0;
-    const bool made = operation == "copy"
-                          ? manager->copyPage(QStringLiteral("src"), QStringLiteral("old"), 1920, 1080, 0)
+    const bool made = operation == "copy"     ? manager->copyPage(source, name, 1920, 1080, 0)
                       : operation == "import" ? manager->importPage(imported, &pageType)
-                                              : manager->createPage(QStringLiteral("old"), 1920, 1080, 0);
+                                              : manager->createPage(name, 1920, 1080, 0);
     QVERIFY(!made);
-    QCOMPARE(m_notifier->texts(), QStringList{message});
-    QCOMPARE(readFixture(pagePath(QStringLiteral("old"))), kept);
-    QCOMPARE(readFixture(m_projectFile), entries);
-    QVERIFY(!manager->hasPage(QStringLiteral("old")));
-}
-
-void TestPageOperations::newPageThatCannotBeWrittenAddsNoEntry()
-{
-    // A folder where the file should go: the write cannot complete.
-    QVERIFY(QDir().mkpath(pagePath(QStringLiteral("home"))));
-    QVERIFY(!GlobalManager::instance()->createPage(QStringLiteral("home"), 1920, 1080, 0));
-    QCOMPARE(m_notifier->texts(), QStringList{QStringLiteral("open file fail: ") + pagePath(QStringLiteral("home"))});
-    QVERIFY(GlobalManager::instance()->pages().isEmpty());
-    QVERIFY(projectEntries(m_projectFile).isEmpty());
+    for (QString &message : messages)
+        message = message.arg(f.pagePath(name));
+    QCOMPARE(f.notifier->texts(), messages);
+    QCOMPARE(pageNames(), QStringList{"home"});
+    // Not a byte written anywhere: neither the project file nor a page file.
+    const QMap<QString, QByteArray> after = snapshot(f.workDir->path());
+    QCOMPARE(after.keys(), before.keys());
+    QVERIFY(after == before);
 }
 
 void TestPageOperations::copyTakesSavedFileByteForByte()
 {
     GlobalManager *manager = GlobalManager::instance();
-    QVERIFY(manager->createPage(QStringLiteral("home"), 1920, 1080, 0));
+    QVERIFY(manager->createPage("home", 1920, 1080, 0));
     const QByteArray bytes = "{\"Control\": [{\"type\": \"Page\", \"w\": 1920, \"h\": 1080, \"page_type\": 0}]}";
-    QVERIFY(writeFixture(pagePath(QStringLiteral("home")), bytes));
-    QVERIFY(manager->copyPage(QStringLiteral("home"), QStringLiteral("form"), 1600, 900, 1));
-    QCOMPARE(readFixture(pagePath(QStringLiteral("form"))), bytes);
+    QVERIFY(writeFixture(f.pagePath("home"), bytes));
+    QVERIFY(manager->copyPage("home", "form", 1600, 900, 1));
+    QCOMPARE(readFixture(f.pagePath("form")), bytes);
     QCOMPARE(pageNames(), (QStringList{"home", "form"}));
     QCOMPARE(manager->pages().last().pageType, 1);
     QCOMPARE(manager->pages().last().width, 1600);
-    QCOMPARE(projectEntries(m_projectFile).last().toObject().value(QStringLiteral("File")),
-             QJsonValue(QStringLiteral("form.json")));
-    QVERIFY(!manager->copyPage(QStringLiteral("home"), QStringLiteral("form"), 1600, 900, 1));
-}
-
-void TestPageOperations::copyOfMissingFileAddsNoEntry()
-{
-    QVERIFY(!GlobalManager::instance()->copyPage(QStringLiteral("nothing"), QStringLiteral("copy"), 1920, 1080, 0));
-    QCOMPARE(m_notifier->texts(), QStringList{QStringLiteral("复制页面失败")});
-    QVERIFY(GlobalManager::instance()->pages().isEmpty());
-    QVERIFY(projectEntries(m_projectFile).isEmpty());
-    QVERIFY(!QFileInfo::exists(pagePath(QStringLiteral("copy"))));
-}
-
-void TestPageOperations::copyRefusesUnsafeNames()
-{
-    GlobalManager *manager = GlobalManager::instance();
-    QVERIFY(manager->createPage(QStringLiteral("home"), 1920, 1080, 0));
-    QVERIFY(!manager->copyPage(QStringLiteral("home"), QStringLiteral("../stolen"), 1920, 1080, 0));
-    QVERIFY(!manager->copyPage(QStringLiteral("../hall/home"), QStringLiteral("copy"), 1920, 1080, 0));
-    QVERIFY(!QFileInfo::exists(m_workDir->filePath(QStringLiteral("stolen.json"))));
-    QCOMPARE(pageNames(), QStringList{"home"});
+    QCOMPARE(projectEntries(f.projectFile).last().toObject().value("File"), QJsonValue("form.json"));
 }
 
 void TestPageOperations::importCopiesUnderBaseName()
 {
     QJsonObject page = pageObject(1280, 720);
-    page.insert(QStringLiteral("PlaceId"), 6);
-    page.insert(QStringLiteral("page_type"), 3);
-    const QString outside = m_workDir->filePath(QStringLiteral("elsewhere/a.b.json"));
+    page.insert("PlaceId", 6);
+    page.insert("page_type", 3);
+    const QString outside = f.workDir->filePath("elsewhere/a.b.json");
     QVERIFY(QDir().mkpath(QFileInfo(outside).path()));
-    QVERIFY(writePage(outside, {control(QStringLiteral("Label"), QStringLiteral("Label_0"), 1, 2, 3, 4), page}));
+    QVERIFY(writePage(outside, {control("Label", "Label_0", 1, 2, 3, 4), page}));
     int pageType = -5;
     QVERIFY(GlobalManager::instance()->importPage(outside, &pageType));
     QCOMPARE(pageType, 3);
-    QCOMPARE(readFixture(pagePath(QStringLiteral("a"))), readFixture(outside));
+    QCOMPARE(readFixture(f.pagePath("a")), readFixture(outside));
     const PageInfo imported = GlobalManager::instance()->pages().last();
     QCOMPARE(imported.name, QStringLiteral("a"));
     QCOMPARE(imported.file, QStringLiteral("a.json"));
     QCOMPARE(imported.placeId, 6);
     QCOMPARE(imported.width, 1280);
     QCOMPARE(imported.pageType, 3);
-    QCOMPARE(projectEntries(m_projectFile).size(), 1);
+    QCOMPARE(projectEntries(f.projectFile).size(), 1);
 }
 
 void TestPageOperations::importOfProjectFileByAnotherPathDoesNotCopy()
 {
     QJsonObject page = pageObject(800, 600);
-    page.insert(QStringLiteral("PlaceId"), -1);
-    QVERIFY(writePage(pagePath(QStringLiteral("b")), {page}));
-    const QByteArray before = readFixture(pagePath(QStringLiteral("b")));
+    page.insert("PlaceId", -1);
+    QVERIFY(writePage(f.pagePath("b"), {page}));
+    const QByteArray before = readFixture(f.pagePath("b"));
     int pageType = -1;
     // Not the same text as the target path, but the same file.
-    QVERIFY(GlobalManager::instance()->importPage(m_project + QStringLiteral("/./b.json"), &pageType));
+    QVERIFY(GlobalManager::instance()->importPage(f.project + QStringLiteral("/./b.json"), &pageType));
     QCOMPARE(pageNames(), QStringList{"b"});
-    QCOMPARE(readFixture(pagePath(QStringLiteral("b"))), before);
-    QVERIFY(m_notifier->prompts().isEmpty());
-}
-
-void TestPageOperations::importRefusals_data()
-{
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QStringList>("messages");
-
-    const QStringList invalid{QStringLiteral("import json file failed,json format invalid")};
-    QTest::newRow("no PlaceId")
-        << "p.json" << QByteArray("{\"Control\": [{\"type\": \"Page\", \"w\": 1, \"h\": 1}]}") << invalid;
-    QTest::newRow("not json") << "p.json" << QByteArray("{\"Control\": [") << invalid;
-    QTest::newRow("no Control") << "p.json" << QByteArray("{\"Page\": []}") << invalid;
-    QTest::newRow("empty base name")
-        << ".json" << QByteArray("{\"Control\": [{\"type\": \"Page\", \"w\": 1, \"h\": 1, \"PlaceId\": 1}]}")
-        << QStringList{QStringLiteral("页面名称无效")};
-    QTest::newRow("name in use")
-        << "home.json" << QByteArray("{\"Control\": [{\"type\": \"Page\", \"w\": 1, \"h\": 1, \"PlaceId\": 1}]}")
-        << QStringList{QStringLiteral("导入失败，页面名称已存在")};
-    QTest::newRow("missing file") << "" << QByteArray() << QStringList();
-}
-
-void TestPageOperations::importRefusals()
-{
-    QFETCH(QString, fileName);
-    QFETCH(QByteArray, bytes);
-    QFETCH(QStringList, messages);
-    QVERIFY(GlobalManager::instance()->createPage(QStringLiteral("home"), 1920, 1080, 0));
-    const QString dir = m_workDir->filePath(QStringLiteral("elsewhere"));
-    QString path = dir + QStringLiteral("/missing.json");
-    if (!fileName.isEmpty()) {
-        path = dir + QLatin1Char('/') + fileName;
-        QVERIFY(writeFixture(path, bytes));
-    }
-    const QByteArray homeBefore = readFixture(pagePath(QStringLiteral("home")));
-    int pageType = 0;
-    QVERIFY(!GlobalManager::instance()->importPage(path, &pageType));
-    QCOMPARE(m_notifier->texts(), messages);
-    QCOMPARE(pageNames(), QStringList{"home"});
-    QCOMPARE(projectEntries(m_projectFile).size(), 1);
-    QCOMPARE(readFixture(pagePath(QStringLiteral("home"))), homeBefore);
-    QCOMPARE(QDir(m_project).entryList(QDir::Files), (QStringList{"hall.projectui", "home.json"}));
+    QCOMPARE(readFixture(f.pagePath("b")), before);
+    QVERIFY(f.notifier->prompts().isEmpty());
 }
 
 void TestPageOperations::closedPageRescaling_data()
@@ -335,12 +233,15 @@ void TestPageOperations::closedPageRescaling_data()
     QTest::newRow("negative truncates toward zero") << fullHd << control("Button", "B", -5, -7, 10, 10) << 1280
                                                     << 720 << QRect(-3, -4, 6, 6);
     QJsonObject noX = control("Button", "B", 0, 30, 90, 60);
-    noX.remove(QStringLiteral("x"));
+    noX.remove("x");
     QTest::newRow("missing x becomes 0") << fullHd << noX << 960 << 540 << QRect(0, 15, 45, 30);
     QJsonObject noWidth = fullHd;
-    noWidth.remove(QStringLiteral("w"));
+    noWidth.remove("w");
     QTest::newRow("page without w counts 1920") << noWidth << control("Button", "B", 1920, 0, 192, 10) << 960
                                                 << 1080 << QRect(960, 0, 96, 10);
+    QTest::newRow("page w 0: x and w kept, y and h scaled") << pageObject(0, 1080)
+                                                            << control("Button", "B", 100, 50, 333, 99) << 1280
+                                                            << 720 << QRect(100, 33, 333, 66);
     // 2,000,000 × 15360 does not fit in 32 bits.
     QTest::newRow("large values in 64 bits") << pageObject(1920, 1080)
                                              << control("Button", "B", 2000000, 1000000, 1920, 1080) << 15360
@@ -354,46 +255,33 @@ void TestPageOperations::closedPageRescaling()
     QFETCH(int, width);
     QFETCH(int, height);
     QFETCH(QRect, expected);
-    QVERIFY(GlobalManager::instance()->createPage(QStringLiteral("home"), 1920, 1080, 0));
-    QVERIFY(writePage(pagePath(QStringLiteral("home")), {control, page}));
-    GlobalManager::instance()->slotSetResData(QStringLiteral("home"), width, height);
-    const QJsonArray saved = readPage(pagePath(QStringLiteral("home")));
+    QVERIFY(GlobalManager::instance()->createPage("home", 1920, 1080, 0));
+    QVERIFY(writePage(f.pagePath("home"), {control, page}));
+    GlobalManager::instance()->slotSetResData("home", width, height);
+    const QJsonArray saved = readPage(f.pagePath("home"));
     QCOMPARE(saved.size(), 2);
     const QJsonObject scaled = saved.at(0).toObject();
     QCOMPARE(QRect(scaled.value("x").toInt(), scaled.value("y").toInt(), scaled.value("w").toInt(),
                    scaled.value("h").toInt()),
              expected);
-    QCOMPARE(saved.at(1).toObject().value(QStringLiteral("w")), QJsonValue(width));
-    QCOMPARE(saved.at(1).toObject().value(QStringLiteral("h")), QJsonValue(height));
+    QCOMPARE(saved.at(1).toObject().value("w"), QJsonValue(width));
+    QCOMPARE(saved.at(1).toObject().value("h"), QJsonValue(height));
 }
 
 void TestPageOperations::closedPageElementsWithoutKindAreKeptOrDropped()
 {
-    QVERIFY(GlobalManager::instance()->createPage(QStringLiteral("home"), 1920, 1080, 0));
+    QVERIFY(GlobalManager::instance()->createPage("home", 1920, 1080, 0));
     const QJsonObject noType{{"x", 100}, {"note", "kept"}};
     QJsonObject root;
-    root.insert(QStringLiteral("Control"), QJsonArray{7, noType, pageObject(1920, 1080)});
-    root.insert(QStringLiteral("future"), QStringLiteral("kept"));
-    QVERIFY(writeFixture(pagePath(QStringLiteral("home")), QJsonDocument(root).toJson()));
-    GlobalManager::instance()->slotSetResData(QStringLiteral("home"), 1280, 720);
-    const QJsonObject saved = QJsonDocument::fromJson(readFixture(pagePath(QStringLiteral("home")))).object();
-    const QJsonArray elements = saved.value(QStringLiteral("Control")).toArray();
+    root.insert("Control", QJsonArray{7, noType, pageObject(1920, 1080)});
+    root.insert("future", QStringLiteral("kept"));
+    QVERIFY(writeFixture(f.pagePath("home"), QJsonDocument(root).toJson()));
+    GlobalManager::instance()->slotSetResData("home", 1280, 720);
+    const QJsonObject saved = QJsonDocument::fromJson(readFixture(f.pagePath("home"))).object();
+    const QJsonArray elements = saved.value("Control").toArray();
     QCOMPARE(elements.size(), 2);
     QCOMPARE(elements.at(0).toObject(), noType);
-    QCOMPARE(saved.value(QStringLiteral("future")), QJsonValue(QStringLiteral("kept")));
-}
-
-void TestPageOperations::closedPageWithoutUsableOldSizeKeepsGeometry()
-{
-    QVERIFY(GlobalManager::instance()->createPage(QStringLiteral("home"), 1920, 1080, 0));
-    const QJsonObject button = control(QStringLiteral("Button"), QStringLiteral("B"), 100, 50, 333, 99);
-    QVERIFY(writePage(pagePath(QStringLiteral("home")), {button, pageObject(0, 1080)}));
-    GlobalManager::instance()->slotSetResData(QStringLiteral("home"), 1280, 720);
-    const QJsonObject scaled = readPage(pagePath(QStringLiteral("home"))).at(0).toObject();
-    QCOMPARE(scaled.value(QStringLiteral("x")), QJsonValue(100));
-    QCOMPARE(scaled.value(QStringLiteral("w")), QJsonValue(333));
-    QCOMPARE(scaled.value(QStringLiteral("y")), QJsonValue(33));
-    QCOMPARE(scaled.value(QStringLiteral("h")), QJsonValue(66));
+    QCOMPARE(saved.value("future"), QJsonValue(QStringLiteral("kept")));
 }
 
 void TestPageOperations::closedPageThatIsNoPageFileIsLeftAlone_data()
@@ -410,53 +298,53 @@ void TestPageOperations::closedPageThatIsNoPageFileIsLeftAlone()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(int, width);
-    QVERIFY(GlobalManager::instance()->createPage(QStringLiteral("home"), 1920, 1080, 0));
-    QVERIFY(writeFixture(pagePath(QStringLiteral("home")), bytes));
-    GlobalManager::instance()->slotSetResData(QStringLiteral("home"), width, 720);
-    QCOMPARE(readFixture(pagePath(QStringLiteral("home"))), bytes);
+    QVERIFY(GlobalManager::instance()->createPage("home", 1920, 1080, 0));
+    QVERIFY(writeFixture(f.pagePath("home"), bytes));
+    GlobalManager::instance()->slotSetResData("home", width, 720);
+    QCOMPARE(readFixture(f.pagePath("home")), bytes);
     // A name that is no file name reaches no file.
-    GlobalManager::instance()->slotSetResData(QStringLiteral("../hall/home"), 1280, 720);
-    QCOMPARE(readFixture(pagePath(QStringLiteral("home"))), bytes);
+    GlobalManager::instance()->slotSetResData("../hall/home", 1280, 720);
+    QCOMPARE(readFixture(f.pagePath("home")), bytes);
 }
 
 void TestPageOperations::openPageIsRescaledOnItsCanvasAndSaved()
 {
     GlobalManager *manager = GlobalManager::instance();
-    QVERIFY(manager->createPage(QStringLiteral("home"), 1920, 1080, 0));
-    QVERIFY(writePage(pagePath(QStringLiteral("home")),
-                      {pageObject(1920, 1080), control(QStringLiteral("Button"), QStringLiteral("Button_0"), 300, 150, 200, 100)}));
-    QVERIFY(manager->openPageTab(QStringLiteral("home"), 0));
+    QVERIFY(manager->createPage("home", 1920, 1080, 0));
+    QVERIFY(writePage(f.pagePath("home"),
+                      {pageObject(1920, 1080), control("Button", "Button_0", 300, 150, 200, 100)}));
+    QVERIFY(manager->openPageTab("home", 0));
     UIPage *page = manager->currentPage();
     QVERIFY(page);
-    manager->slotSetResData(QStringLiteral("home"), 1280, 720);
+    manager->slotSetResData("home", 1280, 720);
     QVERIFY(!page->isModified());
-    const QJsonArray saved = readPage(pagePath(QStringLiteral("home")));
-    QCOMPARE(saved.at(0).toObject().value(QStringLiteral("w")), QJsonValue(133));
-    QCOMPARE(saved.at(1).toObject().value(QStringLiteral("w")), QJsonValue(1280));
-    QCOMPARE(page->findControl(113, QStringLiteral("Button_0"))->attributes().value(QStringLiteral("x")),
+    const QJsonArray saved = readPage(f.pagePath("home"));
+    QCOMPARE(saved.at(0).toObject().value("w"), QJsonValue(133));
+    QCOMPARE(saved.at(1).toObject().value("w"), QJsonValue(1280));
+    QCOMPARE(page->findControl(113, "Button_0")->attributes().value("x"),
              QJsonValue(200));
 }
 
 void TestPageOperations::pageOpensInTabAtStoredZoom()
 {
     GlobalManager *manager = GlobalManager::instance();
-    QVERIFY(manager->createPage(QStringLiteral("home"), 1920, 1080, 0));
+    QVERIFY(manager->createPage("home", 1920, 1080, 0));
     QJsonObject page = pageObject(1000, 800);
-    page.insert(QStringLiteral("editScale"), 0.5);
-    QVERIFY(writePage(pagePath(QStringLiteral("home")),
-                      {page, control(QStringLiteral("Label"), QStringLiteral("Label_0"), 100, 100, 50, 20),
-                       control(QStringLiteral("SceneList"), QStringLiteral("SceneList_0"), 0, 0, 400, 200)}));
-    QVERIFY(manager->openPageTab(QStringLiteral("home"), 0));
-    QCOMPARE(m_tabs->count(), 1);
-    QCOMPARE(m_tabs->tabText(0), QStringLiteral("home"));
-    auto *scroll = qobject_cast<QScrollArea *>(m_tabs->widget(0));
+    page.insert("editScale", 0.5);
+    QVERIFY(writePage(f.pagePath("home"),
+                      {page, control("Label", "Label_0", 100, 100, 50, 20),
+                       control("SceneList", "SceneList_0", 0, 0, 400, 200)}));
+    QVERIFY(manager->openPageTab("home", 0));
+    QCOMPARE(f.tabs->count(), 1);
+    QCOMPARE(f.tabs->tabText(0), QStringLiteral("home"));
+    auto *scroll = qobject_cast<QScrollArea *>(f.tabs->widget(0));
     QVERIFY(scroll);
     UIPage *opened = manager->currentPage();
     QCOMPARE(static_cast<QWidget *>(opened), scroll->widget());
     QCOMPARE(opened->getScale(), 0.5);
     QCOMPARE(opened->size(), QSize(500, 400));
     QCOMPARE(opened->controlCount(), 2);
-    QCOMPARE(opened->findControl(104, QStringLiteral("Label_0"))->geometry(), QRect(50, 50, 25, 10));
+    QCOMPARE(opened->findControl(104, "Label_0")->geometry(), QRect(50, 50, 25, 10));
     QCOMPARE(manager->pages().first().opened, 1);
     QCOMPARE(opened->pageInfo().name, QStringLiteral("home"));
     QVERIFY(!opened->isModified());
@@ -465,20 +353,20 @@ void TestPageOperations::pageOpensInTabAtStoredZoom()
 void TestPageOperations::secondOpenMakesTabCurrent()
 {
     GlobalManager *manager = GlobalManager::instance();
-    QVERIFY(manager->createPage(QStringLiteral("a"), 1920, 1080, 0));
-    QVERIFY(manager->createPage(QStringLiteral("b"), 1920, 1080, 0));
-    QVERIFY(manager->openPageTab(QStringLiteral("a"), 0));
+    QVERIFY(manager->createPage("a", 1920, 1080, 0));
+    QVERIFY(manager->createPage("b", 1920, 1080, 0));
+    QVERIFY(manager->openPageTab("a", 0));
     UIPage *first = manager->currentPage();
-    QVERIFY(manager->openPageTab(QStringLiteral("b"), 0));
-    QCOMPARE(m_tabs->currentIndex(), 1);
-    QVERIFY(manager->openPageTab(QStringLiteral("a"), 0));
-    QCOMPARE(m_tabs->count(), 2);
-    QCOMPARE(m_tabs->currentIndex(), 0);
+    QVERIFY(manager->openPageTab("b", 0));
+    QCOMPARE(f.tabs->currentIndex(), 1);
+    QVERIFY(manager->openPageTab("a", 0));
+    QCOMPARE(f.tabs->count(), 2);
+    QCOMPARE(f.tabs->currentIndex(), 0);
     QCOMPARE(manager->currentPage(), first);
     QCOMPARE(manager->pageAt(1)->pageInfo().name, QStringLiteral("b"));
     // A page the project does not have opens nothing.
-    QVERIFY(manager->openPageTab(QStringLiteral("nothing"), 0));
-    QCOMPARE(m_tabs->count(), 2);
+    QVERIFY(manager->openPageTab("nothing", 0));
+    QCOMPARE(f.tabs->count(), 2);
 }
 
 void TestPageOperations::unreadablePageFileOpensNoTab_data()
@@ -494,31 +382,31 @@ void TestPageOperations::unreadablePageFileOpensNoTab()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
     GlobalManager *manager = GlobalManager::instance();
-    QVERIFY(manager->createPage(QStringLiteral("home"), 1920, 1080, 0));
-    QVERIFY(writeFixture(pagePath(QStringLiteral("home")), bytes));
-    QVERIFY(!manager->openPageTab(QStringLiteral("home"), 0));
-    QCOMPARE(m_notifier->texts(), QStringList{message});
-    QCOMPARE(m_tabs->count(), 0);
+    QVERIFY(manager->createPage("home", 1920, 1080, 0));
+    QVERIFY(writeFixture(f.pagePath("home"), bytes));
+    QVERIFY(!manager->openPageTab("home", 0));
+    QCOMPARE(f.notifier->texts(), QStringList{message});
+    QCOMPARE(f.tabs->count(), 0);
     QCOMPARE(manager->pages().first().opened, 0);
     flushDeletes();
     // Nothing can save an empty page over it.
     manager->saveAllPages();
-    QCOMPARE(readFixture(pagePath(QStringLiteral("home"))), bytes);
+    QCOMPARE(readFixture(f.pagePath("home")), bytes);
 }
 
 void TestPageOperations::saveReportsMainPageAndPlaceId()
 {
     GlobalManager *manager = GlobalManager::instance();
-    QVERIFY(manager->createPage(QStringLiteral("home"), 1920, 1080, 0));
-    QVERIFY(manager->openPageTab(QStringLiteral("home"), 0));
+    QVERIFY(manager->createPage("home", 1920, 1080, 0));
+    QVERIFY(manager->openPageTab("home", 0));
     UIPage *page = manager->currentPage();
     page->setControlAttributes({{"MainPage", 1}, {"PlaceId", 4}}, true, 1);
     manager->saveAllPages();
     QVERIFY(!page->isModified());
-    const QJsonObject entry = projectEntries(m_projectFile).at(0).toObject();
-    QCOMPARE(entry.value(QStringLiteral("MainPage")), QJsonValue(1));
-    QCOMPARE(entry.value(QStringLiteral("PlaceId")), QJsonValue(4));
-    QCOMPARE(readPage(pagePath(QStringLiteral("home"))).last().toObject().value(QStringLiteral("PlaceId")),
+    const QJsonObject entry = projectEntries(f.projectFile).at(0).toObject();
+    QCOMPARE(entry.value("MainPage"), QJsonValue(1));
+    QCOMPARE(entry.value("PlaceId"), QJsonValue(4));
+    QCOMPARE(readPage(f.pagePath("home")).last().toObject().value("PlaceId"),
              QJsonValue(4));
     QCOMPARE(manager->pages().first().placeId, 4);
 }
@@ -528,13 +416,13 @@ void TestPageOperations::propertyEditorForgetsControlsThatGo()
     GlobalManager *manager = GlobalManager::instance();
     PropertyWidget properties;
     manager->setPropertyWidget(&properties);
-    QVERIFY(manager->createPage(QStringLiteral("home"), 1920, 1080, 0));
-    QVERIFY(manager->openPageTab(QStringLiteral("home"), 0));
+    QVERIFY(manager->createPage("home", 1920, 1080, 0));
+    QVERIFY(manager->openPageTab("home", 0));
     UIPage *page = manager->currentPage();
-    page->undoStack()->push(new AddCommand(page, 113, control(QStringLiteral("Button"), QStringLiteral("Button_0"), 10, 10, 50, 20)));
-    page->undoStack()->push(new AddCommand(page, 104, control(QStringLiteral("Label"), QStringLiteral("Label_0"), 100, 10, 50, 20)));
-    UIBase *button = page->findControl(113, QStringLiteral("Button_0"));
-    UIBase *label = page->findControl(104, QStringLiteral("Label_0"));
+    page->undoStack()->push(new AddCommand(page, 113, control("Button", "Button_0", 10, 10, 50, 20)));
+    page->undoStack()->push(new AddCommand(page, 104, control("Label", "Label_0", 100, 10, 50, 20)));
+    UIBase *button = page->findControl(113, "Button_0");
+    UIBase *label = page->findControl(104, "Label_0");
     QTest::mouseClick(label, Qt::LeftButton);
     QCOMPARE(properties.currentControl(), static_cast<QWidget *>(label));
 
@@ -548,7 +436,7 @@ void TestPageOperations::propertyEditorForgetsControlsThatGo()
     QVERIFY(!properties.currentControl());
     QVERIFY(!manager->propertyControl());
     flushDeletes();
-    QVERIFY(!page->findControl(104, QStringLiteral("Label_0")));
+    QVERIFY(!page->findControl(104, "Label_0"));
     manager->setPropertyWidget(nullptr);
 }
 

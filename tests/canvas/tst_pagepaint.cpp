@@ -1,10 +1,6 @@
-#include "canvas/uipage.h"
-#include "core/globalmanager.h"
 #include "tests/canvas/pagefixture.h"
-#include "tests/testsupport.h"
 
 #include <QImage>
-#include <QtTest>
 
 using namespace pagefixture;
 
@@ -13,30 +9,16 @@ class TestPagePaint : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { QVERIFY(f.setUp(400, 300)); }
+    void cleanup() { f.tearDown(); }
 
     void background_data();
     void background();
     void pageWithControlsAndText();
 
 private:
-    TestWorkDir *m_workDir = nullptr;
+    PageFixture f;
 };
-
-void TestPagePaint::init()
-{
-    m_workDir = new TestWorkDir;
-    QVERIFY(m_workDir->isValid());
-}
-
-void TestPagePaint::cleanup()
-{
-    flushDeletes();
-    delete m_workDir;
-    m_workDir = nullptr;
-    GlobalManager::resetInstance();
-}
 
 void TestPagePaint::background_data()
 {
@@ -56,15 +38,13 @@ void TestPagePaint::background()
     QFETCH(QString, colour);
     QFETCH(QString, picture);
     QFETCH(QColor, painted);
-    QImage image(8, 8, QImage::Format_ARGB32);
-    image.fill(QColor(200, 0, 0));
-    QVERIFY(image.save(m_workDir->filePath(QStringLiteral("bg.png"))));
+    QVERIFY(writeColourPicture(f.workDir->filePath("bg.png"), QColor(200, 0, 0)));
     QJsonObject object = pageObject(400, 300);
     object.insert(QStringLiteral("normalBkColor"), colour);
     object.insert(QStringLiteral("normal_image_path"), picture);
-    QVERIFY(writePage(m_workDir->filePath(QStringLiteral("home.json")), {object}));
+    QVERIFY(writePage(f.workDir->filePath("home.json"), {object}));
     UIPage page;
-    QCOMPARE(page.openPage(info(m_workDir->path(), QStringLiteral("home"))), UIPage::LoadOk);
+    QCOMPARE(page.openPage(info(f.workDir->path(), "home")), UIPage::LoadOk);
     const QImage shown = page.grab().toImage();
     QCOMPARE(shown.size(), QSize(400, 300));
     QCOMPARE(shown.pixelColor(200, 150), painted);
@@ -84,9 +64,9 @@ void TestPagePaint::pageWithControlsAndText()
     label.insert(QStringLiteral("text"), QStringLiteral("文本文件"));
     label.insert(QStringLiteral("normalColor"), QStringLiteral("#ffffffff"));
     QJsonObject slider = control(QStringLiteral("AudioVolumeWidget"), QStringLiteral("AudioVolumeWidget_0"), 300, 40, 300, 60);
-    QVERIFY(writePage(m_workDir->filePath(QStringLiteral("home.json")), {object, button, label, slider}));
+    QVERIFY(writePage(f.workDir->filePath("home.json"), {object, button, label, slider}));
     UIPage page;
-    page.openPage(info(m_workDir->path(), QStringLiteral("home")));
+    page.openPage(info(f.workDir->path(), "home"));
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     QTest::mouseClick(page.findControl(113, QStringLiteral("Button_0")), Qt::LeftButton);

@@ -1,10 +1,4 @@
-#include "canvas/uipage.h"
-#include "core/globalmanager.h"
 #include "tests/canvas/pagefixture.h"
-#include "tests/testsupport.h"
-
-#include <QUndoStack>
-#include <QtTest>
 
 using namespace pagefixture;
 
@@ -13,13 +7,12 @@ class TestZoom : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { QVERIFY(f.setUp(1920, 1080)); }
+    void cleanup() { f.tearDown(); }
 
     void halfZoomSizesPageAndTruncatesControls();
     void unusableZoomIsIgnored_data();
     void unusableZoomIsIgnored();
-    void zoomIsNeitherModificationNorStep();
     void controlsMadeLaterTakeCurrentZoom();
     void resolutionOutsideRangeIsIgnored_data();
     void resolutionOutsideRangeIsIgnored();
@@ -29,45 +22,27 @@ private slots:
     void resolutionChangeCannotBeUndone();
 
 private:
-    UIBase *addButton(int x, int y, int w, int h);
+    UIBase *addButton(int x, int y, int w, int h)
+    {
+        return f.page->createControl(113, control("Button", "Button_" + QString::number(x), x, y, w, h));
+    }
+    static QRect stored(const UIBase *c) { return QRect(intAt(c, "x"), intAt(c, "y"), intAt(c, "w"), intAt(c, "h")); }
 
-    TestWorkDir *m_workDir = nullptr;
-    UIPage *m_page = nullptr;
+    PageFixture f;
 };
-
-void TestZoom::init()
-{
-    m_workDir = new TestWorkDir;
-    QVERIFY(m_workDir->isValid());
-    m_page = new UIPage;
-    m_page->openPage(info(m_workDir->path(), QStringLiteral("home")));
-    m_page->setPageJson(pageObject(1920, 1080));
-}
-
-void TestZoom::cleanup()
-{
-    delete m_page;
-    m_page = nullptr;
-    flushDeletes();
-    delete m_workDir;
-    m_workDir = nullptr;
-    GlobalManager::resetInstance();
-}
-
-UIBase *TestZoom::addButton(int x, int y, int w, int h)
-{
-    return m_page->createControl(113, control(QStringLiteral("Button"), QStringLiteral("Button_%1").arg(x), x, y, w, h));
-}
 
 void TestZoom::halfZoomSizesPageAndTruncatesControls()
 {
     UIBase *button = addButton(101, 41, 33, 21);
-    m_page->setEditScale(QStringLiteral("editScale"), 0.5, true);
-    QCOMPARE(m_page->size(), QSize(960, 540));
+    f.page->setModified(false);
+    f.page->setEditScale("editScale", 0.5, true);
+    QCOMPARE(f.page->size(), QSize(960, 540));
     QCOMPARE(button->geometry(), QRect(50, 20, 16, 10));
-    QCOMPARE(m_page->attributes().value(QStringLiteral("editScale")), QJsonValue(0.5));
-    // The stored geometry stays in page pixels.
-    QCOMPARE(button->attributes().value(QStringLiteral("x")), QJsonValue(101));
+    QCOMPARE(f.page->attributes().value("editScale"), QJsonValue(0.5));
+    // The stored geometry stays in page pixels; zooming is neither a change nor a step.
+    QCOMPARE(stored(button), QRect(101, 41, 33, 21));
+    QVERIFY(!f.page->isModified());
+    QCOMPARE(f.steps(), 0);
 }
 
 void TestZoom::unusableZoomIsIgnored_data()
@@ -82,37 +57,29 @@ void TestZoom::unusableZoomIsIgnored_data()
 void TestZoom::unusableZoomIsIgnored()
 {
     QFETCH(QJsonValue, zoom);
-    m_page->setEditScale(QStringLiteral("editScale"), 0.8, true);
-    m_page->setEditScale(QStringLiteral("editScale"), zoom, true);
-    QCOMPARE(m_page->getScale(), 0.8);
-    QCOMPARE(m_page->attributes().value(QStringLiteral("editScale")), QJsonValue(0.8));
-    QCOMPARE(m_page->size(), QSize(1536, 864));
+    f.page->setEditScale("editScale", 0.8, true);
+    f.page->setEditScale("editScale", zoom, true);
+    QCOMPARE(f.page->getScale(), 0.8);
+    QCOMPARE(f.page->attributes().value("editScale"), QJsonValue(0.8));
+    QCOMPARE(f.page->size(), QSize(1536, 864));
     // The page-object route refuses it the same way.
-    m_page->setPageAttribute(QStringLiteral("editScale"), zoom, true);
-    QCOMPARE(m_page->getScale(), 0.8);
-}
-
-void TestZoom::zoomIsNeitherModificationNorStep()
-{
-    m_page->setModified(false);
-    m_page->setEditScale(QStringLiteral("editScale"), 1.5, true);
-    QVERIFY(!m_page->isModified());
-    QCOMPARE(m_page->undoStack()->count(), 0);
+    f.page->setPageAttribute("editScale", zoom, true);
+    QCOMPARE(f.page->getScale(), 0.8);
 }
 
 void TestZoom::controlsMadeLaterTakeCurrentZoom()
 {
-    m_page->setEditScale(QStringLiteral("editScale"), 0.6, true);
+    f.page->setEditScale("editScale", 0.6, true);
     UIBase *button = addButton(30, 45, 100, 50);
     QCOMPARE(button->getScale(), 0.6);
     // Placed by the first application: halves rounded up.
     QCOMPARE(button->geometry(), QRect(18, 27, 60, 30));
     // Undoing a deletion rebuilds at the zoom of the moment.
-    m_page->deleteControl(button);
+    f.page->deleteControl(button);
     flushDeletes();
-    m_page->setEditScale(QStringLiteral("editScale"), 2.0, true);
-    m_page->undo();
-    UIBase *back = m_page->findControl(113, QStringLiteral("Button_30"));
+    f.page->setEditScale("editScale", 2.0, true);
+    f.page->undo();
+    UIBase *back = f.page->findControl(113, "Button_30");
     QVERIFY(back);
     QCOMPARE(back->getScale(), 2.0);
     QCOMPARE(back->geometry(), QRect(60, 90, 200, 100));
@@ -137,28 +104,28 @@ void TestZoom::resolutionOutsideRangeIsIgnored()
     QFETCH(int, height);
     QFETCH(bool, accepted);
     UIBase *button = addButton(960, 540, 192, 108);
-    m_page->setModified(false);
-    m_page->setEditScale(QStringLiteral("editScale"), 0.1, true);
-    m_page->setPageSize(width, height);
-    QCOMPARE(m_page->isModified(), accepted);
+    f.page->setModified(false);
+    f.page->setEditScale("editScale", 0.1, true);
+    f.page->setPageSize(width, height);
+    QCOMPARE(f.page->isModified(), accepted);
     const int w = accepted ? width : 1920;
     const int h = accepted ? height : 1080;
-    QCOMPARE(m_page->attributes().value(QStringLiteral("w")), QJsonValue(w));
-    QCOMPARE(m_page->attributes().value(QStringLiteral("h")), QJsonValue(h));
-    QCOMPARE(m_page->size(), QSize(qRound(w * 0.1), qRound(h * 0.1)));
-    QCOMPARE(button->attributes().value(QStringLiteral("x")), QJsonValue(accepted ? w / 2 : 960));
+    QCOMPARE(f.page->attributes().value("w"), QJsonValue(w));
+    QCOMPARE(f.page->attributes().value("h"), QJsonValue(h));
+    QCOMPARE(f.page->size(), QSize(qRound(w * 0.1), qRound(h * 0.1)));
+    QCOMPARE(button->attributes().value("x"), QJsonValue(accepted ? w / 2 : 960));
 }
 
 void TestZoom::resolutionChangeRescalesControls()
 {
     UIBase *button = addButton(300, 150, 200, 100);
-    m_page->setPageSize(1280, 720);
-    QCOMPARE(m_page->size(), QSize(1280, 720));
+    f.page->setPageSize(1280, 720);
+    QCOMPARE(f.page->size(), QSize(1280, 720));
     const QJsonObject a = button->attributes();
-    QCOMPARE(a.value(QStringLiteral("x")), QJsonValue(200));
+    QCOMPARE(a.value("x"), QJsonValue(200));
     QCOMPARE(a.value(QStringLiteral("y")), QJsonValue(100));
-    QCOMPARE(a.value(QStringLiteral("w")), QJsonValue(133));
-    QCOMPARE(a.value(QStringLiteral("h")), QJsonValue(66));
+    QCOMPARE(a.value("w"), QJsonValue(133));
+    QCOMPARE(a.value("h"), QJsonValue(66));
     QCOMPARE(button->geometry(), QRect(200, 100, 133, 66));
 }
 
@@ -173,27 +140,27 @@ void TestZoom::pageWithoutOldSizeKeepsControlGeometry()
 {
     QFETCH(QJsonValue, oldWidth);
     UIBase *button = addButton(300, 150, 200, 100);
-    m_page->setPageAttribute(QStringLiteral("w"), oldWidth, true);
-    m_page->setPageSize(1280, 720);
+    f.page->setPageAttribute("w", oldWidth, true);
+    f.page->setPageSize(1280, 720);
     const QJsonObject a = button->attributes();
-    QCOMPARE(a.value(QStringLiteral("x")), QJsonValue(300));
-    QCOMPARE(a.value(QStringLiteral("w")), QJsonValue(200));
+    QCOMPARE(a.value("x"), QJsonValue(300));
+    QCOMPARE(a.value("w"), QJsonValue(200));
     // The height still had its old value, so it scales.
     QCOMPARE(a.value(QStringLiteral("y")), QJsonValue(100));
-    QCOMPARE(a.value(QStringLiteral("h")), QJsonValue(66));
+    QCOMPARE(a.value("h"), QJsonValue(66));
 }
 
 void TestZoom::resolutionChangeCannotBeUndone()
 {
     UIBase *button = addButton(300, 150, 200, 100);
     button->setAttributes({{"text", "A"}}, true, true);
-    m_page->setPageSize(1280, 720);
-    m_page->undo();
+    f.page->setPageSize(1280, 720);
+    f.page->undo();
     QCOMPARE(button->text(), QString());
-    QCOMPARE(m_page->attributes().value(QStringLiteral("w")), QJsonValue(1280));
+    QCOMPARE(f.page->attributes().value("w"), QJsonValue(1280));
     // The earlier step does not put back the geometry of the old size.
-    QCOMPARE(button->attributes().value(QStringLiteral("x")), QJsonValue(200));
-    QCOMPARE(m_page->size(), QSize(1280, 720));
+    QCOMPARE(button->attributes().value("x"), QJsonValue(200));
+    QCOMPARE(f.page->size(), QSize(1280, 720));
 }
 
 QTEST_MAIN(TestZoom)

@@ -1,17 +1,8 @@
-#include "canvas/addcommand.h"
-#include "canvas/uipage.h"
-#include "core/globalmanager.h"
-#include "tests/testsupport.h"
+#include "tests/canvas/pagefixture.h"
 
-#include <QDir>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QScrollArea>
 #include <QSignalSpy>
-#include <QTabWidget>
-#include <QUndoStack>
-#include <QtTest>
+
+using namespace pagefixture;
 
 class TestForwarding : public QObject
 {
@@ -19,14 +10,13 @@ class TestForwarding : public QObject
 
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { f.tearDown(); }
 
-    void closingUnmodifiedTabAsksNothing();
-    void closingModifiedTabAsks_data();
-    void closingModifiedTabAsks();
+    void closingTabAsksOnlyWhenModified_data();
+    void closingTabAsksOnlyWhenModified();
     void failedSaveKeepsTabOpen();
-    void closingSourceTabEmptiesClipboard();
-    void closingOtherTabKeepsClipboard();
+    void closingTabEmptiesClipboardOfItsControls_data();
+    void closingTabEmptiesClipboardOfItsControls();
     void tabChangeEmitsDefaultZoomAndRefillsTree();
     void editingForwardersReachOnlyCurrentPage();
     void alignmentAndOrderingReachCurrentPage();
@@ -36,127 +26,73 @@ private slots:
     void forwardersWithoutTabDoNothing();
 
 private:
-    UIPage *open(const QString &name);
-    UIBase *add(UIPage *page, int nClass, const QString &name, int x, int y);
-    void click(UIBase *control);
-    QString pagePath(const QString &name) const;
+    UIPage *open(const QString &name)
+    {
+        return GlobalManager::instance()->openPageTab(name, 0) ? GlobalManager::instance()->currentPage() : nullptr;
+    }
+    static void click(UIBase *control) { QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3)); }
 
-    TestWorkDir *m_workDir = nullptr;
-    TestNotifier *m_notifier = nullptr;
-    QTabWidget *m_tabs = nullptr;
-    QString m_projectDir;
+    ProjectFixture f;
 };
 
 void TestForwarding::init()
 {
-    m_workDir = new TestWorkDir;
-    QVERIFY(m_workDir->isValid());
-    m_notifier = new TestNotifier;
-    m_tabs = new QTabWidget;
-    m_tabs->setTabsClosable(true);
-    m_tabs->resize(1000, 800);
-    const QString projectFile = writeProjectFixture(m_workDir->path(), QByteArray("{\"Page\": []}"),
-                                                    QStringList(), "hall", "hall.projectui");
-    m_projectDir = QFileInfo(projectFile).absolutePath();
+    QVERIFY(f.setUp());
+    f.tabs->setTabsClosable(true);
+    f.tabs->resize(1000, 800);
     GlobalManager *manager = GlobalManager::instance();
     manager->setScreenMetrics(96.0, 1.0, 1.0);
-    manager->setTabWidget(m_tabs);
-    QVERIFY(manager->openProject(projectFile));
     QVERIFY(manager->createPage("a", 800, 600, 0));
     QVERIFY(manager->createPage("b", 800, 600, 0));
-    m_tabs->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_tabs));
+    f.tabs->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.tabs));
 }
 
-void TestForwarding::cleanup()
+void TestForwarding::closingTabAsksOnlyWhenModified_data()
 {
-    GlobalManager::instance()->setTabWidget(nullptr);
-    delete m_tabs;
-    m_tabs = nullptr;
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    GlobalManager::resetInstance();
-    delete m_notifier;
-    m_notifier = nullptr;
-    delete m_workDir;
-    m_workDir = nullptr;
-}
-
-UIPage *TestForwarding::open(const QString &name)
-{
-    GlobalManager *manager = GlobalManager::instance();
-    if (!manager->openPageTab(name, 0))
-        return nullptr;
-    return manager->currentPage();
-}
-
-UIBase *TestForwarding::add(UIPage *page, int nClass, const QString &name, int x, int y)
-{
-    QJsonObject object{{"type", designControlTypeName(nClass)}, {"name", name}, {"x", x}, {"y", y},
-                       {"w", 60}, {"h", 30}, {"widgetIndex", name.section('_', -1).toInt()}};
-    page->undoStack()->push(new AddCommand(page, nClass, object));
-    return page->findControl(nClass, name);
-}
-
-void TestForwarding::click(UIBase *control)
-{
-    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
-}
-
-QString TestForwarding::pagePath(const QString &name) const
-{
-    return m_projectDir + "/" + name + ".json";
-}
-
-void TestForwarding::closingUnmodifiedTabAsksNothing()
-{
-    UIPage *page = open("a");
-    QVERIFY(page);
-    QVERIFY(!page->isModified());
-    QCOMPARE(GlobalManager::instance()->hasPage("a")->opened, 1);
-    QPointer<UIPage> watch = page;
-    emit m_tabs->tabCloseRequested(0);
-    QVERIFY(m_notifier->prompts().isEmpty());
-    QCOMPARE(m_tabs->count(), 0);
-    QCOMPARE(GlobalManager::instance()->hasPage("a")->opened, 0);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!watch);
-}
-
-void TestForwarding::closingModifiedTabAsks_data()
-{
+    QTest::addColumn<bool>("modified");
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("closed");
     QTest::addColumn<bool>("saved");
-    QTest::newRow("save") << int(QMessageBox::Yes) << true << true;
-    QTest::newRow("do not save") << int(QMessageBox::No) << true << false;
-    QTest::newRow("cancel") << int(QMessageBox::Cancel) << false << false;
+    QTest::newRow("unmodified: no question") << false << int(QMessageBox::Cancel) << true << false;
+    QTest::newRow("save") << true << int(QMessageBox::Yes) << true << true;
+    QTest::newRow("do not save") << true << int(QMessageBox::No) << true << false;
+    QTest::newRow("cancel") << true << int(QMessageBox::Cancel) << false << false;
 }
 
-void TestForwarding::closingModifiedTabAsks()
+void TestForwarding::closingTabAsksOnlyWhenModified()
 {
+    QFETCH(bool, modified);
     QFETCH(int, answer);
     QFETCH(bool, closed);
     QFETCH(bool, saved);
     UIPage *page = open("a");
     QVERIFY(page);
-    const QByteArray before = readFixture(pagePath("a"));
-    add(page, 113, "Button_0", 10, 10);
-    QVERIFY(page->isModified());
-    m_notifier->queueAnswer(QMessageBox::StandardButton(answer));
-    emit m_tabs->tabCloseRequested(0);
+    QCOMPARE(GlobalManager::instance()->hasPage("a")->opened, 1);
+    QPointer<UIPage> watch = page;
+    const QByteArray before = readFixture(f.pagePath("a"));
+    if (modified)
+        addControl(page, 113, "Button_0", 10, 10);
+    QCOMPARE(page->isModified(), modified);
+    f.notifier->queueAnswer(QMessageBox::StandardButton(answer));
+    emit f.tabs->tabCloseRequested(0);
 
-    QCOMPARE(m_notifier->prompts().size(), 1);
-    const Notifier::Prompt prompt = m_notifier->prompts().first();
-    QCOMPARE(prompt.kind, Notifier::Warning);
-    QCOMPARE(prompt.title, QString::fromUtf8("提示"));
-    QCOMPARE(prompt.text, QString::fromUtf8("检测到配置已修改，是否保存修改在关闭?"));
-    QCOMPARE(prompt.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    QCOMPARE(m_tabs->count(), closed ? 0 : 1);
+    QCOMPARE(f.notifier->prompts().size(), modified ? 1 : 0);
+    if (modified) {
+        const Notifier::Prompt prompt = f.notifier->prompts().first();
+        QCOMPARE(prompt.kind, Notifier::Warning);
+        QCOMPARE(prompt.title, QString::fromUtf8("提示"));
+        QCOMPARE(prompt.text, QString::fromUtf8("检测到配置已修改，是否保存修改在关闭?"));
+        QCOMPARE(prompt.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    }
+    QCOMPARE(f.tabs->count(), closed ? 0 : 1);
     QCOMPARE(GlobalManager::instance()->hasPage("a")->opened, closed ? 0 : 1);
-    const QByteArray after = readFixture(pagePath("a"));
+    const QByteArray after = readFixture(f.pagePath("a"));
     QCOMPARE(after != before, saved);
     if (saved)
         QVERIFY(after.contains("Button_0"));
+    flushDeletes();
+    QCOMPARE(watch.isNull(), closed);
     if (!closed) {
         // Cancel leaves the page, its changes and its history alone.
         QCOMPARE(GlobalManager::instance()->currentPage(), page);
@@ -169,47 +105,41 @@ void TestForwarding::failedSaveKeepsTabOpen()
 {
     UIPage *page = open("a");
     QVERIFY(page);
-    add(page, 113, "Button_0", 10, 10);
+    addControl(page, 113, "Button_0", 10, 10);
     // The page file can no longer be written: a folder stands in its place.
-    QVERIFY(QFile::remove(pagePath("a")));
-    QVERIFY(QDir().mkdir(pagePath("a")));
-    m_notifier->queueAnswer(QMessageBox::Yes);
-    emit m_tabs->tabCloseRequested(0);
-    QCOMPARE(m_notifier->texts().size(), 2);
-    QVERIFY(m_notifier->texts().at(1).startsWith("open file fail: "));
-    QCOMPARE(m_tabs->count(), 1);
+    QVERIFY(QFile::remove(f.pagePath("a")));
+    QVERIFY(QDir().mkdir(f.pagePath("a")));
+    f.notifier->queueAnswer(QMessageBox::Yes);
+    emit f.tabs->tabCloseRequested(0);
+    QCOMPARE(f.notifier->texts().size(), 2);
+    QVERIFY(f.notifier->texts().at(1).startsWith("open file fail: "));
+    QCOMPARE(f.tabs->count(), 1);
     QVERIFY(page->isModified());
 }
 
-void TestForwarding::closingSourceTabEmptiesClipboard()
+void TestForwarding::closingTabEmptiesClipboardOfItsControls_data()
 {
-    UIPage *a = open("a");
-    UIBase *button = add(a, 113, "Button_0", 10, 10);
-    click(button);
-    GlobalManager::instance()->slotCopy();
-    QCOMPARE(GlobalManager::instance()->clipboard().size(), 1);
-    UIPage *b = open("b");
-    QVERIFY(b && b != a);
-    a->setModified(false);
-    emit m_tabs->tabCloseRequested(0);
-    QVERIFY(GlobalManager::instance()->clipboard().isEmpty());
-    QVERIFY(!GlobalManager::instance()->clipSourcePage());
-    GlobalManager::instance()->slotPaste();
-    QCOMPARE(b->controlCount(), 0);
+    QTest::addColumn<bool>("copiedOnClosed");
+    QTest::newRow("copied on the closed tab") << true;
+    QTest::newRow("copied on another tab") << false;
 }
 
-void TestForwarding::closingOtherTabKeepsClipboard()
+void TestForwarding::closingTabEmptiesClipboardOfItsControls()
 {
+    QFETCH(bool, copiedOnClosed);
     UIPage *a = open("a");
     UIPage *b = open("b");
-    UIBase *button = add(b, 113, "Button_0", 10, 10);
-    click(button);
+    QVERIFY(a && b && a != b);
+    f.tabs->setCurrentIndex(copiedOnClosed ? 0 : 1);
+    click(addControl(copiedOnClosed ? a : b, 113, "Button_0", 10, 10));
     GlobalManager::instance()->slotCopy();
-    a->setModified(false);
-    emit m_tabs->tabCloseRequested(0);
     QCOMPARE(GlobalManager::instance()->clipboard().size(), 1);
+    a->setModified(false);
+    emit f.tabs->tabCloseRequested(0);
+    QCOMPARE(GlobalManager::instance()->clipboard().isEmpty(), copiedOnClosed);
+    QCOMPARE(!GlobalManager::instance()->clipSourcePage(), copiedOnClosed);
     GlobalManager::instance()->slotPaste();
-    QVERIFY(b->findControl(113, "Button_1"));
+    QCOMPARE(b->controlCount(), copiedOnClosed ? 0 : 2);
 }
 
 void TestForwarding::tabChangeEmitsDefaultZoomAndRefillsTree()
@@ -218,11 +148,11 @@ void TestForwarding::tabChangeEmitsDefaultZoomAndRefillsTree()
     UIPage *b = open("b");
     b->setEditScale("editScale", 1.5, true);
     QSignalSpy zoom(GlobalManager::instance(), SIGNAL(signalWidgetScaleData(int)));
-    m_tabs->setCurrentIndex(0);
+    f.tabs->setCurrentIndex(0);
     QCOMPARE(GlobalManager::instance()->currentIndex(), 0);
     QCOMPARE(zoom.count(), 1);
     QCOMPARE(zoom.first().first().toInt(), 68);
-    m_tabs->setCurrentIndex(1);
+    f.tabs->setCurrentIndex(1);
     QCOMPARE(zoom.count(), 2);
     QCOMPARE(zoom.last().first().toInt(), 68);
 }
@@ -230,14 +160,11 @@ void TestForwarding::tabChangeEmitsDefaultZoomAndRefillsTree()
 void TestForwarding::editingForwardersReachOnlyCurrentPage()
 {
     UIPage *a = open("a");
-    UIBase *inA = add(a, 113, "Button_0", 10, 10);
+    UIBase *inA = addControl(a, 113, "Button_0", 10, 10);
     UIPage *b = open("b");
-    UIBase *first = add(b, 129, "CmdButton_0", 10, 10);
-    UIBase *second = add(b, 129, "CmdButton_1", 100, 10);
-    click(first);
-    QTest::keyPress(b, Qt::Key_Control);
-    QTest::mouseClick(second, Qt::LeftButton, Qt::ControlModifier, QPoint(3, 3));
-    QTest::keyRelease(b, Qt::Key_Control);
+    UIBase *first = addControl(b, 129, "CmdButton_0", 10, 10);
+    UIBase *second = addControl(b, 129, "CmdButton_1", 100, 10);
+    QVERIFY(select({first, second}));
     GlobalManager *manager = GlobalManager::instance();
 
     const int maxId = manager->maxId();
@@ -271,27 +198,24 @@ void TestForwarding::editingForwardersReachOnlyCurrentPage()
 void TestForwarding::alignmentAndOrderingReachCurrentPage()
 {
     UIPage *a = open("a");
-    UIBase *one = add(a, 113, "Button_0", 50, 10);
-    UIBase *two = add(a, 113, "Button_1", 20, 100);
-    click(one);
-    QTest::keyPress(a, Qt::Key_Control);
-    QTest::mouseClick(two, Qt::LeftButton, Qt::ControlModifier, QPoint(3, 3));
-    QTest::keyRelease(a, Qt::Key_Control);
+    UIBase *one = addControl(a, 113, "Button_0", 50, 10);
+    UIBase *two = addControl(a, 113, "Button_1", 20, 100);
+    QVERIFY(select({one, two}));
     GlobalManager::instance()->alignControls(0);
     QCOMPARE(two->attributes().value("x").toInt(), 50);
     GlobalManager::instance()->raiseControl(false);
-    QCOMPARE(a->children().indexOf(two) < a->children().indexOf(one), true);
+    QVERIFY(a->children().indexOf(two) < a->children().indexOf(one));
     GlobalManager::instance()->raiseControl(true);
-    QCOMPARE(a->children().indexOf(two) > a->children().indexOf(one), true);
+    QVERIFY(a->children().indexOf(two) > a->children().indexOf(one));
 }
 
 void TestForwarding::commandForwardersReachCurrentPage()
 {
     UIPage *a = open("a");
     const QJsonArray list{QJsonObject{{"ip", "10.0.0.1"}, {"port", 80}}};
-    UIBase *source = add(a, 129, "CmdButton_0", 10, 10);
+    UIBase *source = addControl(a, 129, "CmdButton_0", 10, 10);
     source->setAttributes({{"on_cmd_data_list", list}, {"off_cmd_data_list", QJsonArray()}}, true, true);
-    UIBase *target = add(a, 129, "CmdButton_1", 100, 10);
+    UIBase *target = addControl(a, 129, "CmdButton_1", 100, 10);
     target->setAttributes({{"on_cmd_data_list", QJsonArray()}, {"off_cmd_data_list", QJsonArray()}}, true, true);
     click(source);
     GlobalManager::instance()->slotCopyCmd();
@@ -325,7 +249,7 @@ void TestForwarding::zoomBarScalesCurrentPage()
 void TestForwarding::treeForwardersNeedCurrentIndex()
 {
     UIPage *a = open("a");
-    add(a, 113, "Button_0", 10, 10);
+    addControl(a, 113, "Button_0", 10, 10);
     GlobalManager *manager = GlobalManager::instance();
     manager->setCurrentTabByName("nothing");
     QCOMPARE(manager->currentIndex(), -1);
@@ -341,7 +265,7 @@ void TestForwarding::treeForwardersNeedCurrentIndex()
 void TestForwarding::forwardersWithoutTabDoNothing()
 {
     GlobalManager *manager = GlobalManager::instance();
-    QCOMPARE(m_tabs->count(), 0);
+    QCOMPARE(f.tabs->count(), 0);
     manager->alignControls(0);
     manager->raiseControl(true);
     manager->addControlAtCursor(QRect(0, 0, 160, 90));
@@ -358,7 +282,7 @@ void TestForwarding::forwardersWithoutTabDoNothing()
     manager->slotReplaceArgsCmd(CMD_BTN_ARGS());
     manager->slotSetScaleData(80);
     QCOMPARE(manager->maxId(), 0);
-    QVERIFY(m_notifier->prompts().isEmpty());
+    QVERIFY(f.notifier->prompts().isEmpty());
 }
 
 QTEST_MAIN(TestForwarding)

@@ -1,24 +1,13 @@
-#include "core/globalmanager.h"
 #include "preview/expagewidget.h"
 #include "preview/pagedlg.h"
-#include "tests/testsupport.h"
+#include "tests/canvas/pagefixture.h"
 
 #include <QImage>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QPointer>
-#include <QTabWidget>
-#include <QtTest>
+
+using namespace pagefixture;
 
 namespace {
-
-bool writePageFile(const QString &path, const QJsonArray &elements)
-{
-    QJsonObject root;
-    root.insert(QStringLiteral("Control"), elements);
-    return writeFixture(path, QJsonDocument(root).toJson());
-}
 
 QJsonObject page(const QJsonValue &w, const QJsonValue &h)
 {
@@ -28,14 +17,11 @@ QJsonObject page(const QJsonValue &w, const QJsonValue &h)
     return object;
 }
 
-PageInfo entry(const QString &dir, const QString &file, int pageType)
+bool shown(ExPageWidget &host, const QSize &size)
 {
-    PageInfo info;
-    info.dir = dir;
-    info.file = file;
-    info.name = file.section(QLatin1Char('.'), 0, 0);
-    info.pageType = pageType;
-    return info;
+    host.resize(size);
+    host.show();
+    return QTest::qWaitForWindowExposed(&host);
 }
 
 } // namespace
@@ -45,18 +31,25 @@ class TestPageDlg : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        m_workDir.reset(new TestWorkDir);
+        QVERIFY(m_workDir->isValid());
+    }
+    void cleanup()
+    {
+        m_workDir.reset();
+        GlobalManager::resetInstance();
+    }
 
     void tabsForPagesLoginAndPlacePagesOnly();
-    void onlyFormsGiveEmptyDialog();
     void hostLoadsOnlyOnceWiderThanDialog_data();
     void hostLoadsOnlyOnceWiderThanDialog();
     void designSizeAndScale_data();
     void designSizeAndScale();
     void onlyFirstPageObjectCounts();
-    void backgroundPictureByBareFileName();
-    void backgroundColourIsPainted();
+    void background_data();
+    void background();
     void missingOrBrokenFileLeavesHostEmpty_data();
     void missingOrBrokenFileLeavesHostEmpty();
     void reloadReplacesEarlierElements();
@@ -64,29 +57,14 @@ private slots:
     void fileNameOfPath();
 
 private:
-    TestWorkDir *m_workDir = nullptr;
+    std::unique_ptr<TestWorkDir> m_workDir;
 };
-
-void TestPageDlg::init()
-{
-    m_workDir = new TestWorkDir;
-    QVERIFY(m_workDir->isValid());
-}
-
-void TestPageDlg::cleanup()
-{
-    delete m_workDir;
-    m_workDir = nullptr;
-    GlobalManager::resetInstance();
-}
 
 void TestPageDlg::tabsForPagesLoginAndPlacePagesOnly()
 {
     PageDlg dialog;
-    QCOMPARE(dialog.objectName(), QStringLiteral("PageDlg"));
-    QCOMPARE(dialog.size(), QSize(840, 346));
-    dialog.loadPages({entry(m_workDir->path(), "home.json", 0), entry(m_workDir->path(), "pop.json", 1),
-                      entry(m_workDir->path(), "login.json", 2), entry(m_workDir->path(), "room.json", 3)});
+    dialog.loadPages({info(m_workDir->path(), "home", 0), info(m_workDir->path(), "pop", 1),
+                      info(m_workDir->path(), "login", 2), info(m_workDir->path(), "room", 3)});
     QTabWidget *tabs = dialog.tabWidget();
     QCOMPARE(tabs->count(), 3);
     QCOMPARE(tabs->tabText(0), QStringLiteral("home.json"));
@@ -97,13 +75,10 @@ void TestPageDlg::tabsForPagesLoginAndPlacePagesOnly()
     QCOMPARE(host->pageFile(), m_workDir->path() + QStringLiteral("/login.json"));
     QCOMPARE(host->listMode(), 1);
     QCOMPARE(dialog.pages().size(), 4);
-}
 
-void TestPageDlg::onlyFormsGiveEmptyDialog()
-{
-    PageDlg dialog;
-    dialog.loadPages({entry(m_workDir->path(), "a.json", 1), entry(m_workDir->path(), "b.json", 1)});
-    QCOMPARE(dialog.tabWidget()->count(), 0);
+    PageDlg forms;
+    forms.loadPages({info(m_workDir->path(), "a", 1), info(m_workDir->path(), "b", 1)});
+    QCOMPARE(forms.tabWidget()->count(), 0);
 }
 
 void TestPageDlg::hostLoadsOnlyOnceWiderThanDialog_data()
@@ -119,11 +94,9 @@ void TestPageDlg::hostLoadsOnlyOnceWiderThanDialog()
     QFETCH(int, width);
     QFETCH(int, loads);
     const QString path = m_workDir->filePath(QStringLiteral("home.json"));
-    QVERIFY(writePageFile(path, {page(1920, 1080)}));
+    QVERIFY(writePage(path, {page(1920, 1080)}));
     ExPageWidget host(1, path);
-    host.resize(width, 400);
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    QVERIFY(shown(host, QSize(width, 400)));
     QCOMPARE(host.loadCount(), loads);
     QCOMPARE(host.designWidth(), loads ? 1920 : 0);
 }
@@ -145,11 +118,9 @@ void TestPageDlg::designSizeAndScale()
     QFETCH(int, designWidth);
     QFETCH(double, scaleX);
     const QString path = m_workDir->filePath(QStringLiteral("home.json"));
-    QVERIFY(writePageFile(path, {QJsonObject{{"type", "CmdButton"}, {"x", 1}}, page(w, 540)}));
+    QVERIFY(writePage(path, {QJsonObject{{"type", "CmdButton"}, {"x", 1}}, page(w, 540)}));
     ExPageWidget host(1, path);
-    host.resize(1282, 1080);
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    QVERIFY(shown(host, QSize(1282, 1080)));
     QCOMPARE(host.designWidth(), designWidth);
     QCOMPARE(host.scaleX(), scaleX);
     QCOMPARE(host.designHeight(), 540);
@@ -163,48 +134,39 @@ void TestPageDlg::onlyFirstPageObjectCounts()
     QJsonObject second = page(1000, 500);
     second.insert(QStringLiteral("type"), QStringLiteral("page"));
     second.insert(QStringLiteral("normalBkColor"), QStringLiteral("#ffffffff"));
-    QVERIFY(writePageFile(path, {page(1920, 1080), second}));
+    QVERIFY(writePage(path, {page(1920, 1080), second}));
     ExPageWidget host(1, path);
-    host.resize(960, 540);
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    QVERIFY(shown(host, QSize(960, 540)));
     QCOMPARE(host.designWidth(), 1920);
     QCOMPARE(host.scaleX(), 0.5);
     QCOMPARE(host.bkColor(), QStringLiteral("#ff102030"));
     QVERIFY(host.elements().isEmpty());
 }
 
-void TestPageDlg::backgroundPictureByBareFileName()
+void TestPageDlg::background_data()
 {
-    const QString folder = m_workDir->filePath(QStringLiteral("project"));
-    QVERIFY(QDir().mkpath(folder));
-    QImage picture(4, 4, QImage::Format_ARGB32);
-    picture.fill(QColor(0, 200, 0));
-    QVERIFY(picture.save(folder + QStringLiteral("/bg.png")));
-    QJsonObject object = page(1920, 1080);
-    object.insert(QStringLiteral("normal_image_path"), QStringLiteral("C:/work/img/bg.png"));
-    QVERIFY(writePageFile(folder + QStringLiteral("/home.json"), {object}));
-    ExPageWidget host(1, folder + QStringLiteral("/home.json"));
-    host.resize(960, 540);
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
-    QCOMPARE(host.bkImage(), folder + QStringLiteral("/bg.png"));
-    QVERIFY(!host.bkPixmap().isNull());
-    const QImage shown = host.grab().toImage();
-    QCOMPARE(shown.pixelColor(480, 270), QColor(0, 200, 0));
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QColor>("painted");
+    QTest::newRow("colour") << "" << QColor(0x10, 0x20, 0x30);
+    QTest::newRow("picture found by its bare file name") << "C:/work/img/bg.png" << QColor(0, 200, 0);
 }
 
-void TestPageDlg::backgroundColourIsPainted()
+void TestPageDlg::background()
 {
-    const QString path = m_workDir->filePath(QStringLiteral("home.json"));
-    QVERIFY(writePageFile(path, {page(1920, 1080)}));
-    ExPageWidget host(1, path);
-    host.resize(960, 540);
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
-    const QImage shown = host.grab().toImage();
-    saveGrabIfAsked(shown, QStringLiteral("expagewidget.png"));
-    QCOMPARE(shown.pixelColor(10, 10), QColor(0x10, 0x20, 0x30));
+    QFETCH(QString, picture);
+    QFETCH(QColor, painted);
+    const QString folder = m_workDir->path();
+    QVERIFY(writeColourPicture(folder + QStringLiteral("/bg.png"), QColor(0, 200, 0)));
+    QJsonObject object = page(1920, 1080);
+    object.insert(QStringLiteral("normal_image_path"), picture);
+    QVERIFY(writePage(folder + QStringLiteral("/home.json"), {object}));
+    ExPageWidget host(1, folder + QStringLiteral("/home.json"));
+    QVERIFY(shown(host, QSize(960, 540)));
+    if (!picture.isEmpty())
+        QCOMPARE(host.bkImage(), folder + QStringLiteral("/bg.png"));
+    const QImage image = host.grab().toImage();
+    saveGrabIfAsked(image, QStringLiteral("expagewidget.png"));
+    QCOMPARE(image.pixelColor(480, 270), painted);
 }
 
 void TestPageDlg::missingOrBrokenFileLeavesHostEmpty_data()
@@ -222,9 +184,7 @@ void TestPageDlg::missingOrBrokenFileLeavesHostEmpty()
     if (!bytes.isEmpty())
         QVERIFY(writeFixture(path, bytes));
     ExPageWidget host(1, path);
-    host.resize(960, 540);
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    QVERIFY(shown(host, QSize(960, 540)));
     QCOMPARE(host.loadCount(), 0);
     QCOMPARE(host.scaleX(), 1.0);
     QVERIFY(host.bkColor().isEmpty());
@@ -233,11 +193,9 @@ void TestPageDlg::missingOrBrokenFileLeavesHostEmpty()
 void TestPageDlg::reloadReplacesEarlierElements()
 {
     const QString path = m_workDir->filePath(QStringLiteral("home.json"));
-    QVERIFY(writePageFile(path, {page(1920, 1080)}));
+    QVERIFY(writePage(path, {page(1920, 1080)}));
     ExPageWidget host(1, path);
-    host.resize(960, 540);
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    QVERIFY(shown(host, QSize(960, 540)));
     QCOMPARE(host.loadCount(), 1);
     QPointer<QWidget> built = new QWidget(&host);
     CtrlElement element;
