@@ -106,7 +106,7 @@ void TestPageOperations::refusalsLeaveProjectAsItWas_data()
 {
     QTest::addColumn<QString>("operation");
     QTest::addColumn<QString>("source");   // the page copied, or the file imported
-    QTest::addColumn<QString>("name");     // the new page, or the imported file's bytes
+    QTest::addColumn<QString>("text");     // the new page's name, or the imported file's bytes
     QTest::addColumn<QStringList>("messages");
 
     // The project holds "home"; "old.json" is a page file it no longer lists,
@@ -114,11 +114,13 @@ void TestPageOperations::refusalsLeaveProjectAsItWas_data()
     const QStringList invalidName{"页面名称无效"};
     const QStringList taken{"名称已存在"};
     for (const char *name : {"", ".", "..", "../outside", "a\\b"})
-        QTest::newRow(qPrintable(QStringLiteral("new page named '%1'").arg(name))) << "create" << "" << name << invalidName;
+        QTest::newRow(qPrintable(QStringLiteral("new page named '%1'").arg(name)))
+            << "create" << "" << name << invalidName;
     // A listed name is refused silently: the dialogs check it first.
     QTest::newRow("new page: name taken") << "create" << "" << "home" << QStringList();
     QTest::newRow("new page: unlisted file of the name") << "create" << "" << "old" << taken;
-    QTest::newRow("new page: file cannot be written") << "create" << "" << "blocked" << QStringList{"open file fail: %1"};
+    QTest::newRow("new page: file cannot be written")
+        << "create" << "" << "blocked" << QStringList{"open file fail: %1"};
     QTest::newRow("copy of a missing page") << "copy" << "nothing" << "copy" << QStringList{"复制页面失败"};
     QTest::newRow("copy: name taken") << "copy" << "home" << "home" << QStringList();
     QTest::newRow("copy: unlisted file of the name") << "copy" << "home" << "old" << taken;
@@ -143,25 +145,25 @@ void TestPageOperations::refusalsLeaveProjectAsItWas()
 {
     QFETCH(QString, operation);
     QFETCH(QString, source);
-    QFETCH(QString, name);
+    QFETCH(QString, text);
     QFETCH(QStringList, messages);
     GlobalManager *manager = GlobalManager::instance();
     QVERIFY(manager->createPage("home", 1920, 1080, 0));
     QVERIFY(writeFixture(f.pagePath("old"), "{\"Control\": [], \"note\": \"taken out of the project\"}"));
     QVERIFY(QDir().mkpath(f.pagePath("blocked")));
     const QString imported = f.workDir->filePath("elsewhere/" + source);
-    if (operation == "import" && !name.isEmpty())
-        QVERIFY(writeFixture(imported, name.toUtf8()));
+    if (operation == "import" && !text.isEmpty())
+        QVERIFY(writeFixture(imported, text.toUtf8()));
     const QMap<QString, QByteArray> before = snapshot(f.workDir->path());
     f.notifier->clear();
 
     int pageType = 0;
-    const bool made = operation == "copy"     ? manager->copyPage(source, name, 1920, 1080, 0)
+    const bool made = operation == "copy"     ? manager->copyPage(source, text, 1920, 1080, 0)
                       : operation == "import" ? manager->importPage(imported, &pageType)
-                                              : manager->createPage(name, 1920, 1080, 0);
+                                              : manager->createPage(text, 1920, 1080, 0);
     QVERIFY(!made);
     for (QString &message : messages)
-        message = message.arg(f.pagePath(name));
+        message.replace("%1", f.pagePath(text));
     QCOMPARE(f.notifier->texts(), messages);
     QCOMPARE(pageNames(), QStringList{"home"});
     // Not a byte written anywhere: neither the project file nor a page file.
