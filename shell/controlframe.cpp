@@ -9,7 +9,6 @@
 #include <QIcon>
 #include <QMenu>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace {
 struct KindName {
@@ -98,14 +97,7 @@ void ControlFrame::setupUi()
     setObjectName(QStringLiteral("ControlFrame"));
     resize(378, 435);
     setWindowTitle(tr("Frame"));
-    m_verticalLayout = new QVBoxLayout(this);
-    m_verticalLayout->setObjectName(QStringLiteral("verticalLayout"));
-    m_verticalLayout->setContentsMargins(0, 0, 0, 0);
-    m_treeWidget = new QTreeWidget(this);
-    m_treeWidget->setObjectName(QStringLiteral("treeWidget"));
-    m_treeWidget->headerItem()->setText(0, QStringLiteral("1"));
-    applyPanelTreeSettings(m_treeWidget);
-    m_verticalLayout->addWidget(m_treeWidget);
+    m_treeWidget = addPanelTree(this);
 }
 
 QString ControlFrame::kindDisplayName(int nClass)

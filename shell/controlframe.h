@@ -7,7 +7,6 @@
 class QPoint;
 class QTreeWidget;
 class QTreeWidgetItem;
-class QVBoxLayout;
 
 // The tree of the current page's controls, one category item per control
 // kind. The page fills and empties it through GlobalManager.
@@ -39,7 +38,6 @@ private:
     void setupUi();
     QTreeWidgetItem *newControlItem(int nClass, const QString &name) const;
 
-    QVBoxLayout *m_verticalLayout = nullptr;
     QTreeWidget *m_treeWidget = nullptr;
     QMap<int, QStringList> m_kindNames;
 };

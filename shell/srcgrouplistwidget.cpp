@@ -16,7 +16,6 @@
 #include <QMenu>
 #include <QTreeWidget>
 #include <QUrl>
-#include <QVBoxLayout>
 
 namespace {
 const int kProjectItem = -1;
@@ -95,14 +94,7 @@ void SrcGroupListWidget::setupUi()
 {
     setObjectName(QStringLiteral("SrcGroupListWidget"));
     resize(547, 457);
-    m_verticalLayout = new QVBoxLayout(this);
-    m_verticalLayout->setObjectName(QStringLiteral("verticalLayout"));
-    m_verticalLayout->setContentsMargins(0, 0, 0, 0);
-    m_treeWidget = new QTreeWidget(this);
-    m_treeWidget->setObjectName(QStringLiteral("treeWidget"));
-    m_treeWidget->headerItem()->setText(0, QStringLiteral("1"));
-    applyPanelTreeSettings(m_treeWidget);
-    m_verticalLayout->addWidget(m_treeWidget);
+    m_treeWidget = addPanelTree(this);
 }
 
 void SrcGroupListWidget::clearItems()

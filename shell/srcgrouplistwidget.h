@@ -6,7 +6,6 @@
 
 class QTreeWidget;
 class QTreeWidgetItem;
-class QVBoxLayout;
 
 // The project tree: the project item and, under it, one item per page in the
 // order of the project file. It mirrors names and page kinds only; every
@@ -78,6 +77,5 @@ private:
     int m_pageCount = 0;
     int m_formCount = 0;
     QTreeWidgetItem *m_rootItem = nullptr;
-    QVBoxLayout *m_verticalLayout = nullptr;
     QTreeWidget *m_treeWidget = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QPixmap>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 const char kFolderIconPath[] = ":/new/icon/images/folder.png";
 const char kFolderOpenIconPath[] = ":/new/icon/images/folder-open.png";
@@ -44,4 +45,17 @@ void updateFolderIcon(QTreeWidgetItem *item, bool expanded)
     if (!item || item->data(0, Qt::UserRole).toInt() == 0)
         return;
     item->setIcon(0, panelIcon(expanded ? kFolderOpenIconPath : kFolderIconPath));
+}
+
+QTreeWidget *addPanelTree(QWidget *panel)
+{
+    auto *layout = new QVBoxLayout(panel);
+    layout->setObjectName(QStringLiteral("verticalLayout"));
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *tree = new QTreeWidget(panel);
+    tree->setObjectName(QStringLiteral("treeWidget"));
+    tree->headerItem()->setText(0, QStringLiteral("1"));
+    applyPanelTreeSettings(tree);
+    layout->addWidget(tree);
+    return tree;
 }
