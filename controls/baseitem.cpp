@@ -1,5 +1,6 @@
 #include "baseitem.h"
 
+#include "core/fileutils.h"
 #include "core/globalmanager.h"
 
 #include <QColor>
@@ -72,8 +73,7 @@ QString BaseItem::imageFilePath(const QString &path) const
 {
     if (path.isEmpty())
         return QString();
-    const int cut = qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
-    return m_fileDir + QLatin1Char('/') + path.mid(cut + 1);
+    return m_fileDir + QLatin1Char('/') + fileNameOfPath(path);
 }
 
 void BaseItem::setStyle(const QJsonObject &style, bool repaint)

@@ -1,5 +1,6 @@
 #include "uibase.h"
 
+#include "core/fileutils.h"
 #include "core/textutils.h"
 
 #include <QDebug>
@@ -411,6 +412,5 @@ QString UIBase::imageFilePath(const QString &path) const
 {
     if (path.isEmpty())
         return QString();
-    const int cut = qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
-    return m_fileDir + QLatin1Char('/') + path.mid(cut + 1);
+    return m_fileDir + QLatin1Char('/') + fileNameOfPath(path);
 }
