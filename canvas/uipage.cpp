@@ -2,7 +2,7 @@
 
 #include "canvas/deletecommand.h"
 #include "canvas/editcommand.h"
-#include "canvas/jsonnumber.h"
+#include "core/jsonutils.h"
 #include "core/globalmanager.h"
 
 #include <QColor>

@@ -4,7 +4,7 @@
 #include "canvas/defaultattributes.h"
 #include "canvas/editcommand.h"
 #include "canvas/editrules.h"
-#include "canvas/jsonnumber.h"
+#include "core/jsonutils.h"
 #include "core/globalmanager.h"
 
 #include <QCursor>

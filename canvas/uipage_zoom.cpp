@@ -1,6 +1,6 @@
 #include "uipage.h"
 
-#include "canvas/jsonnumber.h"
+#include "core/jsonutils.h"
 
 #include <QJsonValue>
 

@@ -1,6 +1,7 @@
 #include "baseitem.h"
 
 #include "core/fileutils.h"
+#include "core/jsonutils.h"
 #include "core/globalmanager.h"
 
 #include <QColor>
@@ -52,12 +53,6 @@ struct StyleTable : BaseItem
     }
 };
 
-// A number read as an int the way the JSON getters do: fraction cut off.
-int numberToInt(const QJsonValue &value)
-{
-    return int(qBound(-2147483648.0, value.toDouble(), 2147483647.0));
-}
-
 const QColor kFrameColor(196, 199, 206);
 const char kNoBackground[] = "#00ffffff";
 
@@ -107,7 +102,7 @@ void BaseItem::setStyleValue(const QString &key, const QJsonValue &value, bool r
             stored = current[index];
             break;
         }
-        const int number = numberToInt(value);
+        const int number = jsonNumberAsInt(value, 0);
         const int scaled = qRound(number * m_scale);
         stored = number;
         if (entry->kind == StyleKind::Left)
@@ -126,7 +121,7 @@ void BaseItem::setStyleValue(const QString &key, const QJsonValue &value, bool r
         stored = text;
         break;
     case StyleKind::Int: {
-        const int number = value.isDouble() ? numberToInt(value) : 0;
+        const int number = value.isDouble() ? jsonNumberAsInt(value, 0) : 0;
         this->*(entry->intField) = number;
         stored = number;
         break;

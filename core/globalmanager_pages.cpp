@@ -1,6 +1,6 @@
 #include "globalmanager.h"
 
-#include "canvas/jsonnumber.h"
+#include "core/jsonutils.h"
 #include "canvas/uipage.h"
 #include "core/fileutils.h"
 #include "core/notifier.h"

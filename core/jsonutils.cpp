@@ -22,6 +22,13 @@ int truncatedInt(double number)
 
 } // namespace
 
+int jsonNumberAsInt(const QJsonValue &value, int fallback)
+{
+    if (!value.isDouble() || std::isnan(value.toDouble()))
+        return fallback;
+    return truncatedInt(value.toDouble());
+}
+
 int jsonInt(const QJsonObject &object, const QString &key, int *value)
 {
     const auto it = object.constFind(key);

@@ -2,6 +2,7 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QJsonValue>
 #include <QRect>
 #include <QString>
 #include <QVector>
@@ -24,3 +25,7 @@ int jsonString(const QJsonObject &object, const QString &key, QString *value);
 int jsonRect(const QJsonObject &object, const QString &key, QVector<QRect> *rects);
 
 int clearJsonArray(QJsonArray &array);
+
+// A JSON number as an int, its fraction cut toward zero and held to the int
+// range; anything else gives the fallback.
+int jsonNumberAsInt(const QJsonValue &value, int fallback);
