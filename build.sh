@@ -4,8 +4,11 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
+# Every package CMake and the tests need: Qt5Core/Gui/Widgets/Network/Test come with
+# qtbase5-dev, Qt5Qml with qtdeclarative5-dev, Qt5Multimedia with qtmultimedia5-dev,
+# Qt5LinguistTools with qttools5-dev (lrelease itself with qttools5-dev-tools).
 PACKAGES=(build-essential cmake ccache qtbase5-dev qtdeclarative5-dev qtmultimedia5-dev
-          qttools5-dev-tools fonts-noto-cjk xvfb xauth)
+          qttools5-dev qttools5-dev-tools fonts-noto-cjk xvfb xauth)
 
 install_missing() {
     local missing=() pkg
@@ -13,10 +16,12 @@ install_missing() {
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    $sudo apt-get update
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+    # A root shell (or a minimal Debian) has no sudo; others escalate for apt alone,
+    # keeping the non-interactive front end through the escalation.
+    local apt=(env DEBIAN_FRONTEND=noninteractive apt-get)
+    [ "$(id -u)" -ne 0 ] && apt=(sudo "${apt[@]}")
+    "${apt[@]}" update
+    "${apt[@]}" install -y --no-install-recommends "${missing[@]}"
 }
 
 jobs=$(nproc 2>/dev/null || echo 2)

@@ -3,7 +3,7 @@
 #include "canvas/deletecommand.h"
 #include "canvas/editcommand.h"
 #include "core/jsonutils.h"
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 
 #include <QColor>
 #include <QDebug>

@@ -3,7 +3,7 @@
 #include "canvas/addcommand.h"
 #include "canvas/editcommand.h"
 #include "canvas/editrules.h"
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 
 #include <QDebug>
 #include <QJsonDocument>

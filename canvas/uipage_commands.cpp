@@ -2,7 +2,7 @@
 
 #include "canvas/cmdlists.h"
 #include "canvas/editcommand.h"
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 
 #include <QUndoStack>
 

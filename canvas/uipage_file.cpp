@@ -1,7 +1,7 @@
 #include "uipage.h"
 
 #include "core/fileutils.h"
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 #include "core/notifier.h"
 
 #include <QDebug>

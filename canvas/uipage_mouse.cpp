@@ -5,7 +5,7 @@
 #include "canvas/editcommand.h"
 #include "canvas/editrules.h"
 #include "core/jsonutils.h"
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 
 #include <QCursor>
 #include <QDebug>

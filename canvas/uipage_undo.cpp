@@ -1,7 +1,7 @@
 #include "uipage.h"
 
 #include "canvas/deletecommand.h"
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 
 #include <QJsonValue>
 #include <QUndoStack>

@@ -2,7 +2,7 @@
 
 #include "core/fileutils.h"
 #include "core/jsonutils.h"
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 
 #include <QColor>
 #include <QPainter>

@@ -3,7 +3,7 @@
 #include "controls/baseitem.h"
 #include "controls/uicompositehelpers.h"
 #include "controls/uitablecornerwidget.h"
-#include "preview/exaudiomatrixwidget.h"
+#include "controls/layoutclearing.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -49,7 +49,7 @@ UIAudioMatrixWidget::UIAudioMatrixWidget(QWidget *parent)
 
 UIAudioMatrixWidget::~UIAudioMatrixWidget()
 {
-    ExAudioMatrixWidget::clearLayout(layout());
+    clearLayout(layout());
 }
 
 void UIAudioMatrixWidget::buttonStyle(QJsonObject &style) const
@@ -116,7 +116,7 @@ BaseItem *UIAudioMatrixWidget::createInputHeader(int index)
 void UIAudioMatrixWidget::buildLayout()
 {
     // A second build replaces the grid instead of stacking another on it.
-    ExAudioMatrixWidget::clearLayout(layout());
+    clearLayout(layout());
 
     // Headers last in this order so their colour and size are current.
     QJsonObject buttons;
@@ -192,7 +192,7 @@ void UIAudioMatrixWidget::applyAttributes(const QJsonObject &applied)
     }
 
     if (rebuild) {
-        ExAudioMatrixWidget::clearLayout(layout());
+        clearLayout(layout());
         buildLayout();
     }
 }

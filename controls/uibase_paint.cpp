@@ -1,6 +1,6 @@
 #include "uibase.h"
 
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -3,7 +3,7 @@
 #include "controls/baseitem.h"
 #include "controls/plaincontrols.h"
 #include "controls/uicompositehelpers.h"
-#include "preview/exaudiomatrixwidget.h"
+#include "controls/layoutclearing.h"
 
 #include <QBoxLayout>
 #include <QCoreApplication>
@@ -209,7 +209,7 @@ void UIListWidgetBase::buildLayout()
 
 void UIListWidgetBase::tearDown()
 {
-    ExAudioMatrixWidget::clearLayout(layout());
+    clearLayout(layout());
     // Nothing may keep pointing at the cells that went with the layout.
     m_cells.clear();
     m_captions.clear();

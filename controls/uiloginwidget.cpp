@@ -3,7 +3,7 @@
 #include "controls/baseitem.h"
 #include "controls/uicompositehelpers.h"
 #include "core/textutils.h"
-#include "preview/exaudiomatrixwidget.h"
+#include "controls/layoutclearing.h"
 
 #include <QColor>
 #include <QGridLayout>
@@ -146,7 +146,7 @@ void UILoginWidget::buildLayout()
 
 void UILoginWidget::clearLayout(QLayout *layout)
 {
-    ExAudioMatrixWidget::clearLayout(layout);
+    ::clearLayout(layout);
     for (QPointer<BaseItem> *cell : {&m_title, &m_userCaption, &m_userField, &m_passwordCaption,
                                      &m_passwordField, &m_addressCaption, &m_addressField,
                                      &m_languageCaption, &m_languageField, &m_remember, &m_loginButton,

@@ -2,7 +2,7 @@
 
 #include "controls/baseitem.h"
 #include "controls/uicompositehelpers.h"
-#include "preview/exaudiomatrixwidget.h"
+#include "controls/layoutclearing.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -205,7 +205,7 @@ void UIPlaceWidget::buildLayout()
 
 void UIPlaceWidget::clearLayout(QLayout *layout)
 {
-    ExAudioMatrixWidget::clearLayout(layout);
+    ::clearLayout(layout);
     m_prevButton = nullptr;
     m_nextButton = nullptr;
 }

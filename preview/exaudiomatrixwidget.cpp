@@ -1,7 +1,8 @@
 #include "exaudiomatrixwidget.h"
 
+#include "controls/layoutclearing.h"
+
 #include <QLayout>
-#include <QLayoutItem>
 
 ExAudioMatrixWidget::ExAudioMatrixWidget(QWidget *parent)
     : QWidget(parent)
@@ -15,18 +16,5 @@ ExAudioMatrixWidget::~ExAudioMatrixWidget()
 
 void ExAudioMatrixWidget::clearLayout(QLayout *layout)
 {
-    if (!layout)
-        return;
-    while (QLayoutItem *item = layout->takeAt(0)) {
-        // Deleted in place: the destructor leaves the owner at once, whereas
-        // detaching first walks the whole window's focus chain per widget.
-        delete item->widget();
-        if (QLayout *inner = item->layout()) {
-            // A nested layout is its own item; clearing it deletes it.
-            clearLayout(inner);
-            continue;
-        }
-        delete item;
-    }
-    delete layout;
+    ::clearLayout(layout);
 }

@@ -4,8 +4,7 @@
 
 class QLayout;
 
-// The preview's audio routing matrix. Its layout clearing is also what the
-// design-time composite controls use to tear their cells down before a rebuild.
+// The preview's audio routing matrix.
 class ExAudioMatrixWidget : public QWidget
 {
     Q_OBJECT
@@ -13,8 +12,6 @@ public:
     explicit ExAudioMatrixWidget(QWidget *parent = nullptr);
     ~ExAudioMatrixWidget() override;
 
-    // Takes every item out of the layout, deletes its widget (detached first)
-    // and clears nested layouts the same way, then deletes the layout itself,
-    // so the widget that owned it has none. A null layout is left alone.
+    // Tears the layout and its widgets down (see controls/layoutclearing.h).
     static void clearLayout(QLayout *layout);
 };

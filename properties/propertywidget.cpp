@@ -1,6 +1,6 @@
 #include "propertywidget.h"
 
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 
 #include <QHeaderView>
 #include <QTableWidget>

@@ -1,6 +1,6 @@
 #include "controlframe.h"
 
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 #include "shell/treesettings.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "mainwindow.h"
 
 #include "canvas/uipage.h"
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 #include "core/notifier.h"
 #include "properties/propertywidget.h"
 #include "shell/controlframe.h"

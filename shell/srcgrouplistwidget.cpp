@@ -1,7 +1,7 @@
 #include "srcgrouplistwidget.h"
 
 #include "canvas/uipage.h"
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 #include "core/notifier.h"
 #include "shell/changepagesizedg.h"
 #include "shell/newfiledlg.h"

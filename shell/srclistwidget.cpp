@@ -1,6 +1,6 @@
 #include "srclistwidget.h"
 
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 #include "shell/draglistwidget.h"
 
 #include <QApplication>

@@ -7,7 +7,7 @@
 #include "canvas/editcommand.h"
 #include "canvas/uipage.h"
 #include "controls/plaincontrols.h"
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 #include "core/pageinfo.h"
 #include "tests/testsupport.h"
 

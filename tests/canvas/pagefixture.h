@@ -5,7 +5,7 @@
 
 #include "canvas/addcommand.h"
 #include "canvas/uipage.h"
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 #include "core/pageinfo.h"
 #include "tests/testsupport.h"
 

@@ -1,5 +1,5 @@
 #include "canvas/defaultattributes.h"
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 #include "tests/testsupport.h"
 
 #include <QCoreApplication>

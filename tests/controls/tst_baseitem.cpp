@@ -1,5 +1,5 @@
 #include "controls/baseitem.h"
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 #include "tests/testsupport.h"
 
 #include <QJsonArray>

@@ -10,7 +10,7 @@
 #include "controls/uiprelayoutswitchbutton.h"
 #include "controls/uisearchwidget.h"
 #include "controls/uitablecornerwidget.h"
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 #include "tests/testsupport.h"
 
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 #include "controls/compositecontrols.h"
 #include "controls/uilistwidgetbase.h"
 #include "core/controltypetable.h"
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 #include "tests/testsupport.h"
 
 #include <QImage>

@@ -11,7 +11,7 @@
 #include "controls/uisearchwidget.h"
 #include "controls/uiswitchbuttonbase.h"
 #include "controls/uivolumeslidercontrol.h"
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 #include "tests/testsupport.h"
 
 #include <QJsonArray>

@@ -1,7 +1,7 @@
 #include "controls/audiovolume.h"
 #include "controls/compositecontrols.h"
 #include "controls/uivolumeslidercontrol.h"
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 #include "tests/testsupport.h"
 
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "controls/plaincontrols.h"
 #include "core/controltypetable.h"
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 #include "tests/testsupport.h"
 
 #include <QJsonArray>

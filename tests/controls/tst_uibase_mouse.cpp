@@ -3,7 +3,7 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "controls/plaincontrols.h"
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 #include "tests/testsupport.h"
 
 #include <QSignalSpy>

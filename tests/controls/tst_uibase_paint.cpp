@@ -1,5 +1,5 @@
 #include "controls/plaincontrols.h"
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 #include "tests/testsupport.h"
 
 #include <QElapsedTimer>

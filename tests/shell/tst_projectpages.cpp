@@ -1,5 +1,5 @@
 #include "canvas/uipage.h"
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 #include "properties/propertywidget.h"
 #include "shell/changepagesizedg.h"
 #include "shell/controlframe.h"

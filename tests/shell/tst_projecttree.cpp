@@ -1,4 +1,4 @@
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 #include "properties/propertywidget.h"
 #include "shell/controlframe.h"
 #include "shell/mainwindow.h"

@@ -1,5 +1,5 @@
 #include "core/controltypetable.h"
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 #include "shell/controlframe.h"
 #include "shell/imgdlg.h"
 #include "shell/srclistwidget.h"

@@ -16,7 +16,7 @@ import xml.etree.ElementTree as ET
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.normpath(os.path.join(HERE, '..', '..', '..'))
-SOURCE_DIRS = ['core', 'controls', 'canvas', 'properties', 'shell',
+SOURCE_DIRS = ['core', 'controls', 'canvas', 'properties', 'shell', 'app',
                'commands', 'preview', 'wall', 'transfer']
 LANGUAGES = [('lang_cn.ts', 'zh_CN', None), ('lang_zh_tw.ts', 'zh_TW', 1), ('lang_en.ts', 'en', 2)]
 
@@ -49,7 +49,8 @@ def main():
         if not check:
             subprocess.run(['lupdate', '-silent', '-no-obsolete', '-locations', 'none',
                             '-source-language', 'zh_CN', '-target-language', language]
-                           + SOURCE_DIRS + ['-ts', path], cwd=ROOT, check=True)
+                           + [d for d in SOURCE_DIRS if os.path.isdir(os.path.join(ROOT, d))]
+                           + ['-ts', path], cwd=ROOT, check=True)
         if column is None:
             continue
         tree = ET.parse(path)

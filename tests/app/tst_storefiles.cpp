@@ -1,4 +1,4 @@
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 #include "core/midctrlrecord.h"
 #include "tests/testsupport.h"
 

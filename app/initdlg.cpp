@@ -1,6 +1,6 @@
 #include "initdlg.h"
 
-#include "core/initdatawidget.h"
+#include "app/initdatawidget.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

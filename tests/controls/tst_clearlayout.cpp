@@ -1,4 +1,4 @@
-#include "preview/exaudiomatrixwidget.h"
+#include "controls/layoutclearing.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -20,7 +20,7 @@ void TestClearLayout::nullLayoutIsLeftAlone()
 {
     QWidget owner;
     auto *child = new QLabel(QStringLiteral("kept"), &owner);
-    ExAudioMatrixWidget::clearLayout(nullptr);
+    clearLayout(nullptr);
     QCOMPARE(owner.children().size(), 1);
     QCOMPARE(child->parent(), &owner);
 }
@@ -38,7 +38,7 @@ void TestClearLayout::layoutWidgetsGoOthersStayAndANewLayoutFits()
     QPointer<QLayout> layout = row;
     QPointer<QLabel> floating = new QLabel(QStringLiteral("out"), &owner);
 
-    ExAudioMatrixWidget::clearLayout(owner.layout());
+    clearLayout(owner.layout());
 
     QVERIFY(first.isNull());
     QVERIFY(second.isNull());
@@ -88,7 +88,7 @@ void TestClearLayout::nestedLayoutsAreClearedAndDeleted()
     widgets.append(panel);
     outer->addWidget(panel);
 
-    ExAudioMatrixWidget::clearLayout(outer);
+    clearLayout(outer);
 
     for (const QPointer<QWidget> &widget : widgets)
         QVERIFY(widget.isNull());

@@ -1,6 +1,6 @@
 #include "initdatawidget.h"
 
-#include "core/globalmanager.h"
+#include "app/globalmanager.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

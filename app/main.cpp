@@ -1,5 +1,5 @@
-#include "core/globalmanager.h"
-#include "core/initdlg.h"
+#include "app/globalmanager.h"
+#include "app/initdlg.h"
 #include "core/iniutils.h"
 #include "core/screenscale.h"
 #include "shell/mainwindow.h"
