@@ -1,9 +1,17 @@
 #include "notifier.h"
 
+#include <QInputDialog>
+
 namespace {
 Notifier::Responder &responder()
 {
     static Notifier::Responder r;
+    return r;
+}
+
+Notifier::TextResponder &textResponder()
+{
+    static Notifier::TextResponder r;
     return r;
 }
 }
@@ -11,6 +19,25 @@ Notifier::Responder &responder()
 void Notifier::setResponder(Responder r)
 {
     responder() = std::move(r);
+}
+
+void Notifier::setTextResponder(TextResponder r)
+{
+    textResponder() = std::move(r);
+}
+
+bool Notifier::getText(QWidget *parent, const QString &title, const QString &label, QString *text)
+{
+    const Prompt prompt{TextInput, title, label, QMessageBox::Ok | QMessageBox::Cancel, *text};
+    if (textResponder())
+        return textResponder()(prompt, text);
+    if (responder())
+        return responder()(prompt) == QMessageBox::Ok;
+    bool ok = false;
+    const QString answer = QInputDialog::getText(parent, title, label, QLineEdit::Normal, *text, &ok);
+    if (ok)
+        *text = answer;
+    return ok;
 }
 
 QMessageBox::StandardButton Notifier::ask(QWidget *parent, const Prompt &prompt,
@@ -24,7 +51,8 @@ QMessageBox::StandardButton Notifier::ask(QWidget *parent, const Prompt &prompt,
     case Information: icon = QMessageBox::Information; break;
     case Warning: icon = QMessageBox::Warning; break;
     case Critical: icon = QMessageBox::Critical; break;
-    case Question: icon = QMessageBox::Question; break;
+    case Question:
+    case TextInput: icon = QMessageBox::Question; break;
     }
     QMessageBox box(icon, prompt.title, prompt.text, prompt.buttons, parent);
     box.setDefaultButton(defaultButton);

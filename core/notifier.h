@@ -12,16 +12,19 @@ class QWidget;
 class Notifier
 {
 public:
-    enum Kind { Information, Warning, Critical, Question };
+    enum Kind { Information, Warning, Critical, Question, TextInput };
 
     struct Prompt {
         Kind kind;
         QString title;
         QString text;
         QMessageBox::StandardButtons buttons;
+        QString proposal = QString();   // the text offered by a text question
     };
 
     using Responder = std::function<QMessageBox::StandardButton(const Prompt &)>;
+    // Answers a text question: false for Cancel, else the answer in *text.
+    using TextResponder = std::function<bool(const Prompt &, QString *text)>;
 
     static void information(QWidget *parent, const QString &title, const QString &text);
     static void warning(QWidget *parent, const QString &title, const QString &text);
@@ -37,8 +40,15 @@ public:
         QMessageBox::StandardButtons buttons,
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
+    // One line of text asked for, in a normal-echo input dialog. *text holds
+    // the proposal going in and the answer coming out; false when cancelled.
+    static bool getText(QWidget *parent, const QString &title, const QString &label, QString *text);
+
     // Test seam: while a responder is set no box is shown and the responder answers.
     static void setResponder(Responder responder);
+    // The same for text questions; without one, the button responder decides
+    // between OK (keeping the proposal) and Cancel.
+    static void setTextResponder(TextResponder responder);
 
 private:
     static QMessageBox::StandardButton ask(QWidget *parent, const Prompt &prompt,

@@ -54,11 +54,21 @@ TestNotifier::TestNotifier()
             return m_answers.takeFirst();
         return m_defaultAnswer;
     });
+    Notifier::setTextResponder([this](const Notifier::Prompt &prompt, QString *text) {
+        m_prompts.append(prompt);
+        if (m_texts.isEmpty())
+            return true;
+        const QPair<bool, QString> answer = m_texts.takeFirst();
+        if (answer.first)
+            *text = answer.second;
+        return answer.first;
+    });
 }
 
 TestNotifier::~TestNotifier()
 {
     Notifier::setResponder(nullptr);
+    Notifier::setTextResponder(nullptr);
 }
 
 QStringList TestNotifier::texts() const

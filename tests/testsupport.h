@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QImage>
 #include <QJsonObject>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -45,6 +46,10 @@ public:
 
     // Answers given in turn to questions; when none is left, the default answer.
     void queueAnswer(QMessageBox::StandardButton answer) { m_answers.append(answer); }
+    // Answers given in turn to text questions; when none is left, the proposal
+    // is taken.
+    void queueText(const QString &text) { m_texts.append({true, text}); }
+    void queueTextCancel() { m_texts.append({false, QString()}); }
     void setDefaultAnswer(QMessageBox::StandardButton answer) { m_defaultAnswer = answer; }
 
     const QVector<Notifier::Prompt> &prompts() const { return m_prompts; }
@@ -54,6 +59,7 @@ public:
 private:
     QVector<Notifier::Prompt> m_prompts;
     QVector<QMessageBox::StandardButton> m_answers;
+    QVector<QPair<bool, QString>> m_texts;
     QMessageBox::StandardButton m_defaultAnswer = QMessageBox::Ok;
 };
 

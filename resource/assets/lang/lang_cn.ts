@@ -311,6 +311,226 @@
     </message>
 </context>
 <context>
+    <name>GridManagerDlg</name>
+    <message>
+        <source>ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>行</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>列</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>总宽度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>总高度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>左边</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上边</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>布局管理</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>所有网格</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>网格配置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自定义布局</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>单元格拆分</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>添加区域</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>拆分</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置标注</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清除标注</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>总宽度、总高度必须是2的倍数，请重新调整</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>布局模板文件保存失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>布局</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入名称</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定删除吗?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GridSettingDlg</name>
+    <message>
+        <source>网格模式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>非标</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>划分方式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整屏</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>单屏</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>屏组类型</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>矩阵</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>屏组</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>行数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>列数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>总宽</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>总高</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>网格参数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>网格布局</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>区域数据</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GridVirWall</name>
+    <message>
+        <source>Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>满足以下条件才允许拆分:<byte value="xd"/>
+拆分高度*(行数-1) &lt;总高度 ,<byte value="xd"/>
+拆分宽度*(列数-1) &lt;总宽度 ，<byte value="xd"/>
+请重新调整</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImgDlg</name>
     <message>
         <source>Dialog</source>

@@ -310,6 +310,229 @@
     </message>
 </context>
 <context>
+    <name>GridManagerDlg</name>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>行</source>
+        <translation>Rows</translation>
+    </message>
+    <message>
+        <source>列</source>
+        <translation>Columns</translation>
+    </message>
+    <message>
+        <source>总宽度</source>
+        <translation>Total width</translation>
+    </message>
+    <message>
+        <source>总高度</source>
+        <translation>Total height</translation>
+    </message>
+    <message>
+        <source>左边</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>上边</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>布局管理</source>
+        <translation>Layout manager</translation>
+    </message>
+    <message>
+        <source>所有网格</source>
+        <translation>All grids</translation>
+    </message>
+    <message>
+        <source>网格配置</source>
+        <translation>Grid settings</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>id</source>
+        <translation>id</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>自定义布局</source>
+        <translation>Custom layout</translation>
+    </message>
+    <message>
+        <source>单元格拆分</source>
+        <translation>Split cell</translation>
+    </message>
+    <message>
+        <source>添加区域</source>
+        <translation>Add region</translation>
+    </message>
+    <message>
+        <source>拆分</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>设置标注</source>
+        <translation>Set marks</translation>
+    </message>
+    <message>
+        <source>清除标注</source>
+        <translation>Clear marks</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>总宽度、总高度必须是2的倍数，请重新调整</source>
+        <translation>Total width and height must be multiples of 2; please adjust them</translation>
+    </message>
+    <message>
+        <source>布局模板文件保存失败</source>
+        <translation>The layout template file could not be saved</translation>
+    </message>
+    <message>
+        <source>布局</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>请输入名称</source>
+        <translation>Enter a name</translation>
+    </message>
+    <message>
+        <source>确定删除吗?</source>
+        <translation>Delete it?</translation>
+    </message>
+</context>
+<context>
+    <name>GridSettingDlg</name>
+    <message>
+        <source>网格模式</source>
+        <translation>Grid mode</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>非标</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>划分方式</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>整屏</source>
+        <translation>Whole screen</translation>
+    </message>
+    <message>
+        <source>单屏</source>
+        <translation>Single screen</translation>
+    </message>
+    <message>
+        <source>屏组类型</source>
+        <translation>Group type</translation>
+    </message>
+    <message>
+        <source>矩阵</source>
+        <translation>Matrix</translation>
+    </message>
+    <message>
+        <source>屏组</source>
+        <translation>Screen group</translation>
+    </message>
+    <message>
+        <source>行数</source>
+        <translation>Rows</translation>
+    </message>
+    <message>
+        <source>列数</source>
+        <translation>Columns</translation>
+    </message>
+    <message>
+        <source>总宽</source>
+        <translation>Total width</translation>
+    </message>
+    <message>
+        <source>总高</source>
+        <translation>Total height</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>网格参数</source>
+        <translation>Grid parameters</translation>
+    </message>
+    <message>
+        <source>网格布局</source>
+        <translation>Grid layout</translation>
+    </message>
+    <message>
+        <source>区域数据</source>
+        <translation>Region data</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>GridVirWall</name>
+    <message>
+        <source>Frame</source>
+        <translation>Frame</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>满足以下条件才允许拆分:<byte value="xd" />
+拆分高度*(行数-1) &lt;总高度 ,<byte value="xd" />
+拆分宽度*(列数-1) &lt;总宽度 ，<byte value="xd" />
+请重新调整</source>
+        <translation>A cell can be split only when:<byte value="xd" />
+split height * (rows - 1) &lt; total height,<byte value="xd" />
+split width * (columns - 1) &lt; total width.<byte value="xd" />
+Please adjust the values</translation>
+    </message>
+</context>
+<context>
     <name>ImgDlg</name>
     <message>
         <source>Dialog</source>

@@ -22,7 +22,7 @@ LANGUAGES = [('lang_cn.ts', 'zh_CN', None), ('lang_zh_tw.ts', 'zh_TW', 1), ('lan
 
 
 def unescape(text):
-    return text.replace('\\n', '\n').replace('\\t', '\t')
+    return text.replace('\\r', '\r').replace('\\n', '\n').replace('\\t', '\t')
 
 
 def load_phrases():
@@ -40,6 +40,27 @@ def load_phrases():
     return phrases
 
 
+# lupdate writes control characters such as a carriage return as
+# <byte value="xd"/> elements inside the text.
+def element_text(element):
+    text = element.text or ''
+    for child in element:
+        if child.tag == 'byte':
+            text += chr(int(child.get('value').lstrip('x'), 16))
+        text += child.tail or ''
+    return text
+
+
+def set_element_text(element, text):
+    for child in list(element):
+        element.remove(child)
+    parts = text.split('\r')
+    element.text = parts[0]
+    for part in parts[1:]:
+        byte = ET.SubElement(element, 'byte', value='xd')
+        byte.tail = part
+
+
 def main():
     check = '--check' in sys.argv
     phrases = load_phrases()
@@ -55,10 +76,10 @@ def main():
             continue
         tree = ET.parse(path)
         for message in tree.iter('message'):
-            source = message.find('source').text or ''
+            source = element_text(message.find('source'))
             translation = message.find('translation')
             if source in phrases:
-                translation.text = phrases[source][column - 1]
+                set_element_text(translation, phrases[source][column - 1])
                 translation.attrib.pop('type', None)
             else:
                 missing.add(source)

@@ -1,0 +1,303 @@
+#include "../testsupport.h"
+#include "app/globalmanager.h"
+#include "wall/gridmanagerdlg.h"
+#include "wall/gridvirwall.h"
+#include "wallfixture.h"
+
+#include <QHeaderView>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QtTest>
+
+namespace {
+const char kTemplateFile[] = "data_template/grid_template/zh_cn/template.json";
+
+// A preset, a custom wall and a third that shares the preset's name.
+const char kTemplates[] = R"([
+    {"id": 1, "name": "同名", "standard": 1, "gridmode": 1, "walltype": 0, "row": 2, "col": 2, "rect": []},
+    {"id": 2, "name": "墙二", "standard": 0, "gridmode": 0, "walltype": 1, "row": 1, "col": 1,
+     "tw": 3840, "th": 2160, "rect": [{"x": 0, "y": 0, "w": 2000, "h": 2160}, {"x": 2000, "y": 0, "w": 1840, "h": 2160}]},
+    {"id": 3, "name": "同名", "standard": 1, "gridmode": 0, "walltype": 0, "row": 3, "col": 3, "rect": []}
+])";
+
+QJsonArray parsedArray(const QByteArray &json)
+{
+    return QJsonDocument::fromJson(json).array();
+}
+
+QJsonArray fileTemplates()
+{
+    return parsedArray(readFixture(kTemplateFile));
+}
+
+QVector<int> idsOf(const QJsonArray &templates)
+{
+    QVector<int> ids;
+    for (const QJsonValue &value : templates)
+        ids.append(value.toObject().value("id").toInt());
+    return ids;
+}
+
+// The editor as its caller runs it, over the template file of the work folder.
+struct Editor {
+    GridManagerDlg dialog;
+    Editor()
+    {
+        GlobalManager::instance()->loadGridTemplates();
+        dialog.loadTemplates(GlobalManager::instance()->gridTemplates());
+        dialog.show();
+        settle();
+    }
+    QSpinBox *spin(const char *name) { return dialog.findChild<QSpinBox *>(name); }
+    QTableWidget *table() { return dialog.findChild<QTableWidget *>("tableWidget"); }
+    GridVirWall *canvas() { return dialog.findChild<GridVirWall *>("widget"); }
+    void setSpin(const char *name, int value)
+    {
+        spin(name)->setValue(value);
+        settle();
+    }
+    void press(const char *button)
+    {
+        QTest::mouseClick(dialog.findChild<QPushButton *>(button), Qt::LeftButton);
+        settle();
+    }
+    void chooseRow(int row)
+    {
+        QTableWidgetItem *item = table()->item(row, 2);
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, table()->visualItemRect(item).center());
+        settle();
+    }
+    QStringList names()
+    {
+        QStringList list;
+        for (int row = 0; row < table()->rowCount(); ++row)
+            list << table()->item(row, 2)->text();
+        return list;
+    }
+};
+} // namespace
+
+class TestGridManagerDlg : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void loadingCompletesTemplates_data();
+    void loadingCompletesTemplates();
+    void choosingShowsPresetGrid();
+    void saveWritesTemplate_data();
+    void saveWritesTemplate();
+    void deleteRemovesExactlyTheChecked();
+    void failedWriteIsReported_data();
+    void failedWriteIsReported();
+    void newUserBuildsAndReopensLayout();
+
+private:
+    QScopedPointer<TestWorkDir> m_dir;
+};
+
+void TestGridManagerDlg::init()
+{
+    m_dir.reset(new TestWorkDir);
+    writeFixture("config.ini", "[config]\nlanguage=0\n");
+    writeFixture(kTemplateFile, kTemplates);
+}
+
+void TestGridManagerDlg::cleanup()
+{
+    GlobalManager::resetInstance();
+    m_dir.reset();
+}
+
+void TestGridManagerDlg::loadingCompletesTemplates_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QVector<int>>("ids");
+    QTest::addColumn<int>("nextId");
+    QTest::newRow("numbered by position") << QByteArray(R"([{"name": "a"}, 5, {"name": "b"}])")
+                                          << QVector<int>{1, 0, 3} << 4;
+    QTest::newRow("after 7 comes 8") << QByteArray(R"([{"id": 7}, {"id": 2}])") << QVector<int>{7, 2} << 8;
+    QTest::newRow("held at 99") << QByteArray(R"([{"id": 120}])") << QVector<int>{120} << 99;
+}
+
+void TestGridManagerDlg::loadingCompletesTemplates()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(QVector<int>, ids);
+    QFETCH(int, nextId);
+    GridManagerDlg dialog;
+    dialog.loadTemplates(parsedArray(json));
+    QCOMPARE(idsOf(dialog.m_templates), ids);
+    QCOMPARE(dialog.findChild<QSpinBox *>("spinBox_3")->value(), nextId);
+    // An empty array leaves everything as it was.
+    dialog.loadTemplates(QJsonArray());
+    QCOMPARE(idsOf(dialog.m_templates), ids);
+}
+
+void TestGridManagerDlg::choosingShowsPresetGrid()
+{
+    const QString longName = QString(60, QChar(0x5E03));   // 180 bytes of UTF-8
+    writeFixture(kTemplateFile, QJsonDocument(parsedArray(kTemplates)).toJson().replace("墙二", longName.toUtf8()));
+    Editor editor;
+    QCOMPARE(editor.names().at(1), QString(42, QChar(0x5E03)));
+
+    editor.chooseRow(0);   // a preset without a size: its grid over 1920 x 1080
+    QCOMPARE(editor.spin("spinBox_4")->value(), 1920);
+    QCOMPARE(editor.spin("spinBox_5")->value(), 1080);
+    QCOMPARE(editor.canvas()->cells(), regularGridCells(2, 2, 1920, 1080));
+}
+
+void TestGridManagerDlg::saveWritesTemplate_data()
+{
+    QTest::addColumn<int>("choose");   // row, or -1
+    QTest::addColumn<int>("typedId");  // or -1
+    QTest::addColumn<bool>("cancelName");
+    QTest::addColumn<QVector<int>>("fileIds");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("standard");
+    QTest::addColumn<int>("cells");
+
+    QTest::newRow("new asks its name") << -1 << -1 << false << QVector<int>{1, 2, 3, 4} << "大厅" << 0 << 6;
+    QTest::newRow("cancelled name") << -1 << -1 << true << QVector<int>{1, 2, 3} << "同名" << 1 << 0;
+    QTest::newRow("chosen preset") << 0 << -1 << false << QVector<int>{2, 3, 1} << "同名" << 1 << 6;
+    QTest::newRow("typed id keeps name") << -1 << 2 << false << QVector<int>{1, 3, 2} << "墙二" << 0 << 6;
+}
+
+void TestGridManagerDlg::saveWritesTemplate()
+{
+    QFETCH(int, choose);
+    QFETCH(int, typedId);
+    QFETCH(bool, cancelName);
+    QFETCH(QVector<int>, fileIds);
+    QFETCH(QString, name);
+    QFETCH(int, standard);
+    QFETCH(int, cells);
+    TestNotifier notifier;
+    cancelName ? notifier.queueTextCancel() : notifier.queueText("大厅");
+    Editor editor;
+    if (choose >= 0)
+        editor.chooseRow(choose);
+    editor.setSpin("spinBox", 3);   // 3 x 2 cells
+    if (typedId >= 0)
+        editor.setSpin("spinBox_3", typedId);
+    editor.press("pushButton");
+
+    QCOMPARE(editor.dialog.result(), int(QDialog::Accepted));
+    const bool asked = choose < 0 && typedId < 0;
+    QCOMPARE(notifier.prompts().size(), asked ? 1 : 0);
+    if (asked) {
+        QCOMPARE(notifier.prompts().at(0).title, QStringLiteral("名称"));
+        QCOMPARE(notifier.prompts().at(0).text, QStringLiteral("请输入名称"));
+        QCOMPARE(notifier.prompts().at(0).proposal, QStringLiteral("布局_4"));
+    }
+    const QJsonArray file = fileTemplates();
+    QCOMPARE(idsOf(file), fileIds);
+    QCOMPARE(editor.dialog.m_templates, cancelName ? parsedArray(kTemplates) : file);
+    const QJsonObject last = file.last().toObject();
+    QCOMPARE(last.value("name").toString(), name);
+    QCOMPARE(last.value("standard").toInt(), standard);
+    // Only a custom template carries its wall size.
+    QCOMPARE(last.contains("tw") && last.contains("th"), standard == 0);
+    if (!cancelName)
+        QCOMPARE(last.value("rect").toArray().size(), cells);
+}
+
+void TestGridManagerDlg::deleteRemovesExactlyTheChecked()
+{
+    TestNotifier notifier;
+    Editor editor;
+    // "全选" checks every row; answering No deletes none of them.
+    QHeaderView *header = editor.table()->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(0) + 5, 5));
+    QCOMPARE(editor.table()->item(2, 0)->checkState(), Qt::Checked);
+    notifier.queueAnswer(QMessageBox::No);
+    editor.press("pushButton_2");
+    QCOMPARE(editor.table()->rowCount(), 3);
+    editor.dialog.onTableWidgetHeadClicked(0);
+
+    // One of two alike-named templates goes; the other stays.
+    editor.table()->item(2, 0)->setCheckState(Qt::Checked);
+    notifier.queueAnswer(QMessageBox::Yes);
+    editor.press("pushButton_2");
+    QCOMPARE(notifier.texts(), QStringList({"确定删除吗?", "确定删除吗?"}));
+    QCOMPARE(editor.names(), QStringList({"同名", "墙二"}));
+    QCOMPARE(idsOf(fileTemplates()), QVector<int>({1, 2}));
+    QCOMPARE(editor.dialog.m_templates, fileTemplates());
+}
+
+void TestGridManagerDlg::failedWriteIsReported_data()
+{
+    QTest::addColumn<bool>("remove");
+    QTest::newRow("delete") << true;
+    QTest::newRow("save") << false;
+}
+
+void TestGridManagerDlg::failedWriteIsReported()
+{
+    QFETCH(bool, remove);
+    TestNotifier notifier;
+    notifier.setDefaultAnswer(QMessageBox::Yes);
+    Editor editor;
+    // The language folder becomes a plain file: nothing can be written there.
+    QVERIFY(QDir("data_template/grid_template/zh_cn").removeRecursively());
+    QVERIFY(writeFixture("data_template/grid_template/zh_cn", "x"));
+    editor.table()->item(0, 0)->setCheckState(Qt::Checked);
+    editor.chooseRow(0);
+    editor.press(remove ? "pushButton_2" : "pushButton");
+
+    QCOMPARE(notifier.prompts().last().title, QStringLiteral("提示"));
+    QCOMPARE(notifier.prompts().last().text, QStringLiteral("布局模板文件保存失败"));
+    QCOMPARE(editor.dialog.m_templates, parsedArray(kTemplates));
+    QCOMPARE(editor.table()->rowCount(), 3);
+    QVERIFY(editor.dialog.isVisible());
+}
+
+void TestGridManagerDlg::newUserBuildsAndReopensLayout()
+{
+    m_dir.reset();   // the old folder's destructor would leave the new one
+    m_dir.reset(new TestWorkDir(TestWorkDir::WithAssets));
+    TestNotifier notifier;
+    notifier.queueText("我的布局");
+    QVector<GridCell> saved;
+    int presets = 0;
+    {
+        Editor editor;
+        presets = editor.table()->rowCount();
+        QVERIFY(presets > 0);
+        editor.dialog.resize(1180, 728);
+        editor.setSpin("spinBox", 3);
+        editor.setSpin("spinBox_2", 3);
+        GridVirWall *canvas = editor.canvas();
+        auto centre = [canvas](int x, int y) {
+            return canvas->mapRect(QRect(x, y, 1, 1), GridVirWall::WallToWidget).topLeft();
+        };
+        drag(canvas, centre(640, 300), centre(1920, 420));      // the first two cells of the top row
+        click(canvas, centre(3200, 1800));                     // the bottom-right cell, split 2 x 2
+        editor.setSpin("cellRowSpinBox", 2);
+        editor.setSpin("cellColSpinBox", 2);
+        editor.press("spitCellBtn");
+        saved = canvas->cells();
+        QCOMPARE(saved.size(), 11);
+        QVERIFY(saved.contains({0, 0, 2560, 720}));
+        QVERIFY(saved.contains({3200, 1800, 640, 360}));
+        QVERIFY(saveGrabIfAsked(canvas->grab().toImage(), "wall_canvas.png"));
+        QVERIFY(saveGrabIfAsked(editor.dialog.grab().toImage(), "wall_editor.png"));
+        editor.press("pushButton");
+        QCOMPARE(editor.dialog.result(), int(QDialog::Accepted));
+    }
+    Editor reopened;
+    QCOMPARE(reopened.table()->rowCount(), presets + 1);
+    QCOMPARE(reopened.names().last(), QStringLiteral("我的布局"));
+    reopened.chooseRow(presets);   // its stored cells, not a grid redrawn from the numbers
+    QCOMPARE(reopened.canvas()->cells(), saved);
+    QVERIFY(saveGrabIfAsked(reopened.dialog.grab().toImage(), "wall_reopened.png"));
+    QCOMPARE(reopened.spin("spinBox_4")->value(), 3840);
+}
+
+QTEST_MAIN(TestGridManagerDlg)
+#include "tst_gridmanagerdlg.moc"
