@@ -37,6 +37,29 @@
     </message>
 </context>
 <context>
+    <name>CmdProtocol</name>
+    <message>
+        <source>udp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tcp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>http</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>telnet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ssh</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ControlFrame</name>
     <message>
         <source>页面控件</source>
@@ -608,6 +631,33 @@
     </message>
 </context>
 <context>
+    <name>KivToolStringAssistant</name>
+    <message>
+        <source>字符串工具</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入数据</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输出数据</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入格式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>生成数据</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>项目视图</source>
@@ -795,6 +845,196 @@
     </message>
 </context>
 <context>
+    <name>MoreCmdDlg</name>
+    <message>
+        <source>协议</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>端口</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数据类型</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发送后间隔</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发送前间隔</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数据</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用户名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连接超时</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重连次数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>索引</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP地址</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Http地址</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Http请求方式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Http请求头</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发送前间隔ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发送后间隔ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连接超时(ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重连次数(0~5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>插入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HEX</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>更新</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入IP不正确，请输入正确的IP地址</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>端口必须在1-65535之间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数据不存在,请检查索引是否正确！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未选中数据</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>出现错误</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法移动：未选中数据</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法移动：表格没有数据</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MouseKeyDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>按键</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NewFileDlg</name>
     <message>
         <source>Dialog</source>
@@ -832,6 +1072,105 @@
     <name>PropertyWidget</name>
     <message>
         <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceCmdDlg</name>
+    <message>
+        <source>查找命令IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>端口</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>替换命令IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>协议</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连接超时(ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发送前间隔(ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发送后间隔(ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重连次数(0~5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>命令IP替换</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>是否查找</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>是否替换</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>查找IP为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>查找端口为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>查找端口必须在1-65535之间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>替换的IP为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新的IP不是有效的IP地址</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>替换的端口为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>替换的端口必须在1-65535之间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>替换的连接超时为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>替换的发送前间隔为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>替换的发送后间隔为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

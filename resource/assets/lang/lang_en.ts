@@ -36,6 +36,29 @@
     </message>
 </context>
 <context>
+    <name>CmdProtocol</name>
+    <message>
+        <source>udp</source>
+        <translation>udp</translation>
+    </message>
+    <message>
+        <source>tcp</source>
+        <translation>tcp</translation>
+    </message>
+    <message>
+        <source>http</source>
+        <translation>http</translation>
+    </message>
+    <message>
+        <source>telnet</source>
+        <translation>telnet</translation>
+    </message>
+    <message>
+        <source>ssh</source>
+        <translation>ssh</translation>
+    </message>
+</context>
+<context>
     <name>ControlFrame</name>
     <message>
         <source>页面控件</source>
@@ -610,6 +633,33 @@ Please adjust the values</translation>
     </message>
 </context>
 <context>
+    <name>KivToolStringAssistant</name>
+    <message>
+        <source>字符串工具</source>
+        <translation>String Tool</translation>
+    </message>
+    <message>
+        <source>输入数据</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>输出数据</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>输入格式</source>
+        <translation>Input format</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>Output format</translation>
+    </message>
+    <message>
+        <source>生成数据</source>
+        <translation>Convert</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>项目视图</source>
@@ -797,6 +847,196 @@ Please adjust the values</translation>
     </message>
 </context>
 <context>
+    <name>MoreCmdDlg</name>
+    <message>
+        <source>协议</source>
+        <translation>Protocol</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>端口</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>数据类型</source>
+        <translation>Data Type</translation>
+    </message>
+    <message>
+        <source>发送后间隔</source>
+        <translation>Delay After</translation>
+    </message>
+    <message>
+        <source>发送前间隔</source>
+        <translation>Delay Before</translation>
+    </message>
+    <message>
+        <source>数据</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>用户名</source>
+        <translation>User Name</translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>连接超时</source>
+        <translation>Timeout</translation>
+    </message>
+    <message>
+        <source>重连次数</source>
+        <translation>Reconnects</translation>
+    </message>
+    <message>
+        <source>索引</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>IP地址</source>
+        <translation>IP Address</translation>
+    </message>
+    <message>
+        <source>Http地址</source>
+        <translation>HTTP URL</translation>
+    </message>
+    <message>
+        <source>Http请求方式</source>
+        <translation>HTTP Method</translation>
+    </message>
+    <message>
+        <source>Http请求头</source>
+        <translation>HTTP Content Type</translation>
+    </message>
+    <message>
+        <source>发送前间隔ms</source>
+        <translation>Delay before (ms)</translation>
+    </message>
+    <message>
+        <source>发送后间隔ms</source>
+        <translation>Delay after (ms)</translation>
+    </message>
+    <message>
+        <source>连接超时(ms)</source>
+        <translation>Connect timeout (ms)</translation>
+    </message>
+    <message>
+        <source>重连次数(0~5)</source>
+        <translation>Reconnects (0~5)</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>插入</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>Modify</translation>
+    </message>
+    <message>
+        <source>HEX</source>
+        <translation>HEX</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>更新</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>输入IP不正确，请输入正确的IP地址</source>
+        <translation>Invalid IP address, please enter a correct one</translation>
+    </message>
+    <message>
+        <source>端口必须在1-65535之间</source>
+        <translation>The port must be between 1 and 65535</translation>
+    </message>
+    <message>
+        <source>数据不存在,请检查索引是否正确！</source>
+        <translation>No such row, please check the index!</translation>
+    </message>
+    <message>
+        <source>未选中数据</source>
+        <translation>No row selected</translation>
+    </message>
+    <message>
+        <source>出现错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>无法移动：未选中数据</source>
+        <translation>Cannot move: no row selected</translation>
+    </message>
+    <message>
+        <source>无法移动：表格没有数据</source>
+        <translation>Cannot move: the table is empty</translation>
+    </message>
+</context>
+<context>
+    <name>MouseKeyDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>按键</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>All</translation>
+    </message>
+</context>
+<context>
     <name>NewFileDlg</name>
     <message>
         <source>Dialog</source>
@@ -835,6 +1075,105 @@ Please adjust the values</translation>
     <message>
         <source>Form</source>
         <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceCmdDlg</name>
+    <message>
+        <source>查找命令IP</source>
+        <translation>Find command IP</translation>
+    </message>
+    <message>
+        <source>端口</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>替换命令IP</source>
+        <translation>New command IP</translation>
+    </message>
+    <message>
+        <source>协议</source>
+        <translation>Protocol</translation>
+    </message>
+    <message>
+        <source>连接超时(ms)</source>
+        <translation>Connect timeout (ms)</translation>
+    </message>
+    <message>
+        <source>发送前间隔(ms)</source>
+        <translation>Delay before (ms)</translation>
+    </message>
+    <message>
+        <source>发送后间隔(ms)</source>
+        <translation>Delay after (ms)</translation>
+    </message>
+    <message>
+        <source>重连次数(0~5)</source>
+        <translation>Reconnects (0~5)</translation>
+    </message>
+    <message>
+        <source>命令IP替换</source>
+        <translation>Replace command IP</translation>
+    </message>
+    <message>
+        <source>是否查找</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>是否替换</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>查找IP为空</source>
+        <translation>The IP to find is empty</translation>
+    </message>
+    <message>
+        <source>查找端口为空</source>
+        <translation>The port to find is empty</translation>
+    </message>
+    <message>
+        <source>查找端口必须在1-65535之间</source>
+        <translation>The port to find must be between 1 and 65535</translation>
+    </message>
+    <message>
+        <source>替换的IP为空</source>
+        <translation>The new IP is empty</translation>
+    </message>
+    <message>
+        <source>新的IP不是有效的IP地址</source>
+        <translation>The new IP is not a valid IP address</translation>
+    </message>
+    <message>
+        <source>替换的端口为空</source>
+        <translation>The new port is empty</translation>
+    </message>
+    <message>
+        <source>替换的端口必须在1-65535之间</source>
+        <translation>The new port must be between 1 and 65535</translation>
+    </message>
+    <message>
+        <source>替换的连接超时为空</source>
+        <translation>The new connect timeout is empty</translation>
+    </message>
+    <message>
+        <source>替换的发送前间隔为空</source>
+        <translation>The new delay before sending is empty</translation>
+    </message>
+    <message>
+        <source>替换的发送后间隔为空</source>
+        <translation>The new delay after sending is empty</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
     </message>
 </context>
 <context>

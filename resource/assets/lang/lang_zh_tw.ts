@@ -36,6 +36,29 @@
     </message>
 </context>
 <context>
+    <name>CmdProtocol</name>
+    <message>
+        <source>udp</source>
+        <translation>udp</translation>
+    </message>
+    <message>
+        <source>tcp</source>
+        <translation>tcp</translation>
+    </message>
+    <message>
+        <source>http</source>
+        <translation>http</translation>
+    </message>
+    <message>
+        <source>telnet</source>
+        <translation>telnet</translation>
+    </message>
+    <message>
+        <source>ssh</source>
+        <translation>ssh</translation>
+    </message>
+</context>
+<context>
     <name>ControlFrame</name>
     <message>
         <source>页面控件</source>
@@ -610,6 +633,33 @@
     </message>
 </context>
 <context>
+    <name>KivToolStringAssistant</name>
+    <message>
+        <source>字符串工具</source>
+        <translation>字串工具</translation>
+    </message>
+    <message>
+        <source>输入数据</source>
+        <translation>輸入資料</translation>
+    </message>
+    <message>
+        <source>输出数据</source>
+        <translation>輸出資料</translation>
+    </message>
+    <message>
+        <source>输入格式</source>
+        <translation>輸入格式</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>輸出格式</translation>
+    </message>
+    <message>
+        <source>生成数据</source>
+        <translation>生成資料</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>项目视图</source>
@@ -797,6 +847,196 @@
     </message>
 </context>
 <context>
+    <name>MoreCmdDlg</name>
+    <message>
+        <source>协议</source>
+        <translation>協定</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>端口</source>
+        <translation>埠</translation>
+    </message>
+    <message>
+        <source>数据类型</source>
+        <translation>資料類型</translation>
+    </message>
+    <message>
+        <source>发送后间隔</source>
+        <translation>發送後間隔</translation>
+    </message>
+    <message>
+        <source>发送前间隔</source>
+        <translation>發送前間隔</translation>
+    </message>
+    <message>
+        <source>数据</source>
+        <translation>資料</translation>
+    </message>
+    <message>
+        <source>用户名</source>
+        <translation>使用者名稱</translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <translation>密碼</translation>
+    </message>
+    <message>
+        <source>连接超时</source>
+        <translation>連線逾時</translation>
+    </message>
+    <message>
+        <source>重连次数</source>
+        <translation>重連次數</translation>
+    </message>
+    <message>
+        <source>索引</source>
+        <translation>索引</translation>
+    </message>
+    <message>
+        <source>IP地址</source>
+        <translation>IP位址</translation>
+    </message>
+    <message>
+        <source>Http地址</source>
+        <translation>Http位址</translation>
+    </message>
+    <message>
+        <source>Http请求方式</source>
+        <translation>Http請求方式</translation>
+    </message>
+    <message>
+        <source>Http请求头</source>
+        <translation>Http請求頭</translation>
+    </message>
+    <message>
+        <source>发送前间隔ms</source>
+        <translation>發送前間隔ms</translation>
+    </message>
+    <message>
+        <source>发送后间隔ms</source>
+        <translation>發送後間隔ms</translation>
+    </message>
+    <message>
+        <source>连接超时(ms)</source>
+        <translation>連線逾時(ms)</translation>
+    </message>
+    <message>
+        <source>重连次数(0~5)</source>
+        <translation>重連次數(0~5)</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>插入</source>
+        <translation>插入</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>HEX</source>
+        <translation>HEX</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>更新</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>输入IP不正确，请输入正确的IP地址</source>
+        <translation>輸入IP不正確，請輸入正確的IP位址</translation>
+    </message>
+    <message>
+        <source>端口必须在1-65535之间</source>
+        <translation>埠必須在1-65535之間</translation>
+    </message>
+    <message>
+        <source>数据不存在,请检查索引是否正确！</source>
+        <translation>資料不存在,請檢查索引是否正確！</translation>
+    </message>
+    <message>
+        <source>未选中数据</source>
+        <translation>未選中資料</translation>
+    </message>
+    <message>
+        <source>出现错误</source>
+        <translation>出現錯誤</translation>
+    </message>
+    <message>
+        <source>无法移动：未选中数据</source>
+        <translation>無法移動：未選中資料</translation>
+    </message>
+    <message>
+        <source>无法移动：表格没有数据</source>
+        <translation>無法移動：表格沒有資料</translation>
+    </message>
+</context>
+<context>
+    <name>MouseKeyDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>按键</source>
+        <translation>按鍵</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>全選</translation>
+    </message>
+</context>
+<context>
     <name>NewFileDlg</name>
     <message>
         <source>Dialog</source>
@@ -835,6 +1075,105 @@
     <message>
         <source>Form</source>
         <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceCmdDlg</name>
+    <message>
+        <source>查找命令IP</source>
+        <translation>查找命令IP</translation>
+    </message>
+    <message>
+        <source>端口</source>
+        <translation>埠</translation>
+    </message>
+    <message>
+        <source>替换命令IP</source>
+        <translation>取代命令IP</translation>
+    </message>
+    <message>
+        <source>协议</source>
+        <translation>協定</translation>
+    </message>
+    <message>
+        <source>连接超时(ms)</source>
+        <translation>連線逾時(ms)</translation>
+    </message>
+    <message>
+        <source>发送前间隔(ms)</source>
+        <translation>發送前間隔(ms)</translation>
+    </message>
+    <message>
+        <source>发送后间隔(ms)</source>
+        <translation>發送後間隔(ms)</translation>
+    </message>
+    <message>
+        <source>重连次数(0~5)</source>
+        <translation>重連次數(0~5)</translation>
+    </message>
+    <message>
+        <source>命令IP替换</source>
+        <translation>命令IP取代</translation>
+    </message>
+    <message>
+        <source>是否查找</source>
+        <translation>是否查找</translation>
+    </message>
+    <message>
+        <source>是否替换</source>
+        <translation>是否取代</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>查找IP为空</source>
+        <translation>查找IP為空</translation>
+    </message>
+    <message>
+        <source>查找端口为空</source>
+        <translation>查找埠為空</translation>
+    </message>
+    <message>
+        <source>查找端口必须在1-65535之间</source>
+        <translation>查找埠必須在1-65535之間</translation>
+    </message>
+    <message>
+        <source>替换的IP为空</source>
+        <translation>取代的IP為空</translation>
+    </message>
+    <message>
+        <source>新的IP不是有效的IP地址</source>
+        <translation>新的IP不是有效的IP位址</translation>
+    </message>
+    <message>
+        <source>替换的端口为空</source>
+        <translation>取代的埠為空</translation>
+    </message>
+    <message>
+        <source>替换的端口必须在1-65535之间</source>
+        <translation>取代的埠必須在1-65535之間</translation>
+    </message>
+    <message>
+        <source>替换的连接超时为空</source>
+        <translation>取代的連線逾時為空</translation>
+    </message>
+    <message>
+        <source>替换的发送前间隔为空</source>
+        <translation>取代的發送前間隔為空</translation>
+    </message>
+    <message>
+        <source>替换的发送后间隔为空</source>
+        <translation>取代的發送後間隔為空</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
     </message>
 </context>
 <context>

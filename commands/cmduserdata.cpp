@@ -1,0 +1,3 @@
+#include "cmduserdata.h"
+
+CmdUserData::~CmdUserData() = default;
