@@ -2,6 +2,7 @@
 
 #include "core/controltypetable.h"
 #include "core/fileutils.h"
+#include "preview/exscale.h"
 
 #include <QColor>
 #include <QDebug>
@@ -57,9 +58,13 @@ QString ExPageWidget::fileNameOfPath(const QString &path)
 
 QString ExPageWidget::resolveImagePath(const QString &name) const
 {
-    if (name.isEmpty())
-        return QString();
-    return m_basePath + QLatin1Char('/') + fileNameOfPath(name);
+    return ExStyleReader::resolveImagePath(m_basePath, name);
+}
+
+ExStyleReader ExPageWidget::reader() const
+{
+    return ExStyleReader(m_scaleX, m_scaleY, fontRatio(m_width, m_height, m_designWidth, m_designHeight),
+                         m_basePath);
 }
 
 void ExPageWidget::loadPageFile()
@@ -102,13 +107,13 @@ void ExPageWidget::loadPageFile()
         if (w.isDouble()) {
             const int width = wholeNumber(w);
             m_designWidth = width > kMinDesignWidth ? width : m_width;
-            m_scaleX = m_designWidth > 0 ? double(m_width) / m_designWidth : 1.0;
+            m_scaleX = scaleRatio(m_width, m_designWidth);
         }
         const QJsonValue h = object.value(QLatin1String("h"));
         if (h.isDouble()) {
             const int height = wholeNumber(h);
             m_designHeight = height > kMinDesignHeight ? height : m_height;
-            m_scaleY = m_designHeight > 0 ? double(m_height) / m_designHeight : 1.0;
+            m_scaleY = scaleRatio(m_height, m_designHeight);
         }
         const QJsonValue colour = object.value(QLatin1String("normalBkColor"));
         if (colour.isString())
@@ -129,13 +134,9 @@ void ExPageWidget::loadPageFile()
 
 void ExPageWidget::createElement(const QString &typeName, const QJsonObject &record)
 {
-    Q_UNUSED(record)
     const int id = runControlTypeFromName(typeName);
-    if (id == kRunPageId)
-        return;
-    // The run-time widgets of the kinds come with the preview's widget
-    // families; until a kind has one, it is skipped like an unknown name.
-    qDebug() << "ExPageWidget::createElement: no run-time widget for" << typeName << id;
+    if (const Creator create = creatorOf(id))
+        (this->*create)(record, id);
 }
 
 void ExPageWidget::addElement(CtrlElement element)
@@ -203,5 +204,7 @@ void ExPageWidget::resizeEvent(QResizeEvent *event)
     loadPageFile();
     m_wallID = 0;
     m_wallType = 1;
+    emit signalWallChange(1, 0);
+    emit signalGetSourceModeData(0);
     qDebug() << "ExPageWidget::reinit()" << geometry();
 }

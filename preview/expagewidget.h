@@ -1,7 +1,10 @@
 #pragma once
 
+#include "preview/exstylereader.h"
+
 #include <QJsonObject>
 #include <QPixmap>
+#include <QRect>
 #include <QString>
 #include <QVector>
 #include <QWidget>
@@ -18,7 +21,9 @@ struct CtrlElement {
 
 // The run-time host of one saved page in the preview: reads the page file
 // from disk, scales the page's design size to its own, paints the page
-// background and builds one run-time widget per control entry.
+// background and builds one run-time widget per control entry. It is the hub
+// its widgets talk through: they are wired to its relay signals and its
+// selection slots give buttons their group behaviour.
 class ExPageWidget : public QWidget
 {
     Q_OBJECT
@@ -28,6 +33,8 @@ public:
     ~ExPageWidget() override;
 
     void loadPageFile();
+    // Builds the run-time widget of one control; kinds without a creator
+    // are skipped.
     void createElement(const QString &typeName, const QJsonObject &record);
     void addElement(CtrlElement element);
     void destoryElement();
@@ -37,6 +44,10 @@ public:
     // A picture name resolved against the page file's folder by its bare
     // file name; an empty name stays empty.
     QString resolveImagePath(const QString &name) const;
+    // The shared style readers at the host's current scales and folder.
+    ExStyleReader reader() const;
+    // Kinds that have a creator in this host.
+    static bool hasCreator(int typeId);
 
     int listMode() const { return m_listMode; }
     QString pageFile() const { return m_pageFile; }
@@ -49,8 +60,68 @@ public:
     QString bkImage() const { return m_bkImage; }
     const QPixmap &bkPixmap() const { return m_bkPixmap; }
     const QVector<CtrlElement> &elements() const { return m_ctrlElement; }
+    int wallType() const { return m_wallType; }
+    int wallId() const { return m_wallID; }
     // How many times the page file was read.
     int loadCount() const { return m_loadCount; }
+    // Connections a creator asked for that Qt refused; each is also warned of.
+    int connectFailures() const { return m_connectFailures; }
+
+signals:
+    void signalShowMainWindow();
+    void signalSwitchPage(QString);
+    void signalWallChange(int wallType, int wallID);
+    void signalCleanScreen();
+    void signalCleanAllScreen();
+    void signalOpenFullScreen();
+    void signalSetMatrixDiv(int row, int col);
+    void signalSetMatrixNext(int);
+    void signalAudioModeChange(int);
+    void signalGetAudioModeData(int);
+    void signalSourceModeChange(int, int);
+    void signalGetSourceModeData(int);
+    void signalAudioChange(int, int);
+    void signalGetAudioSwitchData(int);
+    void signalGetAudioMuteData(int);
+    void signalGetAudioVolumeData(int);
+    void signalUpdateScene();
+    void signalUpdatePlan();
+    void signalCallPlan();
+    void signalCallScene(int wall_type, int wall_id, int sceneID);
+    void signalSignalDragEnd(QRect rect, char *buffer, int size);
+    void signalStopPollScenes(int wall_type, int wall_id);
+    void signalSourceSearch(QString);
+    void signalSceneSearch(QString);
+    void signalsSourcePageTurn(int);
+    void signalGetVideoStatusData(int);
+
+public slots:
+    // The slots without a body stand for panel functions the offline
+    // preview does not have: the widgets wired to them change only their look.
+    void slotOnFeatureButtonClick();
+    void slotOnWallChange(int wallType, int wallID);
+    void slotOnMatricDivBtnClicked(int row, int col) { Q_UNUSED(row) Q_UNUSED(col) }
+    void slotOnMatricPageBtnClicked(int next) { Q_UNUSED(next) }
+    void slotOnHomeButtonClick() {}
+    void slotOnCleanButtonClick() {}
+    void slotOnCleanAllButtonClick() {}
+    void slotOnAllFullButtonClick() {}
+    void slotOnPageButtonClick() {}
+    void slotAudioModeSelect();
+    void slotPreLayoutModeSelect();
+    void slotSourceModeSelect();
+    void slotOnAudioMute(int status) { Q_UNUSED(status) }
+    void slotOnAudioSwitch(bool checked) { Q_UNUSED(checked) }
+    void slotOnAudioStatusChange(int status) { Q_UNUSED(status) }
+    void slotOnAudioVolumeChange(int volume) { Q_UNUSED(volume) }
+    void slotMoreCmdButtonSelect();
+    void slotCmdButtonSelect();
+    void slotAudioModeData(int, int, int) {}
+    void slotAudioData(int, int, int, int, int) {}
+    void slotOnFilePageTurnButtonClick() {}
+    void slotOnPtzButtonClick() {}
+    void slotOnVideoStatusChange(int) {}
+    void slotOnPopPageWidgetFrameClose() {}
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -60,6 +131,23 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    using Creator = void (ExPageWidget::*)(const QJsonObject &record, int typeId);
+    static Creator creatorOf(int typeId);
+
+    // Creators, one per family; the dispatch table maps kinds onto them.
+    void createButton(const QJsonObject &record, int typeId);
+    void createLabel(const QJsonObject &record, int typeId);
+    void createAudioLabel(const QJsonObject &record, int typeId);
+    void createImageLabel(const QJsonObject &record, int typeId);
+
+    // A string connection whose failure is warned of and counted.
+    bool wire(const QObject *sender, const char *signal, const char *method,
+              Qt::ConnectionType type = Qt::AutoConnection);
+    void registerElement(QWidget *widget, int typeId, const QString &name, const QString &ref = QString());
+    // Selects the sender among the registered buttons of one kind (and one
+    // group, unless the group is -1) and deselects the others.
+    void selectAmong(const QObject *sender, int typeId, int groupId);
+
     int m_designWidth = 0;
     int m_designHeight = 0;
     double m_scaleX = 1.0;
@@ -76,4 +164,5 @@ private:
     int m_wallType = -1;
     QVector<CtrlElement> m_ctrlElement;
     int m_loadCount = 0;
+    int m_connectFailures = 0;
 };
