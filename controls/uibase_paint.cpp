@@ -1,7 +1,7 @@
 #include "uibase.h"
 
 #include "app/globalmanager.h"
-#include "core/bandlayout.h"
+#include "controls/bandlayout.h"
 
 #include <QApplication>
 #include <QPainter>

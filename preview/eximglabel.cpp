@@ -1,6 +1,6 @@
 #include "eximglabel.h"
 
-#include "core/bandlayout.h"
+#include "controls/bandlayout.h"
 
 #include <QPainter>
 

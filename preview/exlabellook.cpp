@@ -1,6 +1,6 @@
 #include "exlabellook.h"
 
-#include "core/bandlayout.h"
+#include "controls/bandlayout.h"
 #include "preview/exscale.h"
 
 #include <QFontMetrics>

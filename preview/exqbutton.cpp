@@ -1,6 +1,6 @@
 #include "exqbutton.h"
 
-#include "core/bandlayout.h"
+#include "controls/bandlayout.h"
 #include "preview/exscale.h"
 
 #include <QPainter>
