@@ -256,6 +256,72 @@
     </message>
 </context>
 <context>
+    <name>DataDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataManager</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下载管理</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>本地IP: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>传输信息</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开服务</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>初始化配置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上传管理</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>远程IP: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上传数据</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上传配置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入IP不正确，请输入正确的IP地址</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>项目地址为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停止上传</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>提示</source>
@@ -1257,6 +1323,41 @@
     </message>
     <message>
         <source>输出</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UploadServer</name>
+    <message>
+        <source>文件不存在</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开文件失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件打包错误！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连接失败！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连接成功！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发送成功！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发送错误！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>等待发送超时</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -255,6 +255,72 @@
     </message>
 </context>
 <context>
+    <name>DataDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+</context>
+<context>
+    <name>DataManager</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>下载管理</source>
+        <translation>Receiving</translation>
+    </message>
+    <message>
+        <source>本地IP: </source>
+        <translation>Local IP: </translation>
+    </message>
+    <message>
+        <source>传输信息</source>
+        <translation>Transfer log</translation>
+    </message>
+    <message>
+        <source>打开服务</source>
+        <translation>Start service</translation>
+    </message>
+    <message>
+        <source>初始化配置</source>
+        <translation>Reset configuration</translation>
+    </message>
+    <message>
+        <source>上传管理</source>
+        <translation>Uploading</translation>
+    </message>
+    <message>
+        <source>远程IP: </source>
+        <translation>Remote IP: </translation>
+    </message>
+    <message>
+        <source>上传数据</source>
+        <translation>Upload data</translation>
+    </message>
+    <message>
+        <source>上传配置</source>
+        <translation>Upload project</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>输入IP不正确，请输入正确的IP地址</source>
+        <translation>The IP address is not valid; please enter a valid IP address</translation>
+    </message>
+    <message>
+        <source>项目地址为空</source>
+        <translation>No project is open</translation>
+    </message>
+    <message>
+        <source>停止上传</source>
+        <translation>Stop upload</translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>提示</source>
@@ -1257,6 +1323,41 @@
     <message>
         <source>输出</source>
         <translation>Output</translation>
+    </message>
+</context>
+<context>
+    <name>UploadServer</name>
+    <message>
+        <source>文件不存在</source>
+        <translation>File does not exist</translation>
+    </message>
+    <message>
+        <source>打开文件失败</source>
+        <translation>Cannot open file</translation>
+    </message>
+    <message>
+        <source>文件打包错误！</source>
+        <translation>Packing the files failed!</translation>
+    </message>
+    <message>
+        <source>连接失败！</source>
+        <translation>Connection failed!</translation>
+    </message>
+    <message>
+        <source>连接成功！</source>
+        <translation>Connected!</translation>
+    </message>
+    <message>
+        <source>发送成功！</source>
+        <translation>Sent!</translation>
+    </message>
+    <message>
+        <source>发送错误！</source>
+        <translation>Sending failed!</translation>
+    </message>
+    <message>
+        <source>等待发送超时</source>
+        <translation>Timed out waiting to send</translation>
     </message>
 </context>
 </TS>
