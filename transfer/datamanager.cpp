@@ -3,16 +3,15 @@
 #include "app/globalmanager.h"
 #include "core/notifier.h"
 #include "core/textutils.h"
+#include "transfer/dataserver.h"
 #include "transfer/packageformat.h"
 #include "transfer/uploadserver.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHostAddress>
 #include <QLabel>
 #include <QLineEdit>
-#include <QNetworkInterface>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QTextCursor>
@@ -59,15 +58,6 @@ QHBoxLayout *buttonRow(const char *objectName, QPushButton *first, QPushButton *
     return row;
 }
 
-QString localIpv4Address()
-{
-    for (const QHostAddress &address : QNetworkInterface::allAddresses()) {
-        if (address.protocol() == QAbstractSocket::IPv4Protocol && address != QHostAddress::LocalHost)
-            return address.toString();
-    }
-    return QHostAddress(QHostAddress::LocalHost).toString();
-}
-
 } // namespace
 
 DataManager::DataManager(QWidget *parent)
@@ -77,8 +67,19 @@ DataManager::DataManager(QWidget *parent)
     QFont font = QApplication::font();
     font.setPixelSize(kFontPixels);
 
-    m_localIp->setText(localIpv4Address());
+    m_server = new DataServer(this);
+    m_server->setPort(kPanelPort);
+    const QString appDir = GlobalManager::instance()->appDirPath();
+    m_server->setTargets(appDir + QStringLiteral("/db.bin"), appDir + QStringLiteral("/config_path"),
+                         appDir + QStringLiteral("/all_path"));
+    m_localIp->setText(DataServer::localIpv4Address());
     m_localIp->setFont(font);
+    connect(m_server, SIGNAL(serverStartError(QString)), this, SLOT(openServerReturn(QString)));
+    connect(m_server, SIGNAL(connected(QString)), this, SLOT(onHasClientConnected(QString)));
+    connect(m_server, SIGNAL(writeDataError(QString)), this, SLOT(onWriteDataError(QString)));
+    connect(m_server, SIGNAL(writeDataSuccess(QString)), this, SLOT(onWriteDataSuccess(QString)));
+    connect(m_server, SIGNAL(disconnected(bool)), this, SLOT(onDisconnected(bool)));
+    connect(m_serverButton, SIGNAL(clicked()), this, SLOT(openServerBtnClicked()));
 
     m_initButton->hide();
     m_receiveLog->setReadOnly(true);
@@ -108,6 +109,8 @@ DataManager::DataManager(QWidget *parent)
 
 DataManager::~DataManager()
 {
+    disconnect(m_server, nullptr, this, nullptr);
+    m_server->closeServer();
     // A worker still running would report into a page that is going away,
     // and must not be freed before its thread has ended.
     for (UploadServer *uploader : {m_dataUploader, m_configUploader}) {
@@ -263,6 +266,46 @@ void DataManager::onUploadData()
 
 void DataManager::onInitData()
 {
+}
+
+void DataManager::openServerBtnClicked()
+{
+    if (m_server->isListening()) {
+        m_serverButton->setText(tr("打开服务"));
+        m_server->closeServer();
+        m_receiveLog->clear();
+        return;
+    }
+    m_server->openServer();
+    if (m_server->isListening()) {
+        m_serverButton->setText(tr("关闭服务"));
+        m_receiveLog->setPlainText(tr("listen to %1 success. waiting for uploading").arg(m_server->serverPort()));
+    }
+}
+
+void DataManager::openServerReturn(QString text)
+{
+    m_receiveLog->setPlainText(text);
+}
+
+void DataManager::onHasClientConnected(QString clientIP)
+{
+    m_receiveLog->setPlainText(tr("来自%1的连接").arg(clientIP));
+}
+
+void DataManager::onWriteDataError(QString text)
+{
+    appendLine(m_receiveLog, text);
+}
+
+void DataManager::onWriteDataSuccess(QString text)
+{
+    appendLine(m_receiveLog, text);
+}
+
+void DataManager::onDisconnected(bool success)
+{
+    appendLine(m_receiveLog, success ? tr("上传成功 !") : tr("上传失败 !"));
 }
 
 void DataManager::onDataMentionString(QString text)

@@ -6,11 +6,13 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class DataServer;
 class QTextEdit;
 class UploadServer;
 
 // The transfer page: sends the open project to a panel's address and shows
-// every stage of the upload in its log.
+// every stage of the upload in its log; holds the receive server, which only
+// code reaches (its button stays hidden).
 class DataManager : public QWidget
 {
     Q_OBJECT
@@ -24,8 +26,15 @@ public:
     // Test seam: the port the uploads go to (kPanelPort in the program).
     void setPanelPort(int port) { m_panelPort = port; }
     UploadServer *configUploader() const { return m_configUploader; }
+    DataServer *dataServer() const { return m_server; }
 
 public slots:
+    void openServerReturn(QString text);
+    void onWriteDataError(QString text);
+    void onWriteDataSuccess(QString text);
+    void openServerBtnClicked();
+    void onHasClientConnected(QString clientIP);
+    void onDisconnected(bool success);
     void onInitData();
     void onUploadData();
     void onUploadConfig();
@@ -58,6 +67,7 @@ private:
     QPushButton *m_dataButton = nullptr;
     QPushButton *m_configButton = nullptr;
 
+    DataServer *m_server = nullptr;
     UploadServer *m_dataUploader = nullptr;
     UploadServer *m_configUploader = nullptr;
     int m_panelPort = kPanelPort;

@@ -29,23 +29,21 @@ QByteArray nameOf(const char *field, bool *terminated)
 
 QByteArray encodeHeader(const QByteArray &name, quint32 type, quint32 fileNumbers, quint32 packetSize)
 {
-    QByteArray bytes(kHeaderSize, '\0');
-    char *data = bytes.data();
+    char data[kHeaderSize] = {};
     putName(data, name);
     qToLittleEndian<quint32>(type, data + 64);
     qToLittleEndian<quint32>(fileNumbers, data + 68);
     qToLittleEndian<quint32>(packetSize, data + 72);
-    return bytes;
+    return QByteArray(data, kHeaderSize);
 }
 
 QByteArray encodeEntry(const QByteArray &name, quint32 size)
 {
-    QByteArray bytes(kEntrySize, '\0');
-    char *data = bytes.data();
+    char data[kEntrySize] = {};
     std::memcpy(data, kMagic, sizeof kMagic);
     putName(data + 4, name);
     qToLittleEndian<quint32>(size, data + 68);
-    return bytes;
+    return QByteArray(data, kEntrySize);
 }
 
 Header decodeHeader(const char *bytes)

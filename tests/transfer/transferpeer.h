@@ -1,11 +1,10 @@
 #pragma once
 
 // A panel of the tests' own, written from the package layout alone: its
-// builder, parser and sockets share no code with the program's transfer code.
+// builder and sockets share no code with the program's transfer code.
 
 #include <QByteArray>
-#include <QPair>
-#include <QVector>
+#include <QList>
 
 #include <atomic>
 #include <thread>
@@ -23,12 +22,6 @@ inline QByteArray le32(quint32 value)
     return QByteArray(bytes, 4);
 }
 
-inline quint32 u32(const QByteArray &bytes, qint64 at)
-{
-    return quint8(bytes[int(at)]) | quint8(bytes[int(at) + 1]) << 8 | quint8(bytes[int(at) + 2]) << 16
-        | quint32(quint8(bytes[int(at) + 3])) << 24;
-}
-
 inline QByteArray header(const QByteArray &name, quint32 type, quint32 count, quint32 size)
 {
     return name + QByteArray(64 - name.size(), '\0') + le32(type) + le32(count) + le32(size);
@@ -41,30 +34,15 @@ inline QByteArray record(const QByteArray &name, const QByteArray &data, qint64 
         + data;
 }
 
-struct Package {
-    bool valid = false;
-    QByteArray name;
-    quint32 type = 0;
-    QVector<QPair<QByteArray, QByteArray>> files;
-};
-
-inline Package parse(const QByteArray &bytes)
+// A package of the records; fileNumbers and packetSize as counted unless given.
+inline QByteArray package(const QByteArray &name, quint32 type, const QList<QByteArray> &records,
+                          qint64 count = -1, qint64 size = -1)
 {
-    Package package;
-    if (bytes.size() < 76)
-        return package;
-    package.name = bytes.left(bytes.indexOf('\0'));
-    package.type = u32(bytes, 64);
-    qint64 at = 76;
-    for (quint32 i = 0; i < u32(bytes, 68); ++i) {
-        if (at + 72 > bytes.size() || bytes.mid(int(at), 4) != "ZEPT" || at + 72 + u32(bytes, at + 68) > bytes.size())
-            return package;
-        const QByteArray name = bytes.mid(int(at) + 4, 64);
-        package.files.append({name.left(name.indexOf('\0')), bytes.mid(int(at) + 72, int(u32(bytes, at + 68)))});
-        at += 72 + u32(bytes, at + 68);
-    }
-    package.valid = at == bytes.size() && at == 76 + qint64(u32(bytes, 72));
-    return package;
+    QByteArray body;
+    for (const QByteArray &record : records)
+        body += record;
+    return header(name, type, quint32(count < 0 ? records.size() : count), quint32(size < 0 ? body.size() : size))
+        + body;
 }
 
 // A listener on 127.0.0.1 at a port the system picks. Read takes one client

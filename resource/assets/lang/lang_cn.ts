@@ -320,6 +320,33 @@
         <source>停止上传</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>关闭服务</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>listen to %1 success. waiting for uploading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>来自%1的连接</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上传成功 !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上传失败 !</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataServer</name>
+    <message>
+        <source>写入数据文件成功: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GlobalManager</name>
@@ -664,6 +691,57 @@
     </message>
     <message>
         <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PackageReceiver</name>
+    <message>
+        <source>写入文件%1失败!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>写入%1文件失败!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数据包不完整</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数据包大小超出限制</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件错误, 数据文件数量不对</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件记录超出数据包范围</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件名不安全: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开写入文件%1失败!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开%1文件失败!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>创建数据目录失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>创建目录%1失败!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>替换目标失败: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -319,6 +319,33 @@
         <source>停止上传</source>
         <translation>Stop upload</translation>
     </message>
+    <message>
+        <source>关闭服务</source>
+        <translation>Stop service</translation>
+    </message>
+    <message>
+        <source>listen to %1 success. waiting for uploading</source>
+        <translation>Listening on %1. Waiting for an upload</translation>
+    </message>
+    <message>
+        <source>来自%1的连接</source>
+        <translation>Connection from %1</translation>
+    </message>
+    <message>
+        <source>上传成功 !</source>
+        <translation>Upload succeeded!</translation>
+    </message>
+    <message>
+        <source>上传失败 !</source>
+        <translation>Upload failed!</translation>
+    </message>
+</context>
+<context>
+    <name>DataServer</name>
+    <message>
+        <source>写入数据文件成功: %1</source>
+        <translation>Data written: %1</translation>
+    </message>
 </context>
 <context>
     <name>GlobalManager</name>
@@ -664,6 +691,57 @@
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>PackageReceiver</name>
+    <message>
+        <source>写入文件%1失败!</source>
+        <translation>Cannot write the file %1!</translation>
+    </message>
+    <message>
+        <source>写入%1文件失败!</source>
+        <translation>Cannot write %1!</translation>
+    </message>
+    <message>
+        <source>数据包不完整</source>
+        <translation>The package is incomplete</translation>
+    </message>
+    <message>
+        <source>数据包大小超出限制</source>
+        <translation>The package is larger than allowed</translation>
+    </message>
+    <message>
+        <source>文件错误, 数据文件数量不对</source>
+        <translation>File error: wrong number of data files</translation>
+    </message>
+    <message>
+        <source>文件记录超出数据包范围</source>
+        <translation>A file record reaches past the end of the package</translation>
+    </message>
+    <message>
+        <source>文件名不安全: %1</source>
+        <translation>Unsafe file name: %1</translation>
+    </message>
+    <message>
+        <source>打开写入文件%1失败!</source>
+        <translation>Cannot open the file %1 for writing!</translation>
+    </message>
+    <message>
+        <source>打开%1文件失败!</source>
+        <translation>Cannot open %1!</translation>
+    </message>
+    <message>
+        <source>创建数据目录失败</source>
+        <translation>Cannot create the data folder</translation>
+    </message>
+    <message>
+        <source>创建目录%1失败!</source>
+        <translation>Cannot create the folder %1!</translation>
+    </message>
+    <message>
+        <source>替换目标失败: %1</source>
+        <translation>Cannot put the received files in place: %1</translation>
     </message>
 </context>
 <context>

@@ -319,6 +319,33 @@
         <source>停止上传</source>
         <translation>停止上傳</translation>
     </message>
+    <message>
+        <source>关闭服务</source>
+        <translation>關閉服務</translation>
+    </message>
+    <message>
+        <source>listen to %1 success. waiting for uploading</source>
+        <translation>監聽 %1 成功，等待上傳</translation>
+    </message>
+    <message>
+        <source>来自%1的连接</source>
+        <translation>來自%1的連接</translation>
+    </message>
+    <message>
+        <source>上传成功 !</source>
+        <translation>上傳成功 !</translation>
+    </message>
+    <message>
+        <source>上传失败 !</source>
+        <translation>上傳失敗 !</translation>
+    </message>
+</context>
+<context>
+    <name>DataServer</name>
+    <message>
+        <source>写入数据文件成功: %1</source>
+        <translation>寫入資料檔案成功: %1</translation>
+    </message>
 </context>
 <context>
     <name>GlobalManager</name>
@@ -664,6 +691,57 @@
     <message>
         <source>取消</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>PackageReceiver</name>
+    <message>
+        <source>写入文件%1失败!</source>
+        <translation>寫入檔案%1失敗!</translation>
+    </message>
+    <message>
+        <source>写入%1文件失败!</source>
+        <translation>寫入%1檔案失敗!</translation>
+    </message>
+    <message>
+        <source>数据包不完整</source>
+        <translation>資料包不完整</translation>
+    </message>
+    <message>
+        <source>数据包大小超出限制</source>
+        <translation>資料包大小超出限制</translation>
+    </message>
+    <message>
+        <source>文件错误, 数据文件数量不对</source>
+        <translation>檔案錯誤, 資料檔案數量不對</translation>
+    </message>
+    <message>
+        <source>文件记录超出数据包范围</source>
+        <translation>檔案記錄超出資料包範圍</translation>
+    </message>
+    <message>
+        <source>文件名不安全: %1</source>
+        <translation>檔案名稱不安全: %1</translation>
+    </message>
+    <message>
+        <source>打开写入文件%1失败!</source>
+        <translation>開啟寫入檔案%1失敗!</translation>
+    </message>
+    <message>
+        <source>打开%1文件失败!</source>
+        <translation>開啟%1檔案失敗!</translation>
+    </message>
+    <message>
+        <source>创建数据目录失败</source>
+        <translation>建立資料目錄失敗</translation>
+    </message>
+    <message>
+        <source>创建目录%1失败!</source>
+        <translation>建立目錄%1失敗!</translation>
+    </message>
+    <message>
+        <source>替换目标失败: %1</source>
+        <translation>替換目標失敗: %1</translation>
     </message>
 </context>
 <context>
