@@ -8,6 +8,7 @@
 #include "shell/projectframe.h"
 #include "shell/srclistwidget.h"
 #include "shell/statusbarframe.h"
+#include "transfer/datadlg.h"
 
 #include <QAction>
 #include <QApplication>
@@ -56,7 +57,7 @@ const ActionEntry kActions[] = {
     {"zhongkongAction", QT_TRANSLATE_NOOP("MainWindow", "反馈"), "mid_ctrl.png", true, false, nullptr},
     {"shijianAction", QT_TRANSLATE_NOOP("MainWindow", "事件"), "event.png", false, false, nullptr},
     {"functionAction", QT_TRANSLATE_NOOP("MainWindow", "函数"), "function.png", false, false, nullptr},
-    {"actionshangchuang", QT_TRANSLATE_NOOP("MainWindow", "上传"), "upload.png", false, false, nullptr},
+    {"actionshangchuang", QT_TRANSLATE_NOOP("MainWindow", "上传"), "upload.png", false, false, SLOT(slotUpload())},
     {"actionPreview", QT_TRANSLATE_NOOP("MainWindow", "预览"), "start.png", false, false, SLOT(slotPreview())},
     {"actionzifu", QT_TRANSLATE_NOOP("MainWindow", "字符串助手"), "transfer.png", false, false, nullptr},
     {"leftJAction", QT_TRANSLATE_NOOP("MainWindow", "左对齐"), "left_jutify.png", false, false, SLOT(slotLeftJ())},
@@ -470,6 +471,12 @@ void MainWindow::slotAllLock()
 void MainWindow::slotPreview()
 {
     m_manager->openPreview();
+}
+
+void MainWindow::slotUpload()
+{
+    DataDlg dialog;
+    dialog.exec();
 }
 
 void MainWindow::slotOnSignalDragStart(QString title)

@@ -77,6 +77,7 @@ public slots:
     void slotUnlock();
     void slotAllLock();
     void slotPreview();
+    void slotUpload();
 
     void slotOnSignalDragStart(QString title);
     void slotOnSignalDragEnd();

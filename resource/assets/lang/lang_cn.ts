@@ -279,6 +279,99 @@
     </message>
 </context>
 <context>
+    <name>DataDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataManager</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下载管理</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>本地IP: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>传输信息</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开服务</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>初始化配置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上传管理</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>远程IP: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上传数据</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上传配置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入IP不正确，请输入正确的IP地址</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>项目地址为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停止上传</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭服务</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>listen to %1 success. waiting for uploading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>来自%1的连接</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上传成功 !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上传失败 !</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataServer</name>
+    <message>
+        <source>写入数据文件成功: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>提示</source>
@@ -1062,6 +1155,57 @@
     </message>
 </context>
 <context>
+    <name>PackageReceiver</name>
+    <message>
+        <source>写入文件%1失败!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>写入%1文件失败!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数据包不完整</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数据包大小超出限制</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件错误, 数据文件数量不对</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件记录超出数据包范围</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件名不安全: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开写入文件%1失败!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开%1文件失败!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>创建数据目录失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>创建目录%1失败!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>替换目标失败: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PageDlg</name>
     <message>
         <source>Dialog</source>
@@ -1816,6 +1960,41 @@
     </message>
     <message>
         <source>输出</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UploadServer</name>
+    <message>
+        <source>文件不存在</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开文件失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件打包错误！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连接失败！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连接成功！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发送成功！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发送错误！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>等待发送超时</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -278,6 +278,99 @@
     </message>
 </context>
 <context>
+    <name>DataDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+</context>
+<context>
+    <name>DataManager</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>下载管理</source>
+        <translation>Receiving</translation>
+    </message>
+    <message>
+        <source>本地IP: </source>
+        <translation>Local IP: </translation>
+    </message>
+    <message>
+        <source>传输信息</source>
+        <translation>Transfer log</translation>
+    </message>
+    <message>
+        <source>打开服务</source>
+        <translation>Start service</translation>
+    </message>
+    <message>
+        <source>初始化配置</source>
+        <translation>Reset configuration</translation>
+    </message>
+    <message>
+        <source>上传管理</source>
+        <translation>Uploading</translation>
+    </message>
+    <message>
+        <source>远程IP: </source>
+        <translation>Remote IP: </translation>
+    </message>
+    <message>
+        <source>上传数据</source>
+        <translation>Upload data</translation>
+    </message>
+    <message>
+        <source>上传配置</source>
+        <translation>Upload project</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>输入IP不正确，请输入正确的IP地址</source>
+        <translation>The IP address is not valid; please enter a valid IP address</translation>
+    </message>
+    <message>
+        <source>项目地址为空</source>
+        <translation>No project is open</translation>
+    </message>
+    <message>
+        <source>停止上传</source>
+        <translation>Stop upload</translation>
+    </message>
+    <message>
+        <source>关闭服务</source>
+        <translation>Stop service</translation>
+    </message>
+    <message>
+        <source>listen to %1 success. waiting for uploading</source>
+        <translation>Listening on %1. Waiting for an upload</translation>
+    </message>
+    <message>
+        <source>来自%1的连接</source>
+        <translation>Connection from %1</translation>
+    </message>
+    <message>
+        <source>上传成功 !</source>
+        <translation>Upload succeeded!</translation>
+    </message>
+    <message>
+        <source>上传失败 !</source>
+        <translation>Upload failed!</translation>
+    </message>
+</context>
+<context>
+    <name>DataServer</name>
+    <message>
+        <source>写入数据文件成功: %1</source>
+        <translation>Data written: %1</translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>提示</source>
@@ -1064,6 +1157,57 @@ Please adjust the values</translation>
     </message>
 </context>
 <context>
+    <name>PackageReceiver</name>
+    <message>
+        <source>写入文件%1失败!</source>
+        <translation>Cannot write the file %1!</translation>
+    </message>
+    <message>
+        <source>写入%1文件失败!</source>
+        <translation>Cannot write %1!</translation>
+    </message>
+    <message>
+        <source>数据包不完整</source>
+        <translation>The package is incomplete</translation>
+    </message>
+    <message>
+        <source>数据包大小超出限制</source>
+        <translation>The package is larger than allowed</translation>
+    </message>
+    <message>
+        <source>文件错误, 数据文件数量不对</source>
+        <translation>File error: wrong number of data files</translation>
+    </message>
+    <message>
+        <source>文件记录超出数据包范围</source>
+        <translation>A file record reaches past the end of the package</translation>
+    </message>
+    <message>
+        <source>文件名不安全: %1</source>
+        <translation>Unsafe file name: %1</translation>
+    </message>
+    <message>
+        <source>打开写入文件%1失败!</source>
+        <translation>Cannot open the file %1 for writing!</translation>
+    </message>
+    <message>
+        <source>打开%1文件失败!</source>
+        <translation>Cannot open %1!</translation>
+    </message>
+    <message>
+        <source>创建数据目录失败</source>
+        <translation>Cannot create the data folder</translation>
+    </message>
+    <message>
+        <source>创建目录%1失败!</source>
+        <translation>Cannot create the folder %1!</translation>
+    </message>
+    <message>
+        <source>替换目标失败: %1</source>
+        <translation>Cannot put the received files in place: %1</translation>
+    </message>
+</context>
+<context>
     <name>PageDlg</name>
     <message>
         <source>Dialog</source>
@@ -1819,6 +1963,41 @@ Please adjust the values</translation>
     <message>
         <source>输出</source>
         <translation>Output</translation>
+    </message>
+</context>
+<context>
+    <name>UploadServer</name>
+    <message>
+        <source>文件不存在</source>
+        <translation>File does not exist</translation>
+    </message>
+    <message>
+        <source>打开文件失败</source>
+        <translation>Cannot open file</translation>
+    </message>
+    <message>
+        <source>文件打包错误！</source>
+        <translation>Packing the files failed!</translation>
+    </message>
+    <message>
+        <source>连接失败！</source>
+        <translation>Connection failed!</translation>
+    </message>
+    <message>
+        <source>连接成功！</source>
+        <translation>Connected!</translation>
+    </message>
+    <message>
+        <source>发送成功！</source>
+        <translation>Sent!</translation>
+    </message>
+    <message>
+        <source>发送错误！</source>
+        <translation>Sending failed!</translation>
+    </message>
+    <message>
+        <source>等待发送超时</source>
+        <translation>Timed out waiting to send</translation>
     </message>
 </context>
 </TS>

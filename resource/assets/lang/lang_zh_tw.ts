@@ -278,6 +278,99 @@
     </message>
 </context>
 <context>
+    <name>DataDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+</context>
+<context>
+    <name>DataManager</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>下载管理</source>
+        <translation>下載管理</translation>
+    </message>
+    <message>
+        <source>本地IP: </source>
+        <translation>本地IP: </translation>
+    </message>
+    <message>
+        <source>传输信息</source>
+        <translation>傳輸資訊</translation>
+    </message>
+    <message>
+        <source>打开服务</source>
+        <translation>開啟服務</translation>
+    </message>
+    <message>
+        <source>初始化配置</source>
+        <translation>初始化配置</translation>
+    </message>
+    <message>
+        <source>上传管理</source>
+        <translation>上傳管理</translation>
+    </message>
+    <message>
+        <source>远程IP: </source>
+        <translation>遠端IP: </translation>
+    </message>
+    <message>
+        <source>上传数据</source>
+        <translation>上傳資料</translation>
+    </message>
+    <message>
+        <source>上传配置</source>
+        <translation>上傳配置</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>输入IP不正确，请输入正确的IP地址</source>
+        <translation>輸入IP不正確，請輸入正確的IP位址</translation>
+    </message>
+    <message>
+        <source>项目地址为空</source>
+        <translation>項目地址為空</translation>
+    </message>
+    <message>
+        <source>停止上传</source>
+        <translation>停止上傳</translation>
+    </message>
+    <message>
+        <source>关闭服务</source>
+        <translation>關閉服務</translation>
+    </message>
+    <message>
+        <source>listen to %1 success. waiting for uploading</source>
+        <translation>監聽 %1 成功，等待上傳</translation>
+    </message>
+    <message>
+        <source>来自%1的连接</source>
+        <translation>來自%1的連接</translation>
+    </message>
+    <message>
+        <source>上传成功 !</source>
+        <translation>上傳成功 !</translation>
+    </message>
+    <message>
+        <source>上传失败 !</source>
+        <translation>上傳失敗 !</translation>
+    </message>
+</context>
+<context>
+    <name>DataServer</name>
+    <message>
+        <source>写入数据文件成功: %1</source>
+        <translation>寫入資料檔案成功: %1</translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>提示</source>
@@ -1064,6 +1157,57 @@
     </message>
 </context>
 <context>
+    <name>PackageReceiver</name>
+    <message>
+        <source>写入文件%1失败!</source>
+        <translation>寫入檔案%1失敗!</translation>
+    </message>
+    <message>
+        <source>写入%1文件失败!</source>
+        <translation>寫入%1檔案失敗!</translation>
+    </message>
+    <message>
+        <source>数据包不完整</source>
+        <translation>資料包不完整</translation>
+    </message>
+    <message>
+        <source>数据包大小超出限制</source>
+        <translation>資料包大小超出限制</translation>
+    </message>
+    <message>
+        <source>文件错误, 数据文件数量不对</source>
+        <translation>檔案錯誤, 資料檔案數量不對</translation>
+    </message>
+    <message>
+        <source>文件记录超出数据包范围</source>
+        <translation>檔案記錄超出資料包範圍</translation>
+    </message>
+    <message>
+        <source>文件名不安全: %1</source>
+        <translation>檔案名稱不安全: %1</translation>
+    </message>
+    <message>
+        <source>打开写入文件%1失败!</source>
+        <translation>開啟寫入檔案%1失敗!</translation>
+    </message>
+    <message>
+        <source>打开%1文件失败!</source>
+        <translation>開啟%1檔案失敗!</translation>
+    </message>
+    <message>
+        <source>创建数据目录失败</source>
+        <translation>建立資料目錄失敗</translation>
+    </message>
+    <message>
+        <source>创建目录%1失败!</source>
+        <translation>建立目錄%1失敗!</translation>
+    </message>
+    <message>
+        <source>替换目标失败: %1</source>
+        <translation>替換目標失敗: %1</translation>
+    </message>
+</context>
+<context>
     <name>PageDlg</name>
     <message>
         <source>Dialog</source>
@@ -1819,6 +1963,41 @@
     <message>
         <source>输出</source>
         <translation>輸出</translation>
+    </message>
+</context>
+<context>
+    <name>UploadServer</name>
+    <message>
+        <source>文件不存在</source>
+        <translation>檔案不存在</translation>
+    </message>
+    <message>
+        <source>打开文件失败</source>
+        <translation>開啟檔案失敗</translation>
+    </message>
+    <message>
+        <source>文件打包错误！</source>
+        <translation>檔案打包錯誤！</translation>
+    </message>
+    <message>
+        <source>连接失败！</source>
+        <translation>連接失敗！</translation>
+    </message>
+    <message>
+        <source>连接成功！</source>
+        <translation>連接成功！</translation>
+    </message>
+    <message>
+        <source>发送成功！</source>
+        <translation>發送成功！</translation>
+    </message>
+    <message>
+        <source>发送错误！</source>
+        <translation>發送錯誤！</translation>
+    </message>
+    <message>
+        <source>等待发送超时</source>
+        <translation>等待發送逾時</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,188 @@
+// Sends a project of 20 MB and one of 200 MB (files of 10 MB) with the upload
+// worker to the receive server on loopback and times it from the connection
+// until the package is in place in the receiver's folder. Baseline in the
+// same run: a plain loopback socket copy of the same package file's bytes,
+// file to file. Prints the packing time apart and the peak memory after each
+// size (a first round warms up unprinted). Run offscreen:
+//   QT_QPA_PLATFORM=offscreen ./bench_transfer
+#include "app/globalmanager.h"
+#include "transfer/dataserver.h"
+#include "transfer/uploadserver.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+
+#include <cstdio>
+#include <thread>
+
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+const int kFileMB = 10;
+// The first round warms up (thread arenas, socket buffers) and is not printed,
+// so that the peaks of the printed rows compare the sizes alone.
+const int kProjectsMB[] = {20, 20, 200};
+
+void quiet(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+// Peak resident set of the process so far, in KiB (0 where /proc is missing).
+long peakKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return 0;
+    QTextStream in(&status);
+    for (QString line = in.readLine(); !line.isNull(); line = in.readLine()) {
+        if (line.startsWith(QLatin1String("VmHWM:")))
+            return line.mid(6).trimmed().section(QLatin1Char(' '), 0, 0).toLong();
+    }
+    return 0;
+}
+
+bool writeProject(const QString &dir, int megabytes)
+{
+    QDir().mkpath(dir);
+    QByteArray block(1 << 20, Qt::Uninitialized);
+    for (int file = 0; file < megabytes / kFileMB; ++file) {
+        QFile out(dir + QStringLiteral("/part%1.bin").arg(file));
+        if (!out.open(QIODevice::WriteOnly))
+            return false;
+        for (int mb = 0; mb < kFileMB; ++mb) {
+            QRandomGenerator::global()->fillRange(reinterpret_cast<quint32 *>(block.data()), block.size() / 4);
+            if (out.write(block) != block.size())
+                return false;
+        }
+    }
+    return true;
+}
+
+// Milliseconds from the connection until the package is in place; -1 on failure.
+double uploadToServer(const QString &project, const QString &app)
+{
+    DataServer server;
+    server.setListenAddress(QHostAddress::LocalHost);
+    server.setPort(0);
+    server.setTargets(app + QStringLiteral("/db.bin"), app + QStringLiteral("/config_path"),
+                      app + QStringLiteral("/all_path"));
+    server.openServer();
+    UploadServer upload;
+    upload.setUploadSource(project, 2);
+
+    QEventLoop loop;
+    QElapsedTimer clock;
+    double ms = -1;
+    QObject::connect(&server, &DataServer::connected, [&clock] { clock.start(); });
+    QObject::connect(&server, &DataServer::disconnected, [&](bool success) {
+        ms = success ? clock.nsecsElapsed() / 1e6 : -1;
+        loop.quit();
+    });
+    QTimer::singleShot(300000, &loop, &QEventLoop::quit);
+    upload.startUpload(QStringLiteral("127.0.0.1"), server.serverPort());
+    loop.exec();
+    upload.stopUpload();
+    return ms;
+}
+
+// The same bytes over a plain loopback socket, from file to file.
+double plainCopy(const QString &from, const QString &to)
+{
+    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ::bind(listener, reinterpret_cast<sockaddr *>(&address), length);
+    ::getsockname(listener, reinterpret_cast<sockaddr *>(&address), &length);
+    ::listen(listener, 1);
+
+    std::thread sender([&from, address] {
+        const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
+        ::connect(socket, reinterpret_cast<const sockaddr *>(&address), sizeof address);
+        QFile in(from);
+        in.open(QIODevice::ReadOnly);
+        char piece[32768];
+        for (qint64 n = in.read(piece, sizeof piece); n > 0; n = in.read(piece, sizeof piece)) {
+            for (qint64 sent = 0; sent < n;) {
+                const ssize_t now = ::send(socket, piece + sent, size_t(n - sent), MSG_NOSIGNAL);
+                if (now <= 0)
+                    break;
+                sent += now;
+            }
+        }
+        ::close(socket);
+    });
+    const int client = ::accept(listener, nullptr, nullptr);
+    QElapsedTimer clock;
+    clock.start();
+    QFile out(to);
+    out.open(QIODevice::WriteOnly);
+    char piece[65536];
+    for (ssize_t n = ::read(client, piece, sizeof piece); n > 0; n = ::read(client, piece, sizeof piece))
+        out.write(piece, n);
+    out.close();
+    const double ms = clock.nsecsElapsed() / 1e6;
+    sender.join();
+    ::close(client);
+    ::close(listener);
+    return ms;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    qInstallMessageHandler(quiet);
+    QTemporaryDir root;
+    if (!root.isValid() || !QDir::setCurrent(root.path()))
+        return 1;
+    QDir().mkpath(root.filePath(QStringLiteral("tmp")));
+    qputenv("TMPDIR", QFile::encodeName(root.filePath(QStringLiteral("tmp"))));
+    GlobalManager::instance();
+
+    std::printf("%8s %10s %10s %10s %10s %10s %8s %10s\n", "project", "pack ms", "ours ms", "ours MB/s",
+                "plain ms", "plain MB/s", "ratio", "peak KiB");
+    bool warmUp = true;
+    for (int megabytes : kProjectsMB) {
+        const QString project = root.filePath(QStringLiteral("proj%1").arg(megabytes));
+        if (!writeProject(project, megabytes))
+            return 1;
+
+        UploadServer packer;
+        packer.setUploadSource(project, 2);
+        QElapsedTimer clock;
+        clock.start();
+        if (!packer.packageFiles())
+            return 1;
+        const double packMs = clock.nsecsElapsed() / 1e6;
+        const QString package = packer.packagePath();
+        const double mb = QFileInfo(package).size() / 1e6;
+
+        const double oursMs = uploadToServer(project, root.filePath(QStringLiteral("app%1").arg(megabytes)));
+        const double plainMs = plainCopy(package, root.filePath(QStringLiteral("copy%1.bin").arg(megabytes)));
+        if (oursMs < 0)
+            return 1;
+        if (!warmUp)
+            std::printf("%6d MB %10.1f %10.1f %10.1f %10.1f %10.1f %8.2f %10ld\n", megabytes, packMs, oursMs,
+                    mb / oursMs * 1000, plainMs, mb / plainMs * 1000, plainMs / oursMs, peakKiB());
+        QDir(project).removeRecursively();
+        QDir(root.filePath(QStringLiteral("app%1").arg(megabytes))).removeRecursively();
+        QFile::remove(root.filePath(QStringLiteral("copy%1.bin").arg(megabytes)));
+        warmUp = false;
+    }
+    return 0;
+}

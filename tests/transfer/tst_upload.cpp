@@ -1,0 +1,265 @@
+#include "app/globalmanager.h"
+#include "tests/testsupport.h"
+#include "tests/transfer/transferpeer.h"
+#include "transfer/datamanager.h"
+#include "transfer/tcpclient.h"
+#include "transfer/uploadserver.h"
+
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <memory>
+
+class TestUpload : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestWorkDir> m_workDir;
+
+    // "name=content", "name=#size" for a sparse file, "name/" for a folder.
+    void writeFiles(const QStringList &files)
+    {
+        for (const QString &file : files) {
+            const QString path = m_workDir->filePath("proj/" + file.section('=', 0, 0));
+            const QString content = file.section('=', 1);
+            QVERIFY(file.endsWith('/') ? QDir().mkpath(path) : writeFixture(path, content.toUtf8()));
+            if (content.startsWith('#'))
+                QVERIFY(QFile(path).resize(content.mid(1).toLongLong()));
+        }
+    }
+    // The package the tests' own builder makes of these files of the project folder.
+    QByteArray expectedPackage(const QByteArray &name, int mode, const QStringList &files)
+    {
+        QList<QByteArray> records;
+        for (const QString &file : files)
+            records << peer::record(file.toUtf8(), readFixture(m_workDir->filePath("proj/" + file)));
+        return peer::package(name, quint32(mode), records);
+    }
+
+private slots:
+    void init()
+    {
+        m_workDir.reset(new TestWorkDir);
+        QVERIFY(m_workDir->isValid());
+        // Packages go below this test's own temporary directory.
+        QVERIFY(QDir().mkpath(m_workDir->filePath("tmp")));
+        qputenv("TMPDIR", QFile::encodeName(m_workDir->filePath("tmp")));
+        GlobalManager::resetInstance();
+    }
+    void cleanup()
+    {
+        GlobalManager::resetInstance();
+        m_workDir.reset();
+    }
+
+    void packing_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("packed");   // empty: the packing fails
+        QTest::addColumn<QString>("text");
+
+        const QString x63(63, 'x');
+        const QString han21(21, QChar(0x540d));   // 63 bytes of UTF-8
+        QTest::newRow("test vector") << "proj" << 2 << QStringList{"a.json={}"} << QStringList{"a.json"} << "";
+        QTest::newRow("order ignores case; no folders or hidden files")
+            << "proj" << 2 << QStringList{"B.json=b", "a.json=a", "c.txt=", ".hidden=h", "img/", "img/x.png=x"}
+            << QStringList{"a.json", "B.json", "c.txt"} << "";
+        QTest::newRow("63-byte names") << "proj" << 2 << QStringList{x63 + "=1", han21 + "=2"}
+                                       << QStringList{x63, han21} << "";
+        QTest::newRow("64-byte file name") << "proj" << 2 << QStringList{x63 + "y=1", "a=2"} << QStringList() << "";
+        QTest::newRow("64-byte folder name") << "proj/" + x63 + "y" << 2 << QStringList{x63 + "y/", x63 + "y/a=1"}
+                                             << QStringList() << "";
+        QTest::newRow("only folders") << "proj" << 2 << QStringList{"img/", "sub/"} << QStringList() << "";
+        QTest::newRow("file of 2^31 bytes") << "proj" << 2 << QStringList{"a=1", "big=#2147483648"}
+                                            << QStringList() << "";
+        QTest::newRow("package reaching 2^31") << "proj" << 2 << QStringList{"a=#1073741824", "b=#1073741700"}
+                                               << QStringList() << "";
+        QTest::newRow("data file") << "proj/db.sqlite" << 0 << QStringList{"db.sqlite=rows", "other=1"}
+                                   << QStringList{"db.sqlite"} << "";
+        QTest::newRow("file longer than its size") << "/proc/self/status" << 0 << QStringList() << QStringList()
+                                                   << "";
+        QTest::newRow("source missing") << "gone" << 2 << QStringList() << QStringList() << "文件不存在 %1/gone";
+    }
+    void packing()
+    {
+        QFETCH(QString, source);
+        QFETCH(int, mode);
+        QFETCH(QStringList, packed);
+        QFETCH(QString, text);
+        QFETCH(QStringList, files);
+        writeFiles(files);
+        if (!source.startsWith('/'))
+            source = m_workDir->filePath(source);
+
+        UploadServer upload;
+        QSignalSpy texts(&upload, SIGNAL(occurrError(QString)));
+        upload.setUploadSource(source, mode);
+        QCOMPARE(upload.packageFiles(), !packed.isEmpty());
+        QCOMPARE(texts.count(), text.isEmpty() ? 0 : 1);
+        if (!text.isEmpty())
+            QCOMPARE(texts.at(0).at(0).toString(), text.arg(m_workDir->path()));
+        // A failed packing leaves nothing that could be sent later.
+        QCOMPARE(QFile::exists(upload.packagePath()), !packed.isEmpty());
+        if (packed.isEmpty())
+            return;
+        const QByteArray bytes = readFixture(upload.packagePath());
+        QCOMPARE(bytes, expectedPackage(QFileInfo(source).fileName().toUtf8(), mode, packed));
+        if (QByteArray(QTest::currentDataTag()) == "test vector") {
+            QCOMPARE(bytes.size(), 150);
+            QCOMPARE(bytes.mid(64, 12).toHex(), QByteArray("02000000010000004a000000"));
+        }
+    }
+
+    void failedWriteFailsPacking()
+    {
+        // A disk that is full after the first kilobyte.
+        struct FillingFile : QFile {
+            using QFile::QFile;
+            qint64 writeData(const char *data, qint64 size) override
+            {
+                return pos() + size > 1024 ? -1 : QFile::writeData(data, size);
+            }
+        };
+        writeFiles({"a.json=" + QString(5000, 'a')});
+        FillingFile output(m_workDir->filePath("out.bin"));
+        QVERIFY(output.open(QIODevice::WriteOnly));
+        UploadServer upload;
+        QCOMPARE(upload.writePackage("proj", 2, {QFileInfo(m_workDir->filePath("proj/a.json"))}, output), 0);
+    }
+
+    void linkPlantedForPackageFolderIsRefused()
+    {
+        writeFiles({"a.json={}", "elsewhere/"});
+        const QString folder = UploadServer::packageFolder(m_workDir->filePath("tmp"));
+        QVERIFY(QFile::link(m_workDir->filePath("proj/elsewhere"), folder));
+        UploadServer upload;
+        QSignalSpy texts(&upload, SIGNAL(occurrError(QString)));
+        upload.setUploadSource(m_workDir->filePath("proj"), 2);
+        QVERIFY(!upload.packageFiles());
+        QCOMPARE(texts.at(0).at(0).toString(), "打开文件失败 " + folder + "/config.bin");
+        QVERIFY(QDir(m_workDir->filePath("proj/elsewhere")).isEmpty());
+    }
+
+    void runAgainstPeer_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QStringList>("texts");   // alternatives of a stage joined by "|"
+        QTest::addColumn<int>("boundMs");
+        QTest::newRow("whole project") << int(peer::Listener::Read) << QStringList{"连接成功！", "发送成功！"}
+                                       << 8000;
+        QTest::newRow("refused port") << int(peer::Listener::Refuse) << QStringList{"连接失败！"} << 2000;
+        QTest::newRow("peer stops reading") << int(peer::Listener::Hold)
+                                            << QStringList{"连接成功！", "发送错误！|等待发送超时"} << 5000;
+        // Without MSG_NOSIGNAL this row ends the test process by SIGPIPE.
+        QTest::newRow("peer closes early") << int(peer::Listener::Close) << QStringList{"连接成功！", "发送错误！"}
+                                           << 5000;
+    }
+    void runAgainstPeer()
+    {
+        QFETCH(int, mode);
+        QFETCH(QStringList, texts);
+        QFETCH(int, boundMs);
+        // Larger than what the sockets' buffers can hold when the peer does not read.
+        const bool stalls = mode == peer::Listener::Hold || mode == peer::Listener::Close;
+        writeFiles({"main.js=" + QString(70000, 'j'), "page1.json={}", stalls ? "video=#8388608" : "video="});
+        peer::Listener listener{peer::Listener::Mode(mode)};
+        UploadServer upload;
+        QStringList reported;
+        int finishes = 0;
+        connect(&upload, &UploadServer::occurrError, this, [&](const QString &text) { reported << text; });
+        connect(&upload, &UploadServer::serverFinish, this, [&] { ++finishes; });
+        upload.setUploadSource(m_workDir->filePath("proj"), 2);
+        QElapsedTimer clock;
+        clock.start();
+        upload.startUpload("127.0.0.1", listener.port);
+        QTRY_COMPARE_WITH_TIMEOUT(finishes, 1, 10000);
+        QVERIFY2(clock.elapsed() < boundMs, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(reported.size(), texts.size());
+        for (int i = 0; i < texts.size(); ++i)
+            QVERIFY2(texts.at(i).split('|').contains(reported.at(i)), qPrintable(reported.at(i)));
+        if (mode == peer::Listener::Read) {
+            QTRY_VERIFY_WITH_TIMEOUT(listener.done, 5000);
+            QCOMPARE(listener.received, expectedPackage("proj", 2, {"main.js", "page1.json", "video"}));
+        }
+    }
+
+    void addressPartsAreDecimal_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<quint32>("address");
+        QTest::newRow("leading zeros are decimal") << "010.0.0.1" << true << 0x0a000001u;
+        QTest::newRow("three-digit parts") << "192.168.001.020" << true << 0xc0a80114u;
+        QTest::newRow("hexadecimal") << "0x7f.0.0.1" << false << 0u;
+    }
+    void addressPartsAreDecimal()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        QFETCH(quint32, address);
+        quint32 parsed = 0;
+        QCOMPARE(TcpClient::parseAddress(text, &parsed), valid);
+        QCOMPARE(parsed, address);
+    }
+
+    void pageChecksAddressAndProject_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("prompt");
+        QTest::newRow("part over 255 is not taken") << "256.1.1.1" << "25.1.1.1" << "项目地址为空";
+        QTest::newRow("letters") << "abc" << "" << "输入IP不正确，请输入正确的IP地址";
+        QTest::newRow("partly typed") << "192.168" << "192.168" << "输入IP不正确，请输入正确的IP地址";
+    }
+    void pageChecksAddressAndProject()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QFETCH(QString, prompt);
+        TestNotifier notifier;
+        DataManager page;
+        auto *address = page.findChild<QLineEdit *>("lineEdit");
+        QTest::keyClicks(address, typed);
+        QCOMPARE(address->text(), kept);
+        auto *button = page.findChild<QPushButton *>("pushButton_3");
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(notifier.texts(), QStringList{prompt});
+        QCOMPARE(notifier.prompts().at(0).title, QString("提示"));
+        QCOMPARE(button->text(), QString("上传配置"));
+        QVERIFY(!page.configUploader()->isBusy());
+    }
+
+    void pageShowsOnlyConfigUploadAndSecondQuickClickStops()
+    {
+        writeFiles({"main.projectui={\"Page\": []}"});
+        QVERIFY(GlobalManager::instance()->openProject(m_workDir->filePath("proj/main.projectui")));
+        peer::Listener listener(peer::Listener::Refuse);
+        DataManager page;
+        page.show();
+        QStringList shown;
+        for (QPushButton *button : page.findChildren<QPushButton *>())
+            shown << (button->isVisible() ? button->text() : QString());
+        QCOMPARE(shown.join(QString()), QString("上传配置"));
+        page.setPanelPort(listener.port);
+        page.findChild<QLineEdit *>("lineEdit")->setText("127.0.0.1");
+        auto *button = page.findChild<QPushButton *>("pushButton_3");
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(button->text(), QString("停止上传"));
+        // Before the worker has even begun, the second click finds it busy.
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(button->text(), QString("上传配置"));
+        QVERIFY(!page.configUploader()->isBusy());
+        // Stopped before connecting: the run ends without a text.
+        QCoreApplication::processEvents();
+        QCOMPARE(page.findChild<QTextEdit *>("textEdit_3")->toPlainText(), QString());
+        QCOMPARE(button->text(), QString("上传配置"));
+    }
+};
+
+QTEST_MAIN(TestUpload)
+#include "tst_upload.moc"

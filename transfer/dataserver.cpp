@@ -1,0 +1,174 @@
+#include "dataserver.h"
+
+#include "transfer/packagereceiver.h"
+
+#include <QDebug>
+#include <QNetworkInterface>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+namespace {
+// The most a client's bytes take in memory at once.
+const int kReadPiece = 256 * 1024;
+const int kQuietTimeoutMs = 30000;
+} // namespace
+
+DataServer::DataServer(QObject *parent)
+    : QObject(parent)
+    , m_server(new QTcpServer(this))
+    , m_quietTimer(new QTimer(this))
+{
+    m_quietTimer->setSingleShot(true);
+    m_quietTimer->setInterval(kQuietTimeoutMs);
+    connect(m_server, SIGNAL(newConnection()), this, SLOT(onConnected()));
+    connect(this, SIGNAL(recvCompleted()), this, SLOT(onRecvCompleted()));
+    connect(m_quietTimer, SIGNAL(timeout()), this, SLOT(onQuiet()));
+}
+
+DataServer::~DataServer()
+{
+    disconnect(m_server, nullptr, this, nullptr);
+    disconnect(this, SIGNAL(recvCompleted()), this, SLOT(onRecvCompleted()));
+    if (m_client)
+        m_client->disconnect(this);
+    m_receiver.reset();
+}
+
+quint16 DataServer::serverPort() const
+{
+    return m_server->serverPort();
+}
+
+void DataServer::setQuietTimeout(int ms)
+{
+    m_quietTimer->setInterval(ms);
+}
+
+void DataServer::setTargets(const QString &dataFile, const QString &configDir, const QString &allDir)
+{
+    m_dataFile = dataFile;
+    m_configDir = configDir;
+    m_allDir = allDir;
+}
+
+void DataServer::openServer()
+{
+    if (m_listening)
+        return;
+    if (!m_server->listen(m_address, m_port)) {
+        emit serverStartError(m_server->errorString());
+        return;
+    }
+    m_listening = true;
+}
+
+void DataServer::closeServer()
+{
+    if (!m_listening)
+        return;
+    if (m_client) {
+        m_receiver->cutShort();
+        endClient(false);
+    }
+    m_server->close();
+    m_listening = false;
+}
+
+QString DataServer::localIpv4Address()
+{
+    for (const QHostAddress &address : QNetworkInterface::allAddresses()) {
+        if (address.protocol() == QAbstractSocket::IPv4Protocol && address != QHostAddress(QHostAddress::LocalHost))
+            return address.toString();
+    }
+    return QHostAddress(QHostAddress::LocalHost).toString();
+}
+
+void DataServer::onConnected()
+{
+    while (QTcpSocket *socket = m_server->nextPendingConnection()) {
+        if (m_client) {
+            // The first client keeps the server.
+            socket->disconnectFromHost();
+            socket->deleteLater();
+            continue;
+        }
+        const QString peer = socket->peerAddress().toString();
+        m_client = socket;
+        m_client->setReadBufferSize(kReadPiece);
+        m_receiver.reset(new PackageReceiver(m_dataFile, m_configDir, m_allDir));
+        connect(socket, SIGNAL(readyRead()), this, SLOT(onReadData()));
+        connect(socket, SIGNAL(disconnected()), this, SLOT(onDisconnected()));
+        m_quietTimer->start();
+        emit connected(peer);
+    }
+}
+
+void DataServer::onReadData()
+{
+    if (!m_client)
+        return;
+    m_quietTimer->start();
+    m_piece.resize(kReadPiece);
+    PackageReceiver::Status status = m_receiver->status();
+    while (status == PackageReceiver::Collecting && m_client->bytesAvailable() > 0) {
+        const qint64 read = m_client->read(m_piece.data(), m_piece.size());
+        if (read <= 0)
+            break;
+        status = m_receiver->feed(m_piece.constData(), read);
+    }
+    if (status == PackageReceiver::Complete)
+        emit recvCompleted();
+    else if (status == PackageReceiver::Failed)
+        refuse();
+}
+
+void DataServer::onDisconnected()
+{
+    // Bytes that came before the end still count.
+    onReadData();
+    if (!m_client)
+        return;
+    m_receiver->cutShort();
+    refuse();
+}
+
+void DataServer::onQuiet()
+{
+    if (!m_client)
+        return;
+    m_receiver->cutShort();
+    refuse();
+}
+
+void DataServer::onRecvCompleted()
+{
+    if (!m_receiver || m_receiver->status() != PackageReceiver::Complete)
+        return;
+    if (!m_receiver->commit()) {
+        refuse();
+        return;
+    }
+    if (!m_receiver->target().isEmpty())
+        emit writeDataSuccess(tr("写入数据文件成功: %1").arg(m_receiver->target()));
+    endClient(true);
+}
+
+void DataServer::refuse()
+{
+    emit writeDataError(m_receiver->error());
+    endClient(false);
+}
+
+void DataServer::endClient(bool success)
+{
+    m_quietTimer->stop();
+    m_receiver.reset();
+    if (QTcpSocket *socket = m_client) {
+        m_client = nullptr;
+        socket->disconnect(this);
+        socket->disconnectFromHost();
+        socket->deleteLater();
+    }
+    emit disconnected(success);
+}

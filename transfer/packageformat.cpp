@@ -1,0 +1,95 @@
+#include "packageformat.h"
+
+#include <QStringList>
+#include <QtEndian>
+
+#include <cstring>
+
+namespace PackageFormat {
+
+namespace {
+
+const char kMagic[4] = {'Z', 'E', 'P', 'T'};
+
+void putName(char *field, const QByteArray &name)
+{
+    std::memcpy(field, name.constData(), size_t(qMin(name.size(), kMaxNameBytes)));
+}
+
+QByteArray nameOf(const char *field, bool *terminated)
+{
+    const void *nul = std::memchr(field, 0, kNameSize);
+    if (terminated)
+        *terminated = nul != nullptr;
+    const int length = nul ? int(static_cast<const char *>(nul) - field) : kNameSize;
+    return QByteArray(field, length);
+}
+
+} // namespace
+
+QByteArray encodeHeader(const QByteArray &name, quint32 type, quint32 fileNumbers, quint32 packetSize)
+{
+    char data[kHeaderSize] = {};
+    putName(data, name);
+    qToLittleEndian<quint32>(type, data + 64);
+    qToLittleEndian<quint32>(fileNumbers, data + 68);
+    qToLittleEndian<quint32>(packetSize, data + 72);
+    return QByteArray(data, kHeaderSize);
+}
+
+QByteArray encodeEntry(const QByteArray &name, quint32 size)
+{
+    char data[kEntrySize] = {};
+    std::memcpy(data, kMagic, sizeof kMagic);
+    putName(data + 4, name);
+    qToLittleEndian<quint32>(size, data + 68);
+    return QByteArray(data, kEntrySize);
+}
+
+Header decodeHeader(const char *bytes)
+{
+    Header header;
+    header.name = nameOf(bytes, nullptr);
+    header.type = qFromLittleEndian<quint32>(bytes + 64);
+    header.fileNumbers = qFromLittleEndian<quint32>(bytes + 68);
+    header.packetSize = qFromLittleEndian<quint32>(bytes + 72);
+    return header;
+}
+
+Entry decodeEntry(const char *bytes)
+{
+    // The magic is written by every sender and looked at by no reader.
+    Entry entry;
+    entry.name = nameOf(bytes + 4, &entry.terminated);
+    entry.size = qFromLittleEndian<quint32>(bytes + 68);
+    return entry;
+}
+
+QString packageFileName(int type)
+{
+    switch (type) {
+    case Data:
+        return QStringLiteral("db.bin");
+    case Config:
+        return QStringLiteral("config.bin");
+    case All:
+        return QStringLiteral("all.bin");
+    default:
+        return QString();
+    }
+}
+
+bool isSafeName(const QString &name)
+{
+    if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
+        || name.contains(QLatin1Char(':')))
+        return false;
+    const QStringList parts = name.split(QLatin1Char('/'));
+    for (const QString &part : parts) {
+        if (part == QLatin1String("..") || part == QLatin1String("."))
+            return false;
+    }
+    return true;
+}
+
+} // namespace PackageFormat

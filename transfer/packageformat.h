@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+// The transfer package: a 76-byte header, then per file a 72-byte entry and
+// the file's bytes. Integers are unsigned 32-bit little-endian, names UTF-8
+// padded with NUL to their 64-byte field. Sender and receiver share this.
+namespace PackageFormat {
+
+constexpr int kHeaderSize = 76;
+constexpr int kEntrySize = 72;
+constexpr int kNameSize = 64;
+constexpr int kMaxNameBytes = kNameSize - 1;
+// Panels hold sizes in signed 32-bit integers: every size, and the whole
+// package, stays below this.
+constexpr quint64 kSizeLimit = quint64(1) << 31;
+
+enum Type { Data = 0, Config = 2, All = 4 };
+
+struct Header {
+    QByteArray name;   // up to the first NUL
+    quint32 type = 0;
+    quint32 fileNumbers = 0;
+    quint32 packetSize = 0;
+};
+
+struct Entry {
+    QByteArray name;         // up to the first NUL
+    bool terminated = false; // the field holds a NUL
+    quint32 size = 0;
+};
+
+QByteArray encodeHeader(const QByteArray &name, quint32 type, quint32 fileNumbers, quint32 packetSize);
+QByteArray encodeEntry(const QByteArray &name, quint32 size);
+// bytes holds at least kHeaderSize (kEntrySize) bytes.
+Header decodeHeader(const char *bytes);
+Entry decodeEntry(const char *bytes);
+
+// "db.bin", "config.bin" or "all.bin"; empty for a type that packs nothing.
+QString packageFileName(int type);
+
+// A record name that may be joined to a target folder: not empty, no part
+// "." or "..", no leading "/", no backslash or colon.
+bool isSafeName(const QString &name);
+
+} // namespace PackageFormat
