@@ -15,9 +15,9 @@
 #include <QPoint>
 #include <QPointer>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
-#include <QSize>
 #include <QVector>
 
 #include <functional>
@@ -93,9 +93,6 @@ public:
     LoadResult openPage(PageInfo info);
     LoadResult loadPage();
     int setPageJson(const QJsonObject &object);
-    // What the page object lacks of a size and a place id it takes from the
-    // page's kind and its project entry.
-    void completePageObject();
     // The page file as it would be saved now: the controls by ascending type
     // id, each kind in registration order, then the page object.
     QJsonObject pageDocument() const;
@@ -218,6 +215,9 @@ private:
     // Delete key: every selected control, each its own step.
     void deleteSelection();
     void setLatch(int selfLocking, bool interlock);
+    // What the page object lacks of a size and a place id it takes from the
+    // page's kind and its project entry.
+    void completePageObject();
     // The page's half of updateControl; returns what changed.
     QJsonObject replacePageState(const QJsonObject &state);
     // A usable zoom of the page object applied, without touching the steps.
