@@ -86,6 +86,8 @@ public:
 
     // Project file and page entries
     bool openProject(const QString &path);
+    // False, with the project, its tabs and their edits kept, when a page
+    // could not be saved.
     bool closeProject();
     bool createProjectDir(const QString &path);
     bool saveOpenDir(const QString &path);
@@ -172,10 +174,13 @@ public:
     UIPage *pageAt(int index) const;
 
     // Page files and page tabs. A page name becomes its file name with
-    // ".json", so it must be a bare file name.
+    // ".json", so it must be a bare file name; a new name is taken without
+    // the blanks around it, and one of blanks only is refused.
     bool createPage(const QString &name, int width, int height, int pageType);
     bool copyPage(const QString &sourceName, const QString &name, int width, int height, int pageType);
     bool importPage(const QString &path, int *pageType);
+    // The name a page imported from that file gets.
+    static QString importedPageName(const QString &path);
     bool openPageTab(const QString &name, int pageKind);
     void openPreview();
 
@@ -184,8 +189,10 @@ public:
     void refreshProperty(const QString &pageName, QWidget *control, int nClass, const QJsonObject &data);
     void fillProperty(QWidget *control, int nClass, const QJsonObject &data);
     void hideProperty();
-    void addControlItem(int nClass, const QString &name);
-    void removeControlItem(int nClass, const QString &name);
+    // The control tree's items carry the control's identity, so that of two
+    // controls of one name the item of the one that goes is taken out.
+    void addControlItem(int nClass, const QString &name, quint64 id = 0);
+    void removeControlItem(int nClass, const QString &name, quint64 id = 0);
     void resetZoom();
     void setCurrentTabByName(const QString &name);
 
@@ -221,7 +228,8 @@ private:
 
     // Calls into the canvas of an open tab, by slot name: the canvas offers
     // slotSaveFile(), onPageChange() and slotPageRenamed(QString,QString). A
-    // tab whose widget lacks the slot is left as it is.
+    // tab whose widget lacks the slot is left as it is. False while the page
+    // still holds changes that its save could not write.
     static bool savePageWidget(QWidget *page);
     // Hook for "open page renamed": the canvas of a renamed page takes its
     // new name and file, so that its next save writes the new file.

@@ -157,8 +157,9 @@ PageInfo GlobalManager::newPageInfo(const QString &name, int width, int height, 
     return page;
 }
 
-bool GlobalManager::createPage(const QString &name, int width, int height, int pageType)
+bool GlobalManager::createPage(const QString &typedName, int width, int height, int pageType)
 {
+    const QString name = typedName.trimmed();
     if (!mayAddPage(name))
         return false;
 
@@ -175,6 +176,8 @@ bool GlobalManager::createPage(const QString &name, int width, int height, int p
     object.insert(QStringLiteral("type"), QStringLiteral("Page"));
     object.insert(QStringLiteral("page_type"), pageType);
     object.insert(QStringLiteral("fixed_position"), 0);
+    // Import asks for it; a new page has no place yet.
+    object.insert(QStringLiteral("PlaceId"), page.placeId);
     QJsonObject root;
     root.insert(QLatin1String(kControlKey), QJsonArray{object});
 
@@ -190,9 +193,10 @@ bool GlobalManager::createPage(const QString &name, int width, int height, int p
     return true;
 }
 
-bool GlobalManager::copyPage(const QString &sourceName, const QString &name, int width, int height,
+bool GlobalManager::copyPage(const QString &sourceName, const QString &typedName, int width, int height,
                              int pageType)
 {
+    const QString name = typedName.trimmed();
     if (!mayAddPage(name, sourceName))
         return false;
 
@@ -211,13 +215,18 @@ bool GlobalManager::copyPage(const QString &sourceName, const QString &name, int
     return true;
 }
 
+QString GlobalManager::importedPageName(const QString &path)
+{
+    // The file name up to its first dot, without the blanks around it.
+    return QFileInfo(path).fileName().section(QLatin1Char('.'), 0, 0).trimmed();
+}
+
 bool GlobalManager::importPage(const QString &path, int *pageType)
 {
     const QFileInfo source(path);
     if (!isProjectOpen() || !source.isFile())
         return false;
-    // The page name is the file name up to its first dot.
-    const QString name = source.fileName().section(QLatin1Char('.'), 0, 0);
+    const QString name = importedPageName(path);
     if (!isValidPageName(name)) {
         Notifier::information(nullptr, tr("提示"), tr("页面名称无效"));
         return false;
@@ -358,6 +367,8 @@ bool GlobalManager::openPageTab(const QString &name, int pageKind)
                     text = tr("文件格式不对");
                 else if (result == UIPage::LoadReadError)
                     text = tr("open file fail: ") + copy.file;
+                else if (result == UIPage::LoadMissing)
+                    text = tr("文件不存在");
                 Notifier::information(nullptr, tr("提示"), text);
             }
         }

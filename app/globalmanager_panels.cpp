@@ -1,5 +1,6 @@
 #include "globalmanager.h"
 
+#include "canvas/uipage.h"
 #include "properties/propertywidget.h"
 #include "shell/controlframe.h"
 #include "shell/srclistwidget.h"
@@ -116,9 +117,11 @@ void GlobalManager::removeTabAt(int index)
 
 bool GlobalManager::savePageWidget(QWidget *page)
 {
-    if (!hasSlot(page, "slotSaveFile()"))
-        return false;
-    return QMetaObject::invokeMethod(page, "slotSaveFile", Qt::DirectConnection);
+    if (hasSlot(page, "slotSaveFile()"))
+        QMetaObject::invokeMethod(page, "slotSaveFile", Qt::DirectConnection);
+    // A canvas whose file could not be written stays modified.
+    auto *canvas = qobject_cast<UIPage *>(page);
+    return !canvas || !canvas->isModified();
 }
 
 void GlobalManager::openPageRenamed(QWidget *page, const QString &name, const QString &file)
@@ -161,18 +164,18 @@ void GlobalManager::hideProperty()
         m_propertyWidget->hideProperty(1);
 }
 
-void GlobalManager::addControlItem(int nClass, const QString &name)
+void GlobalManager::addControlItem(int nClass, const QString &name, quint64 id)
 {
     if (!hasCurrentTab())
         return;
     if (m_controlFrame)
-        m_controlFrame->addControlItem(nClass, name);
+        m_controlFrame->addControlItem(nClass, name, id);
 }
 
-void GlobalManager::removeControlItem(int nClass, const QString &name)
+void GlobalManager::removeControlItem(int nClass, const QString &name, quint64 id)
 {
     if (m_controlFrame)
-        m_controlFrame->removeControlItem(nClass, name);
+        m_controlFrame->removeControlItem(nClass, name, id);
 }
 
 void GlobalManager::resetZoom()

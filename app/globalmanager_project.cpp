@@ -127,7 +127,9 @@ bool GlobalManager::openProject(const QString &path)
         break;
     }
 
-    closeProject();
+    // The project whose pages could not be saved stays, the new one is not read.
+    if (!closeProject())
+        return false;
     // Saving the pages that were open may have just rewritten this very file
     // with their "MainPage" and "PlaceId"; the copy read before is stale then.
     QJsonArray fresh;
@@ -198,18 +200,23 @@ bool GlobalManager::openProject(const QString &path)
 
 bool GlobalManager::closeProject()
 {
+    if (m_tabWidget) {
+        // A modified page is written without asking; one that cannot be
+        // written keeps the whole project open, so its edits are not lost.
+        bool allSaved = true;
+        for (int i = m_tabWidget->count() - 1; i >= 0; --i)
+            allSaved = savePageWidget(pageWidgetAt(i)) && allSaved;
+        if (!allSaved) {
+            Notifier::information(nullptr, tr("提示"), tr("有页面未能保存，项目保持打开"));
+            return false;
+        }
+    }
     if (m_propertyWidget)
         m_propertyWidget->hideProperty(1);
     m_clipSourcePage = nullptr;
     m_clipboard.clear();
-    if (m_tabWidget) {
-        // A modified page is written without asking.
-        while (m_tabWidget->count() > 0) {
-            const int last = m_tabWidget->count() - 1;
-            savePageWidget(pageWidgetAt(last));
-            removeTabAt(last);
-        }
-    }
+    while (m_tabWidget && m_tabWidget->count() > 0)
+        removeTabAt(m_tabWidget->count() - 1);
     m_currentIndex = -1;
     m_dropClass = -1;
     m_propertyControl = nullptr;
@@ -398,8 +405,9 @@ bool GlobalManager::movePageEntry(QJsonArray entries, int from, int to)
     return false;
 }
 
-bool GlobalManager::renamePage(const QString &oldName, const QString &newName)
+bool GlobalManager::renamePage(const QString &oldName, const QString &typedName)
 {
+    const QString newName = typedName.trimmed();
     if (!isProjectOpen() || !isValidPageName(oldName))
         return false;
     if (newName == oldName)

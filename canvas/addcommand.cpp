@@ -6,6 +6,7 @@ AddCommand::AddCommand(UIPage *page, int nClass, const QJsonObject &attributes, 
     : QUndoCommand(parent)
     , m_page(page)
     , m_nClass(nClass)
+    , m_id(UIPage::newControlId())
     , m_attributes(attributes)
 {
 }
@@ -16,16 +17,16 @@ void AddCommand::redo()
 {
     if (!m_page)
         return;
-    m_control = m_page->createControl(m_nClass, m_attributes);
+    m_control = m_page->createControl(m_nClass, m_attributes, m_id);
+    // The page gives another identity only where this one was taken.
+    if (m_control)
+        m_id = m_control->controlId();
 }
 
 void AddCommand::undo()
 {
     if (!m_page)
         return;
-    UIBase *target = m_control;
-    if (!target || !m_page->containsControl(m_nClass, target))
-        target = m_page->findControl(m_nClass, m_attributes.value(QLatin1String("name")).toString());
-    m_page->removeControl(m_nClass, target);
+    m_page->removeControl(m_nClass, m_page->controlById(m_nClass, m_id));
     m_control = nullptr;
 }

@@ -5,12 +5,14 @@
 #include <QString>
 #include <QUndoCommand>
 
+#include <functional>
+
 class UIBase;
 class UIPage;
 
-// Adding one control. Each redo makes a new control from the kept object;
-// undo takes off the control this step made, found by kind and name when the
-// object it last made is gone.
+// Adding one control. The step gives the control an identity of its own;
+// each redo makes a control of that identity from the kept object, and undo
+// takes off the control that wears it.
 class AddCommand : public QUndoCommand
 {
 public:
@@ -21,12 +23,16 @@ public:
     void redo() override;
 
     int nClass() const { return m_nClass; }
+    quint64 controlId() const { return m_id; }
     UIBase *control() const { return m_control; }
     const QJsonObject &attributes() const { return m_attributes; }
+    // A change that is not a step rewrites the kept object.
+    void rewriteState(const std::function<void(int, QJsonObject &)> &rewrite) { rewrite(m_nClass, m_attributes); }
 
 private:
     UIPage *m_page = nullptr;
     int m_nClass = 0;
+    quint64 m_id = 0;
     QPointer<UIBase> m_control;
     QJsonObject m_attributes;
 };

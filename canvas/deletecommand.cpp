@@ -10,7 +10,7 @@ DeleteCommand::DeleteCommand(UIPage *page, int nClass, UIBase *control, QUndoCom
 {
     if (control) {
         m_attributes = control->attributes();
-        m_name = control->getName();
+        m_id = control->controlId();
     }
 }
 
@@ -20,10 +20,7 @@ void DeleteCommand::redo()
 {
     if (!m_page)
         return;
-    UIBase *target = m_control;
-    if (!target || !m_page->containsControl(m_nClass, target))
-        target = m_page->findControl(m_nClass, m_name);
-    m_page->removeControl(m_nClass, target);
+    m_page->removeControl(m_nClass, m_page->controlById(m_nClass, m_id));
     m_control = nullptr;
 }
 
@@ -34,5 +31,8 @@ void DeleteCommand::undo()
     // An object kept from a null control would make a control of nothing.
     if (m_attributes.isEmpty())
         return;
-    m_control = m_page->createControl(m_nClass, m_attributes);
+    m_control = m_page->createControl(m_nClass, m_attributes, m_id);
+    // The page gives another identity only where this one was taken.
+    if (m_control)
+        m_id = m_control->controlId();
 }

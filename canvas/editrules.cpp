@@ -68,9 +68,14 @@ QJsonObject latched(const QJsonObject &attributes, int selfLocking, int groupId)
     return json;
 }
 
-int nextGroupId(int maxId)
+int nextGroupId(int maxId, const QSet<int> &inUse)
 {
-    return maxId < INT_MAX ? maxId + 1 : INT_MAX;
+    if (maxId < INT_MAX)
+        return maxId + 1;
+    int id = 1;
+    while (inUse.contains(id))
+        ++id;
+    return id;
 }
 
 QJsonObject painted(const QJsonObject &source, const QJsonObject &target)

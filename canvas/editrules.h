@@ -3,6 +3,7 @@
 #include <QJsonObject>
 #include <QPoint>
 #include <QRect>
+#include <QSet>
 #include <QSize>
 #include <QString>
 
@@ -21,8 +22,9 @@ QJsonObject pasted(const QJsonObject &source, const QString &typeName, int widge
 // The latch keys written by self-lock (1, 0), unlock (0, 0) and interlock
 // (0, group id).
 QJsonObject latched(const QJsonObject &attributes, int selfLocking, int groupId);
-// The id a new interlock group gets; never wraps past the int range.
-int nextGroupId(int maxId);
+// The id a new interlock group gets: one above the largest handed out, or,
+// once that is the int maximum, the lowest positive id not in use.
+int nextGroupId(int maxId, const QSet<int> &inUse);
 
 // The source's attributes as painted onto the target: the target keeps its
 // place, name and index always, and its texts, feature, ui type, group and

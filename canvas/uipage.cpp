@@ -1,5 +1,6 @@
 #include "uipage.h"
 
+#include "canvas/defaultattributes.h"
 #include "canvas/deletecommand.h"
 #include "canvas/editcommand.h"
 #include "core/jsonutils.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
+#include <QSet>
 #include <QUndoStack>
 
 #include <cmath>
@@ -85,10 +87,10 @@ void UIPage::registerControl(int nClass, UIBase *control, bool markModified)
         return;
     m_controls[nClass].append(control);
     m_filedClass.insert(control, nClass);
-    // Appended last, so it is the first of its name only when it is the only one.
-    const QPair<int, QString> key(nClass, control->getName());
-    if (m_nameIndexValid && !m_nameIndex.contains(key))
-        m_nameIndex.insert(key, control);
+    // An identity still worn by a control of this page is not given twice.
+    if (control->controlId() == 0 || m_byId.contains(control->controlId()))
+        control->setControlId(newControlId());
+    m_byId.insert(control->controlId(), control);
     control->show();
     // Written in Qt's normalised form, which spares a normalisation per
     // connection when a page of thousands of controls opens.
@@ -105,7 +107,7 @@ void UIPage::registerControl(int nClass, UIBase *control, bool markModified)
         m_maxGroupId = control->groupId();
         GlobalManager::instance()->updateMaxId(m_maxGroupId);
     }
-    GlobalManager::instance()->addControlItem(nClass, name);
+    GlobalManager::instance()->addControlItem(nClass, name, control->controlId());
 }
 
 int UIPage::classOf(const UIBase *control) const
@@ -117,34 +119,33 @@ int UIPage::classOf(const UIBase *control) const
     return m_filedClass.value(control, control->getType());
 }
 
-void UIPage::rebuildNameIndex() const
-{
-    m_nameIndex.clear();
-    for (auto it = m_controls.constBegin(); it != m_controls.constEnd(); ++it) {
-        for (UIBase *control : it.value()) {
-            const QPair<int, QString> key(it.key(), control->getName());
-            if (!m_nameIndex.contains(key))
-                m_nameIndex.insert(key, control);
-        }
-    }
-    m_nameIndexValid = true;
-}
-
 UIBase *UIPage::findControl(int nClass, const QString &name) const
 {
     if (name.isEmpty())
         return nullptr;
-    const QPair<int, QString> key(nClass, name);
-    if (m_nameIndexValid) {
-        // Only a control still filed here is looked at: the index may hold
-        // one that was taken off since.
-        UIBase *control = m_nameIndex.value(key);
-        if (control && containsControl(nClass, control) && control->getName() == name)
+    for (UIBase *control : m_controls.value(nClass)) {
+        if (control->getName() == name)
             return control;
     }
-    // A name changed outside the page's steps: look again from the lists.
-    rebuildNameIndex();
-    return m_nameIndex.value(key);
+    return nullptr;
+}
+
+UIBase *UIPage::controlById(int nClass, quint64 id) const
+{
+    UIBase *control = m_byId.value(id);
+    return control && containsControl(nClass, control) ? control : nullptr;
+}
+
+quint64 UIPage::newControlId()
+{
+    // One counter for every page, so that no two controls of a run share one.
+    static quint64 last = 0;
+    return ++last;
+}
+
+QSize UIPage::defaultPageSize(int pageType)
+{
+    return pageType == 1 ? QSize(1600, 900) : QSize(1920, 1080);
 }
 
 bool UIPage::containsControl(int nClass, const UIBase *control) const
@@ -242,7 +243,7 @@ void UIPage::onPageChange()
 {
     for (auto it = m_controls.constBegin(); it != m_controls.constEnd(); ++it) {
         for (UIBase *control : it.value())
-            GlobalManager::instance()->addControlItem(it.key(), control->getName());
+            GlobalManager::instance()->addControlItem(it.key(), control->getName(), control->controlId());
     }
 }
 
@@ -329,14 +330,14 @@ void UIPage::setPageAttribute(const QString &key, const QJsonValue &value, bool 
     QJsonValue stored = value;
     if (key == QLatin1String("editScale")) {
         // Inserts the key itself, and only for a usable zoom.
-        setEditScale(key, value, repaint);
+        applyEditScale(key, value);
         return;
     } else if (key == QLatin1String("w")) {
-        const int w = jsonNumberAsInt(value, 1920);
+        const int w = jsonNumberAsInt(value, defaultPageSize(m_pageInfo.pageType).width());
         stored = w;
         setFixedWidth(screenLength(std::round(w * m_zoomScale)));
     } else if (key == QLatin1String("h")) {
-        const int h = jsonNumberAsInt(value, 1080);
+        const int h = jsonNumberAsInt(value, defaultPageSize(m_pageInfo.pageType).height());
         stored = h;
         setFixedHeight(screenLength(std::round(h * m_zoomScale)));
     } else if (key == QLatin1String("normalBkColor")) {
@@ -404,15 +405,25 @@ void UIPage::setPageAttribute(const QString &key, const QJsonValue &value, bool 
 
 int UIPage::nextWidgetIndex(int nClass) const
 {
-    const auto found = m_controls.constFind(nClass);
-    if (found == m_controls.constEnd() || found.value().isEmpty())
-        return 0;
-    int largest = std::numeric_limits<int>::min();
-    for (const UIBase *control : found.value())
+    const QList<UIBase *> list = m_controls.value(nClass);
+    int largest = -1;
+    for (const UIBase *control : list)
         largest = qMax(largest, control->getIndex());
-    if (largest < 0 || largest == std::numeric_limits<int>::max())
-        return 0;
-    return largest + 1;
+    if (largest < std::numeric_limits<int>::max())
+        return largest + 1;
+    // Past the last index: the lowest one that neither an index nor a name
+    // of the kind holds, so the new control's name is its own.
+    QSet<int> usedIndexes;
+    QSet<QString> usedNames;
+    for (const UIBase *control : list) {
+        usedIndexes.insert(control->getIndex());
+        usedNames.insert(control->getName());
+    }
+    const QString type = typeName(nClass);
+    int index = 0;
+    while (usedIndexes.contains(index) || usedNames.contains(DefaultAttributes::controlName(type, index)))
+        ++index;
+    return index;
 }
 
 QString UIPage::typeName(int nClass) const

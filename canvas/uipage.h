@@ -11,14 +11,16 @@
 #include <QList>
 #include <QMap>
 #include <QMutex>
-#include <QPair>
 #include <QPixmap>
 #include <QPoint>
 #include <QPointer>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QVector>
+
+#include <functional>
 
 class GlobalManager;
 class QLabel;
@@ -45,12 +47,17 @@ public:
                && height <= kMaxPageHeight;
     }
 
+    // The size a page of the kind has when its object does not say: forms
+    // (kind 1) 1600 x 900, the other kinds 1920 x 1080.
+    static QSize defaultPageSize(int pageType);
+
     // What opening a page file found.
     enum LoadResult {
-        LoadOk = 0,       // read, or no file yet (a new page opens empty)
+        LoadOk = 0,       // read (an empty file is an empty page)
         LoadParseError,   // not JSON
         LoadBadFormat,    // JSON, but not {"Control": [...]}
         LoadReadError,    // there, but cannot be read
+        LoadMissing,      // no file at all
     };
 
     explicit UIPage(QWidget *parent = nullptr);
@@ -71,11 +78,15 @@ public:
     int classOf(const UIBase *control) const;
     // The first control of that kind bearing that name, or null.
     UIBase *findControl(int nClass, const QString &name) const;
+    // The control of that kind with that identity, or null.
+    UIBase *controlById(int nClass, quint64 id) const;
+    // A control identity no control of this run has had.
+    static quint64 newControlId();
     bool containsControl(int nClass, const UIBase *control) const;
     int controlCount() const;
 
-    // Control factory
-    UIBase *createControl(int nClass, QJsonObject attributes);
+    // Control factory. The control takes the identity given, or a new one.
+    UIBase *createControl(int nClass, QJsonObject attributes, quint64 id = 0);
     int createControlFromJson(QJsonObject &object);
 
     // Page file
@@ -91,14 +102,10 @@ public:
     // Undo steps and what they apply
     void removeControl(int nClass, UIBase *control);
     void deleteControl(UIBase *control);
-    // Applies attributes to the control of that kind and name (nClass 100:
-    // the page itself); the keys in removedKeys are taken out first, so that
-    // an undo leaves exactly the object the step started from. The preferred
-    // control is the target while it is still filed there under that name:
-    // two controls of one name, or a control without one, still get the step
-    // that was made for them.
-    void updateControl(int nClass, int panelMode, const QString &name, const QJsonObject &attributes,
-                       const QStringList &removedKeys = QStringList(), UIBase *preferred = nullptr);
+    // Makes the object of the control of that kind and identity (nClass 100:
+    // the page itself) exactly the state given, with all that follows from
+    // it: widget index, zoom, the inner parts of composite kinds.
+    void updateControl(int nClass, int panelMode, quint64 id, const QJsonObject &state);
     void undo();
     void redo();
 
@@ -208,7 +215,17 @@ private:
     // Delete key: every selected control, each its own step.
     void deleteSelection();
     void setLatch(int selfLocking, bool interlock);
-    void rebuildNameIndex() const;
+    // What the page object lacks of a size and a place id it takes from the
+    // page's kind and its project entry.
+    void completePageObject();
+    // The page's half of updateControl; returns what changed.
+    QJsonObject replacePageState(const QJsonObject &state);
+    // A usable zoom of the page object applied, without touching the steps.
+    bool applyEditScale(const QString &key, const QJsonValue &value);
+    void applyZoom(double scale);
+    // A change that is not a step (zoom bar, resolution) rewrites the states
+    // the steps hold, so that no undo or redo brings back what it replaced.
+    void rewriteSteps(const std::function<void(int nClass, QJsonObject &state)> &rewrite);
 
     bool m_modified = false;
     bool m_ctrlHeld = false;
@@ -223,10 +240,9 @@ private:
     QJsonArray m_unplacedElements;
     // Lookups that undo and redo make once per step, kept in step with
     // m_controls so that long histories on large pages stay linear: the kind
-    // each control is filed under, and the first control of a kind and name.
+    // each control is filed under, and each control by its identity.
     QHash<const UIBase *, int> m_filedClass;
-    mutable QHash<QPair<int, QString>, UIBase *> m_nameIndex;
-    mutable bool m_nameIndexValid = true;
+    QHash<quint64, UIBase *> m_byId;
     PageInfo m_pageInfo;
     QPixmap m_bkPixmap;
     QString m_defaultBkColor = QStringLiteral("#ffffff");

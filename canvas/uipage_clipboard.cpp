@@ -15,8 +15,16 @@ void UIPage::setLatch(int selfLocking, bool interlock)
     if (!guard.isHeld())
         return;
     GlobalManager *manager = GlobalManager::instance();
-    // Taken once, so every selected control joins the same new group.
-    const int group = interlock ? EditRules::nextGroupId(manager->maxId()) : 0;
+    int group = 0;
+    if (interlock) {
+        QSet<int> groupsInUse;
+        for (const QList<UIBase *> &list : qAsConst(m_controls)) {
+            for (const UIBase *control : list)
+                groupsInUse.insert(control->groupId());
+        }
+        // Taken once, so every selected control joins the same new group.
+        group = EditRules::nextGroupId(manager->maxId(), groupsInUse);
+    }
     const QList<UIBase *> selected = selection();
     for (UIBase *control : selected) {
         if (control == this)

@@ -7,11 +7,12 @@
 namespace {
 
 UIBase *makeControl(UIPage *page, int nClass, const QString &typeName,
-                    const QJsonObject &attributes, bool markModified)
+                    const QJsonObject &attributes, bool markModified, quint64 id = 0)
 {
     UIBase *control = ControlFactory::construct(nClass, typeName, page);
     if (!control)
         return nullptr;
+    control->setControlId(id);
     control->setFileDir(page->fileDir());
     // The zoom goes first, so the first geometry already uses it.
     control->setScaleValue(page->getScale());
@@ -23,7 +24,7 @@ UIBase *makeControl(UIPage *page, int nClass, const QString &typeName,
 
 } // namespace
 
-UIBase *UIPage::createControl(int nClass, QJsonObject attributes)
+UIBase *UIPage::createControl(int nClass, QJsonObject attributes, quint64 id)
 {
     const QString name = typeName(nClass);
     if (nClass == kPageTypeId || name.isEmpty())
@@ -31,7 +32,7 @@ UIBase *UIPage::createControl(int nClass, QJsonObject attributes)
     // Without its "type" the control would be dropped when the file is read.
     if (!attributes.value(QLatin1String("type")).isString())
         attributes.insert(QStringLiteral("type"), name);
-    return makeControl(this, nClass, name, attributes, true);
+    return makeControl(this, nClass, name, attributes, true, id);
 }
 
 int UIPage::createControlFromJson(QJsonObject &object)

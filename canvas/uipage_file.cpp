@@ -33,17 +33,19 @@ UIPage::LoadResult UIPage::loadPage()
     const QFileInfo info(path);
     // Image names of controls added later resolve here too.
     setFileDir(info.absolutePath());
-    // A page whose file is not there yet opens empty.
+    // Not opened as an empty page that a save would then write over.
     if (!info.exists())
-        return LoadOk;
+        return LoadMissing;
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return LoadReadError;
     const QByteArray bytes = file.readAll();
     file.close();
-    if (bytes.isEmpty())
+    if (bytes.isEmpty()) {
+        completePageObject();
         return LoadOk;
+    }
 
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
@@ -69,6 +71,7 @@ UIPage::LoadResult UIPage::loadPage()
             break;
         }
     }
+    completePageObject();
     m_unplacedElements = QJsonArray();
     for (const QJsonValue &element : elements) {
         if (!element.isObject()) {
@@ -98,10 +101,27 @@ int UIPage::setPageJson(const QJsonObject &object)
     const QJsonValue scale = object.value(QLatin1String("editScale"));
     if (scale.isDouble() && scale.toDouble() > 0) {
         setScaleValue(scale.toDouble());
-        GlobalManager::instance()->resetZoom();
+        // Only the current page answers to the zoom bar: a page opening
+        // behind another must not have the bar's reply reach that one.
+        if (GlobalManager::instance()->currentPageWidget() == this)
+            GlobalManager::instance()->resetZoom();
     }
     setControlAttributes(object, true, 0);
     return 0;
+}
+
+void UIPage::completePageObject()
+{
+    // A page object without a size would open as 0 x 0 and every drag would
+    // snap to the corner: it takes its kind's size, and the file gets it.
+    const QSize size = defaultPageSize(m_pageInfo.pageType);
+    if (!m_attributes.value(QLatin1String("w")).isDouble())
+        setPageAttribute(QStringLiteral("w"), size.width(), false);
+    if (!m_attributes.value(QLatin1String("h")).isDouble())
+        setPageAttribute(QStringLiteral("h"), size.height(), false);
+    // Import asks for "PlaceId": every page this program saves carries it.
+    if (!m_attributes.value(QLatin1String("PlaceId")).isDouble())
+        setPageAttribute(QStringLiteral("PlaceId"), m_pageInfo.placeId, false);
 }
 
 QJsonObject UIPage::pageDocument() const
@@ -119,6 +139,9 @@ QJsonObject UIPage::pageDocument() const
     QJsonObject page = m_attributes;
     if (typeId(page.value(QLatin1String("type")).toString()) != kPageTypeId)
         page.insert(QStringLiteral("type"), typeName(kPageTypeId));
+    // Import refuses a page object without it.
+    if (!page.value(QLatin1String("PlaceId")).isDouble())
+        page.insert(QStringLiteral("PlaceId"), m_pageInfo.placeId);
     elements.append(page);
     QJsonObject root;
     root.insert(QLatin1String(kControlKey), elements);

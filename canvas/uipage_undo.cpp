@@ -1,7 +1,10 @@
 #include "uipage.h"
 
+#include "canvas/addcommand.h"
 #include "canvas/deletecommand.h"
+#include "canvas/editcommand.h"
 #include "app/globalmanager.h"
+#include "core/jsonutils.h"
 
 #include <QJsonValue>
 #include <QUndoStack>
@@ -33,13 +36,12 @@ void UIPage::removeControl(int nClass, UIBase *control)
     if (list.isEmpty())
         m_controls.remove(nClass);
     m_filedClass.remove(control);
-    // A later control of the same name may now be the first one.
-    if (m_nameIndex.value(qMakePair(nClass, control->getName())) == control)
-        m_nameIndexValid = false;
+    m_byId.remove(control->controlId());
     forgetControl(control);
-    // The control tree shows the current page only.
+    // The control tree shows the current page only; this is the one place
+    // that takes a control's item out, so a twin of the same name keeps its own.
     if (GlobalManager::instance()->currentPageWidget() == this)
-        GlobalManager::instance()->removeControlItem(nClass, control->getName());
+        GlobalManager::instance()->removeControlItem(nClass, control->getName(), control->controlId());
     // Gone at once for the user and for every later lookup; the object
     // itself goes when the event loop next runs.
     disconnect(control, nullptr, this, nullptr);
@@ -58,7 +60,6 @@ void UIPage::deleteControl(UIBase *control)
     m_selection.removeAll(control);
     // Out of the clipboard, so a later paste does not meet it.
     GlobalManager::instance()->forgetControl(control);
-    GlobalManager::instance()->removeControlItem(nClass, control->getName());
     if (m_lastSelected == control) {
         m_lastSelected = nullptr;
         GlobalManager::instance()->hideProperty();
@@ -67,43 +68,23 @@ void UIPage::deleteControl(UIBase *control)
     m_modified = true;
 }
 
-void UIPage::updateControl(int nClass, int panelMode, const QString &name,
-                           const QJsonObject &attributes, const QStringList &removedKeys,
-                           UIBase *preferred)
+void UIPage::updateControl(int nClass, int panelMode, quint64 id, const QJsonObject &state)
 {
-    UIBase *target = nullptr;
-    if (nClass == kPageTypeId) {
-        for (const QString &key : removedKeys) {
-            setPageAttribute(key, QJsonValue(), false);
-            m_attributes.remove(key);
-        }
-        setControlAttributes(attributes, true, 0);
-        target = this;
+    UIBase *target = nClass == kPageTypeId ? this : controlById(nClass, id);
+    if (!target)
+        return;
+    QJsonObject changed;
+    if (target == this) {
+        changed = replacePageState(state);
     } else {
-        const bool stillThere = preferred && preferred != this && containsControl(nClass, preferred)
-                                && preferred->getName() == name;
-        target = stillThere ? preferred : findControl(nClass, name);
-        if (!target)
-            return;
-        for (const QString &key : removedKeys) {
-            // Through a null first, so the control's mirror of the key goes
-            // back to its empty value too.
-            target->setAttribute(key, QJsonValue(), false);
-            target->removeAttribute(key);
-        }
-        target->setAttributes(attributes, true, false);
-        if (attributes.contains(QLatin1String("name")) || removedKeys.contains(QLatin1String("name")))
-            m_nameIndexValid = false;
+        changed = target->replaceAttributes(state);
         // Composite kinds restyle or rebuild by the keys that changed; a key
         // taken out reaches them as null.
-        QJsonObject applied = attributes;
-        for (const QString &key : removedKeys)
-            applied.insert(key, QJsonValue());
-        target->applyAttributes(applied);
+        target->applyAttributes(changed);
     }
     // An undo or redo after a save changes what the file holds: saving and
     // closing must not take the page for unchanged.
-    if (!attributes.isEmpty() || !removedKeys.isEmpty())
+    if (!changed.isEmpty())
         m_modified = true;
     if (panelMode == 0)
         return;
@@ -113,6 +94,46 @@ void UIPage::updateControl(int nClass, int panelMode, const QString &name,
     else
         GlobalManager::instance()->showProperty(m_pageInfo.file, target, target->getType(),
                                                 target->attributes());
+}
+
+QJsonObject UIPage::replacePageState(const QJsonObject &state)
+{
+    const QJsonObject changed = jsonChanges(m_attributes, state);
+    for (auto it = changed.constBegin(); it != changed.constEnd(); ++it) {
+        if (state.contains(it.key()))
+            continue;
+        // A page object without "editScale" shows at 1.0, as when it opens.
+        if (it.key() == QLatin1String("editScale"))
+            applyZoom(1.0);
+        else
+            setPageAttribute(it.key(), QJsonValue(), false);
+        m_attributes.remove(it.key());
+    }
+    for (auto it = changed.constBegin(); it != changed.constEnd(); ++it) {
+        if (state.contains(it.key()))
+            setPageAttribute(it.key(), it.value(), false);
+    }
+    update();
+    return changed;
+}
+
+void UIPage::rewriteSteps(const std::function<void(int nClass, QJsonObject &state)> &rewrite)
+{
+    auto rewriteFilled = [&rewrite](int nClass, QJsonObject &state) {
+        // An empty state stands for "nothing to make"; it stays empty.
+        if (!state.isEmpty())
+            rewrite(nClass, state);
+    };
+    for (int i = 0; i < m_undoStack->count(); ++i) {
+        // The stack hands its steps out read-only; they are ours, made by new.
+        auto *step = const_cast<QUndoCommand *>(m_undoStack->command(i));
+        if (auto *edit = dynamic_cast<EditCommand *>(step))
+            edit->rewriteStates(rewriteFilled);
+        else if (auto *add = dynamic_cast<AddCommand *>(step))
+            add->rewriteState(rewriteFilled);
+        else if (auto *removal = dynamic_cast<DeleteCommand *>(step))
+            removal->rewriteState(rewriteFilled);
+    }
 }
 
 void UIPage::undo()

@@ -9,12 +9,31 @@
 void UIPage::setEditScale(const QString &key, const QJsonValue &value, bool repaint)
 {
     Q_UNUSED(repaint)
-    if (!value.isDouble())
+    if (!applyEditScale(key, value))
         return;
+    // The zoom is no step: the page states the steps hold take it too, so an
+    // undo of an earlier page edit does not bring an older zoom back.
+    const QJsonValue scale = m_attributes.value(key);
+    rewriteSteps([&key, &scale](int nClass, QJsonObject &state) {
+        if (nClass == kPageTypeId)
+            state.insert(key, scale);
+    });
+}
+
+bool UIPage::applyEditScale(const QString &key, const QJsonValue &value)
+{
+    if (!value.isDouble())
+        return false;
     const double scale = value.toDouble();
     if (!std::isfinite(scale) || scale <= 0)
-        return;
+        return false;
     m_attributes.insert(key, scale);
+    applyZoom(scale);
+    return true;
+}
+
+void UIPage::applyZoom(double scale)
+{
     applyPageScale(scale);
     for (const QList<UIBase *> &list : qAsConst(m_controls)) {
         for (UIBase *control : list)
@@ -47,5 +66,15 @@ void UIPage::setPageSize(int width, int height)
         for (UIBase *control : list)
             control->rescaleGeometry(sx, sy);
     }
+    // Not a step either: the steps' states take the new size, so an undo
+    // never brings back geometry of the old one.
+    rewriteSteps([width, height, sx, sy](int nClass, QJsonObject &state) {
+        if (nClass != kPageTypeId) {
+            UIBase::rescaleStoredGeometry(state, sx, sy);
+            return;
+        }
+        state.insert(QStringLiteral("w"), width);
+        state.insert(QStringLiteral("h"), height);
+    });
     m_modified = true;
 }

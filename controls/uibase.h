@@ -33,8 +33,10 @@ public:
     // Stores one key, normalised to its key group. The last argument exists
     // for the callers' sake and has no effect.
     void setAttribute(const QString &key, const QJsonValue &value, bool repaint, bool unused = false);
-    // Takes a key out of the object; an undo of a step that added it.
-    void removeAttribute(const QString &key) { m_attributes.remove(key); }
+    // Makes the object exactly `whole`, every mirror and the widget index
+    // following it as they would on a control made from it. Returns what
+    // changed, keys that went out as null, for the composite kinds.
+    QJsonObject replaceAttributes(const QJsonObject &whole);
 
     virtual QString getName() const;
     virtual void setName(const QString &name);
@@ -59,6 +61,14 @@ public:
     void setScale(double zoom);
     // Rewrites the stored geometry for a new page size.
     void rescaleGeometry(double sx, double sy);
+    // The same rewrite on an object that no control holds.
+    static void rescaleStoredGeometry(QJsonObject &attributes, double sx, double sy);
+
+    // Who the control is while the program runs, never written to a file:
+    // given by its page when it is made, and again to the control that an
+    // undo brings back, so every step keeps reaching it.
+    quint64 controlId() const { return m_controlId; }
+    void setControlId(quint64 id) { m_controlId = id; }
 
     bool isSelected() const { return m_selected; }
     void setSelected(bool selected);
@@ -142,6 +152,7 @@ protected:
     QString m_normalImageFile;
     QString m_pressImageFile;
     double m_zoomScale = 1.0;
+    quint64 m_controlId = 0;
     bool m_selected = false;
     QPixmap m_picture;
 

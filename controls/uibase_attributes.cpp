@@ -1,6 +1,7 @@
 #include "uibase.h"
 
 #include "core/fileutils.h"
+#include "core/jsonutils.h"
 #include "core/textutils.h"
 
 #include <QDebug>
@@ -231,6 +232,24 @@ void UIBase::setAttributes(const QJsonObject &changes, bool repaint, bool viaSig
         update();
 }
 
+QJsonObject UIBase::replaceAttributes(const QJsonObject &whole)
+{
+    const QJsonObject changed = jsonChanges(m_attributes, whole);
+    for (auto it = changed.constBegin(); it != changed.constEnd(); ++it) {
+        if (whole.contains(it.key()))
+            continue;
+        // Through a null first, so the mirror goes back to its empty value.
+        setAttribute(it.key(), QJsonValue(), false);
+        m_attributes.remove(it.key());
+    }
+    // The index is the object's again, as on a control made from it.
+    m_widgetIndex = -1;
+    for (auto it = whole.constBegin(); it != whole.constEnd(); ++it)
+        setAttribute(it.key(), it.value(), false);
+    update();
+    return changed;
+}
+
 void UIBase::storeAttribute(const QString &key, const QJsonValue &value)
 {
     // Writing an equal value would still copy a shared object.
@@ -379,20 +398,22 @@ void UIBase::setScale(double zoom)
                 screenLength(std::trunc(h * m_zoomScale)));
 }
 
+void UIBase::rescaleStoredGeometry(QJsonObject &attributes, double sx, double sy)
+{
+    const int x = clampToInt(std::trunc(storedGeometry(attributes, "x") * sx));
+    const int y = clampToInt(std::trunc(storedGeometry(attributes, "y") * sy));
+    const int w = clampToInt(std::trunc(storedGeometry(attributes, "w") * sx));
+    const int h = clampToInt(std::trunc(storedGeometry(attributes, "h") * sy));
+    attributes.insert(QStringLiteral("x"), x);
+    attributes.insert(QStringLiteral("y"), y);
+    attributes.insert(QStringLiteral("w"), w);
+    attributes.insert(QStringLiteral("h"), h);
+}
+
 void UIBase::rescaleGeometry(double sx, double sy)
 {
-    const int x = clampToInt(std::trunc(storedGeometry(m_attributes, "x") * sx));
-    const int y = clampToInt(std::trunc(storedGeometry(m_attributes, "y") * sy));
-    const int w = clampToInt(std::trunc(storedGeometry(m_attributes, "w") * sx));
-    const int h = clampToInt(std::trunc(storedGeometry(m_attributes, "h") * sy));
-    m_attributes.insert(QStringLiteral("x"), x);
-    m_attributes.insert(QStringLiteral("y"), y);
-    m_attributes.insert(QStringLiteral("w"), w);
-    m_attributes.insert(QStringLiteral("h"), h);
-    setGeometry(screenCoordinate(std::trunc(x * m_zoomScale)),
-                screenCoordinate(std::trunc(y * m_zoomScale)),
-                screenLength(std::trunc(w * m_zoomScale)),
-                screenLength(std::trunc(h * m_zoomScale)));
+    rescaleStoredGeometry(m_attributes, sx, sy);
+    setScale(m_zoomScale);
 }
 
 void UIBase::setSelected(bool selected)

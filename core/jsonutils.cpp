@@ -84,3 +84,18 @@ int clearJsonArray(QJsonArray &array)
     array = QJsonArray();
     return 0;
 }
+
+QJsonObject jsonChanges(const QJsonObject &from, const QJsonObject &to)
+{
+    QJsonObject changes;
+    for (auto it = from.constBegin(); it != from.constEnd(); ++it) {
+        if (!to.contains(it.key()))
+            changes.insert(it.key(), QJsonValue());
+    }
+    for (auto it = to.constBegin(); it != to.constEnd(); ++it) {
+        const auto found = from.constFind(it.key());
+        if (found == from.constEnd() || found.value() != it.value())
+            changes.insert(it.key(), it.value());
+    }
+    return changes;
+}

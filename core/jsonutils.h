@@ -29,3 +29,7 @@ int clearJsonArray(QJsonArray &array);
 // A JSON number as an int, its fraction cut toward zero and held to the int
 // range; anything else gives the fallback.
 int jsonNumberAsInt(const QJsonValue &value, int fallback);
+
+// What turns `from` into `to`: the members of `to` that `from` lacks or holds
+// with another value, and a null for each member `from` has and `to` lacks.
+QJsonObject jsonChanges(const QJsonObject &from, const QJsonObject &to);

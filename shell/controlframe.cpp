@@ -11,6 +11,9 @@
 #include <QTreeWidget>
 
 namespace {
+// The identity of an item's control.
+const int kIdRole = Qt::UserRole + 2;
+
 struct KindName {
     int nClass;
     const char *title;
@@ -109,17 +112,18 @@ QString ControlFrame::kindDisplayName(int nClass)
     return QStringLiteral("Defualt");
 }
 
-QTreeWidgetItem *ControlFrame::newControlItem(int nClass, const QString &name) const
+QTreeWidgetItem *ControlFrame::newControlItem(int nClass, const QString &name, quint64 id) const
 {
     auto *item = new QTreeWidgetItem;
     item->setText(0, name);
     item->setData(0, Qt::UserRole, nClass);
     item->setData(0, Qt::UserRole + 1, 1);
+    item->setData(0, kIdRole, id);
     item->setIcon(0, panelIcon(kFileIconPath));
     return item;
 }
 
-void ControlFrame::addControlItem(int nClass, const QString &name)
+void ControlFrame::addControlItem(int nClass, const QString &name, quint64 id)
 {
     if (!m_kindNames.contains(nClass)) {
         auto *category = new QTreeWidgetItem;
@@ -128,7 +132,7 @@ void ControlFrame::addControlItem(int nClass, const QString &name)
         category->setData(0, Qt::UserRole + 1, 0);
         category->setIcon(0, panelIcon(kFolderIconPath));
         m_treeWidget->addTopLevelItem(category);
-        category->addChild(newControlItem(nClass, name));
+        category->addChild(newControlItem(nClass, name, id));
         category->setExpanded(true);
         m_kindNames.insert(nClass, QStringList(name));
         return;
@@ -137,15 +141,15 @@ void ControlFrame::addControlItem(int nClass, const QString &name)
     for (int i = 0; i < m_treeWidget->topLevelItemCount(); ++i) {
         QTreeWidgetItem *category = m_treeWidget->topLevelItem(i);
         if (category->data(0, Qt::UserRole).toInt() == nClass)
-            category->addChild(newControlItem(nClass, name));
+            category->addChild(newControlItem(nClass, name, id));
     }
 }
 
-void ControlFrame::removeControlItem(int nClass, const QString &name)
+void ControlFrame::removeControlItem(int nClass, const QString &name, quint64 id)
 {
     if (m_kindNames.contains(nClass)) {
         QStringList &names = m_kindNames[nClass];
-        names.removeAll(name);
+        names.removeOne(name);
         if (names.isEmpty())
             m_kindNames.remove(nClass);
     }
@@ -155,7 +159,7 @@ void ControlFrame::removeControlItem(int nClass, const QString &name)
             continue;
         for (int c = 0; c < category->childCount(); ++c) {
             QTreeWidgetItem *child = category->child(c);
-            if (child->data(0, Qt::UserRole).toInt() == nClass && child->text(0) == name) {
+            if (id != 0 ? child->data(0, kIdRole).toULongLong() == id : child->text(0) == name) {
                 delete child;
                 break;
             }

@@ -18,8 +18,10 @@ public:
     explicit ControlFrame(QWidget *parent = nullptr);
     ~ControlFrame() override;
 
-    void addControlItem(int nClass, const QString &name);
-    void removeControlItem(int nClass, const QString &name);
+    // An item may carry the identity of its control; removal then takes the
+    // item of that identity, without one the first item of that name.
+    void addControlItem(int nClass, const QString &name, quint64 id = 0);
+    void removeControlItem(int nClass, const QString &name, quint64 id = 0);
     void clearItems();
     static QString kindDisplayName(int nClass);
 
@@ -36,7 +38,7 @@ public slots:
 
 private:
     void setupUi();
-    QTreeWidgetItem *newControlItem(int nClass, const QString &name) const;
+    QTreeWidgetItem *newControlItem(int nClass, const QString &name, quint64 id) const;
 
     QTreeWidget *m_treeWidget = nullptr;
     QMap<int, QStringList> m_kindNames;

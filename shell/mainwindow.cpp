@@ -307,8 +307,9 @@ void MainWindow::openProjectFile(const QString &path)
 
 void MainWindow::slotRemove()
 {
-    m_manager->closeProject();
-    m_projectFrame->clearItems();
+    // A project whose pages could not be saved stays open, and listed.
+    if (m_manager->closeProject())
+        m_projectFrame->clearItems();
 }
 
 void MainWindow::slotCloseProjecct()

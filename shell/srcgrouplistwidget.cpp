@@ -237,7 +237,8 @@ void SrcGroupListWidget::addNewPage(int variant)
     dialog.setPageHeight(kind.height);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const QString name = dialog.fileName();
+    // The tree shows the name the project stores: without the blanks around it.
+    const QString name = dialog.fileName().trimmed();
     const int width = dialog.pageWidth();
     const int height = dialog.pageHeight();
     if (!acceptNewName(name))
@@ -272,7 +273,9 @@ void SrcGroupListWidget::onCloseProject()
     if (!m_treeWidget->currentItem())
         return;
     emit signalClose();
-    clearItems();
+    // A project whose pages could not be saved stays open, and listed.
+    if (!GlobalManager::instance()->isProjectOpen())
+        clearItems();
 }
 
 void SrcGroupListWidget::onOpenProjectDir()
@@ -322,8 +325,9 @@ void SrcGroupListWidget::onRenameFile()
         renameCurrentPage(newName);
 }
 
-void SrcGroupListWidget::renameCurrentPage(const QString &newName)
+void SrcGroupListWidget::renameCurrentPage(const QString &typedName)
 {
+    const QString newName = typedName.trimmed();
     QTreeWidgetItem *item = currentKnownPage();
     if (!item)
         return;
@@ -367,8 +371,9 @@ void SrcGroupListWidget::onCopyFile()
         copyCurrentPage(newName);
 }
 
-void SrcGroupListWidget::copyCurrentPage(const QString &newName)
+void SrcGroupListWidget::copyCurrentPage(const QString &typedName)
 {
+    const QString newName = typedName.trimmed();
     QTreeWidgetItem *item = currentKnownPage();
     if (!item || !m_rootItem)
         return;
@@ -429,7 +434,7 @@ void SrcGroupListWidget::importPageFile(const QString &path)
     int pageType = kPageKind;
     if (!GlobalManager::instance()->importPage(path, &pageType) || !QFileInfo::exists(path))
         return;
-    const QString name = QFileInfo(path).fileName().section(QLatin1Char('.'), 0, 0);
+    const QString name = GlobalManager::importedPageName(path);
     appendPageItem(name, pageType);
     // An imported page counts with the pages whatever its kind.
     ++m_pageCount;

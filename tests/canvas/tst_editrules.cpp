@@ -61,8 +61,8 @@ void TestEditRules::latchKeysAndGroupIds()
     const QJsonObject label{{"type", "Label"}, {"text", "t"}};
     QCOMPARE(latched(label, 1, 0), with(label, {{"self_locking", 1}, {"m_group_id", 0}}));
     QCOMPARE(latched(latched(label, 1, 0), 0, 8), with(label, {{"self_locking", 0}, {"m_group_id", 8}}));
-    QCOMPARE(nextGroupId(7), 8);
-    QCOMPARE(nextGroupId(INT_MAX), INT_MAX);
+    QCOMPARE(nextGroupId(7, {}), 8);
+    QCOMPARE(nextGroupId(INT_MAX, {0, 1, 2, INT_MAX}), 3);
 }
 
 void TestEditRules::painterKeepsTargetPlaceNameAndTexts()

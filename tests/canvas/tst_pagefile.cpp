@@ -69,6 +69,7 @@ void TestPageFile::savedFileListsControlsByKindThenPageAndReopens()
     page.insert("page_type", 0);
     page.insert("fixed_position", 0);
     page.insert("future_page_key", "kept");
+    page.insert("PlaceId", -1);
 
     QVERIFY(openFile({button, wall, page, cmd, second, label, image}));
     QCOMPARE(f.page->controlCount(), 6);
@@ -324,7 +325,6 @@ void TestPageFile::pageWithoutPageObjectKeepsItsAttributes_data()
     QTest::newRow("controls without a page object")
         << true << QJsonDocument(QJsonObject{{"Control", onlyControls}}).toJson();
     QTest::newRow("empty file") << true << QByteArray();
-    QTest::newRow("no file yet") << false << QByteArray();
 }
 
 void TestPageFile::pageWithoutPageObjectKeepsItsAttributes()

@@ -87,7 +87,7 @@ void TestPageOperations::newPageFileHoldsPageObjectAndEntry()
     QVERIFY(manager->createPage("登录页", 1600, 900, 2));
     const QJsonObject expected{{"name", "Page"}, {"x", 0}, {"y", 0}, {"w", 1600}, {"h", 900},
                                {"normalBkColor", "#ff181818"}, {"normal_image_path", ""},
-                               {"type", "Page"}, {"page_type", 2}, {"fixed_position", 0}};
+                               {"type", "Page"}, {"page_type", 2}, {"fixed_position", 0}, {"PlaceId", -1}};
     QCOMPARE(readPage(f.pagePath("登录页")), QJsonArray{expected});
     QCOMPARE(pageNames(), QStringList{QStringLiteral("登录页")});
     const PageInfo page = manager->pages().last();

@@ -425,6 +425,14 @@
         <source>检测到配置已修改，是否保存修改在关闭?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>文件不存在</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>有页面未能保存，项目保持打开</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GridManagerDlg</name>

@@ -424,6 +424,14 @@
         <source>检测到配置已修改，是否保存修改在关闭?</source>
         <translation>The configuration has changed. Save the changes before closing?</translation>
     </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>File does not exist</translation>
+    </message>
+    <message>
+        <source>有页面未能保存，项目保持打开</source>
+        <translation>A page could not be saved; the project stays open</translation>
+    </message>
 </context>
 <context>
     <name>GridManagerDlg</name>

@@ -424,6 +424,14 @@
         <source>检测到配置已修改，是否保存修改在关闭?</source>
         <translation>偵測到配置已修改，是否儲存修改再關閉?</translation>
     </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>檔案不存在</translation>
+    </message>
+    <message>
+        <source>有页面未能保存，项目保持打开</source>
+        <translation>有頁面未能儲存，項目保持開啟</translation>
+    </message>
 </context>
 <context>
     <name>GridManagerDlg</name>
