@@ -36,7 +36,11 @@ def load_phrases():
             cells = line.split('\t')
             if len(cells) != 3:
                 sys.exit('phrases.tsv:%d: expected three columns' % number)
-            phrases[unescape(cells[0])] = (unescape(cells[1]), unescape(cells[2]))
+            source = unescape(cells[0])
+            # Branches merged line by line can bring a text twice; one must go.
+            if source in phrases:
+                sys.exit('phrases.tsv:%d: %s is there twice' % (number, cells[0]))
+            phrases[source] = (unescape(cells[1]), unescape(cells[2]))
     return phrases
 
 
