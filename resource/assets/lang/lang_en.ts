@@ -332,7 +332,7 @@
     </message>
     <message>
         <source>输入IP不正确，请输入正确的IP地址</source>
-        <translation>The IP address is not valid; please enter a valid IP address</translation>
+        <translation>Invalid IP address, please enter a correct one</translation>
     </message>
     <message>
         <source>项目地址为空</source>
@@ -1083,7 +1083,7 @@ Please adjust the values</translation>
     </message>
     <message>
         <source>输入IP不正确，请输入正确的IP地址</source>
-        <translation>The IP address is not valid; please enter a valid IP address</translation>
+        <translation>Invalid IP address, please enter a correct one</translation>
     </message>
     <message>
         <source>端口必须在1-65535之间</source>

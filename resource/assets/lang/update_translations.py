@@ -37,9 +37,10 @@ def load_phrases():
             if len(cells) != 3:
                 sys.exit('phrases.tsv:%d: expected three columns' % number)
             source = unescape(cells[0])
-            # Branches merged line by line can bring a text twice; one must go.
-            if source in phrases:
-                sys.exit('phrases.tsv:%d: %s is there twice' % (number, cells[0]))
+            # Branches merged line by line can bring a text twice with two
+            # translations; one must go.
+            if source in phrases and phrases[source] != (unescape(cells[1]), unescape(cells[2])):
+                sys.exit('phrases.tsv:%d: %s is there twice, translated differently' % (number, cells[0]))
             phrases[source] = (unescape(cells[1]), unescape(cells[2]))
     return phrases
 
