@@ -119,10 +119,16 @@ void PropertyWidget::dropEditorFocus()
         focus->clearFocus();
 }
 
+// A header row spans both columns only while it is shown: the table view
+// walks its spans from the first row on view to the end of the table when it
+// lays out and paints, so the spans of the pages not on view would make every
+// selection pay for them.
 void PropertyWidget::showRow(int row, bool shown)
 {
     if (m_rowShown.at(row) == shown)
         return;
+    if (m_rows.at(row).op == PropertyRowOp::Header)
+        m_tableWidget->setSpan(row, 0, 1, shown ? 2 : 1);
     m_tableWidget->setRowHidden(row, !shown);
     m_rowShown[row] = shown;
     if (shown)
@@ -131,12 +137,8 @@ void PropertyWidget::showRow(int row, bool shown)
 
 void PropertyWidget::hideAllRows()
 {
-    for (int row : qAsConst(m_shownRows)) {
-        if (m_rowShown.at(row)) {
-            m_tableWidget->setRowHidden(row, true);
-            m_rowShown[row] = false;
-        }
-    }
+    for (int row : qAsConst(m_shownRows))
+        showRow(row, false);
     m_shownRows.clear();
 }
 

@@ -34,6 +34,16 @@ QSpacerItem *spacer(int width)
     return new QSpacerItem(width, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
 }
 
+// A text edit in a row one line high: a scroll bar would cover the text.
+MyTextEdit *lineHighTextEdit(const QString &text)
+{
+    auto *edit = new MyTextEdit;
+    edit->setPlainText(text);
+    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return edit;
+}
+
 void makeFixed(QWidget *editor, bool editable)
 {
     if (editable)
@@ -67,6 +77,8 @@ void PropertyWidget::finishRow(int nClass, int row, const QString &key, const QS
         m_tableWidget->setCellWidget(row, 1, cell);
     auto *item = new QTableWidgetItem(label);
     item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    // The label column is narrow; a cut label is read in full from here.
+    item->setToolTip(label);
     item->setData(RoleKey, key);
     item->setData(RoleEditor, editor ? qlonglong(reinterpret_cast<quintptr>(editor)) : qlonglong(1));
     item->setData(RoleKind, kind);
@@ -120,8 +132,7 @@ void PropertyWidget::addTextRow(int nClass, const QString &key, const QString &l
                                 bool editable)
 {
     const int row = beginRow(0);
-    auto *edit = new MyTextEdit;
-    edit->setPlainText(text);
+    auto *edit = lineHighTextEdit(text);
     makeFixed(edit, editable);
     PropData::attach(edit, nClass, row, key);
     connect(edit, SIGNAL(signalFocusOut()), this, SLOT(onTextEditLineFinished()));
@@ -194,8 +205,7 @@ void PropertyWidget::pickerRow(int nClass, const QString &key, const QString &la
 {
     const bool colour = op == PropertyRowOp::Colour;
     const int row = beginRow(scaled(50.0));
-    auto *edit = new MyTextEdit;
-    edit->setPlainText(text);
+    auto *edit = lineHighTextEdit(text);
     edit->setReadOnly(true);
     auto *pick = new QPushButton(QStringLiteral("..."));
     auto *clear = new QPushButton(tr("清除"));
