@@ -1226,6 +1226,230 @@
         <source>Form</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>控件类型</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>控件名称</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正常样式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>激活样式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>属性</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>事件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开启样式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭样式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不加粗</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>加粗</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>居上</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>居下</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>居左</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>居右</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>x坐标</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>y坐标</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>宽</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字体大小</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>圆角</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字体加粗</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文字方向</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文字位置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文字占比</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>背景占比</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文字默认颜色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>背景默认颜色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>背景默认图片</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文字激活颜色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>背景激活颜色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>背景激活图片</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文本</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>激活文本</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>普通按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>反馈</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文本控件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>弹窗</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>页面类型</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>固定位置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>场所ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>主页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>控件页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置背景色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>命令信息</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReplaceCmdDlg</name>

@@ -1228,6 +1228,230 @@ Please adjust the values</translation>
         <source>Form</source>
         <translation>Form</translation>
     </message>
+    <message>
+        <source>控件类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>控件名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>参数</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>正常样式</source>
+        <translation>Normal style</translation>
+    </message>
+    <message>
+        <source>激活样式</source>
+        <translation>Active style</translation>
+    </message>
+    <message>
+        <source>属性</source>
+        <translation>Attributes</translation>
+    </message>
+    <message>
+        <source>事件</source>
+        <translation>Events</translation>
+    </message>
+    <message>
+        <source>开启样式</source>
+        <translation>On style</translation>
+    </message>
+    <message>
+        <source>关闭样式</source>
+        <translation>Off style</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>不加粗</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>加粗</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Center</translation>
+    </message>
+    <message>
+        <source>居上</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>居下</source>
+        <translation>Bottom</translation>
+    </message>
+    <message>
+        <source>居左</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>居右</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>x坐标</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>y坐标</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>宽</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>字体大小</source>
+        <translation>Font size</translation>
+    </message>
+    <message>
+        <source>圆角</source>
+        <translation>Corner radius</translation>
+    </message>
+    <message>
+        <source>字体加粗</source>
+        <translation>Bold font</translation>
+    </message>
+    <message>
+        <source>文字方向</source>
+        <translation>Text direction</translation>
+    </message>
+    <message>
+        <source>文字位置</source>
+        <translation>Text position</translation>
+    </message>
+    <message>
+        <source>文字占比</source>
+        <translation>Text share</translation>
+    </message>
+    <message>
+        <source>背景占比</source>
+        <translation>Background share</translation>
+    </message>
+    <message>
+        <source>文字默认颜色</source>
+        <translation>Text color</translation>
+    </message>
+    <message>
+        <source>背景默认颜色</source>
+        <translation>Background color</translation>
+    </message>
+    <message>
+        <source>背景默认图片</source>
+        <translation>Background image</translation>
+    </message>
+    <message>
+        <source>文字激活颜色</source>
+        <translation>Active text color</translation>
+    </message>
+    <message>
+        <source>背景激活颜色</source>
+        <translation>Active background color</translation>
+    </message>
+    <message>
+        <source>背景激活图片</source>
+        <translation>Active background image</translation>
+    </message>
+    <message>
+        <source>文本</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>按钮</source>
+        <translation>Button</translation>
+    </message>
+    <message>
+        <source>激活文本</source>
+        <translation>Active text</translation>
+    </message>
+    <message>
+        <source>普通按钮</source>
+        <translation>Button</translation>
+    </message>
+    <message>
+        <source>反馈</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>文本控件</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>页面</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>弹窗</source>
+        <translation>Pop-up</translation>
+    </message>
+    <message>
+        <source>页面类型</source>
+        <translation>Page type</translation>
+    </message>
+    <message>
+        <source>固定位置</source>
+        <translation>Fixed position</translation>
+    </message>
+    <message>
+        <source>场所ID</source>
+        <translation>Place ID</translation>
+    </message>
+    <message>
+        <source>主页面</source>
+        <translation>Main page</translation>
+    </message>
+    <message>
+        <source>控件页面</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>设置背景色</source>
+        <translation>Set color</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>命令信息</source>
+        <translation>Commands</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Custom</translation>
+    </message>
 </context>
 <context>
     <name>ReplaceCmdDlg</name>
