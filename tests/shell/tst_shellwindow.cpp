@@ -2,7 +2,6 @@
 #include "canvas/uipage.h"
 #include "shell/controlframe.h"
 #include "shell/imgdlg.h"
-#include "shell/imglabel.h"
 #include "shell/mainwindow.h"
 #include "shell/projectframe.h"
 #include "shell/qruner.h"
@@ -28,6 +27,11 @@ QString u(const char *text)
     return QString::fromUtf8(text);
 }
 
+QStringList entriesOf(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
 QList<int> visibleKinds(SrcListWidget *palette)
 {
     QList<int> kinds;
@@ -49,17 +53,25 @@ private slots:
 
     void actionTable_data();
     void actionTable();
-    void hiddenMenusAndActionsStayHidden();
     void languageActionsRetitleEverything();
+    void newProjectFromTemplateOpensItsPage_data();
+    void newProjectFromTemplateOpensItsPage();
+    void emptyProjectHasRootItemOnly();
+    void badProjectNameChangesNothing_data();
+    void badProjectNameChangesNothing();
+    void existingProjectQuestions_data();
+    void existingProjectQuestions();
+    void missingOrBrokenTemplateOpensNothing_data();
+    void missingOrBrokenTemplateOpensNothing();
     void paletteFollowsTabBroughtForward();
     void pageKeepsKeysAfterClickBesideIt();
-    void projectTreeFillsItsTab();
     void runDialogStartsProgramWithoutShell();
     void imageImportAndDeleteReportFailures();
-    void previewFitsPictureWithoutEnlarging_data();
-    void previewFitsPictureWithoutEnlarging();
 
 private:
+    QString folder() const { return m_workDir->filePath("projects"); }
+    QStringList treeTexts() const;
+
     TestWorkDir *m_workDir = nullptr;
     TestNotifier *m_notifier = nullptr;
     MainWindow *m_window = nullptr;
@@ -73,10 +85,10 @@ void TestShellWindow::init()
     m_notifier = new TestNotifier;
     GlobalManager::instance()->setLanguage(0);
     const QString project = writeProjectFixture(
-        m_workDir->path(), "{\"Page\": [{\"File\": \"a.json\", \"PageType\": 0}, {\"File\": \"login.json\", \"PageType\": 2}]}");
+        m_workDir->path(), "{\"Page\": [{\"File\": \"a.json\"}, {\"File\": \"login.json\", \"PageType\": 2}]}");
     m_projectDir = QFileInfo(project).absolutePath();
-    QVERIFY(pagefixture::writePage(m_projectDir + "/a.json", {pagefixture::pageObject(800, 600)}));
-    QVERIFY(pagefixture::writePage(m_projectDir + "/login.json", {pagefixture::pageObject(800, 600)}));
+    for (const char *page : {"/a.json", "/login.json"})
+        QVERIFY(pagefixture::writePage(m_projectDir + page, {pagefixture::pageObject(800, 600)}));
     m_window = new MainWindow;
     m_window->resize(1366, 768);
     m_window->show();
@@ -96,24 +108,27 @@ void TestShellWindow::cleanup()
     m_workDir = nullptr;
 }
 
+QStringList TestShellWindow::treeTexts() const
+{
+    QStringList texts;
+    for (QTreeWidgetItemIterator it(m_window->projectFrame()->tree()->treeWidget()); *it; ++it)
+        texts << (*it)->text(0);
+    return texts;
+}
+
 void TestShellWindow::actionTable_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("icon");
     QTest::addColumn<bool>("checkable");
-    QTest::newRow("new") << "newAction" << u("新建") << true << false;
-    QTest::newRow("close project") << "removeAction" << u("关闭项目") << true << false;
-    QTest::newRow("command IP") << "replaceIPAction" << u("命令IP替换") << true << false;
-    QTest::newRow("events") << "shijianAction" << u("事件") << true << false;
-    QTest::newRow("spread") << "vdAlignAction" << u("垂直分散对齐") << true << false;
-    QTest::newRow("latch") << "selflockAction" << u("自锁") << true << true;
-    QTest::newRow("painter") << "formatCopyAction" << u("格式刷") << true << true;
-    QTest::newRow("save as") << "newSaveAction" << u("另存为") << true << false;
-    QTest::newRow("controls view") << "widgetAction" << u("控件视图") << true << false;
-    QTest::newRow("download") << "actionxiazai" << u("下载") << true << false;
-    QTest::newRow("run") << "runAction" << u("运行") << true << false;
-    QTest::newRow("English") << "actionEnglish" << "English" << false << false;
+    QTest::addColumn<bool>("visible");
+    QTest::newRow("new") << "newAction" << u("新建") << true << false << true;
+    QTest::newRow("command IP") << "replaceIPAction" << u("命令IP替换") << true << false << true;
+    QTest::newRow("latch") << "selflockAction" << u("自锁") << true << true << true;
+    QTest::newRow("save as") << "newSaveAction" << u("另存为") << true << false << false;
+    QTest::newRow("run") << "runAction" << u("运行") << true << false << false;
+    QTest::newRow("English") << "actionEnglish" << "English" << false << false << true;
 }
 
 void TestShellWindow::actionTable()
@@ -122,33 +137,22 @@ void TestShellWindow::actionTable()
     QFETCH(QString, text);
     QFETCH(bool, icon);
     QFETCH(bool, checkable);
+    QFETCH(bool, visible);
     QAction *action = m_window->action(name);
     QVERIFY(action);
     QCOMPARE(action->text(), text);
+    QCOMPARE(action->toolTip(), text);
     // The picture comes from the built-in resources, not a missing file.
     QCOMPARE(!action->icon().pixmap(24, 24).isNull(), icon);
     QCOMPARE(action->isCheckable(), checkable);
-    QCOMPARE(action->toolTip(), text);
+    QCOMPARE(action->isVisible(), visible);
     QCOMPARE(action->shortcut(), QKeySequence());
-}
-
-void TestShellWindow::hiddenMenusAndActionsStayHidden()
-{
-    QStringList hidden;
+    QStringList hiddenMenus;
     for (QAction *entry : m_window->menuBar()->actions()) {
         if (!entry->isVisible())
-            hidden << entry->menu()->objectName();
+            hiddenMenus << entry->menu()->objectName();
     }
-    QCOMPARE(hidden, QStringList({"menu_L", "menu_2"}));
-    auto *help = m_window->findChild<QMenu *>("menu_H");
-    QStringList shown;
-    for (QAction *entry : help->actions()) {
-        if (entry->isVisible())
-            shown << entry->objectName();
-    }
-    QCOMPARE(shown, QStringList("actionPreview"));
-    QVERIFY(m_window->action("saveAction")->isVisible());
-    QVERIFY(m_window->action("newAction")->isEnabled());
+    QCOMPARE(hiddenMenus, QStringList({"menu_L", "menu_2"}));
 }
 
 void TestShellWindow::languageActionsRetitleEverything()
@@ -156,16 +160,126 @@ void TestShellWindow::languageActionsRetitleEverything()
     GlobalManager::instance()->openPageTab("a", 0);
     GlobalManager::instance()->currentPage()->addNewControl(104, QRect(10, 10, 90, 50));
     m_window->action("actionEnglish")->trigger();
-    QCOMPARE(GlobalManager::instance()->language(), 2);
     QCOMPARE(m_window->action("newAction")->text(), QString("New"));
     QCOMPARE(m_window->findChild<QMenu *>("menu")->title(), QString("File"));
     QCOMPARE(m_window->findChild<QTabWidget *>("tabWidget_2")->tabText(0), QString("Project"));
     QCOMPARE(m_window->srcListWidget()->listWidget()->item(0)->text(), QString("Background"));
     QCOMPARE(m_window->controlFrame()->treeWidget()->topLevelItem(0)->text(0), QString("Text"));
-
+    // Qt's own buttons follow.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Cancel"));
     m_window->action("actionjianti")->trigger();
-    QCOMPARE(m_window->action("newAction")->text(), u("新建"));
     QCOMPARE(m_window->controlFrame()->treeWidget()->topLevelItem(0)->text(0), u("文本控件"));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u("取消"));
+}
+
+void TestShellWindow::newProjectFromTemplateOpensItsPage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("defaults, English") << 2 << "main" << "Meeting room";
+    QTest::newRow("own name, simplified Chinese") << 0 << "hall" << u("会议室");
+    QTest::newRow("own name, traditional Chinese") << 1 << "hall" << u("會議室");
+}
+
+void TestShellWindow::newProjectFromTemplateOpensItsPage()
+{
+    QFETCH(int, language);
+    QFETCH(QString, name);
+    QFETCH(QString, title);
+    GlobalManager *manager = GlobalManager::instance();
+    manager->setLanguage(language);
+    QVERIFY(m_window->createProject(name, folder(), true));
+    const QString dir = folder() + '/' + name;
+    QStringList files({"home.json", name + ".projectui"});
+    files.sort();
+    QCOMPARE(entriesOf(dir), files);
+    QCOMPARE(manager->projectFile(), name + ".projectui");
+    QCOMPARE(treeTexts(), QStringList({name, "home"}));
+    QVERIFY(readFixture(dir + "/home.json").contains(title.toUtf8()));
+    QVERIFY(manager->openPageTab("home", 0));
+    QCOMPARE(manager->currentPage()->controlCount(), 5);
+    QVERIFY(m_notifier->prompts().isEmpty());
+}
+
+void TestShellWindow::emptyProjectHasRootItemOnly()
+{
+    QVERIFY(m_window->createProject("bare", folder(), false));
+    QCOMPARE(jsonFixture(readFixture(folder() + "/bare/bare.projectui")).value("Page").toArray(), QJsonArray());
+    QCOMPARE(treeTexts(), QStringList("bare"));
+    QCOMPARE(GlobalManager::instance()->imageDialog()->path(), folder() + "/bare");
+}
+
+void TestShellWindow::badProjectNameChangesNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("where");
+    for (const char *name : {"", "  ", ".", "..", "a/b", "a\\b"})
+        QTest::newRow(name) << name << "projects";
+    QTest::newRow("no folder") << "fine" << "";
+}
+
+void TestShellWindow::badProjectNameChangesNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, where);
+    QVERIFY(writeFixture(folder() + "/keep.txt", "mine"));
+    QVERIFY(!m_window->createProject(name, where.isEmpty() ? where : m_workDir->filePath(where), true));
+    QCOMPARE(m_notifier->prompts().size(), 1);
+    QCOMPARE(entriesOf(folder()), QStringList("keep.txt"));
+    // The open project stays open.
+    QCOMPARE(treeTexts(), QStringList({"hall", "a", "login"}));
+}
+
+void TestShellWindow::existingProjectQuestions_data()
+{
+    QTest::addColumn<int>("openIt");
+    QTest::addColumn<int>("clearIt");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<bool>("open");
+    const QStringList before({"hall.projectui", "notes.txt"});
+    QTest::newRow("open the one there") << int(QMessageBox::Yes) << 0 << before << true;
+    QTest::newRow("keep the other files") << int(QMessageBox::No) << int(QMessageBox::No) << before << false;
+    QTest::newRow("replace by the template") << int(QMessageBox::No) << int(QMessageBox::Yes)
+                                             << QStringList({"hall.projectui", "home.json"}) << true;
+}
+
+void TestShellWindow::existingProjectQuestions()
+{
+    QFETCH(int, openIt);
+    QFETCH(int, clearIt);
+    QFETCH(QStringList, entries);
+    QFETCH(bool, open);
+    const QString dir = folder() + "/hall";
+    QVERIFY(writeFixture(dir + "/hall.projectui", "{\"Page\": []}"));
+    QVERIFY(writeFixture(dir + "/notes.txt", "someone's work"));
+    m_notifier->queueAnswer(QMessageBox::StandardButton(openIt));
+    if (clearIt)
+        m_notifier->queueAnswer(QMessageBox::StandardButton(clearIt));
+    QCOMPARE(m_window->createProject("hall", folder(), true), open);
+    QCOMPARE(m_notifier->prompts().size(), clearIt ? 2 : 1);
+    QCOMPARE(entriesOf(dir), entries);
+    QCOMPARE(GlobalManager::instance()->isProjectOpen(), open);
+}
+
+void TestShellWindow::missingOrBrokenTemplateOpensNothing_data()
+{
+    QTest::addColumn<bool>("missing");
+    QTest::addColumn<int>("messages");
+    QTest::newRow("missing") << true << 2;
+    QTest::newRow("without its project file") << false << 1;
+}
+
+void TestShellWindow::missingOrBrokenTemplateOpensNothing()
+{
+    QFETCH(bool, missing);
+    QFETCH(int, messages);
+    const QString templateDir = GlobalManager::instance()->templateConfigDir();
+    QVERIFY(missing ? QDir(templateDir).removeRecursively() : QFile::remove(templateDir + "/main.projectui"));
+    QVERIFY(!m_window->createProject("main", folder(), true));
+    QCOMPARE(m_notifier->prompts().size(), messages);
+    QVERIFY(!GlobalManager::instance()->isProjectOpen());
+    QVERIFY(treeTexts().isEmpty());
 }
 
 void TestShellWindow::paletteFollowsTabBroughtForward()
@@ -174,10 +288,8 @@ void TestShellWindow::paletteFollowsTabBroughtForward()
     QVERIFY(manager->openPageTab("login", 2));
     manager->setDropClass(101); // 登录框, armed on the login page
     QVERIFY(manager->openPageTab("a", 0));
-    QVERIFY(!visibleKinds(m_window->srcListWidget()).contains(101));
     // A kind the page in front refuses is no longer armed.
     QCOMPARE(manager->dropClass(), -1);
-
     // By the tab header, as a user switches pages.
     m_window->pageTabWidget()->setCurrentIndex(0);
     QCOMPARE(visibleKinds(m_window->srcListWidget()), QList<int>({104, 159, 101}));
@@ -187,30 +299,20 @@ void TestShellWindow::paletteFollowsTabBroughtForward()
 
 void TestShellWindow::pageKeepsKeysAfterClickBesideIt()
 {
-    GlobalManager *manager = GlobalManager::instance();
-    QVERIFY(manager->openPageTab("a", 0));
-    UIPage *page = manager->currentPage();
+    QVERIFY(GlobalManager::instance()->openPageTab("a", 0));
+    UIPage *page = GlobalManager::instance()->currentPage();
     page->addNewControl(104, QRect(10, 10, 90, 50));
-    QVERIFY(page->isModified());
     QApplication::setActiveWindow(m_window);
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     auto *scroll = qobject_cast<QScrollArea *>(m_window->pageTabWidget()->currentWidget());
-    QVERIFY(scroll);
-    // The grey area below the page.
     const QPoint beside(10, scroll->viewport()->height() - 5);
     QVERIFY(!page->geometry().contains(beside));
     QTest::mouseClick(scroll->viewport(), Qt::LeftButton, Qt::NoModifier, beside);
     QTRY_VERIFY(page->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
     QVERIFY(!page->isModified());
-}
-
-void TestShellWindow::projectTreeFillsItsTab()
-{
-    auto *tabs = m_window->findChild<QTabWidget *>("tabWidget_2");
-    QTreeWidget *tree = m_window->projectFrame()->tree()->treeWidget();
-    QVERIFY(tabs->width() > 240);
-    QCOMPARE(tree->width(), tabs->currentWidget()->width());
+    // The project tree fills its tab, leaving no dead strip beside it.
+    QCOMPARE(m_window->projectFrame()->width(), m_window->findChild<QTabWidget *>("tabWidget_2")->currentWidget()->width());
 }
 
 void TestShellWindow::runDialogStartsProgramWithoutShell()
@@ -220,15 +322,10 @@ void TestShellWindow::runDialogStartsProgramWithoutShell()
     // A shell would run two commands; without one ";" is part of a name.
     const QString dir = m_workDir->path();
     QTest::keyClicks(dialog.commandEdit(), QString("touch \"%1/a b\" %1/c;touch").arg(dir));
-    QTest::mouseClick(dialog.findChild<QPushButton *>("okButton"), Qt::LeftButton);
+    QTest::keyClick(dialog.commandEdit(), Qt::Key_Return);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QTRY_VERIFY(QFile::exists(dir + "/a b") && QFile::exists(dir + "/c;touch"));
-
-    QRuner failing;
-    failing.show();
-    QTest::keyClicks(failing.commandEdit(), "/no/such/program");
-    QTest::keyClick(failing.commandEdit(), Qt::Key_Return);
-    QVERIFY(failing.isVisible());
+    QVERIFY(!dialog.runCommandLine("/no/such/program"));
     QCOMPARE(m_notifier->prompts().size(), 1);
 }
 
@@ -258,36 +355,6 @@ void TestShellWindow::imageImportAndDeleteReportFailures()
     QCOMPARE(m_notifier->prompts().size(), 2);
     QCOMPARE(dialog.listWidget()->count(), 2);
     QCOMPARE(dialog.selectedPath(), m_projectDir + "/kept.png");
-}
-
-void TestShellWindow::previewFitsPictureWithoutEnlarging_data()
-{
-    QTest::addColumn<QSize>("picture");
-    QTest::addColumn<QRect>("drawn");
-    QTest::addColumn<QPoint>("outside");
-    QTest::newRow("wide, shrunk") << QSize(1000, 500) << QRect(0, 45, 180, 90) << QPoint(90, 44);
-    QTest::newRow("tall, shrunk") << QSize(300, 600) << QRect(45, 0, 90, 180) << QPoint(44, 90);
-    QTest::newRow("small, own size") << QSize(100, 50) << QRect(40, 65, 100, 50) << QPoint(39, 90);
-    QTest::newRow("no picture") << QSize(0, 0) << QRect() << QPoint();
-}
-
-void TestShellWindow::previewFitsPictureWithoutEnlarging()
-{
-    QFETCH(QSize, picture);
-    QFETCH(QRect, drawn);
-    QFETCH(QPoint, outside);
-    QCOMPARE(ImgLabel::fittedRect(QSize(180, 180), picture), drawn);
-    if (drawn.isNull())
-        return;
-    // What the label paints: the picture inside, nothing beside it.
-    const QString path = m_workDir->filePath("preview.png");
-    QVERIFY(writeColourPicture(path, Qt::red, picture));
-    ImgLabel label;
-    label.setFixedSize(180, 180);
-    label.setImage(path);
-    const QImage image = renderSelf(&label);
-    QCOMPARE(QColor(image.pixel(drawn.center())), QColor(Qt::red));
-    QCOMPARE(qAlpha(image.pixel(outside)), 0);
 }
 
 QTEST_MAIN(TestShellWindow)
