@@ -425,6 +425,10 @@
         <translation>The configuration has changed. Save the changes before closing?</translation>
     </message>
     <message>
+        <source>删除页面文件失败：</source>
+        <translation>Could not delete the page file: </translation>
+    </message>
+    <message>
         <source>文件不存在</source>
         <translation>File does not exist</translation>
     </message>
@@ -694,6 +698,45 @@ Please adjust the values</translation>
         <source>背景图片</source>
         <translation>Background picture</translation>
     </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>File does not exist</translation>
+    </message>
+    <message>
+        <source>文件大于300MB</source>
+        <translation>The file is larger than 300 MB</translation>
+    </message>
+    <message>
+        <source>不是图片文件</source>
+        <translation>Not a picture file</translation>
+    </message>
+    <message>
+        <source>同名图片已存在</source>
+        <translation>A picture of that name exists already</translation>
+    </message>
+    <message>
+        <source>复制失败</source>
+        <translation>Copy failed</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>以下图片未导入：</source>
+        <translation>These pictures were not imported:</translation>
+    </message>
+    <message>
+        <source>删除图片失败：</source>
+        <translation>Could not delete the picture: </translation>
+    </message>
+</context>
+<context>
+    <name>InfoDlg</name>
+    <message>
+        <source>操作说明</source>
+        <translation>Instructions</translation>
+    </message>
 </context>
 <context>
     <name>InitDataWidget</name>
@@ -946,6 +989,114 @@ Please adjust the values</translation>
         <source>是否保存?</source>
         <translation>Save changes?</translation>
     </message>
+    <message>
+        <source>另存为</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>导入素材</source>
+        <translation>Import assets</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>控件视图</source>
+        <translation>Controls view</translation>
+    </message>
+    <message>
+        <source>下载</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>操作说明</source>
+        <translation>Instructions</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>更新</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>音乐</source>
+        <translation>Music</translation>
+    </message>
+    <message>
+        <source>运行</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>繁體中文</source>
+        <translation>繁體中文</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>查看</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>创建项目</source>
+        <translation>New project</translation>
+    </message>
+    <message>
+        <source>创建项目目录失败</source>
+        <translation>Could not create the project folder</translation>
+    </message>
+    <message>
+        <source>检测该目录下已存在项目，是否直接打开?</source>
+        <translation>This folder already holds the project. Open it?</translation>
+    </message>
+    <message>
+        <source>默认模板文件不存在！</source>
+        <translation>The default template is missing!</translation>
+    </message>
+    <message>
+        <source>创建默认文件失败</source>
+        <translation>Could not create the default files</translation>
+    </message>
+    <message>
+        <source>目录“%1”中已有文件，使用模板创建将删除其中的全部文件，是否继续?</source>
+        <translation>The folder "%1" already holds files. Creating from the template deletes all of them. Continue?</translation>
+    </message>
+    <message>
+        <source>设置字体失败</source>
+        <translation>The font was not set</translation>
+    </message>
 </context>
 <context>
     <name>MoreCmdDlg</name>
@@ -1063,7 +1214,7 @@ Please adjust the values</translation>
     </message>
     <message>
         <source>更新</source>
-        <translation>Edit</translation>
+        <translation>Update</translation>
     </message>
     <message>
         <source>删除</source>
@@ -1162,6 +1313,65 @@ Please adjust the values</translation>
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>文件名为空</source>
+        <translation>The file name is empty</translation>
+    </message>
+    <message>
+        <source>页面名称无效</source>
+        <translation>Invalid page name</translation>
+    </message>
+</context>
+<context>
+    <name>NewProjectDlg</name>
+    <message>
+        <source>项目名称：</source>
+        <translation>Project name:</translation>
+    </message>
+    <message>
+        <source>浏览目录</source>
+        <translation>Browse…</translation>
+    </message>
+    <message>
+        <source>项目路径：</source>
+        <translation>Location:</translation>
+    </message>
+    <message>
+        <source>默认模板</source>
+        <translation>Default template</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>项目名称不能为空</source>
+        <translation>The project name cannot be empty</translation>
+    </message>
+    <message>
+        <source>项目名称不能是“.”或“..”，也不能包含“/”或“\”</source>
+        <translation>The project name cannot be "." or "..", nor contain "/" or "\"</translation>
+    </message>
+    <message>
+        <source>项目路径不能为空</source>
+        <translation>The location cannot be empty</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>打开目录</source>
+        <translation>Choose folder</translation>
     </message>
 </context>
 <context>
@@ -1454,6 +1664,52 @@ Please adjust the values</translation>
     </message>
 </context>
 <context>
+    <name>QAbout</name>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Play</translation>
+    </message>
+</context>
+<context>
+    <name>QRuner</name>
+    <message>
+        <source>运行</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>在下面输入你所要运行的程序:</source>
+        <translation>Type the program you want to run:</translation>
+    </message>
+    <message>
+        <source>打开：</source>
+        <translation>Open:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>无法运行程序</source>
+        <translation>Could not start the program</translation>
+    </message>
+</context>
+<context>
     <name>ReplaceCmdDlg</name>
     <message>
         <source>查找命令IP</source>
@@ -1641,10 +1897,6 @@ Please adjust the values</translation>
     <message>
         <source>创建窗体</source>
         <translation>Create form</translation>
-    </message>
-    <message>
-        <source>宽度必须在480--15360,高度必须在320-8640之间</source>
-        <translation>The width must be between 480 and 15360, the height between 320 and 8640</translation>
     </message>
     <message>
         <source>名称已存在</source>

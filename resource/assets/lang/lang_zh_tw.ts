@@ -4,7 +4,7 @@
     <name>ChangePageSizeDg</name>
     <message>
         <source>Dialog</source>
-        <translation>Dialog</translation>
+        <translation>對話框</translation>
     </message>
     <message>
         <source>宽：</source>
@@ -270,7 +270,7 @@
     </message>
     <message>
         <source>Frame</source>
-        <translation>Frame</translation>
+        <translation>框架</translation>
     </message>
     <message>
         <source>删除</source>
@@ -281,14 +281,14 @@
     <name>DataDlg</name>
     <message>
         <source>Dialog</source>
-        <translation>Dialog</translation>
+        <translation>對話框</translation>
     </message>
 </context>
 <context>
     <name>DataManager</name>
     <message>
         <source>Form</source>
-        <translation>Form</translation>
+        <translation>窗體</translation>
     </message>
     <message>
         <source>下载管理</source>
@@ -423,6 +423,10 @@
     <message>
         <source>检测到配置已修改，是否保存修改在关闭?</source>
         <translation>偵測到配置已修改，是否儲存修改再關閉?</translation>
+    </message>
+    <message>
+        <source>删除页面文件失败：</source>
+        <translation>刪除頁面檔案失敗：</translation>
     </message>
     <message>
         <source>文件不存在</source>
@@ -612,7 +616,7 @@
     </message>
     <message>
         <source>Dialog</source>
-        <translation>Dialog</translation>
+        <translation>對話框</translation>
     </message>
     <message>
         <source>网格参数</source>
@@ -639,7 +643,7 @@
     <name>GridVirWall</name>
     <message>
         <source>Frame</source>
-        <translation>Frame</translation>
+        <translation>框架</translation>
     </message>
     <message>
         <source>提示</source>
@@ -660,7 +664,7 @@
     <name>ImgDlg</name>
     <message>
         <source>Dialog</source>
-        <translation>Dialog</translation>
+        <translation>對話框</translation>
     </message>
     <message>
         <source>图片资源</source>
@@ -694,12 +698,51 @@
         <source>背景图片</source>
         <translation>背景圖片</translation>
     </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>檔案不存在</translation>
+    </message>
+    <message>
+        <source>文件大于300MB</source>
+        <translation>檔案大於300MB</translation>
+    </message>
+    <message>
+        <source>不是图片文件</source>
+        <translation>不是圖片檔案</translation>
+    </message>
+    <message>
+        <source>同名图片已存在</source>
+        <translation>同名圖片已存在</translation>
+    </message>
+    <message>
+        <source>复制失败</source>
+        <translation>複製失敗</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>以下图片未导入：</source>
+        <translation>以下圖片未匯入：</translation>
+    </message>
+    <message>
+        <source>删除图片失败：</source>
+        <translation>刪除圖片失敗：</translation>
+    </message>
+</context>
+<context>
+    <name>InfoDlg</name>
+    <message>
+        <source>操作说明</source>
+        <translation>操作說明</translation>
+    </message>
 </context>
 <context>
     <name>InitDataWidget</name>
     <message>
         <source>Form</source>
-        <translation>Form</translation>
+        <translation>窗體</translation>
     </message>
     <message>
         <source>Language</source>
@@ -730,7 +773,7 @@
     <name>InitDlg</name>
     <message>
         <source>Dialog</source>
-        <translation>Dialog</translation>
+        <translation>對話框</translation>
     </message>
 </context>
 <context>
@@ -946,6 +989,114 @@
         <source>是否保存?</source>
         <translation>是否儲存?</translation>
     </message>
+    <message>
+        <source>另存为</source>
+        <translation>另存為</translation>
+    </message>
+    <message>
+        <source>导入素材</source>
+        <translation>匯入素材</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>剪下</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>全選</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>控件视图</source>
+        <translation>控件視圖</translation>
+    </message>
+    <message>
+        <source>下载</source>
+        <translation>下載</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>字型</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>顏色</translation>
+    </message>
+    <message>
+        <source>操作说明</source>
+        <translation>操作說明</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>更新</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>音乐</source>
+        <translation>音樂</translation>
+    </message>
+    <message>
+        <source>运行</source>
+        <translation>執行</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>繁體中文</source>
+        <translation>繁體中文</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>查看</source>
+        <translation>檢視</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>创建项目</source>
+        <translation>建立項目</translation>
+    </message>
+    <message>
+        <source>创建项目目录失败</source>
+        <translation>建立項目目錄失敗</translation>
+    </message>
+    <message>
+        <source>检测该目录下已存在项目，是否直接打开?</source>
+        <translation>偵測到該目錄下已存在項目，是否直接開啟?</translation>
+    </message>
+    <message>
+        <source>默认模板文件不存在！</source>
+        <translation>預設範本檔案不存在！</translation>
+    </message>
+    <message>
+        <source>创建默认文件失败</source>
+        <translation>建立預設檔案失敗</translation>
+    </message>
+    <message>
+        <source>目录“%1”中已有文件，使用模板创建将删除其中的全部文件，是否继续?</source>
+        <translation>目錄「%1」中已有檔案，使用範本建立將刪除其中的全部檔案，是否繼續?</translation>
+    </message>
+    <message>
+        <source>设置字体失败</source>
+        <translation>設定字型失敗</translation>
+    </message>
 </context>
 <context>
     <name>MoreCmdDlg</name>
@@ -1031,7 +1182,7 @@
     </message>
     <message>
         <source>Dialog</source>
-        <translation>Dialog</translation>
+        <translation>對話框</translation>
     </message>
     <message>
         <source>插入</source>
@@ -1114,7 +1265,7 @@
     <name>MouseKeyDlg</name>
     <message>
         <source>Dialog</source>
-        <translation>Dialog</translation>
+        <translation>對話框</translation>
     </message>
     <message>
         <source>添加</source>
@@ -1141,7 +1292,7 @@
     <name>NewFileDlg</name>
     <message>
         <source>Dialog</source>
-        <translation>Dialog</translation>
+        <translation>對話框</translation>
     </message>
     <message>
         <source>文件名：</source>
@@ -1162,6 +1313,65 @@
     <message>
         <source>取消</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>文件名为空</source>
+        <translation>檔案名稱為空</translation>
+    </message>
+    <message>
+        <source>页面名称无效</source>
+        <translation>頁面名稱無效</translation>
+    </message>
+</context>
+<context>
+    <name>NewProjectDlg</name>
+    <message>
+        <source>项目名称：</source>
+        <translation>項目名稱：</translation>
+    </message>
+    <message>
+        <source>浏览目录</source>
+        <translation>瀏覽目錄</translation>
+    </message>
+    <message>
+        <source>项目路径：</source>
+        <translation>項目路徑：</translation>
+    </message>
+    <message>
+        <source>默认模板</source>
+        <translation>預設範本</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>项目名称不能为空</source>
+        <translation>項目名稱不能為空</translation>
+    </message>
+    <message>
+        <source>项目名称不能是“.”或“..”，也不能包含“/”或“\”</source>
+        <translation>項目名稱不能是「.」或「..」，也不能包含「/」或「\」</translation>
+    </message>
+    <message>
+        <source>项目路径不能为空</source>
+        <translation>項目路徑不能為空</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>打开目录</source>
+        <translation>開啟目錄</translation>
     </message>
 </context>
 <context>
@@ -1219,14 +1429,14 @@
     <name>PageDlg</name>
     <message>
         <source>Dialog</source>
-        <translation>Dialog</translation>
+        <translation>對話框</translation>
     </message>
 </context>
 <context>
     <name>PropertyWidget</name>
     <message>
         <source>Form</source>
-        <translation>Form</translation>
+        <translation>窗體</translation>
     </message>
     <message>
         <source>控件类型</source>
@@ -1454,6 +1664,52 @@
     </message>
 </context>
 <context>
+    <name>QAbout</name>
+    <message>
+        <source>关于</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>播放</translation>
+    </message>
+</context>
+<context>
+    <name>QRuner</name>
+    <message>
+        <source>运行</source>
+        <translation>執行</translation>
+    </message>
+    <message>
+        <source>在下面输入你所要运行的程序:</source>
+        <translation>在下面輸入你所要執行的程式:</translation>
+    </message>
+    <message>
+        <source>打开：</source>
+        <translation>開啟：</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>无法运行程序</source>
+        <translation>無法執行程式</translation>
+    </message>
+</context>
+<context>
     <name>ReplaceCmdDlg</name>
     <message>
         <source>查找命令IP</source>
@@ -1643,10 +1899,6 @@
         <translation>建立窗體</translation>
     </message>
     <message>
-        <source>宽度必须在480--15360,高度必须在320-8640之间</source>
-        <translation>寬度必須在480--15360,高度必須在320-8640之間</translation>
-    </message>
-    <message>
         <source>名称已存在</source>
         <translation>名稱已存在</translation>
     </message>
@@ -1819,14 +2071,14 @@
     </message>
     <message>
         <source>Form</source>
-        <translation>Form</translation>
+        <translation>窗體</translation>
     </message>
 </context>
 <context>
     <name>StatusBarFrame</name>
     <message>
         <source>Frame</source>
-        <translation>Frame</translation>
+        <translation>框架</translation>
     </message>
 </context>
 <context>
