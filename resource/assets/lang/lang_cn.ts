@@ -279,6 +279,13 @@
     </message>
 </context>
 <context>
+    <name>ExPopPageWidgetFrame</name>
+    <message>
+        <source>Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>提示</source>
