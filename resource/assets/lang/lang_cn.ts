@@ -371,6 +371,13 @@
     </message>
 </context>
 <context>
+    <name>ExPopPageWidgetFrame</name>
+    <message>
+        <source>Frame</source>
+        <translation>框架</translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>提示</source>
