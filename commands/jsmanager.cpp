@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QJSEngine>
 
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -29,23 +28,27 @@ public:
     {
     }
 
-    ~Watchdog()
-    {
-        {
-            const std::lock_guard<std::mutex> lock(m_mutex);
-            m_finished = true;
-        }
-        m_done.notify_all();
-        m_thread.join();
-    }
+    ~Watchdog() { stop(); }
 
-    bool fired() const { return m_fired; }
+    // Ends the watch; true when it had to interrupt the engine.
+    bool stop()
+    {
+        if (m_thread.joinable()) {
+            {
+                const std::lock_guard<std::mutex> lock(m_mutex);
+                m_finished = true;
+            }
+            m_done.notify_all();
+            m_thread.join();
+        }
+        return m_fired;
+    }
 
 private:
     std::mutex m_mutex;
     std::condition_variable m_done;
     bool m_finished = false;
-    std::atomic<bool> m_fired{false};
+    bool m_fired = false;  // written under the mutex, read after the join
     std::thread m_thread;
 };
 
@@ -148,7 +151,7 @@ JsManager::Outcome JsManager::call(const QString &functionName, const QString &h
     bool missing = false;
     bool interrupted = false;
     {
-        const Watchdog watchdog(&engine, kTimeLimitMs);
+        Watchdog watchdog(&engine, kTimeLimitMs);
         const QJSValue module = engine.importModule(path);
         if (module.isError()) {
             result = module;
@@ -160,7 +163,7 @@ JsManager::Outcome JsManager::call(const QString &functionName, const QString &h
             args.append(extra);
             result = module.property(functionName).call(args);
         }
-        interrupted = watchdog.fired();
+        interrupted = watchdog.stop();
     }
 
     if (interrupted) {
