@@ -135,6 +135,14 @@ private:
     static Creator creatorOf(int typeId);
 
     // Creators, one per family; the dispatch table maps kinds onto them.
+    void createSlider(const QJsonObject &record, int typeId);
+    void createAudioVumeterBar(const QJsonObject &record, int typeId);
+    void createWallStack(const QJsonObject &record, int typeId);
+    void createAudioMatrixWidget(const QJsonObject &record, int typeId);
+    void createLoginWidget(const QJsonObject &record, int typeId);
+    void createPlaceWidget(const QJsonObject &record, int typeId);
+    // A host signal to a widget's slot, refused connections counted as wire() does.
+    bool wireTo(const char *signal, const QObject *receiver, const char *method);
     void createButton(const QJsonObject &record, int typeId);
     void createLabel(const QJsonObject &record, int typeId);
     void createAudioLabel(const QJsonObject &record, int typeId);

@@ -82,6 +82,15 @@ ExPageWidget::Creator ExPageWidget::creatorOf(int typeId)
     // One row per kind this host builds besides the buttons of the button
     // table; a kind in neither is skipped.
     static const Row rows[] = {
+        {9, &ExPageWidget::createSlider},
+        {41, &ExPageWidget::createSlider},
+        {60, &ExPageWidget::createSlider},
+        {62, &ExPageWidget::createAudioVumeterBar},
+        {33, &ExPageWidget::createWallStack},
+        {34, &ExPageWidget::createWallStack},
+        {65, &ExPageWidget::createAudioMatrixWidget},
+        {63, &ExPageWidget::createLoginWidget},
+        {64, &ExPageWidget::createPlaceWidget},
         {1, &ExPageWidget::createImageLabel},
         {2, &ExPageWidget::createLabel},
         {4, &ExPageWidget::createAudioLabel},

@@ -166,14 +166,18 @@ void TestPageRelay::everyBuiltKindIsWiredAndNamed()
     ExPageWidget host(1, path);
     host.resize(1920, 1080);
     host.show();
-    QCOMPARE(built, 18);
+    QCOMPARE(built, 27);
     QCOMPARE(host.elements().size(), built);
     QCOMPARE(host.connectFailures(), 0);
     for (const CtrlElement &element : host.elements()) {
         QCOMPARE(element.hostName, QStringLiteral("ExPageWidget"));
         QVERIFY(element.name.endsWith(QStringLiteral("_0")));
         const bool home = element.name == QStringLiteral("HomeButton_0");
-        QCOMPARE(element.widget->objectName(), home ? QStringLiteral("homebutton") : element.name);
+        // Wall stacks keep their class's own object name.
+        const bool wall = element.elementType == 33 || element.elementType == 34;
+        QCOMPARE(element.widget->objectName(), home ? QStringLiteral("homebutton")
+                                               : wall ? QStringLiteral("ExWallStackedWidget")
+                                                      : element.name);
         if (element.name.startsWith(QStringLiteral("VideoReset")) || element.name.startsWith(QStringLiteral("Feature")))
             QCOMPARE(element.widget->metaObject()->className(), "ExFeatureButton");
     }
