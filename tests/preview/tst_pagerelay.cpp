@@ -59,7 +59,6 @@ private slots:
     void clickSequences_data();
     void clickSequences();
     void loadSignalsAndReloadsKeepOneSet();
-    void everyBuiltKindIsWiredAndNamed();
     void pageButtonTarget_data();
     void pageButtonTarget();
 
@@ -149,38 +148,6 @@ void TestPageRelay::loadSignalsAndReloadsKeepOneSet()
     flushDeletes();
     QVERIFY(first.isNull());
     QCOMPARE(host.findChildren<ExQButton *>().size(), 1);
-}
-
-void TestPageRelay::everyBuiltKindIsWiredAndNamed()
-{
-    QJsonArray controls{pageObject(1920, 1080)};
-    int built = 0;
-    for (int i = 0; i < runControlTypeCount(); ++i) {
-        const ControlTypeEntry &entry = runControlTypeAt(i);
-        controls.append(control(entry.name.toLower(), entry.name + QStringLiteral("_0"), i, i, 50, 20));
-        built += ExPageWidget::hasCreator(entry.id) ? 1 : 0;
-    }
-    controls.insert(2, control(QStringLiteral("NoSuchKind"), QStringLiteral("x"), 0, 0, 1, 1));
-    const QString path = m_workDir.filePath(QStringLiteral("home.json"));
-    QVERIFY(writePage(path, controls));
-    ExPageWidget host(1, path);
-    host.resize(1920, 1080);
-    host.show();
-    QCOMPARE(built, 27);
-    QCOMPARE(host.elements().size(), built);
-    QCOMPARE(host.connectFailures(), 0);
-    for (const CtrlElement &element : host.elements()) {
-        QCOMPARE(element.hostName, QStringLiteral("ExPageWidget"));
-        QVERIFY(element.name.endsWith(QStringLiteral("_0")));
-        const bool home = element.name == QStringLiteral("HomeButton_0");
-        // Wall stacks keep their class's own object name.
-        const bool wall = element.elementType == 33 || element.elementType == 34;
-        QCOMPARE(element.widget->objectName(), home ? QStringLiteral("homebutton")
-                                               : wall ? QStringLiteral("ExWallStackedWidget")
-                                                      : element.name);
-        if (element.name.startsWith(QStringLiteral("VideoReset")) || element.name.startsWith(QStringLiteral("Feature")))
-            QCOMPARE(element.widget->metaObject()->className(), "ExFeatureButton");
-    }
 }
 
 void TestPageRelay::pageButtonTarget_data()

@@ -6,6 +6,7 @@
 #include "preview/exaudiovumeterbar.h"
 #include "preview/exloginwidget.h"
 #include "preview/expagewidget.h"
+#include "preview/expoppagewidget.h"
 #include "preview/explacelistitemwidget.h"
 #include "preview/explacewidget.h"
 #include "preview/exqbutton.h"
@@ -43,6 +44,8 @@ private slots:
     void loginTitleAndTags_data();
     void loginTitleAndTags();
     void matrixCrosspointsAndPorts();
+    void kindsInBothHosts_data();
+    void kindsInBothHosts();
     void pageOfPanelsSitsWhereDesigned();
 
 private:
@@ -323,6 +326,47 @@ void TestPreviewPanels::matrixCrosspointsAndPorts()
     QTest::mouseClick(ports.at(1), Qt::LeftButton);
     QVERIFY(!ports.at(0)->isChecked() && ports.at(1)->isChecked());
     QVERIFY(otherPorts.at(0)->isChecked());
+}
+
+void TestPreviewPanels::kindsInBothHosts_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<bool>("inPopup");
+    QTest::newRow("CmdProgress") << "CmdProgress" << "ExCmdProgress" << false;
+    QTest::newRow("AudioVolumeWidget") << "AudioVolumeWidget" << "ExAudioVolume" << true;
+    QTest::newRow("VideoProgress") << "VideoProgress" << "ExAudioVolume" << true;
+    QTest::newRow("AudioVumeterBar") << "AudioVumeterBar" << "ExAudioVumeterBar" << false;
+    QTest::newRow("Matrix") << "Matrix" << "ExWallStackedWidget" << false;
+    QTest::newRow("LoginWidget") << "LoginWidget" << "ExLoginWidget" << false;
+}
+
+void TestPreviewPanels::kindsInBothHosts()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, className);
+    QFETCH(bool, inPopup);
+    const QString path = m_workDir.filePath(QStringLiteral("kind.json"));
+    QVERIFY(writePage(path, {pageObject(1920, 1080), control(type, QStringLiteral("k"), 10, 20, 200, 40)}));
+    ExPageWidget page(1, path);
+    page.resize(1920, 1080);
+    page.show();
+    ExPopPageWidget popup;
+    popup.init(path, 1920, 1080);
+    for (ExPageHost *host : {static_cast<ExPageHost *>(&page), static_cast<ExPageHost *>(&popup)}) {
+        QCOMPARE(host->connectFailures(), 0);
+        QCOMPARE(host->elements().size(), host == &popup && !inPopup ? 0 : 1);
+        if (host->elements().isEmpty())
+            continue;
+        QCOMPARE(host->elements().first().widget->metaObject()->className(), qPrintable(className));
+        // The volume and video sliders follow the host's volume, silently.
+        if (auto *slider = qobject_cast<ExAudioVolume *>(host->elements().first().widget)) {
+            QSignalSpy changes(slider, SIGNAL(valueChanged(int)));
+            emit host->signalGetAudioVolumeData(30);
+            QCOMPARE(slider->value(), 30);
+            QVERIFY(changes.isEmpty());
+        }
+    }
 }
 
 void TestPreviewPanels::pageOfPanelsSitsWhereDesigned()

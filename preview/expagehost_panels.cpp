@@ -1,6 +1,7 @@
-// Creators of the page host's value widgets and panels: sliders, the VU
-// meter, the wall stacks, the audio matrix, the login form and the place list.
-#include "expagewidget.h"
+// Creators of the hosts' value widgets and panels: sliders, the VU meter,
+// the wall stacks, the audio matrix, the login form and the place list. Of
+// these a pop-up builds only the volume and video sliders.
+#include "expagehost.h"
 
 #include "core/jsonutils.h"
 #include "preview/exaudiomatrixwidget.h"
@@ -76,16 +77,7 @@ const int kRoomCount = 10;
 
 } // namespace
 
-bool ExPageWidget::wireTo(const char *signal, const QObject *receiver, const char *method)
-{
-    if (connect(this, signal, receiver, method))
-        return true;
-    ++m_connectFailures;
-    qWarning() << "ExPageWidget: connection refused" << receiver->objectName() << signal << method;
-    return false;
-}
-
-void ExPageWidget::createSlider(const QJsonObject &record, int typeId)
+void ExPageHost::createSlider(const QJsonObject &record, int typeId)
 {
     const ExStyleReader styles = reader();
     ExButtonStyle style;
@@ -117,13 +109,13 @@ void ExPageWidget::createSlider(const QJsonObject &record, int typeId)
     slider->setThumbPixmaps(s.normalThumb, s.activeThumb);
     slider->setGeometry(style.x, style.y, style.w, style.h);
     if (typeId != kCmdProgress) {
-        wireTo(SIGNAL(signalGetAudioVolumeData(int)), slider, SLOT(slotSetVal(int)));
-        wire(slider, SIGNAL(valueChanged(int)), SLOT(slotOnAudioVolumeChange(int)));
+        wire(this, SIGNAL(signalGetAudioVolumeData(int)), slider, SLOT(slotSetVal(int)));
+        wire(slider, SIGNAL(valueChanged(int)), this, SLOT(slotOnAudioVolumeChange(int)));
     }
     registerElement(slider, typeId, style.name);
 }
 
-void ExPageWidget::createAudioVumeterBar(const QJsonObject &record, int typeId)
+void ExPageHost::createAudioVumeterBar(const QJsonObject &record, int typeId)
 {
     ExButtonStyle style;
     reader().readButtonStyle(record, &style);
@@ -151,7 +143,7 @@ void ExPageWidget::createAudioVumeterBar(const QJsonObject &record, int typeId)
     registerElement(bar, typeId, style.name);
 }
 
-void ExPageWidget::createWallStack(const QJsonObject &record, int typeId)
+void ExPageHost::createWallStack(const QJsonObject &record, int typeId)
 {
     ExButtonStyle style;
     reader().readButtonStyle(record, &style);
@@ -161,14 +153,14 @@ void ExPageWidget::createWallStack(const QJsonObject &record, int typeId)
     stack->setGeometry(style.x, style.y, style.w, style.h);
     for (const WallWire &w : kWallWires) {
         if (w.fromHost)
-            wireTo(w.signal, stack, w.method);
+            wire(this, w.signal, stack, w.method);
         else
-            wire(stack, w.signal, w.method);
+            wire(stack, w.signal, this, w.method);
     }
     registerElement(stack, typeId, style.name);
 }
 
-void ExPageWidget::createAudioMatrixWidget(const QJsonObject &record, int typeId)
+void ExPageHost::createAudioMatrixWidget(const QJsonObject &record, int typeId)
 {
     const ExStyleReader styles = reader();
     ExButtonStyle style;
@@ -200,7 +192,7 @@ void ExPageWidget::createAudioMatrixWidget(const QJsonObject &record, int typeId
     registerElement(matrix, typeId, style.name);
 }
 
-void ExPageWidget::createLoginWidget(const QJsonObject &record, int typeId)
+void ExPageHost::createLoginWidget(const QJsonObject &record, int typeId)
 {
     const ExStyleReader styles = reader();
     ExButtonStyle style;
@@ -242,7 +234,7 @@ void ExPageWidget::createLoginWidget(const QJsonObject &record, int typeId)
     registerElement(login, typeId, style.name);
 }
 
-void ExPageWidget::createPlaceWidget(const QJsonObject &record, int typeId)
+void ExPageHost::createPlaceWidget(const QJsonObject &record, int typeId)
 {
     const ExStyleReader styles = reader();
     ExButtonStyle style;
