@@ -390,10 +390,90 @@
     </message>
 </context>
 <context>
+    <name>ExAudioMatrixWidget</name>
+    <message>
+        <source>3.5mm</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>HDMI</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>AES67</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>音频输出%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>音频输入%1</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>ExLoginWidget</name>
+    <message>
+        <source>登录</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>记住密码</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>用户名</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>密码</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>通信ip</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>语言</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>欢迎登录分布式系统</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>请输入用户名</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>ExPlaceWidget</name>
+    <message>
+        <source>场所-%1</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>ExPopPageWidgetFrame</name>
     <message>
         <source>Frame</source>
         <translation>框架</translation>
+    </message>
+</context>
+<context>
+    <name>ExTableCornerWidget</name>
+    <message>
+        <source>输入</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>输出</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>

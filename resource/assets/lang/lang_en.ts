@@ -390,10 +390,90 @@
     </message>
 </context>
 <context>
+    <name>ExAudioMatrixWidget</name>
+    <message>
+        <source>3.5mm</source>
+        <translation>3.5mm</translation>
+    </message>
+    <message>
+        <source>HDMI</source>
+        <translation>HDMI</translation>
+    </message>
+    <message>
+        <source>AES67</source>
+        <translation>AES67</translation>
+    </message>
+    <message>
+        <source>音频输出%1</source>
+        <translation>Audio out %1</translation>
+    </message>
+    <message>
+        <source>音频输入%1</source>
+        <translation>Audio in %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExLoginWidget</name>
+    <message>
+        <source>登录</source>
+        <translation>Log in</translation>
+    </message>
+    <message>
+        <source>记住密码</source>
+        <translation>Remember password</translation>
+    </message>
+    <message>
+        <source>用户名</source>
+        <translation>User Name</translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>通信ip</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>欢迎登录分布式系统</source>
+        <translation>Welcome to the distributed system</translation>
+    </message>
+    <message>
+        <source>请输入用户名</source>
+        <translation>Enter the user name</translation>
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation>Enter the password</translation>
+    </message>
+</context>
+<context>
+    <name>ExPlaceWidget</name>
+    <message>
+        <source>场所-%1</source>
+        <translation>Place %1</translation>
+    </message>
+</context>
+<context>
     <name>ExPopPageWidgetFrame</name>
     <message>
         <source>Frame</source>
         <translation>Frame</translation>
+    </message>
+</context>
+<context>
+    <name>ExTableCornerWidget</name>
+    <message>
+        <source>输入</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>Output</translation>
     </message>
 </context>
 <context>

@@ -390,10 +390,90 @@
     </message>
 </context>
 <context>
+    <name>ExAudioMatrixWidget</name>
+    <message>
+        <source>3.5mm</source>
+        <translation>3.5mm</translation>
+    </message>
+    <message>
+        <source>HDMI</source>
+        <translation>HDMI</translation>
+    </message>
+    <message>
+        <source>AES67</source>
+        <translation>AES67</translation>
+    </message>
+    <message>
+        <source>音频输出%1</source>
+        <translation>音訊輸出%1</translation>
+    </message>
+    <message>
+        <source>音频输入%1</source>
+        <translation>音訊輸入%1</translation>
+    </message>
+</context>
+<context>
+    <name>ExLoginWidget</name>
+    <message>
+        <source>登录</source>
+        <translation>登入</translation>
+    </message>
+    <message>
+        <source>记住密码</source>
+        <translation>記住密碼</translation>
+    </message>
+    <message>
+        <source>用户名</source>
+        <translation>使用者名稱</translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <translation>密碼</translation>
+    </message>
+    <message>
+        <source>通信ip</source>
+        <translation>通訊ip</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>欢迎登录分布式系统</source>
+        <translation>歡迎登入分散式系統</translation>
+    </message>
+    <message>
+        <source>请输入用户名</source>
+        <translation>請輸入使用者名稱</translation>
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation>請輸入密碼</translation>
+    </message>
+</context>
+<context>
+    <name>ExPlaceWidget</name>
+    <message>
+        <source>场所-%1</source>
+        <translation>場所-%1</translation>
+    </message>
+</context>
+<context>
     <name>ExPopPageWidgetFrame</name>
     <message>
         <source>Frame</source>
         <translation>框架</translation>
+    </message>
+</context>
+<context>
+    <name>ExTableCornerWidget</name>
+    <message>
+        <source>输入</source>
+        <translation>輸入</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>輸出</translation>
     </message>
 </context>
 <context>
