@@ -1,5 +1,6 @@
 #pragma once
 
+#include "properties/pages/propertypages.h"
 #include "properties/propertyrowdesc.h"
 #include "properties/propertytypes.h"
 
@@ -110,6 +111,13 @@ private:
         QString key;
         QWidget *editor; // null on header and type rows
     };
+
+    // The page builders, one per kind that has a page; each builds the
+    // page that its kind's description holds.
+#define PROPERTY_DECLARE_BUILDER(nClass, builder) void builder();
+    PROPERTY_PAGE_BUILDERS(PROPERTY_DECLARE_BUILDER)
+#undef PROPERTY_DECLARE_BUILDER
+    void buildKind(int nClass);
 
     void setupUi();
     void addRows(int nClass, const PropertyRowDesc *rows, int count);
