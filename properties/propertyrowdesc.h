@@ -36,7 +36,7 @@ struct PropertyOptionDesc {
 
 struct PropertyRowDesc {
     PropertyRowOp op;
-    quint8 flags;         // PropertyRows::Editable, PropertyRows::Translated
+    quint8 flags;         // PropertyRows::Flag
     const char *key;
     const char *label;    // the section title on a header
     const char *text;     // placeholder as built
@@ -64,6 +64,7 @@ enum Flag : quint8 {
     Fixed = 0,      // shows its value but cannot be changed
     Editable = 1,
     Translated = 2, // the placeholder passes through the translation too
+    PlainOptions = 4, // option texts shown as they are, in every language
 };
 
 constexpr int kMaxNumber = 100000000;

@@ -3,7 +3,6 @@
 #include "app/globalmanager.h"
 #include "canvas/uipage.h"
 #include "properties/commonrows.h"
-#include "properties/pages/propertypages.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -142,12 +141,6 @@ void PropertyWidget::hideAllRows()
     m_shownRows.clear();
 }
 
-void PropertyWidget::createProperty(int nClass)
-{
-    if (const PropertyPageDesc *page = findPropertyPage(nClass))
-        buildPage(*page);
-}
-
 void PropertyWidget::buildPage(const PropertyPageDesc &page)
 {
     using namespace PropertyRows;
@@ -196,8 +189,11 @@ void PropertyWidget::addRow(int nClass, const PropertyRowDesc &row)
     case PropertyRowOp::Choice: {
         QVector<PropertyOption> options;
         options.reserve(row.count);
-        for (int i = 0; i < row.count; ++i)
-            options.append({row.options[i].value, translated(row.options[i].text)});
+        const bool plain = row.flags & PropertyRows::PlainOptions;
+        for (int i = 0; i < row.count; ++i) {
+            const char *text = row.options[i].text;
+            options.append({row.options[i].value, plain ? QString::fromUtf8(text) : translated(text)});
+        }
         addChoiceRow(nClass, key, label, options, row.min, editable);
         break;
     }

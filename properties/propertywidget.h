@@ -1,5 +1,6 @@
 #pragma once
 
+#include "properties/pages/propertypages.h"
 #include "properties/propertyrowdesc.h"
 #include "properties/propertytypes.h"
 
@@ -122,6 +123,13 @@ private:
         QPointer<QWidget> control;
         int nClass;
     };
+
+    // The page builders, one per kind that has a page; each builds the
+    // page that its kind's description holds.
+#define PROPERTY_DECLARE_BUILDER(nClass, builder) void builder();
+    PROPERTY_PAGE_BUILDERS(PROPERTY_DECLARE_BUILDER)
+#undef PROPERTY_DECLARE_BUILDER
+    void buildKind(int nClass);
 
     void setupUi();
     // The edit of applyToCurrentControl, for a given page or control.

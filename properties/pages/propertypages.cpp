@@ -10,6 +10,12 @@ const FamilyPages kFamilies[] = {
     pageFamilyPages,
     labelFamilyPages,
     buttonFamilyPages,
+    commandFamilyPages,
+    matrixFamilyPages,
+    listFamilyPages,
+    audioFamilyPages,
+    mediaFamilyPages,
+    wallFamilyPages,
 };
 
 QHash<int, const PropertyPageDesc *> pagesByClass()

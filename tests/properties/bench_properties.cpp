@@ -1,9 +1,7 @@
 // Shows and fills each kind's property page in a panel that holds the pages
 // of every kind, beside the same in a panel that holds only that kind's rows
 // (the floor), and prints the ratio; the first build of each page is timed
-// too. Until every kind has its page the full panel is padded with copies of
-// the existing pages under spare ids, up to the rows the finished panel
-// holds. Debug output is discarded. Run offscreen:
+// too. Debug output is discarded. Run offscreen:
 //   QT_QPA_PLATFORM=offscreen ./bench_properties
 #include "app/globalmanager.h"
 #include "canvas/defaultattributes.h"
@@ -21,10 +19,7 @@
 
 namespace {
 
-const int kFullTableRows = 1450;
 const int kRepeats = 41;
-// Spare ids for the padding pages: no kind uses them.
-const int kPaddingClass = 1000;
 
 void quiet(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
@@ -102,15 +97,6 @@ int main(int argc, char **argv)
     QVector<double> firstBuild;
     for (int nClass : kinds)
         firstBuild.append(timedShow(full, &control, nClass, attributesOf(nClass, 0)));
-    // Padding: the pages that exist again, registered under spare ids.
-    int padded = 0;
-    for (int i = 0; full.tableWidget()->rowCount() < kFullTableRows; ++i) {
-        PropertyPageDesc copy = *findPropertyPage(kinds.at(i % kinds.size()));
-        copy.nClass = kPaddingClass + i;
-        const int before = full.tableWidget()->rowCount();
-        full.buildPage(copy);
-        padded += full.tableWidget()->rowCount() - before;
-    }
     full.hideProperty();
     settle();
 
@@ -119,7 +105,7 @@ int main(int argc, char **argv)
         fullShow.append(medianShow(full, &control, kinds.at(k), kinds.at((k + 1) % kinds.size())));
     full.hide();
 
-    std::printf("table rows %d (%d of them padding)\n", full.tableWidget()->rowCount(), padded);
+    std::printf("table rows %d\n", full.tableWidget()->rowCount());
     std::printf("%6s %5s %9s %9s %9s %6s\n", "nClass", "rows", "build ms", "show ms", "floor ms", "ratio");
     for (int k = 0; k < kinds.size(); ++k) {
         const int nClass = kinds.at(k);

@@ -2068,6 +2068,1350 @@
         <source>自定义</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>显示</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>隐藏</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>不自锁</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>自锁</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>推流</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>编码</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>水平向右</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>垂直向下</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>水平向左</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>垂直向上</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>组ID</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>按键自锁</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>屏组ID列表</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>播放模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>按下命令参数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>弹起命令参数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>上页按钮背景默认图片</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>下页按钮背景默认图片</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>上页按钮背景激活图片</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>下页按钮背景激活图片</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>翻页按钮高度</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>隐藏翻页按钮</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>布局方向</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>显示数量</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>方向</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>最小值</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>最大值</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>间隔</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>显示值宽度</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>显示值高度</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>始终显示当前值</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>滑道左边距</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>滑道上边距</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>滑道右边距</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>滑道下边距</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>滑块大小宽</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>滑块大小高</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>滑块按下宽</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>滑块按下高</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>滑道默认图片</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>滑道激活图片</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>滑块默认图片</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>滑块激活图片</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>正常文本</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>off</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文字正常颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>背景正常颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>滑块正常颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>on</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>滑块激活颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>开启文本</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>开启</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>关闭文本</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>正常</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>静音文本</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>静音</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>音视频</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>视频</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>视频模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>开/关</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>不带边框</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>带边框</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>不带百分比</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>带百分比</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>解码器</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>固定IP编码器</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>固定IP解码器</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>是否边框</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>百分比</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>8</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>音量最大值</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>100</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>音频块颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>边框颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>背景颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>类型</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>固定ip</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>标题大小</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>表头大小</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>按纽大小</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>按纽文本</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>表头角字体颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>表头角背景</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>标题字体颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>标题正常背景</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>按纽字体颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>按纽正常背景</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>按纽按下背景</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>按纽按下颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>音频开关</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>音频静音按钮</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>音频音量</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>音频模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>音频切换按钮</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>音频音柱控件</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>音频矩阵控件</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>一键开窗按钮</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>清屏按钮</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>关闭所有窗口</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>停止轮询</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>保存轮询</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>OSD</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>底图</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>保存场景</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>启用布局</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>首页</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>置底</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>置顶</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>置顶置底按钮</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>操作类型</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>清屏</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>清除所有屏</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>打开页面</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>打开弹窗</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>环境控制</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>功能类型</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>跳转</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>是否认证</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>密码</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>环境页面</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>网址</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>win程序</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>安卓程序</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>命令按钮</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>无</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>ppt</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>refreshList</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>关联控件</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>关联类型</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>关联方法</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>开启命令参数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>关闭命令参数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>普通模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>固定模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>单位</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>缩小倍数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>命令模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>命令参数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>跳转按钮</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>打开网址</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>打开程序</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>普通命令</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>滑动自锁命令</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>命令进度</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>关联命令</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>按钮居左</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>按钮居右</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>预览按钮</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>按钮文字默认颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>按钮背景默认颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>按钮背景默认图片</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>按钮文字激活颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>按钮背景激活颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>按钮背景激活图片</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>按钮位置</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>按钮文本</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>按钮宽度</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>ref</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>音频URL</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>背景控件</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>时间控件</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>信源搜索</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>当前音频</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>场景背景默认颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>场景区域</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>场景背景默认图片</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>场景文字默认颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>全部</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>预览</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>分组</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>预览区域</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>播放按钮文字默认颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>播放按钮背景默认颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>播放按钮背景默认图片</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>播放按钮文字激活颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>播放按钮背景激活颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>播放按钮背景激活图片</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>刷新按钮文字默认颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>刷新按钮背景默认颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>刷新按钮背景默认图片</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>刷新按钮背景激活图片</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>切换信源</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>主码流</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>子码流</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>视频流</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>场景列表</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>信源</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>播放按钮组</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PPT页数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>信源分组</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>视频流协议</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>矩阵区域</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>正常数值</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>激活数值</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>切换</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>输入</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>输出</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>矩阵按钮</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>矩阵ID</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>矩阵按钮类型</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>索引</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>上一页</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>下一页</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>矩阵翻页</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>翻页方向</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>矩阵显示数量</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>行数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>列数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>网格设置</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>网格布局</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>正常模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>预布局模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>预布局切换按钮</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>矩阵数量</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>分屏模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>所有布局模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>布局模式按钮</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>复位</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>上移</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>下移</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>左移</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>右移</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>停止</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>放大</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>缩小</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>存储预置位</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>调用预置位</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>ptz命令</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>速度</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>预制点</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>向上</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>向下</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>next</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>功能按钮</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>按下文本</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>播放</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kvm接管</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>未设置</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>回到首页</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>设置窗口</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>窗口置顶</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>窗口置底</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>滚动字幕</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>设置底图</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>KVM接管</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>组清屏</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>一键开窗</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>所有布局</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件翻页向上</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件翻页向下</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>KVM信源</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>启用预布局</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>保存预布局</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>信号裁剪</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>条幅</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>KVM标注</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PPT暂停播放</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PPT自动播放</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PPT回首页</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PPT播放设置</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PPT自动切换</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PPT暂停自动切换</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>音视频模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>窗口自由</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>窗口停靠</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>窗口叠加</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>窗口替换</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>窗口KVM模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>窗口正常模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>窗口冻结</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>窗口非冻结</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>屏蔽模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>非屏蔽模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>省电模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>非省电模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>非预布局模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>最小化</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>键盘按钮</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>按键</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>锁屏</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>H323SIP</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>会议</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>会议厂商</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>终端ip</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>摄像头控制按钮</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件翻页控件</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>媒体播放按钮</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>媒体播放进度</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>自锁功能按钮</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>会议按纽</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>不显示</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>窗口透明度</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>标题</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>标题字体大小</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>标题显示</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>标题字体加粗</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>标签字体大小</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>标签显示</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>窗口背景颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>标签字体颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>复选框字体颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>按纽激活背景</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1x3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>2x2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>3x3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>行列数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>场所1背景</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>场所2背景</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>场所3背景</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>场所4背景</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>场所5背景</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>场所6背景</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>场所7背景</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>场所8背景</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>场所9背景</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>场所10背景</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>登录控件</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>场所列表</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>url</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>名称</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>拼接屏</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>矩阵</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>屏组按钮文字默认颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>屏组按钮背景默认颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>屏组按钮背景默认图片</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>屏组按钮文字激活颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>屏组按钮背景激活颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>屏组按钮背景激活图片</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>视频控件</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>大屏区域</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>屏组按钮组</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>QAbout</name>

@@ -2071,6 +2071,1350 @@ Please adjust the values</translation>
         <source>自定义</source>
         <translation>Custom</translation>
     </message>
+    <message>
+        <source>显示</source>
+        <translation>Shown</translation>
+    </message>
+    <message>
+        <source>隐藏</source>
+        <translation>Hidden</translation>
+    </message>
+    <message>
+        <source>不自锁</source>
+        <translation>Not latching</translation>
+    </message>
+    <message>
+        <source>自锁</source>
+        <translation>Latching</translation>
+    </message>
+    <message>
+        <source>推流</source>
+        <translation>Stream</translation>
+    </message>
+    <message>
+        <source>编码</source>
+        <translation>Encode</translation>
+    </message>
+    <message>
+        <source>水平向右</source>
+        <translation>Horizontal, rightwards</translation>
+    </message>
+    <message>
+        <source>垂直向下</source>
+        <translation>Vertical, downwards</translation>
+    </message>
+    <message>
+        <source>水平向左</source>
+        <translation>Horizontal, leftwards</translation>
+    </message>
+    <message>
+        <source>垂直向上</source>
+        <translation>Vertical, upwards</translation>
+    </message>
+    <message>
+        <source>组ID</source>
+        <translation>Group ID</translation>
+    </message>
+    <message>
+        <source>按键自锁</source>
+        <translation>Latching</translation>
+    </message>
+    <message>
+        <source>屏组ID列表</source>
+        <translation>Screen group IDs</translation>
+    </message>
+    <message>
+        <source>播放模式</source>
+        <translation>Play mode</translation>
+    </message>
+    <message>
+        <source>按下命令参数</source>
+        <translation>Press commands</translation>
+    </message>
+    <message>
+        <source>弹起命令参数</source>
+        <translation>Release commands</translation>
+    </message>
+    <message>
+        <source>上页按钮背景默认图片</source>
+        <translation>Previous button image</translation>
+    </message>
+    <message>
+        <source>下页按钮背景默认图片</source>
+        <translation>Next button image</translation>
+    </message>
+    <message>
+        <source>上页按钮背景激活图片</source>
+        <translation>Previous button active image</translation>
+    </message>
+    <message>
+        <source>下页按钮背景激活图片</source>
+        <translation>Next button active image</translation>
+    </message>
+    <message>
+        <source>翻页按钮高度</source>
+        <translation>Page button height</translation>
+    </message>
+    <message>
+        <source>隐藏翻页按钮</source>
+        <translation>Page buttons</translation>
+    </message>
+    <message>
+        <source>布局方向</source>
+        <translation>Layout direction</translation>
+    </message>
+    <message>
+        <source>显示数量</source>
+        <translation>Items shown</translation>
+    </message>
+    <message>
+        <source>方向</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>最小值</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>最大值</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>间隔</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>显示值宽度</source>
+        <translation>Value label width</translation>
+    </message>
+    <message>
+        <source>显示值高度</source>
+        <translation>Value label height</translation>
+    </message>
+    <message>
+        <source>始终显示当前值</source>
+        <translation>Always show value</translation>
+    </message>
+    <message>
+        <source>滑道左边距</source>
+        <translation>Groove left margin</translation>
+    </message>
+    <message>
+        <source>滑道上边距</source>
+        <translation>Groove top margin</translation>
+    </message>
+    <message>
+        <source>滑道右边距</source>
+        <translation>Groove right margin</translation>
+    </message>
+    <message>
+        <source>滑道下边距</source>
+        <translation>Groove bottom margin</translation>
+    </message>
+    <message>
+        <source>滑块大小宽</source>
+        <translation>Thumb width</translation>
+    </message>
+    <message>
+        <source>滑块大小高</source>
+        <translation>Thumb height</translation>
+    </message>
+    <message>
+        <source>滑块按下宽</source>
+        <translation>Pressed thumb width</translation>
+    </message>
+    <message>
+        <source>滑块按下高</source>
+        <translation>Pressed thumb height</translation>
+    </message>
+    <message>
+        <source>滑道默认图片</source>
+        <translation>Groove image</translation>
+    </message>
+    <message>
+        <source>滑道激活图片</source>
+        <translation>Active groove image</translation>
+    </message>
+    <message>
+        <source>滑块默认图片</source>
+        <translation>Thumb image</translation>
+    </message>
+    <message>
+        <source>滑块激活图片</source>
+        <translation>Active thumb image</translation>
+    </message>
+    <message>
+        <source>正常文本</source>
+        <translation>Normal text</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>文字正常颜色</source>
+        <translation>Text color</translation>
+    </message>
+    <message>
+        <source>背景正常颜色</source>
+        <translation>Track color</translation>
+    </message>
+    <message>
+        <source>滑块正常颜色</source>
+        <translation>Knob color</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>滑块激活颜色</source>
+        <translation>Active knob color</translation>
+    </message>
+    <message>
+        <source>开启文本</source>
+        <translation>On text</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>关闭文本</source>
+        <translation>Off text</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>静音文本</source>
+        <translation>Mute text</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>音视频</source>
+        <translation>Audio &amp; Video</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>视频模式</source>
+        <translation>Video mode</translation>
+    </message>
+    <message>
+        <source>开/关</source>
+        <translation>On/Off</translation>
+    </message>
+    <message>
+        <source>不带边框</source>
+        <translation>Without frame</translation>
+    </message>
+    <message>
+        <source>带边框</source>
+        <translation>With frame</translation>
+    </message>
+    <message>
+        <source>不带百分比</source>
+        <translation>Without percentage</translation>
+    </message>
+    <message>
+        <source>带百分比</source>
+        <translation>With percentage</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>Encoder</translation>
+    </message>
+    <message>
+        <source>解码器</source>
+        <translation>Decoder</translation>
+    </message>
+    <message>
+        <source>固定IP编码器</source>
+        <translation>Fixed-IP encoder</translation>
+    </message>
+    <message>
+        <source>固定IP解码器</source>
+        <translation>Fixed-IP decoder</translation>
+    </message>
+    <message>
+        <source>是否边框</source>
+        <translation>Frame</translation>
+    </message>
+    <message>
+        <source>百分比</source>
+        <translation>Percentage</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>音量最大值</source>
+        <translation>Volume maximum</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>音频块颜色</source>
+        <translation>Level block color</translation>
+    </message>
+    <message>
+        <source>边框颜色</source>
+        <translation>Frame color</translation>
+    </message>
+    <message>
+        <source>背景颜色</source>
+        <translation>Background color</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>固定ip</source>
+        <translation>Fixed IP</translation>
+    </message>
+    <message>
+        <source>标题大小</source>
+        <translation>Title size</translation>
+    </message>
+    <message>
+        <source>表头大小</source>
+        <translation>Header size</translation>
+    </message>
+    <message>
+        <source>按纽大小</source>
+        <translation>Button font size</translation>
+    </message>
+    <message>
+        <source>按纽文本</source>
+        <translation>Button text</translation>
+    </message>
+    <message>
+        <source>表头角字体颜色</source>
+        <translation>Corner font color</translation>
+    </message>
+    <message>
+        <source>表头角背景</source>
+        <translation>Corner background</translation>
+    </message>
+    <message>
+        <source>标题字体颜色</source>
+        <translation>Title font color</translation>
+    </message>
+    <message>
+        <source>标题正常背景</source>
+        <translation>Title background</translation>
+    </message>
+    <message>
+        <source>按纽字体颜色</source>
+        <translation>Button font color</translation>
+    </message>
+    <message>
+        <source>按纽正常背景</source>
+        <translation>Button background</translation>
+    </message>
+    <message>
+        <source>按纽按下背景</source>
+        <translation>Button pressed background</translation>
+    </message>
+    <message>
+        <source>按纽按下颜色</source>
+        <translation>Button pressed color</translation>
+    </message>
+    <message>
+        <source>音频开关</source>
+        <translation>Audio switch</translation>
+    </message>
+    <message>
+        <source>音频静音按钮</source>
+        <translation>Audio mute button</translation>
+    </message>
+    <message>
+        <source>音频音量</source>
+        <translation>Audio volume</translation>
+    </message>
+    <message>
+        <source>音频模式</source>
+        <translation>Audio mode</translation>
+    </message>
+    <message>
+        <source>音频切换按钮</source>
+        <translation>Audio switch button</translation>
+    </message>
+    <message>
+        <source>音频音柱控件</source>
+        <translation>Audio VU meter</translation>
+    </message>
+    <message>
+        <source>音频矩阵控件</source>
+        <translation>Audio matrix</translation>
+    </message>
+    <message>
+        <source>一键开窗按钮</source>
+        <translation>One-key window button</translation>
+    </message>
+    <message>
+        <source>清屏按钮</source>
+        <translation>Clear screen</translation>
+    </message>
+    <message>
+        <source>关闭所有窗口</source>
+        <translation>Close all windows</translation>
+    </message>
+    <message>
+        <source>停止轮询</source>
+        <translation>Stop polling</translation>
+    </message>
+    <message>
+        <source>保存轮询</source>
+        <translation>Save polling</translation>
+    </message>
+    <message>
+        <source>OSD</source>
+        <translation>OSD</translation>
+    </message>
+    <message>
+        <source>底图</source>
+        <translation>Base picture</translation>
+    </message>
+    <message>
+        <source>保存场景</source>
+        <translation>Save scene</translation>
+    </message>
+    <message>
+        <source>启用布局</source>
+        <translation>Apply Layout</translation>
+    </message>
+    <message>
+        <source>首页</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>置底</source>
+        <translation>To Bottom</translation>
+    </message>
+    <message>
+        <source>置顶</source>
+        <translation>To Top</translation>
+    </message>
+    <message>
+        <source>置顶置底按钮</source>
+        <translation>Top/bottom button</translation>
+    </message>
+    <message>
+        <source>操作类型</source>
+        <translation>Operation</translation>
+    </message>
+    <message>
+        <source>清屏</source>
+        <translation>Clear screen</translation>
+    </message>
+    <message>
+        <source>清除所有屏</source>
+        <translation>Clear all screens</translation>
+    </message>
+    <message>
+        <source>打开页面</source>
+        <translation>Open page</translation>
+    </message>
+    <message>
+        <source>打开弹窗</source>
+        <translation>Open pop-up</translation>
+    </message>
+    <message>
+        <source>环境控制</source>
+        <translation>Environment</translation>
+    </message>
+    <message>
+        <source>功能类型</source>
+        <translation>Function</translation>
+    </message>
+    <message>
+        <source>跳转</source>
+        <translation>Go to page</translation>
+    </message>
+    <message>
+        <source>是否认证</source>
+        <translation>Password check</translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>环境页面</source>
+        <translation>Environment page</translation>
+    </message>
+    <message>
+        <source>网址</source>
+        <translation>Web address</translation>
+    </message>
+    <message>
+        <source>win程序</source>
+        <translation>Windows program</translation>
+    </message>
+    <message>
+        <source>安卓程序</source>
+        <translation>Android program</translation>
+    </message>
+    <message>
+        <source>命令按钮</source>
+        <translation>Command Button</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>ppt</source>
+        <translation>ppt</translation>
+    </message>
+    <message>
+        <source>refreshList</source>
+        <translation>refreshList</translation>
+    </message>
+    <message>
+        <source>关联控件</source>
+        <translation>Related control</translation>
+    </message>
+    <message>
+        <source>关联类型</source>
+        <translation>Relation type</translation>
+    </message>
+    <message>
+        <source>关联方法</source>
+        <translation>Related method</translation>
+    </message>
+    <message>
+        <source>开启命令参数</source>
+        <translation>On commands</translation>
+    </message>
+    <message>
+        <source>关闭命令参数</source>
+        <translation>Off commands</translation>
+    </message>
+    <message>
+        <source>普通模式</source>
+        <translation>Normal mode</translation>
+    </message>
+    <message>
+        <source>固定模式</source>
+        <translation>Fixed mode</translation>
+    </message>
+    <message>
+        <source>单位</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>缩小倍数</source>
+        <translation>Divisor</translation>
+    </message>
+    <message>
+        <source>命令模式</source>
+        <translation>Command mode</translation>
+    </message>
+    <message>
+        <source>命令参数</source>
+        <translation>Commands</translation>
+    </message>
+    <message>
+        <source>跳转按钮</source>
+        <translation>Page button</translation>
+    </message>
+    <message>
+        <source>打开网址</source>
+        <translation>Open URL</translation>
+    </message>
+    <message>
+        <source>打开程序</source>
+        <translation>Open program</translation>
+    </message>
+    <message>
+        <source>普通命令</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <source>滑动自锁命令</source>
+        <translation>Sliding latch command</translation>
+    </message>
+    <message>
+        <source>命令进度</source>
+        <translation>Command slider</translation>
+    </message>
+    <message>
+        <source>关联命令</source>
+        <translation>Linked command</translation>
+    </message>
+    <message>
+        <source>按钮居左</source>
+        <translation>Button on the left</translation>
+    </message>
+    <message>
+        <source>按钮居右</source>
+        <translation>Button on the right</translation>
+    </message>
+    <message>
+        <source>预览按钮</source>
+        <translation>Preview button</translation>
+    </message>
+    <message>
+        <source>按钮文字默认颜色</source>
+        <translation>Button text color</translation>
+    </message>
+    <message>
+        <source>按钮背景默认颜色</source>
+        <translation>Button background color</translation>
+    </message>
+    <message>
+        <source>按钮背景默认图片</source>
+        <translation>Button background image</translation>
+    </message>
+    <message>
+        <source>按钮文字激活颜色</source>
+        <translation>Button active text color</translation>
+    </message>
+    <message>
+        <source>按钮背景激活颜色</source>
+        <translation>Button active background color</translation>
+    </message>
+    <message>
+        <source>按钮背景激活图片</source>
+        <translation>Button active background image</translation>
+    </message>
+    <message>
+        <source>按钮位置</source>
+        <translation>Button position</translation>
+    </message>
+    <message>
+        <source>按钮文本</source>
+        <translation>Button text</translation>
+    </message>
+    <message>
+        <source>按钮宽度</source>
+        <translation>Button width</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>ref</translation>
+    </message>
+    <message>
+        <source>音频URL</source>
+        <translation>Audio URL</translation>
+    </message>
+    <message>
+        <source>背景控件</source>
+        <translation>Background</translation>
+    </message>
+    <message>
+        <source>时间控件</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>信源搜索</source>
+        <translation>Source search</translation>
+    </message>
+    <message>
+        <source>当前音频</source>
+        <translation>Current audio</translation>
+    </message>
+    <message>
+        <source>场景背景默认颜色</source>
+        <translation>Scene background color</translation>
+    </message>
+    <message>
+        <source>场景区域</source>
+        <translation>Scene area</translation>
+    </message>
+    <message>
+        <source>场景背景默认图片</source>
+        <translation>Scene background image</translation>
+    </message>
+    <message>
+        <source>场景文字默认颜色</source>
+        <translation>Scene text color</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>分组</source>
+        <translation>Groups</translation>
+    </message>
+    <message>
+        <source>预览区域</source>
+        <translation>Preview area</translation>
+    </message>
+    <message>
+        <source>播放按钮文字默认颜色</source>
+        <translation>Item text color</translation>
+    </message>
+    <message>
+        <source>播放按钮背景默认颜色</source>
+        <translation>Item background color</translation>
+    </message>
+    <message>
+        <source>播放按钮背景默认图片</source>
+        <translation>Item background image</translation>
+    </message>
+    <message>
+        <source>播放按钮文字激活颜色</source>
+        <translation>Item active text color</translation>
+    </message>
+    <message>
+        <source>播放按钮背景激活颜色</source>
+        <translation>Item active background color</translation>
+    </message>
+    <message>
+        <source>播放按钮背景激活图片</source>
+        <translation>Item active background image</translation>
+    </message>
+    <message>
+        <source>刷新按钮文字默认颜色</source>
+        <translation>Refresh button text color</translation>
+    </message>
+    <message>
+        <source>刷新按钮背景默认颜色</source>
+        <translation>Refresh button background color</translation>
+    </message>
+    <message>
+        <source>刷新按钮背景默认图片</source>
+        <translation>Refresh button image</translation>
+    </message>
+    <message>
+        <source>刷新按钮背景激活图片</source>
+        <translation>Refresh button active image</translation>
+    </message>
+    <message>
+        <source>切换信源</source>
+        <translation>Switch source</translation>
+    </message>
+    <message>
+        <source>主码流</source>
+        <translation>Main Stream</translation>
+    </message>
+    <message>
+        <source>子码流</source>
+        <translation>Sub-stream</translation>
+    </message>
+    <message>
+        <source>视频流</source>
+        <translation>Video stream</translation>
+    </message>
+    <message>
+        <source>场景列表</source>
+        <translation>Scene list</translation>
+    </message>
+    <message>
+        <source>信源</source>
+        <translation>Sources</translation>
+    </message>
+    <message>
+        <source>播放按钮组</source>
+        <translation>Play buttons</translation>
+    </message>
+    <message>
+        <source>PPT页数</source>
+        <translation>PPT pages</translation>
+    </message>
+    <message>
+        <source>信源分组</source>
+        <translation>Source groups</translation>
+    </message>
+    <message>
+        <source>视频流协议</source>
+        <translation>Stream protocol</translation>
+    </message>
+    <message>
+        <source>矩阵区域</source>
+        <translation>Matrix Area</translation>
+    </message>
+    <message>
+        <source>正常数值</source>
+        <translation>Off value</translation>
+    </message>
+    <message>
+        <source>激活数值</source>
+        <translation>On value</translation>
+    </message>
+    <message>
+        <source>切换</source>
+        <translation>Switch</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>矩阵按钮</source>
+        <translation>Matrix button</translation>
+    </message>
+    <message>
+        <source>矩阵ID</source>
+        <translation>Matrix ID</translation>
+    </message>
+    <message>
+        <source>矩阵按钮类型</source>
+        <translation>Matrix button role</translation>
+    </message>
+    <message>
+        <source>索引</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>上一页</source>
+        <translation>Previous page</translation>
+    </message>
+    <message>
+        <source>下一页</source>
+        <translation>Next page</translation>
+    </message>
+    <message>
+        <source>矩阵翻页</source>
+        <translation>Matrix paging</translation>
+    </message>
+    <message>
+        <source>翻页方向</source>
+        <translation>Page direction</translation>
+    </message>
+    <message>
+        <source>矩阵显示数量</source>
+        <translation>Matrix windows shown</translation>
+    </message>
+    <message>
+        <source>行数</source>
+        <translation>Rows</translation>
+    </message>
+    <message>
+        <source>列数</source>
+        <translation>Columns</translation>
+    </message>
+    <message>
+        <source>网格设置</source>
+        <translation>Grid settings</translation>
+    </message>
+    <message>
+        <source>网格布局</source>
+        <translation>Grid layout</translation>
+    </message>
+    <message>
+        <source>正常模式</source>
+        <translation>Normal mode</translation>
+    </message>
+    <message>
+        <source>预布局模式</source>
+        <translation>Preset Layout Mode</translation>
+    </message>
+    <message>
+        <source>预布局切换按钮</source>
+        <translation>Preset layout switch</translation>
+    </message>
+    <message>
+        <source>矩阵数量</source>
+        <translation>Matrix count</translation>
+    </message>
+    <message>
+        <source>分屏模式</source>
+        <translation>Split mode</translation>
+    </message>
+    <message>
+        <source>所有布局模式</source>
+        <translation>All layout modes</translation>
+    </message>
+    <message>
+        <source>布局模式按钮</source>
+        <translation>Layout mode button</translation>
+    </message>
+    <message>
+        <source>复位</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>左移</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>右移</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>放大</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>缩小</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>存储预置位</source>
+        <translation>Store preset</translation>
+    </message>
+    <message>
+        <source>调用预置位</source>
+        <translation>Recall preset</translation>
+    </message>
+    <message>
+        <source>ptz命令</source>
+        <translation>PTZ command</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>预制点</source>
+        <translation>Preset</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>向上</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>向下</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <translation>next</translation>
+    </message>
+    <message>
+        <source>功能按钮</source>
+        <translation>Function button</translation>
+    </message>
+    <message>
+        <source>按下文本</source>
+        <translation>Pressed text</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Kvm接管</source>
+        <translation>KVM takeover</translation>
+    </message>
+    <message>
+        <source>未设置</source>
+        <translation>Not set</translation>
+    </message>
+    <message>
+        <source>回到首页</source>
+        <translation>Go home</translation>
+    </message>
+    <message>
+        <source>设置窗口</source>
+        <translation>Window settings</translation>
+    </message>
+    <message>
+        <source>窗口置顶</source>
+        <translation>Window to top</translation>
+    </message>
+    <message>
+        <source>窗口置底</source>
+        <translation>Window to bottom</translation>
+    </message>
+    <message>
+        <source>滚动字幕</source>
+        <translation>Scrolling text</translation>
+    </message>
+    <message>
+        <source>设置底图</source>
+        <translation>Set base picture</translation>
+    </message>
+    <message>
+        <source>KVM接管</source>
+        <translation>KVM takeover</translation>
+    </message>
+    <message>
+        <source>组清屏</source>
+        <translation>Clear group</translation>
+    </message>
+    <message>
+        <source>一键开窗</source>
+        <translation>Open All Windows</translation>
+    </message>
+    <message>
+        <source>所有布局</source>
+        <translation>All layouts</translation>
+    </message>
+    <message>
+        <source>文件翻页向上</source>
+        <translation>File page up</translation>
+    </message>
+    <message>
+        <source>文件翻页向下</source>
+        <translation>File page down</translation>
+    </message>
+    <message>
+        <source>KVM信源</source>
+        <translation>KVM source</translation>
+    </message>
+    <message>
+        <source>启用预布局</source>
+        <translation>Apply preset layout</translation>
+    </message>
+    <message>
+        <source>保存预布局</source>
+        <translation>Save preset layout</translation>
+    </message>
+    <message>
+        <source>信号裁剪</source>
+        <translation>Signal cropping</translation>
+    </message>
+    <message>
+        <source>条幅</source>
+        <translation>Banner</translation>
+    </message>
+    <message>
+        <source>KVM标注</source>
+        <translation>KVM marks</translation>
+    </message>
+    <message>
+        <source>PPT暂停播放</source>
+        <translation>PPT pause</translation>
+    </message>
+    <message>
+        <source>PPT自动播放</source>
+        <translation>PPT autoplay</translation>
+    </message>
+    <message>
+        <source>PPT回首页</source>
+        <translation>PPT first page</translation>
+    </message>
+    <message>
+        <source>PPT播放设置</source>
+        <translation>PPT playback settings</translation>
+    </message>
+    <message>
+        <source>PPT自动切换</source>
+        <translation>PPT auto advance</translation>
+    </message>
+    <message>
+        <source>PPT暂停自动切换</source>
+        <translation>PPT stop auto advance</translation>
+    </message>
+    <message>
+        <source>音视频模式</source>
+        <translation>Audio/video mode</translation>
+    </message>
+    <message>
+        <source>窗口自由</source>
+        <translation>Free windows</translation>
+    </message>
+    <message>
+        <source>窗口停靠</source>
+        <translation>Dock windows</translation>
+    </message>
+    <message>
+        <source>窗口叠加</source>
+        <translation>Overlay windows</translation>
+    </message>
+    <message>
+        <source>窗口替换</source>
+        <translation>Replace window</translation>
+    </message>
+    <message>
+        <source>窗口KVM模式</source>
+        <translation>Window KVM mode</translation>
+    </message>
+    <message>
+        <source>窗口正常模式</source>
+        <translation>Window normal mode</translation>
+    </message>
+    <message>
+        <source>窗口冻结</source>
+        <translation>Freeze window</translation>
+    </message>
+    <message>
+        <source>窗口非冻结</source>
+        <translation>Unfreeze window</translation>
+    </message>
+    <message>
+        <source>屏蔽模式</source>
+        <translation>Masked mode</translation>
+    </message>
+    <message>
+        <source>非屏蔽模式</source>
+        <translation>Unmasked mode</translation>
+    </message>
+    <message>
+        <source>省电模式</source>
+        <translation>Power saving</translation>
+    </message>
+    <message>
+        <source>非省电模式</source>
+        <translation>No power saving</translation>
+    </message>
+    <message>
+        <source>非预布局模式</source>
+        <translation>No preset layout</translation>
+    </message>
+    <message>
+        <source>最小化</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>Quit program</translation>
+    </message>
+    <message>
+        <source>键盘按钮</source>
+        <translation>Keyboard button</translation>
+    </message>
+    <message>
+        <source>按键</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>锁屏</source>
+        <translation>Lock screen</translation>
+    </message>
+    <message>
+        <source>H323SIP</source>
+        <translation>H323SIP</translation>
+    </message>
+    <message>
+        <source>会议</source>
+        <translation>Meeting</translation>
+    </message>
+    <message>
+        <source>会议厂商</source>
+        <translation>Meeting vendor</translation>
+    </message>
+    <message>
+        <source>终端ip</source>
+        <translation>Terminal IP</translation>
+    </message>
+    <message>
+        <source>摄像头控制按钮</source>
+        <translation>Camera control button</translation>
+    </message>
+    <message>
+        <source>文件翻页控件</source>
+        <translation>File paging</translation>
+    </message>
+    <message>
+        <source>媒体播放按钮</source>
+        <translation>Media play button</translation>
+    </message>
+    <message>
+        <source>媒体播放进度</source>
+        <translation>Media progress</translation>
+    </message>
+    <message>
+        <source>自锁功能按钮</source>
+        <translation>Latching function button</translation>
+    </message>
+    <message>
+        <source>会议按纽</source>
+        <translation>Meeting button</translation>
+    </message>
+    <message>
+        <source>不显示</source>
+        <translation>Hidden</translation>
+    </message>
+    <message>
+        <source>窗口透明度</source>
+        <translation>Window opacity</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>标题字体大小</source>
+        <translation>Title font size</translation>
+    </message>
+    <message>
+        <source>标题显示</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>标题字体加粗</source>
+        <translation>Bold title</translation>
+    </message>
+    <message>
+        <source>标签字体大小</source>
+        <translation>Label font size</translation>
+    </message>
+    <message>
+        <source>标签显示</source>
+        <translation>Labels</translation>
+    </message>
+    <message>
+        <source>窗口背景颜色</source>
+        <translation>Window background color</translation>
+    </message>
+    <message>
+        <source>标签字体颜色</source>
+        <translation>Label font color</translation>
+    </message>
+    <message>
+        <source>复选框字体颜色</source>
+        <translation>Check box font color</translation>
+    </message>
+    <message>
+        <source>按纽激活背景</source>
+        <translation>Button hover background</translation>
+    </message>
+    <message>
+        <source>1x3</source>
+        <translation>1x3</translation>
+    </message>
+    <message>
+        <source>2x2</source>
+        <translation>2x2</translation>
+    </message>
+    <message>
+        <source>3x3</source>
+        <translation>3x3</translation>
+    </message>
+    <message>
+        <source>行列数</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <source>场所1背景</source>
+        <translation>Place 1 background</translation>
+    </message>
+    <message>
+        <source>场所2背景</source>
+        <translation>Place 2 background</translation>
+    </message>
+    <message>
+        <source>场所3背景</source>
+        <translation>Place 3 background</translation>
+    </message>
+    <message>
+        <source>场所4背景</source>
+        <translation>Place 4 background</translation>
+    </message>
+    <message>
+        <source>场所5背景</source>
+        <translation>Place 5 background</translation>
+    </message>
+    <message>
+        <source>场所6背景</source>
+        <translation>Place 6 background</translation>
+    </message>
+    <message>
+        <source>场所7背景</source>
+        <translation>Place 7 background</translation>
+    </message>
+    <message>
+        <source>场所8背景</source>
+        <translation>Place 8 background</translation>
+    </message>
+    <message>
+        <source>场所9背景</source>
+        <translation>Place 9 background</translation>
+    </message>
+    <message>
+        <source>场所10背景</source>
+        <translation>Place 10 background</translation>
+    </message>
+    <message>
+        <source>登录控件</source>
+        <translation>Login form</translation>
+    </message>
+    <message>
+        <source>场所列表</source>
+        <translation>Place list</translation>
+    </message>
+    <message>
+        <source>url</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>拼接屏</source>
+        <translation>Video wall</translation>
+    </message>
+    <message>
+        <source>矩阵</source>
+        <translation>Matrix</translation>
+    </message>
+    <message>
+        <source>屏组按钮文字默认颜色</source>
+        <translation>Group button text color</translation>
+    </message>
+    <message>
+        <source>屏组按钮背景默认颜色</source>
+        <translation>Group button background color</translation>
+    </message>
+    <message>
+        <source>屏组按钮背景默认图片</source>
+        <translation>Group button image</translation>
+    </message>
+    <message>
+        <source>屏组按钮文字激活颜色</source>
+        <translation>Group button active text color</translation>
+    </message>
+    <message>
+        <source>屏组按钮背景激活颜色</source>
+        <translation>Group button active background color</translation>
+    </message>
+    <message>
+        <source>屏组按钮背景激活图片</source>
+        <translation>Group button active image</translation>
+    </message>
+    <message>
+        <source>视频控件</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>大屏区域</source>
+        <translation>Video wall area</translation>
+    </message>
+    <message>
+        <source>屏组按钮组</source>
+        <translation>Screen group buttons</translation>
+    </message>
 </context>
 <context>
     <name>QAbout</name>

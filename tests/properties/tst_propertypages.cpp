@@ -1,0 +1,420 @@
+#include "app/globalmanager.h"
+#include "properties/propdata.h"
+#include "properties/propertywidget.h"
+#include "tests/canvas/pagefixture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QTableWidget>
+#include <QTextEdit>
+
+using namespace pagefixture;
+
+namespace {
+
+// A row as the user meets it, read from its widgets:
+// key|label|kind|what it shows when built|e(ditable) or f(ixed)|range or options.
+QString describe(PropertyWidget &panel, int row)
+{
+    QTableWidget *table = panel.tableWidget();
+    const QTableWidgetItem *item = table->item(row, 0);
+    if (table->columnSpan(row, 0) == 2)
+        return '[' + item->text() + ']';
+    QWidget *cell = table->cellWidget(row, 1);
+    QWidget *editor = panel.editorAt(row);
+    QString kind = "read-only", shown = cell->findChild<QLabel *>() ? cell->findChild<QLabel *>()->text() : "";
+    QStringList extra;
+    if (auto *line = qobject_cast<QLineEdit *>(editor)) {
+        const auto *range = qobject_cast<const QIntValidator *>(line->validator());
+        kind = range ? "int" : "real";
+        shown = line->text();
+        if (range)
+            extra << QString("%1..%2").arg(range->bottom()).arg(range->top());
+    } else if (auto *combo = qobject_cast<QComboBox *>(editor)) {
+        kind = cell->findChild<QPushButton *>() ? "grid" : "choice";
+        shown = QString::number(combo->currentIndex());
+        for (int i = 0; i < combo->count(); ++i)
+            extra << QString("%1:%2").arg(combo->itemData(i).toInt()).arg(combo->itemText(i));
+        if (extra.size() > 12)
+            extra = QStringList{QString("%1 options").arg(extra.size())};
+    } else if (auto *text = qobject_cast<QTextEdit *>(editor)) {
+        const bool picker = cell->findChildren<QPushButton *>().size() == 2;
+        kind = !picker ? "text" : PropData::of(text) ? "colour" : "image";
+        shown = text->toPlainText();
+    } else if (auto *button = qobject_cast<QPushButton *>(editor)) {
+        kind = "button";
+        shown = button->text();
+    }
+    const QString editable = editor && editor->isEnabled() ? "e" : "f";
+    return QStringList{item->data(RoleKey).toString(), item->text(), kind, shown, editable, extra.join(',')}.join('|');
+}
+
+// The standard rows, which the representative pages name by key alone.
+const QStringList kStandardRows{
+    "x|x坐标|int|0|e|0..100000000", "y|y坐标|int|0|e|0..100000000", "w|宽|int|0|e|0..100000000",
+    "h|高|int|0|e|0..100000000", "fontsize|字体大小|int|14|e|0..100000000", "borderRadius|圆角|int|0|e|0..100000000",
+    "bold|字体加粗|choice|0|e|0:不加粗,1:加粗", "direction|文字方向|choice|0|e|0:水平,1:垂直",
+    "text_position|文字位置|choice|0|e|0:居中,1:居上,2:居下,3:居左,4:居右", "text_radio|文字占比|real|1.0|e|",
+    "bg_radio|背景占比|real|1.0|e|", "normalColor|文字默认颜色|colour|#00000000|e|",
+    "normalBkColor|背景默认颜色|colour|#00000000|e|", "normal_image_path|背景默认图片|image||e|",
+    "pressColor|文字激活颜色|colour|#00000000|e|", "pressBkColor|背景激活颜色|colour|#00000000|e|",
+    "press_image_path|背景激活图片|image||e|"};
+
+} // namespace
+
+class TestPropertyPages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void pageShapes_data();
+    void pageShapes();
+    void everyKindOnceMakesTheWholeTable();
+    void representativePagesRowByRow_data();
+    void representativePagesRowByRow();
+    void choicesStoreValuesThatSkipPositions_data();
+    void choicesStoreValuesThatSkipPositions();
+    void everyEditableRowEditsItsControlAndSurvivesReopening();
+    void rowsTakeOnlyWhatTheControlCanDraw_data();
+    void rowsTakeOnlyWhatTheControlCanDraw();
+
+private:
+    UIPage *reopen();
+    int steps() const { return m_page->undoStack()->count(); }
+
+    ProjectFixture f;
+    QWidget *m_window = nullptr;
+    PropertyWidget *m_panel = nullptr;
+    UIPage *m_page = nullptr;
+};
+
+void TestPropertyPages::init()
+{
+    QVERIFY(f.setUp());
+    GlobalManager *manager = GlobalManager::instance();
+    m_window = new QWidget;
+    auto *row = new QHBoxLayout(m_window);
+    m_panel = new PropertyWidget;
+    row->addWidget(f.tabs, 1);
+    row->addWidget(m_panel);
+    manager->setPropertyWidget(m_panel);
+    QVERIFY(manager->createPage("home", 1280, 720, 0));
+    QVERIFY(manager->openPageTab("home", 0));
+    m_page = manager->currentPage();
+    m_window->resize(1700, 900);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestPropertyPages::cleanup()
+{
+    GlobalManager::instance()->setPropertyWidget(nullptr);
+    f.tabs->setParent(nullptr);
+    delete m_window;
+    f.tearDown();
+}
+
+UIPage *TestPropertyPages::reopen()
+{
+    GlobalManager *manager = GlobalManager::instance();
+    manager->saveAllPages();
+    manager->slotPageClose(f.tabs->currentIndex());
+    flushDeletes();
+    if (f.tabs->count() != 0 || !manager->openPageTab("home", 0))
+        return nullptr;
+    return m_page = manager->currentPage();
+}
+
+void TestPropertyPages::pageShapes_data()
+{
+    QTest::addColumn<int>("nClass");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("sections"); // the first character of each header
+
+    const struct {
+        int nClass, rows;
+        const char *sections;
+    } pages[] = {
+        {100, 15, "通正属"},   {101, 24, "通"},     {102, 23, "通"},     {103, 14, "通正激"},   {104, 27, "通正激属事"},
+        {105, 18, "通正激"},   {106, 9, "通"},      {107, 23, "通正激属"},  {108, 14, "通正"},    {109, 14, "通正属"},
+        {110, 16, "通正激"},   {111, 24, "通正激属"},  {112, 25, "通正激属"},  {113, 24, "通正激"},   {114, 23, "通正激"},
+        {115, 25, "通正激属"},  {116, 23, "通正激"},   {117, 23, "通正激"},   {118, 23, "通正激"},   {119, 23, "通正激"},
+        {120, 23, "通正激"},   {121, 23, "通正激"},   {122, 23, "通正激"},   {123, 23, "通正激"},   {124, 20, "通正激"},
+        {125, 23, "通正激"},   {126, 32, "通正激属事"}, {127, 25, "通正激属"},  {128, 26, "通正激属"},  {129, 31, "通正激属事"},
+        {130, 22, "通正激事"},  {131, 36, "通属事"},   {133, 33, "通正激属事"}, {134, 30, "通正激属事"}, {135, 30, "通正激属"},
+        {136, 32, "通正激属"},  {137, 28, "通正激属"},  {138, 25, "通正激属"},  {139, 26, "通正激属"},  {140, 25, "通正激属"},
+        {141, 23, "通正激"},   {143, 18, "通开关"},   {144, 18, "通正激"},   {145, 29, "通属"},    {146, 26, "通正激属"},
+        {148, 17, "通正激"},   {149, 22, "通正激属"},  {150, 26, "通正激属"},  {151, 26, "通正激属"},  {153, 25, "通正激属"},
+        {154, 23, "通正激属"},  {155, 27, "通正激属"},  {156, 21, "通正激属"},  {157, 31, "通属"},    {158, 23, "通正激"},
+        {159, 27, "通正激属"},  {160, 27, "通正激属"},  {161, 26, "通正激属"},  {162, 19, "通属"},    {163, 23, "通正激"},
+        {164, 27, "通正激属"},
+    };
+    for (const auto &page : pages)
+        QTest::addRow("%d", page.nClass) << page.nClass << page.rows << QString(page.sections);
+}
+
+// The shape of each page, and what holds on every page: the head, keys met
+// once, choices whose options can all be told apart, and integer rows that
+// show a value their editor would take.
+void TestPropertyPages::pageShapes()
+{
+    QFETCH(int, nClass);
+    QFETCH(int, rows);
+    QFETCH(QString, sections);
+
+    PropertyWidget panel;
+    panel.createProperty(nClass);
+    const QVector<int> page = panel.pageRows(nClass);
+    QCOMPARE(page.size(), rows);
+    QString headers;
+    for (int row : page) {
+        if (panel.tableWidget()->columnSpan(row, 0) == 2)
+            headers += panel.tableWidget()->item(row, 0)->text().at(0);
+    }
+    QCOMPARE(headers, sections);
+    QCOMPARE(describe(panel, page.at(0)), QString("[通用]"));
+    QVERIFY(describe(panel, page.at(1)).startsWith("ui_type|控件类型|read-only|"));
+    QVERIFY(describe(panel, page.at(2)).contains(QRegularExpression("^name\\|控件名称\\|text\\|UI\\w+\\|f\\|$")));
+
+    QSet<QString> keys;
+    for (int row : page.mid(1)) {
+        if (panel.tableWidget()->columnSpan(row, 0) == 2)
+            continue;
+        const QString key = panel.tableWidget()->item(row, 0)->data(RoleKey).toString();
+        QVERIFY2(!keys.contains(key), qPrintable(key));
+        keys.insert(key);
+        if (auto *combo = qobject_cast<QComboBox *>(panel.editorAt(row))) {
+            QSet<int> values;
+            for (int i = 0; i < combo->count(); ++i)
+                values.insert(combo->itemData(i).toInt());
+            QVERIFY2(values.size() == combo->count(), qPrintable(key));
+        }
+        if (auto *line = qobject_cast<QLineEdit *>(panel.editorAt(row))) {
+            QString text = line->text();
+            int position = 0;
+            QVERIFY2(!line->validator() || line->validator()->validate(text, position) == QValidator::Acceptable,
+                     qPrintable(key));
+        }
+    }
+}
+
+void TestPropertyPages::everyKindOnceMakesTheWholeTable()
+{
+    QStringList kinds;
+    for (int nClass = 99; nClass <= 165; ++nClass) {
+        m_panel->createProperty(nClass);
+        if (m_panel->hasPage(nClass))
+            kinds << QString::number(nClass);
+    }
+    QCOMPARE(m_panel->tableWidget()->rowCount(), 1450);
+    QCOMPARE(kinds.size(), 61);
+    for (const char *none : {"99", "132", "142", "147", "152", "165"})
+        QVERIFY(!kinds.contains(none));
+}
+
+void TestPropertyPages::representativePagesRowByRow_data()
+{
+    QTest::addColumn<int>("nClass");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("rows"); // after the head; a bare key is its standard row
+
+    const QString range = "0..100000000";
+    const QStringList geometryAndText{"x", "y", "w", "h", "fontsize", "borderRadius", "bold", "direction",
+                                      "text_position", "text_radio", "bg_radio"};
+    const QStringList normalLook{"normalColor", "normalBkColor", "normal_image_path"};
+    const QStringList activeLook{"pressColor", "pressBkColor", "press_image_path"};
+    QTest::newRow("page") << 100 << "控件页面"
+        << QStringList{"page_type|页面类型|choice|0|f|0:页面,1:弹窗", "fixed_position|固定位置|choice|0|e|0:否,1:是",
+                       "x", "y", "w|宽|int|0|f|" + range, "h|高|int|0|f|" + range, "[正常样式]", "normalBkColor",
+                       "normal_image_path", "[属性]", "PlaceId|场所ID|int|-1|e|-1..100000000",
+                       "MainPage|主页面|choice|0|e|0:否,1:是"};
+    QTest::newRow("command button") << 129 << "普通命令"
+        << geometryAndText + QStringList{"[正常样式]", "text|正常文本|text|命令按钮|e|"} + normalLook
+               + QStringList{"[激活样式]", "pressText|激活文本|text|命令按钮|e|"} + activeLook
+               + QStringList{"[属性]", "self_locking|按键自锁|choice|0|e|0:不自锁,1:自锁",
+                             "m_group_id|组ID|int|0|e|" + range, "[事件]", "feedback|反馈|button|参数|e|",
+                             "on_cmd_data_list|按下命令参数|button|命令信息|e|",
+                             "off_cmd_data_list|弹起命令参数|button|命令信息|e|"};
+    QTest::newRow("audio matrix") << 163 << "音频矩阵控件"
+        << QStringList{"x", "y", "w", "h", "borderRadius|圆角|int|8|e|" + range, "title_size|标题大小|int|14|e|" + range,
+                       "corner_size|表头大小|int|14|e|" + range, "btn_size|按纽大小|int|14|e|" + range, "bold",
+                       "[正常样式]", "btn_text|按纽文本|text|切换|e|", "corner_text_color|表头角字体颜色|colour|#00000000|e|",
+                       "corner_normal_image_path|表头角背景|image||e|", "item_normalColor|标题字体颜色|colour|#00000000|e|",
+                       "item_normal_image_path|标题正常背景|image||e|", "btn_text_color|按纽字体颜色|colour|#00000000|e|",
+                       "btn_normal_image_path|按纽正常背景|image||e|", "[激活样式]",
+                       "btn_press_image_path|按纽按下背景|image||e|", "btn_press_text_color|按纽按下颜色|colour|#00000000|e|"};
+    QTest::newRow("feature button") << 159 << "功能按钮"
+        << geometryAndText + QStringList{"[正常样式]", "text|文本|text|功能按钮|e|"} + normalLook
+               + QStringList{"[激活样式]", "pressText|按下文本|text|功能按钮|e|"} + activeLook
+               + QStringList{"[属性]", "m_group_id|组ID|int|0|e|" + range, "feature_type|功能类型|choice|0|e|48 options"};
+}
+
+void TestPropertyPages::representativePagesRowByRow()
+{
+    QFETCH(int, nClass);
+    QFETCH(QString, title);
+    QFETCH(QStringList, rows);
+
+    PropertyWidget panel;
+    panel.createProperty(nClass);
+    const QVector<int> page = panel.pageRows(nClass);
+    QCOMPARE(describe(panel, page.at(1)), "ui_type|控件类型|read-only|" + title + "|f|");
+    QStringList shown;
+    for (int row : page.mid(3))
+        shown << describe(panel, row);
+    for (QString &row : rows) {
+        if (!row.contains('|') && !row.startsWith('['))
+            row = kStandardRows.filter(QRegularExpression('^' + row + "\\|")).value(0);
+    }
+    QCOMPARE(shown, rows);
+}
+
+void TestPropertyPages::choicesStoreValuesThatSkipPositions_data()
+{
+    QTest::addColumn<int>("nClass");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("value");
+
+    QTest::newRow("relation ppt") << 133 << "relativeType" << "ppt" << 130;
+    QTest::newRow("camera speed") << 153 << "speed" << "0.5" << 5;
+    QTest::newRow("PPT pause keeps 23") << 159 << "feature_type" << "PPT暂停播放" << 23;
+    QTest::newRow("PPT autoplay") << 159 << "feature_type" << "PPT自动播放" << 27;
+    QTest::newRow("PPT first page") << 159 << "feature_type" << "PPT回首页" << 28;
+    QTest::newRow("settings") << 159 << "feature_type" << "设置" << 0xFF0;
+    QTest::newRow("quit") << 159 << "feature_type" << "退出程序" << 0x1FF1;
+    QTest::newRow("the same value, another list") << 161 << "feature_type" << "锁屏" << 1;
+}
+
+// Chosen, stored as the option's value, shown again from it after another
+// control, and after saving and reopening; the format painter leaves it.
+void TestPropertyPages::choicesStoreValuesThatSkipPositions()
+{
+    QFETCH(int, nClass);
+    QFETCH(QString, key);
+    QFETCH(QString, option);
+    QFETCH(int, value);
+
+    UIBase *chosen = addControl(m_page, nClass, "Chosen_1", 10, 10, 120, 50);
+    UIBase *other = addControl(m_page, nClass, "Other_2", 200, 10, 120, 50);
+    QVERIFY(select({chosen}));
+    auto *combo = qobject_cast<QComboBox *>(m_panel->editorAt(m_panel->rowOf(nClass, key)));
+    const int before = steps();
+    combo->setCurrentIndex(combo->findText(option));
+    QCOMPARE(steps(), before + 1);
+    QCOMPARE(chosen->attributes().value(key), QJsonValue(value));
+    QVERIFY(select({other}));
+    QVERIFY(select({chosen}));
+    QCOMPARE(combo->currentText(), option);
+
+    // Painting the chosen one's look onto the other keeps the other's function.
+    if (key == "feature_type") {
+        QVERIFY(m_page->setFormatPainter());
+        QVERIFY(select({other}));
+        QCOMPARE(other->attributes().value(key), QJsonValue(0));
+        QCOMPARE(combo->currentIndex(), 0);
+    }
+
+    QVERIFY(reopen());
+    QVERIFY(select({m_page->findControl(nClass, "Chosen_1")}));
+    QCOMPARE(m_page->findControl(nClass, "Chosen_1")->attributes().value(key), QJsonValue(value));
+    QCOMPARE(combo->currentText(), option);
+}
+
+// As a user would try it: each editable row of every kind, changed once,
+// changes the control at once as one undo step and is there after reopening.
+void TestPropertyPages::everyEditableRowEditsItsControlAndSurvivesReopening()
+{
+    QHash<QString, QJsonObject> committed;
+    int placed = 0;
+    for (int nClass = 101; nClass <= 164; ++nClass) {
+        const QString name = QString("Kind%1_1").arg(nClass);
+        UIBase *control = addControl(m_page, nClass, name, placed % 8 * 150, placed / 8 * 85, 140, 80);
+        if (!control)
+            continue;
+        ++placed;
+        QVERIFY2(select({control}), qPrintable(name));
+        for (int row : m_panel->pageRows(nClass)) {
+            QWidget *editor = m_panel->editorAt(row);
+            if (!editor || !editor->isEnabled())
+                continue;
+            const QString key = PropData::of(editor) ? PropData::of(editor)->key : QString();
+            QJsonValue value;
+            const int before = steps();
+            if (auto *line = qobject_cast<QLineEdit *>(editor)) {
+                const bool whole = line->validator();
+                value = whole ? QJsonValue(line->text() == "7" ? 9 : 7) : QJsonValue(0.5);
+                line->clear();
+                QTest::keyClicks(line, whole ? QString::number(value.toInt()) : QString("0.5"));
+                QTest::keyClick(line, Qt::Key_Return);
+            } else if (auto *text = qobject_cast<QTextEdit *>(editor); text && !text->isReadOnly()) {
+                value = QString("edited " + key);
+                text->setPlainText(value.toString());
+                QFocusEvent out(QEvent::FocusOut);
+                QApplication::sendEvent(text, &out);
+            } else if (auto *combo = qobject_cast<QComboBox *>(editor); combo && combo->count() > 1) {
+                const int index = combo->currentIndex() == combo->count() - 1 ? 0 : combo->count() - 1;
+                value = combo->itemData(index).toInt();
+                combo->setCurrentIndex(index);
+            } else {
+                continue;
+            }
+            QVERIFY2(steps() == before + 1, qPrintable(name + ' ' + key));
+            QVERIFY2(control->attributes().value(key) == value, qPrintable(name + ' ' + key));
+            committed[name].insert(key, value);
+        }
+    }
+    QCOMPARE(placed, 61);
+
+    QVERIFY(reopen());
+    for (auto it = committed.constBegin(); it != committed.constEnd(); ++it) {
+        const UIBase *control = m_page->findControl(it.key().mid(4, 3).toInt(), it.key());
+        QVERIFY2(control, qPrintable(it.key()));
+        for (auto edit = it->constBegin(); edit != it->constEnd(); ++edit)
+            QVERIFY2(control->attributes().value(edit.key()) == edit.value(), qPrintable(it.key() + ' ' + edit.key()));
+    }
+}
+
+void TestPropertyPages::rowsTakeOnlyWhatTheControlCanDraw_data()
+{
+    QTest::addColumn<int>("nClass");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("typed");
+    QTest::addColumn<bool>("committed");
+
+    // The login form's opacity is the alpha of its background.
+    QTest::newRow("opacity 255") << 101 << "bgOpacity" << 255 << true;
+    QTest::newRow("opacity 256") << 101 << "bgOpacity" << 256 << false;
+    // A list draws at most one item per pixel of the longest page.
+    QTest::newRow("items of the longest page") << 111 << "show_item_num" << 15360 << true;
+    QTest::newRow("more items") << 136 << "show_item_num" << 15361 << false;
+}
+
+void TestPropertyPages::rowsTakeOnlyWhatTheControlCanDraw()
+{
+    QFETCH(int, nClass);
+    QFETCH(QString, key);
+    QFETCH(int, typed);
+    QFETCH(bool, committed);
+
+    UIBase *control = addControl(m_page, nClass, "Bounded_1", 10, 10, 300, 200);
+    QVERIFY(select({control}));
+    const QJsonValue before = control->attributes().value(key);
+    auto *edit = qobject_cast<QLineEdit *>(m_panel->editorAt(m_panel->rowOf(nClass, key)));
+    edit->clear();
+    QTest::keyClicks(edit, QString::number(typed));
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(control->attributes().value(key), committed ? QJsonValue(typed) : before);
+}
+
+QTEST_MAIN(TestPropertyPages)
+#include "tst_propertypages.moc"
