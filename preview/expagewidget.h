@@ -139,6 +139,8 @@ private:
     void createLabel(const QJsonObject &record, int typeId);
     void createAudioLabel(const QJsonObject &record, int typeId);
     void createImageLabel(const QJsonObject &record, int typeId);
+    // The wall and play button lists, source views, search boxes and scene lists.
+    void createListView(const QJsonObject &record, int typeId);
 
     // A string connection whose failure is warned of and counted.
     bool wire(const QObject *sender, const char *signal, const char *method,

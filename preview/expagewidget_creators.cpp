@@ -4,6 +4,7 @@
 #include "preview/exaudiolabel.h"
 #include "preview/exbuttonkinds.h"
 #include "preview/eximglabel.h"
+#include "preview/exlistbuilder.h"
 #include "preview/expagebutton.h"
 #include "preview/exqlabel.h"
 
@@ -88,6 +89,8 @@ ExPageWidget::Creator ExPageWidget::creatorOf(int typeId)
     };
     if (buttonKind(typeId))
         return &ExPageWidget::createButton;
+    if (ExListBuilder::builds(typeId, false))
+        return &ExPageWidget::createListView;
     for (const Row &row : rows) {
         if (row.typeId == typeId)
             return row.create;

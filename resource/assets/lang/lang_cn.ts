@@ -372,6 +372,31 @@
     </message>
 </context>
 <context>
+    <name>ExListBuilder</name>
+    <message>
+        <source>上一页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下一页</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExSceneListFrame</name>
+    <message>
+        <source>场景</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExSrcGroupListWidget</name>
+    <message>
+        <source>信号列表</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>提示</source>

@@ -371,6 +371,31 @@
     </message>
 </context>
 <context>
+    <name>ExListBuilder</name>
+    <message>
+        <source>上一页</source>
+        <translation>Previous page</translation>
+    </message>
+    <message>
+        <source>下一页</source>
+        <translation>Next page</translation>
+    </message>
+</context>
+<context>
+    <name>ExSceneListFrame</name>
+    <message>
+        <source>场景</source>
+        <translation>Scene</translation>
+    </message>
+</context>
+<context>
+    <name>ExSrcGroupListWidget</name>
+    <message>
+        <source>信号列表</source>
+        <translation>Signal list</translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>提示</source>
