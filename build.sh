@@ -6,9 +6,11 @@ cd "$(dirname "$0")"
 
 # Every package CMake and the tests need: Qt5Core/Gui/Widgets/Network/Test come with
 # qtbase5-dev, Qt5Qml with qtdeclarative5-dev, Qt5Multimedia with qtmultimedia5-dev,
-# Qt5LinguistTools with qttools5-dev (lrelease itself with qttools5-dev-tools).
+# Qt5LinguistTools with qttools5-dev (lrelease itself with qttools5-dev-tools);
+# qttranslations5-l10n holds Qt's own translations, so that its buttons and file
+# dialogs (Yes, Save, Cancel) follow the language chosen at start.
 PACKAGES=(build-essential cmake ccache qtbase5-dev qtdeclarative5-dev qtmultimedia5-dev
-          qttools5-dev qttools5-dev-tools fonts-noto-cjk xvfb xauth)
+          qttools5-dev qttools5-dev-tools qttranslations5-l10n fonts-noto-cjk xvfb xauth)
 
 install_missing() {
     local missing=() pkg

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTranslator>
@@ -87,9 +88,11 @@ GlobalManager::GlobalManager()
 
 GlobalManager::~GlobalManager()
 {
-    if (m_translator) {
-        QCoreApplication::removeTranslator(m_translator);
-        delete m_translator;
+    for (QTranslator *translator : {m_translator, m_qtTranslator}) {
+        if (translator) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
     }
 }
 
@@ -109,6 +112,18 @@ void GlobalManager::loadTranslator()
     if (!m_translator->load(QLatin1String(files[index])))
         qDebug() << "GlobalManager::loadTranslator: cannot load" << files[index];
     QCoreApplication::installTranslator(m_translator);
+
+    // Qt's own buttons and dialogs (Yes, Save, the file dialog) in the same
+    // language, from the system's Qt translations.
+    static const char *const qtFiles[] = {"qt_zh_CN", "qt_zh_TW", "qt_en"};
+    if (m_qtTranslator) {
+        QCoreApplication::removeTranslator(m_qtTranslator);
+        delete m_qtTranslator;
+    }
+    m_qtTranslator = new QTranslator;
+    if (!m_qtTranslator->load(QLatin1String(qtFiles[index]), QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        qDebug() << "GlobalManager::loadTranslator: cannot load" << qtFiles[index];
+    QCoreApplication::installTranslator(m_qtTranslator);
 
     if (m_language == 0)
         QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::SimplifiedHanScript, QLocale::China));

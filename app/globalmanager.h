@@ -252,6 +252,7 @@ private:
     struct ImgDlgDeleter { void operator()(ImgDlg *dialog) const; };
 
     QTranslator *m_translator = nullptr;
+    QTranslator *m_qtTranslator = nullptr;
     QJsonObject m_cmdClipboard;
     // The page whose controls the canvas clipboard holds, and those controls.
     QPointer<QWidget> m_clipSourcePage;

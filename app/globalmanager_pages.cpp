@@ -319,18 +319,24 @@ void GlobalManager::resizePageFile(const QString &name, int width, int height)
         return;
     const QString path = pageFilePath(pageFileOf(name));
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        Notifier::information(nullptr, tr("提示"), tr("open file fail: ") + path);
         return;
+    }
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
     file.close();
-    if (error.error != QJsonParseError::NoError || !document.isObject())
+    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+        Notifier::information(nullptr, tr("提示"), tr("文件解析错误"));
         return;
+    }
     QJsonObject root = document.object();
     const QJsonValue controls = root.value(QLatin1String(kControlKey));
     // Not a page file this can rescale: it stays as it is.
-    if (!controls.isArray())
+    if (!controls.isArray()) {
+        Notifier::information(nullptr, tr("提示"), tr("文件格式不对"));
         return;
+    }
     root.insert(QLatin1String(kControlKey), rescaledControls(controls.toArray(), width, height));
     writeJsonFile(path, root);
 }
@@ -352,6 +358,9 @@ bool GlobalManager::openPageTab(const QString &name, int pageKind)
             auto *scroll = new QScrollArea(m_tabWidget);
             auto *page = new UIPage(scroll);
             scroll->setWidget(page);
+            // A click on the grey area around the page keeps the page's keys
+            // (save, undo, arrows) with the page.
+            scroll->setFocusProxy(page);
             const UIPage::LoadResult result = page->openPage(copy);
             if (result == UIPage::LoadOk) {
                 hasPage(name)->opened = 1;

@@ -501,7 +501,8 @@ bool GlobalManager::deletePage(const QString &name)
     if (!commitProject(previous))
         return false;
     closePageTabs(name);
-    removeFile(pageFilePath(file));
+    if (!removeFile(pageFilePath(file)))
+        Notifier::information(nullptr, tr("提示"), tr("删除页面文件失败：") + pageFilePath(file));
     return true;
 }
 

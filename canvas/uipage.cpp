@@ -296,7 +296,8 @@ void UIPage::slotAttributeChange(QJsonObject oldAttributes, QJsonObject newAttri
     if (!control)
         return;
     m_modified = true;
-    m_undoStack->push(new EditCommand(this, classOf(control), 0, control, oldAttributes, newAttributes));
+    // Panel mode 1: undo and redo refill the property rows of the control on view.
+    m_undoStack->push(new EditCommand(this, classOf(control), 1, control, oldAttributes, newAttributes));
 }
 
 void UIPage::slotRectChange(QJsonObject oldAttributes, QJsonObject newAttributes)
@@ -321,7 +322,7 @@ void UIPage::setControlAttributes(const QJsonObject &values, bool repaint, int v
     for (auto it = values.constBegin(); it != values.constEnd(); ++it)
         updated.insert(it.key(), it.value());
     m_modified = true;
-    m_undoStack->push(new EditCommand(this, kPageTypeId, 0, this, m_attributes, updated));
+    m_undoStack->push(new EditCommand(this, kPageTypeId, 1, this, m_attributes, updated));
 }
 
 void UIPage::setPageAttribute(const QString &key, const QJsonValue &value, bool repaint)

@@ -193,7 +193,8 @@ void UIPage::addControlAtCursor(QRect rect)
     if (kind <= kPageTypeId || rect.width() < m_minBandWidth || rect.height() < m_minBandHeight)
         return;
     QRect placed;
-    if (EditRules::dropRect(mapFromGlobal(QCursor::pos()), rect.size(), size(), &placed))
+    const QRect shown(mapFromGlobal(rect.topLeft()), rect.size());
+    if (EditRules::dropRect(mapFromGlobal(QCursor::pos()), shown, size(), &placed))
         addNewControl(kind, placed);
 }
 

@@ -1,5 +1,6 @@
 #include "uiswitchbuttonbase.h"
 
+#include "controls/switchshape.h"
 #include "core/jsonutils.h"
 
 #include <QColor>
@@ -86,30 +87,17 @@ void UISwitchButtonBase::setChecked(bool checked)
 
 QPainterPath UISwitchButtonBase::trackPath() const
 {
-    const int w = width();
-    const int h = height();
-    const int d = qMin(w, h);
-    QPainterPath path;
-    path.addEllipse(QRectF(0, 0, d, d));
-    QPainterPath right;
-    right.addEllipse(QRectF(w - d, 0, d, d));
-    QPainterPath middle;
-    middle.addRect(QRectF(d / 2, 0, w - d, h));
-    return path.united(right).united(middle);
+    return switchTrackPath(size());
 }
 
 QRect UISwitchButtonBase::captionRect() const
 {
-    const int w = width();
-    const int h = height();
-    const int t = qMin(w, h) - 2 * m_space - 5;
-    return m_checked ? QRect(0, 0, w - t, h) : QRect(t, 0, w - t, h);
+    return switchCaptionRect(size(), m_space, m_checked);
 }
 
 QRect UISwitchButtonBase::knobRect() const
 {
-    const int k = qMin(width(), height()) - 2 * m_space;
-    return QRect(m_knobX + m_space, m_space, k, k);
+    return switchKnobRect(size(), m_space, m_knobX);
 }
 
 void UISwitchButtonBase::paintEvent(QPaintEvent *)

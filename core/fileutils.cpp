@@ -202,9 +202,10 @@ bool copyDirectory(const QString &src, const QString &dst, bool cover)
         qDebug() << "copyDirectory: source lies inside the destination " << src << dst;
         return false;
     }
-    if (cover)
-        clearDirectory(dst);
+    if (cover && target.exists() && !clearDirectory(dst))
+        return false;
 
+    bool complete = true;
     const QFileInfoList entries = source.entryInfoList();
     for (const QFileInfo &entry : entries) {
         const QString name = entry.fileName();
@@ -215,9 +216,11 @@ bool copyDirectory(const QString &src, const QString &dst, bool cover)
         const QString targetPath = dst + QLatin1Char('/') + name;
         if (cover && QFileInfo(targetPath).isFile())
             QFile::remove(targetPath);
-        copyFile(entry.absoluteFilePath(), targetPath);
+        // The rest is still copied; the caller learns that one is missing.
+        if (!copyFile(entry.absoluteFilePath(), targetPath))
+            complete = false;
     }
-    return true;
+    return complete;
 }
 
 bool clearDirectory(const QString &path)

@@ -14,7 +14,20 @@
     X(ExKvmButton)                                                                    \
     X(ExHomeButton)                                                                   \
     X(ExToTopButton)                                                                  \
-    X(ExBackgroundImageButton)
+    X(ExBackgroundImageButton)                                                        \
+    X(ExAllFullButton)                                                                \
+    X(ExAllGridSettingButton)                                                         \
+    X(ExCleanAllMatrixButton)                                                         \
+    X(ExCallPreLayoutButton)                                                          \
+    X(ExCleanButton)                                                                  \
+    X(ExGridSettingButton)                                                            \
+    X(ExMatrixButton)                                                                 \
+    X(ExOSDButton)                                                                    \
+    X(ExPlanSaveButton)                                                               \
+    X(ExPlanStopButton)                                                               \
+    X(ExSceneSaveButton)                                                              \
+    X(ExAudioMuteButton)                                                              \
+    X(ExAudioSwitchButton)
 
 #define BRIVANE_EX_PLAIN_KINDS(X)                                                     \
     X(ExPtzButton)                                                                    \
@@ -23,6 +36,8 @@
     X(ExFeatureButton)                                                                \
     X(ExFilePageTurnButton)
 
+// Q_SLOTS, not slots: moc loses the lower-case keyword when it comes out of
+// a macro, and the class would have no onClicked() to connect to.
 #define BRIVANE_DECLARE_EX_CLICK_KIND(Class)                                          \
     class Class : public ExQButton                                                    \
     {                                                                                 \
@@ -34,7 +49,7 @@
             connect(this, SIGNAL(clicked()), this, SLOT(onClicked()));                \
         }                                                                             \
         ~Class() override { disconnect(this, SIGNAL(clicked()), this, SLOT(onClicked())); } \
-    public slots:                                                                     \
+    public Q_SLOTS:                                                                   \
         void onClicked() {}                                                           \
     };
 

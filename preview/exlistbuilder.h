@@ -1,6 +1,6 @@
 #pragma once
 
-#include "preview/expagewidget.h"
+#include "preview/expagehost.h"
 #include "preview/exstylereader.h"
 
 #include <QJsonObject>

@@ -1,30 +1,16 @@
 #pragma once
 
-#include "preview/exstylereader.h"
+#include "preview/expagehost.h"
 
-#include <QJsonObject>
-#include <QPixmap>
-#include <QRect>
-#include <QString>
-#include <QVector>
-#include <QWidget>
+#include <QPointer>
+#include <QSize>
 
-// One run-time widget that a page host built, as the host's registry keeps it.
-struct CtrlElement {
-    QWidget *widget = nullptr;
-    int elementType = -1;   // run-time type id it was registered under
-    int reserved = 0;
-    QString hostName;       // object name of the host that built it
-    QString ref;            // the control's "ref", for the kinds that read one
-    QString name;           // the control's "name"
-};
+class ExPopPageWidgetFrame;
 
-// The run-time host of one saved page in the preview: reads the page file
-// from disk, scales the page's design size to its own, paints the page
-// background and builds one run-time widget per control entry. It is the hub
-// its widgets talk through: they are wired to its relay signals and its
-// selection slots give buttons their group behaviour.
-class ExPageWidget : public QWidget
+// The run-time host of one saved page in a tab of the preview. It loads the
+// page at every resize wider than the dialog's first width, and its page
+// buttons open another page of the project over it as a pop-up, one at a time.
+class ExPageWidget : public ExPageHost
 {
     Q_OBJECT
 
@@ -32,139 +18,32 @@ public:
     ExPageWidget(int listMode, const QString &pageFile, QWidget *parent = nullptr);
     ~ExPageWidget() override;
 
-    void loadPageFile();
-    // Builds the run-time widget of one control; kinds without a creator
-    // are skipped.
-    void createElement(const QString &typeName, const QJsonObject &record);
-    void addElement(CtrlElement element);
-    void destoryElement();
+    static bool hasCreator(int typeId) { return ExPageHost::hasCreator(typeId, PageHost); }
 
-    // The text after the last "\" or "/", or the whole text.
-    static QString fileNameOfPath(const QString &path);
-    // A picture name resolved against the page file's folder by its bare
-    // file name; an empty name stays empty.
-    QString resolveImagePath(const QString &name) const;
-    // The shared style readers at the host's current scales and folder.
-    ExStyleReader reader() const;
-    // Kinds that have a creator in this host.
-    static bool hasCreator(int typeId);
+    // The design size of a page file's page object; a size that is missing
+    // or not a number leaves the outputs as they are.
+    static void readPopPageSize(const QString &pageFile, int *width, int *height);
+    // A pop-up of the target's design size, sized against 1920 x 1080 on a
+    // host of the given size; an empty size when there is nothing to show.
+    static QSize popPageSize(const QSize &host, int designWidth, int designHeight);
+    // The target file of a page button in the page's folder, or an empty
+    // text when it is not a bare file name or not there.
+    QString popPageFile(const QString &gotoPage) const;
 
-    int listMode() const { return m_listMode; }
-    QString pageFile() const { return m_pageFile; }
-    QString basePath() const { return m_basePath; }
-    int designWidth() const { return m_designWidth; }
-    int designHeight() const { return m_designHeight; }
-    double scaleX() const { return m_scaleX; }
-    double scaleY() const { return m_scaleY; }
-    QString bkColor() const { return m_bkColor; }
-    QString bkImage() const { return m_bkImage; }
-    const QPixmap &bkPixmap() const { return m_bkPixmap; }
-    const QVector<CtrlElement> &elements() const { return m_ctrlElement; }
-    int wallType() const { return m_wallType; }
-    int wallId() const { return m_wallID; }
-    // How many times the page file was read.
-    int loadCount() const { return m_loadCount; }
-    // Connections a creator asked for that Qt refused; each is also warned of.
-    int connectFailures() const { return m_connectFailures; }
-
-signals:
-    void signalShowMainWindow();
-    void signalSwitchPage(QString);
-    void signalWallChange(int wallType, int wallID);
-    void signalCleanScreen();
-    void signalCleanAllScreen();
-    void signalOpenFullScreen();
-    void signalSetMatrixDiv(int row, int col);
-    void signalSetMatrixNext(int);
-    void signalAudioModeChange(int);
-    void signalGetAudioModeData(int);
-    void signalSourceModeChange(int, int);
-    void signalGetSourceModeData(int);
-    void signalAudioChange(int, int);
-    void signalGetAudioSwitchData(int);
-    void signalGetAudioMuteData(int);
-    void signalGetAudioVolumeData(int);
-    void signalUpdateScene();
-    void signalUpdatePlan();
-    void signalCallPlan();
-    void signalCallScene(int wall_type, int wall_id, int sceneID);
-    void signalSignalDragEnd(QRect rect, char *buffer, int size);
-    void signalStopPollScenes(int wall_type, int wall_id);
-    void signalSourceSearch(QString);
-    void signalSceneSearch(QString);
-    void signalsSourcePageTurn(int);
-    void signalGetVideoStatusData(int);
+    // The open pop-up, or null.
+    ExPopPageWidgetFrame *popFrame() const;
 
 public slots:
-    // The slots without a body stand for panel functions the offline
-    // preview does not have: the widgets wired to them change only their look.
     void slotOnFeatureButtonClick();
-    void slotOnWallChange(int wallType, int wallID);
-    void slotOnMatricDivBtnClicked(int row, int col) { Q_UNUSED(row) Q_UNUSED(col) }
-    void slotOnMatricPageBtnClicked(int next) { Q_UNUSED(next) }
-    void slotOnHomeButtonClick() {}
-    void slotOnCleanButtonClick() {}
-    void slotOnCleanAllButtonClick() {}
-    void slotOnAllFullButtonClick() {}
-    void slotOnPageButtonClick() {}
-    void slotAudioModeSelect();
-    void slotPreLayoutModeSelect();
-    void slotSourceModeSelect();
-    void slotOnAudioMute(int status) { Q_UNUSED(status) }
-    void slotOnAudioSwitch(bool checked) { Q_UNUSED(checked) }
-    void slotOnAudioStatusChange(int status) { Q_UNUSED(status) }
-    void slotOnAudioVolumeChange(int volume) { Q_UNUSED(volume) }
-    void slotMoreCmdButtonSelect();
-    void slotCmdButtonSelect();
-    void slotAudioModeData(int, int, int) {}
-    void slotAudioData(int, int, int, int, int) {}
-    void slotOnFilePageTurnButtonClick() {}
-    void slotOnPtzButtonClick() {}
-    void slotOnVideoStatusChange(int) {}
-    void slotOnPopPageWidgetFrameClose() {}
+    void slotOnPageButtonClick() override;
+    void slotOnPopPageWidgetFrameClose();
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    using Creator = void (ExPageWidget::*)(const QJsonObject &record, int typeId);
-    static Creator creatorOf(int typeId);
-
-    // Creators, one per family; the dispatch table maps kinds onto them.
-    void createButton(const QJsonObject &record, int typeId);
-    void createLabel(const QJsonObject &record, int typeId);
-    void createAudioLabel(const QJsonObject &record, int typeId);
-    void createImageLabel(const QJsonObject &record, int typeId);
-    // The wall and play button lists, source views, search boxes and scene lists.
-    void createListView(const QJsonObject &record, int typeId);
-
-    // A string connection whose failure is warned of and counted.
-    bool wire(const QObject *sender, const char *signal, const char *method,
-              Qt::ConnectionType type = Qt::AutoConnection);
-    void registerElement(QWidget *widget, int typeId, const QString &name, const QString &ref = QString());
-    // Selects the sender among the registered buttons of one kind (and one
-    // group, unless the group is -1) and deselects the others.
-    void selectAmong(const QObject *sender, int typeId, int groupId);
-
-    int m_designWidth = 0;
-    int m_designHeight = 0;
-    double m_scaleX = 1.0;
-    double m_scaleY = 1.0;
-    QString m_bkColor;
-    QString m_bkImage;
-    QPixmap m_bkPixmap;
-    QString m_pageFile;
-    QString m_basePath = QStringLiteral("./");
-    int m_listMode = 0;
-    int m_wallID = -1;
-    int m_height = 0;
-    int m_width = 0;
-    int m_wallType = -1;
-    QVector<CtrlElement> m_ctrlElement;
-    int m_loadCount = 0;
-    int m_connectFailures = 0;
+    bool m_popBusy = false;
+    bool m_popClosing = false;
+    // The frame is the host's child; it goes with the host or on its own close.
+    QPointer<ExPopPageWidgetFrame> m_popFrame;
 };

@@ -1,16 +1,28 @@
 #pragma once
 
+#include "properties/propertyrowdesc.h"
+#include "properties/propertytypes.h"
+
+#include <QColor>
+#include <QJsonArray>
 #include <QJsonObject>
+#include <QMap>
 #include <QPointer>
-#include <QSet>
+#include <QString>
+#include <QVector>
 #include <QWidget>
 
+class QHBoxLayout;
+class QShowEvent;
 class QTableWidget;
 class QVBoxLayout;
 
-// The property panel as GlobalManager drives it: which control is on view,
-// the kind whose rows show and the object they were last filled from. The
-// rows themselves are built by the property editor proper.
+// The property panel: one two-column table (label | editor) in which the rows
+// of every control kind live side by side. A kind's rows are built from its
+// page description the first time a page or control of that kind is shown,
+// registered under its nClass, and from then on only hidden, shown and
+// refilled. Every committed edit leaves as {key: value} for the page or
+// control on view, which turns it into one undo step.
 class PropertyWidget : public QWidget
 {
     Q_OBJECT
@@ -19,31 +31,121 @@ public:
     explicit PropertyWidget(QWidget *parent = nullptr);
     ~PropertyWidget() override;
 
-    // Makes control the current one and shows the rows of nClass filled
-    // from data.
+    // Makes control the one on view and shows the rows of nClass, built on
+    // first use, filled from data.
     void showProperty(QWidget *control, int nClass, const QJsonObject &data);
     // Refills the rows only when control is on view and nClass has rows.
     void refreshProperty(QWidget *control, int nClass, const QJsonObject &data);
-    // Refills the rows of nClass whatever control is on view.
+    // Refills the rows of nClass whatever control is on view (format painter).
     void updateProperty(QWidget *control, int nClass, const QJsonObject &data);
-    // Forgets the current control and hides every row; the argument is kept
-    // for the callers, which always pass 1.
-    void hideProperty(int mode);
+    // Forgets the control on view and hides every row. The argument is kept
+    // for the callers and has no effect.
+    void hideProperty(int mode = 1);
+    // Shows the rows of nClass and sets each editor from data without
+    // committing anything; a kind without rows is left alone.
+    void fillProperty(int nClass, const QJsonObject &data);
+    // Builds the page of nClass; a kind without a page gets nothing.
+    void createProperty(int nClass);
+    // Sends an edit of a row of nClass to the page or control on view.
+    void applyToCurrentControl(int nClass, const QJsonObject &values);
+
+    // Row operations: each appends one row and registers it under nClass.
+    // Labels and texts arrive translated.
+    void addHeaderRow(int nClass, const QString &title, const QString &text);
+    void addReadOnlyRow(int nClass, const QString &key, const QString &label, const QString &text);
+    void addTextRow(int nClass, const QString &key, const QString &label, const QString &text, bool editable);
+    void addIntRow(int nClass, const QString &key, const QString &label, const QString &text, bool editable,
+                   int min, int max);
+    void addPlainIntRow(int nClass, const QString &key, const QString &label, const QString &text, bool editable);
+    void addRealRow(int nClass, const QString &key, const QString &label, const QString &text, bool editable);
+    void addChoiceRow(int nClass, const QString &key, const QString &label, const QVector<PropertyOption> &options,
+                      int index, bool editable);
+    void addColorRow(int nClass, const QString &key, const QString &label, const QString &text);
+    void addImageRow(int nClass, const QString &key, const QString &label, const QString &text);
+    // The dialog rows keep their value in the button's record; their dialogs
+    // are not wired yet.
+    void addFeedbackRow(int nClass, const QString &key, const QString &label, const QString &buttonText,
+                        const QJsonObject &feedback);
+    void addCommandListRow(int nClass, const QString &key, const QString &label, const QJsonArray &commands);
+    void addKeyListRow(int nClass, const QString &key, const QString &label, const QJsonArray &keys);
+    void addGridLayoutRow(int nClass, const QString &key, const QString &label, const QJsonArray &layouts);
+    void registerRow(int nClass, int row);
+
+    // Appends a whole page: its head, then its rows, runs spliced in.
+    void buildPage(const PropertyPageDesc &page);
 
     QWidget *currentControl() const { return m_currentControl; }
-    bool hasRows(int nClass) const { return m_builtClasses.contains(nClass); }
-    bool rowsVisible() const { return m_shownClass >= 0; }
-    int shownClass() const { return m_shownClass; }
-    const QJsonObject &shownData() const { return m_shownData; }
+    // The kind whose rows are on view, -1 when idle.
+    int shownClass() const { return m_currentControl ? m_currentClass : -1; }
+    QTableWidget *tableWidget() const { return m_tableWidget; }
+    bool hasPage(int nClass) const { return m_pageRows.contains(nClass); }
+    QVector<int> pageRows(int nClass) const { return m_pageRows.value(nClass); }
+    // The first row of nClass's page with that key, or -1.
+    int rowOf(int nClass, const QString &key) const;
+    // The editor recorded on a row's label item, or null.
+    QWidget *editorAt(int row) const;
+    // The colour the colour dialog of a key opens on.
+    QString rememberedColour(const QString &key) const;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private slots:
+    void onNumberEditLineFinished();
+    void onDoubelEditLineFinished();
+    void onTextEditLineFinished();
+    void onComboBoxChanged(int index);
+    void onComboBoxGridSettinngChanged(int index);
+    void onBtnColorClicked();
+    void onColorSelected(const QColor &colour);
+    void onBtnClearColorClicked();
+    void onBtnImgClicked();
+    void onBtnClearImgClicked();
 
 private:
+    // How a row is filled and what its editor is; the label item carries the
+    // same for the slots.
+    struct RowRecord {
+        PropertyRowOp op;
+        QString key;
+        QWidget *editor; // null on header and type rows
+    };
+
     void setupUi();
-    void fillProperty(int nClass, const QJsonObject &data);
+    void addRows(int nClass, const PropertyRowDesc *rows, int count);
+    void addRow(int nClass, const PropertyRowDesc &row);
+    // Steps shared by every row but the header: insert the row, put the
+    // cell in column 1 and the label item in column 0, record and register it.
+    int beginRow(int height);
+    void finishRow(int nClass, int row, const QString &key, const QString &label, QWidget *cell, QWidget *editor,
+                   int kind, PropertyRowOp op);
+    QWidget *editorCell(QWidget *editor, bool spacer, QHBoxLayout **layout = nullptr);
+    QWidget *buttonRow(int nClass, int row, const QString &key, const QString &caption, const QJsonObject &obj,
+                       const QJsonArray &arr);
+    void pickerRow(int nClass, const QString &key, const QString &label, const QString &text, PropertyRowOp op);
+    void fillRow(int row, const QJsonObject &data);
+    void showRow(int row, bool shown);
+    void hideAllRows();
+    // Takes the keyboard focus from an editor of the table, so that the edit
+    // it ends finds no control on view and commits nothing.
+    void dropEditorFocus();
+    // The text edit of a colour or image row, by the record of a button.
+    QWidget *rowTextEdit(int row) const;
+    QString &colourMemory(const QString &key);
+    QString translated(const char *text) const;
 
     QVBoxLayout *m_verticalLayout = nullptr;
     QTableWidget *m_tableWidget = nullptr;
     QPointer<QWidget> m_currentControl;
-    QSet<int> m_builtClasses;
-    int m_shownClass = -1;
-    QJsonObject m_shownData;
+    int m_currentClass = -1;
+    QMap<int, QVector<int>> m_pageRows;
+    QVector<RowRecord> m_rows;
+    // Which rows are shown, so hiding costs the rows on view, not the table.
+    QVector<bool> m_rowShown;
+    QVector<int> m_shownRows;
+    QString m_lastNormalBkColor;
+    QString m_lastNormalColor;
+    QString m_lastPressBkColor;
+    QString m_lastPressColor;
+    QString m_lastOtherColor;
 };

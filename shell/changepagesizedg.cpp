@@ -79,23 +79,27 @@ int ChangePageSizeDg::pageHeight() const
     return m_heightEdit->text().toInt();
 }
 
+bool ChangePageSizeDg::checkPageSize(int width, int height)
+{
+    if (width < kMinWidth || width > kMaxWidth || height < kMinHeight || height > kMaxHeight) {
+        Notifier::information(nullptr, tr("提示"), tr("宽度必须在160--15360,高度必须在64-8640之间"));
+        return false;
+    }
+    // A page refuses anything smaller without a word; saying so here keeps
+    // the dialog from reporting a resize that would not happen.
+    if (!UIPage::isAcceptedPageSize(width, height)) {
+        Notifier::information(nullptr, tr("提示"), tr("宽度必须在480--15360,高度必须在320-8640之间"));
+        return false;
+    }
+    return true;
+}
+
 void ChangePageSizeDg::btnClicked()
 {
     if (sender() == m_cancelButton) {
         reject();
         return;
     }
-    const int width = pageWidth();
-    const int height = pageHeight();
-    if (width < kMinWidth || width > kMaxWidth || height < kMinHeight || height > kMaxHeight) {
-        Notifier::information(nullptr, tr("提示"), tr("宽度必须在160--15360,高度必须在64-8640之间"));
-        return;
-    }
-    // A page refuses anything smaller without a word; saying so here keeps
-    // the dialog from reporting a resize that would not happen.
-    if (!UIPage::isAcceptedPageSize(width, height)) {
-        Notifier::information(nullptr, tr("提示"), tr("宽度必须在480--15360,高度必须在320-8640之间"));
-        return;
-    }
-    accept();
+    if (checkPageSize(pageWidth(), pageHeight()))
+        accept();
 }

@@ -21,6 +21,9 @@ public:
     int pageWidth() const;
     int pageHeight() const;
 
+    // A size a page can take; tells the user otherwise.
+    static bool checkPageSize(int width, int height);
+
 public slots:
     void btnClicked();
 

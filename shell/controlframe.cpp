@@ -177,6 +177,14 @@ void ControlFrame::clearItems()
     m_kindNames.clear();
 }
 
+void ControlFrame::retranslateUi()
+{
+    for (int i = 0; i < m_treeWidget->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *category = m_treeWidget->topLevelItem(i);
+        category->setText(0, kindDisplayName(category->data(0, Qt::UserRole).toInt()));
+    }
+}
+
 void ControlFrame::onItemExpanded(QTreeWidgetItem *item)
 {
     updateFolderIcon(item, true);

@@ -24,6 +24,8 @@ public:
     void removeControlItem(int nClass, const QString &name, quint64 id = 0);
     void clearItems();
     static QString kindDisplayName(int nClass);
+    // The categories' titles in the language now loaded.
+    void retranslateUi();
 
     QTreeWidget *treeWidget() const { return m_treeWidget; }
     QStringList controlNames(int nClass) const { return m_kindNames.value(nClass); }

@@ -1,6 +1,8 @@
 #include "imgdlg.h"
 
 #include "core/fileutils.h"
+#include "core/notifier.h"
+#include "shell/imgshowframe.h"
 
 #include <QDebug>
 #include <QDir>
@@ -65,7 +67,11 @@ void ImgDlg::setupUi()
     m_listWidget = new QListWidget(m_groupBox);
     m_listWidget->setObjectName(QStringLiteral("listWidget"));
     groupLayout->addWidget(m_listWidget);
-    top->addWidget(m_groupBox);
+    top->addWidget(m_groupBox, 1);
+    m_preview = new ImgShowFrame(this);
+    m_preview->setObjectName(QStringLiteral("widget"));
+    m_preview->setMinimumWidth(320);
+    top->addWidget(m_preview);
     outer->addLayout(top, 1);
 
     auto *bottom = new QHBoxLayout;
@@ -96,6 +102,7 @@ void ImgDlg::clearList()
     for (int row = m_listWidget->count() - 1; row >= 0; --row)
         delete m_listWidget->takeItem(row);
     m_selectedPath.clear();
+    m_preview->setImage(QString());
 }
 
 void ImgDlg::loadImages()
@@ -131,20 +138,30 @@ void ImgDlg::addListedImage(const QString &fileName)
     m_listWidget->addItem(item);
 }
 
-bool ImgDlg::addImage(const QString &file)
+bool ImgDlg::addImage(const QString &file, QString *why)
 {
+    QString reason;
     const QFileInfo source(file);
-    if (m_dir.isEmpty() || !source.isFile() || source.size() > kMaxImageBytes)
-        return false;
     const QString fileName = source.fileName();
-    // Only pictures come in (the file dialog's filter can be typed past), and
-    // never over a file the folder holds already, such as the project file.
-    if (!isPictureSuffix(source.suffix()) || isListed(fileName))
-        return false;
     const QString target = m_dir + QLatin1Char('/') + fileName;
     const bool inPlace = QFileInfo(target).absoluteFilePath() == source.absoluteFilePath();
-    if (!inPlace && (QFileInfo::exists(target) || !copyFile(file, target)))
+    if (m_dir.isEmpty() || !source.isFile())
+        reason = tr("文件不存在");
+    else if (source.size() > kMaxImageBytes)
+        reason = tr("文件大于300MB");
+    // Only pictures come in (the file dialog's filter can be typed past).
+    else if (!isPictureSuffix(source.suffix()))
+        reason = tr("不是图片文件");
+    // Never over a file the folder holds already, listed or not.
+    else if (isListed(fileName) || (!inPlace && QFileInfo::exists(target)))
+        reason = tr("同名图片已存在");
+    else if (!inPlace && !copyFile(file, target))
+        reason = tr("复制失败");
+    if (!reason.isEmpty()) {
+        if (why)
+            *why = reason;
         return false;
+    }
     addListedImage(fileName);
     return true;
 }
@@ -153,8 +170,20 @@ void ImgDlg::importImg()
 {
     const QStringList files = QFileDialog::getOpenFileNames(this, tr("背景图片"), QString(),
                                                             QStringLiteral("Image Files (*.png *.jpeg *.jpg)"));
-    for (const QString &file : files)
-        addImage(file);
+    importFiles(files);
+}
+
+void ImgDlg::importFiles(const QStringList &files)
+{
+    QStringList refused;
+    for (const QString &file : files) {
+        QString why;
+        if (!addImage(file, &why))
+            refused << fileNameOfPath(file) + QStringLiteral(": ") + why;
+    }
+    if (!refused.isEmpty())
+        Notifier::information(this, tr("提示"),
+                              tr("以下图片未导入：") + QLatin1Char('\n') + refused.join(QLatin1Char('\n')));
 }
 
 void ImgDlg::refreshImg()
@@ -169,15 +198,23 @@ void ImgDlg::clearImg()
     QListWidgetItem *item = m_listWidget->currentItem();
     if (!item)
         return;
-    removeFile(item->data(Qt::UserRole + 1).toString());
+    const QString path = item->data(Qt::UserRole + 1).toString();
+    // A file that stays on the disk stays in the list.
+    if (!removeFile(path)) {
+        Notifier::information(this, tr("提示"), tr("删除图片失败：") + QDir::toNativeSeparators(path));
+        return;
+    }
+    m_preview->setImage(QString());
     m_selectedPath.clear();
     delete item;
 }
 
 void ImgDlg::onImgSelected(QListWidgetItem *item)
 {
-    if (item)
-        m_selectedPath = item->data(Qt::UserRole + 1).toString();
+    if (!item)
+        return;
+    m_selectedPath = item->data(Qt::UserRole + 1).toString();
+    m_preview->setImage(m_selectedPath);
 }
 
 void ImgDlg::btnClicked()
@@ -187,6 +224,7 @@ void ImgDlg::btnClicked()
         reject();
     } else if (button == m_clearButton) {
         m_selectedPath.clear();
+        m_preview->setImage(QString());
         accept();
     } else {
         accept();

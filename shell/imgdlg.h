@@ -6,6 +6,7 @@ class QGroupBox;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
+class ImgShowFrame;
 
 // Picker of the project's pictures: lists the "*.png", "*.jpg" and "*.jpeg"
 // files of the project folder, imports pictures into it, deletes one, and
@@ -23,10 +24,14 @@ public:
     QString selectedPath() const { return m_selectedPath; }
     QListWidget *listWidget() const { return m_listWidget; }
 
+    ImgShowFrame *preview() const { return m_preview; }
+
     // Copies one picture into the folder (unless it lies there already) and
     // lists it; a file that is no picture, or whose name the folder holds
-    // already, is refused.
-    bool addImage(const QString &file);
+    // already, is refused, with the reason in *why.
+    bool addImage(const QString &file, QString *why = nullptr);
+    // Imports each file and tells the user which were not taken, and why.
+    void importFiles(const QStringList &files);
 
 public slots:
     void importImg();
@@ -50,6 +55,7 @@ private:
     QPushButton *m_okButton = nullptr;       // pushButton_2
     QPushButton *m_cancelButton = nullptr;   // pushButton
     QPushButton *m_clearButton = nullptr;    // pushButton_6
+    ImgShowFrame *m_preview = nullptr;
     QString m_dir;
     QString m_selectedPath;
 };

@@ -12,11 +12,9 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDebug>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -43,7 +41,7 @@ struct ActionEntry {
 };
 
 const ActionEntry kActions[] = {
-    {"newAction", QT_TRANSLATE_NOOP("MainWindow", "新建"), "new.png", false, false, nullptr},
+    {"newAction", QT_TRANSLATE_NOOP("MainWindow", "新建"), "new.png", false, false, SLOT(slotNew())},
     {"openAction", QT_TRANSLATE_NOOP("MainWindow", "打开"), "open.png", false, false, SLOT(slotOpen())},
     {"saveAction", QT_TRANSLATE_NOOP("MainWindow", "保存"), "save.png", false, false, SLOT(saveSlot())},
     {"removeAction", QT_TRANSLATE_NOOP("MainWindow", "关闭项目"), "close.png", true, false, SLOT(slotRemove())},
@@ -78,7 +76,31 @@ const ActionEntry kActions[] = {
     {"alllockAction", QT_TRANSLATE_NOOP("MainWindow", "互锁"), "all_lock.png", true, false, SLOT(slotAllLock())},
     {"formatCopyAction", QT_TRANSLATE_NOOP("MainWindow", "格式刷"), "format_copy.png", false, true,
      SLOT(formatPainterSlot(bool))},
+    // Out of the user's reach (kHiddenActions, hidden menus); those without a
+    // slot have no function in this designer.
+    {"newSaveAction", QT_TRANSLATE_NOOP("MainWindow", "另存为"), "save_as.png", false, false, nullptr},
+    {"importAction", QT_TRANSLATE_NOOP("MainWindow", "导入素材"), "import.png", false, false, nullptr},
+    {"cutAction", QT_TRANSLATE_NOOP("MainWindow", "剪切"), "cut.png", false, false, nullptr},
+    {"allSelectAction", QT_TRANSLATE_NOOP("MainWindow", "全选"), "allSe.png", false, false, nullptr},
+    {"dateAction", QT_TRANSLATE_NOOP("MainWindow", "日期"), "date.png", false, false, nullptr},
+    {"widgetAction", QT_TRANSLATE_NOOP("MainWindow", "控件视图"), "widget.png", true, false, nullptr},
+    {"actionxiazai", QT_TRANSLATE_NOOP("MainWindow", "下载"), "download.png", false, false, nullptr},
+    {"fontAction", QT_TRANSLATE_NOOP("MainWindow", "字体"), "font.png", false, false, SLOT(fontSlot())},
+    {"colorAction", QT_TRANSLATE_NOOP("MainWindow", "颜色"), "color.png", false, false, SLOT(colorSlot())},
+    {"infoAction", QT_TRANSLATE_NOOP("MainWindow", "操作说明"), "info.png", false, false, SLOT(infoSlot())},
+    {"aboutAction", QT_TRANSLATE_NOOP("MainWindow", "关于"), "about.png", false, false, SLOT(aboutSlot())},
+    {"quitAction", QT_TRANSLATE_NOOP("MainWindow", "退出"), "quit.png", false, false, SLOT(quitSlot())},
+    {"updateAction", QT_TRANSLATE_NOOP("MainWindow", "更新"), "update.png", false, false, SLOT(updateSlot())},
+    {"musicAction", QT_TRANSLATE_NOOP("MainWindow", "音乐"), "music.png", false, false, nullptr},
+    {"runAction", QT_TRANSLATE_NOOP("MainWindow", "运行"), "run.png", false, false, SLOT(runSlot())},
+    {"actionjianti", QT_TRANSLATE_NOOP("MainWindow", "简体中文"), nullptr, false, false, SLOT(slotLanguageZhCn())},
+    {"actionfanti", QT_TRANSLATE_NOOP("MainWindow", "繁體中文"), nullptr, false, false, SLOT(slotLanguageZhTw())},
+    {"actionEnglish", QT_TRANSLATE_NOOP("MainWindow", "English"), nullptr, false, false, SLOT(slotLanguageEn())},
 };
+
+// Actions that stand in menus or the tool bar but are never shown.
+const char kHiddenActions[] = "newSaveAction importAction aboutAction quitAction updateAction musicAction "
+                              "runAction infoAction fontAction colorAction cutAction allSelectAction dateAction";
 
 struct MenuEntry {
     const char *objectName;
@@ -87,18 +109,27 @@ struct MenuEntry {
 };
 
 const MenuEntry kMenus[] = {
-    {"menu", QT_TRANSLATE_NOOP("MainWindow", "文件"), "newAction openAction saveAction removeAction"},
+    {"menu", QT_TRANSLATE_NOOP("MainWindow", "文件"),
+     "newAction openAction saveAction newSaveAction removeAction importAction"},
     {"menu_W", QT_TRANSLATE_NOOP("MainWindow", "编辑"),
-     "undoAction redoAction copyAction pasteAction copyCmdAction pasteCmdAction replaceIPAction"},
+     "undoAction redoAction cutAction copyAction pasteAction allSelectAction dateAction copyCmdAction "
+     "pasteCmdAction replaceIPAction"},
+    {"menu_L", QT_TRANSLATE_NOOP("MainWindow", "查看"), "widgetAction fontAction colorAction"},
     {"menu_3", QT_TRANSLATE_NOOP("MainWindow", "事件"), "zhongkongAction shijianAction functionAction"},
     {"menu_U", QT_TRANSLATE_NOOP("MainWindow", "上传"), "actionshangchuang"},
-    {"menu_H", QT_TRANSLATE_NOOP("MainWindow", "帮助"), "actionPreview"},
+    {"menu_H", QT_TRANSLATE_NOOP("MainWindow", "帮助"),
+     "actionPreview infoAction aboutAction quitAction updateAction musicAction runAction"},
     {"menu_T", QT_TRANSLATE_NOOP("MainWindow", "工具"), "actionzifu"},
+    {"menu_2", QT_TRANSLATE_NOOP("MainWindow", "语言"), "actionjianti actionfanti actionEnglish"},
 };
 
-// Left to right; "|" is a separator.
+// Menus whose menu-bar entries are hidden.
+const char kHiddenMenus[] = "menu_L menu_2";
+
+// Left to right; "|" is a separator. Hidden actions take no room.
 const char kToolBar[] =
-    "newAction openAction saveAction | leftJAction vcenterAction rightJAction | "
+    "newAction openAction saveAction | newSaveAction cutAction runAction musicAction "
+    "leftJAction vcenterAction rightJAction | "
     "topJAction hcenterAction bottomJAction | hcenterAction_2 vcenterAction_2 | "
     "hdAlignAction vdAlignAction | sameAlignAction | "
     "undoAction redoAction copyAction pasteAction formatCopyAction | "
@@ -108,6 +139,11 @@ const char kToolBar[] =
 QString iconPath(const char *file)
 {
     return QLatin1String(kIconDir) + QLatin1String(file);
+}
+
+QStringList names(const char *list)
+{
+    return QString::fromLatin1(list).split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 } // namespace
 
@@ -137,7 +173,14 @@ MainWindow::MainWindow(QWidget *parent)
     m_manager->setPropertyWidget(m_propertyWidget);
     m_manager->setSrcListWidget(m_srcListWidget);
     m_manager->setTabWidget(m_tabWidget);
-    connect(m_tabWidget, SIGNAL(currentChanged(int)), this, SLOT(syncFormatPainter()));
+    connect(m_tabWidget, SIGNAL(currentChanged(int)), this, SLOT(syncWithPageInFront()));
+
+    for (const QString &name : names(kHiddenMenus))
+        m_menus.value(name)->menuAction()->setVisible(false);
+    m_actions.value(QStringLiteral("saveAction"))->setVisible(true);
+    for (const QString &name : names(kHiddenActions))
+        m_actions.value(name)->setVisible(false);
+    m_actions.value(QStringLiteral("formatCopyAction"))->setCheckable(true);
 
     m_dragLabel = new QLabel(this);
     m_dragLabel->setObjectName(QStringLiteral("dragLabel"));
@@ -220,7 +263,7 @@ void MainWindow::setupUi()
 void MainWindow::createActions()
 {
     for (const ActionEntry &entry : kActions) {
-        auto *action = new QAction(QIcon(iconPath(entry.icon)), QString(), this);
+        auto *action = new QAction(entry.icon ? QIcon(iconPath(entry.icon)) : QIcon(), QString(), this);
         action->setObjectName(QLatin1String(entry.objectName));
         action->setCheckable(entry.checkable);
         action->setEnabled(entry.slot != nullptr);
@@ -241,8 +284,7 @@ void MainWindow::createMenus(QMenuBar *bar)
     for (const MenuEntry &entry : kMenus) {
         auto *menu = new QMenu(bar);
         menu->setObjectName(QLatin1String(entry.objectName));
-        const QStringList names = QString::fromLatin1(entry.actions).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        for (const QString &name : names)
+        for (const QString &name : names(entry.actions))
             menu->addAction(m_actions.value(name));
         bar->addAction(menu->menuAction());
         m_menus.insert(menu->objectName(), menu);
@@ -253,8 +295,7 @@ void MainWindow::createToolBar()
 {
     m_mainToolBar = new QToolBar(this);
     m_mainToolBar->setObjectName(QStringLiteral("mainToolBar"));
-    const QStringList names = QString::fromLatin1(kToolBar).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (const QString &name : names) {
+    for (const QString &name : names(kToolBar)) {
         if (name == QLatin1String("|"))
             m_mainToolBar->addSeparator();
         else
@@ -278,6 +319,8 @@ void MainWindow::retranslateUi()
     m_controlTabs->setTabText(0, tr("所有控件"));
     m_controlTabs->setTabText(1, tr("页面控件"));
     m_propertyTabs->setTabText(0, tr("属性框"));
+    m_srcListWidget->retranslateUi();
+    m_controlFrame->retranslateUi();
 }
 
 void MainWindow::initConnections()
@@ -290,31 +333,6 @@ void MainWindow::initConnections()
     connect(m_projectFrame, SIGNAL(signalDeleteFile(QString&)), this, SLOT(slotDeleteProjecctFile(QString&)));
     connect(m_srcListWidget, SIGNAL(signalDragStart(QString)), this, SLOT(slotOnSignalDragStart(QString)));
     connect(m_srcListWidget, SIGNAL(signalDragEnd()), this, SLOT(slotOnSignalDragEnd()));
-}
-
-void MainWindow::slotOpen()
-{
-    const QString path = QFileDialog::getOpenFileName(this, tr("打开配置文件"), m_manager->openDir(),
-                                                      QStringLiteral("UIProject Files (*.projectui)"));
-    if (!path.isEmpty())
-        openProjectFile(path);
-}
-
-void MainWindow::openProjectFile(const QString &path)
-{
-    m_manager->openProject(path);
-}
-
-void MainWindow::slotRemove()
-{
-    // A project whose pages could not be saved stays open, and listed.
-    if (m_manager->closeProject())
-        m_projectFrame->clearItems();
-}
-
-void MainWindow::slotCloseProjecct()
-{
-    m_manager->closeProject();
 }
 
 void MainWindow::slotClearTreeItems()
@@ -383,10 +401,14 @@ void MainWindow::formatPainterSlot(bool checked)
     Notifier::information(this, tr("提示"), tr("请选中控件"));
 }
 
-void MainWindow::syncFormatPainter()
+void MainWindow::syncWithPageInFront()
 {
     UIPage *page = m_manager ? m_manager->currentPage() : nullptr;
     m_actions.value(QStringLiteral("formatCopyAction"))->setChecked(page && page->isFormatPainterOn());
+    // A tab brought forward by its header offers the kinds of its own page,
+    // as opening it from the project tree does.
+    if (page)
+        m_srcListWidget->setPageKind(page->pageInfo().pageType);
 }
 
 void MainWindow::slotLeftJ()
@@ -513,40 +535,4 @@ void MainWindow::slotOnSignalDragEnd()
     const QRect rect(mapToGlobal(m_dragLabel->pos()), m_dragLabel->size());
     m_dragLabel->hide();
     m_manager->addControlAtCursor(rect);
-}
-
-bool MainWindow::hasModifiedPage() const
-{
-    for (int i = 0; i < m_tabWidget->count(); ++i) {
-        auto *page = qobject_cast<UIPage *>(m_manager->pageWidgetAt(i));
-        if (page && page->isModified())
-            return true;
-    }
-    return false;
-}
-
-void MainWindow::closeEvent(QCloseEvent *event)
-{
-    if (!hasModifiedPage()) {
-        event->accept();
-        return;
-    }
-    const QMessageBox::StandardButton answer =
-        Notifier::question(this, tr("提示"), tr("是否保存?"),
-                           QMessageBox::Save | QMessageBox::No | QMessageBox::Cancel, QMessageBox::NoButton);
-    if (answer == QMessageBox::No) {
-        event->accept();
-        return;
-    }
-    if (answer != QMessageBox::Save) {
-        event->ignore();
-        return;
-    }
-    m_manager->saveAllPages();
-    // A page that could not be written has told the user and is still
-    // modified: the window stays, so its changes are not lost.
-    if (hasModifiedPage())
-        event->ignore();
-    else
-        event->accept();
 }

@@ -41,8 +41,19 @@ public:
 
     // The open command once a file is chosen.
     void openProjectFile(const QString &path);
+    // The new-project command once the dialog is answered: name of the
+    // project folder, the folder it is made in, and whether the language's
+    // template fills it. False when no project is open afterwards.
+    bool createProject(const QString &name, const QString &folder, bool useTemplate);
+    // Fills the project folder from the template folder of the language and
+    // names the project file after the project.
+    bool createProjectFromTemplate(const QString &projectDir, const QString &name);
+
+    // Every text and tool tip again, in the language now loaded.
+    void retranslateUi();
 
 public slots:
+    void slotNew();
     void slotOpen();
     void slotRemove();
     void slotCloseProjecct();
@@ -82,21 +93,32 @@ public slots:
     void slotOnSignalDragStart(QString title);
     void slotOnSignalDragEnd();
 
+    void fontSlot();
+    void colorSlot();
+    void infoSlot();
+    void aboutSlot();
+    void quitSlot();
+    void updateSlot();
+    void runSlot();
+    void slotLanguageZhCn();
+    void slotLanguageZhTw();
+    void slotLanguageEn();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private slots:
-    // The painter button shows the state of the page now in front.
-    void syncFormatPainter();
+    // The painter button and the palette follow the page now in front.
+    void syncWithPageInFront();
 
 private:
     void setupUi();
     void createActions();
     void createMenus(QMenuBar *bar);
     void createToolBar();
-    void retranslateUi();
     void initConnections();
     bool hasModifiedPage() const;
+    void switchLanguage(int language);
 
     QHash<QString, QAction *> m_actions;
     QHash<QString, QMenu *> m_menus;

@@ -1,5 +1,8 @@
 #include "newfiledlg.h"
 
+#include "app/globalmanager.h"
+#include "core/notifier.h"
+#include "shell/changepagesizedg.h"
 #include "shell/dialogform.h"
 
 #include <QFormLayout>
@@ -80,8 +83,20 @@ int NewFileDlg::pageHeight() const
 
 void NewFileDlg::btnClicked()
 {
-    if (sender() == m_cancelButton)
+    if (sender() == m_cancelButton) {
         reject();
-    else
+        return;
+    }
+    // What a page cannot take keeps the dialog open with the values as typed.
+    const QString name = fileName();
+    if (name.trimmed().isEmpty()) {
+        Notifier::information(nullptr, tr("提示"), tr("文件名为空"));
+        return;
+    }
+    if (!GlobalManager::isValidPageName(name)) {
+        Notifier::information(nullptr, tr("提示"), tr("页面名称无效"));
+        return;
+    }
+    if (ChangePageSizeDg::checkPageSize(pageWidth(), pageHeight()))
         accept();
 }

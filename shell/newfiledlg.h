@@ -5,8 +5,9 @@
 class QLineEdit;
 class QPushButton;
 
-// Asks for the name, width and height of a new page file. The caller sets the
-// title and the suggested values, runs it and reads the values back.
+// Asks for the name, width and height of a new page file and accepts only
+// what a page can take. The caller sets the title and the suggested values,
+// runs it and reads the values back.
 class NewFileDlg : public QDialog
 {
     Q_OBJECT

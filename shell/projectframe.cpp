@@ -23,13 +23,12 @@ void ProjectFrame::setupUi()
     setObjectName(QStringLiteral("ProjectFrame"));
     resize(200, 369);
     setMinimumSize(0, 0);
-    setMaximumWidth(200);
+    // No maximum width: the tree fills its tab, which is wider than 200.
     m_verticalLayout = new QVBoxLayout(this);
     m_verticalLayout->setObjectName(QStringLiteral("verticalLayout_2"));
     m_verticalLayout->setContentsMargins(0, 0, 0, 0);
     m_widget = new SrcGroupListWidget(this);
     m_widget->setObjectName(QStringLiteral("widget"));
-    m_widget->setMaximumWidth(200);
     m_verticalLayout->addWidget(m_widget);
 }
 

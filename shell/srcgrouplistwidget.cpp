@@ -1,6 +1,5 @@
 #include "srcgrouplistwidget.h"
 
-#include "canvas/uipage.h"
 #include "app/globalmanager.h"
 #include "core/notifier.h"
 #include "shell/changepagesizedg.h"
@@ -241,12 +240,10 @@ void SrcGroupListWidget::addNewPage(int variant)
     const QString name = dialog.fileName().trimmed();
     const int width = dialog.pageWidth();
     const int height = dialog.pageHeight();
+    // The dialog has refused what a page cannot take; a taken name shows
+    // only now.
     if (!acceptNewName(name))
         return;
-    if (!UIPage::isAcceptedPageSize(width, height)) {
-        Notifier::information(this, tr("提示"), tr("宽度必须在480--15360,高度必须在320-8640之间"));
-        return;
-    }
     // The item appears only for a page the project now holds.
     if (!GlobalManager::instance()->createPage(name, width, height, kind.pageType))
         return;

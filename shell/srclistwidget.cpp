@@ -133,14 +133,25 @@ void SrcListWidget::initItems()
     }
 }
 
+void SrcListWidget::retranslateUi()
+{
+    for (int row = 0; row < m_listWidget->count(); ++row)
+        m_listWidget->item(row)->setText(QCoreApplication::translate("SrcListWidget", kPaletteEntries[row].title));
+}
+
 void SrcListWidget::setPageKind(int pageKind)
 {
+    GlobalManager *manager = GlobalManager::instance();
     for (int row = 0; row < m_listWidget->count(); ++row) {
         QListWidgetItem *item = m_listWidget->item(row);
-        const int offered = offersKind(pageKind, item->data(Qt::UserRole).toInt());
+        const int nClass = item->data(Qt::UserRole).toInt();
+        const int offered = offersKind(pageKind, nClass);
         if (offered < 0)
             return;
         item->setHidden(!offered);
+        // A kind armed on another page is not dropped on one that refuses it.
+        if (!offered && manager->dropClass() == nClass)
+            manager->setDropClass(-1);
     }
 }
 

@@ -18,6 +18,7 @@ public:
     ~SrcListWidget() override;
 
     void initItems();
+    void retranslateUi();
     void setPageKind(int pageKind);
 
     DragListWidget *listWidget() const { return m_listWidget; }

@@ -40,6 +40,9 @@ void StatusBarFrame::setupUi()
 
     m_label = new QLabel(QStringLiteral("100%"), this);
     m_label->setObjectName(QStringLiteral("label"));
+    // Wide enough for "300%", so the slider does not shift as the zoom changes.
+    m_label->setMinimumWidth(m_label->fontMetrics().horizontalAdvance(QStringLiteral("300%")) + 4);
+    m_label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_toolButton = new QToolButton(this);
     m_toolButton->setObjectName(QStringLiteral("toolButton"));
     m_toolButton->setIcon(QIcon(QStringLiteral(":/new/icon/images/scale_small.png")));
@@ -49,6 +52,8 @@ void StatusBarFrame::setupUi()
     m_horizontalSlider->setRange(kMinZoom, kMaxZoom);
     m_horizontalSlider->setSingleStep(kStep);
     m_horizontalSlider->setValue(100);
+    // The page in front keeps the keyboard: its keys are the editor's.
+    m_horizontalSlider->setFocusPolicy(Qt::NoFocus);
     m_toolButton2 = new QToolButton(this);
     m_toolButton2->setObjectName(QStringLiteral("toolButton_2"));
     m_toolButton2->setIcon(QIcon(QStringLiteral(":/new/icon/images/scale_big.png")));

@@ -182,29 +182,32 @@ void TestEditRules::bandIsCutAtRightAndBottomOnly()
 void TestEditRules::drop_data()
 {
     QTest::addColumn<QPoint>("cursor");
-    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QRect>("shown");
     QTest::addColumn<bool>("made");
     QTest::addColumn<QRect>("expected");
     const QSize label(160, 90);
-    QTest::newRow("near the corner starts at 0") << QPoint(100, 50) << label << true << QRect(0, 0, 160, 90);
-    QTest::newRow("bottom-right at the cursor") << QPoint(400, 300) << label << true
-                                                << QRect(240, 210, 160, 90);
-    QTest::newRow("cursor outside") << QPoint(900, 700) << label << false << QRect();
-    QTest::newRow("cursor on the first column") << QPoint(0, 50) << label << false << QRect();
-    QTest::newRow("too small") << QPoint(400, 300) << QSize(4, 90) << false << QRect();
-    QTest::newRow("smallest") << QPoint(400, 300) << QSize(5, 5) << true << QRect(395, 295, 5, 5);
-    QTest::newRow("wider than the page") << QPoint(400, 300) << QSize(900, 90) << false << QRect();
-    QTest::newRow("taller than the page") << QPoint(400, 300) << QSize(90, 601) << false << QRect();
+    QTest::newRow("where the indicator shows") << QPoint(400, 300) << QRect(QPoint(320, 255), label) << true
+                                               << QRect(320, 255, 160, 90);
+    QTest::newRow("over the top-left edge") << QPoint(50, 20) << QRect(QPoint(-30, -25), label) << true
+                                            << QRect(0, 0, 160, 90);
+    QTest::newRow("over the bottom-right edge") << QPoint(780, 590) << QRect(QPoint(700, 545), label) << true
+                                                << QRect(640, 510, 160, 90);
+    QTest::newRow("cursor outside") << QPoint(900, 700) << QRect(QPoint(820, 655), label) << false << QRect();
+    QTest::newRow("cursor on the first column") << QPoint(0, 50) << QRect(QPoint(-80, 5), label) << false << QRect();
+    QTest::newRow("too small") << QPoint(400, 300) << QRect(400, 300, 4, 90) << false << QRect();
+    QTest::newRow("smallest") << QPoint(400, 300) << QRect(398, 298, 5, 5) << true << QRect(398, 298, 5, 5);
+    QTest::newRow("wider than the page") << QPoint(400, 300) << QRect(0, 300, 900, 90) << false << QRect();
+    QTest::newRow("taller than the page") << QPoint(400, 300) << QRect(400, 0, 90, 601) << false << QRect();
 }
 
 void TestEditRules::drop()
 {
     QFETCH(QPoint, cursor);
-    QFETCH(QSize, size);
+    QFETCH(QRect, shown);
     QFETCH(bool, made);
     QFETCH(QRect, expected);
     QRect result;
-    QCOMPARE(dropRect(cursor, size, QSize(800, 600), &result), made);
+    QCOMPARE(dropRect(cursor, shown, QSize(800, 600), &result), made);
     if (made)
         QCOMPARE(result, expected);
 }

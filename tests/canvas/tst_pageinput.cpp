@@ -156,8 +156,8 @@ void TestPageInput::dropPutsControlUnderCursor_data()
     QTest::addColumn<QPoint>("cursor");
     QTest::addColumn<int>("armed");
     QTest::addColumn<QRect>("expected");
-    // The palette hands over the drag label's screen rectangle; only its size counts.
-    QTest::newRow("bottom-right at the cursor") << QPoint(400, 300) << 103 << QRect(240, 210, 160, 90);
+    // The palette hands over the drag label's screen rectangle, centred on the cursor.
+    QTest::newRow("where the label shows") << QPoint(400, 300) << 103 << QRect(320, 255, 160, 90);
     QTest::newRow("cursor outside the page") << QPoint(850, 650) << 103 << QRect();
     QTest::newRow("nothing armed") << QPoint(400, 300) << -1 << QRect();
 }
@@ -171,7 +171,7 @@ void TestPageInput::dropPutsControlUnderCursor()
     QCursor::setPos(f.page->mapToGlobal(cursor));
     if (f.page->mapFromGlobal(QCursor::pos()) != cursor)
         QSKIP("this platform cannot place the cursor");
-    f.page->addControlAtCursor(QRect(QPoint(-50, -50), QSize(160, 90)));
+    f.page->addControlAtCursor(QRect(f.page->mapToGlobal(cursor - QPoint(80, 45)), QSize(160, 90)));
     QCOMPARE(f.page->controlCount(), expected.isNull() ? 0 : 1);
     if (!expected.isNull()) {
         UIBase *made = f.page->findControl(103, "ImageLabel_0");

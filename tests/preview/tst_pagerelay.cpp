@@ -1,5 +1,4 @@
 #include "preview/exaudiomodebutton.h"
-#include "preview/exlistbuilder.h"
 #include "preview/expagebutton.h"
 #include "preview/expagewidget.h"
 #include "tests/canvas/pagefixture.h"
@@ -60,7 +59,6 @@ private slots:
     void clickSequences_data();
     void clickSequences();
     void loadSignalsAndReloadsKeepOneSet();
-    void everyBuiltKindIsWiredAndNamed();
     void pageButtonTarget_data();
     void pageButtonTarget();
 
@@ -150,38 +148,6 @@ void TestPageRelay::loadSignalsAndReloadsKeepOneSet()
     flushDeletes();
     QVERIFY(first.isNull());
     QCOMPARE(host.findChildren<ExQButton *>().size(), 1);
-}
-
-void TestPageRelay::everyBuiltKindIsWiredAndNamed()
-{
-    QJsonArray controls{pageObject(1920, 1080)};
-    int built = 0;
-    for (int i = 0; i < runControlTypeCount(); ++i) {
-        const ControlTypeEntry &entry = runControlTypeAt(i);
-        controls.append(control(entry.name.toLower(), entry.name + QStringLiteral("_0"), i, i, 50, 20));
-        built += ExPageWidget::hasCreator(entry.id) ? 1 : 0;
-    }
-    controls.insert(2, control(QStringLiteral("NoSuchKind"), QStringLiteral("x"), 0, 0, 1, 1));
-    const QString path = m_workDir.filePath(QStringLiteral("home.json"));
-    QVERIFY(writePage(path, controls));
-    ExPageWidget host(1, path);
-    host.resize(1920, 1080);
-    host.show();
-    QCOMPARE(built, 21);
-    // A source view registers its two pages as well.
-    QCOMPARE(host.elements().size(), built + 2);
-    QCOMPARE(host.connectFailures(), 0);
-    for (const CtrlElement &element : host.elements()) {
-        // The list views have names of their own, checked with their creators.
-        if (ExListBuilder::builds(element.elementType, false) || element.hostName.isEmpty())
-            continue;
-        QCOMPARE(element.hostName, QStringLiteral("ExPageWidget"));
-        QVERIFY(element.name.endsWith(QStringLiteral("_0")));
-        const bool home = element.name == QStringLiteral("HomeButton_0");
-        QCOMPARE(element.widget->objectName(), home ? QStringLiteral("homebutton") : element.name);
-        if (element.name.startsWith(QStringLiteral("VideoReset")) || element.name.startsWith(QStringLiteral("Feature")))
-            QCOMPARE(element.widget->metaObject()->className(), "ExFeatureButton");
-    }
 }
 
 void TestPageRelay::pageButtonTarget_data()

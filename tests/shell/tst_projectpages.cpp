@@ -115,6 +115,9 @@ void answerNewFile(NewFileSeen *seen, const QString &name, const QString &width 
         if (!width.isNull())
             typeInto(dialog, "lineEdit_2", width);
         press(dialog, accept ? "pushButton_2" : "pushButton");
+        // A refused answer keeps the dialog open.
+        if (dialog->isVisible())
+            press(dialog, "pushButton");
     });
 }
 
@@ -168,7 +171,7 @@ private slots:
     void deleteAsksAndNoKeepsEverything();
     void pageSizeDialogKeepsSizesAPageCanTake_data();
     void pageSizeDialogKeepsSizesAPageCanTake();
-    void newFileDialogAcceptsWhatIsTyped();
+    void newFileDialogRefusesWhatAPageCannotTake();
 
 private:
     SrcGroupListWidget *tree() const { return m_frame->tree(); }
@@ -427,7 +430,7 @@ void TestProjectPages::refusedNewPageOrCopyChangesNothing_data()
     QTest::newRow("new: empty name") << false << "" << none << true << QStringList(u("文件名为空"));
     QTest::newRow("new: separator") << false << "a/b" << none << true << QStringList(u("页面名称无效"));
     QTest::newRow("new: dot dot") << false << ".." << none << true << QStringList(u("页面名称无效"));
-    QTest::newRow("new: width not a number") << false << "fresh" << "abc" << true << QStringList(u(kPageSizeMessage));
+    QTest::newRow("new: width not a number") << false << "fresh" << "abc" << true << QStringList(u(kSizeMessage));
     QTest::newRow("new: width below a page") << false << "fresh" << "479" << true << QStringList(u(kPageSizeMessage));
     QTest::newRow("new: cancelled") << false << "fresh" << none << false << QStringList();
     QTest::newRow("copy: name taken") << true << "login" << none << true << QStringList(u("名称已存在"));
@@ -730,7 +733,7 @@ void TestProjectPages::pageSizeDialogKeepsSizesAPageCanTake()
     QVERIFY(!dialog.isVisible());
 }
 
-void TestProjectPages::newFileDialogAcceptsWhatIsTyped()
+void TestProjectPages::newFileDialogRefusesWhatAPageCannotTake()
 {
     NewFileDlg dialog;
     dialog.setWindowTitle(u("创建页面"));
@@ -743,11 +746,14 @@ void TestProjectPages::newFileDialogAcceptsWhatIsTyped()
     typeInto(&dialog, "lineEdit", " a ");
     typeInto(&dialog, "lineEdit_2", "abc");
     press(&dialog, "pushButton_2");
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(m_notifier->texts(), QStringList(u(kSizeMessage)));
+    typeInto(&dialog, "lineEdit_2", "1024");
+    press(&dialog, "pushButton_2");
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.fileName(), QString(" a "));
-    QCOMPARE(dialog.pageWidth(), 0);
+    QCOMPARE(dialog.pageWidth(), 1024);
     QCOMPARE(dialog.pageHeight(), 1080);
-    QVERIFY(m_notifier->prompts().isEmpty());
 
     ChangePageSizeDg sizeDialog;
     sizeDialog.setPageWidth(1600);

@@ -382,6 +382,13 @@
     </message>
 </context>
 <context>
+    <name>ExPopPageWidgetFrame</name>
+    <message>
+        <source>Frame</source>
+        <translation>Frame</translation>
+    </message>
+</context>
+<context>
     <name>ExSceneListFrame</name>
     <message>
         <source>场景</source>
@@ -448,6 +455,10 @@
     <message>
         <source>检测到配置已修改，是否保存修改在关闭?</source>
         <translation>The configuration has changed. Save the changes before closing?</translation>
+    </message>
+    <message>
+        <source>删除页面文件失败：</source>
+        <translation>Could not delete the page file: </translation>
     </message>
     <message>
         <source>文件不存在</source>
@@ -719,6 +730,45 @@ Please adjust the values</translation>
         <source>背景图片</source>
         <translation>Background picture</translation>
     </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>File does not exist</translation>
+    </message>
+    <message>
+        <source>文件大于300MB</source>
+        <translation>The file is larger than 300 MB</translation>
+    </message>
+    <message>
+        <source>不是图片文件</source>
+        <translation>Not a picture file</translation>
+    </message>
+    <message>
+        <source>同名图片已存在</source>
+        <translation>A picture of that name exists already</translation>
+    </message>
+    <message>
+        <source>复制失败</source>
+        <translation>Copy failed</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>以下图片未导入：</source>
+        <translation>These pictures were not imported:</translation>
+    </message>
+    <message>
+        <source>删除图片失败：</source>
+        <translation>Could not delete the picture: </translation>
+    </message>
+</context>
+<context>
+    <name>InfoDlg</name>
+    <message>
+        <source>操作说明</source>
+        <translation>Instructions</translation>
+    </message>
 </context>
 <context>
     <name>InitDataWidget</name>
@@ -971,6 +1021,114 @@ Please adjust the values</translation>
         <source>是否保存?</source>
         <translation>Save changes?</translation>
     </message>
+    <message>
+        <source>另存为</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>导入素材</source>
+        <translation>Import assets</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>控件视图</source>
+        <translation>Controls view</translation>
+    </message>
+    <message>
+        <source>下载</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>操作说明</source>
+        <translation>Instructions</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>更新</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>音乐</source>
+        <translation>Music</translation>
+    </message>
+    <message>
+        <source>运行</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>繁體中文</source>
+        <translation>繁體中文</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>查看</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>创建项目</source>
+        <translation>New project</translation>
+    </message>
+    <message>
+        <source>创建项目目录失败</source>
+        <translation>Could not create the project folder</translation>
+    </message>
+    <message>
+        <source>检测该目录下已存在项目，是否直接打开?</source>
+        <translation>This folder already holds the project. Open it?</translation>
+    </message>
+    <message>
+        <source>默认模板文件不存在！</source>
+        <translation>The default template is missing!</translation>
+    </message>
+    <message>
+        <source>创建默认文件失败</source>
+        <translation>Could not create the default files</translation>
+    </message>
+    <message>
+        <source>目录“%1”中已有文件，使用模板创建将删除其中的全部文件，是否继续?</source>
+        <translation>The folder "%1" already holds files. Creating from the template deletes all of them. Continue?</translation>
+    </message>
+    <message>
+        <source>设置字体失败</source>
+        <translation>The font was not set</translation>
+    </message>
 </context>
 <context>
     <name>MoreCmdDlg</name>
@@ -1088,7 +1246,7 @@ Please adjust the values</translation>
     </message>
     <message>
         <source>更新</source>
-        <translation>Edit</translation>
+        <translation>Update</translation>
     </message>
     <message>
         <source>删除</source>
@@ -1188,6 +1346,65 @@ Please adjust the values</translation>
         <source>取消</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>文件名为空</source>
+        <translation>The file name is empty</translation>
+    </message>
+    <message>
+        <source>页面名称无效</source>
+        <translation>Invalid page name</translation>
+    </message>
+</context>
+<context>
+    <name>NewProjectDlg</name>
+    <message>
+        <source>项目名称：</source>
+        <translation>Project name:</translation>
+    </message>
+    <message>
+        <source>浏览目录</source>
+        <translation>Browse…</translation>
+    </message>
+    <message>
+        <source>项目路径：</source>
+        <translation>Location:</translation>
+    </message>
+    <message>
+        <source>默认模板</source>
+        <translation>Default template</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>项目名称不能为空</source>
+        <translation>The project name cannot be empty</translation>
+    </message>
+    <message>
+        <source>项目名称不能是“.”或“..”，也不能包含“/”或“\”</source>
+        <translation>The project name cannot be "." or "..", nor contain "/" or "\"</translation>
+    </message>
+    <message>
+        <source>项目路径不能为空</source>
+        <translation>The location cannot be empty</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>打开目录</source>
+        <translation>Choose folder</translation>
+    </message>
 </context>
 <context>
     <name>PackageReceiver</name>
@@ -1252,6 +1469,276 @@ Please adjust the values</translation>
     <message>
         <source>Form</source>
         <translation>Form</translation>
+    </message>
+    <message>
+        <source>控件类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>控件名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>参数</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>正常样式</source>
+        <translation>Normal style</translation>
+    </message>
+    <message>
+        <source>激活样式</source>
+        <translation>Active style</translation>
+    </message>
+    <message>
+        <source>属性</source>
+        <translation>Attributes</translation>
+    </message>
+    <message>
+        <source>事件</source>
+        <translation>Events</translation>
+    </message>
+    <message>
+        <source>开启样式</source>
+        <translation>On style</translation>
+    </message>
+    <message>
+        <source>关闭样式</source>
+        <translation>Off style</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>不加粗</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>加粗</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Center</translation>
+    </message>
+    <message>
+        <source>居上</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>居下</source>
+        <translation>Bottom</translation>
+    </message>
+    <message>
+        <source>居左</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>居右</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>x坐标</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>y坐标</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>宽</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>字体大小</source>
+        <translation>Font size</translation>
+    </message>
+    <message>
+        <source>圆角</source>
+        <translation>Corner radius</translation>
+    </message>
+    <message>
+        <source>字体加粗</source>
+        <translation>Bold font</translation>
+    </message>
+    <message>
+        <source>文字方向</source>
+        <translation>Text direction</translation>
+    </message>
+    <message>
+        <source>文字位置</source>
+        <translation>Text position</translation>
+    </message>
+    <message>
+        <source>文字占比</source>
+        <translation>Text share</translation>
+    </message>
+    <message>
+        <source>背景占比</source>
+        <translation>Background share</translation>
+    </message>
+    <message>
+        <source>文字默认颜色</source>
+        <translation>Text color</translation>
+    </message>
+    <message>
+        <source>背景默认颜色</source>
+        <translation>Background color</translation>
+    </message>
+    <message>
+        <source>背景默认图片</source>
+        <translation>Background image</translation>
+    </message>
+    <message>
+        <source>文字激活颜色</source>
+        <translation>Active text color</translation>
+    </message>
+    <message>
+        <source>背景激活颜色</source>
+        <translation>Active background color</translation>
+    </message>
+    <message>
+        <source>背景激活图片</source>
+        <translation>Active background image</translation>
+    </message>
+    <message>
+        <source>文本</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>按钮</source>
+        <translation>Button</translation>
+    </message>
+    <message>
+        <source>激活文本</source>
+        <translation>Active text</translation>
+    </message>
+    <message>
+        <source>普通按钮</source>
+        <translation>Button</translation>
+    </message>
+    <message>
+        <source>反馈</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>文本控件</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>页面</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>弹窗</source>
+        <translation>Pop-up</translation>
+    </message>
+    <message>
+        <source>页面类型</source>
+        <translation>Page type</translation>
+    </message>
+    <message>
+        <source>固定位置</source>
+        <translation>Fixed position</translation>
+    </message>
+    <message>
+        <source>场所ID</source>
+        <translation>Place ID</translation>
+    </message>
+    <message>
+        <source>主页面</source>
+        <translation>Main page</translation>
+    </message>
+    <message>
+        <source>控件页面</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>设置背景色</source>
+        <translation>Set color</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>命令信息</source>
+        <translation>Commands</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Custom</translation>
+    </message>
+</context>
+<context>
+    <name>QAbout</name>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Play</translation>
+    </message>
+</context>
+<context>
+    <name>QRuner</name>
+    <message>
+        <source>运行</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>在下面输入你所要运行的程序:</source>
+        <translation>Type the program you want to run:</translation>
+    </message>
+    <message>
+        <source>打开：</source>
+        <translation>Open:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>无法运行程序</source>
+        <translation>Could not start the program</translation>
     </message>
 </context>
 <context>
@@ -1442,10 +1929,6 @@ Please adjust the values</translation>
     <message>
         <source>创建窗体</source>
         <translation>Create form</translation>
-    </message>
-    <message>
-        <source>宽度必须在480--15360,高度必须在320-8640之间</source>
-        <translation>The width must be between 480 and 15360, the height between 320 and 8640</translation>
     </message>
     <message>
         <source>名称已存在</source>

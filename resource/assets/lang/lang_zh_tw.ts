@@ -4,7 +4,7 @@
     <name>ChangePageSizeDg</name>
     <message>
         <source>Dialog</source>
-        <translation>Dialog</translation>
+        <translation>對話框</translation>
     </message>
     <message>
         <source>宽：</source>
@@ -270,7 +270,7 @@
     </message>
     <message>
         <source>Frame</source>
-        <translation>Frame</translation>
+        <translation>框架</translation>
     </message>
     <message>
         <source>删除</source>
@@ -281,14 +281,14 @@
     <name>DataDlg</name>
     <message>
         <source>Dialog</source>
-        <translation>Dialog</translation>
+        <translation>對話框</translation>
     </message>
 </context>
 <context>
     <name>DataManager</name>
     <message>
         <source>Form</source>
-        <translation>Form</translation>
+        <translation>窗體</translation>
     </message>
     <message>
         <source>下载管理</source>
@@ -382,6 +382,13 @@
     </message>
 </context>
 <context>
+    <name>ExPopPageWidgetFrame</name>
+    <message>
+        <source>Frame</source>
+        <translation>框架</translation>
+    </message>
+</context>
+<context>
     <name>ExSceneListFrame</name>
     <message>
         <source>场景</source>
@@ -448,6 +455,10 @@
     <message>
         <source>检测到配置已修改，是否保存修改在关闭?</source>
         <translation>偵測到配置已修改，是否儲存修改再關閉?</translation>
+    </message>
+    <message>
+        <source>删除页面文件失败：</source>
+        <translation>刪除頁面檔案失敗：</translation>
     </message>
     <message>
         <source>文件不存在</source>
@@ -637,7 +648,7 @@
     </message>
     <message>
         <source>Dialog</source>
-        <translation>Dialog</translation>
+        <translation>對話框</translation>
     </message>
     <message>
         <source>网格参数</source>
@@ -664,7 +675,7 @@
     <name>GridVirWall</name>
     <message>
         <source>Frame</source>
-        <translation>Frame</translation>
+        <translation>框架</translation>
     </message>
     <message>
         <source>提示</source>
@@ -685,7 +696,7 @@
     <name>ImgDlg</name>
     <message>
         <source>Dialog</source>
-        <translation>Dialog</translation>
+        <translation>對話框</translation>
     </message>
     <message>
         <source>图片资源</source>
@@ -719,12 +730,51 @@
         <source>背景图片</source>
         <translation>背景圖片</translation>
     </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>檔案不存在</translation>
+    </message>
+    <message>
+        <source>文件大于300MB</source>
+        <translation>檔案大於300MB</translation>
+    </message>
+    <message>
+        <source>不是图片文件</source>
+        <translation>不是圖片檔案</translation>
+    </message>
+    <message>
+        <source>同名图片已存在</source>
+        <translation>同名圖片已存在</translation>
+    </message>
+    <message>
+        <source>复制失败</source>
+        <translation>複製失敗</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>以下图片未导入：</source>
+        <translation>以下圖片未匯入：</translation>
+    </message>
+    <message>
+        <source>删除图片失败：</source>
+        <translation>刪除圖片失敗：</translation>
+    </message>
+</context>
+<context>
+    <name>InfoDlg</name>
+    <message>
+        <source>操作说明</source>
+        <translation>操作說明</translation>
+    </message>
 </context>
 <context>
     <name>InitDataWidget</name>
     <message>
         <source>Form</source>
-        <translation>Form</translation>
+        <translation>窗體</translation>
     </message>
     <message>
         <source>Language</source>
@@ -755,7 +805,7 @@
     <name>InitDlg</name>
     <message>
         <source>Dialog</source>
-        <translation>Dialog</translation>
+        <translation>對話框</translation>
     </message>
 </context>
 <context>
@@ -971,6 +1021,114 @@
         <source>是否保存?</source>
         <translation>是否儲存?</translation>
     </message>
+    <message>
+        <source>另存为</source>
+        <translation>另存為</translation>
+    </message>
+    <message>
+        <source>导入素材</source>
+        <translation>匯入素材</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>剪下</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>全選</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>控件视图</source>
+        <translation>控件視圖</translation>
+    </message>
+    <message>
+        <source>下载</source>
+        <translation>下載</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>字型</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>顏色</translation>
+    </message>
+    <message>
+        <source>操作说明</source>
+        <translation>操作說明</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>更新</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>音乐</source>
+        <translation>音樂</translation>
+    </message>
+    <message>
+        <source>运行</source>
+        <translation>執行</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>繁體中文</source>
+        <translation>繁體中文</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>查看</source>
+        <translation>檢視</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>创建项目</source>
+        <translation>建立項目</translation>
+    </message>
+    <message>
+        <source>创建项目目录失败</source>
+        <translation>建立項目目錄失敗</translation>
+    </message>
+    <message>
+        <source>检测该目录下已存在项目，是否直接打开?</source>
+        <translation>偵測到該目錄下已存在項目，是否直接開啟?</translation>
+    </message>
+    <message>
+        <source>默认模板文件不存在！</source>
+        <translation>預設範本檔案不存在！</translation>
+    </message>
+    <message>
+        <source>创建默认文件失败</source>
+        <translation>建立預設檔案失敗</translation>
+    </message>
+    <message>
+        <source>目录“%1”中已有文件，使用模板创建将删除其中的全部文件，是否继续?</source>
+        <translation>目錄「%1」中已有檔案，使用範本建立將刪除其中的全部檔案，是否繼續?</translation>
+    </message>
+    <message>
+        <source>设置字体失败</source>
+        <translation>設定字型失敗</translation>
+    </message>
 </context>
 <context>
     <name>MoreCmdDlg</name>
@@ -1056,7 +1214,7 @@
     </message>
     <message>
         <source>Dialog</source>
-        <translation>Dialog</translation>
+        <translation>對話框</translation>
     </message>
     <message>
         <source>插入</source>
@@ -1139,7 +1297,7 @@
     <name>MouseKeyDlg</name>
     <message>
         <source>Dialog</source>
-        <translation>Dialog</translation>
+        <translation>對話框</translation>
     </message>
     <message>
         <source>添加</source>
@@ -1166,7 +1324,7 @@
     <name>NewFileDlg</name>
     <message>
         <source>Dialog</source>
-        <translation>Dialog</translation>
+        <translation>對話框</translation>
     </message>
     <message>
         <source>文件名：</source>
@@ -1187,6 +1345,65 @@
     <message>
         <source>取消</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>文件名为空</source>
+        <translation>檔案名稱為空</translation>
+    </message>
+    <message>
+        <source>页面名称无效</source>
+        <translation>頁面名稱無效</translation>
+    </message>
+</context>
+<context>
+    <name>NewProjectDlg</name>
+    <message>
+        <source>项目名称：</source>
+        <translation>項目名稱：</translation>
+    </message>
+    <message>
+        <source>浏览目录</source>
+        <translation>瀏覽目錄</translation>
+    </message>
+    <message>
+        <source>项目路径：</source>
+        <translation>項目路徑：</translation>
+    </message>
+    <message>
+        <source>默认模板</source>
+        <translation>預設範本</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>项目名称不能为空</source>
+        <translation>項目名稱不能為空</translation>
+    </message>
+    <message>
+        <source>项目名称不能是“.”或“..”，也不能包含“/”或“\”</source>
+        <translation>項目名稱不能是「.」或「..」，也不能包含「/」或「\」</translation>
+    </message>
+    <message>
+        <source>项目路径不能为空</source>
+        <translation>項目路徑不能為空</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>打开目录</source>
+        <translation>開啟目錄</translation>
     </message>
 </context>
 <context>
@@ -1244,14 +1461,284 @@
     <name>PageDlg</name>
     <message>
         <source>Dialog</source>
-        <translation>Dialog</translation>
+        <translation>對話框</translation>
     </message>
 </context>
 <context>
     <name>PropertyWidget</name>
     <message>
         <source>Form</source>
-        <translation>Form</translation>
+        <translation>窗體</translation>
+    </message>
+    <message>
+        <source>控件类型</source>
+        <translation>控件類型</translation>
+    </message>
+    <message>
+        <source>控件名称</source>
+        <translation>控件名稱</translation>
+    </message>
+    <message>
+        <source>参数</source>
+        <translation>參數</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>通用</translation>
+    </message>
+    <message>
+        <source>正常样式</source>
+        <translation>正常樣式</translation>
+    </message>
+    <message>
+        <source>激活样式</source>
+        <translation>啟動樣式</translation>
+    </message>
+    <message>
+        <source>属性</source>
+        <translation>屬性</translation>
+    </message>
+    <message>
+        <source>事件</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>开启样式</source>
+        <translation>開啟樣式</translation>
+    </message>
+    <message>
+        <source>关闭样式</source>
+        <translation>關閉樣式</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>不加粗</source>
+        <translation>不加粗</translation>
+    </message>
+    <message>
+        <source>加粗</source>
+        <translation>加粗</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>水平</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>垂直</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>居中</translation>
+    </message>
+    <message>
+        <source>居上</source>
+        <translation>居上</translation>
+    </message>
+    <message>
+        <source>居下</source>
+        <translation>居下</translation>
+    </message>
+    <message>
+        <source>居左</source>
+        <translation>居左</translation>
+    </message>
+    <message>
+        <source>居右</source>
+        <translation>居右</translation>
+    </message>
+    <message>
+        <source>x坐标</source>
+        <translation>x坐標</translation>
+    </message>
+    <message>
+        <source>y坐标</source>
+        <translation>y坐標</translation>
+    </message>
+    <message>
+        <source>宽</source>
+        <translation>寬</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>字体大小</source>
+        <translation>字體大小</translation>
+    </message>
+    <message>
+        <source>圆角</source>
+        <translation>圓角</translation>
+    </message>
+    <message>
+        <source>字体加粗</source>
+        <translation>字體加粗</translation>
+    </message>
+    <message>
+        <source>文字方向</source>
+        <translation>文字方向</translation>
+    </message>
+    <message>
+        <source>文字位置</source>
+        <translation>文字位置</translation>
+    </message>
+    <message>
+        <source>文字占比</source>
+        <translation>文字佔比</translation>
+    </message>
+    <message>
+        <source>背景占比</source>
+        <translation>背景佔比</translation>
+    </message>
+    <message>
+        <source>文字默认颜色</source>
+        <translation>文字預設顏色</translation>
+    </message>
+    <message>
+        <source>背景默认颜色</source>
+        <translation>背景預設顏色</translation>
+    </message>
+    <message>
+        <source>背景默认图片</source>
+        <translation>背景預設圖片</translation>
+    </message>
+    <message>
+        <source>文字激活颜色</source>
+        <translation>文字啟動顏色</translation>
+    </message>
+    <message>
+        <source>背景激活颜色</source>
+        <translation>背景啟動顏色</translation>
+    </message>
+    <message>
+        <source>背景激活图片</source>
+        <translation>背景啟動圖片</translation>
+    </message>
+    <message>
+        <source>文本</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>按钮</source>
+        <translation>按鈕</translation>
+    </message>
+    <message>
+        <source>激活文本</source>
+        <translation>啟動文字</translation>
+    </message>
+    <message>
+        <source>普通按钮</source>
+        <translation>普通按鈕</translation>
+    </message>
+    <message>
+        <source>反馈</source>
+        <translation>回饋</translation>
+    </message>
+    <message>
+        <source>文本控件</source>
+        <translation>文字控件</translation>
+    </message>
+    <message>
+        <source>页面</source>
+        <translation>頁面</translation>
+    </message>
+    <message>
+        <source>弹窗</source>
+        <translation>彈窗</translation>
+    </message>
+    <message>
+        <source>页面类型</source>
+        <translation>頁面類型</translation>
+    </message>
+    <message>
+        <source>固定位置</source>
+        <translation>固定位置</translation>
+    </message>
+    <message>
+        <source>场所ID</source>
+        <translation>場所ID</translation>
+    </message>
+    <message>
+        <source>主页面</source>
+        <translation>主頁面</translation>
+    </message>
+    <message>
+        <source>控件页面</source>
+        <translation>控件頁面</translation>
+    </message>
+    <message>
+        <source>设置背景色</source>
+        <translation>設定背景色</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>命令信息</source>
+        <translation>命令資訊</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>自訂</translation>
+    </message>
+</context>
+<context>
+    <name>QAbout</name>
+    <message>
+        <source>关于</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>播放</translation>
+    </message>
+</context>
+<context>
+    <name>QRuner</name>
+    <message>
+        <source>运行</source>
+        <translation>執行</translation>
+    </message>
+    <message>
+        <source>在下面输入你所要运行的程序:</source>
+        <translation>在下面輸入你所要執行的程式:</translation>
+    </message>
+    <message>
+        <source>打开：</source>
+        <translation>開啟：</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>无法运行程序</source>
+        <translation>無法執行程式</translation>
     </message>
 </context>
 <context>
@@ -1444,10 +1931,6 @@
         <translation>建立窗體</translation>
     </message>
     <message>
-        <source>宽度必须在480--15360,高度必须在320-8640之间</source>
-        <translation>寬度必須在480--15360,高度必須在320-8640之間</translation>
-    </message>
-    <message>
         <source>名称已存在</source>
         <translation>名稱已存在</translation>
     </message>
@@ -1620,14 +2103,14 @@
     </message>
     <message>
         <source>Form</source>
-        <translation>Form</translation>
+        <translation>窗體</translation>
     </message>
 </context>
 <context>
     <name>StatusBarFrame</name>
     <message>
         <source>Frame</source>
-        <translation>Frame</translation>
+        <translation>框架</translation>
     </message>
 </context>
 <context>

@@ -2,7 +2,8 @@
 """Refreshes the .ts files from the sources and fills them from phrases.tsv.
 
 The sources carry simplified Chinese texts; phrases.tsv holds one line per
-text: source <TAB> traditional Chinese <TAB> English. Run from anywhere:
+text: source <TAB> traditional Chinese <TAB> English, and for a source written
+in another language a fourth column, its simplified Chinese. Run from anywhere:
 
     resource/assets/lang/update_translations.py [--check]
 
@@ -18,7 +19,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.normpath(os.path.join(HERE, '..', '..', '..'))
 SOURCE_DIRS = ['core', 'controls', 'canvas', 'properties', 'shell', 'app',
                'commands', 'preview', 'wall', 'transfer']
-LANGUAGES = [('lang_cn.ts', 'zh_CN', None), ('lang_zh_tw.ts', 'zh_TW', 1), ('lang_en.ts', 'en', 2)]
+LANGUAGES = [('lang_cn.ts', 'zh_CN', 3), ('lang_zh_tw.ts', 'zh_TW', 1), ('lang_en.ts', 'en', 2)]
 
 
 def unescape(text):
@@ -34,14 +35,15 @@ def load_phrases():
             if not line or line.startswith('# '):
                 continue
             cells = line.split('\t')
-            if len(cells) != 3:
-                sys.exit('phrases.tsv:%d: expected three columns' % number)
+            if len(cells) not in (3, 4):
+                sys.exit('phrases.tsv:%d: expected three or four columns' % number)
             source = unescape(cells[0])
+            translations = tuple(unescape(cell) for cell in cells[1:])
             # Branches merged line by line can bring a text twice with two
             # translations; one must go.
-            if source in phrases and phrases[source] != (unescape(cells[1]), unescape(cells[2])):
+            if source in phrases and phrases[source] != translations:
                 sys.exit('phrases.tsv:%d: %s is there twice, translated differently' % (number, cells[0]))
-            phrases[source] = (unescape(cells[1]), unescape(cells[2]))
+            phrases[source] = translations
     return phrases
 
 
@@ -77,12 +79,16 @@ def main():
                             '-source-language', 'zh_CN', '-target-language', language]
                            + [d for d in SOURCE_DIRS if os.path.isdir(os.path.join(ROOT, d))]
                            + ['-ts', path], cwd=ROOT, check=True)
-        if column is None:
-            continue
         tree = ET.parse(path)
         for message in tree.iter('message'):
             source = element_text(message.find('source'))
             translation = message.find('translation')
+            if column == 3:
+                # Simplified Chinese sources stand as they are.
+                if len(phrases.get(source, ())) == 3:
+                    set_element_text(translation, phrases[source][2])
+                    translation.attrib.pop('type', None)
+                continue
             if source in phrases:
                 set_element_text(translation, phrases[source][column - 1])
                 translation.attrib.pop('type', None)

@@ -1,4 +1,4 @@
-#include "expagewidget.h"
+#include "expagehost.h"
 
 #include "preview/exaudiomodebutton.h"
 #include "preview/exqbutton.h"
@@ -9,7 +9,6 @@ namespace {
 const int kCmdButtonId = 6;
 const int kMoreCmdButtonId = 11;
 const int kPreLayoutModeButtonId = 18;
-const int kFeatureButtonId = 20;
 const int kAudioModeButtonId = 44;
 const int kSourceModeButtonId = 45;
 // Any group: the mode kinds select among all buttons of their kind.
@@ -17,7 +16,7 @@ const int kAnyGroup = -1;
 
 } // namespace
 
-void ExPageWidget::selectAmong(const QObject *sender, int typeId, int groupId)
+void ExPageHost::selectAmong(const QObject *sender, int typeId, int groupId)
 {
     for (const CtrlElement &element : qAsConst(m_ctrlElement)) {
         if (element.elementType != typeId)
@@ -29,7 +28,7 @@ void ExPageWidget::selectAmong(const QObject *sender, int typeId, int groupId)
     }
 }
 
-void ExPageWidget::slotCmdButtonSelect()
+void ExPageHost::slotCmdButtonSelect()
 {
     auto *button = qobject_cast<ExQButton *>(sender());
     if (!button)
@@ -42,21 +41,14 @@ void ExPageWidget::slotCmdButtonSelect()
         selectAmong(button, kCmdButtonId, button->groupId());
 }
 
-void ExPageWidget::slotMoreCmdButtonSelect()
+void ExPageHost::slotMoreCmdButtonSelect()
 {
     auto *button = qobject_cast<ExQButton *>(sender());
     if (button && button->groupId() >= 1)
         selectAmong(button, kMoreCmdButtonId, button->groupId());
 }
 
-void ExPageWidget::slotOnFeatureButtonClick()
-{
-    auto *button = qobject_cast<ExQButton *>(sender());
-    if (button && button->groupId() >= 1)
-        selectAmong(button, kFeatureButtonId, button->groupId());
-}
-
-void ExPageWidget::slotAudioModeSelect()
+void ExPageHost::slotAudioModeSelect()
 {
     auto *button = qobject_cast<ExAudioModeButton *>(sender());
     if (!button)
@@ -66,19 +58,19 @@ void ExPageWidget::slotAudioModeSelect()
     selectAmong(button, kAudioModeButtonId, kAnyGroup);
 }
 
-void ExPageWidget::slotPreLayoutModeSelect()
+void ExPageHost::slotPreLayoutModeSelect()
 {
     if (const QObject *button = sender())
         selectAmong(button, kPreLayoutModeButtonId, kAnyGroup);
 }
 
-void ExPageWidget::slotSourceModeSelect()
+void ExPageHost::slotSourceModeSelect()
 {
     if (const QObject *button = sender())
         selectAmong(button, kSourceModeButtonId, kAnyGroup);
 }
 
-void ExPageWidget::slotOnWallChange(int wallType, int wallID)
+void ExPageHost::slotOnWallChange(int wallType, int wallID)
 {
     m_wallType = wallType;
     m_wallID = wallID;

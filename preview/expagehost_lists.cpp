@@ -1,10 +1,10 @@
-#include "expagewidget.h"
+#include "expagehost.h"
 
 #include "preview/exlistbuilder.h"
 
-void ExPageWidget::createListView(const QJsonObject &record, int typeId)
+void ExPageHost::createListView(const QJsonObject &record, int typeId)
 {
-    ExListBuilder builder(this, reader(), m_listMode, false);
+    ExListBuilder builder(this, reader(), m_listMode, isPopup());
     for (const CtrlElement &element : builder.build(typeId, record))
         addElement(element);
     m_connectFailures += builder.connectFailures();

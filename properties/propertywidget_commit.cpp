@@ -1,0 +1,184 @@
+#include "propertywidget.h"
+
+#include "app/globalmanager.h"
+#include "controls/mycolordialog.h"
+#include "controls/uibase.h"
+#include "core/fileutils.h"
+#include "properties/propdata.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLoggingCategory>
+#include <QSignalBlocker>
+#include <QTextEdit>
+
+#include <cmath>
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcPropertyEdits, "brivane.properties", QtInfoMsg)
+
+// Below this a font cannot be read on a panel.
+const int kMinFontSize = 4;
+
+} // namespace
+
+QString &PropertyWidget::colourMemory(const QString &key)
+{
+    if (key == QLatin1String("normalBkColor"))
+        return m_lastNormalBkColor;
+    if (key == QLatin1String("normalColor"))
+        return m_lastNormalColor;
+    if (key == QLatin1String("pressBkColor"))
+        return m_lastPressBkColor;
+    if (key == QLatin1String("pressColor"))
+        return m_lastPressColor;
+    return m_lastOtherColor;
+}
+
+QString PropertyWidget::rememberedColour(const QString &key) const
+{
+    return const_cast<PropertyWidget *>(this)->colourMemory(key);
+}
+
+QWidget *PropertyWidget::rowTextEdit(int row) const
+{
+    return qobject_cast<QTextEdit *>(editorAt(row));
+}
+
+void PropertyWidget::onNumberEditLineFinished()
+{
+    auto *edit = qobject_cast<QLineEdit *>(sender());
+    const PropData *data = PropData::of(edit);
+    if (!data)
+        return;
+    bool ok = false;
+    int value = edit->text().toInt(&ok);
+    if (!ok)
+        return;
+    if (data->key == QLatin1String("fontsize") && value < kMinFontSize) {
+        value = kMinFontSize;
+        const QSignalBlocker blocker(edit);
+        edit->setText(QString::number(value));
+    } else if (data->key == QLatin1String("m_group_id")) {
+        GlobalManager::instance()->updateMaxId(value);
+    }
+    qCDebug(lcPropertyEdits) << data->key << edit->text();
+    applyToCurrentControl(data->nClass, QJsonObject{{data->key, value}});
+}
+
+void PropertyWidget::onDoubelEditLineFinished()
+{
+    auto *edit = qobject_cast<QLineEdit *>(sender());
+    const PropData *data = PropData::of(edit);
+    if (!data)
+        return;
+    bool ok = false;
+    const double value = edit->text().trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value)) {
+        // Not a number: nothing is sent, and the row shows what is stored.
+        const auto *control = qobject_cast<UIBase *>(m_currentControl.data());
+        fillRow(data->nRow, control ? control->attributes() : QJsonObject());
+        return;
+    }
+    qCDebug(lcPropertyEdits) << data->key << edit->text();
+    applyToCurrentControl(data->nClass, QJsonObject{{data->key, value}});
+}
+
+void PropertyWidget::onTextEditLineFinished()
+{
+    auto *edit = qobject_cast<QTextEdit *>(sender());
+    const PropData *data = PropData::of(edit);
+    if (!data)
+        return;
+    const QString text = edit->toPlainText();
+    qCDebug(lcPropertyEdits) << data->key << text;
+    applyToCurrentControl(data->nClass, QJsonObject{{data->key, text}});
+}
+
+void PropertyWidget::onComboBoxChanged(int index)
+{
+    auto *combo = qobject_cast<QComboBox *>(sender());
+    const PropData *data = PropData::of(combo);
+    if (!data || index < 0)
+        return;
+    // The option's value, which need not be its position.
+    applyToCurrentControl(data->nClass, QJsonObject{{data->key, combo->currentData().toInt()}});
+}
+
+void PropertyWidget::onComboBoxGridSettinngChanged(int index)
+{
+    auto *combo = qobject_cast<QComboBox *>(sender());
+    const PropData *data = PropData::of(combo);
+    if (!data || index < 0)
+        return;
+    bool ok = false;
+    const int element = combo->currentData().toInt(&ok);
+    if (!ok || element < 0 || element >= data->arr.size())
+        return;
+    applyToCurrentControl(data->nClass, QJsonObject{{data->key, data->arr.at(element).toObject()}});
+}
+
+void PropertyWidget::onBtnColorClicked()
+{
+    const PropData *data = PropData::of(sender());
+    if (!data)
+        return;
+    MyColorDialog dialog;
+    dialog.nRow = data->nRow;
+    dialog.nClass = data->nClass;
+    dialog.key = data->key;
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    dialog.setOption(QColorDialog::ShowAlphaChannel);
+    dialog.setCurrentColor(QColor(colourMemory(data->key)));
+    // A click outside closes it unconfirmed.
+    dialog.setWindowFlags(Qt::Popup | Qt::FramelessWindowHint);
+    dialog.setWindowTitle(tr("设置背景色"));
+    connect(&dialog, SIGNAL(colorSelected(QColor)), this, SLOT(onColorSelected(QColor)));
+    dialog.exec();
+    disconnect(&dialog, SIGNAL(colorSelected(QColor)), this, SLOT(onColorSelected(QColor)));
+}
+
+void PropertyWidget::onColorSelected(const QColor &colour)
+{
+    const auto *dialog = qobject_cast<MyColorDialog *>(sender());
+    if (!dialog)
+        return;
+    const QString name = colour.name(QColor::HexArgb);
+    if (auto *edit = qobject_cast<QTextEdit *>(rowTextEdit(dialog->nRow)))
+        edit->setPlainText(name);
+    qCDebug(lcPropertyEdits) << "index" << dialog->nRow << "color" << name;
+    applyToCurrentControl(dialog->nClass, QJsonObject{{dialog->key, name}});
+    colourMemory(dialog->key) = name;
+}
+
+void PropertyWidget::onBtnClearColorClicked()
+{
+    const PropData *data = PropData::of(sender());
+    if (!data)
+        return;
+    if (auto *edit = qobject_cast<QTextEdit *>(rowTextEdit(data->nRow)))
+        edit->clear();
+    applyToCurrentControl(data->nClass, QJsonObject{{data->key, QString()}});
+}
+
+void PropertyWidget::onBtnImgClicked()
+{
+    const PropData *data = PropData::of(sender());
+    if (!data)
+        return;
+    QString path;
+    if (GlobalManager::instance()->showImageDialog(path) == 0)
+        return;
+    // Stored as a bare file name, like every picture of a page file, so the
+    // project folder can move.
+    const QString fileName = fileNameOfPath(path);
+    if (auto *edit = qobject_cast<QTextEdit *>(rowTextEdit(data->nRow)))
+        edit->setPlainText(fileName);
+    applyToCurrentControl(data->nClass, QJsonObject{{data->key, fileName}});
+}
+
+void PropertyWidget::onBtnClearImgClicked()
+{
+    onBtnClearColorClicked();
+}

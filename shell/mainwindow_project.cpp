@@ -1,0 +1,169 @@
+// The main window's project commands: new, open, close, and the question on
+// closing the window.
+#include "mainwindow.h"
+
+#include "app/globalmanager.h"
+#include "canvas/uipage.h"
+#include "core/fileutils.h"
+#include "core/notifier.h"
+#include "shell/newprojectdlg.h"
+#include "shell/projectframe.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QTabWidget>
+
+namespace {
+const char kProjectSuffix[] = ".projectui";
+const char kTemplateProjectFile[] = "main.projectui";
+
+bool isEmptyFolder(const QString &path)
+{
+    return QDir(path).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+} // namespace
+
+void MainWindow::slotNew()
+{
+    NewProjectDlg dialog;
+    dialog.setWindowTitle(tr("创建项目"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    createProject(dialog.projectName(), dialog.projectPath(), dialog.useTemplate());
+}
+
+bool MainWindow::createProject(const QString &name, const QString &folder, bool useTemplate)
+{
+    // Refused before anything is closed, made or cleared.
+    if (!NewProjectDlg::checkAnswers(this, name, folder))
+        return false;
+    // A project whose pages could not be saved stays open; nothing new is made.
+    if (!m_manager->closeProject())
+        return false;
+    m_projectFrame->clearItems();
+
+    if (!QDir(folder).exists() && !m_manager->createProjectDir(folder)) {
+        Notifier::information(this, tr("提示"), tr("创建项目目录失败"));
+        return false;
+    }
+    const QString projectDir = QDir(folder).absolutePath() + QLatin1Char('/') + name;
+    const QString projectFile = projectDir + QLatin1Char('/') + name + QLatin1String(kProjectSuffix);
+
+    if (QFileInfo::exists(projectFile)) {
+        const QMessageBox::StandardButton answer =
+            Notifier::warningQuestion(this, tr("提示"), tr("检测该目录下已存在项目，是否直接打开?"),
+                                      QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        if (answer == QMessageBox::Yes)
+            return m_manager->openProject(projectFile);
+    }
+
+    if (useTemplate) {
+        if (!createProjectFromTemplate(projectDir, name))
+            return false;
+        return m_manager->openProject(projectFile);
+    }
+    if (!m_manager->saveOpenDir(projectDir)) {
+        Notifier::information(this, tr("提示"), tr("创建项目目录失败"));
+        return false;
+    }
+    m_projectFrame->createItem(name, -1);
+    return m_manager->isProjectOpen();
+}
+
+bool MainWindow::createProjectFromTemplate(const QString &projectDir, const QString &name)
+{
+    if (!QDir(projectDir).exists() && !generateDirectorys(projectDir)) {
+        Notifier::information(this, tr("提示"), tr("创建项目目录失败"));
+        return false;
+    }
+    const QString templateDir = m_manager->templateConfigDir();
+    if (!QDir(templateDir).exists()) {
+        Notifier::information(this, tr("提示"), tr("默认模板文件不存在！"));
+        Notifier::information(this, tr("提示"), tr("创建默认文件失败"));
+        return false;
+    }
+    // The copy empties the folder first: whatever else it holds goes only
+    // when the user says so.
+    if (!isEmptyFolder(projectDir)
+        && Notifier::warningQuestion(this, tr("提示"),
+                                     tr("目录“%1”中已有文件，使用模板创建将删除其中的全部文件，是否继续?")
+                                         .arg(QDir::toNativeSeparators(projectDir)),
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+               != QMessageBox::Yes) {
+        return false;
+    }
+    const QString source = projectDir + QLatin1Char('/') + QLatin1String(kTemplateProjectFile);
+    const QString target = projectDir + QLatin1Char('/') + name + QLatin1String(kProjectSuffix);
+    bool copied = copyDirectory(templateDir, projectDir, true);
+    if (copied && source != target)
+        copied = moveFile(source, target);
+    // A template without its project file makes no project either.
+    if (!copied || !QFileInfo(target).isFile()) {
+        Notifier::information(this, tr("提示"), tr("创建默认文件失败"));
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::slotOpen()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("打开配置文件"), m_manager->openDir(),
+                                                      QStringLiteral("UIProject Files (*.projectui)"));
+    if (!path.isEmpty())
+        openProjectFile(path);
+}
+
+void MainWindow::openProjectFile(const QString &path)
+{
+    m_manager->openProject(path);
+}
+
+void MainWindow::slotRemove()
+{
+    // A project whose pages could not be saved stays open, and listed.
+    if (m_manager->closeProject())
+        m_projectFrame->clearItems();
+}
+
+void MainWindow::slotCloseProjecct()
+{
+    m_manager->closeProject();
+}
+
+bool MainWindow::hasModifiedPage() const
+{
+    for (int i = 0; i < m_tabWidget->count(); ++i) {
+        auto *page = qobject_cast<UIPage *>(m_manager->pageWidgetAt(i));
+        if (page && page->isModified())
+            return true;
+    }
+    return false;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!hasModifiedPage()) {
+        event->accept();
+        return;
+    }
+    const QMessageBox::StandardButton answer =
+        Notifier::question(this, tr("提示"), tr("是否保存?"),
+                           QMessageBox::Save | QMessageBox::No | QMessageBox::Cancel, QMessageBox::NoButton);
+    if (answer == QMessageBox::No) {
+        event->accept();
+        return;
+    }
+    if (answer != QMessageBox::Save) {
+        event->ignore();
+        return;
+    }
+    m_manager->saveAllPages();
+    // A page that could not be written has told the user and is still
+    // modified: the window stays, so its changes are not lost.
+    if (hasModifiedPage())
+        event->ignore();
+    else
+        event->accept();
+}

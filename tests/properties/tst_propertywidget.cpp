@@ -1,0 +1,465 @@
+#include "app/globalmanager.h"
+#include "controls/mycolordialog.h"
+#include "properties/propdata.h"
+#include "properties/propertywidget.h"
+#include "tests/canvas/pagefixture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIntValidator>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QTimer>
+
+using namespace pagefixture;
+
+Q_DECLARE_METATYPE(PropertyRowOp)
+
+namespace {
+
+const int kLabel = 104;
+const int kButton = 113;
+
+// Appends one row of the kind, key "k", to the label's page.
+void addRow(PropertyWidget &panel, PropertyRowOp op, const QString &key = "k", const QString &label = "label")
+{
+    const QJsonArray layouts{QJsonObject{{"name", "1x1"}}, 5, QJsonObject{{"name", "2x2"}}};
+    switch (op) {
+    case PropertyRowOp::Header: panel.addHeaderRow(kLabel, label, QString()); break;
+    case PropertyRowOp::ReadOnly: panel.addReadOnlyRow(kLabel, key, label, "title"); break;
+    case PropertyRowOp::Text: panel.addTextRow(kLabel, key, label, "t", true); break;
+    case PropertyRowOp::Integer: panel.addIntRow(kLabel, key, label, "0", true, 0, 100000000); break;
+    case PropertyRowOp::PlainInteger: panel.addPlainIntRow(kLabel, key, label, "-1", true); break;
+    case PropertyRowOp::Real: panel.addRealRow(kLabel, key, label, "1.0", true); break;
+    case PropertyRowOp::Choice: panel.addChoiceRow(kLabel, key, label, {{0, "a"}, {5, "b"}}, 1, true); break;
+    case PropertyRowOp::Colour: panel.addColorRow(kLabel, key, label, "#00000000"); break;
+    case PropertyRowOp::Image: panel.addImageRow(kLabel, key, label, QString()); break;
+    case PropertyRowOp::Feedback: panel.addFeedbackRow(kLabel, key, label, "参数", QJsonObject()); break;
+    case PropertyRowOp::CommandList: panel.addCommandListRow(kLabel, key, label, QJsonArray()); break;
+    case PropertyRowOp::KeyList: panel.addKeyListRow(kLabel, key, label, QJsonArray()); break;
+    case PropertyRowOp::GridLayout: panel.addGridLayoutRow(kLabel, key, label, layouts); break;
+    case PropertyRowOp::Run: break;
+    }
+}
+
+// What a row shows: a line's or text's text, a combo's index, the JSON
+// that a button's record holds.
+QString shownIn(PropertyWidget &panel, int row)
+{
+    QWidget *editor = panel.editorAt(row);
+    if (auto *line = qobject_cast<QLineEdit *>(editor))
+        return line->text();
+    if (auto *text = qobject_cast<QTextEdit *>(editor))
+        return text->toPlainText();
+    if (auto *combo = qobject_cast<QComboBox *>(editor))
+        return QString::number(combo->currentIndex());
+    const PropData *data = PropData::of(editor);
+    const QJsonDocument json = data->obj.isEmpty() ? QJsonDocument(data->arr) : QJsonDocument(data->obj);
+    return QString::fromUtf8(json.toJson(QJsonDocument::Compact));
+}
+
+// Answers the colour dialog that the next click opens: confirms colour, or
+// cancels when it is invalid; reports the colour it opened on.
+void answerColourDialog(const QColor &colour, QColor *openedOn)
+{
+    QTimer::singleShot(0, [colour, openedOn] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            auto *dialog = qobject_cast<MyColorDialog *>(widget);
+            if (!dialog || !dialog->isVisible())
+                continue;
+            *openedOn = dialog->currentColor();
+            if (colour.isValid())
+                dialog->setCurrentColor(colour);
+            colour.isValid() ? dialog->accept() : dialog->reject();
+        }
+    });
+}
+
+} // namespace
+
+class TestPropertyWidget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void rowModelPerKind_data();
+    void rowModelPerKind();
+    void fillRulesPerKind_data();
+    void fillRulesPerKind();
+    void selectionBuildsEachPageOnceAndShowsOnlyIt();
+    void numberRowsCommitOneUndoStep_data();
+    void numberRowsCommitOneUndoStep();
+    void undoAndRedoRefillTheRows();
+    void commitsCarryValuesNotPositions();
+    void colourRowsCommitArgbAndRememberPerKey();
+    void textRowLeftAfterSelectionMovedCommitsNothing();
+    void rowOfAnotherKindOrGoneControlCommitsNothing();
+
+private:
+    int rowOf(int nClass, const char *key) const { return m_panel->rowOf(nClass, QLatin1String(key)); }
+    template <typename T>
+    T *editor(int nClass, const char *key) const { return qobject_cast<T *>(m_panel->editorAt(rowOf(nClass, key))); }
+    void type(int nClass, const char *key, const QString &text);
+    void clickRowButton(int nClass, const char *key, int which);
+    QJsonValue value(UIBase *control, const char *key) const { return control->attributes().value(key); }
+    int steps() const { return m_page->undoStack()->count(); }
+
+    ProjectFixture f;
+    QWidget *m_window = nullptr;
+    PropertyWidget *m_panel = nullptr;
+    UIPage *m_page = nullptr;
+    UIBase *m_label1 = nullptr;
+    UIBase *m_label2 = nullptr;
+    UIBase *m_button = nullptr;
+};
+
+void TestPropertyWidget::init()
+{
+    QVERIFY(f.setUp());
+    GlobalManager *manager = GlobalManager::instance();
+    // Wider than 16:9 and a fit scale other than 1, so every scaled size shows.
+    manager->setScreenMetrics(96.0, 1.5, 1.34);
+    m_window = new QWidget;
+    auto *row = new QHBoxLayout(m_window);
+    m_panel = new PropertyWidget;
+    row->addWidget(f.tabs, 1);
+    row->addWidget(m_panel);
+    manager->setPropertyWidget(m_panel);
+    QVERIFY(manager->createPage("home", 1280, 720, 0));
+    QVERIFY(manager->openPageTab("home", 0));
+    m_page = manager->currentPage();
+    m_label1 = addControl(m_page, kLabel, "Label_1", 10, 10, 100, 40, {{"text", "one"}, {"text_radio", 1.5}});
+    m_label2 = addControl(m_page, kLabel, "Label_2", 10, 100, 100, 40, {{"text", "two"}});
+    m_button = addControl(m_page, kButton, "Button_1", 200, 10, 100, 40);
+    m_window->resize(1200, 800);
+    m_window->show();
+    QApplication::setActiveWindow(m_window);
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+}
+
+void TestPropertyWidget::cleanup()
+{
+    GlobalManager::instance()->setPropertyWidget(nullptr);
+    f.tabs->setParent(nullptr);
+    delete m_window;
+    f.tearDown();
+}
+
+void TestPropertyWidget::type(int nClass, const char *key, const QString &text)
+{
+    auto *edit = editor<QLineEdit>(nClass, key);
+    edit->clear();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+void TestPropertyWidget::clickRowButton(int nClass, const char *key, int which)
+{
+    QWidget *cell = m_panel->tableWidget()->cellWidget(rowOf(nClass, key), 1);
+    QTest::mouseClick(cell->findChildren<QPushButton *>().at(which), Qt::LeftButton);
+}
+
+void TestPropertyWidget::rowModelPerKind_data()
+{
+    QTest::addColumn<PropertyRowOp>("op");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("kind");    // -1: none stored
+    QTest::addColumn<int>("height");  // -1: the table's default
+    QTest::addColumn<int>("records"); // widgets of the row carrying a record
+    QTest::addColumn<int>("minimum"); // of an integer editor
+    QTest::addColumn<int>("items");   // of a combo box
+
+    using Op = PropertyRowOp;
+    QTest::newRow("header") << Op::Header << "通用" << -1 << -1 << 0 << 0 << 0;
+    QTest::newRow("text") << Op::Text << "文本" << 2 << -1 << 1 << 0 << 0;
+    QTest::newRow("integer, 9 characters") << Op::Integer << "123456789" << 1 << -1 << 1 << 0 << 0;
+    QTest::newRow("integer, 15 characters") << Op::Integer << "123456789012345" << 1 << 60 << 1 << 0 << 0;
+    QTest::newRow("plain integer") << Op::PlainInteger << "123456789012345" << 1 << -1 << 1 << -1 << 0;
+    QTest::newRow("real") << Op::Real << "文字占比" << 64 << -1 << 1 << 0 << 0;
+    QTest::newRow("choice") << Op::Choice << "字体加粗" << 16 << 60 << 1 << 0 << 2;
+    QTest::newRow("colour") << Op::Colour << "颜色" << 2 << 75 << 3 << 0 << 0;
+    QTest::newRow("image") << Op::Image << "图片" << 2 << 75 << 2 << 0 << 0;
+    QTest::newRow("command list") << Op::CommandList << "命令" << 32 << 30 << 1 << 0 << 0;
+    QTest::newRow("grid layout, unnamed skipped") << Op::GridLayout << "布局" << 16 << 60 << 2 << 0 << 2;
+}
+
+void TestPropertyWidget::rowModelPerKind()
+{
+    QFETCH(PropertyRowOp, op);
+    QFETCH(QString, label);
+    QFETCH(int, kind);
+    QFETCH(int, height);
+    QFETCH(int, records);
+    QFETCH(int, minimum);
+    QFETCH(int, items);
+
+    PropertyWidget panel;
+    QTableWidget *table = panel.tableWidget();
+    QCOMPARE(table->columnWidth(0), 107);
+    addRow(panel, PropertyRowOp::Text, "before");
+    addRow(panel, op, "k", label);
+    const int row = 1;
+    QCOMPARE(panel.pageRows(kLabel), QVector<int>({0, 1}));
+    const QTableWidgetItem *item = table->item(row, 0);
+    QCOMPARE(item->text(), label);
+    QVERIFY(!(item->flags() & Qt::ItemIsEditable));
+    QCOMPARE(item->data(RoleKind).isValid() ? item->data(RoleKind).toInt() : -1, kind);
+    QCOMPARE(table->rowHeight(row), height < 0 ? table->verticalHeader()->defaultSectionSize() : height);
+    if (op == PropertyRowOp::Header || op == PropertyRowOp::ReadOnly) {
+        QCOMPARE(item->data(RoleEditor).toLongLong(), op == PropertyRowOp::Header ? 0 : 1);
+        QCOMPARE(table->columnSpan(row, 0), op == PropertyRowOp::Header ? 2 : 1);
+        return;
+    }
+    QCOMPARE(item->data(RoleKey).toString(), QString("k"));
+    QWidget *rowEditor = panel.editorAt(row);
+    QVERIFY(table->cellWidget(row, 1)->isAncestorOf(rowEditor));
+    int recorded = 0;
+    for (QWidget *widget : table->cellWidget(row, 1)->findChildren<QWidget *>()) {
+        if (const PropData *data = PropData::of(widget)) {
+            QCOMPARE(data->nClass, kLabel);
+            QCOMPARE(data->nRow, row);
+            QCOMPARE(data->key, QString("k"));
+            ++recorded;
+        }
+    }
+    QCOMPARE(recorded, records);
+    const auto *line = qobject_cast<QLineEdit *>(rowEditor);
+    const auto *range = line ? qobject_cast<const QIntValidator *>(line->validator()) : nullptr;
+    QCOMPARE(range ? range->bottom() : 0, minimum);
+    QCOMPARE(range != nullptr, kind == 1);
+    const auto *combo = qobject_cast<QComboBox *>(rowEditor);
+    QCOMPARE(combo ? combo->count() : 0, items);
+}
+
+void TestPropertyWidget::fillRulesPerKind_data()
+{
+    QTest::addColumn<PropertyRowOp>("op");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QByteArray>("before"); // what the control shown before held
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QString>("shown");
+
+    using Op = PropertyRowOp;
+    QTest::newRow("integer missing") << Op::Integer << "x" << QByteArray("{\"x\": 9}") << QByteArray("{}") << "0";
+    QTest::newRow("integer with a fraction") << Op::Integer << "x" << QByteArray("{}") << QByteArray("{\"x\": 12.7}")
+                                             << "0";
+    QTest::newRow("PlaceId missing") << Op::PlainInteger << "PlaceId" << QByteArray("{}") << QByteArray("{}") << "-1";
+    QTest::newRow("real missing") << Op::Real << "text_radio" << QByteArray("{\"text_radio\": 3}") << QByteArray("{}")
+                                  << "1.00";
+    QTest::newRow("choice by value") << Op::Choice << "bold" << QByteArray("{}") << QByteArray("{\"bold\": 5}") << "1";
+    QTest::newRow("choice value of no option") << Op::Choice << "bold" << QByteArray("{}")
+                                               << QByteArray("{\"bold\": 7}") << "-1";
+    QTest::newRow("colour key of no list") << Op::Colour << "textOnColor" << QByteArray("{\"textOnColor\": \"#ff010203\"}")
+                                           << QByteArray("{}") << "";
+    QTest::newRow("image file name") << Op::Image << "normal_image_path" << QByteArray("{}")
+                                     << QByteArray("{\"normal_image_path\": \"a/b/c.png\"}") << "c.png";
+    QTest::newRow("text with markup stays text") << Op::Text << "text" << QByteArray("{}")
+                                                 << QByteArray("{\"text\": \"<b>a/b</b>\"}") << "<b>a/b</b>";
+    QTest::newRow("command list missing") << Op::CommandList << "on_cmd_data_list"
+                                          << QByteArray("{\"on_cmd_data_list\": [1]}") << QByteArray("{}") << "[]";
+    QTest::newRow("grid layout of no item") << Op::GridLayout << "grid_layout" << QByteArray("{}")
+                                            << QByteArray("{\"grid_layout\": {\"name\": \"9x9\"}}") << "-1";
+}
+
+void TestPropertyWidget::fillRulesPerKind()
+{
+    QFETCH(PropertyRowOp, op);
+    QFETCH(QString, key);
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, data);
+    QFETCH(QString, shown);
+
+    PropertyWidget panel;
+    addRow(panel, op, key);
+    QWidget control;
+    panel.showProperty(&control, kLabel, jsonFixture(before));
+    panel.fillProperty(kLabel, jsonFixture(data));
+    QCOMPARE(shownIn(panel, 0), shown);
+}
+
+void TestPropertyWidget::selectionBuildsEachPageOnceAndShowsOnlyIt()
+{
+    QTableWidget *table = m_panel->tableWidget();
+    auto visibleRows = [table] {
+        QVector<int> rows;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            if (!table->isRowHidden(row))
+                rows.append(row);
+        }
+        return rows;
+    };
+    QVERIFY(select({m_label1}));
+    QCOMPARE(table->rowCount(), 27);
+    QCOMPARE(visibleRows(), m_panel->pageRows(kLabel));
+    QCOMPARE(editor<QTextEdit>(kLabel, "name")->toPlainText(), QString("Label_1"));
+    QVERIFY(!editor<QTextEdit>(kLabel, "name")->isEnabled());
+
+    QVERIFY(select({m_button}));
+    QCOMPARE(table->rowCount(), 27 + 24);
+    QCOMPARE(visibleRows(), m_panel->pageRows(kButton));
+    QCOMPARE(table->columnSpan(m_panel->pageRows(kButton).first(), 0), 2);
+
+    // The second label reuses the label's rows.
+    QVERIFY(select({m_label2}));
+    QCOMPARE(table->rowCount(), 27 + 24);
+    QCOMPARE(visibleRows(), m_panel->pageRows(kLabel));
+    QCOMPARE(editor<QTextEdit>(kLabel, "text")->toPlainText(), QString("two"));
+
+    // An ordinary page offers no position of its own.
+    QTest::mouseClick(m_page, Qt::LeftButton, Qt::NoModifier, QPoint(600, 600));
+    QCOMPARE(table->rowCount(), 27 + 24 + 15);
+    QVector<int> pageRows = m_panel->pageRows(100);
+    for (const char *key : {"x", "y", "fixed_position"})
+        pageRows.removeOne(rowOf(100, key));
+    QCOMPARE(visibleRows(), pageRows);
+    QCOMPARE(editor<QLineEdit>(100, "PlaceId")->text(), QString("-1"));
+
+    // A kind without a page: nothing built, nothing shown, still current.
+    QWidget wallButton;
+    m_panel->showProperty(&wallButton, 142, QJsonObject());
+    QCOMPARE(table->rowCount(), 27 + 24 + 15);
+    QVERIFY(!m_panel->hasPage(142) && visibleRows().isEmpty());
+    QCOMPARE(m_panel->currentControl(), &wallButton);
+    QCOMPARE(steps(), 3);
+}
+
+void TestPropertyWidget::numberRowsCommitOneUndoStep_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QJsonValue>("stored"); // undefined: nothing committed
+    QTest::addColumn<QString>("shown");
+
+    const QJsonValue nothing(QJsonValue::Undefined);
+    QTest::newRow("integer") << "borderRadius" << "0" << QJsonValue(0) << "0";
+    QTest::newRow("font size floors at 4") << "fontsize" << "2" << QJsonValue(4) << "4";
+    QTest::newRow("real") << "text_radio" << "0.75" << QJsonValue(0.75) << "0.75";
+    QTest::newRow("real given letters") << "text_radio" << "abc" << nothing << "1.50";
+    QTest::newRow("real cut short") << "text_radio" << "1e" << nothing << "1.50";
+    QTest::newRow("real emptied") << "text_radio" << "" << nothing << "1.50";
+}
+
+void TestPropertyWidget::numberRowsCommitOneUndoStep()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, typed);
+    QFETCH(QJsonValue, stored);
+    QFETCH(QString, shown);
+
+    QVERIFY(select({m_label1}));
+    const int before = steps();
+    type(kLabel, key.toLatin1().constData(), typed);
+    QCOMPARE(steps(), before + (stored.isUndefined() ? 0 : 1));
+    if (!stored.isUndefined())
+        QCOMPARE(m_label1->attributes().value(key), stored);
+    QCOMPARE(editor<QLineEdit>(kLabel, key.toLatin1().constData())->text(), shown);
+}
+
+void TestPropertyWidget::undoAndRedoRefillTheRows()
+{
+    QVERIFY(select({m_label1}));
+    type(kLabel, "x", "40");
+    QCOMPARE(value(m_label1, "x"), QJsonValue(40));
+    m_page->undo();
+    QCOMPARE(editor<QLineEdit>(kLabel, "x")->text(), QString("10"));
+    m_page->redo();
+    QCOMPARE(editor<QLineEdit>(kLabel, "x")->text(), QString("40"));
+
+    // The page's own rows go to the page.
+    QTest::mouseClick(m_page, Qt::LeftButton, Qt::NoModifier, QPoint(600, 600));
+    type(100, "PlaceId", "7");
+    QCOMPARE(m_page->pageInfo().placeId, 7);
+    m_page->undo();
+    QCOMPARE(editor<QLineEdit>(100, "PlaceId")->text(), QString("-1"));
+}
+
+void TestPropertyWidget::commitsCarryValuesNotPositions()
+{
+    m_panel->showProperty(m_label1, kLabel, m_label1->attributes());
+    m_panel->addChoiceRow(kLabel, "feature_type", "功能", {{23, "a"}, {128, "b"}}, 0, true);
+    editor<QComboBox>(kLabel, "feature_type")->setCurrentIndex(1);
+    QCOMPARE(value(m_label1, "feature_type"), QJsonValue(128));
+
+    // Elements without a name get no item, so item 1 is element 3.
+    const QJsonArray layouts{QJsonObject{{"name", "1x1"}}, 5, QJsonObject{{"row", 2}},
+                             QJsonObject{{"name", "2x2"}, {"row", 2}}};
+    m_panel->addGridLayoutRow(kLabel, "grid_layout", "布局", layouts);
+    editor<QComboBox>(kLabel, "grid_layout")->setCurrentIndex(1);
+    QCOMPARE(value(m_label1, "grid_layout"), QJsonValue(layouts.at(3)));
+
+    m_panel->addIntRow(kLabel, "m_group_id", "组", "0", true, 0, 100000000);
+    type(kLabel, "m_group_id", "7");
+    type(kLabel, "m_group_id", "3");
+    QCOMPARE(value(m_label1, "m_group_id"), QJsonValue(3));
+    QCOMPARE(GlobalManager::instance()->maxId(), 7);
+}
+
+void TestPropertyWidget::colourRowsCommitArgbAndRememberPerKey()
+{
+    QVERIFY(select({m_label1}));
+    QColor openedOn;
+    answerColourDialog(QColor(255, 0, 0, 128), &openedOn);
+    clickRowButton(kLabel, "normalColor", 0);
+    QCOMPARE(openedOn, QColor("#ffffff"));
+    QCOMPARE(value(m_label1, "normalColor"), QJsonValue("#80ff0000"));
+    QCOMPARE(editor<QTextEdit>(kLabel, "normalColor")->toPlainText(), QString("#80ff0000"));
+    clickRowButton(kLabel, "normal_image_path", 1);
+    QCOMPARE(value(m_label1, "normal_image_path"), QJsonValue(""));
+
+    // That key's next dialog opens there, on any control; other keys do not.
+    QVERIFY(select({m_button}));
+    const int before = steps();
+    answerColourDialog(QColor(), &openedOn);
+    clickRowButton(kButton, "normalColor", 0);
+    QCOMPARE(openedOn, QColor(255, 0, 0, 128));
+    answerColourDialog(QColor(), &openedOn);
+    clickRowButton(kButton, "pressColor", 0);
+    QCOMPARE(openedOn, QColor("#ffffff"));
+    QCOMPARE(steps(), before);
+}
+
+void TestPropertyWidget::textRowLeftAfterSelectionMovedCommitsNothing()
+{
+    QVERIFY(select({m_label1}));
+    auto *text = editor<QTextEdit>(kLabel, "text");
+    text->setFocus();
+    QVERIFY(text->hasFocus());
+    QTest::keyClicks(text, "!");
+    const int before = steps();
+    // The control tree selects without taking the focus.
+    m_page->slotSelectControl(kLabel, "Label_2", m_page);
+    m_panel->setFocus();
+    QCOMPARE(steps(), before);
+    QCOMPARE(value(m_label1, "text"), QJsonValue("one"));
+    QCOMPARE(value(m_label2, "text"), QJsonValue("two"));
+
+    // Left while its control is on view it commits, changed or not.
+    text->setFocus();
+    m_panel->setFocus();
+    QCOMPARE(steps(), before + 1);
+}
+
+void TestPropertyWidget::rowOfAnotherKindOrGoneControlCommitsNothing()
+{
+    QVERIFY(select({m_label1}));
+    m_panel->applyToCurrentControl(kButton, {{"text", "wrong"}});
+    QCOMPARE(value(m_label1, "text"), QJsonValue("one"));
+
+    // A control that goes without anyone telling the panel.
+    auto *stray = new UIBase;
+    m_panel->showProperty(stray, kLabel, QJsonObject());
+    delete stray;
+    QVERIFY(!m_panel->currentControl());
+    type(kLabel, "x", "5");
+    QCOMPARE(steps(), 3);
+}
+
+QTEST_MAIN(TestPropertyWidget)
+#include "tst_propertywidget.moc"
