@@ -1,6 +1,7 @@
 #include "exlistbuilder.h"
 
 #include "core/jsonutils.h"
+#include "preview/exbuttonlistframe.h"
 #include "preview/exscenelistframe.h"
 #include "preview/expreviewframe.h"
 #include "preview/exsearchwidget.h"
@@ -44,6 +45,35 @@ void stylePageButtons(ExTileListFrame *frame, const ExColourSet &prev, const ExC
     frame->setNextButtonImages(next.normalBkColor, next.pressBkColor, next.normalImage, next.pressImage);
 }
 
+// What sets the three wall-button lists apart.
+struct ButtonListKind {
+    int typeId;
+    ExButtonListFrame *(*make)(QWidget *parent);
+    const char *objectName;
+    bool refreshButton;
+    const char *selectSlot;   // the host slot a wall choice reaches, or none
+};
+
+template <typename Frame>
+ExButtonListFrame *makeFrame(QWidget *parent)
+{
+    return new Frame(parent);
+}
+
+const ButtonListKind *buttonListKind(int typeId)
+{
+    static const ButtonListKind kinds[] = {
+        {30, &makeFrame<ExScreenButtonListFrame>, "ScreenButtonListGroup", false, SLOT(slotOnWallChange(int, int))},
+        {31, &makeFrame<ExPlayButtonListFrame>, "PlayButtonListGroup", true, nullptr},
+        {32, &makeFrame<ExPPTButtonListFrame>, "PPTButtonListGroup", false, nullptr},
+    };
+    for (const ButtonListKind &kind : kinds) {
+        if (kind.typeId == typeId)
+            return &kind;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 ExListBuilder::ExListBuilder(QWidget *host, const ExStyleReader &reader, int listMode, bool inPopup)
@@ -62,6 +92,9 @@ ExListBuilder::Build ExListBuilder::builderOf(int typeId, bool inPopup)
         Build build;
     };
     static const Kind kinds[] = {
+        {30, true, &ExListBuilder::buildButtonList},
+        {31, false, &ExListBuilder::buildButtonList},
+        {32, false, &ExListBuilder::buildButtonList},
         {35, true, &ExListBuilder::buildSceneList},
         {36, true, &ExListBuilder::buildSourceTab},
         {40, true, &ExListBuilder::buildSearchWidget},
@@ -112,6 +145,61 @@ void ExListBuilder::addElement(QWidget *widget, int typeId, const QString &hostN
     element.ref = ref;
     element.name = name;
     m_elements.append(element);
+}
+
+void ExListBuilder::buildButtonList(int typeId, const QJsonObject &record)
+{
+    const ButtonListKind *kind = buttonListKind(typeId);
+    ExButtonStyle style;
+    m_reader.readButtonStyle(record, &style);
+    QString ref;
+    jsonString(record, QStringLiteral("ref"), &ref);
+    ExColourSet prev;
+    ExColourSet next;
+    ExColourSet refresh;
+    ExColourSet item;
+    m_reader.readPrevButtonStyle(record, &prev);
+    m_reader.readNextButtonStyle(record, &next);
+    if (kind->refreshButton)
+        m_reader.readRefreshButtonStyle(record, &refresh);
+    m_reader.readItemStyle(record, &item);
+    const int count = itemsPerPage(record);
+    // A pop-up reads neither key and leaves the font size to the buttons.
+    int pageTurnHeight = kDefaultPageTurnSize;
+    int radius = 0;
+    if (!m_inPopup) {
+        jsonInt(record, QStringLiteral("page_turn_height"), &pageTurnHeight);
+        jsonInt(record, QStringLiteral("borderRadius"), &radius);
+        if (style.fontSize < 1)
+            style.fontSize = kDefaultFontSize;
+        if (pageTurnHeight == 0)
+            pageTurnHeight = kDefaultPageTurnSize;
+    }
+
+    ExButtonListFrame *frame = kind->make(m_host);
+    frame->setObjectName(QLatin1String(kind->objectName));
+    frame->setGeometry(style.x, style.y, style.w, style.h);
+    frame->setFixedSize(qMax(0, style.w), qMax(0, style.h));
+    if (!m_inPopup)
+        frame->setButtonRadius(radius);
+    frame->setPageTurnHeight(pageTurnHeight);
+    frame->setPrevButtonText(QString(), prev.normalColor, prev.pressColor);
+    frame->setPrevButtonImages(prev.normalBkColor, prev.pressBkColor, prev.normalImage, prev.pressImage);
+    frame->setNextButtonText(QString(), next.normalColor, next.pressColor);
+    frame->setNextButtonImages(next.normalBkColor, next.pressBkColor, next.normalImage, next.pressImage);
+    frame->setRefreshButtonText(QString(), refresh.normalColor, refresh.pressColor);
+    frame->setRefreshButtonImages(refresh.normalBkColor, refresh.pressBkColor, refresh.normalImage,
+                                  refresh.pressImage);
+    frame->setItemStyle(style.fontSize, style.bold, item.normalColor, item.pressColor, item.normalBkColor,
+                        item.pressBkColor, item.normalImage, item.pressImage);
+    if (!style.normalBkColor.isEmpty())
+        frame->setBackgroundColor(style.normalBkColor);
+    frame->setDirection(style.direction);
+    frame->setItems(m_listMode, count);
+    if (kind->selectSlot)
+        wire(frame, SIGNAL(signalsSelWall(int, int)), kind->selectSlot);
+    addElement(frame, typeId, m_host->objectName(), ref, style.name);
+    frame->show();
 }
 
 void ExListBuilder::buildSceneList(int typeId, const QJsonObject &record)

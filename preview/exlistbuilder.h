@@ -31,6 +31,7 @@ private:
     // The builder of a kind in that host, or none.
     static Build builderOf(int typeId, bool inPopup);
 
+    void buildButtonList(int typeId, const QJsonObject &record);
     void buildSceneList(int typeId, const QJsonObject &record);
     void buildSourceTab(int typeId, const QJsonObject &record);
     void buildSearchWidget(int typeId, const QJsonObject &record);

@@ -88,13 +88,16 @@ private slots:
 private:
     // A page designed at 1920 x 1080 holding the control, previewed at that size.
     template <typename T>
-    T *preview(const QString &type, const QJsonObject &keys = QJsonObject(), int w = 600, int h = 100)
+    T *preview(const QString &type, const QJsonObject &keys = QJsonObject(), int w = 600, int h = 100,
+               QJsonArray others = QJsonArray())
     {
         QJsonObject object = control(type, type + QStringLiteral("_0"), 20, 20, w, h);
         for (auto it = keys.constBegin(); it != keys.constEnd(); ++it)
             object.insert(it.key(), it.value());
+        others.prepend(object);
+        others.prepend(pageObject(1920, 1080));
         const QString path = m_workDir.filePath(QStringLiteral("home.json"));
-        if (!writePage(path, {pageObject(1920, 1080), object}))
+        if (!writePage(path, others))
             return nullptr;
         m_host.reset(new ExPageWidget(1, path));
         m_host->resize(1920, 1080);
@@ -102,6 +105,14 @@ private:
         if (!QTest::qWaitForWindowExposed(m_host.get()))
             return nullptr;
         return m_host->findChild<T *>();
+    }
+
+    // The tiles of a source view or a scene list.
+    ExTileListFrame *tiles(const QString &type, const QJsonObject &keys, int w = 600, int h = 100)
+    {
+        if (type == QLatin1String("SourceTab"))
+            return preview<ExPreviewFrame>(type, keys, w, h);
+        return preview<ExSceneListFrame>(type, keys, w, h);
     }
 
     TestWorkDir m_workDir;
@@ -160,8 +171,7 @@ void TestListViews::tilePaging()
     QFETCH(QStringList, steps);
     QFETCH(QList<int>, shown);
     const bool sources = type == QLatin1String("SourceTab");
-    ExTileListFrame *frame = sources ? static_cast<ExTileListFrame *>(preview<ExPreviewFrame>(type, {{"show_item_num", perPage}}))
-                                     : preview<ExSceneListFrame>(type, {{"show_item_num", perPage}});
+    ExTileListFrame *frame = tiles(type, {{"show_item_num", perPage}});
     QVERIFY(frame);
     for (const QString &step : steps) {
         if (step == QLatin1String("next"))
@@ -209,9 +219,7 @@ void TestListViews::tileSizes()
     QFETCH(QSize, tile);
     QFETCH(QSize, list);
     QFETCH(int, buttonSize);
-    ExTileListFrame *built = type == QLatin1String("SourceTab")
-                                 ? static_cast<ExTileListFrame *>(preview<ExPreviewFrame>(type, keys, frame.width(), frame.height()))
-                                 : preview<ExSceneListFrame>(type, keys, frame.width(), frame.height());
+    ExTileListFrame *built = tiles(type, keys, frame.width(), frame.height());
     QVERIFY(built);
     QCOMPARE(QSize(built->tileWidth(), built->tileHeight()), tile);
     QCOMPARE(built->list()->size(), list);
@@ -326,7 +334,7 @@ void TestListViews::searchBoxArrangement()
 
 void TestListViews::pageTurnSwitchesSourcePage_data()
 {
-    QTest::addColumn<QList<int>>("turns");
+    QTest::addColumn<QList<int>>("turns");   // the "index" of each page-turn button clicked
     QTest::addColumn<int>("page");
     QTest::addColumn<bool>("rootShownAfterSearch");
 
@@ -341,10 +349,17 @@ void TestListViews::pageTurnSwitchesSourcePage()
     QFETCH(QList<int>, turns);
     QFETCH(int, page);
     QFETCH(bool, rootShownAfterSearch);
-    auto *stack = preview<ExSourceStackedWidget>(QStringLiteral("SourceTab"));
+    QJsonArray buttons;
+    for (int index : {-1, 0, 1, 2}) {
+        QJsonObject button = control("SourceTurnButton", QStringLiteral("Turn%1").arg(index), 800 + 100 * index, 20,
+                                     80, 40);
+        button.insert(QStringLiteral("index"), index);
+        buttons.append(button);
+    }
+    auto *stack = preview<ExSourceStackedWidget>(QStringLiteral("SourceTab"), {}, 600, 100, buttons);
     QVERIFY(stack);
     for (int index : turns)
-        emit m_host->signalsSourcePageTurn(index);
+        QTest::mouseClick(m_host->findChild<QWidget *>(QStringLiteral("Turn%1").arg(index)), Qt::LeftButton);
     QCOMPARE(stack->currentIndex(), page);
     // A search reaches only the page shown.
     auto *tree = stack->findChild<ExSrcGroupListWidget *>();
