@@ -113,6 +113,9 @@ public:
     void setMidCtrls(const QVector<MidCtrlRecord> &records);
     void loadMidCtrls(const QString &fileName);
     bool saveMidCtrls();
+    // Writes a device list as "mid_ctrl.dat" into a project folder; the list
+    // held here is not touched.
+    bool writeMidCtrls(const QString &folder, const QVector<MidCtrlRecord> &records);
     void loadEvents(const QString &fileName);
 
     // Interlock group ids
@@ -217,6 +220,9 @@ signals:
     void signalClearItems();
     void signalAddItem(QString name, int type);
     void signalWidgetScaleData(int percent);
+    // The open project is about to close (also before another one opens):
+    // the editors that write into its folder close first.
+    void signalProjectClosing();
 
 private:
     GlobalManager();

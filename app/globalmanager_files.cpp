@@ -132,12 +132,19 @@ bool GlobalManager::saveMidCtrls()
     // With no project open there is no folder to write into.
     if (m_projectPath.isEmpty())
         return false;
+    return writeMidCtrls(m_projectPath, m_midCtrls);
+}
+
+bool GlobalManager::writeMidCtrls(const QString &folder, const QVector<MidCtrlRecord> &records)
+{
+    if (folder.isEmpty())
+        return false;
     QJsonArray devices;
-    for (const MidCtrlRecord &device : qAsConst(m_midCtrls))
+    for (const MidCtrlRecord &device : records)
         devices.append(deviceObject(device));
     QJsonObject root;
     root.insert(QLatin1String(kMidCtrlsKey), devices);
-    return writeJsonFile(m_projectPath + QLatin1Char('/') + m_midCtrlFile, root);
+    return writeJsonFile(folder + QLatin1Char('/') + m_midCtrlFile, root);
 }
 
 void GlobalManager::loadEvents(const QString &fileName)

@@ -211,6 +211,7 @@ bool GlobalManager::closeProject()
             return false;
         }
     }
+    emit signalProjectClosing();
     if (m_propertyWidget)
         m_propertyWidget->hideProperty(1);
     m_clipSourcePage = nullptr;

@@ -55,6 +55,8 @@ QMessageBox::StandardButton Notifier::ask(QWidget *parent, const Prompt &prompt,
     case TextInput: icon = QMessageBox::Question; break;
     }
     QMessageBox box(icon, prompt.title, prompt.text, prompt.buttons, parent);
+    // Texts carry names, paths and script output: never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }

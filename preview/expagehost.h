@@ -173,6 +173,12 @@ private:
     static Creator creatorOf(int typeId, Flavour flavour);
 
     // Creators, one per family; the dispatch tables map kinds onto them.
+    void createSlider(const QJsonObject &record, int typeId);
+    void createAudioVumeterBar(const QJsonObject &record, int typeId);
+    void createWallStack(const QJsonObject &record, int typeId);
+    void createAudioMatrixWidget(const QJsonObject &record, int typeId);
+    void createLoginWidget(const QJsonObject &record, int typeId);
+    void createPlaceWidget(const QJsonObject &record, int typeId);
     void createButton(const QJsonObject &record, int typeId);
     void createLabel(const QJsonObject &record, int typeId);
     void createAudioLabel(const QJsonObject &record, int typeId);

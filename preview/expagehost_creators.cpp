@@ -221,6 +221,15 @@ ExPageHost::Creator ExPageHost::creatorOf(int typeId, Flavour flavour)
     // One row per kind this host builds besides the buttons of the button
     // table; a kind in neither is skipped.
     static const Row rows[] = {
+        {9, &ExPageHost::createSlider},
+        {41, &ExPageHost::createSlider},
+        {60, &ExPageHost::createSlider},
+        {62, &ExPageHost::createAudioVumeterBar},
+        {33, &ExPageHost::createWallStack},
+        {34, &ExPageHost::createWallStack},
+        {65, &ExPageHost::createAudioMatrixWidget},
+        {63, &ExPageHost::createLoginWidget},
+        {64, &ExPageHost::createPlaceWidget},
         {1, &ExPageHost::createImageLabel},
         {2, &ExPageHost::createLabel},
         {4, &ExPageHost::createAudioLabel},

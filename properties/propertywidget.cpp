@@ -253,20 +253,25 @@ QWidget *PropertyWidget::editorAt(int row) const
 
 void PropertyWidget::applyToCurrentControl(int nClass, const QJsonObject &values)
 {
-    if (!m_currentControl || values.isEmpty())
+    applyToControl(m_currentControl, m_currentClass, nClass, values);
+}
+
+void PropertyWidget::applyToControl(QWidget *target, int controlClass, int nClass, const QJsonObject &values)
+{
+    if (!target || values.isEmpty())
         return;
     // A row of another kind's page never edits the control on view: its
     // editor may end an edit that began on a control since replaced.
-    if (nClass != m_currentClass)
+    if (nClass != controlClass)
         return;
     if (nClass == UIPage::kPageTypeId) {
-        if (auto *page = qobject_cast<UIPage *>(m_currentControl.data()))
+        if (auto *page = qobject_cast<UIPage *>(target))
             page->setControlAttributes(values, true, 1);
         return;
     }
     if (!isControlClass(nClass))
         return;
-    auto *control = qobject_cast<UIBase *>(m_currentControl.data());
+    auto *control = qobject_cast<UIBase *>(target);
     if (control && !qobject_cast<UIPage *>(control))
         control->setAttributes(values, true, true);
 }

@@ -12,6 +12,7 @@
 #include <QVector>
 #include <QWidget>
 
+class QComboBox;
 class QHBoxLayout;
 class QShowEvent;
 class QTableWidget;
@@ -62,8 +63,8 @@ public:
                       int index, bool editable);
     void addColorRow(int nClass, const QString &key, const QString &label, const QString &text);
     void addImageRow(int nClass, const QString &key, const QString &label, const QString &text);
-    // The dialog rows keep their value in the button's record; their dialogs
-    // are not wired yet.
+    // The dialog rows keep their value in the button's record; a click opens
+    // the row's dialog, and what it returns on acceptance is one commit.
     void addFeedbackRow(int nClass, const QString &key, const QString &label, const QString &buttonText,
                         const QJsonObject &feedback);
     void addCommandListRow(int nClass, const QString &key, const QString &label, const QJsonArray &commands);
@@ -101,6 +102,10 @@ private slots:
     void onBtnClearColorClicked();
     void onBtnImgClicked();
     void onBtnClearImgClicked();
+    void onBtnCustomLayoutClicked();
+    void onBtnFeedBackClicked();
+    void onBtnMoreCmdClicked();
+    void onBtnMouseKeyClicked();
 
 private:
     // How a row is filled and what its editor is; the label item carries the
@@ -111,7 +116,23 @@ private:
         QWidget *editor; // null on header and type rows
     };
 
+    // The page or control on view when a dialog row's button was pressed:
+    // what its dialog returns goes there, whatever is on view by then.
+    struct DialogTarget {
+        QPointer<QWidget> control;
+        int nClass;
+    };
+
     void setupUi();
+    // The edit of applyToCurrentControl, for a given page or control.
+    void applyToControl(QWidget *control, int controlClass, int nClass, const QJsonObject &values);
+    DialogTarget dialogTarget() const { return {m_currentControl, m_currentClass}; }
+    // Commits to a dialog's target; false, committing nothing, when the target
+    // has gone (closed, or taken off its page) or the row is another kind's.
+    bool applyToTarget(const DialogTarget &target, int nClass, const QJsonObject &values);
+    bool isOnView(const DialogTarget &target) const;
+    // The names of the layouts that have one, each item holding its index.
+    static void fillLayoutNames(QComboBox *combo, const QJsonArray &layouts);
     void addRows(int nClass, const PropertyRowDesc *rows, int count);
     void addRow(int nClass, const PropertyRowDesc &row);
     // Steps shared by every row but the header: insert the row, put the

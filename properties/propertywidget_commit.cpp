@@ -167,15 +167,24 @@ void PropertyWidget::onBtnImgClicked()
     const PropData *data = PropData::of(sender());
     if (!data)
         return;
+    const int nClass = data->nClass;
+    const int row = data->nRow;
+    const QString key = data->key;
+    const DialogTarget target = dialogTarget();
     QString path;
     if (GlobalManager::instance()->showImageDialog(path) == 0)
         return;
     // Stored as a bare file name, like every picture of a page file, so the
     // project folder can move.
     const QString fileName = fileNameOfPath(path);
-    if (auto *edit = qobject_cast<QTextEdit *>(rowTextEdit(data->nRow)))
+    if (!applyToTarget(target, nClass, QJsonObject{{key, fileName}}))
+        return;
+    if (!isOnView(target))
+        return;
+    if (auto *edit = qobject_cast<QTextEdit *>(rowTextEdit(row))) {
+        const QSignalBlocker blocker(edit);
         edit->setPlainText(fileName);
-    applyToCurrentControl(data->nClass, QJsonObject{{data->key, fileName}});
+    }
 }
 
 void PropertyWidget::onBtnClearImgClicked()

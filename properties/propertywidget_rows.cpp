@@ -260,6 +260,7 @@ void PropertyWidget::addFeedbackRow(int nClass, const QString &key, const QStrin
 {
     const int row = beginRow(kButtonRowHeight);
     QWidget *cell = buttonRow(nClass, row, key, buttonText, feedback, QJsonArray());
+    connect(cell->findChild<QPushButton *>(), SIGNAL(clicked()), this, SLOT(onBtnFeedBackClicked()));
     finishRow(nClass, row, key, label, cell, cell->findChild<QPushButton *>(), RowKindButton,
               PropertyRowOp::Feedback);
 }
@@ -269,6 +270,7 @@ void PropertyWidget::addCommandListRow(int nClass, const QString &key, const QSt
 {
     const int row = beginRow(kButtonRowHeight);
     QWidget *cell = buttonRow(nClass, row, key, tr("命令信息"), QJsonObject(), commands);
+    connect(cell->findChild<QPushButton *>(), SIGNAL(clicked()), this, SLOT(onBtnMoreCmdClicked()));
     finishRow(nClass, row, key, label, cell, cell->findChild<QPushButton *>(), RowKindButton,
               PropertyRowOp::CommandList);
 }
@@ -277,6 +279,7 @@ void PropertyWidget::addKeyListRow(int nClass, const QString &key, const QString
 {
     const int row = beginRow(kButtonRowHeight);
     QWidget *cell = buttonRow(nClass, row, key, tr("设置"), QJsonObject(), keys);
+    connect(cell->findChild<QPushButton *>(), SIGNAL(clicked()), this, SLOT(onBtnMouseKeyClicked()));
     finishRow(nClass, row, key, label, cell, cell->findChild<QPushButton *>(), RowKindButton,
               PropertyRowOp::KeyList);
 }
@@ -286,6 +289,22 @@ void PropertyWidget::addGridLayoutRow(int nClass, const QString &key, const QStr
 {
     const int row = beginRow(kGridLayoutRowHeight);
     auto *combo = new MyComboBox;
+    fillLayoutNames(combo, layouts);
+    PropData::attach(combo, nClass, row, key, QJsonObject(), layouts);
+    connect(combo, SIGNAL(currentIndexChanged(int)), this, SLOT(onComboBoxGridSettinngChanged(int)));
+    auto *custom = new QPushButton(tr("自定义"));
+    custom->setFixedWidth(kCustomLayoutButtonWidth);
+    PropData::attach(custom, nClass, row, key);
+    connect(custom, SIGNAL(clicked()), this, SLOT(onBtnCustomLayoutClicked()));
+    QHBoxLayout *layout = nullptr;
+    QWidget *cell = editorCell(combo, true, &layout);
+    layout->setContentsMargins(10, 0, 10, 0);
+    layout->addWidget(custom);
+    finishRow(nClass, row, key, label, cell, combo, RowKindCombo, PropertyRowOp::GridLayout);
+}
+
+void PropertyWidget::fillLayoutNames(QComboBox *combo, const QJsonArray &layouts)
+{
     // The item keeps its element's index: elements without a name get no
     // item, so positions in the box and in the array differ.
     for (int i = 0; i < layouts.size(); ++i) {
@@ -293,14 +312,4 @@ void PropertyWidget::addGridLayoutRow(int nClass, const QString &key, const QStr
         if (layouts.at(i).isObject() && name.isString())
             combo->addItem(name.toString(), i);
     }
-    PropData::attach(combo, nClass, row, key, QJsonObject(), layouts);
-    connect(combo, SIGNAL(currentIndexChanged(int)), this, SLOT(onComboBoxGridSettinngChanged(int)));
-    auto *custom = new QPushButton(tr("自定义"));
-    custom->setFixedWidth(kCustomLayoutButtonWidth);
-    PropData::attach(custom, nClass, row, key);
-    QHBoxLayout *layout = nullptr;
-    QWidget *cell = editorCell(combo, true, &layout);
-    layout->setContentsMargins(10, 0, 10, 0);
-    layout->addWidget(custom);
-    finishRow(nClass, row, key, label, cell, combo, RowKindCombo, PropertyRowOp::GridLayout);
 }

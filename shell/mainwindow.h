@@ -103,6 +103,12 @@ public slots:
     void slotLanguageZhCn();
     void slotLanguageZhTw();
     void slotLanguageEn();
+    // Tool and device actions (mainwindow_tools.cpp)
+    void replaceIPSlot();
+    void slotMidCtrl();
+    void slotFunction();
+    void slotEvent();
+    void slotTrans();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -138,4 +144,10 @@ private:
     int m_dragHeight = 90;
     GlobalManager *m_manager = nullptr;
     StatusBarFrame *m_statusBarFrame = nullptr;
+
+    // The project check of the device, event and script actions.
+    bool hasOpenProject();
+    // 1 while the device editor or the script editor runs: one of each.
+    int m_midCtrlOpen = 0;
+    int m_scriptEditorOpen = 0;
 };

@@ -1,86 +1,83 @@
-// The main window's hidden commands: font and colour dialogs, the help page,
-// the about window, the run dialog, the update page and the language switch.
+// The main window's tool and device actions: command replacement, the device and
+// script editors, events, the string tool.
 #include "mainwindow.h"
 
 #include "app/globalmanager.h"
+#include "commands/codeeditordlg.h"
+#include "commands/kivtoolstringassistant.h"
+#include "commands/midctrldlg.h"
+#include "commands/replacecmddlg.h"
 #include "core/notifier.h"
-#include "shell/infodlg.h"
-#include "shell/qabout.h"
-#include "shell/qruner.h"
 
-#include <QColorDialog>
-#include <QDesktopServices>
-#include <QFontDialog>
-#include <QGuiApplication>
-#include <QScreen>
-#include <QUrl>
+#include <QEventLoop>
 
 namespace {
-const char kUpdateUrl[] = "https://www.example.com/brivane/update";
-}
 
-void MainWindow::fontSlot()
+// Runs a dialog beside the window: shown before exec(), so that it does not
+// become modal and the window stays usable. A run that ends without the
+// dialog closing (the program quits) still closes it, so that it saves.
+void runBeside(QDialog &dialog)
 {
-    bool ok = false;
-    QFontDialog::getFont(&ok, QFont(QStringLiteral("Helvetica [Cronyx]"), 10), this, tr("字体"));
-    if (!ok)
-        Notifier::information(this, tr("提示"), tr("设置字体失败"));
-}
-
-void MainWindow::colorSlot()
-{
-    QColorDialog::getColor(Qt::white, this, tr("颜色"));
-}
-
-void MainWindow::infoSlot()
-{
-    InfoDlg dialog(this);
+    dialog.setModal(false);
+    dialog.show();
     dialog.exec();
+    if (dialog.isVisible())
+        dialog.reject();
 }
 
-void MainWindow::aboutSlot()
+} // namespace
+
+bool MainWindow::hasOpenProject()
 {
-    // A window of its own that goes when it is closed.
-    auto *about = new QAbout;
-    const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
-    about->move(desktop.x() + (desktop.width() - about->width()) / 2,
-                desktop.y() + (desktop.height() - about->height()) / 2);
-    about->show();
+    if (!m_manager->projectFile().isEmpty())
+        return true;
+    Notifier::information(this, tr("提示"), tr("请先打开或者创建工程"));
+    return false;
 }
 
-void MainWindow::quitSlot()
+void MainWindow::replaceIPSlot()
 {
-    close();
+    ReplaceCmdDlg dialog;
+    if (dialog.exec() == QDialog::Accepted)
+        m_manager->slotReplaceArgsCmd(dialog.getReplaceArgs());
 }
 
-void MainWindow::updateSlot()
+void MainWindow::slotMidCtrl()
 {
-    QDesktopServices::openUrl(QUrl(QLatin1String(kUpdateUrl)));
+    if (!hasOpenProject() || m_midCtrlOpen)
+        return;
+    m_midCtrlOpen = 1;
+    {
+        MidCtrlDlg dialog;
+        runBeside(dialog);
+    }
+    m_midCtrlOpen = 0;
 }
 
-void MainWindow::runSlot()
+void MainWindow::slotFunction()
 {
-    QRuner dialog(this);
-    dialog.exec();
+    if (!hasOpenProject() || m_scriptEditorOpen)
+        return;
+    m_scriptEditorOpen = 1;
+    {
+        CodeEditorDlg dialog;
+        runBeside(dialog);
+    }
+    m_scriptEditorOpen = 0;
 }
 
-void MainWindow::slotLanguageZhCn()
+void MainWindow::slotEvent()
 {
-    switchLanguage(0);
+    // Events are kept in the project but not edited here yet.
+    hasOpenProject();
 }
 
-void MainWindow::slotLanguageZhTw()
+void MainWindow::slotTrans()
 {
-    switchLanguage(1);
-}
-
-void MainWindow::slotLanguageEn()
-{
-    switchLanguage(2);
-}
-
-void MainWindow::switchLanguage(int language)
-{
-    m_manager->setLanguage(language);
-    retranslateUi();
+    KivToolStringAssistant dialog;
+    dialog.setModal(false);
+    dialog.show();
+    QEventLoop loop;
+    connect(&dialog, SIGNAL(finished(int)), &loop, SLOT(quit()));
+    loop.exec();
 }

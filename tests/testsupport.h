@@ -2,6 +2,7 @@
 
 #include "core/notifier.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QDir>
 #include <QImage>
@@ -10,8 +11,11 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QVector>
 #include <QWidget>
+
+#include <functional>
 
 class QTabWidget;
 class UIBase;
@@ -62,6 +66,19 @@ private:
     QVector<QPair<bool, QString>> m_texts;
     QMessageBox::StandardButton m_defaultAnswer = QMessageBox::Ok;
 };
+
+// Acts on the shown top-level widget of that class once an event loop runs,
+// such as the one of a dialog's exec() that the next step starts.
+template <typename Widget>
+void whenShown(std::function<void(Widget *)> act)
+{
+    QTimer::singleShot(0, [act] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *found = qobject_cast<Widget *>(widget); found && found->isVisible())
+                return act(found);
+        }
+    });
+}
 
 // Writes bytes to a file, creating its folder; for building fixtures.
 bool writeFixture(const QString &path, const QByteArray &bytes);

@@ -59,6 +59,25 @@
     </message>
 </context>
 <context>
+    <name>CodeEditorDlg</name>
+    <message>
+        <source>代码编辑</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>读取文件失败，文件保持不变: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>open file fail: </source>
+        <translation>打开文件失败: </translation>
+    </message>
+</context>
+<context>
     <name>ControlFrame</name>
     <message>
         <source>页面控件</source>
@@ -371,6 +390,29 @@
     </message>
 </context>
 <context>
+    <name>ExAudioMatrixWidget</name>
+    <message>
+        <source>3.5mm</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>HDMI</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>AES67</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>音频输出%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>音频输入%1</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>ExListBuilder</name>
     <message>
         <source>上一页</source>
@@ -378,6 +420,52 @@
     </message>
     <message>
         <source>下一页</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>ExLoginWidget</name>
+    <message>
+        <source>登录</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>记住密码</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>用户名</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>密码</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>通信ip</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>语言</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>欢迎登录分布式系统</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>请输入用户名</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>ExPlaceWidget</name>
+    <message>
+        <source>场所-%1</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -399,6 +487,96 @@
     <name>ExSrcGroupListWidget</name>
     <message>
         <source>信号列表</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>ExTableCornerWidget</name>
+    <message>
+        <source>输入</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>输出</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>FeedBackFormDlg</name>
+    <message>
+        <source>中控(UUID)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>中控命令(UUID)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>反馈函数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>函数输入参数(多个参数用逗号(,)隔开)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>输入参数类型</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>输出类型</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>反馈类型</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>反馈数据测试</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Integer</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>String</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>设置状态</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>设置文本</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>输入对应的中控参数和函数名</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>查看中控</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>测试</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>清除</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>保存</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>提示</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -806,6 +984,37 @@
     </message>
 </context>
 <context>
+    <name>JsManager</name>
+    <message>
+        <source>func_name: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> data: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> return </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>can not find function name</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>interrupted: the script ran longer than %1 seconds</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Uncaught exception at line </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>other result</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>KivToolStringAssistant</name>
     <message>
         <source>字符串工具</source>
@@ -1124,6 +1333,199 @@
     </message>
     <message>
         <source>设置字体失败</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>请先打开或者创建工程</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>MidCtrFormDlg</name>
+    <message>
+        <source>UUID</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>名称</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>协议</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>IP地址</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>端口</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>udp</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>tcp</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>保存</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>ip不能为空</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>中控名称不能为空</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>MidCtrlCmdFormDlg</name>
+    <message>
+        <source>UUID</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>名称</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>发送类型</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>间隔时间(ms)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>数据类型</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>数据</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>只发一次</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>循环发送</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>数据不能为空</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>中控名称不能为空</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>MidCtrlDlg</name>
+    <message>
+        <source>添加中控</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>删除中控</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>修改中控</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>添加指令</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>删除指令</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>修改指令</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>全选</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>名称</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>协议</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>发送类型</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>间隔时间</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>数据类型</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>数据</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>只发一次</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>循环发送</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>勾选的中控数量不为1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>请先勾选中控</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>请先选择中控</source>
         <translation type="unfinished" />
     </message>
 </context>

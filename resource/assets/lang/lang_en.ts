@@ -59,6 +59,25 @@
     </message>
 </context>
 <context>
+    <name>CodeEditorDlg</name>
+    <message>
+        <source>代码编辑</source>
+        <translation>Script editor</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>读取文件失败，文件保持不变: </source>
+        <translation>Cannot read the file, it is kept as it is: </translation>
+    </message>
+    <message>
+        <source>open file fail: </source>
+        <translation>Cannot open file: </translation>
+    </message>
+</context>
+<context>
     <name>ControlFrame</name>
     <message>
         <source>页面控件</source>
@@ -371,6 +390,29 @@
     </message>
 </context>
 <context>
+    <name>ExAudioMatrixWidget</name>
+    <message>
+        <source>3.5mm</source>
+        <translation>3.5mm</translation>
+    </message>
+    <message>
+        <source>HDMI</source>
+        <translation>HDMI</translation>
+    </message>
+    <message>
+        <source>AES67</source>
+        <translation>AES67</translation>
+    </message>
+    <message>
+        <source>音频输出%1</source>
+        <translation>Audio out %1</translation>
+    </message>
+    <message>
+        <source>音频输入%1</source>
+        <translation>Audio in %1</translation>
+    </message>
+</context>
+<context>
     <name>ExListBuilder</name>
     <message>
         <source>上一页</source>
@@ -379,6 +421,52 @@
     <message>
         <source>下一页</source>
         <translation>Next page</translation>
+    </message>
+</context>
+<context>
+    <name>ExLoginWidget</name>
+    <message>
+        <source>登录</source>
+        <translation>Log in</translation>
+    </message>
+    <message>
+        <source>记住密码</source>
+        <translation>Remember password</translation>
+    </message>
+    <message>
+        <source>用户名</source>
+        <translation>User Name</translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>通信ip</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>欢迎登录分布式系统</source>
+        <translation>Welcome to the distributed system</translation>
+    </message>
+    <message>
+        <source>请输入用户名</source>
+        <translation>Enter the user name</translation>
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation>Enter the password</translation>
+    </message>
+</context>
+<context>
+    <name>ExPlaceWidget</name>
+    <message>
+        <source>场所-%1</source>
+        <translation>Place %1</translation>
     </message>
 </context>
 <context>
@@ -400,6 +488,96 @@
     <message>
         <source>信号列表</source>
         <translation>Signal list</translation>
+    </message>
+</context>
+<context>
+    <name>ExTableCornerWidget</name>
+    <message>
+        <source>输入</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>Output</translation>
+    </message>
+</context>
+<context>
+    <name>FeedBackFormDlg</name>
+    <message>
+        <source>中控(UUID)</source>
+        <translation>Controller (UUID)</translation>
+    </message>
+    <message>
+        <source>中控命令(UUID)</source>
+        <translation>Controller command (UUID)</translation>
+    </message>
+    <message>
+        <source>反馈函数</source>
+        <translation>Feedback function</translation>
+    </message>
+    <message>
+        <source>函数输入参数(多个参数用逗号(,)隔开)</source>
+        <translation>Function arguments (separated by commas)</translation>
+    </message>
+    <message>
+        <source>输入参数类型</source>
+        <translation>Argument type</translation>
+    </message>
+    <message>
+        <source>输出类型</source>
+        <translation>Result type</translation>
+    </message>
+    <message>
+        <source>反馈类型</source>
+        <translation>Feedback type</translation>
+    </message>
+    <message>
+        <source>反馈数据测试</source>
+        <translation>Test data</translation>
+    </message>
+    <message>
+        <source>Integer</source>
+        <translation>Integer</translation>
+    </message>
+    <message>
+        <source>String</source>
+        <translation>String</translation>
+    </message>
+    <message>
+        <source>设置状态</source>
+        <translation>Set state</translation>
+    </message>
+    <message>
+        <source>设置文本</source>
+        <translation>Set text</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>输入对应的中控参数和函数名</source>
+        <translation>Enter the controller, its command and the function</translation>
+    </message>
+    <message>
+        <source>查看中控</source>
+        <translation>View controllers</translation>
+    </message>
+    <message>
+        <source>测试</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
     </message>
 </context>
 <context>
@@ -809,6 +987,37 @@ Please adjust the values</translation>
     </message>
 </context>
 <context>
+    <name>JsManager</name>
+    <message>
+        <source>func_name: </source>
+        <translation>func_name: </translation>
+    </message>
+    <message>
+        <source> data: </source>
+        <translation> data: </translation>
+    </message>
+    <message>
+        <source> return </source>
+        <translation> return </translation>
+    </message>
+    <message>
+        <source>can not find function name</source>
+        <translation>can not find function name</translation>
+    </message>
+    <message>
+        <source>interrupted: the script ran longer than %1 seconds</source>
+        <translation>interrupted: the script ran longer than %1 seconds</translation>
+    </message>
+    <message>
+        <source>Uncaught exception at line </source>
+        <translation>Uncaught exception at line </translation>
+    </message>
+    <message>
+        <source>other result</source>
+        <translation>other result</translation>
+    </message>
+</context>
+<context>
     <name>KivToolStringAssistant</name>
     <message>
         <source>字符串工具</source>
@@ -1128,6 +1337,199 @@ Please adjust the values</translation>
     <message>
         <source>设置字体失败</source>
         <translation>The font was not set</translation>
+    </message>
+    <message>
+        <source>请先打开或者创建工程</source>
+        <translation>Open or create a project first</translation>
+    </message>
+</context>
+<context>
+    <name>MidCtrFormDlg</name>
+    <message>
+        <source>UUID</source>
+        <translation>UUID</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>协议</source>
+        <translation>Protocol</translation>
+    </message>
+    <message>
+        <source>IP地址</source>
+        <translation>IP Address</translation>
+    </message>
+    <message>
+        <source>端口</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>udp</source>
+        <translation>udp</translation>
+    </message>
+    <message>
+        <source>tcp</source>
+        <translation>tcp</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>ip不能为空</source>
+        <translation>The IP address cannot be empty</translation>
+    </message>
+    <message>
+        <source>中控名称不能为空</source>
+        <translation>The name cannot be empty</translation>
+    </message>
+</context>
+<context>
+    <name>MidCtrlCmdFormDlg</name>
+    <message>
+        <source>UUID</source>
+        <translation>UUID</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>发送类型</source>
+        <translation>Send type</translation>
+    </message>
+    <message>
+        <source>间隔时间(ms)</source>
+        <translation>Interval (ms)</translation>
+    </message>
+    <message>
+        <source>数据类型</source>
+        <translation>Data Type</translation>
+    </message>
+    <message>
+        <source>数据</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>只发一次</source>
+        <translation>Send once</translation>
+    </message>
+    <message>
+        <source>循环发送</source>
+        <translation>Send in a loop</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>数据不能为空</source>
+        <translation>The data cannot be empty</translation>
+    </message>
+    <message>
+        <source>中控名称不能为空</source>
+        <translation>The name cannot be empty</translation>
+    </message>
+</context>
+<context>
+    <name>MidCtrlDlg</name>
+    <message>
+        <source>添加中控</source>
+        <translation>Add controller</translation>
+    </message>
+    <message>
+        <source>删除中控</source>
+        <translation>Delete controllers</translation>
+    </message>
+    <message>
+        <source>修改中控</source>
+        <translation>Edit controller</translation>
+    </message>
+    <message>
+        <source>添加指令</source>
+        <translation>Add command</translation>
+    </message>
+    <message>
+        <source>删除指令</source>
+        <translation>Delete commands</translation>
+    </message>
+    <message>
+        <source>修改指令</source>
+        <translation>Edit command</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>协议</source>
+        <translation>Protocol</translation>
+    </message>
+    <message>
+        <source>发送类型</source>
+        <translation>Send type</translation>
+    </message>
+    <message>
+        <source>间隔时间</source>
+        <translation>Interval</translation>
+    </message>
+    <message>
+        <source>数据类型</source>
+        <translation>Data Type</translation>
+    </message>
+    <message>
+        <source>数据</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>只发一次</source>
+        <translation>Send once</translation>
+    </message>
+    <message>
+        <source>循环发送</source>
+        <translation>Send in a loop</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>勾选的中控数量不为1</source>
+        <translation>Tick exactly one row</translation>
+    </message>
+    <message>
+        <source>请先勾选中控</source>
+        <translation>Tick a row first</translation>
+    </message>
+    <message>
+        <source>请先选择中控</source>
+        <translation>Select a controller first</translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,25 @@
     </message>
 </context>
 <context>
+    <name>CodeEditorDlg</name>
+    <message>
+        <source>代码编辑</source>
+        <translation>程式碼編輯</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>读取文件失败，文件保持不变: </source>
+        <translation>讀取檔案失敗，檔案保持不變: </translation>
+    </message>
+    <message>
+        <source>open file fail: </source>
+        <translation>開啟檔案失敗: </translation>
+    </message>
+</context>
+<context>
     <name>ControlFrame</name>
     <message>
         <source>页面控件</source>
@@ -371,6 +390,29 @@
     </message>
 </context>
 <context>
+    <name>ExAudioMatrixWidget</name>
+    <message>
+        <source>3.5mm</source>
+        <translation>3.5mm</translation>
+    </message>
+    <message>
+        <source>HDMI</source>
+        <translation>HDMI</translation>
+    </message>
+    <message>
+        <source>AES67</source>
+        <translation>AES67</translation>
+    </message>
+    <message>
+        <source>音频输出%1</source>
+        <translation>音訊輸出%1</translation>
+    </message>
+    <message>
+        <source>音频输入%1</source>
+        <translation>音訊輸入%1</translation>
+    </message>
+</context>
+<context>
     <name>ExListBuilder</name>
     <message>
         <source>上一页</source>
@@ -379,6 +421,52 @@
     <message>
         <source>下一页</source>
         <translation>下一頁</translation>
+    </message>
+</context>
+<context>
+    <name>ExLoginWidget</name>
+    <message>
+        <source>登录</source>
+        <translation>登入</translation>
+    </message>
+    <message>
+        <source>记住密码</source>
+        <translation>記住密碼</translation>
+    </message>
+    <message>
+        <source>用户名</source>
+        <translation>使用者名稱</translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <translation>密碼</translation>
+    </message>
+    <message>
+        <source>通信ip</source>
+        <translation>通訊ip</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>欢迎登录分布式系统</source>
+        <translation>歡迎登入分散式系統</translation>
+    </message>
+    <message>
+        <source>请输入用户名</source>
+        <translation>請輸入使用者名稱</translation>
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation>請輸入密碼</translation>
+    </message>
+</context>
+<context>
+    <name>ExPlaceWidget</name>
+    <message>
+        <source>场所-%1</source>
+        <translation>場所-%1</translation>
     </message>
 </context>
 <context>
@@ -400,6 +488,96 @@
     <message>
         <source>信号列表</source>
         <translation>信號列表</translation>
+    </message>
+</context>
+<context>
+    <name>ExTableCornerWidget</name>
+    <message>
+        <source>输入</source>
+        <translation>輸入</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>輸出</translation>
+    </message>
+</context>
+<context>
+    <name>FeedBackFormDlg</name>
+    <message>
+        <source>中控(UUID)</source>
+        <translation>中控(UUID)</translation>
+    </message>
+    <message>
+        <source>中控命令(UUID)</source>
+        <translation>中控命令(UUID)</translation>
+    </message>
+    <message>
+        <source>反馈函数</source>
+        <translation>回饋函式</translation>
+    </message>
+    <message>
+        <source>函数输入参数(多个参数用逗号(,)隔开)</source>
+        <translation>函式輸入參數(多個參數用逗號(,)隔開)</translation>
+    </message>
+    <message>
+        <source>输入参数类型</source>
+        <translation>輸入參數類型</translation>
+    </message>
+    <message>
+        <source>输出类型</source>
+        <translation>輸出類型</translation>
+    </message>
+    <message>
+        <source>反馈类型</source>
+        <translation>回饋類型</translation>
+    </message>
+    <message>
+        <source>反馈数据测试</source>
+        <translation>回饋資料測試</translation>
+    </message>
+    <message>
+        <source>Integer</source>
+        <translation>整數</translation>
+    </message>
+    <message>
+        <source>String</source>
+        <translation>字串</translation>
+    </message>
+    <message>
+        <source>设置状态</source>
+        <translation>設定狀態</translation>
+    </message>
+    <message>
+        <source>设置文本</source>
+        <translation>設定文字</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>對話框</translation>
+    </message>
+    <message>
+        <source>输入对应的中控参数和函数名</source>
+        <translation>輸入對應的中控參數和函式名稱</translation>
+    </message>
+    <message>
+        <source>查看中控</source>
+        <translation>查看中控</translation>
+    </message>
+    <message>
+        <source>测试</source>
+        <translation>測試</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
     </message>
 </context>
 <context>
@@ -809,6 +987,37 @@
     </message>
 </context>
 <context>
+    <name>JsManager</name>
+    <message>
+        <source>func_name: </source>
+        <translation>func_name: </translation>
+    </message>
+    <message>
+        <source> data: </source>
+        <translation> data: </translation>
+    </message>
+    <message>
+        <source> return </source>
+        <translation> return </translation>
+    </message>
+    <message>
+        <source>can not find function name</source>
+        <translation>找不到函式名稱</translation>
+    </message>
+    <message>
+        <source>interrupted: the script ran longer than %1 seconds</source>
+        <translation>已中斷：腳本執行超過 %1 秒</translation>
+    </message>
+    <message>
+        <source>Uncaught exception at line </source>
+        <translation>未捕獲的例外，行 </translation>
+    </message>
+    <message>
+        <source>other result</source>
+        <translation>其他結果</translation>
+    </message>
+</context>
+<context>
     <name>KivToolStringAssistant</name>
     <message>
         <source>字符串工具</source>
@@ -1128,6 +1337,199 @@
     <message>
         <source>设置字体失败</source>
         <translation>設定字型失敗</translation>
+    </message>
+    <message>
+        <source>请先打开或者创建工程</source>
+        <translation>請先開啟或建立工程</translation>
+    </message>
+</context>
+<context>
+    <name>MidCtrFormDlg</name>
+    <message>
+        <source>UUID</source>
+        <translation>UUID</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>协议</source>
+        <translation>協定</translation>
+    </message>
+    <message>
+        <source>IP地址</source>
+        <translation>IP位址</translation>
+    </message>
+    <message>
+        <source>端口</source>
+        <translation>埠</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>對話框</translation>
+    </message>
+    <message>
+        <source>udp</source>
+        <translation>udp</translation>
+    </message>
+    <message>
+        <source>tcp</source>
+        <translation>tcp</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>ip不能为空</source>
+        <translation>IP不能為空</translation>
+    </message>
+    <message>
+        <source>中控名称不能为空</source>
+        <translation>名稱不能為空</translation>
+    </message>
+</context>
+<context>
+    <name>MidCtrlCmdFormDlg</name>
+    <message>
+        <source>UUID</source>
+        <translation>UUID</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>发送类型</source>
+        <translation>發送類型</translation>
+    </message>
+    <message>
+        <source>间隔时间(ms)</source>
+        <translation>間隔時間(ms)</translation>
+    </message>
+    <message>
+        <source>数据类型</source>
+        <translation>資料類型</translation>
+    </message>
+    <message>
+        <source>数据</source>
+        <translation>資料</translation>
+    </message>
+    <message>
+        <source>只发一次</source>
+        <translation>只發一次</translation>
+    </message>
+    <message>
+        <source>循环发送</source>
+        <translation>循環發送</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>對話框</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>数据不能为空</source>
+        <translation>資料不能為空</translation>
+    </message>
+    <message>
+        <source>中控名称不能为空</source>
+        <translation>名稱不能為空</translation>
+    </message>
+</context>
+<context>
+    <name>MidCtrlDlg</name>
+    <message>
+        <source>添加中控</source>
+        <translation>添加中控</translation>
+    </message>
+    <message>
+        <source>删除中控</source>
+        <translation>刪除中控</translation>
+    </message>
+    <message>
+        <source>修改中控</source>
+        <translation>修改中控</translation>
+    </message>
+    <message>
+        <source>添加指令</source>
+        <translation>添加指令</translation>
+    </message>
+    <message>
+        <source>删除指令</source>
+        <translation>刪除指令</translation>
+    </message>
+    <message>
+        <source>修改指令</source>
+        <translation>修改指令</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>全選</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>协议</source>
+        <translation>協定</translation>
+    </message>
+    <message>
+        <source>发送类型</source>
+        <translation>發送類型</translation>
+    </message>
+    <message>
+        <source>间隔时间</source>
+        <translation>間隔時間</translation>
+    </message>
+    <message>
+        <source>数据类型</source>
+        <translation>資料類型</translation>
+    </message>
+    <message>
+        <source>数据</source>
+        <translation>資料</translation>
+    </message>
+    <message>
+        <source>只发一次</source>
+        <translation>只發一次</translation>
+    </message>
+    <message>
+        <source>循环发送</source>
+        <translation>循環發送</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>對話框</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>勾选的中控数量不为1</source>
+        <translation>勾選的數量不為1</translation>
+    </message>
+    <message>
+        <source>请先勾选中控</source>
+        <translation>請先勾選</translation>
+    </message>
+    <message>
+        <source>请先选择中控</source>
+        <translation>請先選擇中控</translation>
     </message>
 </context>
 <context>

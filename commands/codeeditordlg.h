@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <memory>
+
+class CodeEditor;
+class CodeHighLighter;
+
+// The editor of the project script "main.js". It loads the file of the
+// project open when it opens and writes the text back into that same folder
+// each time it is closed; a failed write keeps it open with its text. With
+// no project, or a script that exists but cannot be read, it shows the text
+// read-only and writes nothing, so the file on disk is kept.
+class CodeEditorDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit CodeEditorDlg(QWidget *parent = nullptr);
+    ~CodeEditorDlg() override;
+
+    // Saves, then closes; stays open when the file cannot be written.
+    void reject() override;
+
+    CodeEditor *editor() const { return m_editor; }
+    // The file this editor reads and writes; empty without a project.
+    QString scriptPath() const { return m_path; }
+
+private slots:
+    // The project this editor works for is closing: close first, saving.
+    void onProjectClosing();
+
+private:
+    void setupUi();
+    void load();
+
+    CodeEditor *m_editor = nullptr;
+    std::unique_ptr<CodeHighLighter> m_highlighter;
+    QString m_path;
+    bool m_writable = false;
+};

@@ -1,0 +1,3 @@
+#include "midctrlcmduserdata.h"
+
+MidCtrlCmdUserData::~MidCtrlCmdUserData() = default;

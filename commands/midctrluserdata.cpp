@@ -1,0 +1,3 @@
+#include "midctrluserdata.h"
+
+MidCtrlUserData::~MidCtrlUserData() = default;

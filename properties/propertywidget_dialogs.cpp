@@ -1,0 +1,164 @@
+#include "propertywidget.h"
+
+#include "app/globalmanager.h"
+#include "canvas/uipage.h"
+#include "commands/feedbackformdlg.h"
+#include "commands/morecmddlg.h"
+#include "commands/mousekeydlg.h"
+#include "properties/propdata.h"
+#include "wall/gridmanagerdlg.h"
+
+#include <QComboBox>
+#include <QJsonDocument>
+#include <QLoggingCategory>
+#include <QSignalBlocker>
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcPropertyDialogs, "brivane.properties", QtInfoMsg)
+
+// The matrix button sends its command data as typed.
+const int kMatrixButtonClass = 134;
+
+QByteArray compact(const QJsonObject &object)
+{
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+QByteArray compact(const QJsonArray &array)
+{
+    return QJsonDocument(array).toJson(QJsonDocument::Compact);
+}
+
+} // namespace
+
+bool PropertyWidget::isOnView(const DialogTarget &target) const
+{
+    return target.control && target.control == m_currentControl && target.nClass == m_currentClass;
+}
+
+bool PropertyWidget::applyToTarget(const DialogTarget &target, int nClass, const QJsonObject &values)
+{
+    QWidget *control = target.control.data();
+    if (!control || nClass != target.nClass)
+        return false;
+    if (nClass != UIPage::kPageTypeId) {
+        // Taken off its page, the control waits only for its deletion.
+        auto *ui = qobject_cast<UIBase *>(control);
+        auto *page = ui ? qobject_cast<UIPage *>(ui->parentWidget()) : nullptr;
+        if (!page || !page->containsControl(nClass, ui))
+            return false;
+    }
+    applyToControl(control, target.nClass, nClass, values);
+    return true;
+}
+
+void PropertyWidget::onBtnCustomLayoutClicked()
+{
+    const PropData *data = PropData::of(sender());
+    if (!data)
+        return;
+    const int nClass = data->nClass;
+    const int row = data->nRow;
+    const QString key = data->key;
+
+    GridManagerDlg dialog(this);
+    GlobalManager *manager = GlobalManager::instance();
+    manager->loadGridTemplates();
+    dialog.loadTemplates(manager->gridTemplates());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    auto *combo = qobject_cast<QComboBox *>(editorAt(row));
+    if (!combo)
+        return;
+    // A refill is not an edit: the box shows the new names and, again, the
+    // layout of the control on view, and nothing is committed.
+    {
+        const QSignalBlocker blocker(combo);
+        combo->clear();
+        fillLayoutNames(combo, dialog.m_templates);
+    }
+    PropData::attach(combo, nClass, row, key, QJsonObject(), dialog.m_templates);
+    const auto *control = qobject_cast<UIBase *>(m_currentControl.data());
+    fillRow(row, control && m_currentClass == nClass ? control->attributes() : QJsonObject());
+}
+
+void PropertyWidget::onBtnFeedBackClicked()
+{
+    const PropData *data = PropData::of(sender());
+    if (!data)
+        return;
+    const int nClass = data->nClass;
+    const QString key = data->key;
+    const QJsonObject feedback = data->obj;
+    QWidget *button = qobject_cast<QWidget *>(sender());
+    qCDebug(lcPropertyDialogs) << compact(feedback);
+
+    const DialogTarget target = dialogTarget();
+    const QPointer<PropertyWidget> alive(this);
+    const QPointer<QWidget> row(button);
+    // Shown before exec(): the window stays usable while it runs.
+    FeedBackFormDlg dialog;
+    dialog.setData(feedback);
+    dialog.setModal(false);
+    dialog.show();
+    if (dialog.exec() != QDialog::Accepted || !alive)
+        return;
+    const QJsonObject result = dialog.result();
+    const QJsonObject values{{key, result}};
+    if (!applyToTarget(target, nClass, values))
+        return;
+    qCDebug(lcPropertyDialogs) << compact(values);
+    if (isOnView(target) && row)
+        PropData::of(row)->setJsonObject(result);
+}
+
+void PropertyWidget::onBtnMoreCmdClicked()
+{
+    const PropData *data = PropData::of(sender());
+    if (!data)
+        return;
+    const int nClass = data->nClass;
+    const QString key = data->key;
+    QWidget *button = qobject_cast<QWidget *>(sender());
+    qCDebug(lcPropertyDialogs) << compact(data->arr);
+
+    const DialogTarget target = dialogTarget();
+    MoreCmdDlg dialog;
+    if (nClass == kMatrixButtonClass)
+        dialog.setNoDataFilter(true);
+    dialog.setCmdArray(data->arr);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QJsonArray commands = dialog.cmdArray();
+    const QJsonObject values{{key, commands}};
+    if (!applyToTarget(target, nClass, values))
+        return;
+    qCDebug(lcPropertyDialogs) << compact(values);
+    if (isOnView(target))
+        PropData::of(button)->setJsonArray(commands);
+}
+
+void PropertyWidget::onBtnMouseKeyClicked()
+{
+    const PropData *data = PropData::of(sender());
+    if (!data)
+        return;
+    const int nClass = data->nClass;
+    const QString key = data->key;
+    QWidget *button = qobject_cast<QWidget *>(sender());
+    qCDebug(lcPropertyDialogs) << compact(data->arr);
+
+    const DialogTarget target = dialogTarget();
+    MouseKeyDlg dialog;
+    dialog.setKeyArray(data->arr);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QJsonArray keys = dialog.keyArray();
+    const QJsonObject values{{key, keys}};
+    if (!applyToTarget(target, nClass, values))
+        return;
+    qCDebug(lcPropertyDialogs) << compact(values);
+    if (isOnView(target))
+        PropData::of(button)->setJsonArray(keys);
+}

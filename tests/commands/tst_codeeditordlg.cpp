@@ -1,0 +1,97 @@
+#include "app/globalmanager.h"
+#include "commands/codeeditor.h"
+#include "commands/codeeditordlg.h"
+#include "tests/testsupport.h"
+
+#include <QDir>
+#include <QtTest>
+
+class TestCodeEditorDlg : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void closingWritesTheTextWithLineFeeds();
+    void unreadableScriptIsKept();
+    void closingProjectClosesTheEditorFirst();
+
+private:
+    QString script() const { return m_project + "/main.js"; }
+
+    std::unique_ptr<TestWorkDir> m_dir;
+    std::unique_ptr<TestNotifier> m_notifier;
+    QString m_project;
+};
+
+void TestCodeEditorDlg::init()
+{
+    m_dir.reset(new TestWorkDir);
+    m_notifier.reset(new TestNotifier);
+    const QString file = writeProjectFixture(m_dir->path(), "{\"Page\": []}");
+    m_project = QFileInfo(file).absolutePath();
+    QVERIFY(GlobalManager::instance()->openProject(file));
+}
+
+void TestCodeEditorDlg::cleanup()
+{
+    GlobalManager::resetInstance();
+    m_notifier.reset();
+    m_dir.reset();
+}
+
+void TestCodeEditorDlg::closingWritesTheTextWithLineFeeds()
+{
+    QVERIFY(writeFixture(script(), "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9 \xe4\xb8\xad"));
+    CodeEditorDlg dialog;
+    dialog.show();
+    CodeEditor *editor = dialog.editor();
+    QVERIFY(!editor->isReadOnly());
+    QCOMPARE(editor->blockCount(), 9);
+    const int oneDigit = editor->lineNumberAreaWidth();
+    editor->moveCursor(QTextCursor::End);
+    editor->insertPlainText("\n10");
+    QVERIFY(editor->lineNumberAreaWidth() > oneDigit);
+
+    dialog.reject();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(readFixture(script()), QByteArray("1\n2\n3\n4\n5\n6\n7\n8\n9 \xe4\xb8\xad\n10"));
+}
+
+void TestCodeEditorDlg::unreadableScriptIsKept()
+{
+    // A folder where the script should be: there, but not readable as a file.
+    QVERIFY(QDir().mkpath(script()));
+    CodeEditorDlg dialog;
+    dialog.show();
+    QCOMPARE(m_notifier->texts().size(), 1);
+    QVERIFY(m_notifier->texts().first().endsWith(script()));
+    QVERIFY(dialog.editor()->isReadOnly());
+    dialog.reject();
+    // Closed without trying to write over it.
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(m_notifier->texts().size(), 1);
+    QVERIFY(QFileInfo(script()).isDir());
+}
+
+void TestCodeEditorDlg::closingProjectClosesTheEditorFirst()
+{
+    CodeEditorDlg dialog;
+    dialog.show();
+    dialog.editor()->setPlainText("export function f() {}");
+    QVERIFY(GlobalManager::instance()->closeProject());
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(readFixture(script()), QByteArray("export function f() {}"));
+
+    // Without a project: nothing to edit, nothing written.
+    CodeEditorDlg none;
+    QVERIFY(none.scriptPath().isEmpty());
+    QVERIFY(none.editor()->isReadOnly());
+    none.reject();
+    QVERIFY(!QFile::exists(QDir::rootPath() + "main.js"));
+}
+
+QTEST_MAIN(TestCodeEditorDlg)
+#include "tst_codeeditordlg.moc"

@@ -1,0 +1,164 @@
+#include "app/globalmanager.h"
+#include "commands/feedbackformdlg.h"
+#include "commands/jsmanager.h"
+#include "tests/testsupport.h"
+
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QtTest>
+
+namespace {
+
+const QByteArray kScript = R"(export function plusOne(data, n) { return n + 1; }
+export function echo(data) { return data; }
+export function fails(data) {
+    throw new TypeError("bad " + data);
+}
+export function nothing() { return undefined; }
+export function none() { return null; }
+export function forever() { for (;;) {} }
+export function deeper(n) { return deeper(n + 1) + 1; }
+function hidden() { return 1; }
+)";
+
+} // namespace
+
+class TestJsManager : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void reportsEachOutcome_data();
+    void reportsEachOutcome();
+    void brokenScriptIsReportedWithItsLine();
+    void endlessScriptIsInterrupted();
+    void testButtonRunsSavedScriptOnTypedData();
+
+private:
+    void writeScript(const QByteArray &text) { QVERIFY(writeFixture(m_project + "/main.js", text)); }
+
+    std::unique_ptr<TestWorkDir> m_dir;
+    std::unique_ptr<TestNotifier> m_notifier;
+    QString m_project;
+};
+
+void TestJsManager::init()
+{
+    m_dir.reset(new TestWorkDir);
+    m_notifier.reset(new TestNotifier);
+    const QString file = writeProjectFixture(m_dir->path(), "{\"Page\": []}");
+    m_project = QFileInfo(file).absolutePath();
+    QVERIFY(GlobalManager::instance()->openProject(file));
+    writeScript(kScript);
+}
+
+void TestJsManager::cleanup()
+{
+    GlobalManager::resetInstance();
+    m_notifier.reset();
+    m_dir.reset();
+}
+
+void TestJsManager::reportsEachOutcome_data()
+{
+    QTest::addColumn<QString>("function");
+    QTest::addColumn<bool>("stringArgs");
+    QTest::addColumn<bool>("stringResult");
+    QTest::addColumn<QString>("returned");
+    QTest::addColumn<bool>("ok");
+
+    QTest::newRow("integer to integer") << "plusOne" << false << false << "42" << true;
+    QTest::newRow("string to string concatenates") << "plusOne" << true << true << "411" << true;
+    QTest::newRow("integer wanted, string returned") << "plusOne" << true << false << "411" << false;
+    QTest::newRow("string wanted, number returned") << "plusOne" << false << true << "42" << false;
+    QTest::newRow("data reaches the script upper-case") << "echo" << true << true << "0A1B" << true;
+    QTest::newRow("not exported") << "hidden" << false << false << "can not find function name" << false;
+    QTest::newRow("thrown error") << "fails" << false << false
+                                  << "Uncaught exception at line 4: TypeError: bad 0A1B" << false;
+    QTest::newRow("undefined") << "nothing" << false << false << "other result" << false;
+    QTest::newRow("null") << "none" << false << false << "null " << false;
+}
+
+void TestJsManager::reportsEachOutcome()
+{
+    QFETCH(QString, function);
+    QFETCH(bool, stringArgs);
+    QFETCH(bool, stringResult);
+    QFETCH(QString, returned);
+    QFETCH(bool, ok);
+
+    JsManager *js = JsManager::instance();
+    QString report;
+    int number = -7;
+    QString text = "untouched";
+    bool result = false;
+    if (!stringArgs && !stringResult)
+        result = js->callFuncIntToInt(function, "0A1B", {41}, number, report);
+    else if (!stringArgs)
+        result = js->callFuncIntToStr(function, "0A1B", {41}, text, report);
+    else if (!stringResult)
+        result = js->callFuncStrToInt(function, "0A1B", {"41"}, number, report);
+    else
+        result = js->callFuncStrToStr(function, "0A1B", {"41"}, text, report);
+
+    QCOMPARE(report, "func_name: " + function + "\n data: 0A1B\n return " + returned);
+    QCOMPARE(result, ok);
+    // The result is written only when its type was the wanted one.
+    if (stringResult)
+        QCOMPARE(text, ok ? returned : QString("untouched"));
+    else
+        QCOMPARE(number, ok ? returned.toInt() : -7);
+}
+
+void TestJsManager::brokenScriptIsReportedWithItsLine()
+{
+    writeScript("export function f() {\n  return 1 +;\n}\n");
+    QString report;
+    int number = 0;
+    QVERIFY(!JsManager::instance()->callFuncIntToInt("f", "", {0}, number, report));
+    QVERIFY2(report.contains(" return Uncaught exception at line 2: SyntaxError"), qPrintable(report));
+}
+
+void TestJsManager::endlessScriptIsInterrupted()
+{
+    for (const char *function : {"forever", "deeper"}) {
+        QElapsedTimer clock;
+        clock.start();
+        QString report;
+        int number = 0;
+        QVERIFY(!JsManager::instance()->callFuncIntToInt(function, "", {0}, number, report));
+        QVERIFY(clock.elapsed() < JsManager::kTimeLimitMs + 5000);
+        // Runaway recursion may end in the engine's own stack error first.
+        const bool stopped = report.contains(" return interrupted")
+                             || (QLatin1String(function) == "deeper" && report.contains("RangeError"));
+        QVERIFY2(stopped, qPrintable(report));
+    }
+    // The next call runs normally.
+    QString report;
+    int number = 0;
+    QVERIFY(JsManager::instance()->callFuncIntToInt("plusOne", "", {1}, number, report));
+    QCOMPARE(number, 2);
+}
+
+void TestJsManager::testButtonRunsSavedScriptOnTypedData()
+{
+    FeedBackFormDlg dialog;
+    dialog.setData(QJsonObject{{"function_name", " echo "}, {"test_data", "0a 1"}, {"feedback_type", 1},
+                               {"in_args_type", 1}, {"out_args_type", 1}});
+    dialog.findChild<QLineEdit *>("lineEdit_5")->clear();
+    QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton_4"), Qt::LeftButton);
+    QCOMPARE(m_notifier->texts(), QStringList{"func_name: echo\n data: 0A01\n return 0A01"});
+    // Saved meanwhile by the script editor: the next test runs the new text.
+    writeScript("export function echo(data) { return '<b>' + data; }");
+    QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton_4"), Qt::LeftButton);
+    QVERIFY(m_notifier->texts().last().endsWith(" return <b>0A01"));
+    QCOMPARE(dialog.result(), QJsonObject());
+}
+
+QTEST_MAIN(TestJsManager)
+#include "tst_jsmanager.moc"

@@ -1,0 +1,252 @@
+#include "app/globalmanager.h"
+#include "commands/midctrformdlg.h"
+#include "commands/midctrlcmdformdlg.h"
+#include "commands/midctrldlg.h"
+#include "tests/testsupport.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QtTest>
+
+namespace {
+
+const QByteArray kDevices = R"({"MidCtrls": [
+    {"uuid": 100003, "name": "matrix", "ip": "10.0.0.3", "port": 5000, "protocol": 1,
+     "cmds": [{"uuid": 200012, "name": "on", "data": "01 02", "data_type": 0, "send_type": 0, "ms": 0}]},
+    {"uuid": 100007, "name": "dsp", "ip": "10.0.0.7", "port": 23, "protocol": 0, "cmds": []}]})";
+
+void setField(QWidget *form, const char *name, const QString &text)
+{
+    if (auto *line = form->findChild<QLineEdit *>(QLatin1String(name)))
+        line->setText(text);
+    else
+        form->findChild<QTextEdit *>(QLatin1String(name))->setPlainText(text);
+}
+
+void save(QWidget *form)
+{
+    QTest::mouseClick(form->findChild<QPushButton *>("pushButton"), Qt::LeftButton);
+}
+
+QJsonArray devicesIn(const QString &file)
+{
+    return QJsonDocument::fromJson(readFixture(file)).object().value("MidCtrls").toArray();
+}
+
+} // namespace
+
+class TestMidCtrlDlg : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void formsCheckRequiredFieldsAndCutToByteLimits_data();
+    void formsCheckRequiredFieldsAndCutToByteLimits();
+    void editedDevicesRoundTripThroughFile();
+    void readOnlyEditorNeverWrites();
+    void closingProjectClosesEditorIntoItsOwnFolder();
+
+private:
+    QPushButton *button(MidCtrlDlg &dialog, const char *name) { return dialog.findChild<QPushButton *>(name); }
+    QTableWidget *table(MidCtrlDlg &dialog, const char *name) { return dialog.findChild<QTableWidget *>(name); }
+    void tick(QTableWidget *table, int row) { table->item(row, 0)->setCheckState(Qt::Checked); }
+
+    std::unique_ptr<TestWorkDir> m_dir;
+    std::unique_ptr<TestNotifier> m_notifier;
+    QString m_project;
+};
+
+void TestMidCtrlDlg::init()
+{
+    m_dir.reset(new TestWorkDir);
+    m_notifier.reset(new TestNotifier);
+    const QString file = writeProjectFixture(m_dir->path(), "{\"Page\": []}");
+    m_project = QFileInfo(file).absolutePath();
+    QVERIFY(writeFixture(m_project + "/mid_ctrl.dat", kDevices));
+    QVERIFY(GlobalManager::instance()->openProject(file));
+}
+
+void TestMidCtrlDlg::cleanup()
+{
+    GlobalManager::resetInstance();
+    m_notifier.reset();
+    m_dir.reset();
+}
+
+void TestMidCtrlDlg::formsCheckRequiredFieldsAndCutToByteLimits_data()
+{
+    QTest::addColumn<bool>("device");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("second");   // address, or data
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("nameBytes");
+    QTest::addColumn<int>("secondBytes");
+
+    const QString hexPairs = QString("ab ").repeated(400);
+    QTest::newRow("device: no address before no name") << true << "  " << "" << "ip不能为空" << 0 << 0;
+    QTest::newRow("device: blank name") << true << "   " << "10.0.0.1" << "中控名称不能为空" << 0 << 0;
+    QTest::newRow("device: 64 letters keep 63") << true << QString(64, 'n') << " 10.0.0.1 " << "" << 63 << 8;
+    QTest::newRow("device: 22 three-byte characters keep 21") << true << QString(22, QChar(0x4e2d)) << "1.2.3.4"
+                                                               << "" << 63 << 7;
+    QTest::newRow("command: no data before no name") << false << "" << "  " << "数据不能为空" << 0 << 0;
+    QTest::newRow("command: data cut at 1023 bytes") << false << " on " << hexPairs << "" << 2 << 1023;
+}
+
+void TestMidCtrlDlg::formsCheckRequiredFieldsAndCutToByteLimits()
+{
+    QFETCH(bool, device);
+    QFETCH(QString, name);
+    QFETCH(QString, second);
+    QFETCH(QString, message);
+    QFETCH(int, nameBytes);
+    QFETCH(int, secondBytes);
+
+    MidCtrFormDlg deviceForm;
+    MidCtrlCmdFormDlg commandForm;
+    QDialog *form = device ? static_cast<QDialog *>(&deviceForm) : &commandForm;
+    form->show();
+    setField(form, device ? "lineEdit_3" : "lineEdit_5", name);
+    setField(form, device ? "lineEdit" : "textEdit", second);
+    save(form);
+
+    if (!message.isEmpty()) {
+        QCOMPARE(m_notifier->texts(), QStringList{message});
+        QVERIFY(form->isVisible());
+        return;
+    }
+    QCOMPARE(form->result(), int(QDialog::Accepted));
+    QVERIFY(m_notifier->texts().isEmpty());
+    if (device) {
+        const MidCtrlRecord record = deviceForm.record();
+        QCOMPARE(int(qstrlen(record.name)), nameBytes);
+        QCOMPARE(int(qstrlen(record.ip)), secondBytes);
+        // A new form: tcp chosen, the empty port and uuid saved as 0.
+        QCOMPARE(record.protocol, 1);
+        QCOMPARE(record.port, 0);
+        QCOMPARE(record.uuid, 0);
+    } else {
+        const MidCtrlCmdRecord record = commandForm.record();
+        QCOMPARE(int(qstrlen(record.name)), nameBytes);
+        QCOMPARE(int(qstrlen(record.data)), secondBytes);
+    }
+}
+
+void TestMidCtrlDlg::editedDevicesRoundTripThroughFile()
+{
+    MidCtrlDlg dialog;
+    dialog.show();
+    QTableWidget *devices = table(dialog, "tableWidget");
+    QTableWidget *commands = table(dialog, "tableWidget_2");
+    QCOMPARE(devices->rowCount(), 2);
+
+    // The next uuids follow the largest loaded ones.
+    whenShown<MidCtrFormDlg>([](MidCtrFormDlg *form) {
+        setField(form, "lineEdit_3", "projector");
+        setField(form, "lineEdit", "10.0.0.9");
+        setField(form, "lineEdit_2", "4001");
+        save(form);
+    });
+    QTest::mouseClick(button(dialog, "pushButton"), Qt::LeftButton);
+    QCOMPARE(devices->rowCount(), 3);
+    QCOMPARE(devices->item(2, 2)->text(), QString("100008"));
+
+    // The command table follows the device selected; a new command goes to it.
+    devices->setCurrentCell(0, 1);
+    QCOMPARE(commands->rowCount(), 1);
+    whenShown<MidCtrlCmdFormDlg>([](MidCtrlCmdFormDlg *form) {
+        form->findChild<QComboBox *>("comboBox_3")->setCurrentIndex(1);
+        setField(form, "lineEdit_5", "loop");
+        setField(form, "lineEdit_3", "500");
+        setField(form, "textEdit", "0A zz 1B");
+        save(form);
+    });
+    QTest::mouseClick(button(dialog, "pushButton_4"), Qt::LeftButton);
+    QCOMPARE(commands->rowCount(), 2);
+    QCOMPARE(commands->item(1, 2)->text(), QString("200013"));
+    QCOMPARE(commands->item(1, 6)->text(), QString("0a 1b"));
+
+    // Two devices ticked cannot be edited; deleting them keeps the third.
+    devices->setCurrentCell(2, 1);
+    QCOMPARE(commands->rowCount(), 0);
+    tick(devices, 1);
+    tick(devices, 2);
+    QTest::mouseClick(button(dialog, "pushButton_3"), Qt::LeftButton);
+    QCOMPARE(m_notifier->texts(), QStringList{"勾选的中控数量不为1"});
+    QTest::mouseClick(button(dialog, "pushButton_2"), Qt::LeftButton);
+    QCOMPARE(devices->rowCount(), 1);
+    QCOMPARE(commands->rowCount(), 2);
+
+    dialog.reject();
+    const QJsonArray saved = devicesIn(m_project + "/mid_ctrl.dat");
+    QCOMPARE(saved.size(), 1);
+    const QJsonArray cmds = saved.at(0).toObject().value("cmds").toArray();
+    QCOMPARE(cmds.size(), 2);
+    QCOMPARE(cmds.at(0).toObject().value("uuid").toInt(), 200012);
+    QCOMPARE(cmds.at(1).toObject().value("send_type").toInt(), 1);
+    QCOMPARE(cmds.at(1).toObject().value("ms").toInt(), 500);
+    QCOMPARE(GlobalManager::instance()->midCtrls().size(), 1);
+}
+
+void TestMidCtrlDlg::readOnlyEditorNeverWrites()
+{
+    MidCtrlDlg dialog;
+    dialog.setEditDisabled(true);
+    dialog.show();
+    QVERIFY(!button(dialog, "pushButton")->isEnabled());
+    // Header section 0 still ticks every row.
+    QTableWidget *devices = table(dialog, "tableWidget");
+    QHeaderView *header = devices->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(header->sectionPosition(0) + 5, 5));
+    QCOMPARE(devices->item(1, 0)->checkState(), Qt::Checked);
+
+    // Saved meanwhile by someone else: the stale copy must not overwrite it.
+    const QByteArray changed = "{\"MidCtrls\": []}";
+    QVERIFY(writeFixture(m_project + "/mid_ctrl.dat", changed));
+    dialog.reject();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(readFixture(m_project + "/mid_ctrl.dat"), changed);
+    QCOMPARE(GlobalManager::instance()->midCtrls().size(), 2);
+}
+
+void TestMidCtrlDlg::closingProjectClosesEditorIntoItsOwnFolder()
+{
+    GlobalManager *manager = GlobalManager::instance();
+    const QString other = writeProjectFixture(m_dir->path(), "{\"Page\": []}", {}, "other");
+    MidCtrlDlg dialog;
+    dialog.show();
+    tick(table(dialog, "tableWidget"), 0);
+    QTest::mouseClick(button(dialog, "pushButton_2"), Qt::LeftButton);
+
+    // Opening another project closes the editor first, saving into its folder.
+    QVERIFY(manager->openProject(other));
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(devicesIn(m_project + "/mid_ctrl.dat").size(), 1);
+    QVERIFY(!QFile::exists(QFileInfo(other).absolutePath() + "/mid_ctrl.dat"));
+
+    // An editor whose project folder changed under it writes only its own folder.
+    MidCtrlDlg second;
+    QVERIFY(manager->saveOpenDir(m_project));
+    second.reject();
+    QVERIFY(QFile::exists(QFileInfo(other).absolutePath() + "/mid_ctrl.dat"));
+    QCOMPARE(devicesIn(m_project + "/mid_ctrl.dat").size(), 1);
+
+    // Without a project nothing is written anywhere.
+    QVERIFY(manager->closeProject());
+    MidCtrlDlg none;
+    none.reject();
+    QVERIFY(!QFile::exists(QDir::rootPath() + "mid_ctrl.dat"));
+    QVERIFY(!QFile::exists(QDir::current().filePath("mid_ctrl.dat")));
+}
+
+QTEST_MAIN(TestMidCtrlDlg)
+#include "tst_midctrldlg.moc"

@@ -1,0 +1,468 @@
+// Mouse events go through the window system path, so a held button gives the
+// slider the implicit grab exactly as a user's drag does.
+#define QTEST_QPA_MOUSE_HANDLING
+
+#include "preview/exaudiomatrixwidget.h"
+#include "preview/exaudiovumeterbar.h"
+#include "preview/exloginwidget.h"
+#include "preview/expagewidget.h"
+#include "preview/expoppagewidget.h"
+#include "preview/explacelistitemwidget.h"
+#include "preview/explacewidget.h"
+#include "preview/exqbutton.h"
+#include "preview/exqlabel.h"
+#include "preview/exsliderkinds.h"
+#include "preview/extablecornerwidget.h"
+#include "preview/exwallstackedwidget.h"
+#include "tests/canvas/pagefixture.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+
+using namespace pagefixture;
+
+Q_DECLARE_METATYPE(Qt::MouseButton)
+
+class TestPreviewPanels : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(m_workDir.isValid()); }
+    void cleanup() { GlobalManager::resetInstance(); }
+
+    void sliderGeometryAndMouse_data();
+    void sliderGeometryAndMouse();
+    void vuMeterStyleSheet_data();
+    void vuMeterStyleSheet();
+    void cornerCaptionsOfWorkedExample();
+    void placeTiles_data();
+    void placeTiles();
+    void reloadsLeaveOneLabelPerSlider();
+    void loginTitleAndTags_data();
+    void loginTitleAndTags();
+    void matrixCrosspointsAndPorts();
+    void kindsInBothHosts_data();
+    void kindsInBothHosts();
+    void pageOfPanelsSitsWhereDesigned();
+
+private:
+    TestWorkDir m_workDir;
+};
+
+void TestPreviewPanels::sliderGeometryAndMouse_data()
+{
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QList<int>>("range");     // minimum, maximum, starting value
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<QList<QPoint>>("path");   // press, moves; released at the last point
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QRect>("thumb");
+    QTest::addColumn<int>("emitted");
+
+    const QSize wide(220, 20);
+    const QSize tall(20, 220);
+    const QList<int> half{0, 100, 50};
+    QTest::newRow("at 50 the thumb is at 100") << 0 << wide << half << Qt::LeftButton << QList<QPoint>{} << 50
+                                               << QRect(100, 0, 20, 20) << 0;
+    QTest::newRow("press 30 right jumps") << 0 << wide << half << Qt::LeftButton << QList<QPoint>{{140, 10}}
+                                          << 65 << QRect(130, 0, 20, 20) << 1;
+    QTest::newRow("drag keeps the grab offset") << 0 << wide << half << Qt::LeftButton
+                                                << QList<QPoint>{{114, 10}, {134, 10}} << 60 << QRect(120, 0, 20, 20)
+                                                << 1;
+    QTest::newRow("drag stops at the maximum") << 0 << wide << half << Qt::LeftButton
+                                               << QList<QPoint>{{110, 10}, {300, 10}, {420, 10}} << 100
+                                               << QRect(200, 0, 20, 20) << 1;
+    QTest::newRow("drag stops at the minimum") << 0 << wide << half << Qt::LeftButton
+                                               << QList<QPoint>{{110, 10}, {-40, 10}} << 0 << QRect(0, 0, 20, 20) << 1;
+    QTest::newRow("right button does nothing") << 0 << wide << half << Qt::RightButton
+                                               << QList<QPoint>{{140, 10}, {200, 10}} << 50 << QRect(100, 0, 20, 20)
+                                               << 0;
+    QTest::newRow("top to bottom jumps") << 1 << tall << half << Qt::LeftButton << QList<QPoint>{{10, 40}} << 15
+                                         << QRect(0, 30, 20, 20) << 1;
+    QTest::newRow("right to left: a press away does nothing")
+        << 2 << wide << half << Qt::LeftButton << QList<QPoint>{{20, 10}} << 50 << QRect(100, 0, 20, 20) << 0;
+    QTest::newRow("right to left drag") << 2 << wide << half << Qt::LeftButton
+                                        << QList<QPoint>{{110, 10}, {60, 10}} << 75 << QRect(50, 0, 20, 20) << 1;
+    QTest::newRow("bottom to top drag to the end")
+        << 3 << tall << half << Qt::LeftButton << QList<QPoint>{{10, 110}, {10, 300}} << 0 << QRect(0, 200, 20, 20)
+        << 1;
+    QTest::newRow("empty range: thumb at the start, value the minimum")
+        << 0 << wide << QList<int>{30, 30, 30} << Qt::LeftButton << QList<QPoint>{{150, 10}, {190, 10}} << 30
+        << QRect(0, 0, 20, 20) << 0;
+    QTest::newRow("no travel: thumb at the start")
+        << 0 << QSize(20, 20) << half << Qt::LeftButton << QList<QPoint>{{15, 10}, {19, 10}} << 50
+        << QRect(0, 0, 20, 20) << 0;
+}
+
+void TestPreviewPanels::sliderGeometryAndMouse()
+{
+    QFETCH(int, direction);
+    QFETCH(QSize, size);
+    QFETCH(QList<int>, range);
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(QList<QPoint>, path);
+    QFETCH(int, value);
+    QFETCH(QRect, thumb);
+    QFETCH(int, emitted);
+
+    QWidget window;
+    window.resize(500, 500);
+    auto *slider = new ExAudioVolume(&window);
+    slider->setGeometry(60, 60, size.width(), size.height());
+    slider->setDirection(direction);
+    slider->setThumbSize(20, 20);
+    slider->setThumbPressSize(20, 20);
+    slider->setRange(range.at(0), range.at(1));
+    slider->slotSetVal(range.at(2));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy changes(slider, SIGNAL(valueChanged(int)));
+
+    for (int i = 0; i < path.size(); ++i) {
+        if (i == 0) {
+            QTest::mouseMove(slider, path.at(0));
+            QTest::mousePress(slider, button, Qt::NoModifier, path.at(0));
+        } else {
+            QTest::mouseMove(slider, path.at(i));
+        }
+    }
+    // The number shows beside the thumb while the mouse changes the value.
+    QCOMPARE(slider->valueLabel()->isVisible(), emitted > 0);
+    if (emitted > 0)
+        QCOMPARE(slider->valueLabel()->text(), QString::number(value));
+    if (!path.isEmpty())
+        QTest::mouseRelease(slider, button, Qt::NoModifier, path.last());
+
+    QCOMPARE(slider->value(), value);
+    QCOMPARE(slider->thumbRect(), thumb);
+    QCOMPARE(changes.size(), emitted);
+    QVERIFY(!slider->valueLabel()->isVisible());
+    // Moving it from the host is silent and clamped.
+    slider->slotSetVal(range.at(1) + 50);
+    QCOMPARE(slider->value(), range.at(1));
+    QCOMPARE(changes.size(), emitted);
+    QVERIFY(!slider->valueLabel()->isVisible());
+}
+
+void TestPreviewPanels::vuMeterStyleSheet_data()
+{
+    QTest::addColumn<int>("vertical");
+    QTest::addColumn<QString>("background");
+    QTest::addColumn<QString>("chunk");
+    QTest::addColumn<QSize>("minimum");
+    QTest::addColumn<QString>("sheet");
+
+    QTest::newRow("horizontal, empty colours")
+        << 0 << "" << "" << QSize(150, 10)
+        << "QProgressBar{border:2px solid #ff00ff00;border-radius:4px;background-color:transparent;"
+           "text-algin:center;}QProgressBar::chunk{background-color:#ff0000;width:6px;margin:2px;}";
+    QTest::newRow("vertical")
+        << 1 << "#ff101010" << "#ff20a020" << QSize(30, 150)
+        << "QProgressBar:vertical{border:2px solid #ff00ff00;border-radius:4px;background-color:#ff101010;"
+           "text-algin:center;}QProgressBar::chunk:vertical{background-color:#ff20a020;width:6px;margin:2px;"
+           "height:5px}";
+}
+
+void TestPreviewPanels::vuMeterStyleSheet()
+{
+    QFETCH(int, vertical);
+    QFETCH(QString, background);
+    QFETCH(QString, chunk);
+    QFETCH(QSize, minimum);
+    QFETCH(QString, sheet);
+
+    ExAudioVumeterBar bar;
+    bar.setDirection(vertical);
+    bar.setBorder(QStringLiteral("#ff00ff00"), 2);
+    bar.setBorderRadius(4);
+    bar.updateStyle(background, chunk);
+    QCOMPARE(bar.styleSheet(), sheet);
+    QCOMPARE(bar.minimumSize(), minimum);
+    QCOMPARE(bar.orientation(), vertical ? Qt::Vertical : Qt::Horizontal);
+}
+
+void TestPreviewPanels::cornerCaptionsOfWorkedExample()
+{
+    QRect input;
+    QRect output;
+    ExTableCornerWidget::captionRects(QSize(120, 80), 28, 16, &input, &output);
+    QCOMPARE(input, QRect(16, 48, 60, 40));
+    QCOMPARE(output, QRect(97, 28, 60, 40));
+}
+
+void TestPreviewPanels::placeTiles_data()
+{
+    QTest::addColumn<int>("rowcol");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("columns");
+    QTest::newRow("0: one row of three") << 0 << 1 << 3;
+    QTest::newRow("1: two by two") << 1 << 2 << 2;
+    QTest::newRow("2: three by three") << 2 << 3 << 3;
+    QTest::newRow("other: one row of three, not millions") << 70000 << 1 << 3;
+}
+
+void TestPreviewPanels::placeTiles()
+{
+    QFETCH(int, rowcol);
+    QFETCH(int, rows);
+    QFETCH(int, columns);
+
+    QVERIFY(writeColourPicture(m_workDir.filePath(QStringLiteral("room4.png")), Qt::blue));
+    QJsonObject place = control(QStringLiteral("PlaceWidget"), QStringLiteral("place"), 0, 0, 960, 540);
+    place.insert(QStringLiteral("rowcol"), rowcol);
+    place.insert(QStringLiteral("room_4"), QStringLiteral("D:\\rooms\\room4.png"));
+    const QString path = m_workDir.filePath(QStringLiteral("place.json"));
+    QVERIFY(writePage(path, {pageObject(1920, 1080), place}));
+    ExPageWidget host(1, path);
+    host.resize(1920, 1080);
+    host.show();
+
+    QCOMPARE(host.elements().size(), 1);
+    auto *widget = qobject_cast<ExPlaceWidget *>(host.elements().first().widget);
+    QVERIFY(widget);
+    QCOMPARE(widget->rows(), rows);
+    QCOMPARE(widget->columns(), columns);
+    const QVector<ExPlaceListItemWidget *> tiles = widget->tiles();
+    QCOMPARE(tiles.size(), rows * columns);
+    for (int i = 0; i < tiles.size(); ++i) {
+        QCOMPARE(tiles.at(i)->nameLabel()->text(), QStringLiteral("场所-%1").arg(i));
+        QCOMPARE(tiles.at(i)->width(), 400);
+        // The fourth tile shows "room_4", found by its bare name in the page's folder.
+        QCOMPARE(tiles.at(i)->pictureLabel()->look().imagePath().isEmpty(), i != 3);
+    }
+    // Half the design width: buttons 125 x 0.5.
+    QCOMPARE(widget->prevButton()->width(), 62);
+}
+
+void TestPreviewPanels::reloadsLeaveOneLabelPerSlider()
+{
+    const QString path = m_workDir.filePath(QStringLiteral("sliders.json"));
+    QVERIFY(writePage(path, {pageObject(1920, 1080), control("CmdProgress", "a", 0, 0, 220, 30),
+                             control("AudioVolumeWidget", "b", 0, 50, 220, 30),
+                             control("VideoProgress", "c", 0, 100, 220, 30)}));
+    ExPageWidget host(1, path);
+    host.show();
+    for (int width : {1000, 1100, 1200}) {
+        host.resize(width, 600);
+        flushDeletes();
+    }
+    QCOMPARE(host.loadCount(), 3);
+    QCOMPARE(host.findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly).size(), 3);
+}
+
+void TestPreviewPanels::loginTitleAndTags_data()
+{
+    QTest::addColumn<QByteArray>("keys");
+    QTest::addColumn<int>("band");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<int>("tagWidth");
+    QTest::addColumn<QString>("userTag");
+    QTest::newRow("record without login keys") << QByteArray("{}") << 60 << false << 80 << "用户名";
+    QTest::newRow("title shown, bold 1")
+        << QByteArray(R"({"titleVisible": 1, "titleBold": 1, "loginTitle": "T"})") << 100 << true << 80 << "用户名";
+    QTest::newRow("bold 2 is not bold, tags hidden")
+        << QByteArray(R"({"titleVisible": 1, "titleBold": 2, "tagVisible": 0, "loginTitle": "T"})") << 100 << false << 70 << "";
+}
+
+void TestPreviewPanels::loginTitleAndTags()
+{
+    QFETCH(QByteArray, keys);
+    QFETCH(int, band);
+    QFETCH(bool, bold);
+    QFETCH(int, tagWidth);
+    QFETCH(QString, userTag);
+
+    QJsonObject login = control(QStringLiteral("LoginWidget"), QStringLiteral("login"), 0, 0, 600, 500);
+    const QJsonObject extra = jsonFixture(keys);
+    for (auto it = extra.begin(); it != extra.end(); ++it)
+        login.insert(it.key(), it.value());
+    const QString path = m_workDir.filePath(QStringLiteral("login.json"));
+    QVERIFY(writePage(path, {pageObject(1920, 1080), login}));
+    ExPageWidget host(1, path);
+    host.resize(1920, 1080);
+    host.show();
+    auto *form = qobject_cast<ExLoginWidget *>(host.elements().first().widget);
+    QVERIFY(form);
+    QCOMPARE(form->titleLabel()->height(), band);
+    QCOMPARE(form->titleLabel()->font().bold(), bold);
+    QCOMPARE(form->titleLabel()->text().isEmpty(), band == 60);
+    QCOMPARE(form->userLabel()->width(), tagWidth);
+    QCOMPARE(form->userLabel()->text(), userTag);
+    QCOMPARE(form->userEdit()->placeholderText(), QStringLiteral("请输入用户名"));
+    QCOMPARE(form->passwordEdit()->placeholderText(), QStringLiteral("请输入密码"));
+}
+
+void TestPreviewPanels::matrixCrosspointsAndPorts()
+{
+    ExAudioMatrixWidget matrix;
+    matrix.resize(700, 600);
+    matrix.setHeaderStyle(12, QString(), QString(), QStringLiteral("#FF112233"));
+    matrix.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&matrix));
+    QCOMPARE(matrix.crosspoints().size(), 25);
+    ExQButton *first = matrix.crosspoints().at(0);
+    ExQButton *other = matrix.crosspoints().at(7);
+    QTest::mouseClick(first, Qt::LeftButton);
+    QTest::mouseClick(other, Qt::LeftButton);
+    QTest::mouseClick(other, Qt::LeftButton);
+    QVERIFY(first->isSelected());
+    QVERIFY(!other->isSelected());
+
+    QWidget *output2 = matrix.table()->cellWidget(0, 2);
+    QWidget *input1 = matrix.table()->cellWidget(1, 0);
+    QCOMPARE(output2->findChild<QLabel *>()->text(), QStringLiteral("音频输出2"));
+    QCOMPARE(input1->findChild<QLabel *>()->text(), QStringLiteral("音频输入1"));
+    QCOMPARE(input1->styleSheet(), QStringLiteral("QWidget{background-image:url();background-size: cover;"
+                                                  "background-position: center;color:#FF112233;font-size:12px;}"));
+    const QList<QRadioButton *> ports = output2->findChildren<QRadioButton *>();
+    const QList<QRadioButton *> otherPorts = input1->findChildren<QRadioButton *>();
+    QCOMPARE(ports.size(), 3);
+    QTest::mouseClick(otherPorts.at(0), Qt::LeftButton);
+    QTest::mouseClick(ports.at(0), Qt::LeftButton);
+    QTest::mouseClick(ports.at(1), Qt::LeftButton);
+    QVERIFY(!ports.at(0)->isChecked() && ports.at(1)->isChecked());
+    QVERIFY(otherPorts.at(0)->isChecked());
+}
+
+void TestPreviewPanels::kindsInBothHosts_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<bool>("inPopup");
+    QTest::newRow("CmdProgress") << "CmdProgress" << "ExCmdProgress" << false;
+    QTest::newRow("AudioVolumeWidget") << "AudioVolumeWidget" << "ExAudioVolume" << true;
+    QTest::newRow("VideoProgress") << "VideoProgress" << "ExAudioVolume" << true;
+    QTest::newRow("AudioVumeterBar") << "AudioVumeterBar" << "ExAudioVumeterBar" << false;
+    QTest::newRow("Matrix") << "Matrix" << "ExWallStackedWidget" << false;
+    QTest::newRow("LoginWidget") << "LoginWidget" << "ExLoginWidget" << false;
+}
+
+void TestPreviewPanels::kindsInBothHosts()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, className);
+    QFETCH(bool, inPopup);
+    const QString path = m_workDir.filePath(QStringLiteral("kind.json"));
+    QVERIFY(writePage(path, {pageObject(1920, 1080), control(type, QStringLiteral("k"), 10, 20, 200, 40)}));
+    ExPageWidget page(1, path);
+    page.resize(1920, 1080);
+    page.show();
+    ExPopPageWidget popup;
+    popup.init(path, 1920, 1080);
+    for (ExPageHost *host : {static_cast<ExPageHost *>(&page), static_cast<ExPageHost *>(&popup)}) {
+        QCOMPARE(host->connectFailures(), 0);
+        QCOMPARE(host->elements().size(), host == &popup && !inPopup ? 0 : 1);
+        if (host->elements().isEmpty())
+            continue;
+        QCOMPARE(host->elements().first().widget->metaObject()->className(), qPrintable(className));
+        // The volume and video sliders follow the host's volume, silently.
+        if (auto *slider = qobject_cast<ExAudioVolume *>(host->elements().first().widget)) {
+            QSignalSpy changes(slider, SIGNAL(valueChanged(int)));
+            emit host->signalGetAudioVolumeData(30);
+            QCOMPARE(slider->value(), 30);
+            QVERIFY(changes.isEmpty());
+        }
+    }
+}
+
+void TestPreviewPanels::pageOfPanelsSitsWhereDesigned()
+{
+    GlobalManager::instance()->setScreenMetrics(96, 1.0, 1.0);
+    QVERIFY(writeColourPicture(m_workDir.filePath(QStringLiteral("groove.png")), QColor(90, 90, 90)));
+    QVERIFY(writeColourPicture(m_workDir.filePath(QStringLiteral("fill.png")), QColor(40, 160, 240)));
+    QVERIFY(writeColourPicture(m_workDir.filePath(QStringLiteral("thumb.png")), QColor(250, 250, 250)));
+    QVERIFY(writeColourPicture(m_workDir.filePath(QStringLiteral("room.png")), QColor(30, 120, 60)));
+    const QJsonObject sliderKeys{{"normal_groove_pic", "C:/art/groove.png"}, {"active_groove_pic", "fill.png"},
+                                 {"normal_thumb_pic", "thumb.png"}, {"active_thumb_pic", "thumb.png"},
+                                 {"thumb_w", 24}, {"thumb_h", 24}, {"groove_margin_top", 8},
+                                 {"groove_margin_bottom", 8}};
+    QJsonArray controls{pageObject(1920, 1080)};
+    auto add = [&controls](const QString &kind, const QRect &r, const QJsonObject &extra) {
+        QJsonObject object = control(kind, kind + QStringLiteral("_0"), r.x(), r.y(), r.width(), r.height());
+        for (auto it = extra.begin(); it != extra.end(); ++it)
+            object.insert(it.key(), it.value());
+        controls.append(object);
+    };
+    add("CmdProgress", {60, 60, 300, 40}, sliderKeys);
+    add("AudioVolumeWidget", {60, 140, 300, 40}, sliderKeys);
+    QJsonObject upward = sliderKeys;
+    upward.insert("direction", 3);
+    upward.insert("groove_margin_top", 0);
+    upward.insert("groove_margin_bottom", 0);
+    upward.insert("groove_margin_left", 8);
+    upward.insert("groove_margin_right", 8);
+    add("VideoProgress", {400, 60, 40, 300}, upward);
+    add("AudioVumeterBar", {60, 240, 300, 30}, {{"pressColor", "#ff20c040"}, {"pressBkColor", "#ff303030"},
+                                                {"normalBkColor", "#ffc0c0c0"}, {"border", 2}, {"numMax", 50}});
+    add("VirWall", {500, 60, 400, 225}, {{"normalBkColor", "#ff204060"}});
+    add("Matrix", {940, 60, 400, 225}, {{"normalBkColor", "#ff604020"}});
+    add("AudioMatrixWidget", {60, 400, 700, 620}, {{"btn_text", "ON"}, {"btn_text_color", "#ff303030"},
+                                                   {"corner_text_color", "#ff000000"}, {"item_normalColor", "#ff2060a0"}});
+    add("LoginWidget", {1380, 60, 480, 420}, {{"winBgColor", "#ff3060c0"}, {"bgOpacity", 200},
+                                              {"titleVisible", 1}, {"loginTitle", "Welcome"}, {"titleBold", 1},
+                                              {"borderRadius", 12}, {"tagFontColor", "#ffffffff"}});
+    add("PlaceWidget", {780, 500, 1120, 560}, {{"room_1", "room.png"}, {"room_3", "room.png"}, {"rowcol", 1}});
+    const QString path = m_workDir.filePath(QStringLiteral("panels.json"));
+    QVERIFY(writePage(path, controls));
+
+    UIPage design;
+    QCOMPARE(design.openPage(info(m_workDir.path(), QStringLiteral("panels"))), UIPage::LoadOk);
+    design.setEditScale(QStringLiteral("editScale"), 1.0, true);
+    QVERIFY(saveGrabIfAsked(design.grab().toImage(), QStringLiteral("panels_design.png")));
+
+    ExPageWidget host(1, path);
+    host.resize(1920, 1080);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    QCOMPARE(host.elements().size(), controls.size() - 1);
+    QCOMPARE(host.connectFailures(), 0);
+    for (const CtrlElement &element : host.elements()) {
+        const QString kind = element.name.section(QLatin1Char('_'), 0, 0);
+        const UIBase *original = design.findControl(designControlTypeId(kind), element.name);
+        QVERIFY2(original, qPrintable(element.name));
+        QCOMPARE(element.widget->geometry(), original->geometry());
+    }
+
+    // A drag on the volume slider moves its thumb and shows the number.
+    auto *volume = qobject_cast<ExAudioVolume *>(host.elements().at(1).widget);
+    QVERIFY(volume);
+    QSignalSpy relayed(volume, SIGNAL(valueChanged(int)));
+    const QPoint grip = volume->thumbRect().center();
+    QTest::mouseMove(volume, grip);
+    QTest::mousePress(volume, Qt::LeftButton, Qt::NoModifier, grip);
+    QTest::mouseMove(volume, grip + QPoint(138, 0));
+    QCOMPARE(volume->value(), 50);
+    QCOMPARE(relayed.size(), 1);
+    QVERIFY(volume->valueLabel()->isVisible());
+    QCOMPARE(volume->valueLabel()->text(), QStringLiteral("50"));
+    const QImage previewed = host.grab().toImage();
+    QVERIFY(saveGrabIfAsked(previewed, QStringLiteral("panels_runtime.png")));
+    QTest::mouseRelease(volume, Qt::LeftButton, Qt::NoModifier, grip + QPoint(138, 0));
+    QVERIFY(!volume->valueLabel()->isVisible());
+
+    // The thumb picture follows, the filled groove reaches it.
+    const QRect thumb = volume->thumbRect().translated(volume->pos());
+    QCOMPARE(previewed.pixelColor(thumb.center()), QColor(250, 250, 250));
+    QCOMPARE(previewed.pixelColor(thumb.left() - 10, thumb.center().y()), QColor(40, 160, 240));
+    // The wall stacks: their colour inside the grey outline.
+    QCOMPARE(previewed.pixelColor(700, 170), QColor(0x20, 0x40, 0x60));
+    QCOMPARE(previewed.pixelColor(500, 170), QColor(196, 199, 206));
+    // The wall commands of the page change nothing on them.
+    auto *wall = qobject_cast<ExWallStackedWidget *>(host.elements().at(4).widget);
+    QVERIFY(wall);
+    const QImage before = wall->grab().toImage();
+    QSignalSpy cleaned(wall, SIGNAL(signalCleanScreen(QWidget *)));
+    QSignalSpy audio(wall, SIGNAL(signalAudioChange(int, int, int, int)));
+    host.slotOnWallChange(1, 3);
+    emit host.signalCleanScreen();
+    emit host.signalAudioChange(1, 2);
+    QVERIFY(cleaned.isEmpty() && audio.isEmpty());
+    QCOMPARE(wall->grab().toImage(), before);
+}
+
+QTEST_MAIN(TestPreviewPanels)
+#include "tst_previewpanels.moc"
