@@ -122,6 +122,7 @@ private slots:
     void sceneNamesFitTheirField();
     void creatorsInBothHosts_data();
     void creatorsInBothHosts();
+    void everyKindHasItsCreators();
     void listsLookLikeTheirControls();
 
 private:
@@ -568,6 +569,20 @@ void TestListViews::creatorsInBothHosts()
         QTest::mouseClick(scenes->list()->viewport(), Qt::LeftButton, {}, rowCentre(scenes->list(), 2));
         QCOMPARE(spy.value(0), (QList<QVariant>{0, 2}));
     }
+}
+
+// With the list kinds the dispatch tables are complete: 55 kinds in a page,
+// 41 of them in a pop-up.
+void TestListViews::everyKindHasItsCreators()
+{
+    int page = 0;
+    int popup = 0;
+    for (int id = -1; id <= 67; ++id) {
+        page += ExPageWidget::hasCreator(id) ? 1 : 0;
+        popup += ExPopPageWidget::hasCreator(id) ? 1 : 0;
+    }
+    QCOMPARE(page, 55);
+    QCOMPARE(popup, 41);
 }
 
 // Every list kind on one page, in rows and columns, with colours a pixel can
