@@ -185,6 +185,8 @@ private:
     void createImageLabel(const QJsonObject &record, int typeId);
     void createStatusButton(const QJsonObject &record, int typeId);
     void createCmdStatusButton(const QJsonObject &record, int typeId);
+    // The wall and play button lists, source views, search boxes and scene lists.
+    void createListView(const QJsonObject &record, int typeId);
 
     // The corner radius of the control; the pop-up host keeps the widget's own.
     bool readRadius(const QJsonObject &record, int *radius) const;

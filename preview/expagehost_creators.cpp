@@ -7,6 +7,7 @@
 #include "preview/exbuttonkinds.h"
 #include "preview/excmdstatusbutton.h"
 #include "preview/eximglabel.h"
+#include "preview/exlistbuilder.h"
 #include "preview/exmatrixpagebutton.h"
 #include "preview/expagebutton.h"
 #include "preview/expageturnbutton.h"
@@ -243,6 +244,8 @@ ExPageHost::Creator ExPageHost::creatorOf(int typeId, Flavour flavour)
         return nullptr;
     if (buttonKind(typeId))
         return &ExPageHost::createButton;
+    if (ExListBuilder::builds(typeId, flavour == PopupHost))
+        return &ExPageHost::createListView;
     for (const Row &row : rows) {
         if (row.typeId == typeId)
             return row.create;

@@ -413,6 +413,17 @@
     </message>
 </context>
 <context>
+    <name>ExListBuilder</name>
+    <message>
+        <source>上一页</source>
+        <translation>上一頁</translation>
+    </message>
+    <message>
+        <source>下一页</source>
+        <translation>下一頁</translation>
+    </message>
+</context>
+<context>
     <name>ExLoginWidget</name>
     <message>
         <source>登录</source>
@@ -463,6 +474,20 @@
     <message>
         <source>Frame</source>
         <translation>框架</translation>
+    </message>
+</context>
+<context>
+    <name>ExSceneListFrame</name>
+    <message>
+        <source>场景</source>
+        <translation>場景</translation>
+    </message>
+</context>
+<context>
+    <name>ExSrcGroupListWidget</name>
+    <message>
+        <source>信号列表</source>
+        <translation>信號列表</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,8 @@
+#include "exmybasewidget.h"
+
+ExMyBaseWidget::ExMyBaseWidget(QWidget *parent)
+    : QWidget(parent)
+{
+}
+
+ExMyBaseWidget::~ExMyBaseWidget() = default;
