@@ -62,6 +62,9 @@ BaseItem::BaseItem(QWidget *parent)
     : QWidget(parent)
     , m_parent(parent)
 {
+    // Hover moves go on to the control around the cell (a cell ignores them),
+    // so its edge cursor follows the mouse over the cells too.
+    setMouseTracking(true);
 }
 
 QString BaseItem::imageFilePath(const QString &path) const

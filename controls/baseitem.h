@@ -10,7 +10,8 @@
 // A painted cell inside composite controls (audio matrix, login form, lists):
 // a picture or a background colour, a thin frame and an optional text, all
 // from a small style object whose keys are a subset of the control keys.
-// The cells never react to the mouse.
+// The cells never react to the mouse; presses and hover moves go on to the
+// control around them.
 class BaseItem : public QWidget
 {
     Q_OBJECT

@@ -168,6 +168,8 @@ protected:
     QPoint m_pressPoint;
 
 private:
+    // The resize edges whose band holds the point (0: the face).
+    int edgeAt(const QPoint &point) const;
     void applyGeometryKey(const QString &key, int stored);
     void storeAttribute(const QString &key, const QJsonValue &value);
     void paintBackground(QPainter &painter, const QRect &picture);

@@ -40,6 +40,10 @@ void UIBase::mousePressEvent(QMouseEvent *event)
     // Not passed on: a press on a control never reaches the page's own handler.
     if (event->button() != Qt::LeftButton)
         return;
+    // The hover may have last reached the control at an edge before the mouse
+    // went on over a child; the press point alone decides move or resize.
+    m_edge = edgeAt(event->pos());
+    setCursor(cursorForEdge(m_edge));
     m_pressPoint = event->globalPos();
     m_startTopLeft = pos();
     m_pressed = true;
@@ -52,19 +56,8 @@ void UIBase::mouseMoveEvent(QMouseEvent *event)
     const int y = event->pos().y();
 
     if (!m_pressed) {
-        // Top before bottom and left before right, so a control narrower
-        // than two bands resolves to top or left.
-        int edge = 0;
-        if (y < m_borderWidth)
-            edge |= EdgeTop;
-        else if (std::abs(y - height()) < m_borderWidth)
-            edge |= EdgeBottom;
-        if (x < m_borderWidth)
-            edge |= EdgeLeft;
-        else if (std::abs(x - width()) < m_borderWidth)
-            edge |= EdgeRight;
-        m_edge = edge;
-        setCursor(cursorForEdge(edge));
+        m_edge = edgeAt(event->pos());
+        setCursor(cursorForEdge(m_edge));
         return;
     }
 
@@ -77,6 +70,22 @@ void UIBase::mouseMoveEvent(QMouseEvent *event)
         m_action = ActionMove;
     }
     m_changed = true;
+}
+
+int UIBase::edgeAt(const QPoint &point) const
+{
+    // Top before bottom and left before right, so a control narrower than two
+    // bands resolves to top or left.
+    int edge = 0;
+    if (point.y() < m_borderWidth)
+        edge |= EdgeTop;
+    else if (std::abs(point.y() - height()) < m_borderWidth)
+        edge |= EdgeBottom;
+    if (point.x() < m_borderWidth)
+        edge |= EdgeLeft;
+    else if (std::abs(point.x() - width()) < m_borderWidth)
+        edge |= EdgeRight;
+    return edge;
 }
 
 void UIBase::mouseReleaseEvent(QMouseEvent *event)

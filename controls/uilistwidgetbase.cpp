@@ -7,6 +7,7 @@
 
 #include <QBoxLayout>
 #include <QCoreApplication>
+#include <QResizeEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -19,6 +20,8 @@ const int kDefaultItemCount = 5;
 const double kLongestList = 15360;
 const int kButtonStretch = 1;
 const int kEntryStretch = 4;
+// Between a cell and the caption under it.
+const int kCaptionGap = 2;
 
 const QString kItemPrefix = QStringLiteral("item_");
 const QString kPrevPrefix = QStringLiteral("prev_button_");
@@ -59,6 +62,12 @@ UIListWidgetBase::UIListWidgetBase(QWidget *parent, const ListTraits &traits)
 {
 }
 
+UIListWidgetBase::~UIListWidgetBase()
+{
+    if (m_budget)
+        m_budget->release(m_cellsTaken);
+}
+
 int UIListWidgetBase::itemCount() const
 {
     const int count = wholeNumberOr(m_attributes.value(QStringLiteral("show_item_num")), 0);
@@ -81,11 +90,16 @@ int UIListWidgetBase::cellsToBuild() const
     length = std::min(length, kLongestList);
 
     const int margin = row ? m_traits.rowMargin : m_traits.columnMargin;
-    const int spacing = row ? m_traits.rowSpacing : m_traits.columnSpacing;
     const int buttons = m_traits.refreshButton ? 3 : 2;
-    // n + buttons entries of one pixel, spacing between them, margins outside.
-    const double fit = std::trunc((length - 2 * margin + spacing) / (1 + spacing)) - buttons;
+    // The spacing gives way where the list is short (fitSpacing), the
+    // entries' pixels do not.
+    const double fit = std::trunc((length - 2 * margin - buttons) / cellLength());
     return int(qBound(1.0, fit, double(itemCount())));
+}
+
+int UIListWidgetBase::cellLength() const
+{
+    return m_traits.captionText && m_direction != 0 ? 1 + kCaptionGap : 1;
 }
 
 QList<BaseItem *> UIListWidgetBase::cells() const
@@ -160,13 +174,21 @@ void UIListWidgetBase::buildLayout()
     const int margin = row ? m_traits.rowMargin : m_traits.columnMargin;
     box->setContentsMargins(margin, margin, margin, margin);
     box->setSpacing(row ? m_traits.rowSpacing : m_traits.columnSpacing);
+    // Every cell and button keeps a pixel along the list, however short.
+    auto keepPixel = [row](BaseItem *entry) {
+        if (row)
+            entry->setMinimumWidth(1);
+        else
+            entry->setMinimumHeight(1);
+        return entry;
+    };
 
     if (m_traits.refreshButton) {
         m_refreshButton = newCell(refreshStyle);
-        box->addWidget(m_refreshButton, kButtonStretch);
+        box->addWidget(keepPixel(m_refreshButton), kButtonStretch);
     }
     m_prevButton = newCell(prevStyle);
-    box->addWidget(m_prevButton, kButtonStretch);
+    box->addWidget(keepPixel(m_prevButton), kButtonStretch);
 
     const QString cellText = !m_traits.cellText ? QString()
                              : m_traits.cellTextTranslated
@@ -175,12 +197,17 @@ void UIListWidgetBase::buildLayout()
     const QString captionText = m_traits.captionText
                                     ? QCoreApplication::translate(m_traits.context, m_traits.captionText)
                                     : QString();
-    const int count = cellsToBuild();
+    // The page's budget bounds the cells of all its lists together.
+    m_cellsWanted = cellsToBuild();
+    if (!m_budget)
+        m_budget = CellBudget::of(parentWidget());
+    const int count = m_budget ? m_budget->take(m_cellsWanted) : m_cellsWanted;
+    m_cellsTaken = m_budget ? count : 0;
     for (int n = 1; n <= count; ++n) {
         QJsonObject style = itemStyle;
         if (m_traits.cellText)
             style.insert(QStringLiteral("text"), QString(cellText + QString::number(n)));
-        BaseItem *cell = newCell(style);
+        BaseItem *cell = keepPixel(newCell(style));
         m_cells.append(cell);
         if (!m_traits.captionText) {
             box->addWidget(cell, kEntryStretch);
@@ -188,7 +215,7 @@ void UIListWidgetBase::buildLayout()
         }
 
         auto *entry = new QVBoxLayout;
-        entry->setSpacing(2);
+        entry->setSpacing(kCaptionGap);
         entry->addWidget(cell, 3);
         auto *caption = new UILabel(this);
         // Presses reach the list control, which is what the user moves.
@@ -203,12 +230,42 @@ void UIListWidgetBase::buildLayout()
     }
 
     m_nextButton = newCell(nextStyle);
-    box->addWidget(m_nextButton, kButtonStretch);
+    box->addWidget(keepPixel(m_nextButton), kButtonStretch);
     setLayout(box);
+    fitSpacing();
+}
+
+void UIListWidgetBase::fitSpacing()
+{
+    auto *box = qobject_cast<QBoxLayout *>(layout());
+    if (!box)
+        return;
+    const bool row = m_direction == 0;
+    const int margin = row ? m_traits.rowMargin : m_traits.columnMargin;
+    const int spacing = row ? m_traits.rowSpacing : m_traits.columnSpacing;
+    const int entries = box->count();
+    qint64 needed = 0;
+    for (int i = 0; i < entries; ++i) {
+        const QSize least = box->itemAt(i)->minimumSize();
+        needed += row ? least.width() : least.height();
+    }
+    const qint64 room = qint64(row ? width() : height()) - 2 * margin - needed;
+    const int fitted = entries > 1 ? int(qBound(qint64(0), room / (entries - 1), qint64(spacing))) : spacing;
+    if (box->spacing() != fitted)
+        box->setSpacing(fitted);
+}
+
+void UIListWidgetBase::resizeEvent(QResizeEvent *event)
+{
+    UIBase::resizeEvent(event);
+    fitSpacing();
 }
 
 void UIListWidgetBase::tearDown()
 {
+    if (m_budget)
+        m_budget->release(m_cellsTaken);
+    m_cellsTaken = 0;
     clearLayout(layout());
     // Nothing may keep pointing at the cells that went with the layout.
     m_cells.clear();
@@ -305,7 +362,7 @@ void UIListWidgetBase::applyAttributes(const QJsonObject &applied)
     }
 
     // A resize matters only where it changes how many cells fit.
-    if (!rebuild && resized && cellsToBuild() != m_cells.size())
+    if (!rebuild && resized && cellsToBuild() != m_cellsWanted)
         rebuild = true;
     if (rebuild)
         rebuildLayout();

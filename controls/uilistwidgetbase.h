@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/baseitem.h"
+#include "controls/cellbudget.h"
 #include "controls/plaincontrols.h"
 #include "controls/uibase.h"
 
@@ -34,14 +35,17 @@ public:
         CaptionColours captionColours;
     };
 
+    ~UIListWidgetBase() override;
+
     void buildLayout() override;
     void applyAttributes(const QJsonObject &applied) override;
 
     // The number of cells the attributes ask for ("show_item_num", else 5).
     int itemCount() const;
-    // How many of them are built: no more than fit into the list's length
-    // (within the page, and the widest page the designer makes) with at
-    // least one pixel each, and never fewer than one.
+    // How many of them the list can draw: one pixel for each cell and button
+    // along its length inside the margins (at full size, within the page and
+    // the widest page the designer makes), and never fewer than one. The
+    // page's cell budget may grant fewer.
     int cellsToBuild() const;
 
     QList<BaseItem *> cells() const;
@@ -56,6 +60,8 @@ protected:
     // Takes the children apart and forgets them all, then builds again.
     void rebuildLayout();
 
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void tearDown();
     BaseItem *newCell(const QJsonObject &style);
@@ -63,6 +69,11 @@ private:
     QJsonObject captionStyle() const;
     void restyleCaptions(const QString &key, const QJsonValue &value);
     void restyleCells(const QString &key, const QJsonValue &value);
+    // Narrows the spacing where the list is too short for it, so that every
+    // entry keeps its pixel.
+    void fitSpacing();
+    // Pixels a cell needs along the list: a caption under it adds its gap.
+    int cellLength() const;
 
     const ListTraits &m_traits;
     QList<QPointer<BaseItem>> m_cells;
@@ -70,6 +81,9 @@ private:
     QPointer<BaseItem> m_prevButton;
     QPointer<BaseItem> m_nextButton;
     QPointer<BaseItem> m_refreshButton;
+    QPointer<CellBudget> m_budget;
+    int m_cellsTaken = 0;
+    int m_cellsWanted = 0;
 };
 
 // The cell style objects of a list control: every "item_", "prev_button_",

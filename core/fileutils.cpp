@@ -49,6 +49,16 @@ bool removeLink(const QString &path)
 #endif
 }
 
+// A destination that is itself a link would be followed into whatever folder
+// it names; the path is cleaned first so that "link/" or "link/." count too.
+bool isLinkDestination(const QString &path)
+{
+    if (!QFileInfo(QDir::cleanPath(path)).isSymLink())
+        return false;
+    qDebug() << "refused: the destination is a link " << path;
+    return true;
+}
+
 bool removeEntries(const QString &path)
 {
     const QFileInfoList entries = QDir(path).entryInfoList(
@@ -188,7 +198,7 @@ bool removeFile(const QString &path)
 bool copyDirectory(const QString &src, const QString &dst, bool cover)
 {
     const QDir source(src);
-    if (!source.exists())
+    if (!source.exists() || isLinkDestination(dst))
         return false;
     const QDir target(dst);
     // The same folder under another name (a link, "..") counts as the same:
@@ -225,6 +235,8 @@ bool copyDirectory(const QString &src, const QString &dst, bool cover)
 
 bool clearDirectory(const QString &path)
 {
+    if (isLinkDestination(path))
+        return false;
     if (!QDir(path).exists()) {
         qDebug() << "dir is not exist: " << path;
         return false;

@@ -20,12 +20,13 @@ bool moveFile(const QString &src, const QString &dst);
 // True when no file is at the path afterwards (also when there was none).
 bool removeFile(const QString &path);
 // Copies the top-level files of src into dst (no recursion). With cover set
-// the destination is emptied first. False when src does not exist, when
-// cover is set and src lies inside dst (nothing is touched then), and when
-// dst cannot be emptied or a file cannot be copied.
+// the destination is emptied first. False when src does not exist, when dst
+// is a symbolic link, when cover is set and src lies inside dst (nothing is
+// touched then), and when dst cannot be emptied or a file cannot be copied.
 bool copyDirectory(const QString &src, const QString &dst, bool cover);
-// Removes everything inside the folder and keeps the folder. Symbolic links
-// inside are removed as links, never followed.
+// Removes everything inside the folder and keeps the folder. A folder given
+// as a symbolic link is refused; links inside are removed as links, never
+// followed.
 bool clearDirectory(const QString &path);
 // Removes the folder with everything inside; a link is removed as a link.
 bool removeDirectory(const QString &path);
