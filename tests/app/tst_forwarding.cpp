@@ -31,10 +31,7 @@ private slots:
     void forwardersWithoutTabOrPanelsDoNothing();
 
 private:
-    UIPage *open(const QString &name)
-    {
-        return GlobalManager::instance()->openPageTab(name, 0) ? GlobalManager::instance()->currentPage() : nullptr;
-    }
+    static UIPage *open(const QString &name) { return openPageTab(name); }
 
     ProjectFixture f;
     QPointer<ControlFrame> controls;

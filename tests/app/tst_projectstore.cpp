@@ -4,7 +4,6 @@
 #include "shell/imgdlg.h"
 #include "tests/testsupport.h"
 
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -21,31 +20,6 @@ const char kThreePages[] = R"({"Page": [
     {"File": "b.json", "PageType": 1},
     {"File": "c.json", "PageType": 2}
 ]})";
-
-QJsonArray pageEntries(const QString &projectFile)
-{
-    return QJsonDocument::fromJson(readFixture(projectFile)).object().value("Page").toArray();
-}
-
-QStringList pageNames()
-{
-    QStringList names;
-    for (const PageInfo &page : GlobalManager::instance()->pages())
-        names << page.name;
-    return names;
-}
-
-// Every file below a folder with its content, to show that nothing changed.
-QMap<QString, QByteArray> snapshot(const QString &dir)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        files.insert(QDir(dir).relativeFilePath(path), readFixture(path));
-    }
-    return files;
-}
 
 // A page canvas as far as saving goes: it reports its entry on every save.
 class SavingPage : public QWidget
@@ -230,7 +204,7 @@ void TestProjectStore::unsafePageFileNamesAreDroppedAndRefused()
 
     // Nothing reaches outside the folder through such a name, nor is a file
     // the project does not list taken for a page.
-    const auto before = snapshot(dir.path());
+    const auto before = folderSnapshot(dir.path());
     const QJsonObject project = manager->project();
     for (const char *file : {"../x.json", "x/y.json", "x\\y.json", "..", ""})
         QVERIFY2(!manager->addPageEntry(0, QString::fromLatin1(file), 0), file);
@@ -238,7 +212,7 @@ void TestProjectStore::unsafePageFileNamesAreDroppedAndRefused()
         QVERIFY2(!manager->deletePage(QString::fromLatin1(name)), name);
     QVERIFY(!manager->renamePage("ok", "../victim"));
     QCOMPARE(manager->project(), project);
-    QCOMPARE(snapshot(dir.path()), before);
+    QCOMPARE(folderSnapshot(dir.path()), before);
 }
 
 void TestProjectStore::reopeningKeepsWhatItsClosingPagesSaved()
@@ -255,11 +229,11 @@ void TestProjectStore::reopeningKeepsWhatItsClosingPagesSaved()
     // Closing the open page on the way writes its entry into this very file.
     QVERIFY(open.manager->openProject(open.path));
     const QJsonObject expected = jsonFixture(R"({"File": "b.json", "MainPage": 1, "PlaceId": 12, "PageType": 1})");
-    QCOMPARE(pageEntries(open.path).at(1).toObject(), expected);
+    QCOMPARE(projectEntries(open.path).at(1).toObject(), expected);
     QCOMPARE(open.manager->pages().at(1).placeId, 12);
     // The next save of the project keeps it.
     QVERIFY(open.manager->movePageDown("a"));
-    QCOMPARE(pageEntries(open.path).at(0).toObject(), expected);
+    QCOMPARE(projectEntries(open.path).at(0).toObject(), expected);
 }
 
 void TestProjectStore::newProjectFile_data()
@@ -288,18 +262,18 @@ void TestProjectStore::newProjectFile()
     QCOMPARE(manager->projectPath().isEmpty(), !folderMade);
     QCOMPARE(manager->openDir() == openDir, !folderMade);
     QCOMPARE(QFile::exists("config.ini"), folderMade);
-    const auto before = snapshot(dir.path());
+    const auto before = folderSnapshot(dir.path());
     if (folder.startsWith("made")) {
         QVERIFY(manager->createProjectFile(name));
         QCOMPARE(readFixture(dir.filePath(folder + "/demo.projectui")), QByteArray("{\n    \"Page\": [\n    ]\n}\n"));
         // The new project takes entries at once, with three keys.
         QVERIFY(manager->addPageEntry(0, "page1.json", 0));
-        QCOMPARE(pageEntries(dir.filePath(folder + "/demo.projectui")).first().toObject(),
+        QCOMPARE(projectEntries(dir.filePath(folder + "/demo.projectui")).first().toObject(),
                  jsonFixture(R"({"File": "page1.json", "MainPage": 0, "PageType": 0})"));
         return;
     }
     QVERIFY(!manager->createProjectFile(name));
-    QCOMPARE(snapshot(dir.path()), before);
+    QCOMPARE(folderSnapshot(dir.path()), before);
     QVERIFY(!QFile::exists(QDir::rootPath() + name + ".projectui"));
 }
 
@@ -319,7 +293,7 @@ void TestProjectStore::withNoProjectOpenNothingIsWritten()
     QVERIFY(!manager->movePageUp("a"));
     for (const char *name : {"main.js", ".projectui", "a.json"})
         QVERIFY2(!QFile::exists(QDir::rootPath() + QLatin1String(name)), name);
-    QVERIFY(snapshot(dir.path()).isEmpty());
+    QVERIFY(folderSnapshot(dir.path()).isEmpty());
     QVERIFY(notifier.prompts().isEmpty());
 }
 
@@ -354,7 +328,7 @@ void TestProjectStore::refusalsKeepMemoryDiskAndTabs()
                      writable ? QStringLiteral("main.projectui") : QString(245, QLatin1Char('p')) + ".projectui");
     QVERIFY(open.opened);
     RecordingPage *page = addRecordingPageTab(&open.tabs, "a");
-    const auto before = snapshot(open.dir.path());
+    const auto before = folderSnapshot(open.dir.path());
     const QJsonObject project = open.manager->project();
     PageInfo changed = open.manager->pages().first();
     changed.placeId = 9;
@@ -367,7 +341,7 @@ void TestProjectStore::refusalsKeepMemoryDiskAndTabs()
     QVERIFY(!done);
     QCOMPARE(open.notifier.texts(), message.isEmpty() ? QStringList()
                                     : QStringList(writable ? message : message + open.path));
-    QCOMPARE(snapshot(open.dir.path()), before);
+    QCOMPARE(folderSnapshot(open.dir.path()), before);
     QCOMPARE(open.manager->project(), project);
     QCOMPARE(pageNames(), QStringList({"a", "b", "c"}));
     QCOMPARE(open.manager->pages().first().placeId, 4);
@@ -380,10 +354,10 @@ void TestProjectStore::entriesAreAddedUpdatedAndMovedWithTheirRecords()
     OpenProject open;
     QVERIFY(open.opened);
     QVERIFY(open.manager->addPageEntry(0, "d.json", 1));
-    QCOMPARE(pageEntries(open.path).at(3).toObject(), jsonFixture(R"({"File": "d.json", "MainPage": 0, "PageType": 1})"));
+    QCOMPARE(projectEntries(open.path).at(3).toObject(), jsonFixture(R"({"File": "d.json", "MainPage": 0, "PageType": 1})"));
     // An existing entry only takes the new "MainPage".
     QVERIFY(open.manager->addPageEntry(1, "b.json", 3));
-    QCOMPARE(pageEntries(open.path).at(1).toObject(),
+    QCOMPARE(projectEntries(open.path).at(1).toObject(),
              jsonFixture(R"({"File": "b.json", "MainPage": 1, "PlaceId": -1, "PageType": 1})"));
     // An update is written even when nothing changed.
     QVERIFY(QFile::remove(open.path));
@@ -395,7 +369,7 @@ void TestProjectStore::entriesAreAddedUpdatedAndMovedWithTheirRecords()
     QVERIFY(open.manager->movePageDown("a"));
     QCOMPARE(projectEntryFiles(open.path), QStringList({"b.json", "c.json", "a.json", "d.json"}));
     QCOMPARE(pageNames(), QStringList({"b", "c", "a"}));
-    QCOMPARE(pageEntries(open.path).at(2).toObject().value("PlaceId").toInt(), 4);
+    QCOMPARE(projectEntries(open.path).at(2).toObject().value("PlaceId").toInt(), 4);
     // At the ends nothing changes and nothing is saved.
     QVERIFY(QFile::remove(open.path));
     QVERIFY(!open.manager->movePageUp("b"));

@@ -1,38 +1,7 @@
 #include "properties/propertywidget.h"
 #include "tests/canvas/pagefixture.h"
 
-#include <QDirIterator>
-
 using namespace pagefixture;
-
-namespace {
-
-QJsonArray projectEntries(const QString &projectFile)
-{
-    return QJsonDocument::fromJson(readFixture(projectFile)).object().value("Page").toArray();
-}
-
-// Every file and folder below the root, with the bytes of each file.
-QMap<QString, QByteArray> snapshot(const QString &root)
-{
-    QMap<QString, QByteArray> entries;
-    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        entries.insert(path, it.fileInfo().isDir() ? QByteArray("<folder>") : readFixture(path));
-    }
-    return entries;
-}
-
-QStringList pageNames()
-{
-    QStringList names;
-    for (const PageInfo &page : GlobalManager::instance()->pages())
-        names << page.name;
-    return names;
-}
-
-} // namespace
 
 class TestPageOperations : public QObject
 {
@@ -152,7 +121,7 @@ void TestPageOperations::refusalsLeaveProjectAsItWas()
     const QString imported = f.workDir->filePath("elsewhere/" + source);
     if (operation == "import" && !text.isEmpty())
         QVERIFY(writeFixture(imported, text.toUtf8()));
-    const QMap<QString, QByteArray> before = snapshot(f.workDir->path());
+    const QMap<QString, QByteArray> before = folderSnapshot(f.workDir->path());
 
     int pageType = 0;
     const bool made = operation == "copy"     ? manager->copyPage(source, text, 1920, 1080, 0)
@@ -164,7 +133,7 @@ void TestPageOperations::refusalsLeaveProjectAsItWas()
     QCOMPARE(f.notifier->texts(), messages);
     QCOMPARE(pageNames(), QStringList{"home"});
     // Not a byte written anywhere: neither the project file nor a page file.
-    QVERIFY(snapshot(f.workDir->path()) == before);
+    QVERIFY(folderSnapshot(f.workDir->path()) == before);
 }
 
 void TestPageOperations::closedPageRescaling_data()
