@@ -261,6 +261,7 @@ void TestProjectPages::newPageOrCopy_data()
                                     << QStringList{u("副本名"), "", "dlg3"} << 1 << "";
     QTest::newRow("new: name taken") << "" << u("新建页面") << "home" << "" << true << page << -1 << u("名称已存在");
     QTest::newRow("new: empty name") << "" << u("新建页面") << "" << "" << true << page << -1 << u("文件名为空");
+    QTest::newRow("new: separator") << "" << u("新建页面") << "a/b" << "" << true << page << -1 << u("页面名称无效");
     QTest::newRow("new: width below a page") << "" << u("新建页面") << "fresh" << "479" << true << page << -1
                                              << u(kPageSizeMessage);
     const QStringList copy{u("副本名"), "", "page2"};
