@@ -1,15 +1,25 @@
 #include "testsupport.h"
 
+#include "app/globalmanager.h"
+#include "canvas/uipage.h"
 #include "controls/compositecontrols.h"
 #include "controls/uibase.h"
+#include "shell/srclistwidget.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QScrollArea>
+#include <QMenu>
 #include <QTabWidget>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QtTest>
 
 namespace {
 void copyTree(const QString &from, const QString &to)
@@ -107,14 +117,36 @@ QString writeProjectFixture(const QString &root, const QByteArray &projectJson, 
     return dir + QLatin1Char('/') + fileName;
 }
 
+QJsonArray projectEntries(const QString &projectFile)
+{
+    return QJsonDocument::fromJson(readFixture(projectFile)).object().value(QStringLiteral("Page")).toArray();
+}
+
 QStringList projectEntryFiles(const QString &projectFile)
 {
     QStringList files;
-    const QJsonArray entries =
-        QJsonDocument::fromJson(readFixture(projectFile)).object().value(QStringLiteral("Page")).toArray();
-    for (const QJsonValue &entry : entries)
+    for (const QJsonValue &entry : projectEntries(projectFile))
         files << entry.toObject().value(QStringLiteral("File")).toString();
     return files;
+}
+
+QStringList pageNames()
+{
+    QStringList names;
+    for (const PageInfo &page : GlobalManager::instance()->pages())
+        names << page.name;
+    return names;
+}
+
+QMap<QString, QByteArray> folderSnapshot(const QString &root)
+{
+    QMap<QString, QByteArray> entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        entries.insert(QDir(root).relativeFilePath(path), it.fileInfo().isDir() ? QByteArray("<folder>") : readFixture(path));
+    }
+    return entries;
 }
 
 bool writeColourPicture(const QString &path, const QColor &colour, const QSize &size)
@@ -165,4 +197,53 @@ RecordingPage *addRecordingPageTab(QTabWidget *tabs, const QString &name)
     scroll->setWidget(page);
     tabs->addTab(scroll, name);
     return page;
+}
+
+QStringList chooseFromContextMenu(QTreeWidget *tree, QTreeWidgetItem *item, const QString &entry)
+{
+    QStringList offered;
+    QTimer::singleShot(0, [&offered, entry] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        QAction *choice = nullptr;
+        for (QAction *action : menu->actions()) {
+            offered << action->text();
+            if (action->text() == entry)
+                choice = action;
+        }
+        if (!choice) {
+            menu->close();
+            return;
+        }
+        menu->setActiveAction(choice);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    const QPoint at = tree->visualItemRect(item).center();
+    QTest::mouseClick(tree->viewport(), Qt::RightButton, Qt::NoModifier, at);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, tree->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(tree->viewport(), &event);
+    return offered;
+}
+
+void doubleClickItem(QTreeWidget *tree, QTreeWidgetItem *item)
+{
+    const QPoint at = tree->visualItemRect(item).center();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+UIPage *openPageTab(const QString &name)
+{
+    return GlobalManager::instance()->openPageTab(name, 0) ? GlobalManager::instance()->currentPage() : nullptr;
+}
+
+QList<int> visibleKinds(const SrcListWidget *palette)
+{
+    QList<int> kinds;
+    for (int row = 0; row < palette->listWidget()->count(); ++row) {
+        if (!palette->listWidget()->item(row)->isHidden())
+            kinds << palette->listWidget()->item(row)->data(Qt::UserRole).toInt();
+    }
+    return kinds;
 }

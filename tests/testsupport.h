@@ -6,7 +6,9 @@
 #include <QColor>
 #include <QDir>
 #include <QImage>
+#include <QJsonArray>
 #include <QJsonObject>
+#include <QMap>
 #include <QPair>
 #include <QString>
 #include <QStringList>
@@ -18,7 +20,11 @@
 #include <functional>
 
 class QTabWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+class SrcListWidget;
 class UIBase;
+class UIPage;
 
 // Runs a test inside a fresh temporary working directory, optionally holding
 // a copy of the built run folder (translations, style sheet, templates), and
@@ -93,8 +99,14 @@ QString writeProjectFixture(const QString &root, const QByteArray &projectJson,
                             const QStringList &pageFiles = QStringList(),
                             const QString &folder = QStringLiteral("hall"),
                             const QString &fileName = QStringLiteral("main.projectui"));
-// The "File" of every entry of a project file, in order.
+// The "File" of every entry of a project file, in order; and the entries.
 QStringList projectEntryFiles(const QString &projectFile);
+QJsonArray projectEntries(const QString &projectFile);
+// The names of the pages the manager holds, in order.
+QStringList pageNames();
+// Every file and folder below root (by relative path) with the bytes of each
+// file, to show that nothing changed.
+QMap<QString, QByteArray> folderSnapshot(const QString &root);
 
 // A single-coloured picture file.
 bool writeColourPicture(const QString &path, const QColor &colour, const QSize &size = QSize(8, 8));
@@ -134,3 +146,13 @@ public slots:
 
 // Adds a tab holding a RecordingPage in a scroll area, as the window does.
 RecordingPage *addRecordingPageTab(QTabWidget *tabs, const QString &name);
+
+// Right-clicks the tree's item and chooses entry from the menu it opens (none
+// when empty); returns the entries the menu offered.
+QStringList chooseFromContextMenu(QTreeWidget *tree, QTreeWidgetItem *item, const QString &entry);
+// Double-clicks the tree's item as a user does: a click, then the double click.
+void doubleClickItem(QTreeWidget *tree, QTreeWidgetItem *item);
+// Opens the page in a tab as a double click does; the page, or null.
+UIPage *openPageTab(const QString &name);
+// The kinds the palette offers now, in list order.
+QList<int> visibleKinds(const SrcListWidget *palette);

@@ -1,7 +1,7 @@
 #pragma once
 
-// Fixtures shared by the canvas tests: page files on disk, control objects,
-// an open page, and an open project with its tabs.
+// Fixtures of the canvas tests: page files, control objects, an open page,
+// and an open project with its tabs.
 
 #include "canvas/addcommand.h"
 #include "canvas/uipage.h"
@@ -72,6 +72,12 @@ inline int intAt(const UIBase *control, const char *key)
     return control->attributes().value(QLatin1String(key)).toInt();
 }
 
+// The geometry a control stores, in page pixels whatever the zoom.
+inline QRect storedRect(const UIBase *c)
+{
+    return QRect(intAt(c, "x"), intAt(c, "y"), intAt(c, "w"), intAt(c, "h"));
+}
+
 // Adds a control by an undoable step, as a drop does; its index follows its name.
 inline UIBase *addControl(UIPage *page, int nClass, const QString &name, int x = 10, int y = 10, int w = 80,
                           int h = 40, const QJsonObject &extra = QJsonObject())
@@ -84,18 +90,34 @@ inline UIBase *addControl(UIPage *page, int nClass, const QString &name, int x =
     return page->findControl(nClass, name);
 }
 
-// Selects the controls as a user does: a plain click on the first starts the
-// selection afresh, Ctrl-clicks add the rest. True when the page's selection
-// is then exactly these controls.
+inline void click(UIBase *control)
+{
+    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+}
+
+// Selects the controls as a user does: a plain click on the first, Ctrl-clicks
+// on the rest. True when the page's selection is then exactly these controls.
 inline bool select(const QList<UIBase *> &controls)
 {
     auto *page = qobject_cast<UIPage *>(controls.first()->parentWidget());
-    QTest::mouseClick(controls.first(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    click(controls.first());
     QTest::keyPress(page, Qt::Key_Control);
     for (UIBase *control : controls.mid(1))
         QTest::mouseClick(control, Qt::LeftButton, Qt::ControlModifier, QPoint(3, 3));
     QTest::keyRelease(page, Qt::Key_Control);
     return page->selection() == controls;
+}
+
+// Presses on the control at start and drags by delta over its page.
+inline void drag(UIBase *control, QPoint start, QPoint delta)
+{
+    QWidget *page = control->parentWidget();
+    QTest::mouseMove(control, start);
+    QTest::mousePress(control, Qt::LeftButton, Qt::NoModifier, start);
+    const QPoint startInPage = control->mapToParent(start);
+    for (int i = 1; i <= 4; ++i)
+        QTest::mouseMove(page, startInPage + delta * i / 4);
+    QTest::mouseRelease(page, Qt::LeftButton, Qt::NoModifier, startInPage + delta);
 }
 
 // A page "home", unmodified, in a fresh working folder, with a TestNotifier
@@ -120,18 +142,14 @@ public:
             other = openPage(QStringLiteral("second"), width, height);
             other->move(width + 100, 0);
         }
-        if (window) {
+        if (window)
             window->show();
-            return workDir->isValid() && QTest::qWaitForWindowExposed(window);
-        }
-        return workDir->isValid();
+        return workDir->isValid() && (!window || QTest::qWaitForWindowExposed(window));
     }
 
     void tearDown()
     {
         delete (window ? window : page);
-        window = nullptr;
-        page = other = nullptr;
         flushDeletes();
         notifier.reset();
         workDir.reset();
@@ -181,7 +199,6 @@ public:
     {
         GlobalManager::instance()->setTabWidget(nullptr);
         delete tabs;
-        tabs = nullptr;
         flushDeletes();
         GlobalManager::resetInstance();
         notifier.reset();
