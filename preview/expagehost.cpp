@@ -123,6 +123,10 @@ void ExPageHost::loadPageFile()
         m_bkImage = resolveImagePath(image.toString());
         m_bkPixmap = QPixmap(m_bkImage);
     }
+    // A page that paints every pixel itself needs no window colour under it.
+    const QColor bkColour(m_bkColor);
+    setAttribute(Qt::WA_OpaquePaintEvent, m_bkPixmap.isNull() ? bkColour.isValid() && bkColour.alpha() == 255
+                                                               : !m_bkPixmap.hasAlphaChannel());
 
     for (const QJsonValue &element : qAsConst(elements)) {
         if (element.isObject())

@@ -132,7 +132,14 @@ void ExQButton::paintEvent(QPaintEvent *event)
     layoutRects(&pictureArea, &textArea);
 
     if (m_currentPicture.isNull()) {
-        if (!m_currentBkColor.isEmpty()) {
+        if (!m_currentBkColor.isEmpty() && m_radius <= 0 && keepsWholePixels(painter)) {
+            // The same pixels as with antialiasing, which would send every
+            // row of the fill through the rasterizer: the dearest part of a
+            // page of buttons.
+            painter.setRenderHint(QPainter::Antialiasing, false);
+            painter.fillRect(pictureArea, colourOfText(m_currentBkColor));
+            painter.setRenderHint(QPainter::Antialiasing);
+        } else if (!m_currentBkColor.isEmpty()) {
             painter.setPen(Qt::NoPen);
             painter.setBrush(colourOfText(m_currentBkColor));
             painter.drawRoundedRect(pictureArea, m_radius, m_radius, Qt::AbsoluteSize);
