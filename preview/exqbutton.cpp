@@ -18,15 +18,13 @@ ExQButton::ExQButton(QWidget *parent)
     : QPushButton(parent)
 {
     setObjectName(QStringLiteral("ExQButton"));
-    connect(this, SIGNAL(pressed()), this, SLOT(onPress()));
-    connect(this, SIGNAL(released()), this, SLOT(onRelease()));
+    // Checked when compiled: a page makes one button per control, and
+    // resolving these by name each time showed in its loading time.
+    connect(this, &QAbstractButton::pressed, this, &ExQButton::onPress);
+    connect(this, &QAbstractButton::released, this, &ExQButton::onRelease);
 }
 
-ExQButton::~ExQButton()
-{
-    disconnect(this, SIGNAL(pressed()), this, SLOT(onPress()));
-    disconnect(this, SIGNAL(released()), this, SLOT(onRelease()));
-}
+ExQButton::~ExQButton() = default;
 
 void ExQButton::setTextStyle(const QString &text, int fontSize, int bold, const QString &normalColor,
                              const QString &pressColor)

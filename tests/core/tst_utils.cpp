@@ -72,6 +72,10 @@ void TestUtils::jsonIntWritesOnlyNumbers()
     int variable = 77;
     QCOMPARE(jsonInt(objectFrom(json.constData()), QStringLiteral("k"), &variable), status);
     QCOMPARE(variable, value);
+    // Keys spelled in the code take the other overload: the same result.
+    int latin = 77;
+    QCOMPARE(jsonInt(objectFrom(json.constData()), QLatin1String("k"), &latin), status);
+    QCOMPARE(latin, value);
 }
 
 void TestUtils::jsonStringWritesOnlyStrings_data()
@@ -94,6 +98,9 @@ void TestUtils::jsonStringWritesOnlyStrings()
     QString variable = QStringLiteral("default");
     QCOMPARE(jsonString(objectFrom(json.constData()), QStringLiteral("k"), &variable), status);
     QCOMPARE(variable, value);
+    QString latin = QStringLiteral("default");
+    QCOMPARE(jsonString(objectFrom(json.constData()), QLatin1String("k"), &latin), status);
+    QCOMPARE(latin, value);
 }
 
 void TestUtils::jsonRectAppendsObjectCells_data()
