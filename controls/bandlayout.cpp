@@ -79,6 +79,13 @@ QPixmap roundedPixmap(const QPixmap &picture, int radius)
     return rounded;
 }
 
+bool keepsWholePixels(const QPainter &painter)
+{
+    const QTransform transform = painter.deviceTransform();
+    return transform.type() <= QTransform::TxTranslate && transform.dx() == std::trunc(transform.dx())
+           && transform.dy() == std::trunc(transform.dy());
+}
+
 QColor colourOfText(const QString &text)
 {
     if (text.isEmpty())

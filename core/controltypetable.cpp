@@ -1,5 +1,7 @@
 #include "controltypetable.h"
 
+#include <QHash>
+
 #include <iterator>
 
 namespace {
@@ -107,9 +109,16 @@ const ControlTypeEntry &runControlTypeAt(int index)
 
 int runControlTypeFromName(const QString &name)
 {
-    for (const ControlTypeEntry &entry : runTable()) {
-        if (entry.name.compare(name, Qt::CaseInsensitive) == 0)
-            return entry.id;
-    }
-    return -1;
+    // Asked once for every control of a page being previewed: the folded
+    // names are hashed once instead of compared with each row in turn.
+    static const QHash<QString, int> ids = [] {
+        QHash<QString, int> byName;
+        for (const ControlTypeEntry &entry : runTable()) {
+            const QString key = entry.name.toCaseFolded();
+            if (!byName.contains(key))
+                byName.insert(key, entry.id);
+        }
+        return byName;
+    }();
+    return ids.value(name.toCaseFolded(), -1);
 }

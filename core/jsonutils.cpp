@@ -29,26 +29,54 @@ int jsonNumberAsInt(const QJsonValue &value, int fallback)
     return truncatedInt(value.toDouble());
 }
 
-int jsonInt(const QJsonObject &object, const QString &key, int *value)
+namespace {
+
+template <typename Key>
+int readInt(const QJsonObject &object, Key key, int *value)
 {
     const auto it = object.constFind(key);
     if (it == object.constEnd())
         return JsonKeyMissing;
-    if (!it.value().isDouble())
+    const QJsonValue found = it.value();
+    if (!found.isDouble())
         return JsonWrongType;
-    *value = truncatedInt(it.value().toDouble());
+    *value = truncatedInt(found.toDouble());
     return JsonValueRead;
+}
+
+template <typename Key>
+int readString(const QJsonObject &object, Key key, QString *value)
+{
+    const auto it = object.constFind(key);
+    if (it == object.constEnd())
+        return JsonKeyMissing;
+    const QJsonValue found = it.value();
+    if (!found.isString())
+        return JsonWrongType;
+    *value = found.toString();
+    return JsonValueRead;
+}
+
+} // namespace
+
+int jsonInt(const QJsonObject &object, const QString &key, int *value)
+{
+    return readInt(object, key, value);
+}
+
+int jsonInt(const QJsonObject &object, QLatin1String key, int *value)
+{
+    return readInt(object, key, value);
 }
 
 int jsonString(const QJsonObject &object, const QString &key, QString *value)
 {
-    const auto it = object.constFind(key);
-    if (it == object.constEnd())
-        return JsonKeyMissing;
-    if (!it.value().isString())
-        return JsonWrongType;
-    *value = it.value().toString();
-    return JsonValueRead;
+    return readString(object, key, value);
+}
+
+int jsonString(const QJsonObject &object, QLatin1String key, QString *value)
+{
+    return readString(object, key, value);
 }
 
 int jsonRect(const QJsonObject &object, const QString &key, QVector<QRect> *rects)

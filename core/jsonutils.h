@@ -19,6 +19,10 @@ enum JsonReadStatus {
 // range are held at its limits.
 int jsonInt(const QJsonObject &object, const QString &key, int *value);
 int jsonString(const QJsonObject &object, const QString &key, QString *value);
+// The same for keys spelled in the code, looked up without a QString made
+// for each call.
+int jsonInt(const QJsonObject &object, QLatin1String key, int *value);
+int jsonString(const QJsonObject &object, QLatin1String key, QString *value);
 // Appends one rectangle per object of the array {"x", "y", "w", "h"}; other
 // elements are skipped, and a member is used only when it is a number of 0
 // or more.

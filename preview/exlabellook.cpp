@@ -26,6 +26,10 @@ void ExLabelLook::paint(QLabel *label, QPainter &painter, const QRect &pictureAr
 {
     if (!m_picture.isNull()) {
         painter.drawPixmap(pictureArea, roundedPixmap(m_picture, m_radius));
+    } else if (!m_bkColor.isEmpty() && m_radius <= 0 && keepsWholePixels(painter)) {
+        // The same pixels as the path of a square rectangle, without
+        // running each row through the rasterizer.
+        painter.fillRect(pictureArea, colourOfText(m_bkColor));
     } else if (!m_bkColor.isEmpty()) {
         QPainterPath path;
         path.addRoundedRect(pictureArea, m_radius, m_radius);

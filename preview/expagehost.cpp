@@ -22,6 +22,24 @@ const int kMinDesignWidth = 640;
 const int kMinDesignHeight = 320;
 // Run-time id of the page object.
 const int kRunPageId = 0;
+
+// Unwires the registered widgets from their host and empties the registry;
+// each is deleted later, except the host's own children when they are kept
+// to go with it.
+void removeElements(QObject *host, QVector<CtrlElement> *elements, bool keepChildren)
+{
+    qDebug() << "destoryElement m_ctrlElement.size()" << elements->size();
+    for (const CtrlElement &element : qAsConst(*elements)) {
+        qDebug() << "destoryElement element_x.elementType" << element.elementType;
+        if (!element.widget)
+            continue;
+        QObject::disconnect(element.widget, nullptr, host, nullptr);
+        QObject::disconnect(host, nullptr, element.widget, nullptr);
+        if (!keepChildren || element.widget->parent() != host)
+            element.widget->deleteLater();
+    }
+    elements->clear();
+}
 } // namespace
 
 ExPageHost::ExPageHost(Flavour flavour, int listMode, const QString &pageFile, QWidget *parent)
@@ -123,6 +141,10 @@ void ExPageHost::loadPageFile()
         m_bkImage = resolveImagePath(image.toString());
         m_bkPixmap = QPixmap(m_bkImage);
     }
+    // A page that paints every pixel itself needs no window colour under it.
+    const QColor bkColour(m_bkColor);
+    setAttribute(Qt::WA_OpaquePaintEvent, m_bkPixmap.isNull() ? bkColour.isValid() && bkColour.alpha() == 255
+                                                               : !m_bkPixmap.hasAlphaChannel());
 
     for (const QJsonValue &element : qAsConst(elements)) {
         if (element.isObject())
@@ -144,16 +166,15 @@ void ExPageHost::addElement(CtrlElement element)
 
 void ExPageHost::destoryElement()
 {
-    qDebug() << "destoryElement m_ctrlElement.size()" << m_ctrlElement.size();
-    for (const CtrlElement &element : qAsConst(m_ctrlElement)) {
-        qDebug() << "destoryElement element_x.elementType" << element.elementType;
-        if (!element.widget)
-            continue;
-        disconnect(element.widget, nullptr, this, nullptr);
-        disconnect(this, nullptr, element.widget, nullptr);
-        element.widget->deleteLater();
-    }
-    m_ctrlElement.clear();
+    removeElements(this, &m_ctrlElement, false);
+}
+
+void ExPageHost::releaseElements()
+{
+    // A child with a deferred delete still queued that its parent deletes
+    // first makes Qt search the whole event queue for it: thousands of
+    // controls took a quadratic time to close.
+    removeElements(this, &m_ctrlElement, true);
 }
 
 void ExPageHost::mousePressEvent(QMouseEvent *event)

@@ -44,6 +44,9 @@ public:
     void createElement(const QString &typeName, const QJsonObject &record);
     void addElement(CtrlElement element);
     void destoryElement();
+    // For a host's destructor: what destoryElement does, except that its own
+    // children are left to go with it.
+    void releaseElements();
 
     // The text after the last "\" or "/", or the whole text.
     static QString fileNameOfPath(const QString &path);

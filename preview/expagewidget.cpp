@@ -29,7 +29,7 @@ ExPageWidget::ExPageWidget(int listMode, const QString &pageFile, QWidget *paren
 ExPageWidget::~ExPageWidget()
 {
     qWarning() << "ExPageWidget::~ExPageWidget()" << m_pageFile;
-    destoryElement();
+    releaseElements();
 }
 
 ExPopPageWidgetFrame *ExPageWidget::popFrame() const

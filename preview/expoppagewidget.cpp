@@ -12,7 +12,7 @@ ExPopPageWidget::ExPopPageWidget(QWidget *parent)
 ExPopPageWidget::~ExPopPageWidget()
 {
     qWarning() << "ExPopPageWidget::~ExPopPageWidget()" << m_pageFile;
-    destoryElement();
+    releaseElements();
 }
 
 void ExPopPageWidget::init(const QString &pageFile, int width, int height)

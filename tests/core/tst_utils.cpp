@@ -56,6 +56,12 @@ void TestUtils::jsonGettersWriteOnlyTheirType()
     QString text = QStringLiteral("default");
     QCOMPARE(jsonString(object, QStringLiteral("k"), &text), stringStatus);
     QCOMPARE(text, stringStatus == 0 ? object.value("k").toString() : QStringLiteral("default"));
+    // Keys spelled in the code take the other overloads: the same results.
+    int latinNumber = 77;
+    QString latinText = QStringLiteral("default");
+    QCOMPARE(jsonInt(object, QLatin1String("k"), &latinNumber), intStatus);
+    QCOMPARE(jsonString(object, QLatin1String("k"), &latinText), stringStatus);
+    QCOMPARE(qMakePair(latinNumber, latinText), qMakePair(number, text));
     QVector<QRect> held{QRect(9, 9, 1, 1)};
     QCOMPARE(jsonRect(object, QStringLiteral("k"), &held), rectStatus);
     QCOMPARE(held, QVector<QRect>{QRect(9, 9, 1, 1)} + rects);
