@@ -16,34 +16,11 @@
 
 namespace {
 
-struct IntKey {
-    const char *key;
-    int *value;
-};
-
-struct StringKey {
-    const char *key;
-    QString *value;
-};
-
-// Each output keeps its default when its key is missing or of another type.
-void readInts(const QJsonObject &record, std::initializer_list<IntKey> keys)
-{
-    for (const IntKey &key : keys)
-        jsonInt(record, QLatin1String(key.key), key.value);
-}
-
-void readStrings(const QJsonObject &record, std::initializer_list<StringKey> keys)
-{
-    for (const StringKey &key : keys)
-        jsonString(record, QLatin1String(key.key), key.value);
-}
-
 // Pictures are found by their bare file name in the page's folder, as the
 // designer stores them.
-void readPictures(const QJsonObject &record, const ExStyleReader &styles, std::initializer_list<StringKey> keys)
+void readPictures(const QJsonObject &record, const ExStyleReader &styles, std::initializer_list<JsonStringKey> keys)
 {
-    for (const StringKey &key : keys) {
+    for (const JsonStringKey &key : keys) {
         jsonString(record, QLatin1String(key.key), key.value);
         *key.value = styles.resolveImagePath(*key.value);
     }
@@ -123,7 +100,7 @@ void ExPageHost::createAudioVumeterBar(const QJsonObject &record, int typeId)
     int textVisible = 1;
     int radius = 0;
     int numMax = 100;
-    readInts(record, {{"border", &border}, {"textVisible", &textVisible}, {"borderRadius", &radius},
+    jsonInts(record, {{"border", &border}, {"textVisible", &textVisible}, {"borderRadius", &radius},
                       {"numMax", &numMax}});
 
     auto *bar = new ExAudioVumeterBar(this);
@@ -169,10 +146,10 @@ void ExPageHost::createAudioMatrixWidget(const QJsonObject &record, int typeId)
     int buttonSize = 14;
     int titleSize = 14;
     int cornerSize = 14;
-    readInts(record, {{"borderRadius", &radius}, {"btn_size", &buttonSize}, {"title_size", &titleSize},
+    jsonInts(record, {{"borderRadius", &radius}, {"btn_size", &buttonSize}, {"title_size", &titleSize},
                       {"corner_size", &cornerSize}});
     QString cornerColor, buttonColor, buttonPressColor, buttonText, itemColor;
-    readStrings(record, {{"corner_text_color", &cornerColor}, {"btn_text_color", &buttonColor},
+    jsonStrings(record, {{"corner_text_color", &cornerColor}, {"btn_text_color", &buttonColor},
                          {"btn_press_text_color", &buttonPressColor}, {"btn_text", &buttonText},
                          {"item_normalColor", &itemColor}});
     QString cornerImage, buttonImage, buttonPressImage, itemImage, itemPressImage;
@@ -205,11 +182,11 @@ void ExPageHost::createLoginWidget(const QJsonObject &record, int typeId)
     int tagVisible = 1;
     int titleBold = 0;
     int titleVisible = 0;
-    readInts(record, {{"borderRadius", &radius}, {"bgOpacity", &opacity}, {"titleFontSize", &titleSize},
+    jsonInts(record, {{"borderRadius", &radius}, {"bgOpacity", &opacity}, {"titleFontSize", &titleSize},
                       {"tagFontSize", &tagSize}, {"tagVisible", &tagVisible}, {"titleBold", &titleBold},
                       {"titleVisible", &titleVisible}});
     QString windowColor, titleColor, tagColor, userPlaceholder, passwordPlaceholder, buttonColor, boxColor, title;
-    readStrings(record, {{"winBgColor", &windowColor}, {"titleFontColor", &titleColor},
+    jsonStrings(record, {{"winBgColor", &windowColor}, {"titleFontColor", &titleColor},
                          {"tagFontColor", &tagColor}, {"userPlaceholder", &userPlaceholder},
                          {"pwdPlaceholder", &passwordPlaceholder}, {"btnFontColor", &buttonColor},
                          {"cboxFontColor", &boxColor}, {"loginTitle", &title}});
