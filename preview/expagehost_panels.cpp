@@ -26,6 +26,14 @@ void readPictures(const QJsonObject &record, const ExStyleReader &styles, std::i
     }
 }
 
+// Names and places a panel that keeps the size the designer gave it.
+void placeFixed(QWidget *panel, const ExButtonStyle &style)
+{
+    panel->setObjectName(style.name);
+    panel->setGeometry(style.x, style.y, style.w, style.h);
+    panel->setFixedSize(qMax(0, style.w), qMax(0, style.h));
+}
+
 // A host signal and the wall stack's slot it reaches, or the reverse.
 struct WallWire {
     bool fromHost;
@@ -159,9 +167,7 @@ void ExPageHost::createAudioMatrixWidget(const QJsonObject &record, int typeId)
                                   {"item_press_image_path", &itemPressImage}});
 
     auto *matrix = new ExAudioMatrixWidget(this);
-    matrix->setObjectName(style.name);
-    matrix->setGeometry(style.x, style.y, style.w, style.h);
-    matrix->setFixedSize(qMax(0, style.w), qMax(0, style.h));
+    placeFixed(matrix, style);
     matrix->setButtonImages(buttonImage, buttonPressImage, buttonPressImage);
     matrix->setButtonText(buttonText, buttonSize, style.bold, buttonColor, buttonPressColor);
     matrix->setCornerStyle(cornerSize, cornerImage, cornerColor);
@@ -195,9 +201,7 @@ void ExPageHost::createLoginWidget(const QJsonObject &record, int typeId)
                                   {"pressLoginBtnImg", &pressImage}});
 
     auto *login = new ExLoginWidget(this);
-    login->setObjectName(style.name);
-    login->setGeometry(style.x, style.y, style.w, style.h);
-    login->setFixedSize(qMax(0, style.w), qMax(0, style.h));
+    placeFixed(login, style);
     login->setRadius(radius);
     login->setWindowColor(windowColor, opacity);
     login->setTitle(titleSize, titleBold, title, titleColor);
@@ -232,9 +236,7 @@ void ExPageHost::createPlaceWidget(const QJsonObject &record, int typeId)
     }
 
     auto *place = new ExPlaceWidget(this);
-    place->setObjectName(style.name);
-    place->setGeometry(style.x, style.y, style.w, style.h);
-    place->setFixedSize(qMax(0, style.w), qMax(0, style.h));
+    placeFixed(place, style);
     place->setScale(scaleRatio(style.w, m_designWidth), scaleRatio(style.h, m_designHeight));
     place->setRoomImages(rooms);
     place->setRowCol(rowcol);
