@@ -7,6 +7,8 @@
 #include <QBoxLayout>
 #include <QLabel>
 
+#include <iterator>
+
 namespace {
 
 const int kRoomCount = 10;
@@ -43,24 +45,17 @@ UIPlaceWidget::UIPlaceWidget(QWidget *parent)
     setAttribute(QStringLiteral("rowcol"), 0, false);
 }
 
-void UIPlaceWidget::rowcolToGrid(int rowcol)
+bool UIPlaceWidget::gridOfRowcol(int rowcol, int *rows, int *columns)
 {
-    switch (rowcol) {
-    case 0:
-        m_rows = 1;
-        m_columns = 3;
-        break;
-    case 1:
-        m_rows = 2;
-        m_columns = 2;
-        break;
-    case 2:
-        m_rows = 3;
-        m_columns = 3;
-        break;
-    default:
-        break;
-    }
+    static const struct {
+        int rows;
+        int columns;
+    } kGrids[] = {{1, 3}, {2, 2}, {3, 3}};
+    if (rowcol < 0 || rowcol >= int(std::size(kGrids)))
+        return false;
+    *rows = kGrids[rowcol].rows;
+    *columns = kGrids[rowcol].columns;
+    return true;
 }
 
 void UIPlaceWidget::fillRooms(QJsonObject &out)
@@ -68,7 +63,7 @@ void UIPlaceWidget::fillRooms(QJsonObject &out)
     for (auto it = m_attributes.constBegin(); it != m_attributes.constEnd(); ++it) {
         if (it.key() == QLatin1String("rowcol")) {
             m_rowcol = wholeNumberOr(it.value(), 0);
-            rowcolToGrid(m_rowcol);
+            gridOfRowcol(m_rowcol, &m_rows, &m_columns);
             out.insert(it.key(), it.value());
             continue;
         }
@@ -221,7 +216,7 @@ void UIPlaceWidget::applyAttributes(const QJsonObject &applied)
         } else if (key == QLatin1String("rowcol")) {
             m_rowcol = wholeNumberOr(it.value(), 0);
             setAttribute(key, m_rowcol, true);
-            rowcolToGrid(m_rowcol);
+            gridOfRowcol(m_rowcol, &m_rows, &m_columns);
             rebuild = true;
         } else {
             const int room = roomIndex(key);

@@ -18,6 +18,10 @@ public:
     static constexpr int kTypeId = 102;
     static constexpr const char kClassTag[] = "placewidget";
 
+    // The grid of a "rowcol" value, 0: one row of three, 1: two by two,
+    // 2: three by three; false, changing nothing, for other values.
+    static bool gridOfRowcol(int rowcol, int *rows, int *columns);
+
     explicit UIPlaceWidget(QWidget *parent = nullptr);
 
     // The column build when the direction is not 0, else the row build.
@@ -28,8 +32,6 @@ public:
 
     // Reads "rowcol" and the room pictures from the attribute object.
     void fillRooms(QJsonObject &out);
-    // 0: one row of three, 1: two by two, 2: three by three; others change nothing.
-    void rowcolToGrid(int rowcol);
     void prevButtonStyle(QJsonObject &style) const;
     void nextButtonStyle(QJsonObject &style) const;
     // One room: its picture above its caption.

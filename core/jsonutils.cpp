@@ -79,6 +79,18 @@ int jsonString(const QJsonObject &object, QLatin1String key, QString *value)
     return readString(object, key, value);
 }
 
+void jsonInts(const QJsonObject &object, std::initializer_list<JsonIntKey> keys)
+{
+    for (const JsonIntKey &key : keys)
+        jsonInt(object, QLatin1String(key.key), key.value);
+}
+
+void jsonStrings(const QJsonObject &object, std::initializer_list<JsonStringKey> keys)
+{
+    for (const JsonStringKey &key : keys)
+        jsonString(object, QLatin1String(key.key), key.value);
+}
+
 int jsonRect(const QJsonObject &object, const QString &key, QVector<QRect> *rects)
 {
     const auto it = object.constFind(key);

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVector>
 
+#include <initializer_list>
+
 // Typed reads of one JSON member. The caller sets its variable to the default
 // first; it is written only when the result is 0.
 enum JsonReadStatus {
@@ -27,6 +29,21 @@ int jsonString(const QJsonObject &object, QLatin1String key, QString *value);
 // elements are skipped, and a member is used only when it is a number of 0
 // or more.
 int jsonRect(const QJsonObject &object, const QString &key, QVector<QRect> *rects);
+
+// Several members in one call, each key with the variable it fills; a
+// variable keeps its value when its key is missing or of another type.
+struct JsonIntKey {
+    const char *key;
+    int *value;
+};
+
+struct JsonStringKey {
+    const char *key;
+    QString *value;
+};
+
+void jsonInts(const QJsonObject &object, std::initializer_list<JsonIntKey> keys);
+void jsonStrings(const QJsonObject &object, std::initializer_list<JsonStringKey> keys);
 
 int clearJsonArray(QJsonArray &array);
 

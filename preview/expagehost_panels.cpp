@@ -16,37 +16,22 @@
 
 namespace {
 
-struct IntKey {
-    const char *key;
-    int *value;
-};
-
-struct StringKey {
-    const char *key;
-    QString *value;
-};
-
-// Each output keeps its default when its key is missing or of another type.
-void readInts(const QJsonObject &record, std::initializer_list<IntKey> keys)
-{
-    for (const IntKey &key : keys)
-        jsonInt(record, QLatin1String(key.key), key.value);
-}
-
-void readStrings(const QJsonObject &record, std::initializer_list<StringKey> keys)
-{
-    for (const StringKey &key : keys)
-        jsonString(record, QLatin1String(key.key), key.value);
-}
-
 // Pictures are found by their bare file name in the page's folder, as the
 // designer stores them.
-void readPictures(const QJsonObject &record, const ExStyleReader &styles, std::initializer_list<StringKey> keys)
+void readPictures(const QJsonObject &record, const ExStyleReader &styles, std::initializer_list<JsonStringKey> keys)
 {
-    for (const StringKey &key : keys) {
+    for (const JsonStringKey &key : keys) {
         jsonString(record, QLatin1String(key.key), key.value);
         *key.value = styles.resolveImagePath(*key.value);
     }
+}
+
+// Names and places a panel that keeps the size the designer gave it.
+void placeFixed(QWidget *panel, const ExButtonStyle &style)
+{
+    panel->setObjectName(style.name);
+    panel->setGeometry(style.x, style.y, style.w, style.h);
+    panel->setFixedSize(qMax(0, style.w), qMax(0, style.h));
 }
 
 // A host signal and the wall stack's slot it reaches, or the reverse.
@@ -123,7 +108,7 @@ void ExPageHost::createAudioVumeterBar(const QJsonObject &record, int typeId)
     int textVisible = 1;
     int radius = 0;
     int numMax = 100;
-    readInts(record, {{"border", &border}, {"textVisible", &textVisible}, {"borderRadius", &radius},
+    jsonInts(record, {{"border", &border}, {"textVisible", &textVisible}, {"borderRadius", &radius},
                       {"numMax", &numMax}});
 
     auto *bar = new ExAudioVumeterBar(this);
@@ -169,10 +154,10 @@ void ExPageHost::createAudioMatrixWidget(const QJsonObject &record, int typeId)
     int buttonSize = 14;
     int titleSize = 14;
     int cornerSize = 14;
-    readInts(record, {{"borderRadius", &radius}, {"btn_size", &buttonSize}, {"title_size", &titleSize},
+    jsonInts(record, {{"borderRadius", &radius}, {"btn_size", &buttonSize}, {"title_size", &titleSize},
                       {"corner_size", &cornerSize}});
     QString cornerColor, buttonColor, buttonPressColor, buttonText, itemColor;
-    readStrings(record, {{"corner_text_color", &cornerColor}, {"btn_text_color", &buttonColor},
+    jsonStrings(record, {{"corner_text_color", &cornerColor}, {"btn_text_color", &buttonColor},
                          {"btn_press_text_color", &buttonPressColor}, {"btn_text", &buttonText},
                          {"item_normalColor", &itemColor}});
     QString cornerImage, buttonImage, buttonPressImage, itemImage, itemPressImage;
@@ -182,9 +167,7 @@ void ExPageHost::createAudioMatrixWidget(const QJsonObject &record, int typeId)
                                   {"item_press_image_path", &itemPressImage}});
 
     auto *matrix = new ExAudioMatrixWidget(this);
-    matrix->setObjectName(style.name);
-    matrix->setGeometry(style.x, style.y, style.w, style.h);
-    matrix->setFixedSize(qMax(0, style.w), qMax(0, style.h));
+    placeFixed(matrix, style);
     matrix->setButtonImages(buttonImage, buttonPressImage, buttonPressImage);
     matrix->setButtonText(buttonText, buttonSize, style.bold, buttonColor, buttonPressColor);
     matrix->setCornerStyle(cornerSize, cornerImage, cornerColor);
@@ -205,11 +188,11 @@ void ExPageHost::createLoginWidget(const QJsonObject &record, int typeId)
     int tagVisible = 1;
     int titleBold = 0;
     int titleVisible = 0;
-    readInts(record, {{"borderRadius", &radius}, {"bgOpacity", &opacity}, {"titleFontSize", &titleSize},
+    jsonInts(record, {{"borderRadius", &radius}, {"bgOpacity", &opacity}, {"titleFontSize", &titleSize},
                       {"tagFontSize", &tagSize}, {"tagVisible", &tagVisible}, {"titleBold", &titleBold},
                       {"titleVisible", &titleVisible}});
     QString windowColor, titleColor, tagColor, userPlaceholder, passwordPlaceholder, buttonColor, boxColor, title;
-    readStrings(record, {{"winBgColor", &windowColor}, {"titleFontColor", &titleColor},
+    jsonStrings(record, {{"winBgColor", &windowColor}, {"titleFontColor", &titleColor},
                          {"tagFontColor", &tagColor}, {"userPlaceholder", &userPlaceholder},
                          {"pwdPlaceholder", &passwordPlaceholder}, {"btnFontColor", &buttonColor},
                          {"cboxFontColor", &boxColor}, {"loginTitle", &title}});
@@ -218,9 +201,7 @@ void ExPageHost::createLoginWidget(const QJsonObject &record, int typeId)
                                   {"pressLoginBtnImg", &pressImage}});
 
     auto *login = new ExLoginWidget(this);
-    login->setObjectName(style.name);
-    login->setGeometry(style.x, style.y, style.w, style.h);
-    login->setFixedSize(qMax(0, style.w), qMax(0, style.h));
+    placeFixed(login, style);
     login->setRadius(radius);
     login->setWindowColor(windowColor, opacity);
     login->setTitle(titleSize, titleBold, title, titleColor);
@@ -255,9 +236,7 @@ void ExPageHost::createPlaceWidget(const QJsonObject &record, int typeId)
     }
 
     auto *place = new ExPlaceWidget(this);
-    place->setObjectName(style.name);
-    place->setGeometry(style.x, style.y, style.w, style.h);
-    place->setFixedSize(qMax(0, style.w), qMax(0, style.h));
+    placeFixed(place, style);
     place->setScale(scaleRatio(style.w, m_designWidth), scaleRatio(style.h, m_designHeight));
     place->setRoomImages(rooms);
     place->setRowCol(rowcol);

@@ -1,5 +1,6 @@
 #include "explacewidget.h"
 
+#include "controls/uiplacewidget.h"
 #include "preview/explacelistitemwidget.h"
 #include "preview/exqbutton.h"
 #include "preview/exscale.h"
@@ -42,22 +43,10 @@ void ExPlaceWidget::setScale(double x, double y)
 void ExPlaceWidget::setRowCol(int mode)
 {
     m_gridMode = mode;
-    switch (mode) {
-    case 1:
-        m_rows = 2;
-        m_columns = 2;
-        break;
-    case 2:
-        m_rows = 3;
-        m_columns = 3;
-        break;
-    default:
-        // A mode the designer does not offer shows the first grid rather
-        // than whatever the rows and columns happened to hold.
-        m_rows = 1;
-        m_columns = 3;
-        break;
-    }
+    // A mode the designer does not offer shows the first grid rather than
+    // whatever the rows and columns happened to hold.
+    if (!UIPlaceWidget::gridOfRowcol(mode, &m_rows, &m_columns))
+        UIPlaceWidget::gridOfRowcol(0, &m_rows, &m_columns);
     fillPlaces();
     buildTiles();
 }

@@ -6,28 +6,6 @@
 
 namespace {
 
-struct IntKey {
-    const char *key;
-    int *value;
-};
-
-struct StringKey {
-    const char *key;
-    QString *value;
-};
-
-void readInts(const QJsonObject &record, std::initializer_list<IntKey> keys)
-{
-    for (const IntKey &key : keys)
-        jsonInt(record, QLatin1String(key.key), key.value);
-}
-
-void readStrings(const QJsonObject &record, std::initializer_list<StringKey> keys)
-{
-    for (const StringKey &key : keys)
-        jsonString(record, QLatin1String(key.key), key.value);
-}
-
 void readDouble(const QJsonObject &record, const char *key, double *value)
 {
     const QJsonValue found = record.value(QLatin1String(key));
@@ -57,16 +35,16 @@ QString ExStyleReader::resolveImagePath(const QString &basePath, const QString &
 
 void ExStyleReader::readButtonStyle(const QJsonObject &record, ExButtonStyle *style) const
 {
-    readStrings(record, {{"name", &style->name}, {"text", &style->text}});
+    jsonStrings(record, {{"name", &style->name}, {"text", &style->text}});
     if (m_readsPressText)
         jsonString(record, QStringLiteral("pressText"), &style->pressText);
-    readStrings(record, {{"normalColor", &style->normalColor},
+    jsonStrings(record, {{"normalColor", &style->normalColor},
                          {"pressColor", &style->pressColor},
                          {"normalBkColor", &style->normalBkColor},
                          {"pressBkColor", &style->pressBkColor},
                          {"normal_image_path", &style->normalImage},
                          {"press_image_path", &style->pressImage}});
-    readInts(record, {{"x", &style->x},
+    jsonInts(record, {{"x", &style->x},
                       {"y", &style->y},
                       {"w", &style->w},
                       {"h", &style->h},
@@ -123,14 +101,14 @@ void ExStyleReader::readRefreshButtonStyle(const QJsonObject &record, ExColourSe
 
 void ExStyleReader::readListButtonStyle(const QJsonObject &record, ExListButtonStyle *style) const
 {
-    readInts(record, {{"layoutDirection", &style->layoutDirection}, {"btn_w", &style->width}});
-    readStrings(record, {{"ref", &style->ref}, {"btn_text", &style->text}});
+    jsonInts(record, {{"layoutDirection", &style->layoutDirection}, {"btn_w", &style->width}});
+    jsonStrings(record, {{"ref", &style->ref}, {"btn_text", &style->text}});
     readColourSet(record, QStringLiteral("btn_"), &style->colours);
 }
 
 void ExStyleReader::readSliderStyle(const QJsonObject &record, ExSliderStyle *style) const
 {
-    readInts(record, {{"label_w", &style->labelWidth},
+    jsonInts(record, {{"label_w", &style->labelWidth},
                       {"label_h", &style->labelHeight},
                       {"min", &style->minimum},
                       {"max", &style->maximum},
@@ -144,7 +122,7 @@ void ExStyleReader::readSliderStyle(const QJsonObject &record, ExSliderStyle *st
                       {"groove_margin_bottom", &style->grooveBottom},
                       {"thumb_press_w", &style->thumbPressWidth},
                       {"thumb_press_h", &style->thumbPressHeight}});
-    readStrings(record, {{"normal_groove_pic", &style->normalGroove},
+    jsonStrings(record, {{"normal_groove_pic", &style->normalGroove},
                          {"active_groove_pic", &style->activeGroove},
                          {"normal_thumb_pic", &style->normalThumb},
                          {"active_thumb_pic", &style->activeThumb}});
@@ -163,7 +141,7 @@ void ExStyleReader::readWallGrid(const QJsonObject &record, ExWallGrid *grid) co
     if (!layout.isObject())
         return;
     const QJsonObject object = layout.toObject();
-    readInts(object, {{"standard", &grid->standard},
+    jsonInts(object, {{"standard", &grid->standard},
                       {"gridmode", &grid->gridMode},
                       {"row", &grid->rows},
                       {"col", &grid->cols},

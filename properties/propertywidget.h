@@ -13,6 +13,8 @@
 #include <QVector>
 #include <QWidget>
 
+#include <functional>
+
 class QComboBox;
 class QHBoxLayout;
 class QShowEvent;
@@ -139,6 +141,10 @@ private:
     // has gone (closed, or taken off its page) or the row is another kind's.
     bool applyToTarget(const DialogTarget &target, int nClass, const QJsonObject &values);
     bool isOnView(const DialogTarget &target) const;
+    // The command and key rows: `edit` runs its modal dialog on the row's
+    // array and, when accepted, fills the result, which goes to the target.
+    using ArrayEditor = std::function<bool(int nClass, const QJsonArray &array, QJsonArray *result)>;
+    void editArrayRow(const ArrayEditor &edit);
     // The names of the layouts that have one, each item holding its index.
     static void fillLayoutNames(QComboBox *combo, const QJsonArray &layouts);
     void addRows(int nClass, const PropertyRowDesc *rows, int count);

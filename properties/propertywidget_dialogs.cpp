@@ -113,52 +113,51 @@ void PropertyWidget::onBtnFeedBackClicked()
         PropData::of(row)->setJsonObject(result);
 }
 
-void PropertyWidget::onBtnMoreCmdClicked()
+void PropertyWidget::editArrayRow(const ArrayEditor &edit)
 {
     const PropData *data = PropData::of(sender());
     if (!data)
         return;
     const int nClass = data->nClass;
     const QString key = data->key;
-    QWidget *button = qobject_cast<QWidget *>(sender());
+    // The rows may be rebuilt while the dialog runs.
+    const QPointer<QWidget> row(qobject_cast<QWidget *>(sender()));
     qCDebug(lcPropertyDialogs) << compact(data->arr);
 
     const DialogTarget target = dialogTarget();
-    MoreCmdDlg dialog;
-    if (nClass == kMatrixButtonClass)
-        dialog.setNoDataFilter(true);
-    dialog.setCmdArray(data->arr);
-    if (dialog.exec() != QDialog::Accepted)
+    QJsonArray array;
+    if (!edit(nClass, data->arr, &array))
         return;
-    const QJsonArray commands = dialog.cmdArray();
-    const QJsonObject values{{key, commands}};
+    const QJsonObject values{{key, array}};
     if (!applyToTarget(target, nClass, values))
         return;
     qCDebug(lcPropertyDialogs) << compact(values);
-    if (isOnView(target))
-        PropData::of(button)->setJsonArray(commands);
+    if (isOnView(target) && row)
+        PropData::of(row)->setJsonArray(array);
+}
+
+void PropertyWidget::onBtnMoreCmdClicked()
+{
+    editArrayRow([](int nClass, const QJsonArray &commands, QJsonArray *result) {
+        MoreCmdDlg dialog;
+        if (nClass == kMatrixButtonClass)
+            dialog.setNoDataFilter(true);
+        dialog.setCmdArray(commands);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        *result = dialog.cmdArray();
+        return true;
+    });
 }
 
 void PropertyWidget::onBtnMouseKeyClicked()
 {
-    const PropData *data = PropData::of(sender());
-    if (!data)
-        return;
-    const int nClass = data->nClass;
-    const QString key = data->key;
-    QWidget *button = qobject_cast<QWidget *>(sender());
-    qCDebug(lcPropertyDialogs) << compact(data->arr);
-
-    const DialogTarget target = dialogTarget();
-    MouseKeyDlg dialog;
-    dialog.setKeyArray(data->arr);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const QJsonArray keys = dialog.keyArray();
-    const QJsonObject values{{key, keys}};
-    if (!applyToTarget(target, nClass, values))
-        return;
-    qCDebug(lcPropertyDialogs) << compact(values);
-    if (isOnView(target))
-        PropData::of(button)->setJsonArray(keys);
+    editArrayRow([](int, const QJsonArray &keys, QJsonArray *result) {
+        MouseKeyDlg dialog;
+        dialog.setKeyArray(keys);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        *result = dialog.keyArray();
+        return true;
+    });
 }

@@ -207,10 +207,7 @@ void GridVirWall::mouseMoveEvent(QMouseEvent *event)
     if (!m_pressed || !(event->buttons() & Qt::LeftButton))
         return;
     m_moved = true;
-    m_selection = rubberband::stretch(m_pressPoint, event->pos(), size());
-    m_rubberBand->setGeometry(m_selection);
-    m_rubberBand->show();
-    m_rubberBand->raise();
+    m_selection = rubberband::stretch(m_rubberBand, m_pressPoint, event->pos(), size());
     update();
 }
 

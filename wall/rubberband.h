@@ -15,8 +15,9 @@ namespace rubberband {
 // while a drag lasts.
 QLabel *createLabel(QWidget *parent, const QColor &fill);
 
-// The rectangle from the press point to the cursor, held inside the widget:
-// a drag past an edge stops at that edge.
-QRect stretch(const QPoint &press, const QPoint &cursor, const QSize &widget);
+// Sets the label over the rectangle from the press point to the cursor, held
+// inside the widget (a drag past an edge stops at that edge), and shows it on
+// top; gives that rectangle.
+QRect stretch(QLabel *label, const QPoint &press, const QPoint &cursor, const QSize &widget);
 
 } // namespace rubberband

@@ -92,10 +92,7 @@ void Screen::mouseMoveEvent(QMouseEvent *event)
     if (!m_pressed)
         return;
     m_moved = true;
-    m_selection = rubberband::stretch(m_pressPoint, event->pos(), size());
-    m_rubberBand->setGeometry(m_selection);
-    m_rubberBand->show();
-    m_rubberBand->raise();
+    m_selection = rubberband::stretch(m_rubberBand, m_pressPoint, event->pos(), size());
 }
 
 void Screen::mouseReleaseEvent(QMouseEvent *event)
