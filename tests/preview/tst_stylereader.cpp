@@ -90,17 +90,6 @@ void TestStyleReader::otherReaders()
     QCOMPARE(layout.textRatio, 1.0);
     QCOMPARE(layout.pictureRatio, 0.25);
 
-    ExColourSet item, next, prev, refresh;
-    page.readItemStyle(record, &item);
-    page.readNextButtonStyle(record, &next);
-    page.readPrevButtonStyle(record, &prev);
-    page.readRefreshButtonStyle(record, &refresh);
-    QCOMPARE((QStringList{item.pressColor, next.normalImage, prev.normalBkColor, refresh.pressImage}),
-             (QStringList{"#ff0000ff", "/page/n.png", "#ff00ff00", ""}));
-
-    ExListButtonStyle list;
-    page.readListButtonStyle(record, &list);
-    QCOMPARE(list.width, 100);
     ExSliderStyle slider;
     page.readSliderStyle(record, &slider);
     QCOMPARE((QList<int>{slider.labelWidth, slider.thumbWidth, slider.grooveTop}), (QList<int>{100, 50, 4}));
@@ -121,8 +110,6 @@ void TestStyleReader::fontRatioNeverDividesByNothing_data()
     QTest::addColumn<QSize>("host");
     QTest::addColumn<double>("font");
     QTest::newRow("no page object, host 0 high") << QByteArray() << QSize(1000, 0) << 1.0;
-    QTest::newRow("design 1920 x 1080 at half") << QByteArray(R"({"type": "Page", "w": 1920, "h": 1080})")
-                                                << QSize(960, 540) << 0.5;
     QTest::newRow("design 1920 x 1080, host 0 high") << QByteArray(R"({"type": "Page", "w": 1920, "h": 1080})")
                                                      << QSize(1000, 0) << 0.0;
 }
