@@ -1,7 +1,7 @@
 #include "app/globalmanager.h"
 #include "commands/feedbackformdlg.h"
 #include "commands/jsmanager.h"
-#include "tests/testsupport.h"
+#include "tests/canvas/pagefixture.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -39,28 +39,20 @@ private slots:
     void testButtonRunsSavedScriptOnTypedData();
 
 private:
-    void writeScript(const QByteArray &text) { QVERIFY(writeFixture(m_project + "/main.js", text)); }
+    void writeScript(const QByteArray &text) { QVERIFY(writeFixture(f.project + "/main.js", text)); }
 
-    std::unique_ptr<TestWorkDir> m_dir;
-    std::unique_ptr<TestNotifier> m_notifier;
-    QString m_project;
+    pagefixture::ProjectFixture f;
 };
 
 void TestJsManager::init()
 {
-    m_dir.reset(new TestWorkDir);
-    m_notifier.reset(new TestNotifier);
-    const QString file = writeProjectFixture(m_dir->path(), "{\"Page\": []}");
-    m_project = QFileInfo(file).absolutePath();
-    QVERIFY(GlobalManager::instance()->openProject(file));
+    QVERIFY(f.setUp());
     writeScript(kScript);
 }
 
 void TestJsManager::cleanup()
 {
-    GlobalManager::resetInstance();
-    m_notifier.reset();
-    m_dir.reset();
+    f.tearDown();
 }
 
 void TestJsManager::reportsEachOutcome_data()
@@ -149,11 +141,11 @@ void TestJsManager::testButtonRunsSavedScriptOnTypedData()
                                {"in_args_type", 1}, {"out_args_type", 1}});
     dialog.findChild<QLineEdit *>("lineEdit_5")->clear();
     QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton_4"), Qt::LeftButton);
-    QCOMPARE(m_notifier->texts(), QStringList{"func_name: echo\n data: 0A01\n return 0A01"});
+    QCOMPARE(f.notifier->texts(), QStringList{"func_name: echo\n data: 0A01\n return 0A01"});
     // Saved meanwhile by the script editor: the next test runs the new text.
     writeScript("export function echo(data) { return '<b>' + data; }");
     QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton_4"), Qt::LeftButton);
-    QVERIFY(m_notifier->texts().last().endsWith(" return <b>0A01"));
+    QVERIFY(f.notifier->texts().last().endsWith(" return <b>0A01"));
     QCOMPARE(dialog.result(), QJsonObject());
 }
 
