@@ -106,8 +106,6 @@ private slots:
 
     void paging_data();
     void paging();
-    void tileSizes_data();
-    void tileSizes();
     void wallFrameSizes_data();
     void wallFrameSizes();
     void wallSelection_data();
@@ -205,40 +203,6 @@ void TestListViews::paging()
             emit host->signalSourceSearch(step.mid(7));
     }
     QCOMPARE(paged.shown(), shown);
-}
-
-void TestListViews::tileSizes_data()
-{
-    QTest::addColumn<QString>("type");
-    QTest::addColumn<QJsonObject>("keys");
-    QTest::addColumn<QSize>("frame");
-    QTest::addColumn<QSize>("tile");
-    QTest::addColumn<QSize>("list");
-    QTest::addColumn<int>("buttonSize");
-
-    QTest::newRow("source row reserves 30 a button") << "SourceTab"
-                                                     << QJsonObject{{"direction", 0}, {"page_turn_height", 50}}
-                                                     << QSize(600, 100) << QSize(103, 90) << QSize(520, 90) << 50;
-    QTest::newRow("scene column") << "SceneList" << QJsonObject{{"direction", 1}} << QSize(200, 400)
-                                  << QSize(190, 63) << QSize(190, 322) << 30;
-}
-
-void TestListViews::tileSizes()
-{
-    QFETCH(QString, type);
-    QFETCH(QJsonObject, keys);
-    QFETCH(QSize, frame);
-    QFETCH(QSize, tile);
-    QFETCH(QSize, list);
-    QFETCH(int, buttonSize);
-    ExPageHost *host = preview({listControl(type, keys, frame.width(), frame.height())});
-    QVERIFY(host);
-    auto *built = host->findChild<ExTileListFrame *>();
-    QCOMPARE(QSize(built->tileWidth(), built->tileHeight()), tile);
-    QCOMPARE(built->list()->size(), list);
-    QCOMPARE(built->list()->item(0)->sizeHint(), tile);
-    const QSize button = built->nextButton()->size();
-    QCOMPARE(built->orientation() == 0 ? button.width() : button.height(), buttonSize);
 }
 
 void TestListViews::wallFrameSizes_data()
