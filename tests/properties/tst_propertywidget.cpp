@@ -222,13 +222,6 @@ void TestPropertyWidget::selectionBuildsEachPageOnceAndShowsOnlyIt()
         pageRows.removeOne(rowOf(100, key));
     QCOMPARE(visibleRows(), pageRows);
     QCOMPARE(editor<QLineEdit>(100, "PlaceId")->text(), QString("-1"));
-
-    // A kind without a page: nothing built, nothing shown, still current.
-    QWidget wallButton;
-    m_panel->showProperty(&wallButton, 142, QJsonObject());
-    QCOMPARE(table->rowCount(), 27 + 24 + 15);
-    QVERIFY(!m_panel->hasPage(142) && visibleRows().isEmpty());
-    QCOMPARE(m_panel->currentControl(), &wallButton);
     QCOMPARE(steps(), 3);
 }
 

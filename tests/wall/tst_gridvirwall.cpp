@@ -48,9 +48,6 @@ void TestGridVirWall::dragMergesTouchedCells_data()
 
     QTest::newRow("two side by side") << QVector<QRect>() << QPoint(50, 40) << QPoint(250, 60)
         << QVector<QRect>{{0, 1080, 1920, 1080}, {1920, 1080, 1920, 1080}, {0, 0, 3840, 1080}};
-    QTest::newRow("inside one moves it last") << QVector<QRect>() << QPoint(20, 20) << QPoint(40, 40)
-        << QVector<QRect>{{1920, 0, 1920, 1080}, {0, 1080, 1920, 1080}, {1920, 1080, 1920, 1080},
-                          {0, 0, 1920, 1080}};
     // The box of the first two cuts into a third, that one into a fourth.
     QTest::newRow("rounds pull cells in")
         << QVector<QRect>{{0, 0, 1000, 1000}, {1000, 0, 1000, 1000}, {1500, 500, 1000, 1000},
