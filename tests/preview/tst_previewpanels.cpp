@@ -41,8 +41,6 @@ private slots:
     void loginTitleAndTags_data();
     void loginTitleAndTags();
     void matrixCrosspointsAndPorts();
-    void kindsInBothHosts_data();
-    void kindsInBothHosts();
     void pageOfPanelsSitsWhereDesigned();
 
 private:
@@ -273,45 +271,6 @@ void TestPreviewPanels::matrixCrosspointsAndPorts()
     QVERIFY(otherPorts.at(0)->isChecked());
 }
 
-void TestPreviewPanels::kindsInBothHosts_data()
-{
-    QTest::addColumn<QString>("type");
-    QTest::addColumn<QString>("className");
-    QTest::addColumn<bool>("inPopup");
-    QTest::newRow("CmdProgress") << "CmdProgress" << "ExCmdProgress" << false;
-    QTest::newRow("AudioVolumeWidget") << "AudioVolumeWidget" << "ExAudioVolume" << true;
-    QTest::newRow("VideoProgress") << "VideoProgress" << "ExAudioVolume" << true;
-    QTest::newRow("Matrix") << "Matrix" << "ExWallStackedWidget" << false;
-}
-
-void TestPreviewPanels::kindsInBothHosts()
-{
-    QFETCH(QString, type);
-    QFETCH(QString, className);
-    QFETCH(bool, inPopup);
-    const QString path = m_workDir.filePath(QStringLiteral("kind.json"));
-    QVERIFY(writePage(path, {pageObject(1920, 1080), control(type, QStringLiteral("k"), 10, 20, 200, 40)}));
-    ExPageWidget page(1, path);
-    page.resize(1920, 1080);
-    page.show();
-    ExPopPageWidget popup;
-    popup.init(path, 1920, 1080);
-    for (ExPageHost *host : {static_cast<ExPageHost *>(&page), static_cast<ExPageHost *>(&popup)}) {
-        QCOMPARE(host->connectFailures(), 0);
-        QCOMPARE(host->elements().size(), host == &popup && !inPopup ? 0 : 1);
-        if (host->elements().isEmpty())
-            continue;
-        QCOMPARE(host->elements().first().widget->metaObject()->className(), qPrintable(className));
-        // The volume and video sliders follow the host's volume, silently.
-        if (auto *slider = qobject_cast<ExAudioVolume *>(host->elements().first().widget)) {
-            QSignalSpy changes(slider, SIGNAL(valueChanged(int)));
-            emit host->signalGetAudioVolumeData(30);
-            QCOMPARE(slider->value(), 30);
-            QVERIFY(changes.isEmpty());
-        }
-    }
-}
-
 void TestPreviewPanels::pageOfPanelsSitsWhereDesigned()
 {
     GlobalManager::instance()->setScreenMetrics(96, 1.0, 1.0);
@@ -381,6 +340,20 @@ void TestPreviewPanels::pageOfPanelsSitsWhereDesigned()
     QCOMPARE(previewed.pixelColor(thumb.left() - 10, thumb.center().y()), QColor(40, 160, 240));
     // The wall stacks: their colour inside the grey outline.
     QCOMPARE(previewed.pixelColor(700, 170), QColor(0x20, 0x40, 0x60));
+
+    // A pop-up builds only the volume and video sliders; they follow the host's volume, silently.
+    ExPopPageWidget popup;
+    popup.init(path, 1920, 1080);
+    QCOMPARE(popup.connectFailures(), 0);
+    QStringList built;
+    for (const CtrlElement &element : popup.elements())
+        built << element.name;
+    QCOMPARE(built, QStringList({"AudioVolumeWidget_0", "VideoProgress_0"}));
+    auto *slider = qobject_cast<ExAudioVolume *>(popup.elements().first().widget);
+    QSignalSpy changes(slider, SIGNAL(valueChanged(int)));
+    emit popup.signalGetAudioVolumeData(30);
+    QCOMPARE(slider->value(), 30);
+    QVERIFY(changes.isEmpty());
 }
 
 QTEST_MAIN(TestPreviewPanels)
