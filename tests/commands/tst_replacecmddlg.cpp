@@ -67,8 +67,6 @@ void TestReplaceCmdDlg::refusedRequestsKeepDialogOpen_data()
         << QVector<Request>{findIp, {"checkBox_4", "lineEdit_2", "192.168.1"}} << "新的IP不是有效的IP地址";
     QTest::newRow("new port 0") << QVector<Request>{findIp, {"cboxPort", "editPort", "0"}}
                                 << "替换的端口必须在1-65535之间";
-    QTest::newRow("interval empty") << QVector<Request>{findIp, {"cboxAfterSendInterval", "", ""}}
-                                    << "替换的发送后间隔为空";
 }
 
 void TestReplaceCmdDlg::refusedRequestsKeepDialogOpen()

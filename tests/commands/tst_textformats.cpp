@@ -28,9 +28,7 @@ void TestTextFormats::typedTextFilteredConvertedAndShown_data()
     QTest::addColumn<QString>("hexOutput");
     QTest::newRow("hex keeps digits, pairs") << 3 << "0x1G2" << "01 2" << "01 02 ";
     QTest::newRow("dec pairs, not threes") << 2 << "255" << "25 5" << "19 05 ";
-    QTest::newRow("oct pairs") << 1 << "377" << "37 7" << "1f 07 ";
     QTest::newRow("bin groups of eight") << 0 << "111111111" << "11111111 1" << "ff 01 ";
-    QTest::newRow("hex keeps case, drops blanks") << 3 << "a B c" << "aB c" << "ab 0c ";
     QTest::newRow("empty number text is one byte 0") << 3 << "" << "" << "00 ";
     QTest::newRow("ascii drops non-ascii") << 4 << QString::fromUtf8("A中b") << "Ab" << "41 62 ";
     QTest::newRow("system keeps all, empty gives nothing") << 5 << "" << "" << "";
@@ -56,7 +54,6 @@ void TestTextFormats::bytesShownInEachOutputFormat_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("bin padded") << QByteArray("\x00\x05", 2) << 0 << "00000000 00000101 ";
     QTest::newRow("dec unpadded") << QByteArray("\x00\xff", 2) << 2 << "0 255 ";
-    QTest::newRow("hex lower case") << QByteArray("\xab", 1) << 3 << "ab ";
     QTest::newRow("utf8") << QByteArray("\xe4\xb8\xad") << 5 << QString::fromUtf8("中");
     QTest::newRow("ucs4 drops a short tail") << QByteArray("abc") << 4 << "";
     const QByteArray utf16(reinterpret_cast<const char *>(u"中"), 2);
@@ -87,8 +84,6 @@ void TestTextFormats::toolFiltersLiveAndResetsOnInputFormatChange()
     QCOMPARE(input->toPlainText(), QString("01 2"));
     QCOMPARE(input->textCursor().position(), 4);
     QCOMPARE(output->toPlainText(), QString("01 02 "));
-    outputFormat->setCurrentIndex(KCDS::OutputFormatBin);
-    QCOMPARE(output->toPlainText(), QString("00000001 00000010 "));
 
     // Decoded bytes that look like markup are shown as characters.
     inputFormat->setCurrentIndex(KCDS::InputFormatAscii);

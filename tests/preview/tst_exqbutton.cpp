@@ -33,12 +33,6 @@ void TestExQButton::layoutRects_data()
 
     QTest::newRow("0 whole, ratios reset") << QSize(100, 50) << 0 << 0.3 << 0.5 << QRect(0, 0, 100, 50)
                                            << QRect(0, 0, 100, 50) << 1.0;
-    QTest::newRow("1 text on top") << QSize(100, 50) << 1 << 0.3 << 0.7 << QRect(0, 0, 100, 15)
-                                   << QRect(0, 15, 100, 35) << 0.3;
-    QTest::newRow("2 text below") << QSize(100, 50) << 2 << 0.3 << 0.7 << QRect(0, 35, 100, 15)
-                                  << QRect(0, 0, 100, 35) << 0.3;
-    QTest::newRow("3 text left") << QSize(100, 50) << 3 << 0.25 << 0.5 << QRect(0, 0, 25, 50)
-                                 << QRect(50, 0, 50, 50) << 0.25;
     QTest::newRow("other code: text right") << QSize(100, 50) << 7 << 0.25 << 0.5 << QRect(75, 0, 25, 50)
                                             << QRect(0, 0, 50, 50) << 0.25;
     QTest::newRow("ratio beyond 1 ignored") << QSize(100, 50) << 3 << 1.5 << 0.0 << QRect(0, 0, 100, 50)

@@ -79,8 +79,6 @@ void TestPageRelay::clickSequences_data()
     QTest::newRow("feature group, queued") << QStringList{"F1", "F2"} << QStringList{"F2"} << QList<int>{};
     QTest::newRow("audio mode outside 0-2 emitted as 0") << QStringList{"M5", "M2"} << QStringList{"M2"}
                                                          << QList<int>{0, 2};
-    QTest::newRow("mode kinds ignore groups") << QStringList{"P1", "P2", "R2", "R1"} << QStringList{"P2", "R1"}
-                                              << QList<int>{};
 }
 
 void TestPageRelay::clickSequences()
@@ -156,10 +154,8 @@ void TestPageRelay::pageButtonTarget_data()
     QTest::addColumn<QString>("gotoPage");
     QTest::addColumn<QString>("target");
     QTest::newRow("0 adds .json") << 0 << "main" << "main.json";
-    QTest::newRow("1 keeps .json") << 1 << "main.json" << "main.json";
     QTest::newRow("letter case counts") << 1 << "Main.JSON" << "Main.JSON.json";
     QTest::newRow("other types unchanged") << 2 << "main" << "main";
-    QTest::newRow("empty stays empty") << 0 << "" << "";
 }
 
 void TestPageRelay::pageButtonTarget()

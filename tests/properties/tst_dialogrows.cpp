@@ -4,7 +4,7 @@
 #include "commands/mousekeydlg.h"
 #include "properties/propdata.h"
 #include "properties/propertywidget.h"
-#include "tests/canvas/pagefixture.h"
+#include "tests/properties/panelfixture.h"
 #include "wall/gridmanagerdlg.h"
 
 #include <QApplication>
@@ -50,7 +50,7 @@ private:
     void show(UIBase *control) { m_panel->showProperty(control, kLabel, control->attributes()); }
     int steps() const { return m_page->undoStack()->count(); }
 
-    ProjectFixture f;
+    PanelFixture p;
     PropertyWidget *m_panel = nullptr;
     UIPage *m_page = nullptr;
     UIBase *m_label1 = nullptr;
@@ -59,30 +59,23 @@ private:
 
 void TestDialogRows::init()
 {
-    QVERIFY(f.setUp());
-    GlobalManager *manager = GlobalManager::instance();
-    m_panel = new PropertyWidget;
-    manager->setPropertyWidget(m_panel);
+    QVERIFY(p.setUp(QSize(1200, 800)));
+    m_panel = p.panel;
+    m_page = p.page;
     // The label's page made of the dialog rows alone.
     m_panel->addFeedbackRow(kLabel, "feedback", "反馈", "参数", QJsonObject());
     m_panel->addCommandListRow(kLabel, "on_cmd_data_list", "命令", QJsonArray());
     m_panel->addKeyListRow(kLabel, "mouse_keys", "按键", QJsonArray());
     m_panel->addGridLayoutRow(kLabel, "layout", "布局", QJsonArray{QJsonObject{{"name", "old"}}});
-    QVERIFY(manager->createPage("home", 1280, 720, 0));
-    QVERIFY(manager->openPageTab("home", 0));
-    m_page = manager->currentPage();
     const QJsonObject bound{{"feedback", QJsonObject{{"feedback_uuid", 100001}}}};
     m_label1 = addControl(m_page, kLabel, "Label_1", 10, 10, 100, 40, bound);
     m_label2 = addControl(m_page, kLabel, "Label_2", 10, 100, 100, 40);
-    m_panel->show();
     show(m_label1);
 }
 
 void TestDialogRows::cleanup()
 {
-    GlobalManager::instance()->setPropertyWidget(nullptr);
-    delete m_panel;
-    f.tearDown();
+    p.tearDown();
 }
 
 void TestDialogRows::feedbackRowCommitsOneUndoStep_data()

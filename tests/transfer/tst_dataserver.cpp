@@ -7,7 +7,6 @@
 #include <QDirIterator>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTextEdit>
 #include <QtTest>
@@ -213,15 +212,7 @@ private slots:
         DataManager page;
         DataServer *server = page.dataServer();
         server->setListenAddress(QHostAddress::LocalHost);
-        QTcpServer taken;
-        QVERIFY(taken.listen(QHostAddress::LocalHost));
-        server->setPort(taken.serverPort());
-        // A port in use: the error text stays in the receive log.
-        page.openServerBtnClicked();
         auto *log = page.findChild<QTextEdit *>("textEdit");
-        QVERIFY(!server->isListening());
-        QVERIFY(!log->toPlainText().isEmpty());
-
         server->setPort(0);
         server->setTargets(app + "/db.bin", app + "/config_path", app + "/all_path");
         page.openServerBtnClicked();
