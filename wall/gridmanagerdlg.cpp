@@ -346,6 +346,7 @@ void GridManagerDlg::onCellItemClicked(QTableWidgetItem *item)
                                         : m_cells.value(record.id);
     m_wall->setTemplate(record, cells);
     m_templateChosen = true;
+    m_chosenId = record.id;
 }
 
 void GridManagerDlg::resetRegularGrid()
@@ -470,7 +471,13 @@ void GridManagerDlg::onAdd()
 {
     GridTemplate record = m_wall->gridTemplate();
     const QVector<GridCell> cells = m_wall->cells();
-    record.id = spinBox("spinBox_3")->value();
+    QSpinBox *idSpin = spinBox("spinBox_3");
+    record.id = idSpin->value();
+    // A file written elsewhere can hold an id beyond the box, which then shows
+    // its maximum: the chosen template is saved under its own id, never over
+    // the template that holds the maximum.
+    if (m_templateChosen && m_chosenId > idSpin->maximum() && record.id == idSpin->maximum())
+        record.id = m_chosenId;
     const int existing = recordIndexOfId(record.id);
     if (existing >= 0) {
         // Typed over a template without choosing it first: its name stays.

@@ -97,6 +97,7 @@ private:
     QMap<int, QVector<GridCell>> m_cells;
     int m_maxId = 0;
     bool m_allChecked = false;
-    // A template was chosen from the table during this run.
+    // A template was chosen from the table during this run, and its id.
     bool m_templateChosen = false;
+    int m_chosenId = -1;
 };

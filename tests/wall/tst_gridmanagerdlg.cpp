@@ -92,6 +92,7 @@ private slots:
     void saveWritesTemplate_data();
     void saveWritesTemplate();
     void deleteRemovesExactlyTheChecked();
+    void idBeyondTheBoxIsSavedUnderItsOwnId();
     void failedWriteIsReported_data();
     void failedWriteIsReported();
     void newUserBuildsAndReopensLayout();
@@ -216,6 +217,23 @@ void TestGridManagerDlg::deleteRemovesExactlyTheChecked()
     QCOMPARE(editor.names(), QStringList({"同名", "墙二"}));
     QCOMPARE(idsOf(fileTemplates()), QVector<int>({1, 2}));
     QCOMPARE(editor.dialog.m_templates, fileTemplates());
+}
+
+void TestGridManagerDlg::idBeyondTheBoxIsSavedUnderItsOwnId()
+{
+    writeFixture(kTemplateFile, R"([
+        {"id": 99, "name": "九九", "standard": 1, "gridmode": 1, "walltype": 0, "row": 2, "col": 2, "rect": []},
+        {"id": 150, "name": "外来", "standard": 1, "gridmode": 1, "walltype": 0, "row": 3, "col": 3, "rect": []}
+    ])");
+    TestNotifier notifier;
+    Editor editor;
+    editor.chooseRow(1);
+    QCOMPARE(editor.spin("spinBox_3")->value(), 99);
+    editor.press("pushButton");
+    const QJsonArray file = fileTemplates();
+    QCOMPARE(idsOf(file), QVector<int>({99, 150}));
+    QCOMPARE(file.at(0).toObject().value("name").toString(), QStringLiteral("九九"));
+    QCOMPARE(file.at(1).toObject().value("name").toString(), QStringLiteral("外来"));
 }
 
 void TestGridManagerDlg::failedWriteIsReported_data()
