@@ -9,6 +9,7 @@
 #include "controls/plaincontrols.h"
 #include "app/globalmanager.h"
 #include "core/pageinfo.h"
+#include "tests/benchsupport.h"
 #include "tests/testsupport.h"
 
 #include <QApplication>
@@ -24,35 +25,12 @@
 
 #include <cstdio>
 
+using namespace benchsupport;
+
 namespace {
 
 const int kCounts[] = {100, 1000, 5000};
 const int kRepeats = 3;
-
-void quiet(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-// Peak resident set of the process so far, in KiB (0 where /proc is missing).
-long peakKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
-        return 0;
-    QTextStream in(&status);
-    for (QString line = in.readLine(); !line.isNull(); line = in.readLine()) {
-        if (line.startsWith(QLatin1String("VmHWM:")))
-            return line.mid(6).trimmed().section(QLatin1Char(' '), 0, 0).toLong();
-    }
-    return 0;
-}
-
-double msSince(const QElapsedTimer &timer)
-{
-    return timer.nsecsElapsed() / 1e6;
-}
 
 QVector<int> kindsOfMix(bool plainOnly)
 {

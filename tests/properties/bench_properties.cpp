@@ -8,6 +8,7 @@
 #include "core/controltypetable.h"
 #include "properties/pages/propertypages.h"
 #include "properties/propertywidget.h"
+#include "tests/benchsupport.h"
 #include "tests/testsupport.h"
 
 #include <QApplication>
@@ -17,15 +18,11 @@
 #include <algorithm>
 #include <cstdio>
 
+using namespace benchsupport;
+
 namespace {
 
 const int kRepeats = 41;
-
-void quiet(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
 
 // The layout and painting that a show leaves to the event loop: posted
 // events first, then the zero-time timers they start.

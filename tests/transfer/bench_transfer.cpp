@@ -8,6 +8,7 @@
 #include "app/globalmanager.h"
 #include "transfer/dataserver.h"
 #include "transfer/uploadserver.h"
+#include "tests/benchsupport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,32 +27,14 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+using namespace benchsupport;
+
 namespace {
 
 const int kFileMB = 10;
 // The first round warms up (thread arenas, socket buffers) and is not printed,
 // so that the peaks of the printed rows compare the sizes alone.
 const int kProjectsMB[] = {20, 20, 200};
-
-void quiet(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-// Peak resident set of the process so far, in KiB (0 where /proc is missing).
-long peakKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
-        return 0;
-    QTextStream in(&status);
-    for (QString line = in.readLine(); !line.isNull(); line = in.readLine()) {
-        if (line.startsWith(QLatin1String("VmHWM:")))
-            return line.mid(6).trimmed().section(QLatin1Char(' '), 0, 0).toLong();
-    }
-    return 0;
-}
 
 bool writeProject(const QString &dir, int megabytes)
 {
