@@ -260,9 +260,13 @@ inline constexpr PropertyRowDesc textColoursNormalPicture[] = {
 inline constexpr PropertyRowDesc bothBackgroundsActivePicture[] = {
     Standard::normalBkColor, Standard::pressBkColor, Standard::press_image_path,
 };
+// The normal and active sections with their looks, as most buttons have them.
+inline constexpr PropertyRowDesc bothLooks[] = {
+    Section::normalStyle, run(normalLook), Section::activeStyle, run(activeLook),
+};
 // A button page after its caption row: geometry, text layout and both looks.
 inline constexpr PropertyRowDesc buttonBody[] = {
-    run(geometryAndText), Section::normalStyle, run(normalLook), Section::activeStyle, run(activeLook),
+    run(geometryAndText), run(bothLooks),
 };
 } // namespace Runs
 

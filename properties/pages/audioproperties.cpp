@@ -48,10 +48,7 @@ constexpr PropertyOptionDesc kAudioModes[] = {
 constexpr PropertyRowDesc kAudioModeButtonRows[] = {
     Shared::caption(QT_TRANSLATE_NOOP("PropertyWidget", "音视频")),
     run(Runs::groupedGeometryAndText),
-    Section::normalStyle,
-    run(Runs::normalLook),
-    Section::activeStyle,
-    run(Runs::activeLook),
+    run(Runs::bothLooks),
     Section::attributes,
     choiceRow("audio_mode", QT_TRANSLATE_NOOP("PropertyWidget", "视频模式"), kAudioModes),
 };
@@ -59,10 +56,7 @@ constexpr PropertyRowDesc kAudioModeButtonRows[] = {
 constexpr PropertyRowDesc kAudioSwitchButtonRows[] = {
     Shared::caption(QT_TRANSLATE_NOOP("PropertyWidget", "开/关")),
     run(Runs::geometryAndCorner),
-    Section::normalStyle,
-    run(Runs::normalLook),
-    Section::activeStyle,
-    run(Runs::activeLook),
+    run(Runs::bothLooks),
 };
 
 constexpr PropertyOptionDesc kFrames[] = {

@@ -34,10 +34,7 @@ constexpr PropertyRowDesc kTimeLabelRows[] = {
     Standard::fontsize,
     Standard::bold,
     Standard::direction,
-    Section::normalStyle,
-    run(Runs::normalLook),
-    Section::activeStyle,
-    run(Runs::activeLook),
+    run(Runs::bothLooks),
 };
 
 constexpr PropertyOptionDesc kButtonSides[] = {

@@ -119,10 +119,7 @@ constexpr PropertyRowDesc kSourceTurnButtonRows[] = {
     Standard::borderRadius,
     Standard::bold,
     Standard::direction,
-    Section::normalStyle,
-    run(Runs::normalLook),
-    Section::activeStyle,
-    run(Runs::activeLook),
+    run(Runs::bothLooks),
     Section::attributes,
     choiceRow("index", QT_TRANSLATE_NOOP("PropertyWidget", "切换信源"), kSourcePages),
 };
@@ -135,10 +132,7 @@ constexpr PropertyOptionDesc kStreams[] = {
 constexpr PropertyRowDesc kSourceModeButtonRows[] = {
     Shared::caption(QT_TRANSLATE_NOOP("PropertyWidget", "音视频")),
     run(Runs::groupedGeometryAndText),
-    Section::normalStyle,
-    run(Runs::normalLook),
-    Section::activeStyle,
-    run(Runs::activeLook),
+    run(Runs::bothLooks),
     Section::attributes,
     choiceRow("source_mode", QT_TRANSLATE_NOOP("PropertyWidget", "视频流"), kStreams),
 };

@@ -9,10 +9,7 @@ namespace {
 constexpr PropertyRowDesc kMatrixRows[] = {
     Shared::caption(QT_TRANSLATE_NOOP("PropertyWidget", "矩阵区域")),
     run(Runs::geometry),
-    Section::normalStyle,
-    run(Runs::normalLook),
-    Section::activeStyle,
-    run(Runs::activeLook),
+    run(Runs::bothLooks),
 };
 
 // A slide switch: a caption, three colours and a number per state.

@@ -28,10 +28,7 @@ constexpr PropertyOptionDesc kPtzSpeeds[] = {
 // The caption stands with the camera's own settings.
 constexpr PropertyRowDesc kPtzButtonRows[] = {
     run(Runs::geometryAndPlacement),
-    Section::normalStyle,
-    run(Runs::normalLook),
-    Section::activeStyle,
-    run(Runs::activeLook),
+    run(Runs::bothLooks),
     Section::attributes,
     Shared::caption(QT_TRANSLATE_NOOP("PropertyWidget", "复位")),
     choiceRow("control", QT_TRANSLATE_NOOP("PropertyWidget", "ptz命令"), kPtzCommands),
@@ -74,10 +71,7 @@ constexpr PropertyRowDesc kVideoResetButtonRows[] = {
 
 constexpr PropertyRowDesc kVideoButtonRows[] = {
     run(Runs::geometryAndCorner),
-    Section::normalStyle,
-    run(Runs::normalLook),
-    Section::activeStyle,
-    run(Runs::activeLook),
+    run(Runs::bothLooks),
     Section::attributes,
     Shared::playMode,
     textRow("text", QT_TRANSLATE_NOOP("PropertyWidget", "开启文本"), QT_TRANSLATE_NOOP("PropertyWidget", "播放"),
