@@ -1,5 +1,6 @@
 #include "app/globalmanager.h"
 #include "app/initdlg.h"
+#include "commands/scriptrunnerchild.h"
 #include "core/iniutils.h"
 #include "core/screenscale.h"
 #include "shell/mainwindow.h"
@@ -11,6 +12,10 @@
 
 int main(int argc, char *argv[])
 {
+    // The feedback test runs each script call in a child of this program.
+    if (ScriptRunnerChild::isRunnerMode(argc, argv))
+        return ScriptRunnerChild::exec(argc, argv);
+
     QApplication app(argc, argv);
 
     if (!QFile::exists(QStringLiteral("brivane_config.ini")))

@@ -8,7 +8,19 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTextCodec>
 #include <QVBoxLayout>
+
+namespace {
+
+bool isUtf8(const QByteArray &bytes)
+{
+    QTextCodec::ConverterState state;
+    QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
+    return state.invalidChars == 0 && state.remainingChars == 0;
+}
+
+} // namespace
 
 CodeEditorDlg::CodeEditorDlg(QWidget *parent)
     : QDialog(parent)
@@ -46,19 +58,27 @@ void CodeEditorDlg::load()
     if (m_path.isEmpty())
         return;
     QFile file(m_path);
-    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    QString problem = tr("读取文件失败，文件保持不变: ");
+    // Read as bytes: what is not shown exactly must not be written back.
+    if (file.open(QIODevice::ReadOnly)) {
         const QByteArray bytes = file.readAll();
         if (file.error() == QFileDevice::NoError) {
-            m_editor->setPlainText(QString::fromUtf8(bytes));
-            m_writable = true;
+            m_editor->setPlainText(QString::fromUtf8(bytes.constData(), bytes.size()));
+            if (bytes.contains('\0'))
+                problem = tr("脚本含有空字符(NUL)，以只读方式打开，文件保持不变: ");
+            else if (!isUtf8(bytes))
+                problem = tr("脚本不是有效的UTF-8文本，以只读方式打开，文件保持不变: ");
+            else
+                m_writable = true;
         }
     } else if (!QFileInfo::exists(m_path)) {
         // A project without a script starts with an empty one.
         m_writable = true;
     }
+    m_loadedText = m_editor->toPlainText();
     if (!m_writable) {
-        // Closing must not replace a script that is there but unreadable.
-        Notifier::information(nullptr, tr("提示"), tr("读取文件失败，文件保持不变: ") + m_path);
+        // Closing must not replace a script that is there but not shown as it is.
+        Notifier::information(nullptr, tr("提示"), problem + m_path);
         return;
     }
     m_editor->setEditMode(1);
@@ -66,7 +86,8 @@ void CodeEditorDlg::load()
 
 void CodeEditorDlg::reject()
 {
-    if (m_writable) {
+    // Unedited, the file stays byte for byte as it is, whatever its line ends.
+    if (m_writable && m_editor->toPlainText() != m_loadedText) {
         // Line feeds as typed, UTF-8 without a byte-order mark.
         const QByteArray bytes = m_editor->toPlainText().toUtf8();
         if (!writeFileAtomically(m_path, bytes)) {

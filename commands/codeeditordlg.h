@@ -9,10 +9,11 @@ class CodeEditor;
 class CodeHighLighter;
 
 // The editor of the project script "main.js". It loads the file of the
-// project open when it opens and writes the text back into that same folder
-// each time it is closed; a failed write keeps it open with its text. With
-// no project, or a script that exists but cannot be read, it shows the text
-// read-only and writes nothing, so the file on disk is kept.
+// project open when it opens and, when the text was edited, writes it back
+// into that same folder as it is closed; a failed write keeps it open with
+// its text. With no project, or a script that exists but cannot be read or is
+// not UTF-8 text without NUL, it shows the text read-only and writes nothing,
+// so the file on disk is kept.
 class CodeEditorDlg : public QDialog
 {
     Q_OBJECT
@@ -39,5 +40,6 @@ private:
     CodeEditor *m_editor = nullptr;
     std::unique_ptr<CodeHighLighter> m_highlighter;
     QString m_path;
+    QString m_loadedText;  // as the editor showed it on opening
     bool m_writable = false;
 };

@@ -1,70 +1,25 @@
 #include "jsmanager.h"
 
 #include "app/globalmanager.h"
+#include "commands/scriptrunner.h"
 
 #include <QFileInfo>
-#include <QJSEngine>
-
-#include <chrono>
-#include <condition_variable>
-#include <mutex>
-#include <thread>
 
 namespace {
 
-// Interrupts the engine from a thread of its own when a call outlives the
-// time limit: the call itself blocks the thread it runs on.
-class Watchdog
+QVariantList numbers(const QList<int> &args)
 {
-public:
-    Watchdog(QJSEngine *engine, int milliseconds)
-        : m_thread([this, engine, milliseconds] {
-            std::unique_lock<std::mutex> lock(m_mutex);
-            if (!m_done.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return m_finished; })) {
-                m_fired = true;
-                engine->setInterrupted(true);
-            }
-        })
-    {
-    }
-
-    ~Watchdog() { stop(); }
-
-    // Ends the watch; true when it had to interrupt the engine.
-    bool stop()
-    {
-        if (m_thread.joinable()) {
-            {
-                const std::lock_guard<std::mutex> lock(m_mutex);
-                m_finished = true;
-            }
-            m_done.notify_all();
-            m_thread.join();
-        }
-        return m_fired;
-    }
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_done;
-    bool m_finished = false;
-    bool m_fired = false;  // written under the mutex, read after the join
-    std::thread m_thread;
-};
-
-QJSValueList numbers(const QList<int> &args)
-{
-    QJSValueList values;
+    QVariantList values;
     for (int arg : args)
-        values.append(QJSValue(arg));
+        values.append(arg);
     return values;
 }
 
-QJSValueList strings(const QStringList &args)
+QVariantList strings(const QStringList &args)
 {
-    QJSValueList values;
+    QVariantList values;
     for (const QString &arg : args)
-        values.append(QJSValue(arg));
+        values.append(arg);
     return values;
 }
 
@@ -130,7 +85,7 @@ bool JsManager::callFuncStrToStr(const QString &functionName, const QString &hex
     return true;
 }
 
-JsManager::Outcome JsManager::call(const QString &functionName, const QString &hexData, const QJSValueList &extra,
+JsManager::Outcome JsManager::call(const QString &functionName, const QString &hexData, const QVariantList &extra,
                                    QString &report)
 {
     report = tr("func_name: ") + functionName + QLatin1Char('\n') + tr(" data: ") + hexData + QLatin1Char('\n')
@@ -145,49 +100,43 @@ JsManager::Outcome JsManager::call(const QString &functionName, const QString &h
         return outcome;
     }
 
-    QJSEngine engine;
-    engine.installExtensions(QJSEngine::TranslationExtension | QJSEngine::ConsoleExtension);
-    QJSValue result;
-    bool missing = false;
-    bool interrupted = false;
-    {
-        Watchdog watchdog(&engine, kTimeLimitMs);
-        const QJSValue module = engine.importModule(path);
-        if (module.isError()) {
-            result = module;
-        } else if (!module.hasProperty(functionName)) {
-            missing = true;
-        } else {
-            QJSValueList args;
-            args.append(QJSValue(hexData));
-            args.append(extra);
-            result = module.property(functionName).call(args);
-        }
-        interrupted = watchdog.stop();
-    }
-
-    if (interrupted) {
-        report += tr("interrupted: the script ran longer than %1 seconds").arg(kTimeLimitMs / 1000);
-    } else if (missing) {
-        report += tr("can not find function name");
-    } else if (result.isError()) {
-        report += tr("Uncaught exception at line ")
-                  + QString::number(result.property(QStringLiteral("lineNumber")).toInt()) + QStringLiteral(": ")
-                  + result.toString();
-    } else if (result.isNumber()) {
+    const ScriptAnswer answer = ScriptRunner().run({path, functionName, hexData, extra, kTimeLimitMs});
+    switch (answer.kind) {
+    case ScriptAnswer::Number:
         outcome.kind = Outcome::Number;
-        outcome.number = result.toInt();
-        report += QString::number(outcome.number);
-    } else if (result.isString()) {
+        outcome.number = answer.number;
+        report += QString::number(answer.number);
+        break;
+    case ScriptAnswer::String:
         outcome.kind = Outcome::String;
-        outcome.text = result.toString();
-        report += outcome.text;
-    } else if (result.isBool()) {
-        report += result.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    } else if (result.isNull()) {
+        outcome.text = answer.text;
+        report += answer.text;
+        break;
+    case ScriptAnswer::Bool:
+        report += answer.number ? QStringLiteral("true") : QStringLiteral("false");
+        break;
+    case ScriptAnswer::Null:
         report += QStringLiteral("null ");
-    } else {
+        break;
+    case ScriptAnswer::Other:
         report += tr("other result");
+        break;
+    case ScriptAnswer::Missing:
+        report += tr("can not find function name");
+        break;
+    case ScriptAnswer::Thrown:
+        report += tr("Uncaught exception at line ") + QString::number(answer.number) + QStringLiteral(": ")
+                  + answer.text;
+        break;
+    case ScriptAnswer::TimedOut:
+        report += tr("interrupted: the script ran longer than %1 seconds").arg(kTimeLimitMs / 1000);
+        break;
+    case ScriptAnswer::OutOfMemory:
+        report += tr("interrupted: the script ran out of memory");
+        break;
+    case ScriptAnswer::Failed:
+        report += tr("interrupted: the script runner ended abnormally");
+        break;
     }
     return outcome;
 }

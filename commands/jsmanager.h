@@ -1,17 +1,19 @@
 #pragma once
 
-#include <QJSValue>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QThread>
+#include <QVariantList>
 
 // Runs one exported function of the project script "main.js" on test data,
 // for the feedback dialog's test. The thread is never started: every call
-// runs on the caller's thread in a fresh script engine that imports the
-// script from disk, so what runs is what was saved last. A call that runs
-// longer than kTimeLimitMs is interrupted. The report tells what came back
-// or why nothing did; the flag says whether the result had the wanted type.
+// waits on the caller's thread for a child process (ScriptRunner) that
+// imports the script from disk in a fresh engine, so what runs is what was
+// saved last and nothing a script does can take the designer down. A call
+// that runs longer than kTimeLimitMs, or outgrows the child's memory bound,
+// is ended. The report tells what came back or why nothing did; the flag says
+// whether the result had the wanted type.
 class JsManager : public QThread
 {
     Q_OBJECT
@@ -45,6 +47,6 @@ private:
         int number = 0;
         QString text;
     };
-    Outcome call(const QString &functionName, const QString &hexData, const QJSValueList &extra,
+    Outcome call(const QString &functionName, const QString &hexData, const QVariantList &extra,
                  QString &report);
 };

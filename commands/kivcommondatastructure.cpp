@@ -1,7 +1,6 @@
 #include "kivcommondatastructure.h"
 
 #include <QComboBox>
-#include <QRegularExpression>
 #include <QStandardItemModel>
 #include <QStringList>
 #include <QTextCodec>
@@ -13,17 +12,16 @@ namespace {
 
 // The four number formats share their value in both enumerations.
 struct NumberFormat {
-    int base;
+    int base;          // also what the input filter keeps: digits below it
     int groupSize;     // typed digits per byte before a blank is inserted
     int outputWidth;   // digits a shown byte is padded to with "0"
-    const char *strip; // what the input filter deletes
 };
 
 const NumberFormat kNumberFormats[] = {
-    {2, 8, 8, "[^0-1]"},
-    {8, 2, 3, "[^0-7]"},
-    {10, 2, 0, "[^0-9]"},
-    {16, 2, 2, "[^0-9a-fA-F]"},
+    {2, 8, 8},
+    {8, 2, 3},
+    {10, 2, 0},
+    {16, 2, 2},
 };
 
 const NumberFormat *numberFormat(int format)
@@ -31,6 +29,19 @@ const NumberFormat *numberFormat(int format)
     if (format < 0 || format >= int(sizeof kNumberFormats / sizeof kNumberFormats[0]))
         return nullptr;
     return &kNumberFormats[format];
+}
+
+// The value of an ASCII digit or letter as a digit; 36 for anything else.
+int digitValue(QChar c)
+{
+    const ushort code = c.unicode();
+    if (code >= '0' && code <= '9')
+        return code - '0';
+    if (code >= 'a' && code <= 'z')
+        return code - 'a' + 10;
+    if (code >= 'A' && code <= 'Z')
+        return code - 'A' + 10;
+    return 36;
 }
 
 QTextCodec *localCodec()
@@ -43,14 +54,17 @@ QTextCodec *localCodec()
 QString KivCommonDataStructure::filterInputText(const QString &text, int format)
 {
     if (const NumberFormat *number = numberFormat(format)) {
-        QString digits = text;
-        digits.remove(QRegularExpression(QLatin1String(number->strip)));
+        // Checked character by character: a regular expression gives up on
+        // text that is not valid UTF-16, such as an unpaired surrogate.
         QString result;
-        result.reserve(digits.size() + digits.size() / number->groupSize);
-        for (int i = 0; i < digits.size(); ++i) {
-            if (i > 0 && i % number->groupSize == 0)
+        int kept = 0;
+        for (const QChar c : text) {
+            if (digitValue(c) >= number->base)
+                continue;
+            if (kept > 0 && kept % number->groupSize == 0)
                 result.append(QLatin1Char(' '));
-            result.append(digits.at(i));
+            result.append(c);
+            ++kept;
         }
         return result;
     }
@@ -112,12 +126,13 @@ QString KivCommonDataStructure::bytesToText(const QByteArray &bytes, int format)
             std::memcpy(units.data(), bytes.constData(), size_t(units.size()) * 2);
         return QString::fromUtf16(units.constData(), units.size());
     }
+    // With a length: the QByteArray overloads stop at the first byte 00.
     case OutputFormatAscii:
-        return QString::fromLatin1(bytes);
+        return QString::fromLatin1(bytes.constData(), bytes.size());
     case OutputFormatLocal:
         return localCodec()->toUnicode(bytes);
     default:
-        return QString::fromUtf8(bytes);
+        return QString::fromUtf8(bytes.constData(), bytes.size());
     }
 }
 

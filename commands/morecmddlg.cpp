@@ -438,8 +438,10 @@ CmdRecord MoreCmdDlg::recordFromForm() const
     record.setPassword(m_passwordEdit->text().trimmed());
     record.port = number(m_portEdit);
     record.dataType = m_dataTypeBox->currentData().toInt();
-    record.httpMethod = m_httpMethodBox->currentIndex();
-    record.httpContentType = m_httpContentTypeBox->currentIndex();
+    // A stored code the boxes have no entry for stays until the user picks one.
+    record.httpMethod = m_httpMethodBox->currentIndex() < 0 ? m_loadedHttpMethod : m_httpMethodBox->currentIndex();
+    record.httpContentType =
+        m_httpContentTypeBox->currentIndex() < 0 ? m_loadedHttpContentType : m_httpContentTypeBox->currentIndex();
     record.frontMs = number(m_frontMsEdit);
     record.connectTimeout = number(m_connectTimeoutEdit);
     record.reconnectNum = m_reconnectSpin->value();
@@ -524,6 +526,8 @@ void MoreCmdDlg::onUpdate()
     m_httpUrlEdit->setText(record.httpUrl);
     m_httpContentTypeBox->setCurrentIndex(record.httpContentType);
     m_httpMethodBox->setCurrentIndex(record.httpMethod);
+    m_loadedHttpMethod = record.httpMethod;
+    m_loadedHttpContentType = record.httpContentType;
 }
 
 void MoreCmdDlg::onDel()

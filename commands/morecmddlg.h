@@ -68,6 +68,9 @@ private:
     int m_mode = 0;  // 0 insert, 1 modify
     int m_noDataFilter = 0;
     QJsonArray m_cmdArray;
+    // The HTTP codes of the row last loaded by "更新", for codes without an entry.
+    int m_loadedHttpMethod = 0;
+    int m_loadedHttpContentType = 0;
 
     QRadioButton *m_insertButton = nullptr;
     QRadioButton *m_modifyButton = nullptr;

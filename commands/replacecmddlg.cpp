@@ -33,7 +33,8 @@ struct RowInfo {
 };
 
 const RowInfo kRows[] = {
-    {0, "checkBox", "label", QT_TRANSLATE_NOOP("ReplaceCmdDlg", "查找命令IP"), "lineEdit", AddressEdit, 0,
+    // Any text: what is searched for may be a malformed stored address.
+    {0, "checkBox", "label", QT_TRANSLATE_NOOP("ReplaceCmdDlg", "查找命令IP"), "lineEdit", PlainEdit, 0,
      SLOT(cboxQryIpStateChange(int))},
     {0, "checkBox_5", "label_5", QT_TRANSLATE_NOOP("ReplaceCmdDlg", "端口"), "qryEditPort", PlainEdit, 0,
      SLOT(cboxQryPortStateChange(int))},

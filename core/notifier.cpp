@@ -1,8 +1,43 @@
 #include "notifier.h"
 
+#include "core/reportbox.h"
+
+#include <QCoreApplication>
 #include <QInputDialog>
 
 namespace {
+
+// Beyond this a message is cut: nobody reads further, and laying out
+// millions of characters would stall the designer.
+const int kShownLength = 20000;
+// A message box neither scrolls nor breaks a long word: a text with more
+// lines, or a longer line, goes into a box that scrolls.
+const int kPlainBoxLines = 20;
+const int kPlainBoxLineLength = 120;
+
+QString shownText(const QString &text)
+{
+    if (text.size() <= kShownLength)
+        return text;
+    int length = kShownLength;
+    if (text.at(length - 1).isHighSurrogate())
+        --length;
+    return text.left(length) + QStringLiteral("\n\n")
+           + QCoreApplication::translate("Notifier", "(内容过长，只显示了前 %1 个字符)").arg(length);
+}
+
+bool needsScrolling(const QString &text)
+{
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.size() > kPlainBoxLines)
+        return true;
+    for (const QString &line : lines) {
+        if (line.size() > kPlainBoxLineLength)
+            return true;
+    }
+    return false;
+}
+
 Notifier::Responder &responder()
 {
     static Notifier::Responder r;
@@ -40,9 +75,11 @@ bool Notifier::getText(QWidget *parent, const QString &title, const QString &lab
     return ok;
 }
 
-QMessageBox::StandardButton Notifier::ask(QWidget *parent, const Prompt &prompt,
+QMessageBox::StandardButton Notifier::ask(QWidget *parent, const Prompt &asked,
                                           QMessageBox::StandardButton defaultButton)
 {
+    Prompt prompt = asked;
+    prompt.text = shownText(asked.text);
     if (responder())
         return responder()(prompt);
 
@@ -53,6 +90,11 @@ QMessageBox::StandardButton Notifier::ask(QWidget *parent, const Prompt &prompt,
     case Critical: icon = QMessageBox::Critical; break;
     case Question:
     case TextInput: icon = QMessageBox::Question; break;
+    }
+    if (prompt.buttons == QMessageBox::Ok && needsScrolling(prompt.text)) {
+        ReportBox box(icon, prompt.title, prompt.text, parent);
+        box.exec();
+        return QMessageBox::Ok;
     }
     QMessageBox box(icon, prompt.title, prompt.text, prompt.buttons, parent);
     // Texts carry names, paths and script output: never read as markup.

@@ -16,6 +16,8 @@ private slots:
 
     void closingWritesTheTextWithLineFeeds();
     void unreadableScriptIsKept();
+    void uneditedScriptIsKeptByteForByte_data();
+    void uneditedScriptIsKeptByteForByte();
     void closingProjectClosesTheEditorFirst();
 
 private:
@@ -64,6 +66,31 @@ void TestCodeEditorDlg::unreadableScriptIsKept()
     QVERIFY(!dialog.isVisible());
     QCOMPARE(f.notifier->texts().size(), 1);
     QVERIFY(QFileInfo(script()).isDir());
+}
+
+void TestCodeEditorDlg::uneditedScriptIsKeptByteForByte_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("why");  // in the message; none when editable
+    QTest::newRow("mixed line ends") << QByteArray("a\r\nb\rc\n") << "";
+    QTest::newRow("GBK") << QByteArray("\xd6\xd0\xce\xc4") << "UTF-8";
+    QTest::newRow("Latin-1") << QByteArray("caf\xe9") << "UTF-8";
+    QTest::newRow("NUL") << QByteArray("a\0b", 3) << "NUL";
+}
+
+void TestCodeEditorDlg::uneditedScriptIsKeptByteForByte()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, why);
+    QVERIFY(writeFixture(script(), bytes));
+    CodeEditorDlg dialog;
+    dialog.show();
+    QCOMPARE(dialog.editor()->isReadOnly(), !why.isEmpty());
+    QCOMPARE(f.notifier->texts().size(), why.isEmpty() ? 0 : 1);
+    QVERIFY(why.isEmpty() || f.notifier->texts().first().contains(why));
+    dialog.reject();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(readFixture(script()), bytes);
 }
 
 void TestCodeEditorDlg::closingProjectClosesTheEditorFirst()

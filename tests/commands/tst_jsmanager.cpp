@@ -1,11 +1,17 @@
 #include "app/globalmanager.h"
 #include "commands/feedbackformdlg.h"
 #include "commands/jsmanager.h"
+#include "commands/scriptrunner.h"
+#include "commands/scriptrunnerchild.h"
+#include "core/reportbox.h"
 #include "tests/canvas/pagefixture.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -19,6 +25,11 @@ export function fails(data) {
 export function nothing() { return undefined; }
 export function forever() { for (;;) {} }
 export function deeper(n) { return deeper(n + 1) + 1; }
+export function grows() { let s = 'x'; for (;;) s = s + s; }
+export function throwsText() { throw 'plain string'; }
+export function throwsNumber() { throw 42; }
+export function huge() { return 'x'.repeat(20000000); }
+export function rows() { return 'row\n'.repeat(300); }
 function hidden() { return 1; }
 )";
 
@@ -35,8 +46,11 @@ private slots:
     void reportsEachOutcome_data();
     void reportsEachOutcome();
     void brokenScriptIsReportedWithItsLine();
-    void endlessScriptIsInterrupted();
+    void runawayScriptEndsWithItsReason_data();
+    void runawayScriptEndsWithItsReason();
+    void childWithoutAnswerIsAFailure();
     void testButtonRunsSavedScriptOnTypedData();
+    void longReportFitsTheScreenAtOnce();
 
 private:
     void writeScript(const QByteArray &text) { QVERIFY(writeFixture(f.project + "/main.js", text)); }
@@ -71,6 +85,9 @@ void TestJsManager::reportsEachOutcome_data()
     QTest::newRow("thrown error") << "fails" << false << false
                                   << "Uncaught exception at line 4: TypeError: bad 0A1B" << false;
     QTest::newRow("undefined") << "nothing" << false << false << "other result" << false;
+    QTest::newRow("thrown string") << "throwsText" << true << true << "Uncaught exception at line 0: plain string"
+                                   << false;
+    QTest::newRow("thrown number") << "throwsNumber" << false << false << "Uncaught exception at line 0: 42" << false;
 }
 
 void TestJsManager::reportsEachOutcome()
@@ -113,25 +130,36 @@ void TestJsManager::brokenScriptIsReportedWithItsLine()
     QVERIFY2(report.contains(" return Uncaught exception at line 2: SyntaxError"), qPrintable(report));
 }
 
-void TestJsManager::endlessScriptIsInterrupted()
+void TestJsManager::runawayScriptEndsWithItsReason_data()
 {
-    for (const char *function : {"forever", "deeper"}) {
-        QElapsedTimer clock;
-        clock.start();
-        QString report;
-        int number = 0;
-        QVERIFY(!JsManager::instance()->callFuncIntToInt(function, "", {0}, number, report));
-        QVERIFY(clock.elapsed() < JsManager::kTimeLimitMs + 5000);
-        // Runaway recursion may end in the engine's own stack error first.
-        const bool stopped = report.contains(" return interrupted")
-                             || (QLatin1String(function) == "deeper" && report.contains("RangeError"));
-        QVERIFY2(stopped, qPrintable(report));
-    }
-    // The next call runs normally.
+    QTest::addColumn<QString>("function");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("endless loop") << "forever" << "interrupted: the script ran longer than 3 seconds";
+    // Took the whole process down when scripts ran inside it.
+    QTest::newRow("string grows without end") << "grows" << "interrupted: the script ran out of memory";
+    QTest::newRow("runaway recursion") << "deeper" << "Uncaught exception at line 0: RangeError";
+}
+
+void TestJsManager::runawayScriptEndsWithItsReason()
+{
+    QFETCH(QString, function);
+    QFETCH(QString, reason);
+    QElapsedTimer clock;
+    clock.start();
     QString report;
     int number = 0;
+    QVERIFY(!JsManager::instance()->callFuncIntToInt(function, "", {0}, number, report));
+    QVERIFY(clock.elapsed() < JsManager::kTimeLimitMs + 5000);
+    QVERIFY2(report.contains("\n return " + reason), qPrintable(report));
+    // The next call runs normally.
     QVERIFY(JsManager::instance()->callFuncIntToInt("plusOne", "", {1}, number, report));
     QCOMPARE(number, 2);
+}
+
+void TestJsManager::childWithoutAnswerIsAFailure()
+{
+    const ScriptCall call{f.project + "/main.js", "plusOne", "", {1}, 1000};
+    QCOMPARE(ScriptRunner("/bin/true").run(call).kind, ScriptAnswer::Failed);
 }
 
 void TestJsManager::testButtonRunsSavedScriptOnTypedData()
@@ -149,5 +177,44 @@ void TestJsManager::testButtonRunsSavedScriptOnTypedData()
     QCOMPARE(dialog.result(), QJsonObject());
 }
 
-QTEST_MAIN(TestJsManager)
+void TestJsManager::longReportFitsTheScreenAtOnce()
+{
+    FeedBackFormDlg dialog;
+    dialog.setData(QJsonObject{{"feedback_type", 1}, {"out_args_type", 1}});
+    // The real box this time, not the test's answers.
+    f.notifier.reset();
+    for (const char *function : {"huge", "rows"}) {
+        dialog.findChild<QLineEdit *>("lineEdit_3")->setText(function);
+        QString shown;
+        bool fits = false;
+        bool scrolls = false;
+        whenShown<QDialog>([&](QDialog *box) {
+            if (auto *report = qobject_cast<ReportBox *>(box)) {
+                shown = report->textView()->toPlainText();
+                fits = report->screen()->availableGeometry().contains(report->frameGeometry());
+                scrolls = report->textView()->verticalScrollBar()->maximum() > 0;
+                saveGrabIfAsked(report->grab().toImage(), QStringLiteral("report_%1.png").arg(shown.size()));
+            }
+            box->done(QDialog::Accepted);
+        });
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton_4"), Qt::LeftButton);
+        QVERIFY(clock.elapsed() < 10000);
+        QVERIFY(fits && scrolls);
+        const bool huge = QLatin1String(function) == "huge";
+        QVERIFY(shown.endsWith(huge ? "(内容过长，只显示了前 20000 个字符)" : "row\nrow\n"));
+    }
+}
+
+// Started again in the script runner's mode by every call under test.
+int main(int argc, char **argv)
+{
+    if (ScriptRunnerChild::isRunnerMode(argc, argv))
+        return ScriptRunnerChild::exec(argc, argv);
+    QApplication app(argc, argv);
+    TestJsManager test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_jsmanager.moc"

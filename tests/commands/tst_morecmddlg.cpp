@@ -166,7 +166,10 @@ void TestMoreCmdDlg::loadedPayloadShownAsStored()
 {
     const QString text = QStringLiteral("Hello <b>World</b>");
     Editor editor;
-    editor.dialog.setCmdArray({command(0, "10.0.0.1", 1, 0, "AA BB"), command(1, "10.0.0.2", 2, 1, text)});
+    QJsonObject unknownHttp = command(1, "10.0.0.2", 2, 1, text);
+    unknownHttp.insert("http_method", 5);
+    unknownHttp.insert("http_content_type", -3);
+    editor.dialog.setCmdArray({command(0, "10.0.0.1", 1, 0, "AA BB"), unknownHttp});
     // The HEX row chosen first leaves HEX in the form when the ASCII row loads.
     for (int row : {0, 1}) {
         editor.selectRow(row);
@@ -182,6 +185,9 @@ void TestMoreCmdDlg::loadedPayloadShownAsStored()
     const QJsonArray result = editor.accept();
     QCOMPARE(result.at(0)["data"].toString(), QString("AA BB"));
     QCOMPARE(result.at(1)["data"].toString(), text);
+    // Codes the boxes cannot show are kept, not turned into -1.
+    QCOMPARE(result.at(1)["http_method"].toInt(), 5);
+    QCOMPARE(result.at(1)["http_content_type"].toInt(), -3);
     QVERIFY(notifier->prompts().isEmpty());
 }
 

@@ -92,7 +92,8 @@ void TestReplaceCmdDlg::acceptedRequestReplacesSelectedButtonsUndoably()
     QVERIFY(manager->openPageTab("hall", 0));
     project.tabs->show();
     UIPage *page = manager->currentPage();
-    const QJsonObject lists{{"on_cmd_data_list", QJsonArray{command("10.0.0.1", 80), command("10.0.0.2", 80)}},
+    // A stored address that is no address is found all the same.
+    const QJsonObject lists{{"on_cmd_data_list", QJsonArray{command("my-host", 80), command("10.0.0.2", 80)}},
                             {"off_cmd_data_list", QJsonArray{command("10.0.0.1", 81), 5}}};
     UIBase *first = addControl(page, 129, "CmdButton_0", 10, 10, 80, 40, lists);
     UIBase *second = addControl(page, 129, "CmdButton_1", 100, 10, 80, 40, lists);
@@ -101,7 +102,7 @@ void TestReplaceCmdDlg::acceptedRequestReplacesSelectedButtonsUndoably()
 
     ReplaceCmdDlg dialog;
     dialog.show();
-    fill(dialog, {{"checkBox", "lineEdit", "10.0.0.1"}, {"checkBox_5", "qryEditPort", "80"},
+    fill(dialog, {{"checkBox", "lineEdit", "my-host"}, {"checkBox_5", "qryEditPort", "80"},
                   {"checkBox_4", "lineEdit_2", "172.16.0.9"}, {"cboxProtocol", "", ""},
                   {"cboxReconnCount", "", ""}});
     dialog.findChild<QComboBox *>("cbProtocol")->setCurrentIndex(4);

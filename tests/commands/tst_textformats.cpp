@@ -33,6 +33,7 @@ void TestTextFormats::typedTextFilteredConvertedAndShown_data()
     QTest::newRow("ascii drops non-ascii") << 4 << QString::fromUtf8("A中b") << "Ab" << "41 62 ";
     QTest::newRow("system keeps all, empty gives nothing") << 5 << "" << "" << "";
     QTest::newRow("unknown format") << 9 << "abc" << "" << "61 62 63 ";
+    QTest::newRow("hex beside an unpaired surrogate") << 3 << "zz 12 xy" + QString(QChar(0xD800)) << "12" << "12 ";
 }
 
 void TestTextFormats::typedTextFilteredConvertedAndShown()
@@ -58,6 +59,9 @@ void TestTextFormats::bytesShownInEachOutputFormat_data()
     QTest::newRow("ucs4 drops a short tail") << QByteArray("abc") << 4 << "";
     const QByteArray utf16(reinterpret_cast<const char *>(u"中"), 2);
     QTest::newRow("utf16 drops an odd byte") << utf16 + 'x' << 6 << QString::fromUtf8("中");
+    const QByteArray withZero("H\0I", 3);
+    QTest::newRow("ascii goes on after 00") << withZero << 7 << QString::fromLatin1(withZero.constData(), 3);
+    QTest::newRow("utf8 goes on after 00") << withZero << 5 << QString::fromLatin1(withZero.constData(), 3);
 }
 
 void TestTextFormats::bytesShownInEachOutputFormat()

@@ -76,6 +76,14 @@
         <source>open file fail: </source>
         <translation>打开文件失败: </translation>
     </message>
+    <message>
+        <source>脚本含有空字符(NUL)，以只读方式打开，文件保持不变: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>脚本不是有效的UTF-8文本，以只读方式打开，文件保持不变: </source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>ControlFrame</name>
@@ -1013,6 +1021,14 @@
         <source>other result</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>interrupted: the script ran out of memory</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>interrupted: the script runner ended abnormally</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>KivToolStringAssistant</name>
@@ -1802,6 +1818,13 @@
     </message>
     <message>
         <source>打开目录</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>Notifier</name>
+    <message>
+        <source>(内容过长，只显示了前 %1 个字符)</source>
         <translation type="unfinished" />
     </message>
 </context>

@@ -76,6 +76,14 @@
         <source>open file fail: </source>
         <translation>Cannot open file: </translation>
     </message>
+    <message>
+        <source>脚本含有空字符(NUL)，以只读方式打开，文件保持不变: </source>
+        <translation>The script holds a NUL character; it opens read-only and the file is kept as it is: </translation>
+    </message>
+    <message>
+        <source>脚本不是有效的UTF-8文本，以只读方式打开，文件保持不变: </source>
+        <translation>The script is not valid UTF-8 text; it opens read-only and the file is kept as it is: </translation>
+    </message>
 </context>
 <context>
     <name>ControlFrame</name>
@@ -1016,6 +1024,14 @@ Please adjust the values</translation>
         <source>other result</source>
         <translation>other result</translation>
     </message>
+    <message>
+        <source>interrupted: the script ran out of memory</source>
+        <translation>interrupted: the script ran out of memory</translation>
+    </message>
+    <message>
+        <source>interrupted: the script runner ended abnormally</source>
+        <translation>interrupted: the script runner ended abnormally</translation>
+    </message>
 </context>
 <context>
     <name>KivToolStringAssistant</name>
@@ -1806,6 +1822,13 @@ Please adjust the values</translation>
     <message>
         <source>打开目录</source>
         <translation>Choose folder</translation>
+    </message>
+</context>
+<context>
+    <name>Notifier</name>
+    <message>
+        <source>(内容过长，只显示了前 %1 个字符)</source>
+        <translation>(too long: only the first %1 characters are shown)</translation>
     </message>
 </context>
 <context>

@@ -76,6 +76,14 @@
         <source>open file fail: </source>
         <translation>開啟檔案失敗: </translation>
     </message>
+    <message>
+        <source>脚本含有空字符(NUL)，以只读方式打开，文件保持不变: </source>
+        <translation>腳本含有空字元(NUL)，以唯讀方式開啟，檔案保持不變: </translation>
+    </message>
+    <message>
+        <source>脚本不是有效的UTF-8文本，以只读方式打开，文件保持不变: </source>
+        <translation>腳本不是有效的UTF-8文字，以唯讀方式開啟，檔案保持不變: </translation>
+    </message>
 </context>
 <context>
     <name>ControlFrame</name>
@@ -1016,6 +1024,14 @@
         <source>other result</source>
         <translation>其他結果</translation>
     </message>
+    <message>
+        <source>interrupted: the script ran out of memory</source>
+        <translation>已中斷：腳本耗盡了記憶體</translation>
+    </message>
+    <message>
+        <source>interrupted: the script runner ended abnormally</source>
+        <translation>已中斷：腳本執行程序異常結束</translation>
+    </message>
 </context>
 <context>
     <name>KivToolStringAssistant</name>
@@ -1806,6 +1822,13 @@
     <message>
         <source>打开目录</source>
         <translation>開啟目錄</translation>
+    </message>
+</context>
+<context>
+    <name>Notifier</name>
+    <message>
+        <source>(内容过长，只显示了前 %1 个字符)</source>
+        <translation>(內容過長，只顯示了前 %1 個字元)</translation>
     </message>
 </context>
 <context>
