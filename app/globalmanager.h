@@ -229,6 +229,8 @@ private:
 
     // Guard of the forwarders to the current page: a page tab is current.
     bool hasCurrentTab() const;
+    // The page in front and the zoom bar both take the default zoom.
+    void showDefaultZoom();
     bool mayAddPage(const QString &name, const QString &sourceName = QString());
     PageInfo newPageInfo(const QString &name, int width, int height, int pageType) const;
 

@@ -430,6 +430,13 @@ void TestMainWindow::zoomBarAndPageScaleFollowEachOther()
     UIPage *second = openPageTab("b");
     QCOMPARE(bar->slider()->value(), 68);
     QCOMPARE(second->width(), 544);
+    // The bar shows 68 already: a new page without a stored zoom takes it all
+    // the same, and + steps from there.
+    QVERIFY(GlobalManager::instance()->createPage("c", 800, 600, 0));
+    UIPage *third = openPageTab("c");
+    QCOMPARE(third->width(), 544);
+    QTest::mouseClick(bar->biggerButton(), Qt::LeftButton);
+    QCOMPARE(third->width(), 560);
 }
 
 void TestMainWindow::closingWindowWithModifiedPage_data()
