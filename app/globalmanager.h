@@ -158,8 +158,10 @@ public:
     void alignControls(int mode);
     void addControlAtCursor(QRect rect);
     void raiseControl(bool toTop);
-    void deleteControl(int nClass, QString name, int type);
-    void selectControl(int nClass, QString name);
+    // The control tree names a control by its identity too, since two
+    // controls can share a name.
+    void deleteControl(int nClass, QString name, int type, quint64 id = 0);
+    void selectControl(int nClass, QString name, quint64 id = 0);
 
     // The canvas clipboard: live controls of one page, never owned; entries
     // whose control has gone are left out.

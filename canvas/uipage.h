@@ -183,8 +183,9 @@ public slots:
     void slotRectMoveChange(QPoint offset);
     void slotControlSelect();
     void slotSaveFile();
-    void slotSelectControl(int nClass, QString name, QWidget *w);
-    void slotDeleteControl(int nClass, QString name, int type, QWidget *w);
+    // With an identity the control of that identity, else those of that name.
+    void slotSelectControl(int nClass, QString name, QWidget *w, quint64 id = 0);
+    void slotDeleteControl(int nClass, QString name, int type, QWidget *w, quint64 id = 0);
     // The control tree lists this page's controls again.
     void onPageChange();
     // The project renamed this open page: the next save writes the new file.

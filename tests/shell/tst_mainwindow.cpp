@@ -66,6 +66,7 @@ private slots:
     void controlTreeDoubleClickSelectsControlOnly();
     void controlTreeDeleteRemovesControlOrWholeKind_data();
     void controlTreeDeleteRemovesControlOrWholeKind();
+    void controlTreeReachesEachTwinByItsOwnItem();
     void paletteDragDropsArmedKindOnlyInsidePage_data();
     void paletteDragDropsArmedKindOnlyInsidePage();
     void paletteDragFromEmptySpaceShowsNothing();
@@ -334,6 +335,19 @@ void TestMainWindow::controlTreeDeleteRemovesControlOrWholeKind()
         trigger("undoAction");
     QCOMPARE(m_window->controlFrame()->controlNames(kCmdButton).size(), 3);
     QCOMPARE(m_page->controlCount(), 4);
+}
+
+void TestMainWindow::controlTreeReachesEachTwinByItsOwnItem()
+{
+    // Two controls of one name, as a hand-made file can hold: the second item is the second control.
+    addControl(m_page, kCmdButton, "CmdButton_2", 600, 400);
+    UIBase *twin = m_page->controls().value(kCmdButton).last();
+    QTreeWidget *tree = m_window->controlFrame()->treeWidget();
+    QTreeWidgetItem *twinItem = tree->findItems("CmdButton_2", Qt::MatchExactly | Qt::MatchRecursive).last();
+    doubleClickItem(tree, twinItem);
+    QVERIFY(twin->isSelected() && !control("CmdButton_2")->isSelected());
+    chooseFromContextMenu(tree, twinItem, "删除");
+    QCOMPARE(storedRect(m_page->controls().value(kCmdButton).at(1)).topLeft(), QPoint(100, 200));
 }
 
 void TestMainWindow::paletteDragDropsArmedKindOnlyInsidePage_data()
