@@ -37,9 +37,9 @@ class UIPage : public UIBase
 public:
     static constexpr int kPageTypeId = 100;
     // The resolutions a page can be given.
-    static constexpr int kMinPageWidth = 480;
+    static constexpr int kMinPageWidth = 160;
     static constexpr int kMaxPageWidth = 15360;
-    static constexpr int kMinPageHeight = 320;
+    static constexpr int kMinPageHeight = 64;
     static constexpr int kMaxPageHeight = 8640;
     static bool isAcceptedPageSize(int width, int height)
     {
