@@ -197,6 +197,9 @@ void TestShellWindow::newProjectFromTemplateOpensItsPage()
     QCOMPARE(manager->projectFile(), name + ".projectui");
     QCOMPARE(treeTexts(), QStringList({name, "home"}));
     QVERIFY(readFixture(dir + "/home.json").contains(title.toUtf8()));
+    // Pressed, each button shows its own caption, in the template's language.
+    for (const QJsonValue &each : jsonFixture(readFixture(dir + "/home.json")).value("Control").toArray())
+        QCOMPARE(each["pressText"].isUndefined() ? each["text"] : each["pressText"], each["text"]);
     QVERIFY(manager->openPageTab("home", 0));
     QCOMPARE(manager->currentPage()->controlCount(), 5);
     QVERIFY(m_notifier->prompts().isEmpty());
