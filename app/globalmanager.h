@@ -112,7 +112,11 @@ public:
     const QVector<MidCtrlRecord> &midCtrls() const { return m_midCtrls; }
     void setMidCtrls(const QVector<MidCtrlRecord> &records);
     void loadMidCtrls(const QString &fileName);
+    // Refuses to write over a device file that was not read whole.
     bool saveMidCtrls();
+    // Why the device file of the open project must not be written, or empty
+    // when it was read whole or is not there.
+    QString midCtrlsReadOnlyReason() const;
     // Writes a device list as "mid_ctrl.dat" into a project folder; the list
     // held here is not touched.
     bool writeMidCtrls(const QString &folder, const QVector<MidCtrlRecord> &records);
@@ -285,6 +289,8 @@ private:
     QString m_eventFile;
     QString m_scriptFile;
     QVector<MidCtrlRecord> m_midCtrls;
+    enum class MidCtrlRead { Whole, Unparseable, Incomplete };
+    MidCtrlRead m_midCtrlRead = MidCtrlRead::Whole;
     QVector<PageInfo> m_pages;
     QJsonObject m_project;
     QPointer<QTabWidget> m_tabWidget;
