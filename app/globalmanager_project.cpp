@@ -116,6 +116,7 @@ bool GlobalManager::openProject(const QString &path)
     QJsonArray source;
     switch (readPageArray(path, &source)) {
     case ProjectRead::Unreadable:
+        Notifier::information(nullptr, tr("提示"), tr("open file fail: ") + QDir::toNativeSeparators(path));
         return false;
     case ProjectRead::NotAnObject:
         Notifier::information(nullptr, tr("提示"), tr("文件解析错误"));

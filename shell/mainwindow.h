@@ -42,8 +42,9 @@ public:
     // The open command once a file is chosen.
     void openProjectFile(const QString &path);
     // The new-project command once the dialog is answered: name of the
-    // project folder, the folder it is made in, and whether the language's
-    // template fills it. False when no project is open afterwards.
+    // project folder (the blanks around it dropped), the folder it is made
+    // in, and whether the language's template fills it. False when no
+    // project is open afterwards.
     bool createProject(const QString &name, const QString &folder, bool useTemplate);
     // Fills the project folder from the template folder of the language and
     // names the project file after the project.

@@ -34,8 +34,10 @@ void MainWindow::slotNew()
     createProject(dialog.projectName(), dialog.projectPath(), dialog.useTemplate());
 }
 
-bool MainWindow::createProject(const QString &name, const QString &folder, bool useTemplate)
+bool MainWindow::createProject(const QString &typedName, const QString &folder, bool useTemplate)
 {
+    // The folder and file are named without the blanks around the name.
+    const QString name = typedName.trimmed();
     // Refused before anything is closed, made or cleared.
     if (!NewProjectDlg::checkAnswers(this, name, folder))
         return false;

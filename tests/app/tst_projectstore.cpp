@@ -157,7 +157,7 @@ void TestProjectStore::badProjectFileIsReportedAndOpenProjectStays_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("broken") << QByteArray(R"({"Page": [)") << QString::fromUtf8("文件解析错误");
     QTest::newRow("Page object") << QByteArray(R"({"Page": {"File": "a.json"}})") << QString::fromUtf8("文件格式不对");
-    QTest::newRow("missing file, silently") << QByteArray() << QString();
+    QTest::newRow("missing file") << QByteArray() << QString::fromUtf8("open file fail: ");
 }
 
 void TestProjectStore::badProjectFileIsReportedAndOpenProjectStays()
@@ -174,7 +174,7 @@ void TestProjectStore::badProjectFileIsReportedAndOpenProjectStays()
 
     QSignalSpy clears(open.manager, SIGNAL(signalClearItems()));
     QVERIFY(!open.manager->openProject(bad));
-    QCOMPARE(open.notifier.texts(), message.isEmpty() ? QStringList() : QStringList(message));
+    QCOMPARE(open.notifier.texts(), QStringList(message + (content.isNull() ? bad : QString())));
     QCOMPARE(clears.count(), 0);
     QCOMPARE(open.manager->project(), project);
     QCOMPARE(pageNames(), QStringList({"a", "b", "c"}));

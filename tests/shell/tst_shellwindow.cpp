@@ -207,7 +207,12 @@ void TestShellWindow::newProjectFromTemplateOpensItsPage()
 
 void TestShellWindow::emptyProjectHasRootItemOnly()
 {
-    QVERIFY(m_window->createProject("bare", folder(), false));
+    // Nothing of the project open before comes along; the blanks around the name stay out.
+    GlobalManager *manager = GlobalManager::instance();
+    manager->setMidCtrls(QVector<MidCtrlRecord>(1));
+    manager->updateMaxId(9);
+    QVERIFY(m_window->createProject(" bare ", folder(), false));
+    QVERIFY(manager->midCtrls().isEmpty() && manager->maxId() == 0);
     QCOMPARE(jsonFixture(readFixture(folder() + "/bare/bare.projectui")).value("Page").toArray(), QJsonArray());
     QCOMPARE(treeTexts(), QStringList("bare"));
     QCOMPARE(GlobalManager::instance()->imageDialog()->path(), folder() + "/bare");
