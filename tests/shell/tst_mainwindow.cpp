@@ -498,11 +498,12 @@ void TestMainWindow::imageDialogListsImportsPicksAndDeletesPicturesOnly()
 {
     for (const char *file : {"a.png", "b.JPG", "c.jpeg", "notes.txt", "sub.png/inner.png", "main.projectui"})
         writeFixture(m_workDir->filePath("hall/") + file, "old");
-    for (const char *file : {"a.png", "d.png", "late.png", "main.projectui", "readme.txt"})
+    for (const char *file : {"a.png", "late.png", "main.projectui", "readme.txt"})
         writeFixture(m_workDir->filePath("elsewhere/") + file, "new");
+    QVERIFY(writeColourPicture(m_workDir->filePath("elsewhere/d.png"), Qt::green));
     ImgDlg dialog;
     dialog.setPath(m_workDir->filePath("hall"));
-    QCOMPARE(listed(dialog), QStringList({"a.png", "c.jpeg"}));
+    QCOMPARE(listed(dialog), QStringList({"a.png", "b.JPG", "c.jpeg"}));
     QCOMPARE(dialog.listWidget()->findItems("a.png", Qt::MatchExactly).first()->data(Qt::UserRole + 1).toString(),
              m_workDir->filePath("hall/a.png"));
     // A picture is imported once; nothing the folder holds is replaced, also
@@ -511,10 +512,10 @@ void TestMainWindow::imageDialogListsImportsPicksAndDeletesPicturesOnly()
     QVERIFY(dialog.addImage(m_workDir->filePath("elsewhere/d.png")));
     for (const char *file : {"a.png", "late.png", "main.projectui", "readme.txt", "missing.png"})
         QVERIFY2(!dialog.addImage(m_workDir->filePath("elsewhere/") + file), file);
-    QCOMPARE(readFixture(m_workDir->filePath("hall/d.png")), QByteArray("new"));
+    QCOMPARE(readFixture(m_workDir->filePath("hall/d.png")), readFixture(m_workDir->filePath("elsewhere/d.png")));
     for (const char *file : {"a.png", "late.png", "main.projectui"})
         QCOMPARE(readFixture(m_workDir->filePath("hall/") + file), QByteArray("old"));
-    QCOMPARE(listed(dialog), QStringList({"a.png", "c.jpeg", "d.png"}));
+    QCOMPARE(listed(dialog), QStringList({"a.png", "b.JPG", "c.jpeg", "d.png"}));
     // A pick is kept on OK and deleted on request.
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -527,7 +528,7 @@ void TestMainWindow::imageDialogListsImportsPicksAndDeletesPicturesOnly()
     dialog.show();
     QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton_4"), Qt::LeftButton);
     QVERIFY(!QFile::exists(m_workDir->filePath("hall/d.png")));
-    QCOMPARE(listed(dialog), QStringList({"a.png", "c.jpeg"}));
+    QCOMPARE(listed(dialog), QStringList({"a.png", "b.JPG", "c.jpeg"}));
     QCOMPARE(dialog.selectedPath(), QString());
     // Cancel rejects; a new folder forgets the pick.
     QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton"), Qt::LeftButton);
