@@ -138,6 +138,8 @@ void MidCtrlDlg::setupUi()
             m_buttons[i] = new QPushButton(this);
             m_buttons[i]->setObjectName(QLatin1String(kButtons[i].name));
             m_buttons[i]->setMinimumHeight(30);
+            // Each opens a form: never pressed by Enter in a table.
+            m_buttons[i]->setAutoDefault(false);
             m_buttons[i]->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
             buttonRow->addWidget(m_buttons[i]);
         }
