@@ -377,6 +377,7 @@ void MidCtrlDlg::onAddMidCtrl()
     record.uuid = m_deviceCounter;
     record.cmds.clear();
     addMidCtrlRow(record);
+    publish();
 }
 
 void MidCtrlDlg::onDeleteMidCtrl()
@@ -389,6 +390,7 @@ void MidCtrlDlg::onDeleteMidCtrl()
         else
             ++row;
     }
+    publish();
 }
 
 void MidCtrlDlg::onUpdateMidCtrl()
@@ -404,6 +406,7 @@ void MidCtrlDlg::onUpdateMidCtrl()
     MidCtrlRecord record = form.record();
     record.cmds = current.cmds;
     updateMidCtrlRow(row, record);
+    publish();
 }
 
 void MidCtrlDlg::onAddMidCtrlCmd()
@@ -427,6 +430,7 @@ void MidCtrlDlg::onAddMidCtrlCmd()
     MidCtrlRecord device = deviceData(deviceRow)->record();
     device.cmds.push_back(cmd);
     deviceData(deviceRow)->setRecord(device);
+    publish();
 }
 
 void MidCtrlDlg::onDeleteMidCtrlCmd()
@@ -446,6 +450,7 @@ void MidCtrlDlg::onDeleteMidCtrlCmd()
         device->setRecord(record);
         m_commandTable->removeRow(row);
     }
+    publish();
 }
 
 void MidCtrlDlg::onUpdateMidCtrlCmd()
@@ -471,6 +476,14 @@ void MidCtrlDlg::onUpdateMidCtrlCmd()
         return;
     *found = cmd;
     deviceData(deviceRow)->setRecord(device);
+    publish();
+}
+
+void MidCtrlDlg::publish()
+{
+    GlobalManager *manager = GlobalManager::instance();
+    if (!m_editDisabled && !m_projectPath.isEmpty() && manager->projectPath() == m_projectPath)
+        manager->setMidCtrls(midCtrls());
 }
 
 void MidCtrlDlg::reject()

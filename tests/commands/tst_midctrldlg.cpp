@@ -149,6 +149,10 @@ void TestMidCtrlDlg::editedDevicesRoundTripThroughFile()
     QTest::mouseClick(button(dialog, "pushButton"), Qt::LeftButton);
     QCOMPARE(devices->rowCount(), 3);
     QCOMPARE(devices->item(2, 2)->text(), QString("100008"));
+    // A view opened now, as 查看中控 opens one, shows the current list.
+    MidCtrlDlg view;
+    view.setEditDisabled(true);
+    QCOMPARE(table(view, "tableWidget")->rowCount(), 3);
 
     // The command table follows the device selected; a new command goes to it.
     devices->setCurrentCell(0, 1);

@@ -73,6 +73,7 @@ private slots:
     void zoomBarAndPageScaleFollowEachOther();
     void closingWindowWithModifiedPage_data();
     void closingWindowWithModifiedPage();
+    void previewAndUploadAskToSaveFirst();
     void imageDialogListsImportsPicksAndDeletesPicturesOnly();
 
 private:
@@ -492,6 +493,27 @@ void TestMainWindow::closingWindowWithModifiedPage()
     QCOMPARE(m_page->isModified(), modify && !written);
     if (written)
         QVERIFY(readFixture(path).contains("\"self_locking\": 1"));
+}
+
+void TestMainWindow::previewAndUploadAskToSaveFirst()
+{
+    // Each reads the page files: what it opens finds the edit saved, or nothing opens.
+    for (const char *action : {"actionPreview", "actionshangchuang"}) {
+        for (QMessageBox::StandardButton answer : {QMessageBox::Cancel, QMessageBox::Save}) {
+            QVERIFY(select({control("CmdButton_2")}));
+            trigger("selflockAction");
+            bool openedSaved = false;
+            whenShown<QDialog>([this, &openedSaved](QDialog *dialog) {
+                openedSaved = !m_page->isModified();
+                dialog->reject();
+            });
+            m_notifier->queueAnswer(answer);
+            trigger(action);
+            QCOMPARE(openedSaved, answer == QMessageBox::Save);
+            QCoreApplication::processEvents();
+        }
+    }
+    QCOMPARE(m_notifier->texts().join(" "), QString("是否保存? ").repeated(4).trimmed());
 }
 
 void TestMainWindow::imageDialogListsImportsPicksAndDeletesPicturesOnly()

@@ -117,6 +117,7 @@ private slots:
     void deleteAsksAndNoKeepsEverything();
     void pageSizeDialogKeepsSizesAPageCanTake_data();
     void pageSizeDialogKeepsSizesAPageCanTake();
+    void copyOfEditedOpenPageAsksToSaveFirst();
 
 private:
     QTreeWidget *treeWidget() const { return m_window->projectFrame()->tree()->treeWidget(); }
@@ -472,6 +473,21 @@ void TestProjectPages::pageSizeDialogKeepsSizesAPageCanTake()
     QCOMPARE(dialog.findChild<QLineEdit *>("lineEdit_2")->text(), width);
     press(&dialog, "pushButton");
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
+}
+
+void TestProjectPages::copyOfEditedOpenPageAsksToSaveFirst()
+{
+    UIPage *home = openPageTab("home");
+    // Saved first, the copy holds the new label too; cancelled, there is no copy.
+    for (QMessageBox::StandardButton answer : {QMessageBox::Cancel, QMessageBox::Save}) {
+        home->addNewControl(104, QRect(10, 10, 90, 50));
+        QStringList seen;
+        answerInput(&seen, "fresh");
+        m_notifier->queueAnswer(answer);
+        chooseFromMenu(pageItem("home"), u("创建副本"));
+        QCOMPARE(readPage(pagePath("fresh")).size(), answer == QMessageBox::Save ? 4 : 0);
+    }
+    QCOMPARE(m_notifier->texts().join(" "), u("是否保存? 是否保存?"));
 }
 
 QTEST_MAIN(TestProjectPages)
