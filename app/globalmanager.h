@@ -112,7 +112,11 @@ public:
     const QVector<MidCtrlRecord> &midCtrls() const { return m_midCtrls; }
     void setMidCtrls(const QVector<MidCtrlRecord> &records);
     void loadMidCtrls(const QString &fileName);
+    // Refuses to write over a device file that was not read whole.
     bool saveMidCtrls();
+    // Why the device file of the open project must not be written, or empty
+    // when it was read whole or is not there.
+    QString midCtrlsReadOnlyReason() const;
     // Writes a device list as "mid_ctrl.dat" into a project folder; the list
     // held here is not touched.
     bool writeMidCtrls(const QString &folder, const QVector<MidCtrlRecord> &records);
@@ -158,8 +162,10 @@ public:
     void alignControls(int mode);
     void addControlAtCursor(QRect rect);
     void raiseControl(bool toTop);
-    void deleteControl(int nClass, QString name, int type);
-    void selectControl(int nClass, QString name);
+    // The control tree names a control by its identity too, since two
+    // controls can share a name.
+    void deleteControl(int nClass, QString name, int type, quint64 id = 0);
+    void selectControl(int nClass, QString name, quint64 id = 0);
 
     // The canvas clipboard: live controls of one page, never owned; entries
     // whose control has gone are left out.
@@ -229,6 +235,8 @@ private:
 
     // Guard of the forwarders to the current page: a page tab is current.
     bool hasCurrentTab() const;
+    // The page in front and the zoom bar both take the default zoom.
+    void showDefaultZoom();
     bool mayAddPage(const QString &name, const QString &sourceName = QString());
     PageInfo newPageInfo(const QString &name, int width, int height, int pageType) const;
 
@@ -281,6 +289,8 @@ private:
     QString m_eventFile;
     QString m_scriptFile;
     QVector<MidCtrlRecord> m_midCtrls;
+    enum class MidCtrlRead { Whole, Unparseable, Incomplete };
+    MidCtrlRead m_midCtrlRead = MidCtrlRead::Whole;
     QVector<PageInfo> m_pages;
     QJsonObject m_project;
     QPointer<QTabWidget> m_tabWidget;

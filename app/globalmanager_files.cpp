@@ -3,6 +3,7 @@
 #include "core/fileutils.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -59,21 +60,30 @@ bool readCommand(const QJsonObject &object, MidCtrlCmdRecord *cmd)
     return true;
 }
 
-bool readDevice(const QJsonObject &object, MidCtrlRecord *device)
+// *whole becomes false when anything of the object is left out: written
+// back, the record would lose it.
+bool readDevice(const QJsonObject &object, MidCtrlRecord *device, bool *whole)
 {
     if (!isNumber(object, "uuid") || !isString(object, "ip") || !isNumber(object, "port")
-        || !isNumber(object, "protocol"))
+        || !isNumber(object, "protocol")) {
+        *whole = false;
         return false;
+    }
     device->uuid = intOf(object, "uuid");
     setRecordText(device->ip, stringOf(object, "ip"));
     device->protocol = intOf(object, "protocol");
     device->port = intOf(object, "port");
     setRecordText(device->name, isString(object, "name") ? stringOf(object, "name") : QString());
-    const QJsonArray cmds = object.value(QLatin1String(kCmdsKey)).toArray();
-    for (const QJsonValue &element : cmds) {
+    const QJsonValue cmds = object.value(QLatin1String(kCmdsKey));
+    if ((object.contains(QLatin1String("name")) && !isString(object, "name"))
+        || (!cmds.isUndefined() && !cmds.isArray()))
+        *whole = false;
+    for (const QJsonValue &element : cmds.toArray()) {
         MidCtrlCmdRecord cmd;
         if (element.isObject() && readCommand(element.toObject(), &cmd))
             device->cmds.push_back(cmd);
+        else
+            *whole = false;
     }
     return true;
 }
@@ -114,25 +124,56 @@ bool isGridTemplate(const QJsonValue &value)
 void GlobalManager::loadMidCtrls(const QString &fileName)
 {
     m_midCtrls.clear();
+    m_midCtrlRead = MidCtrlRead::Whole;
     if (m_projectPath.isEmpty() || !isSafePageFile(fileName))
         return;
-    const QJsonDocument doc = readJsonDocument(m_projectPath + QLatin1Char('/') + fileName);
-    const QJsonValue devices = doc.object().value(QLatin1String(kMidCtrlsKey));
-    if (!doc.isObject() || !devices.isArray())
+    QFile file(m_projectPath + QLatin1Char('/') + fileName);
+    // A project without devices.
+    if (!file.exists())
         return;
+    m_midCtrlRead = MidCtrlRead::Unparseable;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return;
+    const QByteArray bytes = file.readAll();
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
+    const QJsonValue devices = doc.object().value(QLatin1String(kMidCtrlsKey));
+    // An empty file holds no devices and loses nothing when written.
+    if (bytes.trimmed().isEmpty())
+        m_midCtrlRead = MidCtrlRead::Whole;
+    if (error.error != QJsonParseError::NoError || !doc.isObject() || !devices.isArray())
+        return;
+    bool whole = true;
     for (const QJsonValue &element : devices.toArray()) {
         MidCtrlRecord device;
-        if (element.isObject() && readDevice(element.toObject(), &device))
+        if (element.isObject() && readDevice(element.toObject(), &device, &whole))
             m_midCtrls.append(device);
+        else
+            whole = false;
     }
+    m_midCtrlRead = whole ? MidCtrlRead::Whole : MidCtrlRead::Incomplete;
 }
 
 bool GlobalManager::saveMidCtrls()
 {
     // With no project open there is no folder to write into.
-    if (m_projectPath.isEmpty())
+    if (m_projectPath.isEmpty() || m_midCtrlRead != MidCtrlRead::Whole)
         return false;
     return writeMidCtrls(m_projectPath, m_midCtrls);
+}
+
+QString GlobalManager::midCtrlsReadOnlyReason() const
+{
+    const QString path = QDir::toNativeSeparators(m_projectPath + QLatin1Char('/') + m_midCtrlFile);
+    switch (m_midCtrlRead) {
+    case MidCtrlRead::Unparseable:
+        return tr("中控文件无法解析，中控将以只读方式打开，文件保持不变：") + path;
+    case MidCtrlRead::Incomplete:
+        return tr("中控文件中有不完整的中控或指令，中控将以只读方式打开，文件保持不变：") + path;
+    case MidCtrlRead::Whole:
+        break;
+    }
+    return QString();
 }
 
 bool GlobalManager::writeMidCtrls(const QString &folder, const QVector<MidCtrlRecord> &records)

@@ -57,16 +57,16 @@ void GlobalManager::raiseControl(bool toTop)
         page->raiseControl(toTop);
 }
 
-void GlobalManager::deleteControl(int nClass, QString name, int type)
+void GlobalManager::deleteControl(int nClass, QString name, int type, quint64 id)
 {
     if (UIPage *page = indexedPage())
-        page->slotDeleteControl(nClass, name, type, page);
+        page->slotDeleteControl(nClass, name, type, page, id);
 }
 
-void GlobalManager::selectControl(int nClass, QString name)
+void GlobalManager::selectControl(int nClass, QString name, quint64 id)
 {
     if (UIPage *page = indexedPage())
-        page->slotSelectControl(nClass, name, page);
+        page->slotSelectControl(nClass, name, page, id);
 }
 
 void GlobalManager::slotUndo()

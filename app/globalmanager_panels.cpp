@@ -182,7 +182,18 @@ void GlobalManager::resetZoom()
 {
     if (!hasCurrentTab())
         return;
-    emit signalWidgetScaleData(defaultZoom());
+    showDefaultZoom();
+}
+
+void GlobalManager::showDefaultZoom()
+{
+    const int percent = defaultZoom();
+    emit signalWidgetScaleData(percent);
+    // The bar answers only when it showed another value; the page in front
+    // takes the zoom either way, so that page and bar always agree.
+    UIPage *page = currentPage();
+    if (page && page->getScale() != percent / 100.0)
+        slotSetScaleData(percent);
 }
 
 void GlobalManager::setCurrentTabByName(const QString &name)
@@ -205,7 +216,7 @@ void GlobalManager::slotPageChange(int index)
     m_currentIndex = index;
     QWidget *page = currentPageWidget();
     if (page)
-        emit signalWidgetScaleData(defaultZoom());
+        showDefaultZoom();
     if (m_controlFrame)
         m_controlFrame->clearItems();
     // The canvas lists its own controls again.

@@ -116,6 +116,7 @@ bool GlobalManager::openProject(const QString &path)
     QJsonArray source;
     switch (readPageArray(path, &source)) {
     case ProjectRead::Unreadable:
+        Notifier::information(nullptr, tr("提示"), tr("open file fail: ") + QDir::toNativeSeparators(path));
         return false;
     case ProjectRead::NotAnObject:
         Notifier::information(nullptr, tr("提示"), tr("文件解析错误"));
@@ -192,6 +193,9 @@ bool GlobalManager::openProject(const QString &path)
 
     loadMidCtrls(m_midCtrlFile);
     loadEvents(m_eventFile);
+    // Said now; the device editor opens read-only for it and says it again.
+    if (m_midCtrlRead == MidCtrlRead::Unparseable)
+        Notifier::information(nullptr, tr("提示"), midCtrlsReadOnlyReason());
 
     if (droppedUnsafe)
         Notifier::information(nullptr, tr("提示"), tr("项目文件中有无效的页面文件名，已忽略"));
@@ -226,6 +230,13 @@ bool GlobalManager::closeProject()
     m_projectFile.clear();
     m_pages.clear();
     m_project = QJsonObject();
+    // Nothing read from the project's folder outlives it: the next project,
+    // also a new empty one, starts without devices, groups or pictures.
+    m_midCtrls.clear();
+    m_midCtrlRead = MidCtrlRead::Whole;
+    m_maxId = 0;
+    if (m_imgDlg)
+        m_imgDlg->setPath(QString());
     return true;
 }
 

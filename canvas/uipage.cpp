@@ -253,7 +253,7 @@ void UIPage::slotPageRenamed(QString name, QString file)
     m_pageInfo.file = file;
 }
 
-void UIPage::slotSelectControl(int nClass, QString name, QWidget *w)
+void UIPage::slotSelectControl(int nClass, QString name, QWidget *w, quint64 id)
 {
     if (w != this)
         return;
@@ -262,7 +262,7 @@ void UIPage::slotSelectControl(int nClass, QString name, QWidget *w)
     if (found == m_controls.constEnd())
         return;
     for (UIBase *control : found.value()) {
-        if (control->getName() != name)
+        if (id ? control->controlId() != id : control->getName() != name)
             continue;
         control->setSelected(true);
         if (control == m_lastSelected && control == GlobalManager::instance()->propertyControl())
@@ -272,7 +272,7 @@ void UIPage::slotSelectControl(int nClass, QString name, QWidget *w)
     }
 }
 
-void UIPage::slotDeleteControl(int nClass, QString name, int type, QWidget *w)
+void UIPage::slotDeleteControl(int nClass, QString name, int type, QWidget *w, quint64 id)
 {
     if (w != this || !m_controls.contains(nClass))
         return;
@@ -283,7 +283,7 @@ void UIPage::slotDeleteControl(int nClass, QString name, int type, QWidget *w)
         return;
     }
     for (UIBase *control : list) {
-        if (control->getName() == name) {
+        if (id ? control->controlId() == id : control->getName() == name) {
             deleteControl(control);
             return;
         }

@@ -37,9 +37,9 @@ class UIPage : public UIBase
 public:
     static constexpr int kPageTypeId = 100;
     // The resolutions a page can be given.
-    static constexpr int kMinPageWidth = 480;
+    static constexpr int kMinPageWidth = 160;
     static constexpr int kMaxPageWidth = 15360;
-    static constexpr int kMinPageHeight = 320;
+    static constexpr int kMinPageHeight = 64;
     static constexpr int kMaxPageHeight = 8640;
     static bool isAcceptedPageSize(int width, int height)
     {
@@ -183,8 +183,9 @@ public slots:
     void slotRectMoveChange(QPoint offset);
     void slotControlSelect();
     void slotSaveFile();
-    void slotSelectControl(int nClass, QString name, QWidget *w);
-    void slotDeleteControl(int nClass, QString name, int type, QWidget *w);
+    // With an identity the control of that identity, else those of that name.
+    void slotSelectControl(int nClass, QString name, QWidget *w, quint64 id = 0);
+    void slotDeleteControl(int nClass, QString name, int type, QWidget *w, quint64 id = 0);
     // The control tree lists this page's controls again.
     void onPageChange();
     // The project renamed this open page: the next save writes the new file.

@@ -80,6 +80,8 @@ QPushButton *button(QWidget *parent, const char *name)
     auto *widget = new QPushButton(parent);
     widget->setObjectName(QLatin1String(name));
     widget->setMinimumSize(140, kFieldHeight);
+    // Enter presses only 保存, the default below; never one that opens a window.
+    widget->setAutoDefault(false);
     return widget;
 }
 
@@ -174,6 +176,7 @@ void FeedBackFormDlg::setupUi()
     m_testButton = button(this, "pushButton_4");
     m_clearButton = button(this, "pushButton");
     m_saveButton = button(this, "pushButton_3");
+    m_saveButton->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
     for (QPushButton *each : {m_viewButton, m_testButton, m_clearButton, m_saveButton})

@@ -138,6 +138,8 @@ void MidCtrlDlg::setupUi()
             m_buttons[i] = new QPushButton(this);
             m_buttons[i]->setObjectName(QLatin1String(kButtons[i].name));
             m_buttons[i]->setMinimumHeight(30);
+            // Each opens a form: never pressed by Enter in a table.
+            m_buttons[i]->setAutoDefault(false);
             m_buttons[i]->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
             buttonRow->addWidget(m_buttons[i]);
         }
@@ -375,6 +377,7 @@ void MidCtrlDlg::onAddMidCtrl()
     record.uuid = m_deviceCounter;
     record.cmds.clear();
     addMidCtrlRow(record);
+    publish();
 }
 
 void MidCtrlDlg::onDeleteMidCtrl()
@@ -387,6 +390,7 @@ void MidCtrlDlg::onDeleteMidCtrl()
         else
             ++row;
     }
+    publish();
 }
 
 void MidCtrlDlg::onUpdateMidCtrl()
@@ -402,6 +406,7 @@ void MidCtrlDlg::onUpdateMidCtrl()
     MidCtrlRecord record = form.record();
     record.cmds = current.cmds;
     updateMidCtrlRow(row, record);
+    publish();
 }
 
 void MidCtrlDlg::onAddMidCtrlCmd()
@@ -425,6 +430,7 @@ void MidCtrlDlg::onAddMidCtrlCmd()
     MidCtrlRecord device = deviceData(deviceRow)->record();
     device.cmds.push_back(cmd);
     deviceData(deviceRow)->setRecord(device);
+    publish();
 }
 
 void MidCtrlDlg::onDeleteMidCtrlCmd()
@@ -444,6 +450,7 @@ void MidCtrlDlg::onDeleteMidCtrlCmd()
         device->setRecord(record);
         m_commandTable->removeRow(row);
     }
+    publish();
 }
 
 void MidCtrlDlg::onUpdateMidCtrlCmd()
@@ -469,6 +476,14 @@ void MidCtrlDlg::onUpdateMidCtrlCmd()
         return;
     *found = cmd;
     deviceData(deviceRow)->setRecord(device);
+    publish();
+}
+
+void MidCtrlDlg::publish()
+{
+    GlobalManager *manager = GlobalManager::instance();
+    if (!m_editDisabled && !m_projectPath.isEmpty() && manager->projectPath() == m_projectPath)
+        manager->setMidCtrls(midCtrls());
 }
 
 void MidCtrlDlg::reject()

@@ -15,9 +15,10 @@ class QTableWidgetItem;
 // The editor of the project's central-control devices (left) and of the
 // commands of the device selected (right). It works on a copy of the
 // device list taken when it opens, gives new devices and commands their
-// uuids, and on closing hands the list back to GlobalManager, which writes
-// "mid_ctrl.dat" into the folder of the project that was open when the
-// editor opened. Read-only (setEditDisabled(true)) it writes nothing.
+// uuids, hands every change back to GlobalManager's list at once, and on
+// closing has "mid_ctrl.dat" written into the folder of the project that was
+// open when the editor opened. Read-only (setEditDisabled(true)) it writes
+// nothing.
 class MidCtrlDlg : public QDialog
 {
     Q_OBJECT
@@ -52,6 +53,9 @@ private slots:
     void onProjectClosing();
 
 private:
+    // Hands each change to the project's device list at once, so that a
+    // view opened meanwhile shows it; the file is written on closing.
+    void publish();
     void setupUi();
     void setupTables();
     void retranslateUi();

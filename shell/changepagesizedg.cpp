@@ -11,14 +11,10 @@
 #include <QVBoxLayout>
 
 namespace {
-const int kMinWidth = 160;
-const int kMaxWidth = 15360;
-const int kMinHeight = 64;
-const int kMaxHeight = 8640;
-// The second message names the bounds of the page canvas.
-static_assert(UIPage::kMinPageWidth == 480 && UIPage::kMaxPageWidth == kMaxWidth
-                  && UIPage::kMinPageHeight == 320 && UIPage::kMaxPageHeight == kMaxHeight,
-              "the page size messages quote these bounds");
+// The message quotes the bounds of the page canvas.
+static_assert(UIPage::kMinPageWidth == 160 && UIPage::kMaxPageWidth == 15360 && UIPage::kMinPageHeight == 64
+                  && UIPage::kMaxPageHeight == 8640,
+              "the page size message quotes these bounds");
 }
 
 ChangePageSizeDg::ChangePageSizeDg(QWidget *parent)
@@ -81,14 +77,8 @@ int ChangePageSizeDg::pageHeight() const
 
 bool ChangePageSizeDg::checkPageSize(int width, int height)
 {
-    if (width < kMinWidth || width > kMaxWidth || height < kMinHeight || height > kMaxHeight) {
-        Notifier::information(nullptr, tr("提示"), tr("宽度必须在160--15360,高度必须在64-8640之间"));
-        return false;
-    }
-    // A page refuses anything smaller without a word; saying so here keeps
-    // the dialog from reporting a resize that would not happen.
     if (!UIPage::isAcceptedPageSize(width, height)) {
-        Notifier::information(nullptr, tr("提示"), tr("宽度必须在480--15360,高度必须在320-8640之间"));
+        Notifier::information(nullptr, tr("提示"), tr("宽度必须在160--15360,高度必须在64-8640之间"));
         return false;
     }
     return true;

@@ -200,7 +200,8 @@ void ControlFrame::onItemDoubleClicked(QTreeWidgetItem *item, int column)
     // Categories (0) select nothing.
     if (!item || item->data(column, Qt::UserRole + 1).toInt() != 1)
         return;
-    GlobalManager::instance()->selectControl(item->data(0, Qt::UserRole).toInt(), item->text(0));
+    GlobalManager::instance()->selectControl(item->data(0, Qt::UserRole).toInt(), item->text(0),
+                                             item->data(0, kIdRole).toULongLong());
 }
 
 void ControlFrame::onShowMenu(const QPoint &pos)
@@ -223,5 +224,5 @@ void ControlFrame::onDeleteControl()
     const int nClass = item->data(0, Qt::UserRole).toInt();
     const QString name = item->text(0);
     const int wholeKind = item->data(0, Qt::UserRole + 1).toInt() == 0 ? 1 : 0;
-    GlobalManager::instance()->deleteControl(nClass, name, wholeKind);
+    GlobalManager::instance()->deleteControl(nClass, name, wholeKind, item->data(0, kIdRole).toULongLong());
 }

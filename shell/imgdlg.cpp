@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -21,8 +22,17 @@ const qint64 kMaxImageBytes = 300LL * 1024 * 1024;
 
 bool isPictureSuffix(const QString &suffix)
 {
-    return suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")
-           || suffix == QLatin1String("png");
+    return suffix.compare(QLatin1String("jpg"), Qt::CaseInsensitive) == 0
+           || suffix.compare(QLatin1String("jpeg"), Qt::CaseInsensitive) == 0
+           || suffix.compare(QLatin1String("png"), Qt::CaseInsensitive) == 0;
+}
+
+// A picture by what the file holds, whatever its name claims.
+bool holdsPicture(const QString &file)
+{
+    QImageReader reader(file);
+    reader.setDecideFormatFromContent(true);
+    return reader.canRead();
 }
 } // namespace
 
@@ -113,7 +123,6 @@ void ImgDlg::loadImages()
     QDirIterator it(m_dir, QDir::Files);
     while (it.hasNext()) {
         it.next();
-        // Suffixes are matched as written: "PNG" files are not listed.
         if (isPictureSuffix(it.fileInfo().suffix()))
             addListedImage(it.fileName());
     }
@@ -150,8 +159,12 @@ bool ImgDlg::addImage(const QString &file, QString *why)
     else if (source.size() > kMaxImageBytes)
         reason = tr("文件大于300MB");
     // Only pictures come in (the file dialog's filter can be typed past).
-    else if (!isPictureSuffix(source.suffix()))
+    else if (!isPictureSuffix(source.suffix()) || !holdsPicture(file))
         reason = tr("不是图片文件");
+    // A link there, even one to nothing, would be written through, out of
+    // the project folder.
+    else if (!inPlace && QFileInfo(target).isSymLink())
+        reason = tr("项目目录中的同名文件是链接，不会写入");
     // Never over a file the folder holds already, listed or not.
     else if (isListed(fileName) || (!inPlace && QFileInfo::exists(target)))
         reason = tr("同名图片已存在");

@@ -9,8 +9,8 @@ class QPushButton;
 class ImgShowFrame;
 
 // Picker of the project's pictures: lists the "*.png", "*.jpg" and "*.jpeg"
-// files of the project folder, imports pictures into it, deletes one, and
-// hands the path of the picked one back.
+// files (suffixes in any case) of the project folder, imports pictures into
+// it, deletes one, and hands the path of the picked one back.
 class ImgDlg : public QDialog
 {
     Q_OBJECT
@@ -27,8 +27,8 @@ public:
     ImgShowFrame *preview() const { return m_preview; }
 
     // Copies one picture into the folder (unless it lies there already) and
-    // lists it; a file that is no picture, or whose name the folder holds
-    // already, is refused, with the reason in *why.
+    // lists it; a file whose content is no picture, or whose name the folder
+    // holds already (a link too), is refused, with the reason in *why.
     bool addImage(const QString &file, QString *why = nullptr);
     // Imports each file and tells the user which were not taken, and why.
     void importFiles(const QStringList &files);

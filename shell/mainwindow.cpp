@@ -6,6 +6,7 @@
 #include "properties/propertywidget.h"
 #include "shell/controlframe.h"
 #include "shell/projectframe.h"
+#include "shell/savequestion.h"
 #include "shell/srclistwidget.h"
 #include "shell/statusbarframe.h"
 #include "transfer/datadlg.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDialog>
 #include <QDebug>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -191,7 +193,13 @@ MainWindow::MainWindow(QWidget *parent)
     m_dragLabel->hide();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // Tool windows are top-level windows of their own: none outlives this one.
+    closeTools();
+    for (QDialog *tool : {m_midCtrlDlg.data(), m_scriptEditor.data(), m_stringTool.data()})
+        delete tool;
+}
 
 void MainWindow::setupUi()
 {
@@ -492,13 +500,17 @@ void MainWindow::slotAllLock()
     m_manager->slotAllLock();
 }
 
+// Both read the page files: unsaved edits are saved first, or not, as asked.
 void MainWindow::slotPreview()
 {
-    m_manager->openPreview();
+    if (savequestion::askToSave(this, openPages()))
+        m_manager->openPreview();
 }
 
 void MainWindow::slotUpload()
 {
+    if (!savequestion::askToSave(this, openPages()))
+        return;
     DataDlg dialog;
     dialog.exec();
 }

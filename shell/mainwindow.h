@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
 class ControlFrame;
 class GlobalManager;
@@ -9,6 +11,7 @@ class ProjectFrame;
 class PropertyWidget;
 class QAction;
 class QCloseEvent;
+class QDialog;
 class QLabel;
 class QMenu;
 class QMenuBar;
@@ -17,6 +20,7 @@ class QToolBar;
 class QWidget;
 class SrcListWidget;
 class StatusBarFrame;
+class UIPage;
 
 // The designer's only top-level window: side panels, the page tab area, the
 // menus and the tool bar, each command forwarded to GlobalManager.
@@ -42,8 +46,9 @@ public:
     // The open command once a file is chosen.
     void openProjectFile(const QString &path);
     // The new-project command once the dialog is answered: name of the
-    // project folder, the folder it is made in, and whether the language's
-    // template fills it. False when no project is open afterwards.
+    // project folder (the blanks around it dropped), the folder it is made
+    // in, and whether the language's template fills it. False when no
+    // project is open afterwards.
     bool createProject(const QString &name, const QString &folder, bool useTemplate);
     // Fills the project folder from the template folder of the language and
     // names the project file after the project.
@@ -123,7 +128,8 @@ private:
     void createMenus(QMenuBar *bar);
     void createToolBar();
     void initConnections();
-    bool hasModifiedPage() const;
+    // The canvases of the page tabs, in tab order.
+    QList<UIPage *> openPages() const;
     void switchLanguage(int language);
 
     QHash<QString, QAction *> m_actions;
@@ -147,7 +153,16 @@ private:
 
     // The project check of the device, event and script actions.
     bool hasOpenProject();
-    // 1 while the device editor or the script editor runs: one of each.
-    int m_midCtrlOpen = 0;
-    int m_scriptEditorOpen = 0;
+    // Brings the tool's window to the front; false when it is not open.
+    static bool raiseTool(QDialog *tool);
+    void showTool(QPointer<QDialog> &slot, QDialog *tool);
+    // Closes the open tool windows as their own close does (each saves);
+    // false while one stays open because it could not save.
+    bool closeTools();
+
+    // The windows of the device editor, the script editor and the string
+    // tool: one of each, beside the window, each gone once it is closed.
+    QPointer<QDialog> m_midCtrlDlg;
+    QPointer<QDialog> m_scriptEditor;
+    QPointer<QDialog> m_stringTool;
 };

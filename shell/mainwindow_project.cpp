@@ -8,6 +8,7 @@
 #include "core/notifier.h"
 #include "shell/newprojectdlg.h"
 #include "shell/projectframe.h"
+#include "shell/savequestion.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -34,8 +35,10 @@ void MainWindow::slotNew()
     createProject(dialog.projectName(), dialog.projectPath(), dialog.useTemplate());
 }
 
-bool MainWindow::createProject(const QString &name, const QString &folder, bool useTemplate)
+bool MainWindow::createProject(const QString &typedName, const QString &folder, bool useTemplate)
 {
+    // The folder and file are named without the blanks around the name.
+    const QString name = typedName.trimmed();
     // Refused before anything is closed, made or cleared.
     if (!NewProjectDlg::checkAnswers(this, name, folder))
         return false;
@@ -132,38 +135,24 @@ void MainWindow::slotCloseProjecct()
     m_manager->closeProject();
 }
 
-bool MainWindow::hasModifiedPage() const
+QList<UIPage *> MainWindow::openPages() const
 {
+    QList<UIPage *> pages;
     for (int i = 0; i < m_tabWidget->count(); ++i) {
-        auto *page = qobject_cast<UIPage *>(m_manager->pageWidgetAt(i));
-        if (page && page->isModified())
-            return true;
+        if (auto *page = qobject_cast<UIPage *>(m_manager->pageWidgetAt(i)))
+            pages.append(page);
     }
-    return false;
+    return pages;
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!hasModifiedPage()) {
-        event->accept();
-        return;
-    }
-    const QMessageBox::StandardButton answer =
-        Notifier::question(this, tr("提示"), tr("是否保存?"),
-                           QMessageBox::Save | QMessageBox::No | QMessageBox::Cancel, QMessageBox::NoButton);
-    if (answer == QMessageBox::No) {
-        event->accept();
-        return;
-    }
-    if (answer != QMessageBox::Save) {
-        event->ignore();
-        return;
-    }
-    m_manager->saveAllPages();
     // A page that could not be written has told the user and is still
-    // modified: the window stays, so its changes are not lost.
-    if (hasModifiedPage())
-        event->ignore();
-    else
+    // modified, and a tool that could not save stays open: the window stays
+    // too, so that nothing is lost. The tools go first, as their own close
+    // does, so that none runs on without the window.
+    if (savequestion::askToSave(this, openPages()) && closeTools())
         event->accept();
+    else
+        event->ignore();
 }

@@ -9,30 +9,48 @@
 #include "commands/replacecmddlg.h"
 #include "core/notifier.h"
 
-#include <QEventLoop>
-
-namespace {
-
-// Runs a dialog beside the window: shown before exec(), so that it does not
-// become modal and the window stays usable. A run that ends without the
-// dialog closing (the program quits) still closes it, so that it saves.
-void runBeside(QDialog &dialog)
-{
-    dialog.setModal(false);
-    dialog.show();
-    dialog.exec();
-    if (dialog.isVisible())
-        dialog.reject();
-}
-
-} // namespace
-
 bool MainWindow::hasOpenProject()
 {
     if (!m_manager->projectFile().isEmpty())
         return true;
     Notifier::information(this, tr("提示"), tr("请先打开或者创建工程"));
     return false;
+}
+
+bool MainWindow::raiseTool(QDialog *tool)
+{
+    // A closed one only waits to be deleted.
+    if (!tool || !tool->isVisible())
+        return false;
+    tool->setWindowState(tool->windowState() & ~Qt::WindowMinimized);
+    tool->show();
+    tool->raise();
+    tool->activateWindow();
+    return true;
+}
+
+// Shown beside the window, not modal and without a loop of its own, so that
+// the tools and the window stay usable in any order.
+void MainWindow::showTool(QPointer<QDialog> &slot, QDialog *tool)
+{
+    slot = tool;
+    connect(tool, SIGNAL(finished(int)), tool, SLOT(deleteLater()));
+    tool->setModal(false);
+    tool->show();
+}
+
+bool MainWindow::closeTools()
+{
+    const QList<QDialog *> tools{m_midCtrlDlg, m_scriptEditor, m_stringTool};
+    for (QDialog *tool : tools) {
+        if (tool && tool->isVisible())
+            tool->reject();
+    }
+    for (QDialog *tool : tools) {
+        if (tool && tool->isVisible())
+            return false;
+    }
+    return true;
 }
 
 void MainWindow::replaceIPSlot()
@@ -44,26 +62,23 @@ void MainWindow::replaceIPSlot()
 
 void MainWindow::slotMidCtrl()
 {
-    if (!hasOpenProject() || m_midCtrlOpen)
+    if (!hasOpenProject() || raiseTool(m_midCtrlDlg))
         return;
-    m_midCtrlOpen = 1;
-    {
-        MidCtrlDlg dialog;
-        runBeside(dialog);
+    auto *dialog = new MidCtrlDlg;
+    // A device file that was not read whole is never written over.
+    const QString readOnlyReason = m_manager->midCtrlsReadOnlyReason();
+    if (!readOnlyReason.isEmpty()) {
+        dialog->setEditDisabled(true);
+        Notifier::information(this, tr("提示"), readOnlyReason);
     }
-    m_midCtrlOpen = 0;
+    showTool(m_midCtrlDlg, dialog);
 }
 
 void MainWindow::slotFunction()
 {
-    if (!hasOpenProject() || m_scriptEditorOpen)
+    if (!hasOpenProject() || raiseTool(m_scriptEditor))
         return;
-    m_scriptEditorOpen = 1;
-    {
-        CodeEditorDlg dialog;
-        runBeside(dialog);
-    }
-    m_scriptEditorOpen = 0;
+    showTool(m_scriptEditor, new CodeEditorDlg);
 }
 
 void MainWindow::slotEvent()
@@ -74,10 +89,6 @@ void MainWindow::slotEvent()
 
 void MainWindow::slotTrans()
 {
-    KivToolStringAssistant dialog;
-    dialog.setModal(false);
-    dialog.show();
-    QEventLoop loop;
-    connect(&dialog, SIGNAL(finished(int)), &loop, SLOT(quit()));
-    loop.exec();
+    if (!raiseTool(m_stringTool))
+        showTool(m_stringTool, new KivToolStringAssistant);
 }

@@ -4,6 +4,7 @@
 #include "core/notifier.h"
 #include "shell/changepagesizedg.h"
 #include "shell/newfiledlg.h"
+#include "shell/savequestion.h"
 #include "shell/treesettings.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMenu>
+#include <QTabWidget>
 #include <QTreeWidget>
 #include <QUrl>
 
@@ -376,8 +378,18 @@ void SrcGroupListWidget::copyCurrentPage(const QString &typedName)
         return;
     if (!acceptNewName(newName))
         return;
+    // The copy is of the file: edits of the page open in a tab get there
+    // first, or not, as the user says.
+    GlobalManager *manager = GlobalManager::instance();
+    QList<UIPage *> open;
+    for (int i = 0; manager->tabWidget() && i < manager->tabWidget()->count(); ++i) {
+        if (manager->tabWidget()->tabText(i) == item->text(0))
+            open.append(manager->pageAt(i));
+    }
+    if (!savequestion::askToSave(this, open))
+        return;
     const int pageType = item->data(0, Qt::UserRole + 1).toInt();
-    if (!GlobalManager::instance()->copyPage(item->text(0), newName, 1920, 1080, pageType))
+    if (!manager->copyPage(item->text(0), newName, 1920, 1080, pageType))
         return;
     m_treeWidget->setCurrentItem(appendPageItem(newName, pageType));
     ++(pageType == kPageKind ? m_pageCount : m_formCount);

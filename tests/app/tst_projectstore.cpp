@@ -157,7 +157,7 @@ void TestProjectStore::badProjectFileIsReportedAndOpenProjectStays_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("broken") << QByteArray(R"({"Page": [)") << QString::fromUtf8("文件解析错误");
     QTest::newRow("Page object") << QByteArray(R"({"Page": {"File": "a.json"}})") << QString::fromUtf8("文件格式不对");
-    QTest::newRow("missing file, silently") << QByteArray() << QString();
+    QTest::newRow("missing file") << QByteArray() << QString::fromUtf8("open file fail: ");
 }
 
 void TestProjectStore::badProjectFileIsReportedAndOpenProjectStays()
@@ -174,7 +174,7 @@ void TestProjectStore::badProjectFileIsReportedAndOpenProjectStays()
 
     QSignalSpy clears(open.manager, SIGNAL(signalClearItems()));
     QVERIFY(!open.manager->openProject(bad));
-    QCOMPARE(open.notifier.texts(), message.isEmpty() ? QStringList() : QStringList(message));
+    QCOMPARE(open.notifier.texts(), QStringList(message + (content.isNull() ? bad : QString())));
     QCOMPARE(clears.count(), 0);
     QCOMPARE(open.manager->project(), project);
     QCOMPARE(pageNames(), QStringList({"a", "b", "c"}));
@@ -416,21 +416,22 @@ void TestProjectStore::devicesLoadSkippingBrokenElementsAndWriteBackSorted()
     TestWorkDir dir;
     TestNotifier notifier;
     GlobalManager *manager = GlobalManager::instance();
+    // Broken elements stay out of the list, and so the file is never written over.
     const QString project = makeProject(dir.path(), kDevices);
     QVERIFY(manager->openProject(project));
     QCOMPARE(manager->midCtrls().size(), 2);
-    QVERIFY(manager->saveMidCtrls());
-    const QByteArray kept = QJsonDocument(jsonFixture(kDevicesKept)).toJson(QJsonDocument::Indented);
-    QCOMPARE(writtenDevices(project), kept);
+    QVERIFY(!manager->saveMidCtrls());
+    QCOMPARE(writtenDevices(project), QByteArray(kDevices));
     QVERIFY(notifier.prompts().isEmpty());
-    // With no project open the devices stay, but have nowhere to go.
+    // Closed, the project takes its devices along; there is nowhere to write either.
     manager->closeProject();
-    QCOMPARE(manager->midCtrls().size(), 2);
+    QVERIFY(manager->midCtrls().isEmpty());
     QVERIFY(!manager->saveMidCtrls());
     QVERIFY(!QFile::exists(QDir::rootPath() + "mid_ctrl.dat"));
-    // A broken device or event file leaves no devices, and is no reason to refuse the project.
-    QVERIFY(manager->openProject(makeProject(dir.path(), "{\"MidCtrls\": {}}", "{\"Events\"", "broken")));
-    QVERIFY(manager->midCtrls().isEmpty());
+    // A device file that does not parse is reported, and is no reason to refuse the project.
+    QVERIFY(manager->openProject(makeProject(dir.path(), "{\"MidCtrls\": [],}", "{\"Events\"", "broken")));
+    QVERIFY(manager->midCtrls().isEmpty() && !manager->saveMidCtrls());
+    QCOMPARE(notifier.prompts().size(), 1);
 }
 
 void TestProjectStore::textsAreCutAtFieldSizes_data()
@@ -497,7 +498,7 @@ void TestProjectStore::unwritableDeviceFileIsReported()
     TestWorkDir dir;
     TestNotifier notifier;
     GlobalManager *manager = GlobalManager::instance();
-    const QString project = makeProject(dir.path(), kDevices);
+    const QString project = makeProject(dir.path(), kDevicesKept);
     QVERIFY(manager->openProject(project));
     const QString devices = QFileInfo(project).absolutePath() + "/mid_ctrl.dat";
     QVERIFY(QFile::remove(devices));

@@ -278,7 +278,8 @@ void TestPageInput::pageSizeRescalesControls_data()
     QTest::newRow("800x600 to 480x320") << 800 << QSize(480, 320) << true << QRect(180, 80, 120, 53);
     // An old size of 0 or less leaves that axis alone.
     QTest::newRow("old width 0") << 0 << QSize(480, 320) << true << QRect(300, 80, 200, 53);
-    QTest::newRow("479 wide is refused") << 800 << QSize(479, 320) << false << QRect(300, 150, 200, 100);
+    QTest::newRow("800x600 to 400x300") << 800 << QSize(400, 300) << true << QRect(150, 75, 100, 50);
+    QTest::newRow("159 wide is refused") << 800 << QSize(159, 320) << false << QRect(300, 150, 200, 100);
     QTest::newRow("8641 high is refused") << 800 << QSize(1280, 8641) << false << QRect(300, 150, 200, 100);
 }
 

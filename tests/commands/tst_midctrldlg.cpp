@@ -1,6 +1,7 @@
 #include "app/globalmanager.h"
 #include "commands/midctrformdlg.h"
 #include "commands/midctrlcmdformdlg.h"
+#include "commands/feedbackformdlg.h"
 #include "commands/midctrldlg.h"
 #include "tests/canvas/pagefixture.h"
 
@@ -55,6 +56,7 @@ private slots:
     void editedDevicesRoundTripThroughFile();
     void readOnlyEditorNeverWrites();
     void closingProjectClosesEditorIntoItsOwnFolder();
+    void enterPressesOnlyAnAcceptButton();
 
 private:
     QPushButton *button(MidCtrlDlg &dialog, const char *name) { return dialog.findChild<QPushButton *>(name); }
@@ -147,6 +149,10 @@ void TestMidCtrlDlg::editedDevicesRoundTripThroughFile()
     QTest::mouseClick(button(dialog, "pushButton"), Qt::LeftButton);
     QCOMPARE(devices->rowCount(), 3);
     QCOMPARE(devices->item(2, 2)->text(), QString("100008"));
+    // A view opened now, as 查看中控 opens one, shows the current list.
+    MidCtrlDlg view;
+    view.setEditDisabled(true);
+    QCOMPARE(table(view, "tableWidget")->rowCount(), 3);
 
     // The command table follows the device selected; a new command goes to it.
     devices->setCurrentCell(0, 1);
@@ -227,6 +233,26 @@ void TestMidCtrlDlg::closingProjectClosesEditorIntoItsOwnFolder()
     none.reject();
     QVERIFY(!QFile::exists(QDir::rootPath() + "mid_ctrl.dat"));
     QVERIFY(!QFile::exists(QDir::current().filePath("mid_ctrl.dat")));
+}
+
+void TestMidCtrlDlg::enterPressesOnlyAnAcceptButton()
+{
+    int opened = 0;   // windows Enter opened, closed again
+    const auto count = [&opened](QDialog *dialog) { ++opened, dialog->reject(); };
+    MidCtrlDlg devices;
+    devices.show();
+    table(devices, "tableWidget")->setCurrentCell(0, 1);
+    whenShown<MidCtrFormDlg>(count);
+    QTest::keyClick(table(devices, "tableWidget"), Qt::Key_Return);
+    devices.reject();
+    // In the feedback dialog Enter saves; it does not show the devices.
+    FeedBackFormDlg feedback;
+    feedback.show();
+    whenShown<MidCtrlDlg>(count);
+    QTest::keyClick(feedback.findChild<QLineEdit *>("lineEdit_3"), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCOMPARE(opened, 0);
+    QCOMPARE(feedback.result().size(), 8);
 }
 
 QTEST_MAIN(TestMidCtrlDlg)

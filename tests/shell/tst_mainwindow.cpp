@@ -66,12 +66,14 @@ private slots:
     void controlTreeDoubleClickSelectsControlOnly();
     void controlTreeDeleteRemovesControlOrWholeKind_data();
     void controlTreeDeleteRemovesControlOrWholeKind();
+    void controlTreeReachesEachTwinByItsOwnItem();
     void paletteDragDropsArmedKindOnlyInsidePage_data();
     void paletteDragDropsArmedKindOnlyInsidePage();
     void paletteDragFromEmptySpaceShowsNothing();
     void zoomBarAndPageScaleFollowEachOther();
     void closingWindowWithModifiedPage_data();
     void closingWindowWithModifiedPage();
+    void previewAndUploadAskToSaveFirst();
     void imageDialogListsImportsPicksAndDeletesPicturesOnly();
 
 private:
@@ -336,6 +338,19 @@ void TestMainWindow::controlTreeDeleteRemovesControlOrWholeKind()
     QCOMPARE(m_page->controlCount(), 4);
 }
 
+void TestMainWindow::controlTreeReachesEachTwinByItsOwnItem()
+{
+    // Two controls of one name, as a hand-made file can hold: the second item is the second control.
+    addControl(m_page, kCmdButton, "CmdButton_2", 600, 400);
+    UIBase *twin = m_page->controls().value(kCmdButton).last();
+    QTreeWidget *tree = m_window->controlFrame()->treeWidget();
+    QTreeWidgetItem *twinItem = tree->findItems("CmdButton_2", Qt::MatchExactly | Qt::MatchRecursive).last();
+    doubleClickItem(tree, twinItem);
+    QVERIFY(twin->isSelected() && !control("CmdButton_2")->isSelected());
+    chooseFromContextMenu(tree, twinItem, "删除");
+    QCOMPARE(storedRect(m_page->controls().value(kCmdButton).at(1)).topLeft(), QPoint(100, 200));
+}
+
 void TestMainWindow::paletteDragDropsArmedKindOnlyInsidePage_data()
 {
     QTest::addColumn<QString>("where");
@@ -430,6 +445,13 @@ void TestMainWindow::zoomBarAndPageScaleFollowEachOther()
     UIPage *second = openPageTab("b");
     QCOMPARE(bar->slider()->value(), 68);
     QCOMPARE(second->width(), 544);
+    // The bar shows 68 already: a new page without a stored zoom takes it all
+    // the same, and + steps from there.
+    QVERIFY(GlobalManager::instance()->createPage("c", 800, 600, 0));
+    UIPage *third = openPageTab("c");
+    QCOMPARE(third->width(), 544);
+    QTest::mouseClick(bar->biggerButton(), Qt::LeftButton);
+    QCOMPARE(third->width(), 560);
 }
 
 void TestMainWindow::closingWindowWithModifiedPage_data()
@@ -473,15 +495,37 @@ void TestMainWindow::closingWindowWithModifiedPage()
         QVERIFY(readFixture(path).contains("\"self_locking\": 1"));
 }
 
+void TestMainWindow::previewAndUploadAskToSaveFirst()
+{
+    // Each reads the page files: what it opens finds the edit saved, or nothing opens.
+    for (const char *action : {"actionPreview", "actionshangchuang"}) {
+        for (QMessageBox::StandardButton answer : {QMessageBox::Cancel, QMessageBox::Save}) {
+            QVERIFY(select({control("CmdButton_2")}));
+            trigger("selflockAction");
+            bool openedSaved = false;
+            whenShown<QDialog>([this, &openedSaved](QDialog *dialog) {
+                openedSaved = !m_page->isModified();
+                dialog->reject();
+            });
+            m_notifier->queueAnswer(answer);
+            trigger(action);
+            QCOMPARE(openedSaved, answer == QMessageBox::Save);
+            QCoreApplication::processEvents();
+        }
+    }
+    QCOMPARE(m_notifier->texts().join(" "), QString("是否保存? ").repeated(4).trimmed());
+}
+
 void TestMainWindow::imageDialogListsImportsPicksAndDeletesPicturesOnly()
 {
     for (const char *file : {"a.png", "b.JPG", "c.jpeg", "notes.txt", "sub.png/inner.png", "main.projectui"})
         writeFixture(m_workDir->filePath("hall/") + file, "old");
-    for (const char *file : {"a.png", "d.png", "late.png", "main.projectui", "readme.txt"})
+    for (const char *file : {"a.png", "late.png", "main.projectui", "readme.txt"})
         writeFixture(m_workDir->filePath("elsewhere/") + file, "new");
+    QVERIFY(writeColourPicture(m_workDir->filePath("elsewhere/d.png"), Qt::green));
     ImgDlg dialog;
     dialog.setPath(m_workDir->filePath("hall"));
-    QCOMPARE(listed(dialog), QStringList({"a.png", "c.jpeg"}));
+    QCOMPARE(listed(dialog), QStringList({"a.png", "b.JPG", "c.jpeg"}));
     QCOMPARE(dialog.listWidget()->findItems("a.png", Qt::MatchExactly).first()->data(Qt::UserRole + 1).toString(),
              m_workDir->filePath("hall/a.png"));
     // A picture is imported once; nothing the folder holds is replaced, also
@@ -490,10 +534,10 @@ void TestMainWindow::imageDialogListsImportsPicksAndDeletesPicturesOnly()
     QVERIFY(dialog.addImage(m_workDir->filePath("elsewhere/d.png")));
     for (const char *file : {"a.png", "late.png", "main.projectui", "readme.txt", "missing.png"})
         QVERIFY2(!dialog.addImage(m_workDir->filePath("elsewhere/") + file), file);
-    QCOMPARE(readFixture(m_workDir->filePath("hall/d.png")), QByteArray("new"));
+    QCOMPARE(readFixture(m_workDir->filePath("hall/d.png")), readFixture(m_workDir->filePath("elsewhere/d.png")));
     for (const char *file : {"a.png", "late.png", "main.projectui"})
         QCOMPARE(readFixture(m_workDir->filePath("hall/") + file), QByteArray("old"));
-    QCOMPARE(listed(dialog), QStringList({"a.png", "c.jpeg", "d.png"}));
+    QCOMPARE(listed(dialog), QStringList({"a.png", "b.JPG", "c.jpeg", "d.png"}));
     // A pick is kept on OK and deleted on request.
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -506,7 +550,7 @@ void TestMainWindow::imageDialogListsImportsPicksAndDeletesPicturesOnly()
     dialog.show();
     QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton_4"), Qt::LeftButton);
     QVERIFY(!QFile::exists(m_workDir->filePath("hall/d.png")));
-    QCOMPARE(listed(dialog), QStringList({"a.png", "c.jpeg"}));
+    QCOMPARE(listed(dialog), QStringList({"a.png", "b.JPG", "c.jpeg"}));
     QCOMPARE(dialog.selectedPath(), QString());
     // Cancel rejects; a new folder forgets the pick.
     QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton"), Qt::LeftButton);

@@ -34,7 +34,6 @@ QString u(const char *text)
 }
 
 const char kSizeMessage[] = "宽度必须在160--15360,高度必须在64-8640之间";
-const char kPageSizeMessage[] = "宽度必须在480--15360,高度必须在320-8640之间";
 
 // Runs act on the modal dialog of class T once it is up: the dialogs run
 // their own loop inside the slot that opened them.
@@ -118,6 +117,7 @@ private slots:
     void deleteAsksAndNoKeepsEverything();
     void pageSizeDialogKeepsSizesAPageCanTake_data();
     void pageSizeDialogKeepsSizesAPageCanTake();
+    void copyOfEditedOpenPageAsksToSaveFirst();
 
 private:
     QTreeWidget *treeWidget() const { return m_window->projectFrame()->tree()->treeWidget(); }
@@ -265,8 +265,8 @@ void TestProjectPages::newPageOrCopy_data()
     QTest::newRow("new: name taken") << "" << u("新建页面") << "home" << "" << true << page << -1 << u("名称已存在");
     QTest::newRow("new: empty name") << "" << u("新建页面") << "" << "" << true << page << -1 << u("文件名为空");
     QTest::newRow("new: separator") << "" << u("新建页面") << "a/b" << "" << true << page << -1 << u("页面名称无效");
-    QTest::newRow("new: width below a page") << "" << u("新建页面") << "fresh" << "479" << true << page << -1
-                                             << u(kPageSizeMessage);
+    QTest::newRow("new: width below a page") << "" << u("新建页面") << "fresh" << "159" << true << page << -1
+                                             << u(kSizeMessage);
     const QStringList copy{u("副本名"), "", "page2"};
     QTest::newRow("copy: name taken") << "home" << u("创建副本") << "login" << "" << true << copy << -1 << u("名称已存在");
     QTest::newRow("copy: separator") << "home" << u("创建副本") << "x\\y" << "" << true << copy << -1 << u("页面名称无效");
@@ -445,12 +445,9 @@ void TestProjectPages::pageSizeDialogKeepsSizesAPageCanTake_data()
     QTest::addColumn<QString>("width");
     QTest::addColumn<QString>("height");
     QTest::addColumn<QString>("message");
-    QTest::newRow("page minimum") << "480" << "320" << QString();
+    QTest::newRow("smallest") << "160" << "64" << QString();
     QTest::newRow("width 15361") << "15361" << "1080" << u(kSizeMessage);
-    // Inside the first bounds but smaller than a page takes: the page would
-    // ignore it, so the dialog says so instead of closing.
-    QTest::newRow("160 x 64") << "160" << "64" << u(kPageSizeMessage);
-    QTest::newRow("width 479") << "479" << "1080" << u(kPageSizeMessage);
+    QTest::newRow("height 63") << "1920" << "63" << u(kSizeMessage);
 }
 
 void TestProjectPages::pageSizeDialogKeepsSizesAPageCanTake()
@@ -476,6 +473,21 @@ void TestProjectPages::pageSizeDialogKeepsSizesAPageCanTake()
     QCOMPARE(dialog.findChild<QLineEdit *>("lineEdit_2")->text(), width);
     press(&dialog, "pushButton");
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
+}
+
+void TestProjectPages::copyOfEditedOpenPageAsksToSaveFirst()
+{
+    UIPage *home = openPageTab("home");
+    // Saved first, the copy holds the new label too; cancelled, there is no copy.
+    for (QMessageBox::StandardButton answer : {QMessageBox::Cancel, QMessageBox::Save}) {
+        home->addNewControl(104, QRect(10, 10, 90, 50));
+        QStringList seen;
+        answerInput(&seen, "fresh");
+        m_notifier->queueAnswer(answer);
+        chooseFromMenu(pageItem("home"), u("创建副本"));
+        QCOMPARE(readPage(pagePath("fresh")).size(), answer == QMessageBox::Save ? 4 : 0);
+    }
+    QCOMPARE(m_notifier->texts().join(" "), u("是否保存? 是否保存?"));
 }
 
 QTEST_MAIN(TestProjectPages)

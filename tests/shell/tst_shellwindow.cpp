@@ -197,6 +197,9 @@ void TestShellWindow::newProjectFromTemplateOpensItsPage()
     QCOMPARE(manager->projectFile(), name + ".projectui");
     QCOMPARE(treeTexts(), QStringList({name, "home"}));
     QVERIFY(readFixture(dir + "/home.json").contains(title.toUtf8()));
+    // Pressed, each button shows its own caption, in the template's language.
+    for (const QJsonValue &each : jsonFixture(readFixture(dir + "/home.json")).value("Control").toArray())
+        QCOMPARE(each["pressText"].isUndefined() ? each["text"] : each["pressText"], each["text"]);
     QVERIFY(manager->openPageTab("home", 0));
     QCOMPARE(manager->currentPage()->controlCount(), 5);
     QVERIFY(m_notifier->prompts().isEmpty());
@@ -204,7 +207,12 @@ void TestShellWindow::newProjectFromTemplateOpensItsPage()
 
 void TestShellWindow::emptyProjectHasRootItemOnly()
 {
-    QVERIFY(m_window->createProject("bare", folder(), false));
+    // Nothing of the project open before comes along; the blanks around the name stay out.
+    GlobalManager *manager = GlobalManager::instance();
+    manager->setMidCtrls(QVector<MidCtrlRecord>(1));
+    manager->updateMaxId(9);
+    QVERIFY(m_window->createProject(" bare ", folder(), false));
+    QVERIFY(manager->midCtrls().isEmpty() && manager->maxId() == 0);
     QCOMPARE(jsonFixture(readFixture(folder() + "/bare/bare.projectui")).value("Page").toArray(), QJsonArray());
     QCOMPARE(treeTexts(), QStringList("bare"));
     QCOMPARE(GlobalManager::instance()->imageDialog()->path(), folder() + "/bare");
@@ -331,19 +339,29 @@ void TestShellWindow::runDialogStartsProgramWithoutShell()
 
 void TestShellWindow::imageImportAndDeleteReportFailures()
 {
-    QVERIFY(writeColourPicture(m_workDir->filePath("new.png"), Qt::red));
+    for (const char *picture : {"new.png", "C.PNG", "link.png", "held.png"})
+        QVERIFY(writeColourPicture(m_workDir->filePath(picture), Qt::red));
     QVERIFY(writeFixture(m_workDir->filePath("notes.txt"), "text"));
+    QVERIFY(writeFixture(m_workDir->filePath("fake.png"), "text"));
     QVERIFY(writeColourPicture(m_projectDir + "/kept.png", Qt::blue));
+    // Links in the project folder, to nothing and to someone's file.
+    QVERIFY(writeFixture(m_workDir->filePath("outside/held.png"), "mine"));
+    QVERIFY(QFile::link("../outside/victim.png", m_projectDir + "/link.png"));
+    QVERIFY(QFile::link("../outside/held.png", m_projectDir + "/held.png"));
     ImgDlg dialog;
     dialog.setPath(m_projectDir);
-    dialog.importFiles({m_workDir->filePath("new.png"), m_workDir->filePath("notes.txt"),
-                        m_workDir->filePath("gone.png")});
-    QCOMPARE(dialog.listWidget()->count(), 2);
-    QVERIFY(QFile::exists(m_projectDir + "/new.png"));
-    // One message names the two files that stayed out.
+    QStringList files;
+    for (const char *file : {"new.png", "C.PNG", "notes.txt", "fake.png", "gone.png", "link.png", "held.png"})
+        files << m_workDir->filePath(file);
+    dialog.importFiles(files);
+    QVERIFY(QFile::exists(m_projectDir + "/C.PNG") && !QFile::exists(m_workDir->filePath("outside/victim.png")));
+    // One message names the files that stayed out.
     QCOMPARE(m_notifier->prompts().size(), 1);
     const QString text = m_notifier->prompts().first().text;
-    QVERIFY(text.contains("notes.txt") && text.contains("gone.png") && !text.contains("new.png"));
+    for (const char *out : {"notes.txt", "fake.png", "gone.png", "link.png", "held.png"})
+        QVERIFY2(text.contains(out), out);
+    QVERIFY(!text.contains("new.png") && !text.contains("C.PNG"));
+    QCOMPARE(text.count(u("链接")), 2);
 
     // A file that cannot go stays listed and picked.
     QListWidgetItem *kept = dialog.listWidget()->findItems("kept.png", Qt::MatchExactly).first();
@@ -353,7 +371,7 @@ void TestShellWindow::imageImportAndDeleteReportFailures()
     QVERIFY(writeFixture(m_projectDir + "/kept.png/inner", "blocks removal"));
     QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton_4"), Qt::LeftButton);
     QCOMPARE(m_notifier->prompts().size(), 2);
-    QCOMPARE(dialog.listWidget()->count(), 2);
+    QCOMPARE(dialog.listWidget()->count(), 4);
     QCOMPARE(dialog.selectedPath(), m_projectDir + "/kept.png");
 }
 

@@ -30,10 +30,6 @@
         <source>宽度必须在160--15360,高度必须在64-8640之间</source>
         <translation type="unfinished" />
     </message>
-    <message>
-        <source>宽度必须在480--15360,高度必须在320-8640之间</source>
-        <translation type="unfinished" />
-    </message>
 </context>
 <context>
     <name>CmdProtocol</name>
@@ -654,6 +650,14 @@
         <source>有页面未能保存，项目保持打开</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>中控文件无法解析，中控将以只读方式打开，文件保持不变：</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>中控文件中有不完整的中控或指令，中控将以只读方式打开，文件保持不变：</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>GridManagerDlg</name>
@@ -943,6 +947,10 @@
     </message>
     <message>
         <source>删除图片失败：</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>项目目录中的同名文件是链接，不会写入</source>
         <translation type="unfinished" />
     </message>
 </context>

@@ -30,10 +30,6 @@
         <source>宽度必须在160--15360,高度必须在64-8640之间</source>
         <translation>The width must be between 160 and 15360, the height between 64 and 8640</translation>
     </message>
-    <message>
-        <source>宽度必须在480--15360,高度必须在320-8640之间</source>
-        <translation>The width must be between 480 and 15360, the height between 320 and 8640</translation>
-    </message>
 </context>
 <context>
     <name>CmdProtocol</name>
@@ -654,6 +650,14 @@
         <source>有页面未能保存，项目保持打开</source>
         <translation>A page could not be saved; the project stays open</translation>
     </message>
+    <message>
+        <source>中控文件无法解析，中控将以只读方式打开，文件保持不变：</source>
+        <translation>The controller file cannot be parsed; the controllers open read-only and the file is kept as it is: </translation>
+    </message>
+    <message>
+        <source>中控文件中有不完整的中控或指令，中控将以只读方式打开，文件保持不变：</source>
+        <translation>The controller file holds incomplete controllers or commands; the controllers open read-only and the file is kept as it is: </translation>
+    </message>
 </context>
 <context>
     <name>GridManagerDlg</name>
@@ -947,6 +951,10 @@ Please adjust the values</translation>
     <message>
         <source>删除图片失败：</source>
         <translation>Could not delete the picture: </translation>
+    </message>
+    <message>
+        <source>项目目录中的同名文件是链接，不会写入</source>
+        <translation>The file of that name in the project folder is a link; nothing is written through it</translation>
     </message>
 </context>
 <context>

@@ -30,10 +30,6 @@
         <source>宽度必须在160--15360,高度必须在64-8640之间</source>
         <translation>寬度必須在160--15360,高度必須在64-8640之間</translation>
     </message>
-    <message>
-        <source>宽度必须在480--15360,高度必须在320-8640之间</source>
-        <translation>寬度必須在480--15360,高度必須在320-8640之間</translation>
-    </message>
 </context>
 <context>
     <name>CmdProtocol</name>
@@ -654,6 +650,14 @@
         <source>有页面未能保存，项目保持打开</source>
         <translation>有頁面未能儲存，項目保持開啟</translation>
     </message>
+    <message>
+        <source>中控文件无法解析，中控将以只读方式打开，文件保持不变：</source>
+        <translation>中控檔案無法解析，中控將以唯讀方式開啟，檔案保持不變：</translation>
+    </message>
+    <message>
+        <source>中控文件中有不完整的中控或指令，中控将以只读方式打开，文件保持不变：</source>
+        <translation>中控檔案中有不完整的中控或指令，中控將以唯讀方式開啟，檔案保持不變：</translation>
+    </message>
 </context>
 <context>
     <name>GridManagerDlg</name>
@@ -947,6 +951,10 @@
     <message>
         <source>删除图片失败：</source>
         <translation>刪除圖片失敗：</translation>
+    </message>
+    <message>
+        <source>项目目录中的同名文件是链接，不会写入</source>
+        <translation>項目目錄中的同名檔案是連結，不會寫入</translation>
     </message>
 </context>
 <context>
