@@ -1,5 +1,6 @@
 #include "dataserver.h"
 
+#include "transfer/folderremover.h"
 #include "transfer/packagereceiver.h"
 
 #include <QDebug>
@@ -8,22 +9,32 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <climits>
+
 namespace {
 // The most a client's bytes take in memory at once.
 const int kReadPiece = 256 * 1024;
 const int kQuietTimeoutMs = 30000;
+const quint64 kDeadlineStep = 64 * 1024;
 } // namespace
 
 DataServer::DataServer(QObject *parent)
     : QObject(parent)
     , m_server(new QTcpServer(this))
+    , m_remover(new FolderRemover(this))
     , m_quietTimer(new QTimer(this))
+    , m_deadlineTimer(new QTimer(this))
 {
     m_quietTimer->setSingleShot(true);
     m_quietTimer->setInterval(kQuietTimeoutMs);
+    m_deadlineTimer->setSingleShot(true);
     connect(m_server, SIGNAL(newConnection()), this, SLOT(onConnected()));
     connect(this, SIGNAL(recvCompleted()), this, SLOT(onRecvCompleted()));
-    connect(m_quietTimer, SIGNAL(timeout()), this, SLOT(onQuiet()));
+    connect(m_quietTimer, SIGNAL(timeout()), this, SLOT(onTimeUp()));
+    // A client that sends a byte now and then keeps the quiet timer from
+    // firing; the deadline still frees the one slot for the next sender.
+    connect(m_deadlineTimer, SIGNAL(timeout()), this, SLOT(onTimeUp()));
+    connect(m_remover, SIGNAL(removeFailed(QString)), this, SLOT(onRemoveFailed(QString)));
 }
 
 DataServer::~DataServer()
@@ -43,6 +54,12 @@ quint16 DataServer::serverPort() const
 void DataServer::setQuietTimeout(int ms)
 {
     m_quietTimer->setInterval(ms);
+}
+
+void DataServer::setDeadline(int baseMs, int msPer64KiB)
+{
+    m_deadlineBaseMs = baseMs;
+    m_deadlineMsPer64KiB = msPer64KiB;
 }
 
 void DataServer::setTargets(const QString &dataFile, const QString &configDir, const QString &allDir)
@@ -96,10 +113,13 @@ void DataServer::onConnected()
         const QString peer = socket->peerAddress().toString();
         m_client = socket;
         m_client->setReadBufferSize(kReadPiece);
-        m_receiver.reset(new PackageReceiver(m_dataFile, m_configDir, m_allDir));
+        m_receiver.reset(new PackageReceiver(m_dataFile, m_configDir, m_allDir, m_remover));
         connect(socket, SIGNAL(readyRead()), this, SLOT(onReadData()));
         connect(socket, SIGNAL(disconnected()), this, SLOT(onDisconnected()));
         m_quietTimer->start();
+        m_clientTime.start();
+        m_deadlineSized = false;
+        m_deadlineTimer->start(m_deadlineBaseMs);
         emit connected(peer);
     }
 }
@@ -117,6 +137,7 @@ void DataServer::onReadData()
             break;
         status = m_receiver->feed(m_piece.constData(), read);
     }
+    sizeDeadline();
     if (status == PackageReceiver::Complete)
         emit recvCompleted();
     else if (status == PackageReceiver::Failed)
@@ -133,12 +154,28 @@ void DataServer::onDisconnected()
     refuse();
 }
 
-void DataServer::onQuiet()
+void DataServer::sizeDeadline()
+{
+    const quint64 size = m_receiver->expectedSize();
+    if (m_deadlineSized || size == 0)
+        return;
+    m_deadlineSized = true;
+    // At most 2^31 bytes: some 33 million milliseconds, well inside an int.
+    const qint64 allowed = m_deadlineBaseMs + qint64(size / kDeadlineStep) * m_deadlineMsPer64KiB;
+    m_deadlineTimer->start(int(qBound<qint64>(0, allowed - m_clientTime.elapsed(), INT_MAX)));
+}
+
+void DataServer::onTimeUp()
 {
     if (!m_client)
         return;
     m_receiver->cutShort();
     refuse();
+}
+
+void DataServer::onRemoveFailed(QString path)
+{
+    emit writeDataError(tr("删除目录%1失败!").arg(path));
 }
 
 void DataServer::onRecvCompleted()
@@ -163,6 +200,7 @@ void DataServer::refuse()
 void DataServer::endClient(bool success)
 {
     m_quietTimer->stop();
+    m_deadlineTimer->stop();
     m_receiver.reset();
     if (QTcpSocket *socket = m_client) {
         m_client = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QObject>
 #include <QPointer>
@@ -7,6 +8,7 @@
 
 #include <memory>
 
+class FolderRemover;
 class PackageReceiver;
 class QTcpServer;
 class QTcpSocket;
@@ -31,6 +33,9 @@ public:
     // Test seam: how long a client may send nothing before its package is
     // refused as cut short.
     void setQuietTimeout(int ms);
+    // Test seam: how long a whole package may take: the base, and so much
+    // more per 64 KiB that its header announces.
+    void setDeadline(int baseMs, int msPer64KiB);
     void setTargets(const QString &dataFile, const QString &configDir, const QString &allDir);
 
     void openServer();
@@ -55,17 +60,27 @@ public slots:
     void onRecvCompleted();
 
 private slots:
-    void onQuiet();
+    // The client fell silent or ran out of time.
+    void onTimeUp();
+    void onRemoveFailed(QString path);
 
 private:
     // Lets the current client go, freed later: it may be inside its own signal.
     void endClient(bool success);
     void refuse();
+    // Once the header tells the package's size, the deadline grows with it.
+    void sizeDeadline();
 
     QTcpServer *m_server = nullptr;
     QPointer<QTcpSocket> m_client;
     std::unique_ptr<PackageReceiver> m_receiver;
+    FolderRemover *m_remover = nullptr;
     QTimer *m_quietTimer = nullptr;
+    QTimer *m_deadlineTimer = nullptr;
+    QElapsedTimer m_clientTime;
+    int m_deadlineBaseMs = 30000;
+    int m_deadlineMsPer64KiB = 1000;
+    bool m_deadlineSized = false;
     QByteArray m_piece;
     QString m_dataFile;
     QString m_configDir;

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 
 namespace PackageFormat {
@@ -23,6 +24,12 @@ QByteArray nameOf(const char *field, bool *terminated)
         *terminated = nul != nullptr;
     const int length = nul ? int(static_cast<const char *>(nul) - field) : kNameSize;
     return QByteArray(field, length);
+}
+
+// C0 and C1 control characters, DEL among them.
+bool isControl(QChar c)
+{
+    return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() <= 0x9f);
 }
 
 } // namespace
@@ -79,8 +86,22 @@ QString packageFileName(int type)
     }
 }
 
-bool isSafeName(const QString &name)
+QString printableName(const QByteArray &name)
 {
+    QString text = QString::fromUtf8(name);
+    for (QChar &c : text) {
+        if (isControl(c))
+            c = QLatin1Char('?');
+    }
+    return text;
+}
+
+bool isSafeName(const QByteArray &raw)
+{
+    const QString name = QString::fromUtf8(raw);
+    // Bytes that are not UTF-8 would be written as replacement characters.
+    if (name.toUtf8() != raw || std::any_of(name.cbegin(), name.cend(), isControl))
+        return false;
     if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
         || name.contains(QLatin1Char(':')))
         return false;

@@ -16,6 +16,9 @@ constexpr int kMaxNameBytes = kNameSize - 1;
 // Panels hold sizes in signed 32-bit integers: every size, and the whole
 // package, stays below this.
 constexpr quint64 kSizeLimit = quint64(1) << 31;
+// The most records a received package may carry. A panel project is a few
+// hundred files; every record becomes a file on the receiving side.
+constexpr quint32 kMaxRecords = 10000;
 
 enum Type { Data = 0, Config = 2, All = 4 };
 
@@ -41,8 +44,11 @@ Entry decodeEntry(const char *bytes);
 // "db.bin", "config.bin" or "all.bin"; empty for a type that packs nothing.
 QString packageFileName(int type);
 
-// A record name that may be joined to a target folder: not empty, no part
-// "." or "..", no leading "/", no backslash or colon.
-bool isSafeName(const QString &name);
+// A record name, as its bytes, that may be joined to a target folder: valid
+// UTF-8 without control characters, not empty, no part "." or "..", no
+// leading "/", no backslash or colon.
+bool isSafeName(const QByteArray &name);
+// The name as a log line may show it: control characters as "?".
+QString printableName(const QByteArray &name);
 
 } // namespace PackageFormat

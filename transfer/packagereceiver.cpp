@@ -1,6 +1,7 @@
 #include "packagereceiver.h"
 
 #include "core/fileutils.h"
+#include "transfer/folderremover.h"
 
 #include <QDebug>
 #include <QDir>
@@ -10,13 +11,20 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <unistd.h>
 
 using namespace PackageFormat;
 
-PackageReceiver::PackageReceiver(const QString &dataFile, const QString &configDir, const QString &allDir)
+namespace {
+const char kStagingMark[] = ".incoming-";
+} // namespace
+
+PackageReceiver::PackageReceiver(const QString &dataFile, const QString &configDir, const QString &allDir,
+                                 FolderRemover *remover)
     : m_dataFile(dataFile)
     , m_configDir(configDir)
     , m_allDir(allDir)
+    , m_remover(remover)
 {
 }
 
@@ -108,6 +116,8 @@ bool PackageReceiver::takeHeader()
     }
     if (m_header.type == Data && m_header.fileNumbers != 1)
         return fail(tr("文件错误, 数据文件数量不对"));
+    if (m_header.fileNumbers > kMaxRecords)
+        return fail(tr("文件数量超出限制"));
     if (!makeStaging())
         return false;
     return nextRecord();
@@ -128,8 +138,8 @@ bool PackageReceiver::nextRecord()
 bool PackageReceiver::takeEntry()
 {
     const Entry entry = decodeEntry(m_fixed.constData());
-    m_recordName = QString::fromUtf8(entry.name);
-    if (!entry.terminated || !isSafeName(m_recordName))
+    m_recordName = printableName(entry.name);
+    if (!entry.terminated || !isSafeName(entry.name))
         return fail(tr("文件名不安全: %1").arg(m_recordName));
     if (entry.size >= kSizeLimit)
         return fail(tr("数据包大小超出限制"));
@@ -174,25 +184,40 @@ bool PackageReceiver::makeStaging()
         return fail(m_header.type == Data ? tr("创建数据目录失败")
                                           : tr("创建目录%1失败!").arg(m_target));
     }
+    sweepStaging(parent, target.fileName());
     // Beside the target, so that putting it in place is a rename.
     for (int attempt = 0; attempt < 16; ++attempt) {
-        const QString name = QStringLiteral(".%1.incoming-%2")
-                                 .arg(target.fileName())
-                                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        const QString name = QLatin1Char('.') + target.fileName() + QLatin1String(kStagingMark)
+            + QStringLiteral("%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
         if (QDir(parent).mkdir(name)) {
             m_staging = parent + QLatin1Char('/') + name;
+            m_stagingLock = FolderRemover::lockFolder(m_staging);
             return true;
         }
     }
     return fail(tr("创建目录%1失败!").arg(m_target));
 }
 
+void PackageReceiver::sweepStaging(const QString &parent, const QString &targetName)
+{
+    // Only names of this receiver's own making; the remover skips a folder
+    // whose receive is still under way, since that one holds its lock.
+    const QStringList stale = QDir(parent).entryList(
+        {QLatin1Char('.') + targetName + QLatin1String(kStagingMark) + QLatin1Char('*')},
+        QDir::Dirs | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot);
+    for (const QString &name : stale)
+        m_remover->remove(parent + QLatin1Char('/') + name);
+}
+
 void PackageReceiver::removeStaging()
 {
     if (m_file.isOpen())
         m_file.close();
+    if (m_stagingLock >= 0)
+        ::close(m_stagingLock);
+    m_stagingLock = -1;
     if (!m_staging.isEmpty())
-        removeDirectory(m_staging);
+        m_remover->remove(m_staging);
     m_staging.clear();
 }
 

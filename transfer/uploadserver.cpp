@@ -1,7 +1,6 @@
 #include "uploadserver.h"
 
 #include "app/globalmanager.h"
-#include "core/fileutils.h"
 #include "transfer/packageformat.h"
 #include "transfer/tcpclient.h"
 
@@ -9,8 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,11 +21,34 @@ const int kConnectTimeoutMs = 500;
 const int kWritableTimeoutMs = 500;
 const int kPieceSize = 32768;
 
-// Files directly inside the source; folders are not descended into.
-bool isPacked(const QFileInfo &candidate)
+// What a candidate names, following a link: only regular files are packed.
+enum class SourceKind { Regular, Folder, Other };
+
+SourceKind kindOf(const QString &path, quint64 *size)
 {
-    return candidate.fileName() != QLatin1String(".") && candidate.fileName() != QLatin1String("..")
-        && !candidate.isDir();
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return SourceKind::Other;
+    *size = quint64(status.st_size);
+    if (S_ISDIR(status.st_mode))
+        return SourceKind::Folder;
+    return S_ISREG(status.st_mode) ? SourceKind::Regular : SourceKind::Other;
+}
+
+// Opening never waits, even when a link was turned to a FIFO meanwhile; what
+// was opened must still be a regular file. -1 and errno on failure.
+int openRegular(const QString &path)
+{
+    const int handle = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (handle < 0)
+        return -1;
+    struct stat status;
+    if (::fstat(handle, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(handle);
+        errno = EINVAL;
+        return -1;
+    }
+    return handle;
 }
 
 } // namespace
@@ -71,33 +95,19 @@ bool UploadServer::isBusy() const
     return m_busy || isRunning();
 }
 
-QString UploadServer::packageFolder(const QString &tempPath)
+void UploadServer::dropPackage()
 {
-    return tempPath + QStringLiteral("/brivane-transfer-") + QString::number(::geteuid());
-}
-
-bool UploadServer::makePrivateFolder(const QString &path)
-{
-    const QByteArray native = QFile::encodeName(path);
-    // Another user may have planted a link or a folder of theirs at this name.
-    if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
-        return false;
-    struct stat status;
-    if (::lstat(native.constData(), &status) != 0 || !S_ISDIR(status.st_mode)
-        || status.st_uid != ::geteuid() || (status.st_mode & 077) != 0) {
-        qDebug() << "unsafe package folder: " << path;
-        return false;
-    }
-    return true;
+    m_package.close();
+    m_package.setFileName(QString());
+    m_packageDir.reset();
 }
 
 bool UploadServer::packageFiles()
 {
+    dropPackage();
     const QString fileName = PackageFormat::packageFileName(m_mode);
     if (fileName.isEmpty())
         return false;
-    const QString folder = packageFolder(GlobalManager::instance()->tempPath());
-    m_packagePath = folder + QLatin1Char('/') + fileName;
 
     const QFileInfo source(QDir::cleanPath(m_sourcePath));
     if (m_sourcePath.isEmpty() || !source.exists()) {
@@ -108,22 +118,25 @@ bool UploadServer::packageFiles()
     if (m_mode == PackageFormat::Data)
         candidates.append(source);
     else
-        candidates = QDir(m_sourcePath).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
+        candidates = QDir(m_sourcePath).entryInfoList(QDir::Files | QDir::Dirs | QDir::System
+                                                          | QDir::NoDotAndDotDot,
                                                       QDir::Name | QDir::IgnoreCase);
 
-    QFile output(m_packagePath);
-    // Created exclusively, so nothing planted at the name is written through.
-    if (!makePrivateFolder(folder) || !removeFile(m_packagePath)
-        || !output.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        emit occurrError(tr("打开文件失败") + QLatin1Char(' ') + m_packagePath);
+    // A folder of its own (mode 0700, a name no one can guess) and a file
+    // created in it exclusively: nothing planted or replaced by name is ever
+    // written or sent.
+    m_packageDir.reset(new QTemporaryDir(GlobalManager::instance()->tempPath()
+                                         + QStringLiteral("/brivane-transfer-XXXXXX")));
+    m_package.setFileName(m_packageDir->filePath(fileName));
+    if (!m_packageDir->isValid() || !m_package.open(QIODevice::ReadWrite | QIODevice::NewOnly)) {
+        emit occurrError(tr("打开文件失败") + QLatin1Char(' ') + m_package.fileName());
+        dropPackage();
         return false;
     }
-    const int count = writePackage(source.fileName(), m_mode, candidates, output);
-    const bool written = count > 0 && output.flush();
-    output.close();
-    if (!written || output.error() != QFileDevice::NoError) {
+    const int count = writePackage(source.fileName(), m_mode, candidates, m_package);
+    if (count == 0 || !m_package.flush() || m_package.error() != QFileDevice::NoError) {
         // A half-built package must never be sent later.
-        output.remove();
+        dropPackage();
         return false;
     }
     return true;
@@ -132,49 +145,71 @@ bool UploadServer::packageFiles()
 int UploadServer::writePackage(const QString &name, int mode, const QFileInfoList &candidates, QFile &output)
 {
     using namespace PackageFormat;
-    const QByteArray packageName = name.toUtf8();
-    if (packageName.size() > kMaxNameBytes) {
-        qDebug() << "package name too long: " << name;
+    const auto tooLong = [this](const QString &path) {
+        emit occurrError(tr("文件名过长: %1 (最多%2字节)").arg(path).arg(kMaxNameBytes));
         return 0;
-    }
+    };
+    const QByteArray packageName = name.toUtf8();
+    if (packageName.size() > kMaxNameBytes)
+        return tooLong(name);
     if (!output.seek(kHeaderSize))
         return 0;
-    // The limits are checked on every file first, so that a package that
-    // cannot be sent is refused before gigabytes are copied.
+
+    // Every limit is checked before anything is copied, so that a package
+    // that cannot be sent is refused before gigabytes are read.
+    QFileInfoList files;
     quint64 planned = kHeaderSize;
     for (const QFileInfo &candidate : candidates) {
-        if (isPacked(candidate) && candidate.isReadable())
-            planned += kEntrySize + quint64(candidate.size());
+        const QString path = candidate.absoluteFilePath();
+        quint64 size = 0;
+        const SourceKind kind = kindOf(path, &size);
+        if (kind == SourceKind::Folder)
+            continue;
+        if (kind == SourceKind::Other) {
+            // A FIFO, socket, device or broken link: never opened, named in the log.
+            emit occurrError(tr("跳过非普通文件: %1").arg(path));
+            continue;
+        }
+        if (candidate.fileName().toUtf8().size() > kMaxNameBytes)
+            return tooLong(path);
+        planned += kEntrySize + size;
+        if (size >= kSizeLimit || planned >= kSizeLimit) {
+            emit occurrError(tr("数据包超出2GB限制: %1").arg(path));
+            return 0;
+        }
+        files.append(candidate);
     }
-    if (planned >= kSizeLimit) {
-        qDebug() << "package over the size limit: " << name;
-        return 0;
-    }
+
     int count = 0;
     quint64 total = 0;
-    for (const QFileInfo &candidate : candidates) {
-        if (!isPacked(candidate))
-            continue;
-        QFile input(candidate.absoluteFilePath());
-        if (!input.open(QIODevice::ReadOnly)) {
-            qDebug() << "file.open fail: " << candidate.absoluteFilePath();
-            continue;
+    for (const QFileInfo &file : qAsConst(files)) {
+        const QString path = file.absoluteFilePath();
+        QFile input;
+        const int handle = openRegular(path);
+        if (handle < 0 || !input.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+            if (handle >= 0)
+                ::close(handle);
+            // Left out, the panel's copy would be deleted with the folder it replaces.
+            emit occurrError(tr("读取文件失败: %1").arg(path));
+            return 0;
         }
-        const QByteArray fileName = candidate.fileName().toUtf8();
         const quint64 size = quint64(input.size());
-        if (fileName.size() > kMaxNameBytes || size >= kSizeLimit
-            || kHeaderSize + total + kEntrySize + size >= kSizeLimit) {
-            qDebug() << "file over the package limits: " << candidate.absoluteFilePath();
+        if (kHeaderSize + total + kEntrySize + size >= kSizeLimit) {
+            emit occurrError(tr("数据包超出2GB限制: %1").arg(path));
             return 0;
         }
-        const QByteArray entry = encodeEntry(fileName, quint32(size));
-        if (output.write(entry) != entry.size() || !copyFile(input, qint64(size), output)) {
-            qDebug() << "PackageFiles fail: " << candidate.absoluteFilePath();
+        const QByteArray entry = encodeEntry(file.fileName().toUtf8(), quint32(size));
+        const CopyResult copied = output.write(entry) == entry.size() ? copyFile(input, qint64(size), output)
+                                                                     : WriteFailed;
+        if (copied == ReadFailed)
+            emit occurrError(tr("读取文件失败: %1").arg(path));
+        else if (copied == WriteFailed)
+            emit occurrError(tr("写入数据包失败: %1").arg(output.fileName()));
+        if (copied != Copied)
             return 0;
-        }
         total += kEntrySize + size;
         ++count;
-        qDebug() << "PackageFiles success: " << candidate.absoluteFilePath();
+        qDebug() << "PackageFiles success: " << path;
     }
     if (count == 0)
         return 0;
@@ -186,24 +221,30 @@ int UploadServer::writePackage(const QString &name, int mode, const QFileInfoLis
 
 // Copies exactly size bytes; a file that ends early or grew meanwhile would
 // make the entry lie about its size.
-bool UploadServer::copyFile(QFile &input, qint64 size, QFile &output)
+UploadServer::CopyResult UploadServer::copyFile(QFile &input, qint64 size, QFile &output)
 {
     QByteArray piece(kPieceSize, Qt::Uninitialized);
     for (qint64 left = size; left > 0;) {
+        if (stopping())
+            return Stopped;
         const qint64 read = input.read(piece.data(), qMin<qint64>(left, kPieceSize));
-        if (read <= 0 || output.write(piece.constData(), read) != read)
-            return false;
+        if (read <= 0)
+            return ReadFailed;
+        if (output.write(piece.constData(), read) != read)
+            return WriteFailed;
         left -= read;
     }
     char extra;
-    return input.read(&extra, 1) == 0;
+    return input.read(&extra, 1) == 0 ? Copied : ReadFailed;
 }
 
 void UploadServer::run()
 {
     m_busy = true;
     if (!packageFiles()) {
-        emit occurrError(tr("文件打包错误！"));
+        // A stop during packing ends the run without a text.
+        if (m_run)
+            emit occurrError(tr("文件打包错误！"));
         m_run = false;
         m_busy = false;
         emit serverFinish();
@@ -225,24 +266,13 @@ QString UploadServer::sendPackage()
         return tr("连接失败！");
     emit occurrError(tr("连接成功！"));
 
-    QString result = tr("发送成功！");
-    QFile package(m_packagePath);
+    // The very file that was packed, never one reopened by its name.
+    QString result;
     QByteArray piece(kPieceSize, Qt::Uninitialized);
-    if (!package.open(QIODevice::ReadOnly))
-        result = tr("发送错误！");
-    while (package.isOpen()) {
-        const qint64 read = package.read(piece.data(), kPieceSize);
-        if (read == 0)
-            break;
-        if (!m_run) {
-            // Stopped by the user: the panel sees the connection end early.
-            result.clear();
-            break;
-        }
-        if (read < 0) {
-            result = tr("发送错误！");
-            break;
-        }
+    qint64 read = m_package.seek(0) ? m_package.read(piece.data(), kPieceSize) : -1;
+    // A stop ends the sending between pieces: the panel sees the connection
+    // end early, and nothing is said.
+    for (; read > 0 && m_run; read = m_package.read(piece.data(), kPieceSize)) {
         if (!m_client->waitWritable(kWritableTimeoutMs)) {
             result = tr("等待发送超时");
             break;
@@ -252,6 +282,8 @@ QString UploadServer::sendPackage()
             break;
         }
     }
+    if (result.isEmpty() && read <= 0)
+        result = read == 0 ? tr("发送成功！") : tr("发送错误！");
     m_client->close();
     return result;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QFileInfoList>
 #include <QString>
 #include <QThread>
@@ -7,13 +8,15 @@
 #include <atomic>
 #include <memory>
 
-class QFile;
+class QTemporaryDir;
 class TcpClient;
 
 // Sends one package at a time to a panel: packs the source into a package
 // file on its own thread, connects with a short time-out and streams the file.
 // Every stage is reported as text by occurrError(), every end by
-// serverFinish(); both arrive queued on the GUI thread.
+// serverFinish(); both arrive queued on the GUI thread. Each packing makes
+// its own private folder and file and keeps the file open until it is sent,
+// so that two uploads, or another user, never swap packages.
 class UploadServer : public QThread
 {
     Q_OBJECT
@@ -26,23 +29,20 @@ public:
     void setUploadSource(const QString &path, int mode);
     // Does nothing while busy.
     void startUpload(const QString &host, int port);
-    // Waits until the running upload, if any, has ended and its thread is done.
+    // Waits until the running upload, if any, has ended and its thread is
+    // done; a stop cuts packing and sending short between pieces.
     void stopUpload();
     // A run is under way: from startUpload until the thread has finished.
     bool isBusy() const;
 
-    // Builds the package file of the source and mode; true when it holds a file.
+    // Builds the package file of the source and mode; true when it holds a
+    // file. The file stays until the next packing or the worker's end.
     bool packageFiles();
-    // Writes the records of the candidates, then the header; the number of
-    // files packed, 0 when nothing was packed or a limit was broken.
+    // Writes the regular files among the candidates, then the header; the
+    // number of files packed, 0 when nothing was packed, a file could not be
+    // read or a limit was broken (each said by occurrError).
     int writePackage(const QString &name, int mode, const QFileInfoList &candidates, QFile &output);
-    QString packagePath() const { return m_packagePath; }
-
-    // The folder of the temporary directory that holds this user's packages.
-    static QString packageFolder(const QString &tempPath);
-    // Makes the folder when missing; false unless it is a real folder of this
-    // user that no one else may use.
-    static bool makePrivateFolder(const QString &path);
+    QString packagePath() const { return m_package.fileName(); }
 
 signals:
     void occurrError(QString strErr);
@@ -52,16 +52,22 @@ protected:
     void run() override;
 
 private:
+    enum CopyResult { Copied, ReadFailed, WriteFailed, Stopped };
+
     // Empty when the whole package went out or a stop ended the sending.
     QString sendPackage();
-    bool copyFile(QFile &input, qint64 size, QFile &output);
+    CopyResult copyFile(QFile &input, qint64 size, QFile &output);
+    // A stop was asked for while a run is under way.
+    bool stopping() const { return m_busy && !m_run; }
+    void dropPackage();
 
     std::unique_ptr<TcpClient> m_client;
     std::atomic<bool> m_run{false};
     std::atomic<bool> m_busy{false};
     QString m_host;
     int m_port = 0;
-    QString m_packagePath;
+    std::unique_ptr<QTemporaryDir> m_packageDir;
+    QFile m_package;
     QString m_sourcePath;
     int m_mode = 0;
 };

@@ -39,8 +39,8 @@ struct SpinField {
 
 const SpinField kSpinFields[] = {
     {"spinBox_3", QT_TRANSLATE_NOOP("GridManagerDlg", "ID"), 0, 0, 99, 1, 0, true},
-    {"spinBox", QT_TRANSLATE_NOOP("GridManagerDlg", "行"), 0, 1, 999, 1, 2, true},
-    {"spinBox_2", QT_TRANSLATE_NOOP("GridManagerDlg", "列"), 0, 1, 999, 1, 2, true},
+    {"spinBox", QT_TRANSLATE_NOOP("GridManagerDlg", "行"), 0, 1, kMaxGridLines, 1, 2, true},
+    {"spinBox_2", QT_TRANSLATE_NOOP("GridManagerDlg", "列"), 0, 1, kMaxGridLines, 1, 2, true},
     {"spinBox_4", QT_TRANSLATE_NOOP("GridManagerDlg", "总宽度"), 0, 120, 99999999, 3, 3840, true},
     {"spinBox_5", QT_TRANSLATE_NOOP("GridManagerDlg", "总高度"), 0, 120, 99999999, 2, 2160, true},
     {"spinBox_6", QT_TRANSLATE_NOOP("GridManagerDlg", "左边"), 1, 0, 9999999, 2, 0, false},
@@ -259,8 +259,9 @@ void GridManagerDlg::fillTemplates(QJsonArray templates)
         GridTemplate record;
         record.standard = intOf(object, "standard", 0);
         record.gridmode = intOf(object, "gridmode", 0);
-        record.row = intOf(object, "row", 0);
-        record.col = intOf(object, "col", 0);
+        // As many as the boxes take; fewer than one still means no cells.
+        record.row = qMin(intOf(object, "row", 0), kMaxGridLines);
+        record.col = qMin(intOf(object, "col", 0), kMaxGridLines);
         record.walltype = intOf(object, "walltype", 0);
         record.tw = intOf(object, "tw", kDefaultTemplateWidth);
         record.th = intOf(object, "th", kDefaultTemplateHeight);
@@ -271,7 +272,7 @@ void GridManagerDlg::fillTemplates(QJsonArray templates)
         templates.replace(i, object);
         const QJsonValue rect = object.value(QLatin1String("rect"));
         if (record.standard == 0 && rect.isArray())
-            m_cells.insert(record.id, gridCellsFromJson(rect.toArray()));
+            m_cells.insert(record.id, gridCellsFromJson(rect.toArray(), record.tw, record.th));
         QString name;
         jsonString(object, QStringLiteral("name"), &name);
         record.setName(name);

@@ -3,6 +3,8 @@
 #include "core/jsonutils.h"
 #include "core/midctrlrecord.h"
 
+#include <QPair>
+
 QString GridTemplate::nameText() const
 {
     return recordText(name);
@@ -18,6 +20,8 @@ QVector<GridCell> regularGridCells(int rows, int cols, int tw, int th)
     QVector<GridCell> cells;
     if (rows < 1 || cols < 1 || tw < 1 || th < 1)
         return cells;
+    rows = qMin(rows, kMaxGridLines);
+    cols = qMin(cols, kMaxGridLines);
     cells.reserve(rows * cols);
     const int w = tw / cols;
     const int h = th / rows;
@@ -28,15 +32,26 @@ QVector<GridCell> regularGridCells(int rows, int cols, int tw, int th)
     return cells;
 }
 
-QVector<GridCell> gridCellsFromJson(const QJsonArray &array)
+namespace {
+// The part of [start, start + length) that lies in [0, size), as start and length.
+QPair<int, int> heldSpan(int start, int length, int size)
+{
+    const qint64 end = qBound<qint64>(0, qint64(start) + length, qMax(size, 0));
+    const qint64 begin = qBound<qint64>(0, start, end);
+    return {int(begin), int(end - begin)};
+}
+} // namespace
+
+QVector<GridCell> gridCellsFromJson(const QJsonArray &array, int tw, int th)
 {
     QVector<GridCell> cells;
     for (const QJsonValue &element : array) {
         const QJsonObject object = element.toObject();
-        cells.append({jsonNumberAsInt(object.value(QLatin1String("x")), 0),
-                      jsonNumberAsInt(object.value(QLatin1String("y")), 0),
-                      jsonNumberAsInt(object.value(QLatin1String("w")), 0),
-                      jsonNumberAsInt(object.value(QLatin1String("h")), 0)});
+        const auto across = heldSpan(jsonNumberAsInt(object.value(QLatin1String("x")), 0),
+                                     jsonNumberAsInt(object.value(QLatin1String("w")), 0), tw);
+        const auto down = heldSpan(jsonNumberAsInt(object.value(QLatin1String("y")), 0),
+                                   jsonNumberAsInt(object.value(QLatin1String("h")), 0), th);
+        cells.append({across.first, down.first, across.second, down.second});
     }
     return cells;
 }

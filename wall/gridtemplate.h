@@ -6,6 +6,10 @@
 #include <QString>
 #include <QVector>
 
+// The most rows or columns of a regular grid: what the editor's boxes take.
+// A template file may say more; it is held to this.
+constexpr int kMaxGridLines = 999;
+
 // One cell of a video wall, in wall units.
 struct GridCell {
     int x = 0;
@@ -42,12 +46,14 @@ struct GridTemplate {
 
 // The rows x cols grid over tw x th, row by row from the top. Where tw or th
 // is not a multiple of cols or rows, narrow strips stay between the cells.
-// Nothing for fewer than one row or column, or a wall smaller than one unit.
-// The products go through 64 bits: a wall is up to 99,999,999 units wide.
+// Nothing for fewer than one row or column, or a wall smaller than one unit;
+// rows and columns are held to kMaxGridLines. The products go through 64
+// bits: a wall is up to 99,999,999 units wide.
 QVector<GridCell> regularGridCells(int rows, int cols, int tw, int th);
 
-// "x", "y", "w", "h" of every element, a missing or non-numeric one as 0.
-QVector<GridCell> gridCellsFromJson(const QJsonArray &array);
+// "x", "y", "w", "h" of every element, a missing or non-numeric one as 0,
+// each cell held inside the tw x th wall (cut at its edges, in 64 bits).
+QVector<GridCell> gridCellsFromJson(const QJsonArray &array, int tw, int th);
 QJsonArray gridCellsToJson(const QVector<GridCell> &cells);
 
 // The file object of a template: "tw" and "th" only for a custom one

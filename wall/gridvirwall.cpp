@@ -67,7 +67,7 @@ void GridVirWall::setTemplate(const GridTemplate &record, const QVector<GridCell
 {
     m_template = record;
     m_cells = cells;
-    update();
+    replan();
 }
 
 void GridVirWall::setRegularGrid(int regular, int rows, int cols, int tw, int th)
@@ -81,13 +81,13 @@ void GridVirWall::setRegularGrid(int regular, int rows, int cols, int tw, int th
     m_cells.clear();
     if (regular == 1)
         m_cells = regularGridCells(rows, cols, m_template.tw, m_template.th);
-    update();
+    replan();
 }
 
 void GridVirWall::addCell(int x, int y, int w, int h)
 {
     m_cells.append({x, y, w, h});
-    update();
+    replan();
 }
 
 bool GridVirWall::selectedRect(QRect *rect) const
@@ -123,7 +123,7 @@ void GridVirWall::deleteSelectedCells()
     if (!selectedRect(&selected))
         return;
     removeOverlapping(selected);
-    update();
+    replan();
 }
 
 void GridVirWall::mergeCells(const QRect &wallRect)
@@ -183,7 +183,7 @@ void GridVirWall::splitCells(int rows, int cols, int cellW, int cellH, bool fixe
             m_cells.append({s.x() + c * w, s.y() + r * h, cellWidth, cellHeight});
         }
     }
-    update();
+    replan();
 }
 
 void GridVirWall::clearSelection()
@@ -199,7 +199,7 @@ void GridVirWall::mousePressEvent(QMouseEvent *event)
     m_moved = false;
     m_pressPoint = event->pos();
     m_selection = QRect(m_pressPoint, QSize(1, 1));
-    update();
+    replan();
 }
 
 void GridVirWall::mouseMoveEvent(QMouseEvent *event)
@@ -208,7 +208,7 @@ void GridVirWall::mouseMoveEvent(QMouseEvent *event)
         return;
     m_moved = true;
     m_selection = rubberband::stretch(m_rubberBand, m_pressPoint, event->pos(), size());
-    update();
+    replan();
 }
 
 void GridVirWall::mouseReleaseEvent(QMouseEvent *event)
@@ -221,7 +221,7 @@ void GridVirWall::mouseReleaseEvent(QMouseEvent *event)
     // A plain click keeps its 1 x 1 selection: it selects the cell under it.
     m_pressed = false;
     m_moved = false;
-    update();
+    replan();
 }
 
 void GridVirWall::mouseDoubleClickEvent(QMouseEvent *event)
@@ -241,25 +241,26 @@ void GridVirWall::paintEvent(QPaintEvent *event)
     // A wall of no units, possible from a file, has nothing to draw.
     if (m_template.tw < 1 || m_template.th < 1)
         return;
-    QPainter painter(this);
-    const QFontMetrics metrics(font());
-    for (const GridCell &cell : qAsConst(m_cells)) {
-        QRect r = mapRect(cell.rect(), WallToWidget);
-        r.setWidth(r.width() - 1);
-        r.setHeight(r.height() - 1);
-        if (rectsOverlap(r, m_selection)) {
-            painter.fillRect(r, QColor(0, 220, 241));
-        } else {
-            painter.setPen(QPen(QColor(200, 200, 200), 1));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRect(r);
-        }
-        painter.setPen(Qt::blue);
-        const QString width = QString::number(cell.w);
-        const QString height = QString::number(cell.h);
-        painter.drawText(r.left() + r.width() / 2 - metrics.horizontalAdvance(width) / 2, r.top() + 16, width);
-        painter.drawText(r.left(), r.top() + metrics.height() / 2 + r.height() / 2, height);
+    if (!m_plan.isBuilt()) {
+        m_plan.build(
+            m_cells, [this](const QRect &rect) { return mapRect(rect, WallToWidget); }, m_selection, size(),
+            fontMetrics());
     }
+    QPainter painter(this);
+    m_plan.draw(&painter);
+}
+
+void GridVirWall::replan()
+{
+    m_plan.clear();
+    update();
+}
+
+void GridVirWall::changeEvent(QEvent *event)
+{
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        replan();
 }
 
 void GridVirWall::resizeEvent(QResizeEvent *event)
@@ -271,6 +272,6 @@ void GridVirWall::resizeEvent(QResizeEvent *event)
         m_height = height();
         // Custom cells do not survive: the regular grid of the record comes back.
         m_cells = regularGridCells(m_template.row, m_template.col, m_template.tw, m_template.th);
-        update();
+        replan();
     }
 }

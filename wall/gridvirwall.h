@@ -1,5 +1,6 @@
 #pragma once
 
+#include "wall/gridpaintplan.h"
 #include "wall/gridtemplate.h"
 
 #include <QFrame>
@@ -53,8 +54,11 @@ protected:
     void leaveEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // Something drawn changed: the paint plan is worked out again.
+    void replan();
     void clearSelection();
     // Removes every cell that overlaps the rectangle (wall units).
     void removeOverlapping(const QRect &wallRect);
@@ -68,4 +72,5 @@ private:
     bool m_moved = false;
     QPoint m_pressPoint;
     QLabel *m_rubberBand = nullptr;
+    GridPaintPlan m_plan;
 };

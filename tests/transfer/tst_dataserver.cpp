@@ -5,6 +5,7 @@
 #include "transfer/dataserver.h"
 
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTcpSocket>
@@ -12,6 +13,9 @@
 #include <QtTest>
 
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/file.h>
 
 namespace {
 QByteArray pack(quint32 type, const QList<QByteArray> &records, qint64 count = -1, qint64 size = -1)
@@ -104,6 +108,16 @@ private slots:
         QTest::newRow("stream cut short") << pack(2, {good, peer::record("b", "b")}).chopped(1) << true
                                           << "数据包不完整";
         QTest::newRow("client falls silent") << pack(2, {good}).chopped(1) << false << "数据包不完整";
+        QTest::newRow("newline in a name") << pack(2, {good, peer::record("a\nb", "x")}) << true
+                                           << "文件名不安全: a?b";
+        QTest::newRow("escape in a name") << pack(4, {peer::record("\x1b[2Jx", "x")}) << true
+                                          << "文件名不安全: ?[2Jx";
+        QTest::newRow("name not UTF-8") << pack(2, {peer::record("a\xff\xfe", "x")}) << true
+                                        << "文件名不安全: a\uFFFD\uFFFD";
+        QList<QByteArray> many;
+        for (int i = 0; i <= 10000; ++i)
+            many << peer::record(QByteArray::number(i), "");
+        QTest::newRow("more records than a project holds") << pack(2, many) << true << "文件数量超出限制";
     }
 
     void hostilePackageLeavesTargetsAlone()
@@ -123,8 +137,8 @@ private slots:
         QCOMPARE(ends.at(0).at(0).toBool(), false);
         QCOMPARE(errors.count(), 1);
         QCOMPARE(errors.at(0).at(0).toString(), failure);
-        QCOMPARE(listing(m_workDir->path()), outside);
-        QCOMPARE(listing(m_app), kBefore);
+        QTRY_COMPARE(listing(m_workDir->path()), outside);
+        QTRY_COMPARE(listing(m_app), kBefore);
     }
 
     void packagePutInPlaceOnlyWhenComplete_data()
@@ -176,10 +190,90 @@ private slots:
         QCOMPARE(written.count(), target.isEmpty() ? 0 : 1);
         if (!target.isEmpty())
             QCOMPARE(written.at(0).at(0).toString(), "写入数据文件成功: " + m_app + '/' + target);
-        QCOMPARE(listing(m_app), after);
+        QTRY_COMPARE(listing(m_app), after);
         // The connection is closed after the package and nothing comes back.
         QTRY_COMPARE(sender.state(), QAbstractSocket::UnconnectedState);
         QCOMPARE(sender.bytesAvailable(), 0);
+    }
+
+    void tricklingClientIsCutOff_data()
+    {
+        QTest::addColumn<quint32>("packetSize");
+        QTest::addColumn<int>("earliestMs");
+        QTest::addColumn<int>("latestMs");
+        // 300 ms, and 100 ms more per 64 KiB announced.
+        QTest::newRow("small package") << 1000u << 250 << 1200;
+        QTest::newRow("ten times 64 KiB") << 655360u << 1250 << 2500;
+    }
+
+    void tricklingClientIsCutOff()
+    {
+        QFETCH(quint32, packetSize);
+        QFETCH(int, earliestMs);
+        QFETCH(int, latestMs);
+        m_server->setDeadline(300, 100);
+        QSignalSpy ends(m_server.get(), SIGNAL(disconnected(bool)));
+        QSignalSpy errors(m_server.get(), SIGNAL(writeDataError(QString)));
+        QTcpSocket trickler;
+        connectSender(trickler);
+        QElapsedTimer clock;
+        clock.start();
+        trickler.write(peer::header("p", 2, 1, packetSize) + "ZE");
+        // A byte every 100 ms: never quiet for the quiet timer's second.
+        while (ends.isEmpty() && clock.elapsed() < 4000) {
+            trickler.write("P");
+            QTest::qWait(100);
+        }
+        QVERIFY2(clock.elapsed() >= earliestMs && clock.elapsed() <= latestMs,
+                 qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(ends.count(), 1);
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.at(0).at(0).toString(), QString("数据包不完整"));
+        QTcpSocket sender;   // the slot is free for an honest sender
+        connectSender(sender);
+        sender.write(pack(2, {peer::record("a.json", "new")}));
+        QTRY_VERIFY(ends.count() == 2 && ends.at(1).at(0).toBool());
+    }
+
+    void replacedAndStaleFoldersGoAfterTheAnswer()
+    {
+        // Left by a receive that a crash ended, and one that is still under way.
+        QVERIFY(writeFixture(m_app + "/.config_path.incoming-stale001/x", "x"));
+        const QString live = m_app + "/.config_path.incoming-live0002";
+        QVERIFY(QDir().mkpath(live));
+        const int lock = ::open(QFile::encodeName(live).constData(), O_RDONLY | O_DIRECTORY);
+        QVERIFY(lock >= 0 && ::flock(lock, LOCK_EX | LOCK_NB) == 0);
+        // The folder to be replaced: many files, and some that cannot be removed.
+        for (int i = 0; i < 5000; ++i)
+            ::close(::creat(QFile::encodeName(m_app + "/config_path/" + QString::number(i)).constData(), 0600));
+        QVERIFY(writeFixture(m_app + "/config_path/locked/kept", "k"));
+        QVERIFY(QFile(m_app + "/config_path/locked").setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+
+        const QStringList staging = {".config_path.incoming-*"};
+        QString old;   // and how much of it is left when the sender gets its answer
+        int oldEntriesAtAnswer = 0;
+        connect(m_server.get(), &DataServer::disconnected, this, [&] {
+            const QStringList names = QDir(m_app).entryList(staging, QDir::Dirs | QDir::Hidden);
+            old = m_app + '/' + names.filter(QRegularExpression("-[0-9a-f]{8}$")).value(0);
+            oldEntriesAtAnswer = QDir(old).count();
+        });
+        QSignalSpy errors(m_server.get(), SIGNAL(writeDataError(QString)));
+        {
+            const peer::PlainPermissions plain;
+            QTcpSocket sender;
+            connectSender(sender);
+            sender.write(pack(2, {peer::record("a.json", "new")}));
+            QTRY_COMPARE(errors.count(), 1);
+        }
+        ::close(lock);
+        // The answer came before the old folder went: removing it stalled nothing.
+        QVERIFY2(oldEntriesAtAnswer > 2500, qPrintable(QString::number(oldEntriesAtAnswer)));
+        QCOMPARE(QDir(m_app).entryList(staging, QDir::Dirs | QDir::Hidden),
+                 QStringList({QFileInfo(old).fileName(), QFileInfo(live).fileName()}));
+        QCOMPARE(errors.at(0).at(0).toString(), "删除目录" + old + "失败!");
+        QCOMPARE(listing(old), QStringList({"locked/", "locked/kept=k"}));
+        QCOMPARE(listing(m_app + "/config_path"), QStringList{"a.json=new"});
+        QVERIFY(QFile(old + "/locked").setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     }
 
     void secondClientIsTurnedAway()

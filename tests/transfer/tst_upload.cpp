@@ -13,22 +13,38 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 class TestUpload : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<TestWorkDir> m_workDir;
 
-    // "name=content", "name=#size" for a sparse file, "name/" for a folder.
-    void writeFiles(const QStringList &files)
+    // "name=content", "name=#size" for a sparse file, "name=!" for one no
+    // one may read, "name=|" for a FIFO, "name@target" for a link, "name/"
+    // for a folder. The FIFOs made, by path.
+    QStringList writeFiles(const QStringList &files)
     {
+        QStringList fifos;
         for (const QString &file : files) {
-            const QString path = m_workDir->filePath("proj/" + file.section('=', 0, 0));
+            const QString path = m_workDir->filePath("proj/" + file.section(QRegularExpression("[=@]"), 0, 0));
             const QString content = file.section('=', 1);
-            QVERIFY(file.endsWith('/') ? QDir().mkpath(path) : writeFixture(path, content.toUtf8()));
+            if (file.contains('@'))
+                QFile::link(file.section('@', 1), path);
+            else if (content == "|" && ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0)
+                fifos << path;
+            else if (file.endsWith('/'))
+                QDir().mkpath(path);
+            else
+                writeFixture(path, content.toUtf8());
             if (content.startsWith('#'))
-                QVERIFY(QFile(path).resize(content.mid(1).toLongLong()));
+                QFile(path).resize(content.mid(1).toLongLong());
+            if (content == "!")
+                QFile(path).setPermissions({});
         }
+        return fifos;
     }
     // The package the tests' own builder makes of these files of the project folder.
     QByteArray expectedPackage(const QByteArray &name, int mode, const QStringList &files)
@@ -61,47 +77,61 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QStringList>("packed");   // empty: the packing fails
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("texts");    // %1: the work folder
 
         const QString x63(63, 'x');
         const QString han21(21, QChar(0x540d));   // 63 bytes of UTF-8
-        QTest::newRow("test vector") << "proj" << 2 << QStringList{"a.json={}"} << QStringList{"a.json"} << "";
+        const QString skipped = "跳过非普通文件: %1/proj/";
+        QTest::newRow("test vector") << "proj" << 2 << QStringList{"a.json={}"} << QStringList{"a.json"}
+                                     << QStringList();
         QTest::newRow("order ignores case; no folders or hidden files")
             << "proj" << 2 << QStringList{"B.json=b", "a.json=a", "c.txt=", ".hidden=h", "img/", "img/x.png=x"}
-            << QStringList{"a.json", "B.json", "c.txt"} << "";
+            << QStringList{"a.json", "B.json", "c.txt"} << QStringList();
+        QTest::newRow("only regular files, the others named")
+            << "proj" << 2
+            << QStringList{"a=1", "pipe=|", "pipe.lnk@pipe", "dangling@gone", "img.lnk@img", "img/", "z.lnk@a"}
+            << QStringList{"a", "z.lnk"}
+            << QStringList{skipped + "dangling", skipped + "pipe", skipped + "pipe.lnk"};
         QTest::newRow("63-byte names") << "proj" << 2 << QStringList{x63 + "=1", han21 + "=2"}
-                                       << QStringList{x63, han21} << "";
-        QTest::newRow("64-byte file name") << "proj" << 2 << QStringList{x63 + "y=1", "a=2"} << QStringList() << "";
+                                       << QStringList{x63, han21} << QStringList();
+        QTest::newRow("64-byte file name") << "proj" << 2 << QStringList{x63 + "y=1", "a=2"} << QStringList()
+                                           << QStringList{"文件名过长: %1/proj/" + x63 + "y (最多63字节)"};
         QTest::newRow("64-byte folder name") << "proj/" + x63 + "y" << 2 << QStringList{x63 + "y/", x63 + "y/a=1"}
-                                             << QStringList() << "";
+                                             << QStringList() << QStringList{"文件名过长: " + x63 + "y (最多63字节)"};
         QTest::newRow("file of 2^31 bytes") << "proj" << 2 << QStringList{"a=1", "big=#2147483648"}
-                                            << QStringList() << "";
+                                            << QStringList() << QStringList{"数据包超出2GB限制: %1/proj/big"};
         QTest::newRow("package reaching 2^31") << "proj" << 2 << QStringList{"a=#1073741824", "b=#1073741700"}
-                                               << QStringList() << "";
+                                               << QStringList() << QStringList{"数据包超出2GB限制: %1/proj/b"};
+        QTest::newRow("unreadable file") << "proj" << 2 << QStringList{"a=1", "b=!"} << QStringList()
+                                         << QStringList{"读取文件失败: %1/proj/b"};
         QTest::newRow("data file") << "proj/db.sqlite" << 0 << QStringList{"db.sqlite=rows", "other=1"}
-                                   << QStringList{"db.sqlite"} << "";
+                                   << QStringList{"db.sqlite"} << QStringList();
         QTest::newRow("file longer than its size") << "/proc/self/status" << 0 << QStringList() << QStringList()
-                                                   << "";
-        QTest::newRow("source missing") << "gone" << 2 << QStringList() << QStringList() << "文件不存在 %1/gone";
+                                                   << QStringList{"读取文件失败: /proc/self/status"};
+        QTest::newRow("source missing") << "gone" << 2 << QStringList() << QStringList()
+                                        << QStringList{"文件不存在 %1/gone"};
     }
     void packing()
     {
         QFETCH(QString, source);
         QFETCH(int, mode);
         QFETCH(QStringList, packed);
-        QFETCH(QString, text);
+        QFETCH(QStringList, texts);
         QFETCH(QStringList, files);
-        writeFiles(files);
+        const peer::FifoRescue rescue(writeFiles(files));
         if (!source.startsWith('/'))
             source = m_workDir->filePath(source);
 
         UploadServer upload;
-        QSignalSpy texts(&upload, SIGNAL(occurrError(QString)));
+        QSignalSpy reported(&upload, SIGNAL(occurrError(QString)));
         upload.setUploadSource(source, mode);
-        QCOMPARE(upload.packageFiles(), !packed.isEmpty());
-        QCOMPARE(texts.count(), text.isEmpty() ? 0 : 1);
-        if (!text.isEmpty())
-            QCOMPARE(texts.at(0).at(0).toString(), text.arg(m_workDir->path()));
+        {
+            const peer::PlainPermissions plain;
+            QCOMPARE(upload.packageFiles(), !packed.isEmpty());
+        }
+        QCOMPARE(reported.count(), texts.size());
+        for (int i = 0; i < texts.size(); ++i)
+            QCOMPARE(reported.at(i).at(0).toString(), texts.at(i).arg(m_workDir->path()));
         // A failed packing leaves nothing that could be sent later.
         QCOMPARE(QFile::exists(upload.packagePath()), !packed.isEmpty());
         if (packed.isEmpty())
@@ -131,17 +161,44 @@ private slots:
         QCOMPARE(upload.writePackage("proj", 2, {QFileInfo(m_workDir->filePath("proj/a.json"))}, output), 0);
     }
 
-    void linkPlantedForPackageFolderIsRefused()
+    void twoUploadsKeepTheirOwnPackages()
     {
-        writeFiles({"a.json={}", "elsewhere/"});
-        const QString folder = UploadServer::packageFolder(m_workDir->filePath("tmp"));
-        QVERIFY(QFile::link(m_workDir->filePath("proj/elsewhere"), folder));
+        // The larger one is still packing when the smaller one has packed.
+        writeFiles({"big=#67108864"});
+        QVERIFY(writeFixture(m_workDir->filePath("small/a.json"), "{}"));
+        // A folder at the name that every run once shared, made by someone else.
+        QVERIFY(QDir().mkpath(m_workDir->filePath("tmp/brivane-transfer-" + QString::number(::geteuid()))));
+        peer::Listener bigPanel(peer::Listener::Read);
+        peer::Listener smallPanel(peer::Listener::Read);
+        UploadServer big;
+        UploadServer small;
+        big.setUploadSource(m_workDir->filePath("proj"), 2);
+        small.setUploadSource(m_workDir->filePath("small"), 2);
+        big.startUpload("127.0.0.1", bigPanel.port);
+        small.startUpload("127.0.0.1", smallPanel.port);
+        QTRY_VERIFY_WITH_TIMEOUT(bigPanel.done && smallPanel.done, 20000);
+        QCOMPARE(smallPanel.received, peer::package("small", 2, {peer::record("a.json", "{}")}));
+        QCOMPARE(bigPanel.received.left(76), peer::header("proj", 2, 1, 72 + 67108864));
+        QCOMPARE(bigPanel.received.size(), 76 + 72 + 67108864);
+        QCOMPARE(QFile(QFileInfo(big.packagePath()).path()).permissions() & 0x0077, QFile::Permissions());
+    }
+
+    void stopCutsPackingShort()
+    {
+        writeFiles({"big=#1073741824"});
+        peer::Listener panel(peer::Listener::Refuse);
         UploadServer upload;
-        QSignalSpy texts(&upload, SIGNAL(occurrError(QString)));
+        QSignalSpy reported(&upload, SIGNAL(occurrError(QString)));
         upload.setUploadSource(m_workDir->filePath("proj"), 2);
-        QVERIFY(!upload.packageFiles());
-        QCOMPARE(texts.at(0).at(0).toString(), "打开文件失败 " + folder + "/config.bin");
-        QVERIFY(QDir(m_workDir->filePath("proj/elsewhere")).isEmpty());
+        upload.startUpload("127.0.0.1", panel.port);
+        QTest::qWait(200);
+        QElapsedTimer clock;
+        clock.start();
+        upload.stopUpload();
+        // Packing the rest of the gigabyte would take seconds more.
+        QVERIFY2(clock.elapsed() < 300, qPrintable(QString::number(clock.elapsed())));
+        QCoreApplication::processEvents();
+        QCOMPARE(reported.count(), 0);
     }
 
     void runAgainstPeer_data()

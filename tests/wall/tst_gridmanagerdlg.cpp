@@ -93,6 +93,8 @@ private slots:
     void saveWritesTemplate();
     void deleteRemovesExactlyTheChecked();
     void idBeyondTheBoxIsSavedUnderItsOwnId();
+    void templateFromFileIsHeldToTheEditor_data();
+    void templateFromFileIsHeldToTheEditor();
     void failedWriteIsReported_data();
     void failedWriteIsReported();
     void newUserBuildsAndReopensLayout();
@@ -234,6 +236,44 @@ void TestGridManagerDlg::idBeyondTheBoxIsSavedUnderItsOwnId()
     QCOMPARE(idsOf(file), QVector<int>({99, 150}));
     QCOMPARE(file.at(0).toObject().value("name").toString(), QStringLiteral("九九"));
     QCOMPARE(file.at(1).toObject().value("name").toString(), QStringLiteral("外来"));
+}
+
+void TestGridManagerDlg::templateFromFileIsHeldToTheEditor_data()
+{
+    QTest::addColumn<QByteArray>("fields");
+    QTest::addColumn<QSize>("rowsAndColumns");
+    QTest::addColumn<QVector<QRect>>("someCells");   // the first and the last
+    QTest::addColumn<int>("cellCount");
+
+    QTest::newRow("rows past the box") << QByteArray(R"("standard": 1, "row": 100000, "col": 2)") << QSize(999, 2)
+                                       << QVector<QRect>{{0, 0, 960, 1}, {960, 1078, 960, 1}} << 1998;
+    // Once the product overflowed int, or asked for gigabytes.
+    QTest::newRow("100000 x 100000") << QByteArray(R"("standard": 1, "row": 100000, "col": 100000)")
+                                     << QSize(999, 999) << QVector<QRect>{{0, 0, 1, 1}, {1918, 1078, 1, 1}}
+                                     << 998001;
+    QTest::newRow("cells past the wall")
+        << QByteArray(R"("standard": 0, "row": 1, "col": 1, "tw": 3840, "th": 2160, "rect": [
+               {"x": 2147483000, "y": 0, "w": 2147483000, "h": 100}, {"x": -50, "y": 10, "w": 100, "h": 99999}])")
+        << QSize(1, 1) << QVector<QRect>{{3840, 0, 0, 100}, {0, 10, 50, 2150}} << 2;
+}
+
+void TestGridManagerDlg::templateFromFileIsHeldToTheEditor()
+{
+    QFETCH(QByteArray, fields);
+    QFETCH(QSize, rowsAndColumns);
+    QFETCH(QVector<QRect>, someCells);
+    QFETCH(int, cellCount);
+    writeFixture(kTemplateFile, R"([{"id": 1, "name": "大", "gridmode": 0, )" + fields + "}]");
+    Editor editor;
+    editor.chooseRow(0);
+    QCOMPARE(QSize(editor.spin("spinBox")->value(), editor.spin("spinBox_2")->value()), rowsAndColumns);
+    const QVector<GridCell> cells = editor.canvas()->cells();
+    QCOMPARE(cells.size(), cellCount);
+    QCOMPARE(cells.first().rect(), someCells.first());
+    QCOMPARE(cells.last().rect(), someCells.last());
+    // The record too, as the next save writes it.
+    const GridTemplate record = editor.canvas()->gridTemplate();
+    QCOMPARE(QSize(record.row, record.col), rowsAndColumns);
 }
 
 void TestGridManagerDlg::failedWriteIsReported_data()

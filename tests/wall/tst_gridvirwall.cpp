@@ -13,6 +13,19 @@ QVector<QRect> rectsOf(const QVector<GridCell> &cells)
     return rects;
 }
 
+// Whether a pixel of the area is of the blue size labels (smoothed, so of any shade).
+bool hasLabelInk(const QImage &image, const QRect &area)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (pixel.alpha() > 100 && pixel.blue() > 150 && pixel.red() < 120 && pixel.green() < 120)
+                return true;
+        }
+    }
+    return false;
+}
+
 // A 3840 x 2160 wall at ten units per pixel, 2 x 2 after its first resize.
 struct Canvas {
     GridVirWall wall;
@@ -37,6 +50,7 @@ private slots:
     void splitWorkedExamples();
     void hugeWallsMapWithoutOverflow();
     void wallWithoutUnitsDrawsNothing();
+    void paintShowsSelectionAndLabelsThatFit();
 };
 
 void TestGridVirWall::dragMergesTouchedCells_data()
@@ -169,6 +183,8 @@ void TestGridVirWall::hugeWallsMapWithoutOverflow()
     QVERIFY(canvas.wall.selectedRect(&selected));
     QCOMPARE(selected, last);
     QVERIFY(!renderSelf(&canvas.wall).isNull());
+    // Rows and columns past what the editor takes, as a file may hold them.
+    QCOMPARE(regularGridCells(100000, 3, 3840, 2160).size(), kMaxGridLines * 3);
 }
 
 void TestGridVirWall::wallWithoutUnitsDrawsNothing()
@@ -182,6 +198,22 @@ void TestGridVirWall::wallWithoutUnitsDrawsNothing()
     blank.fill(Qt::transparent);
     QCOMPARE(image, blank);
     QCOMPARE(canvas.wall.mapRect(QRect(0, 0, 100, 100), GridVirWall::WallToWidget), QRect());
+}
+
+void TestGridVirWall::paintShowsSelectionAndLabelsThatFit()
+{
+    Canvas canvas;
+    click(&canvas.wall, QPoint(10, 10));
+    QImage image = renderSelf(&canvas.wall);
+    QCOMPARE(image.pixelColor(50, 50), QColor(0, 220, 241));
+    QCOMPARE(image.pixelColor(191, 150), QColor(200, 200, 200));   // the bottom-left cell's right edge
+    QVERIFY(hasLabelInk(image, QRect(192, 0, 192, 108)));
+
+    // Cells of less than a pixel: outlines cover the canvas, no label fits.
+    canvas.wall.setRegularGrid(1, kMaxGridLines, kMaxGridLines, 3840, 2160);
+    image = renderSelf(&canvas.wall);
+    QCOMPARE(image.pixelColor(100, 100), QColor(200, 200, 200));
+    QVERIFY(!hasLabelInk(image, image.rect()));
 }
 
 QTEST_MAIN(TestGridVirWall)

@@ -392,6 +392,10 @@
         <source>写入数据文件成功: %1</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>删除目录%1失败!</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>ExAudioMatrixWidget</name>
@@ -1884,6 +1888,10 @@
     </message>
     <message>
         <source>替换目标失败: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件数量超出限制</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -4287,6 +4295,26 @@
     </message>
     <message>
         <source>等待发送超时</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件名过长: %1 (最多%2字节)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>跳过非普通文件: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>数据包超出2GB限制: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>读取文件失败: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>写入数据包失败: %1</source>
         <translation type="unfinished" />
     </message>
 </context>

@@ -392,6 +392,10 @@
         <source>写入数据文件成功: %1</source>
         <translation>Data written: %1</translation>
     </message>
+    <message>
+        <source>删除目录%1失败!</source>
+        <translation>Cannot remove the folder %1!</translation>
+    </message>
 </context>
 <context>
     <name>ExAudioMatrixWidget</name>
@@ -1888,6 +1892,10 @@ Please adjust the values</translation>
     <message>
         <source>替换目标失败: %1</source>
         <translation>Cannot put the received files in place: %1</translation>
+    </message>
+    <message>
+        <source>文件数量超出限制</source>
+        <translation>The package holds more files than allowed</translation>
     </message>
 </context>
 <context>
@@ -4291,6 +4299,26 @@ Please adjust the values</translation>
     <message>
         <source>等待发送超时</source>
         <translation>Timed out waiting to send</translation>
+    </message>
+    <message>
+        <source>文件名过长: %1 (最多%2字节)</source>
+        <translation>Name too long: %1 (at most %2 bytes)</translation>
+    </message>
+    <message>
+        <source>跳过非普通文件: %1</source>
+        <translation>Skipped, not a regular file: %1</translation>
+    </message>
+    <message>
+        <source>数据包超出2GB限制: %1</source>
+        <translation>The package would pass the 2 GB limit at %1</translation>
+    </message>
+    <message>
+        <source>读取文件失败: %1</source>
+        <translation>Cannot read the file %1</translation>
+    </message>
+    <message>
+        <source>写入数据包失败: %1</source>
+        <translation>Cannot write the package %1</translation>
     </message>
 </context>
 </TS>

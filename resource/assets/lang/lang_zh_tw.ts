@@ -392,6 +392,10 @@
         <source>写入数据文件成功: %1</source>
         <translation>寫入資料檔案成功: %1</translation>
     </message>
+    <message>
+        <source>删除目录%1失败!</source>
+        <translation>刪除目錄%1失敗!</translation>
+    </message>
 </context>
 <context>
     <name>ExAudioMatrixWidget</name>
@@ -1888,6 +1892,10 @@
     <message>
         <source>替换目标失败: %1</source>
         <translation>替換目標失敗: %1</translation>
+    </message>
+    <message>
+        <source>文件数量超出限制</source>
+        <translation>檔案數量超出限制</translation>
     </message>
 </context>
 <context>
@@ -4291,6 +4299,26 @@
     <message>
         <source>等待发送超时</source>
         <translation>等待發送逾時</translation>
+    </message>
+    <message>
+        <source>文件名过长: %1 (最多%2字节)</source>
+        <translation>檔案名稱過長: %1 (最多%2位元組)</translation>
+    </message>
+    <message>
+        <source>跳过非普通文件: %1</source>
+        <translation>略過非一般檔案: %1</translation>
+    </message>
+    <message>
+        <source>数据包超出2GB限制: %1</source>
+        <translation>資料包超出2GB限制: %1</translation>
+    </message>
+    <message>
+        <source>读取文件失败: %1</source>
+        <translation>讀取檔案失敗: %1</translation>
+    </message>
+    <message>
+        <source>写入数据包失败: %1</source>
+        <translation>寫入資料包失敗: %1</translation>
     </message>
 </context>
 </TS>
