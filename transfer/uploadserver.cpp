@@ -178,6 +178,11 @@ int UploadServer::writePackage(const QString &name, int mode, const QFileInfoLis
             return 0;
         }
         files.append(candidate);
+        // The panel refuses a package of more files than a project holds.
+        if (quint32(files.size()) > kMaxRecords) {
+            emit occurrError(tr("文件数量超出限制"));
+            return 0;
+        }
     }
 
     int count = 0;

@@ -2,6 +2,7 @@
 #include "tests/testsupport.h"
 #include "tests/transfer/transferpeer.h"
 #include "transfer/datamanager.h"
+#include "transfer/packageformat.h"
 #include "transfer/tcpclient.h"
 #include "transfer/uploadserver.h"
 
@@ -102,6 +103,11 @@ private slots:
                                             << QStringList() << QStringList{"数据包超出2GB限制: %1/proj/big"};
         QTest::newRow("package reaching 2^31") << "proj" << 2 << QStringList{"a=#1073741824", "b=#1073741700"}
                                                << QStringList() << QStringList{"数据包超出2GB限制: %1/proj/b"};
+        QStringList tooMany;
+        for (quint32 i = 0; i <= PackageFormat::kMaxRecords; ++i)
+            tooMany << QStringLiteral("f%1=").arg(i);
+        QTest::newRow("more files than a panel takes") << "proj" << 2 << tooMany << QStringList()
+                                                       << QStringList{"文件数量超出限制"};
         QTest::newRow("unreadable file") << "proj" << 2 << QStringList{"a=1", "b=!"} << QStringList()
                                          << QStringList{"读取文件失败: %1/proj/b"};
         QTest::newRow("data file") << "proj/db.sqlite" << 0 << QStringList{"db.sqlite=rows", "other=1"}

@@ -4317,5 +4317,9 @@
         <source>写入数据包失败: %1</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>文件数量超出限制</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 </TS>

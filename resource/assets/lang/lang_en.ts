@@ -4320,5 +4320,9 @@ Please adjust the values</translation>
         <source>写入数据包失败: %1</source>
         <translation>Cannot write the package %1</translation>
     </message>
+    <message>
+        <source>文件数量超出限制</source>
+        <translation>The package holds more files than allowed</translation>
+    </message>
 </context>
 </TS>

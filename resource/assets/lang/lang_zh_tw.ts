@@ -4320,5 +4320,9 @@
         <source>写入数据包失败: %1</source>
         <translation>寫入資料包失敗: %1</translation>
     </message>
+    <message>
+        <source>文件数量超出限制</source>
+        <translation>檔案數量超出限制</translation>
+    </message>
 </context>
 </TS>
