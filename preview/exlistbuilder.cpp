@@ -2,6 +2,7 @@
 
 #include "core/jsonutils.h"
 #include "preview/exbuttonlistframe.h"
+#include "preview/exscale.h"
 #include "preview/exscenelistframe.h"
 #include "preview/expreviewframe.h"
 #include "preview/exsearchwidget.h"
@@ -26,6 +27,14 @@ const char *const kNextPageText = QT_TRANSLATE_NOOP("ExListBuilder", "下一页"
 QString translated(const char *text)
 {
     return QCoreApplication::translate("ExListBuilder", text);
+}
+
+// "page_turn_height", held within the widget limit.
+int readPageTurnHeight(const QJsonObject &record, int fallback)
+{
+    int height = fallback;
+    jsonInt(record, QStringLiteral("page_turn_height"), &height);
+    return widgetLength(height);
 }
 
 // "show_item_num", below 1 taken as the default.
@@ -168,7 +177,7 @@ void ExListBuilder::buildButtonList(int typeId, const QJsonObject &record)
     int pageTurnHeight = kDefaultPageTurnSize;
     int radius = 0;
     if (!m_inPopup) {
-        jsonInt(record, QStringLiteral("page_turn_height"), &pageTurnHeight);
+        pageTurnHeight = readPageTurnHeight(record, kDefaultPageTurnSize);
         jsonInt(record, QStringLiteral("borderRadius"), &radius);
         if (style.fontSize < 1)
             style.fontSize = kDefaultFontSize;
@@ -243,8 +252,7 @@ void ExListBuilder::buildSourceTab(int typeId, const QJsonObject &record)
     m_reader.readPrevButtonStyle(record, &prev);
     m_reader.readNextButtonStyle(record, &next);
     const int count = itemsPerPage(record);
-    int pageTurnSize = kDefaultPageTurnSize;
-    jsonInt(record, QStringLiteral("page_turn_height"), &pageTurnSize);
+    int pageTurnSize = readPageTurnHeight(record, kDefaultPageTurnSize);
     if (style.fontSize < 1)
         style.fontSize = kDefaultFontSize;
     // No size at all, or a negative one, is the default size.
