@@ -1,9 +1,11 @@
 #include "exlistbuilder.h"
 
+#include "controls/cellbudget.h"
 #include "core/jsonutils.h"
 #include "preview/exbuttonlistframe.h"
 #include "preview/exscale.h"
 #include "preview/exscenelistframe.h"
+#include "preview/exscreenbuttongroup.h"
 #include "preview/expreviewframe.h"
 #include "preview/exsearchwidget.h"
 #include "preview/exsourcestackedwidget.h"
@@ -156,6 +158,13 @@ void ExListBuilder::addElement(QWidget *widget, int typeId, const QString &hostN
     m_elements.append(element);
 }
 
+int ExListBuilder::takeRows(int wanted)
+{
+    const int granted = CellBudget::of(m_host)->take(wanted);
+    m_rowsTaken += granted;
+    return granted;
+}
+
 void ExListBuilder::buildButtonList(int typeId, const QJsonObject &record)
 {
     const ButtonListKind *kind = buttonListKind(typeId);
@@ -204,6 +213,7 @@ void ExListBuilder::buildButtonList(int typeId, const QJsonObject &record)
     if (!style.normalBkColor.isEmpty())
         frame->setBackgroundColor(style.normalBkColor);
     frame->setDirection(style.direction);
+    frame->setRowLimit(takeRows(ExScreenButtonGroup::kWallCount));
     frame->setItems(m_listMode, count);
     if (kind->selectSlot)
         wire(frame, SIGNAL(signalsSelWall(int, int)), kind->selectSlot);
@@ -233,6 +243,7 @@ void ExListBuilder::buildSceneList(int typeId, const QJsonObject &record)
     if (!style.normalBkColor.isEmpty())
         frame->setBackgroundColor(style.normalBkColor);
     frame->initLayout(style.direction);
+    frame->setRowLimit(takeRows(ExSceneListFrame::kSceneCount));
     frame->setItemsPerPage(count);
     stylePageButtons(frame, prev, next);
     frame->setObjectName(QStringLiteral("scenewidget"));
@@ -274,6 +285,7 @@ void ExListBuilder::buildSourceTab(int typeId, const QJsonObject &record)
     frame->setPageButtonSize(pageTurnSize);
     frame->setFrameSize(style.w, style.h);
     frame->initLayout(style.direction);
+    frame->setRowLimit(takeRows(qMin(count, ExPreviewFrame::kSourceCount)));
     frame->setItemsPerPage(count);
     stylePageButtons(frame, prev, next);
     stack->addWidget(frame);

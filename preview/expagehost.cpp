@@ -1,5 +1,6 @@
 #include "expagehost.h"
 
+#include "controls/cellbudget.h"
 #include "core/controltypetable.h"
 #include "core/fileutils.h"
 #include "preview/exscale.h"
@@ -168,7 +169,16 @@ void ExPageHost::addElement(CtrlElement element)
 
 void ExPageHost::destoryElement()
 {
+    // Now, not when the lists are deleted: the next load builds at once.
+    releaseRows();
     removeElements(this, &m_ctrlElement, false);
+}
+
+void ExPageHost::releaseRows()
+{
+    if (m_rowsTaken > 0)
+        CellBudget::of(this)->release(m_rowsTaken);
+    m_rowsTaken = 0;
 }
 
 void ExPageHost::releaseElements()
