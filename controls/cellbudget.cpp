@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 // Kept on the page as a property: a search of its children would cost each
@@ -25,6 +26,12 @@ CellBudget *CellBudget::of(QWidget *page)
     auto *budget = new CellBudget(page);
     page->setProperty(kPageProperty, QVariant::fromValue(budget));
     return budget;
+}
+
+int CellBudget::cellsThatFit(double length, double cellLength, int wanted)
+{
+    const double fit = std::trunc(length / cellLength);
+    return int(std::max(1.0, std::min(fit, double(wanted))));
 }
 
 int CellBudget::take(int wanted)

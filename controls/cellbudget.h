@@ -19,6 +19,10 @@ public:
     // The page's budget, made as a child of the page on first use.
     static CellBudget *of(QWidget *page);
 
+    // How many of the wanted cells a list shows along its length, each
+    // cellLength long at least: as many as fit, and never fewer than one.
+    static int cellsThatFit(double length, double cellLength, int wanted);
+
     // Grants up to wanted cells, and one cell even when nothing is left, so
     // every list shows at least one; the caller gives them back with release.
     int take(int wanted);

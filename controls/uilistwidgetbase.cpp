@@ -93,8 +93,7 @@ int UIListWidgetBase::cellsToBuild() const
     const int buttons = m_traits.refreshButton ? 3 : 2;
     // The spacing gives way where the list is short (fitSpacing), the
     // entries' pixels do not.
-    const double fit = std::trunc((length - 2 * margin - buttons) / cellLength());
-    return int(qBound(1.0, fit, double(itemCount())));
+    return CellBudget::cellsThatFit(length - 2 * margin - buttons, cellLength(), itemCount());
 }
 
 int UIListWidgetBase::cellLength() const

@@ -124,6 +124,11 @@ void ExButtonListFrame::setDirection(int direction)
     box->addWidget(m_nextButton);
 }
 
+void ExButtonListFrame::setRowLimit(int rows)
+{
+    m_group->setRowLimit(rows);
+}
+
 void ExButtonListFrame::setItems(int listMode, int itemsPerPage)
 {
     if (itemsPerPage < 1)

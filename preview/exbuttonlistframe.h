@@ -34,6 +34,8 @@ public:
     void setBackgroundColor(const QString &color);
     // Lays the buttons and the group out in a row (0) or a column; once.
     void setDirection(int direction);
+    // For the walls built after it: the first ones up to this count.
+    void setRowLimit(int rows);
     // Fixes the group's size to what the buttons leave and builds the walls.
     void setItems(int listMode, int itemsPerPage);
     // Kept as the panel keeps it: the buttons are always 20 pixels thick.

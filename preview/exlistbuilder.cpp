@@ -1,8 +1,11 @@
 #include "exlistbuilder.h"
 
+#include "controls/cellbudget.h"
 #include "core/jsonutils.h"
 #include "preview/exbuttonlistframe.h"
+#include "preview/exscale.h"
 #include "preview/exscenelistframe.h"
+#include "preview/exscreenbuttongroup.h"
 #include "preview/expreviewframe.h"
 #include "preview/exsearchwidget.h"
 #include "preview/exsourcestackedwidget.h"
@@ -26,6 +29,14 @@ const char *const kNextPageText = QT_TRANSLATE_NOOP("ExListBuilder", "下一页"
 QString translated(const char *text)
 {
     return QCoreApplication::translate("ExListBuilder", text);
+}
+
+// "page_turn_height", held within the widget limit.
+int readPageTurnHeight(const QJsonObject &record, int fallback)
+{
+    int height = fallback;
+    jsonInt(record, QStringLiteral("page_turn_height"), &height);
+    return widgetLength(height);
 }
 
 // "show_item_num", below 1 taken as the default.
@@ -147,6 +158,13 @@ void ExListBuilder::addElement(QWidget *widget, int typeId, const QString &hostN
     m_elements.append(element);
 }
 
+int ExListBuilder::takeRows(int wanted)
+{
+    const int granted = CellBudget::of(m_host)->take(wanted);
+    m_rowsTaken += granted;
+    return granted;
+}
+
 void ExListBuilder::buildButtonList(int typeId, const QJsonObject &record)
 {
     const ButtonListKind *kind = buttonListKind(typeId);
@@ -168,7 +186,7 @@ void ExListBuilder::buildButtonList(int typeId, const QJsonObject &record)
     int pageTurnHeight = kDefaultPageTurnSize;
     int radius = 0;
     if (!m_inPopup) {
-        jsonInt(record, QStringLiteral("page_turn_height"), &pageTurnHeight);
+        pageTurnHeight = readPageTurnHeight(record, kDefaultPageTurnSize);
         jsonInt(record, QStringLiteral("borderRadius"), &radius);
         if (style.fontSize < 1)
             style.fontSize = kDefaultFontSize;
@@ -195,6 +213,7 @@ void ExListBuilder::buildButtonList(int typeId, const QJsonObject &record)
     if (!style.normalBkColor.isEmpty())
         frame->setBackgroundColor(style.normalBkColor);
     frame->setDirection(style.direction);
+    frame->setRowLimit(takeRows(ExScreenButtonGroup::kWallCount));
     frame->setItems(m_listMode, count);
     if (kind->selectSlot)
         wire(frame, SIGNAL(signalsSelWall(int, int)), kind->selectSlot);
@@ -224,6 +243,7 @@ void ExListBuilder::buildSceneList(int typeId, const QJsonObject &record)
     if (!style.normalBkColor.isEmpty())
         frame->setBackgroundColor(style.normalBkColor);
     frame->initLayout(style.direction);
+    frame->setRowLimit(takeRows(ExSceneListFrame::kSceneCount));
     frame->setItemsPerPage(count);
     stylePageButtons(frame, prev, next);
     frame->setObjectName(QStringLiteral("scenewidget"));
@@ -243,8 +263,7 @@ void ExListBuilder::buildSourceTab(int typeId, const QJsonObject &record)
     m_reader.readPrevButtonStyle(record, &prev);
     m_reader.readNextButtonStyle(record, &next);
     const int count = itemsPerPage(record);
-    int pageTurnSize = kDefaultPageTurnSize;
-    jsonInt(record, QStringLiteral("page_turn_height"), &pageTurnSize);
+    int pageTurnSize = readPageTurnHeight(record, kDefaultPageTurnSize);
     if (style.fontSize < 1)
         style.fontSize = kDefaultFontSize;
     // No size at all, or a negative one, is the default size.
@@ -266,6 +285,7 @@ void ExListBuilder::buildSourceTab(int typeId, const QJsonObject &record)
     frame->setPageButtonSize(pageTurnSize);
     frame->setFrameSize(style.w, style.h);
     frame->initLayout(style.direction);
+    frame->setRowLimit(takeRows(qMin(count, ExPreviewFrame::kSourceCount)));
     frame->setItemsPerPage(count);
     stylePageButtons(frame, prev, next);
     stack->addWidget(frame);

@@ -25,6 +25,9 @@ public:
     QVector<CtrlElement> build(int typeId, const QJsonObject &record);
     // Connections Qt refused; each is also warned of.
     int connectFailures() const { return m_connectFailures; }
+    // Rows taken from the host's cell budget, for the host to give back
+    // when it drops the lists.
+    int rowsTaken() const { return m_rowsTaken; }
 
 private:
     using Build = void (ExListBuilder::*)(int typeId, const QJsonObject &record);
@@ -41,6 +44,9 @@ private:
     void wire(const QObject *sender, const char *signal, const char *method);
     void addElement(QWidget *widget, int typeId, const QString &hostName, const QString &ref,
                     const QString &name);
+    // Rows of demonstration data a list may build: what the page's lists
+    // have left of the budget they share, one at least.
+    int takeRows(int wanted);
 
     QWidget *m_host;
     ExStyleReader m_reader;
@@ -48,4 +54,5 @@ private:
     bool m_inPopup;
     QVector<CtrlElement> m_elements;
     int m_connectFailures = 0;
+    int m_rowsTaken = 0;
 };

@@ -1,5 +1,6 @@
 #include "expagehost.h"
 
+#include "controls/cellbudget.h"
 #include "core/controltypetable.h"
 #include "core/fileutils.h"
 #include "preview/exscale.h"
@@ -114,7 +115,9 @@ void ExPageHost::loadPageFile()
         return;
     ++m_loadCount;
 
-    // Until a page object names a design size, the host's own size is it.
+    // Until a page object names a design size, the host's size at the first
+    // load is it: later loads scale the controls from it, as they scale the
+    // text.
     if (m_designWidth <= 0)
         m_designWidth = m_width;
     if (m_designHeight <= 0)
@@ -125,14 +128,14 @@ void ExPageHost::loadPageFile()
     if (w.isDouble()) {
         const int width = wholeNumber(w);
         m_designWidth = width > kMinDesignWidth ? width : m_width;
-        m_scaleX = scaleRatio(m_width, m_designWidth);
     }
+    m_scaleX = scaleRatio(m_width, m_designWidth);
     const QJsonValue h = page.value(QLatin1String("h"));
     if (h.isDouble()) {
         const int height = wholeNumber(h);
         m_designHeight = height > kMinDesignHeight ? height : m_height;
-        m_scaleY = scaleRatio(m_height, m_designHeight);
     }
+    m_scaleY = scaleRatio(m_height, m_designHeight);
     const QJsonValue colour = page.value(QLatin1String("normalBkColor"));
     if (colour.isString())
         m_bkColor = colour.toString();
@@ -166,7 +169,16 @@ void ExPageHost::addElement(CtrlElement element)
 
 void ExPageHost::destoryElement()
 {
+    // Now, not when the lists are deleted: the next load builds at once.
+    releaseRows();
     removeElements(this, &m_ctrlElement, false);
+}
+
+void ExPageHost::releaseRows()
+{
+    if (m_rowsTaken > 0)
+        CellBudget::of(this)->release(m_rowsTaken);
+    m_rowsTaken = 0;
 }
 
 void ExPageHost::releaseElements()
@@ -199,10 +211,12 @@ void ExPageHost::paintEvent(QPaintEvent *event)
 {
     {
         QPainter painter(this);
+        // A colour that does not read paints nothing, as none does; Qt
+        // would fill it in opaque black.
         if (!m_bkPixmap.isNull())
             painter.drawPixmap(rect(), m_bkPixmap);
-        else if (!m_bkColor.isEmpty())
-            painter.fillRect(rect(), QColor(m_bkColor));
+        else if (const QColor colour(m_bkColor); colour.isValid())
+            painter.fillRect(rect(), colour);
     }
     QWidget::paintEvent(event);
 }

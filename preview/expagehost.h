@@ -200,7 +200,12 @@ private:
     void link(QObject *widget, const ExHostLink *links, int count, Qt::ConnectionType type = Qt::AutoConnection);
     void registerElement(QWidget *widget, int typeId, const QString &name, const QString &ref = QString());
 
+    // Gives the registered lists' rows back to the page's cell budget.
+    void releaseRows();
+
     Flavour m_flavour;
     int m_loadCount = 0;
+    // Rows the registered lists took from the page's cell budget.
+    int m_rowsTaken = 0;
     int m_connectFailures = 0;
 };

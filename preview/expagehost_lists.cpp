@@ -8,4 +8,5 @@ void ExPageHost::createListView(const QJsonObject &record, int typeId)
     for (const CtrlElement &element : builder.build(typeId, record))
         addElement(element);
     m_connectFailures += builder.connectFailures();
+    m_rowsTaken += builder.rowsTaken();
 }

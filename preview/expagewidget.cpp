@@ -8,6 +8,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QResizeEvent>
 
 namespace {
@@ -40,6 +41,8 @@ ExPopPageWidgetFrame *ExPageWidget::popFrame() const
 void ExPageWidget::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    // The pop-up was sized for the page as it was, and the page reloads.
+    slotOnPopPageWidgetFrameClose();
     qDebug() << "ExPageWidget::resizeEvent old:" << event->oldSize();
     qDebug() << "ExPageWidget::resizeEvent new:" << event->size() << " geomery:" << geometry()
              << " frameGeometry:" << frameGeometry();
@@ -56,6 +59,42 @@ void ExPageWidget::resizeEvent(QResizeEvent *event)
     emit signalWallChange(1, 0);
     emit signalGetSourceModeData(0);
     qDebug() << "ExPageWidget::reinit()" << geometry();
+}
+
+void ExPageWidget::hideEvent(QHideEvent *event)
+{
+    // Another tab, or the preview closing: the pop-up is a window of its own
+    // and would stay on the screen.
+    slotOnPopPageWidgetFrameClose();
+    ExPageHost::hideEvent(event);
+}
+
+bool ExPageWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_popFrame && event->type() == QEvent::Move)
+        m_popFrame->move(mapToGlobal(QPoint(0, 0)));
+    // Escape in the preview closes the pop-up, not the preview under it.
+    if (m_popFrame && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        slotOnPopPageWidgetFrameClose();
+        return true;
+    }
+    return ExPageHost::eventFilter(watched, event);
+}
+
+void ExPageWidget::watchAncestors(bool watch)
+{
+    for (const QPointer<QWidget> &widget : qAsConst(m_watched)) {
+        if (widget)
+            widget->removeEventFilter(this);
+    }
+    m_watched.clear();
+    if (!watch)
+        return;
+    for (QWidget *widget = this; widget; widget = widget->isWindow() ? nullptr : widget->parentWidget()) {
+        widget->installEventFilter(this);
+        m_watched.append(widget);
+    }
 }
 
 void ExPageWidget::slotOnFeatureButtonClick()
@@ -129,6 +168,7 @@ void ExPageWidget::slotOnPageButtonClick()
         m_popFrame->showPage(target, size.width(), size.height());
         m_popFrame->show();
         connect(m_popFrame, SIGNAL(signalExit()), this, SLOT(slotOnPopPageWidgetFrameClose()));
+        watchAncestors(true);
     }
     m_popBusy = false;
 }
@@ -142,6 +182,7 @@ void ExPageWidget::slotOnPopPageWidgetFrameClose()
         disconnect(m_popFrame, SIGNAL(signalExit()), this, SLOT(slotOnPopPageWidgetFrameClose()));
         m_popFrame->deleteLater();
         m_popFrame = nullptr;
+        watchAncestors(false);
     }
     m_popClosing = false;
 }

@@ -4,12 +4,15 @@
 
 #include <QPointer>
 #include <QSize>
+#include <QVector>
 
 class ExPopPageWidgetFrame;
 
 // The run-time host of one saved page in a tab of the preview. It loads the
 // page at every resize wider than the dialog's first width, and its page
 // buttons open another page of the project over it as a pop-up, one at a time.
+// The pop-up stays over its page while that moves, and closes when the page
+// is resized or hidden, or on Escape.
 class ExPageWidget : public ExPageHost
 {
     Q_OBJECT
@@ -40,10 +43,17 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // While a pop-up is open, the page and the widgets it sits in are
+    // watched for moves and for Escape.
+    void watchAncestors(bool watch);
+
     bool m_popBusy = false;
     bool m_popClosing = false;
     // The frame is the host's child; it goes with the host or on its own close.
     QPointer<ExPopPageWidgetFrame> m_popFrame;
+    QVector<QPointer<QWidget>> m_watched;
 };

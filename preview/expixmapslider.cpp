@@ -88,9 +88,11 @@ void ExPixmapSlider::setValue(int value, bool notify)
 
 int ExPixmapSlider::travel() const
 {
-    if (horizontal())
-        return width() - m_grooveRight - m_grooveLeft - m_thumbWidth;
-    return height() - m_grooveBottom - m_grooveTop - m_thumbHeight;
+    const int length = horizontal() ? width() - m_grooveRight - m_grooveLeft - m_thumbWidth
+                                    : height() - m_grooveBottom - m_grooveTop - m_thumbHeight;
+    // A thumb longer than its groove has nowhere to go: it rests at the
+    // groove's start, at the minimum, instead of outside the groove.
+    return qMax(0, length);
 }
 
 int ExPixmapSlider::posFromValue(int value) const

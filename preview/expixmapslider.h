@@ -73,7 +73,8 @@ protected:
 
 private:
     bool horizontal() const { return m_direction == 0 || m_direction == 2; }
-    // Groove length less the thumb length: how far the thumb can go.
+    // Groove length less the thumb length: how far the thumb can go; never
+    // below 0.
     int travel() const;
     // Works the rectangles out from the size, margins and value; a direction
     // outside 0 to 3 leaves them as they were.

@@ -2,6 +2,7 @@
 
 #include "preview/expoppagewidget.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -36,6 +37,16 @@ void ExPopPageWidgetFrame::mousePressEvent(QMouseEvent *event)
         event->accept();
         return;
     }
+    emit signalExit();
+}
+
+void ExPopPageWidgetFrame::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Escape) {
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    event->accept();
     emit signalExit();
 }
 

@@ -6,7 +6,7 @@ class ExPopPageWidget;
 
 // The window a pop-up page is shown in: frameless, nearly transparent and as
 // large as the page under it, with the pop-up centred. A press beside the
-// pop-up asks to close it.
+// pop-up, or Escape, asks to close it.
 class ExPopPageWidgetFrame : public QFrame
 {
     Q_OBJECT
@@ -24,6 +24,8 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    // A pop-up as large as its page leaves no pixel beside it to press.
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -97,7 +97,8 @@ void ExPreviewFrame::fillDemoSources(int n)
     for (int number = kFirstSource; number <= kLastSource; ++number)
         m_sources.append(demoSource(number));
 
-    for (int i = 0; i < n && i < m_sources.size(); ++i) {
+    const int rows = qMin(qMin(n, m_rowLimit), int(m_sources.size()));
+    for (int i = 0; i < rows; ++i) {
         const QString address = QString::fromUtf8(m_sources.at(i).address);
         auto *tile = new ExPreviewItemWidget(QString(), m_list);
         tile->setObjectName(QStringLiteral("signalPreview"));
@@ -109,7 +110,8 @@ void ExPreviewFrame::fillDemoSources(int n)
         item->setData(kTileRole, QVariant::fromValue<QObject *>(tile));
         qDebug() << "widgetLayout->geometry(): " << m_tileHeight << "; itemsize: " << item->sizeHint();
     }
-    m_pageCount = pagesOf(m_sources.size());
+    // Paging relabels the rows built, however many the page's budget allowed.
+    m_pageCount = pagesOf(m_sources.size(), rows);
     m_currentPage = 0;
     m_selectedIndex = -1;
 }

@@ -34,6 +34,7 @@ class ExPreviewFrame : public ExTileListFrame
 public:
     static const int kFirstSource = 10;
     static const int kLastSource = 20;
+    static constexpr int kSourceCount = kLastSource - kFirstSource + 1;
     // The room between the list and each page button of a row, whatever the
     // buttons' own width.
     static const int kButtonReserve = 30;

@@ -18,6 +18,7 @@ ExQButton::ExQButton(QWidget *parent)
     : QPushButton(parent)
 {
     setObjectName(QStringLiteral("ExQButton"));
+    answerTouchesOnly(this);
     // Checked when compiled: a page makes one button per control, and
     // resolving these by name each time showed in its loading time.
     connect(this, &QAbstractButton::pressed, this, &ExQButton::onPress);
@@ -25,6 +26,12 @@ ExQButton::ExQButton(QWidget *parent)
 }
 
 ExQButton::~ExQButton() = default;
+
+void ExQButton::answerTouchesOnly(QPushButton *button)
+{
+    button->setAutoDefault(false);
+    button->setFocusPolicy(Qt::NoFocus);
+}
 
 void ExQButton::setTextStyle(const QString &text, int fontSize, int bold, const QString &normalColor,
                              const QString &pressColor)

@@ -20,6 +20,11 @@ public:
     explicit ExQButton(QWidget *parent = nullptr);
     ~ExQButton() override;
 
+    // A panel's buttons answer touches only. Inside the preview dialog a
+    // clicked button would keep the focus and become its default button, so
+    // that Enter or Space pressed it again.
+    static void answerTouchesOnly(QPushButton *button);
+
     void setTextStyle(const QString &text, int fontSize, int bold, const QString &normalColor,
                       const QString &pressColor);
     void setImages(const QString &normalBkColor, const QString &pressBkColor, const QString &normalImage,

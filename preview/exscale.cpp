@@ -35,6 +35,11 @@ int scaledInt(double value, double factor)
     return int(scaled);
 }
 
+int widgetLength(int value)
+{
+    return qBound(-QWIDGETSIZE_MAX, value, QWIDGETSIZE_MAX);
+}
+
 QFont runtimeFont(int fontSize, int bold)
 {
     QFont font = QApplication::font();

@@ -14,6 +14,10 @@ double fontRatio(int width, int height, int designWidth, int designHeight);
 // side, so a huge coordinate or size in a page file cannot overflow an int.
 int scaledInt(double value, double factor);
 
+// A length of a page file that is not scaled, held within the widget limit
+// the same way before anything adds to it or sizes a widget with it.
+int widgetLength(int value);
+
 class QFont;
 class QString;
 class QColor;

@@ -76,7 +76,7 @@ void ExSceneListFrame::fillDemoScenes(int n)
     Q_UNUSED(n)
     m_scenes.clear();
     const QString word = tr("场景");
-    for (int i = 0; i < kSceneCount; ++i)
+    for (int i = 0; i < qMin(kSceneCount, m_rowLimit); ++i)
         m_scenes.append(demoScene(i, word));
 
     m_list->clear();
@@ -91,7 +91,7 @@ void ExSceneListFrame::fillDemoScenes(int n)
     }
     // Every row stays in the list until the first page change.
     m_currentPage = 0;
-    m_pageCount = pagesOf(kSceneCount);
+    m_pageCount = pagesOf(m_scenes.size());
 }
 
 void ExSceneListFrame::showPage(int page)

@@ -26,7 +26,7 @@ class ExSceneListFrame : public ExTileListFrame
     Q_OBJECT
 
 public:
-    static const int kSceneCount = 12;
+    static constexpr int kSceneCount = 12;
 
     explicit ExSceneListFrame(QWidget *parent = nullptr);
     ~ExSceneListFrame() override;

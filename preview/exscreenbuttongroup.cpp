@@ -1,5 +1,6 @@
 #include "exscreenbuttongroup.h"
 
+#include "controls/cellbudget.h"
 #include "core/textutils.h"
 #include "preview/exstatusbutton.h"
 
@@ -11,7 +12,6 @@ namespace {
 
 const int kDefaultItemsPerPage = 5;
 const int kTypeOneWalls = 7;
-const int kTypeZeroWalls = 6;
 const char kItemProperty[] = "item";
 
 } // namespace
@@ -57,17 +57,25 @@ ExStatusButton *ExScreenButtonGroup::buttonAt(int row) const
 void ExScreenButtonGroup::setWalls(int listMode, int itemsPerPage)
 {
     Q_UNUSED(listMode)
-    m_itemsPerPage = itemsPerPage < 1 ? kDefaultItemsPerPage : itemsPerPage;
     m_walls.clear();
-    for (int n = 0; n < kTypeOneWalls; ++n)
-        m_walls.append(demoWall(n, 1, m_namePrefix));
-    for (int n = 0; n < kTypeZeroWalls; ++n)
-        m_walls.append(demoWall(n, 0, m_namePrefix));
+    for (int k = 0; k < qMin(kWallCount, m_rowLimit); ++k) {
+        const bool typeOne = k < kTypeOneWalls;
+        m_walls.append(demoWall(typeOne ? k : k - kTypeOneWalls, typeOne ? 1 : 0, m_namePrefix));
+    }
 
-    const int n = m_itemsPerPage;
-    const int s = m_spacing;
-    const QSize buttonSize = m_direction == 0 ? QSize(width() / n - 2 * s, height() - 2 * s)
-                                              : QSize(width() - 2 * s, height() / n - 2 * s);
+    // A page holds as many buttons as fit whole along the group, a pixel
+    // each at least, as the designer's lists count their cells. Where the
+    // group is short the spacing gives way first, down to a quarter of a
+    // button's room.
+    const int length = m_direction == 0 ? width() : height();
+    const int across = m_direction == 0 ? height() : width();
+    const int n = CellBudget::cellsThatFit(length, 1, itemsPerPage < 1 ? kDefaultItemsPerPage : itemsPerPage);
+    m_itemsPerPage = n;
+    const int room = length / n;
+    const int s = qBound(0, qMin(room, across) / 4, m_spacing);
+    setSpacing(s);
+    const QSize buttonSize = m_direction == 0 ? QSize(room - 2 * s, across - 2 * s)
+                                              : QSize(across - 2 * s, room - 2 * s);
     // Earlier buttons stay: a second call adds a second set.
     for (int k = 0; k < m_walls.size(); ++k) {
         const WallRecord &wall = m_walls.at(k);

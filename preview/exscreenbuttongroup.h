@@ -28,11 +28,15 @@ public:
     // The data of each row, counted from Qt's first user role.
     enum Role { ButtonRole = Qt::UserRole, WallIdRole, WallTypeRole, FlagRole, NumberRole, NameRole };
 
+    // The demonstration walls: seven of type 1, then six of type 0.
+    static constexpr int kWallCount = 13;
+
     explicit ExScreenButtonGroup(QWidget *parent = nullptr);
     ~ExScreenButtonGroup() override;
 
     // Fills the wall list and builds one button per wall at the group's
-    // current size; the list mode is a panel's and changes nothing here.
+    // current size, as many a page as fit whole; the list mode is a panel's
+    // and changes nothing here.
     void setWalls(int listMode, int itemsPerPage);
     void setButtonStyle(int fontSize, int bold, const QString &onTextColor, const QString &offTextColor,
                         const QString &onBkColor, const QString &offBkColor, const QString &onImage,
@@ -41,6 +45,8 @@ public:
     // For the buttons built after it.
     void setRadius(int radius) { m_radius = radius; }
     void setNamePrefix(const QString &prefix) { m_namePrefix = prefix; }
+    // For the walls built after it: the first ones up to this count.
+    void setRowLimit(int rows) { m_rowLimit = rows; }
 
     // The demonstration record of one wall.
     static WallRecord demoWall(int id, int type, const QString &prefix);
@@ -71,6 +77,7 @@ private:
     int m_currentPage = 0;
     int m_pageCount = 0;
     int m_spacing = 5;
+    int m_rowLimit = kWallCount;
     // Before a creator sets them: the status button's own look.
     int m_fontSize = 14;
     int m_bold = 0;

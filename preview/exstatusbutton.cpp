@@ -1,6 +1,7 @@
 #include "exstatusbutton.h"
 
 #include "controls/bandlayout.h"
+#include "preview/exqbutton.h"
 #include "preview/exscale.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ ExStatusButton::ExStatusButton(QWidget *parent)
     : QPushButton(parent)
 {
     setObjectName(QStringLiteral("ExStatusButton"));
+    ExQButton::answerTouchesOnly(this);
     connect(this, SIGNAL(clicked()), this, SLOT(onClicked()));
 }
 

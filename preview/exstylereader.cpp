@@ -102,6 +102,7 @@ void ExStyleReader::readRefreshButtonStyle(const QJsonObject &record, ExColourSe
 void ExStyleReader::readListButtonStyle(const QJsonObject &record, ExListButtonStyle *style) const
 {
     jsonInts(record, {{"layoutDirection", &style->layoutDirection}, {"btn_w", &style->width}});
+    style->width = widgetLength(style->width);
     jsonStrings(record, {{"ref", &style->ref}, {"btn_text", &style->text}});
     readColourSet(record, QStringLiteral("btn_"), &style->colours);
 }
@@ -126,6 +127,8 @@ void ExStyleReader::readSliderStyle(const QJsonObject &record, ExSliderStyle *st
                          {"active_groove_pic", &style->activeGroove},
                          {"normal_thumb_pic", &style->normalThumb},
                          {"active_thumb_pic", &style->activeThumb}});
+    style->labelWidth = widgetLength(style->labelWidth);
+    style->labelHeight = widgetLength(style->labelHeight);
     for (QString *picture : {&style->normalGroove, &style->activeGroove, &style->normalThumb, &style->activeThumb})
         *picture = resolveImagePath(*picture);
     for (int *horizontal : {&style->grooveLeft, &style->grooveRight, &style->thumbWidth, &style->thumbPressWidth})

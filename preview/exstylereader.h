@@ -51,7 +51,7 @@ struct ExListButtonStyle {
     QString ref;
     int layoutDirection = 0;
     QString text;
-    int width = 0;   // design pixels, not scaled
+    int width = 0;   // design pixels, not scaled, within the widget limit
     ExColourSet colours;
 };
 
@@ -61,7 +61,7 @@ struct ExSliderStyle {
     int maximum = 0;
     int step = 0;
     int direction = 0;
-    int labelWidth = 0;   // the value label keeps its design size
+    int labelWidth = 0;   // the value label keeps its design size, within the widget limit
     int labelHeight = 0;
     int grooveLeft = 0;
     int grooveTop = 0;

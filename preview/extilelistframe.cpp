@@ -160,7 +160,8 @@ void ExTileListFrame::filterByCaption(const QString &text)
     }
 }
 
-int ExTileListFrame::pagesOf(int count) const
+int ExTileListFrame::pagesOf(int count, int perPage) const
 {
-    return count / m_itemsPerPage + (count % m_itemsPerPage != 0 ? 1 : 0);
+    const int rows = perPage > 0 ? perPage : m_itemsPerPage;
+    return count / rows + (count % rows != 0 ? 1 : 0);
 }

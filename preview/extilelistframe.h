@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <limits>
+
 class ExQButton;
 class ExQLabel;
 class QListWidget;
@@ -26,6 +28,8 @@ public:
     void setFrameSize(int w, int h);
     void initLayout(int direction);
     void setPageButtonSize(int size) { m_pageButtonSize = size; }
+    // For the rows built after it: at most this many.
+    void setRowLimit(int rows) { m_rowLimit = rows; }
     // The page buttons show colours and pictures only: the text is not used.
     void setPrevButtonText(const QString &text, const QString &normalColor, const QString &pressColor);
     void setNextButtonText(const QString &text, const QString &normalColor, const QString &pressColor);
@@ -55,8 +59,9 @@ protected:
     // Shows every row when the text is empty, else only the rows whose
     // caption holds it, whatever the letter case.
     void filterByCaption(const QString &text);
-    // The page count of `count` rows at the current rows per page.
-    int pagesOf(int count) const;
+    // The page count of `count` rows at `perPage` rows a page, the current
+    // rows per page unless given.
+    int pagesOf(int count, int perPage = 0) const;
 
     QListWidget *m_list = nullptr;
     ExQButton *m_prevButton = nullptr;
@@ -74,4 +79,5 @@ protected:
     int m_margin = 5;
     int m_pageButtonSize = 30;
     int m_layoutSpacing = 5;
+    int m_rowLimit = std::numeric_limits<int>::max();
 };

@@ -1,3 +1,5 @@
+#include "controls/cellbudget.h"
+#include "core/controltypetable.h"
 #include "preview/exbuttonlistframe.h"
 #include "preview/expagewidget.h"
 #include "preview/expoppagewidget.h"
@@ -18,6 +20,8 @@
 #include <QSignalSpy>
 #include <QTranslator>
 #include <QTreeWidget>
+
+#include <numeric>
 
 using namespace pagefixture;
 
@@ -121,6 +125,8 @@ private slots:
     void creatorsInBothHosts_data();
     void creatorsInBothHosts();
     void listsLookLikeTheirControls();
+    void listsOfAPageShareOneBudget_data();
+    void listsOfAPageShareOneBudget();
 
 private:
     // The controls on a page designed at 1920 x 1080, previewed at that size
@@ -208,10 +214,16 @@ void TestListViews::wallFrameSizes_data()
     QTest::addColumn<QRect>("group");
     QTest::addColumn<QSize>("cell");
 
-    QTest::newRow("row") << "Screenbuttongroup" << QSize(400, 60) << 0 << QRect(20, 0, 360, 60) << QSize(62, 50);
+    // Ten a page, as the palette makes the play and presentation lists.
+    QTest::newRow("row") << "Screenbuttongroup" << QSize(400, 60) << 0 << QRect(20, 0, 360, 60) << QSize(26, 50);
     // The play list's three gaps of 2 pixels come off the group, not off its last button.
     QTest::newRow("play row") << "Playbuttongroup" << QSize(400, 60) << 0 << QRect(44, 0, 334, 60)
-                              << QSize(56, 50);
+                              << QSize(23, 50);
+    // 7.9 pixels a button: the spacing gives way.
+    QTest::newRow("play column") << "Playbuttongroup" << QSize(258, 145) << 1 << QRect(0, 44, 258, 79)
+                                 << QSize(256, 5);
+    QTest::newRow("one pixel holds one") << "PPTbuttongroup" << QSize(258, 41) << 1 << QRect(0, 20, 258, 1)
+                                         << QSize(258, 1);
 }
 
 void TestListViews::wallFrameSizes()
@@ -221,7 +233,8 @@ void TestListViews::wallFrameSizes()
     QFETCH(int, direction);
     QFETCH(QRect, group);
     QFETCH(QSize, cell);
-    ExPageHost *host = preview({listControl(type, {{"direction", direction}}, frame.width(), frame.height())});
+    ExPageHost *host = preview({listControl(type, {{"direction", direction}, {"show_item_num", 10}},
+                                            frame.width(), frame.height())});
     QVERIFY(host);
     auto *built = host->findChild<ExButtonListFrame *>();
     QCOMPARE(built->size(), frame);
@@ -532,6 +545,41 @@ void TestListViews::listsLookLikeTheirControls()
     };
     for (const auto &look : looks)
         QCOMPARE(shot.pixelColor(look.at), look.colour);
+}
+
+void TestListViews::listsOfAPageShareOneBudget_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<int>("wanted");   // the rows of one list, all on one page
+    QTest::newRow("walls") << "Screenbuttongroup" << int(ExScreenButtonGroup::kWallCount);
+    QTest::newRow("scenes") << "SceneList" << int(ExSceneListFrame::kSceneCount);
+    QTest::newRow("sources") << "SourceTab" << int(ExPreviewFrame::kSourceCount);
+}
+
+// More rows than the budget go in file order, one a list once it is spent;
+// a reload builds the same again.
+void TestListViews::listsOfAPageShareOneBudget()
+{
+    QFETCH(QString, type);
+    QFETCH(int, wanted);
+    QJsonArray controls;
+    for (int i = CellBudget::kCellsPerPage / wanted + 2; i > 0; --i)
+        controls.append(listControl(type, {{"show_item_num", wanted}}, 60, 20));
+    ExPageHost *host = preview(controls);
+    QVERIFY(host);
+    for (int load = 0; load < 2; ++load) {
+        host->resize(1900, 1000 + load);
+        flushDeletes();
+        QList<int> rows;
+        for (const CtrlElement &element : host->elements()) {
+            if (element.elementType == runControlTypeFromName(type))
+                rows << element.widget->findChild<QListWidget *>()->count();
+        }
+        // The last list but one spends the budget, the last gets one row beyond.
+        QCOMPARE(rows.first(), wanted);
+        QCOMPARE(rows.last(), 1);
+        QCOMPARE(std::accumulate(rows.begin(), rows.end(), 0), CellBudget::kCellsPerPage + 1);
+    }
 }
 
 QTEST_MAIN(TestListViews)

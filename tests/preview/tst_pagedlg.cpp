@@ -1,4 +1,5 @@
 #include "preview/expagewidget.h"
+#include "preview/exqbutton.h"
 #include "preview/pagedlg.h"
 #include "tests/canvas/pagefixture.h"
 
@@ -36,6 +37,7 @@ private slots:
     void pageObjectGivesDesignSizeAndScale_data();
     void pageObjectGivesDesignSizeAndScale();
     void reloadKeepsBackgroundAndDropsElements();
+    void pageObjectWithoutSizeOrReadableColour();
 
 private:
     std::unique_ptr<TestWorkDir> m_workDir;
@@ -121,6 +123,24 @@ void TestPageDlg::reloadKeepsBackgroundAndDropsElements()
     QVERIFY(built.isNull());
     QCOMPARE(host.bkImage(), folder + QStringLiteral("/bg.png"));
     QCOMPARE(host.grab().toImage().pixelColor(500, 300), QColor(0, 200, 0));
+}
+
+// Without a design size of its own the page is designed at the host's first
+// size: a later size scales its controls as it scales their text. A colour
+// that does not read paints nothing.
+void TestPageDlg::pageObjectWithoutSizeOrReadableColour()
+{
+    const QString path = m_workDir->filePath(QStringLiteral("home.json"));
+    QVERIFY(writePage(path, {QJsonObject{{"type", "Page"}, {"normalBkColor", "#ff10203"}},
+                             QJsonObject{{"type", "CmdButton"}, {"x", 100}, {"y", 100}, {"w", 200}, {"h", 100}}}));
+    ExPageWidget host(1, path);
+    host.resize(1000, 600);
+    host.show();
+    host.resize(1500, 900);
+    const auto *button = qobject_cast<ExQButton *>(host.elements().first().widget);
+    QCOMPARE(button->geometry(), QRect(150, 150, 300, 150));
+    QCOMPARE(button->fontSize(), 21);
+    QCOMPARE(renderSelf(&host).pixelColor(20, 20), QColor(Qt::transparent));
 }
 
 QTEST_MAIN(TestPageDlg)

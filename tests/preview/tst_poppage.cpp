@@ -6,6 +6,7 @@
 #include "tests/canvas/pagefixture.h"
 
 #include <QPointer>
+#include <QTabBar>
 
 using namespace pagefixture;
 
@@ -61,6 +62,7 @@ private slots:
     void launchSizePlaceAndEdgePress_data();
     void launchSizePlaceAndEdgePress();
     void popupKeepsToItselfAndGoesWithThePreview();
+    void popupClosesWithItsPageAndFollowsIt();
 
 private:
     // Writes the project's home page and its pop-up page.
@@ -200,6 +202,52 @@ void TestPopPage::popupKeepsToItselfAndGoesWithThePreview()
     delete dialog;
     flushDeletes();
     QVERIFY(frame.isNull() && popup.isNull());
+}
+
+// The pop-up covers its whole page here: there is no pixel beside it to press.
+void TestPopPage::popupClosesWithItsPageAndFollowsIt()
+{
+    QVERIFY(writePages({pageObject(1920, 1080), pageButton("go", 1, "pop")}, {sizedPage(1920, 1080)}));
+    QVERIFY(writePage(m_project + QStringLiteral("/other.json"), {pageObject(1920, 1080)}));
+    PageDlg dialog;
+    dialog.loadPages({info(m_project, QStringLiteral("home")), info(m_project, QStringLiteral("other"))});
+    dialog.resize(1200, 800);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *page = qobject_cast<ExPageWidget *>(dialog.tabWidget()->widget(0));
+    QPointer<ExPopPageWidgetFrame> frame;
+    const auto open = [&] {
+        dialog.tabWidget()->setCurrentIndex(0);
+        QTest::mouseClick(button(page, "go"), Qt::LeftButton);
+        frame = page->popFrame();
+        return frame && frame->popPage()->geometry() == frame->rect();
+    };
+    const auto closed = [&] {
+        flushDeletes();
+        return frame.isNull() && !page->popFrame();
+    };
+    QVERIFY(open());
+    dialog.move(dialog.pos() + QPoint(40, 30));
+    QTRY_COMPARE(frame->pos(), page->mapToGlobal(QPoint(0, 0)));
+    QTest::keyClick(frame->windowHandle(), Qt::Key_Escape);
+    QVERIFY(closed());
+    // Had the button the user clicked kept the focus, these would click it again.
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+        QTest::keyClick(dialog.windowHandle(), key);
+    QVERIFY(closed());
+    QVERIFY(open());
+    QTest::keyClick(dialog.windowHandle(), Qt::Key_Escape);
+    QVERIFY(closed() && dialog.isVisible());
+    QVERIFY(open());
+    QTabBar *tabs = dialog.tabWidget()->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(1).center());
+    QVERIFY(closed());
+    QVERIFY(open());
+    dialog.resize(1300, 850);
+    QVERIFY(closed());
+    QVERIFY(open());
+    dialog.close();
+    QVERIFY(closed());
 }
 
 QTEST_MAIN(TestPopPage)

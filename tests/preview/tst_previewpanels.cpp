@@ -83,6 +83,9 @@ void TestPreviewPanels::sliderGeometryAndMouse_data()
     QTest::newRow("no travel: thumb at the start")
         << 0 << QSize(20, 20) << half << Qt::LeftButton << QList<QPoint>{{15, 10}, {19, 10}} << 50
         << QRect(0, 0, 20, 20) << 0;
+    QTest::newRow("thumb longer than the groove: as no travel")
+        << 0 << QSize(10, 20) << half << Qt::LeftButton << QList<QPoint>{{5, 10}, {9, 10}} << 50
+        << QRect(0, 0, 20, 20) << 0;
 }
 
 void TestPreviewPanels::sliderGeometryAndMouse()

@@ -46,12 +46,14 @@ QJsonObject withKeys(QJsonObject object, const QJsonObject &keys)
     return object;
 }
 
-// Qt's complaints about string connections naming no such signal or slot.
+// Qt's complaints about string connections naming no such signal or slot,
+// and about sizes beyond its widget limit.
 QStringList g_refused;
 QtMessageHandler g_previous = nullptr;
 void recordRefusals(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (message.startsWith(QLatin1String("QObject::connect")) || message.startsWith(QLatin1String("QObject::disconnect")))
+    if (message.startsWith(QLatin1String("QObject::connect")) || message.startsWith(QLatin1String("QObject::disconnect"))
+        || message.contains(QLatin1String("largest allowed size")))
         g_refused << message;
     g_previous(type, context, message);
 }
@@ -83,6 +85,7 @@ private slots:
     void switchKnobTickByTick();
     void statusButtonSequence_data();
     void statusButtonSequence();
+    void hugeSizesStayWithinTheWidgetLimit();
 
 private:
     QString writeOne(const QJsonObject &object)
@@ -251,6 +254,19 @@ void TestRunKinds::statusButtonSequence()
     }
     QCOMPARE(looks, (QStringList{"关", "#ff0000ff", "开", "#ff00ff00", "开", "关"}));
     QCOMPARE(QList<QVariantList>(spy), (QList<QVariantList>{{1}, {0}}));
+}
+
+// Neither an int overflow (the sanitizer stops the test) nor Qt's complaint.
+void TestRunKinds::hugeSizesStayWithinTheWidgetLimit()
+{
+    const QString path = m_workDir.filePath(QStringLiteral("huge.json"));
+    QVERIFY(writePage(path, {pageObject(1920, 1080),
+                             jsonFixture(R"({"type": "SourceTab", "w": 300, "h": 200, "direction": 1,
+                                             "page_turn_height": 2000000000})"),
+                             jsonFixture(R"({"type": "SearchWidget", "w": 300, "h": 40, "btn_w": 2e9})"),
+                             jsonFixture(R"({"type": "AudioVolumeWidget", "label_w": 2e9, "label_h": 2e9})")}));
+    Hosts hosts(path);
+    QCOMPARE(hosts.page.elements().size() + hosts.popup.elements().size(), 10);
 }
 
 QTEST_MAIN(TestRunKinds)
