@@ -1,3 +1,5 @@
+#include "canvas/defaultattributes.h"
+#include "controls/uiswitchbuttonbase.h"
 #include "core/controltypetable.h"
 #include "preview/expagewidget.h"
 #include "preview/expoppagewidget.h"
@@ -83,6 +85,8 @@ private slots:
     void switchKnobTickByTick();
     void statusButtonSequence_data();
     void statusButtonSequence();
+    void switchOnCaptionUnderEitherKey_data();
+    void switchOnCaptionUnderEitherKey();
 
 private:
     QString writeOne(const QJsonObject &object)
@@ -251,6 +255,34 @@ void TestRunKinds::statusButtonSequence()
     }
     QCOMPARE(looks, (QStringList{"关", "#ff0000ff", "开", "#ff00ff00", "开", "关"}));
     QCOMPARE(QList<QVariantList>(spy), (QList<QVariantList>{{1}, {0}}));
+}
+
+void TestRunKinds::switchOnCaptionUnderEitherKey_data()
+{
+    QTest::addColumn<bool>("dropText");
+    QTest::addColumn<QJsonObject>("keys");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("new switch") << false << QJsonObject() << QString::fromUtf8("开启");
+    QTest::newRow("row edited") << false << QJsonObject{{"text", "Live"}} << "Live";
+    QTest::newRow("other file") << true << QJsonObject{{"on_text", "Live"}} << "Live";
+}
+
+// One key for the designer's switch, the preview's switch, the row and a new
+// control; a file with the caption under the other key still shows it.
+void TestRunKinds::switchOnCaptionUnderEitherKey()
+{
+    QFETCH(bool, dropText);
+    QFETCH(QJsonObject, keys);
+    QFETCH(QString, caption);
+    QJsonObject object = DefaultAttributes::build(130, QRect(10, 10, 120, 40), "CmdStatusButton", 0);
+    if (dropText)
+        object.remove("text");
+    object = withKeys(object, keys);
+    QWidget canvas;
+    QCOMPARE(static_cast<UISwitchButtonBase *>(buildComposite(130, &canvas, object))->onText(), caption);
+    Hosts hosts(writeOne(object));
+    for (const bool popup : {false, true})
+        QCOMPARE(qobject_cast<ExSwitchButton *>(hosts.host(popup)->elements().first().widget)->textOn(), caption);
 }
 
 QTEST_MAIN(TestRunKinds)
