@@ -229,6 +229,12 @@ private:
 
     // Guard of the forwarders to the current page: a page tab is current.
     bool hasCurrentTab() const;
+    // The property panel shows what was last selected on the page in front,
+    // or hides when no page is in front.
+    void showFrontPageProperties();
+    // What was typed into the property panel and not yet committed goes to
+    // its control before an undo, a save or a close.
+    void commitPanelTyping();
     bool mayAddPage(const QString &name, const QString &sourceName = QString());
     PageInfo newPageInfo(const QString &name, int width, int height, int pageType) const;
 

@@ -200,6 +200,7 @@ bool GlobalManager::openProject(const QString &path)
 
 bool GlobalManager::closeProject()
 {
+    commitPanelTyping();
     if (m_tabWidget) {
         // A modified page is written without asking; one that cannot be
         // written keeps the whole project open, so its edits are not lost.
@@ -525,10 +526,11 @@ bool GlobalManager::closePageTabs(const QString &name)
             m_clipSourcePage = nullptr;
             m_clipboard.clear();
         }
-        removeTabAt(i);
+        // Hidden before the tab goes: the page then in front shows its own.
         if (m_propertyWidget)
             m_propertyWidget->hideProperty(1);
         m_propertyControl = nullptr;
+        removeTabAt(i);
         break;
     }
     return true;
@@ -538,6 +540,7 @@ void GlobalManager::saveAllPages()
 {
     if (!m_tabWidget)
         return;
+    commitPanelTyping();
     for (int i = 0; i < m_tabWidget->count(); ++i)
         savePageWidget(pageWidgetAt(i));
 }
@@ -556,8 +559,10 @@ int GlobalManager::showImageDialog(QString &path)
     }
     if (!m_imgDlg)
         m_imgDlg.reset(new ImgDlg);
-    // Listed afresh each time: pictures may have come or gone since the last run.
+    // Listed afresh each time: pictures may have come or gone since the last
+    // run. It opens with the picture that path names already chosen.
     m_imgDlg->setPath(m_projectPath);
+    m_imgDlg->selectImage(fileNameOfPath(path));
     const int result = m_imgDlg->exec();
     path = m_imgDlg->selectedPath();
     return result;
