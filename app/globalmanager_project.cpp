@@ -167,7 +167,8 @@ bool GlobalManager::openProject(const QString &path)
         page.opened = 0;
         page.width = 1920;
         page.height = 1080;
-        page.mainPage = 0;
+        // The start page stays the start page through every later save.
+        page.mainPage = entryInt(object, kMainPageKey, 0);
         page.placeId = entryInt(object, kPlaceIdKey, -1);
         page.pageType = entryInt(object, kPageTypeKey, 0);
         page.file = fileName;
@@ -179,7 +180,7 @@ bool GlobalManager::openProject(const QString &path)
 
         QJsonObject entry;
         entry.insert(QLatin1String(kFileKey), fileName);
-        entry.insert(QLatin1String(kMainPageKey), entryInt(object, kMainPageKey, 0));
+        entry.insert(QLatin1String(kMainPageKey), page.mainPage);
         entry.insert(QLatin1String(kPlaceIdKey), page.placeId);
         entry.insert(QLatin1String(kPageTypeKey), page.pageType);
         m_pages.append(page);

@@ -220,8 +220,8 @@ private:
     // Delete key: every selected control, each its own step.
     void deleteSelection();
     void setLatch(int selfLocking, bool interlock);
-    // What the page object lacks of a size and a place id it takes from the
-    // page's kind and its project entry.
+    // What the page object lacks of a size, a place id and the start page
+    // flag it takes from the page's kind and its project entry.
     void completePageObject();
     // The page's half of updateControl; returns what changed.
     QJsonObject replacePageState(const QJsonObject &state);
