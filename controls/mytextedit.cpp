@@ -24,7 +24,7 @@ void MyTextEdit::focusOutEvent(QFocusEvent *event)
 
 void MyTextEdit::keyPressEvent(QKeyEvent *event)
 {
-    // Shift or Ctrl with Enter would still break the line.
+    // With any modifier: Shift+Enter too would break the line.
     if (m_singleLine && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
         event->accept();
         emit signalEditFinished();

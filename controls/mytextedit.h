@@ -13,7 +13,6 @@ public:
     // One line of text: Enter finishes the edit, Tab moves the focus on, and
     // line breaks and tabs that come in by pasting or dropping become blanks.
     void setSingleLine(bool single);
-    bool isSingleLine() const { return m_singleLine; }
 
 signals:
     void signalFocusOut();

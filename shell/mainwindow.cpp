@@ -278,7 +278,8 @@ void MainWindow::createActions()
         m_actions.insert(action->objectName(), action);
     }
     for (const auto &shortcut : kShortcuts)
-        m_actions.value(QLatin1String(shortcut.action))->setShortcut(QKeySequence(QLatin1String(shortcut.keys)));
+        m_actions.value(QLatin1String(shortcut.action))
+            ->setShortcut(QKeySequence(QLatin1String(shortcut.keys), QKeySequence::PortableText));
     // The painter shows a pressed brush while it is armed or hovered.
     QAction *painter = m_actions.value(QStringLiteral("formatCopyAction"));
     QIcon icon(iconPath("format_copy.png"));
