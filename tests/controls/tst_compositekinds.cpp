@@ -132,6 +132,22 @@ void TestCompositeKinds::matrixShowsCornerHeadersAndButtons()
         if (qobject_cast<QLabel *>(caption) || qobject_cast<QRadioButton *>(caption))
             QCOMPARE(caption->font().pixelSize(), 20);
     }
+
+    // Under the program's style sheet, where nothing is inherited from the
+    // cell, each caption still shows the item colour on a transparent ground.
+    qApp->setStyleSheet(QStringLiteral("QPushButton{padding:4px}"));
+    editLikePage(matrix, jsonFixture(R"({"item_normalColor":"#ff0000cc"})"));
+    settle(matrix);
+    int captions = 0;
+    for (QWidget *caption : matrix->findChildren<QWidget *>()) {
+        if (!qobject_cast<QLabel *>(caption) && !qobject_cast<QRadioButton *>(caption))
+            continue;
+        ++captions;
+        QCOMPARE(caption->palette().color(QPalette::WindowText), QColor(0, 0, 0xcc));
+        QCOMPARE(caption->palette().color(QPalette::Base).alpha(), 0);
+    }
+    qApp->setStyleSheet(QString());
+    QCOMPARE(captions, 40);
 }
 
 void TestCompositeKinds::cornerCaptionsStayInsideTheCorner()
