@@ -107,6 +107,22 @@ void TestCompositeKinds::matrixShowsCornerHeadersAndButtons()
     // The control's own text colour follows the buttons' and goes to the file.
     editLikePage(matrix, jsonFixture(R"({"btn_text_color":"#ff00aa00"})"));
     QCOMPARE(matrix->attributes().value("normalColor").toString(), QString("#ff00aa00"));
+
+    // Under the program's style sheet, where nothing is inherited from the
+    // cell, each caption still shows the item colour on a transparent ground.
+    qApp->setStyleSheet(QStringLiteral("QPushButton{padding:4px}"));
+    editLikePage(matrix, jsonFixture(R"({"item_normalColor":"#ff0000cc"})"));
+    settle(matrix);
+    int captions = 0;
+    for (QWidget *caption : matrix->findChildren<QWidget *>()) {
+        if (!qobject_cast<QLabel *>(caption) && !qobject_cast<QRadioButton *>(caption))
+            continue;
+        ++captions;
+        QCOMPARE(caption->palette().color(QPalette::WindowText), QColor(0, 0, 0xcc));
+        QCOMPARE(caption->palette().color(QPalette::Base).alpha(), 0);
+    }
+    qApp->setStyleSheet(QString());
+    QCOMPARE(captions, 40);
 }
 
 void TestCompositeKinds::cornerCaptionsStayInsideTheCorner()

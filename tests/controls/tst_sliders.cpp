@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLayout>
+#include <QPixmapCache>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -38,6 +39,7 @@ private slots:
 
     void attributesAndEditsReachTheSlider_data();
     void attributesAndEditsReachTheSlider();
+    void slidersLeaveTheSharedPixmapCacheAlone();
 
 private:
     TestWorkDir m_workDir;
@@ -209,6 +211,21 @@ void TestSliders::attributesAndEditsReachTheSlider()
     slider->updateGeometry();
     QCOMPARE(slider->thumbRect(), thumb);
     QCOMPARE(slider->activeRect(), active);
+}
+
+void TestSliders::slidersLeaveTheSharedPixmapCacheAlone()
+{
+    // Every picture Qt caches for the program would otherwise be drawn again
+    // on every paint once a page holds a slider.
+    const int limit = QPixmapCache::cacheLimit();
+    QPixmapCache::setCacheLimit(4321);
+    QWidget page;
+    PixmapSlider slider(&page);
+    AudioVolume volume(&page);
+    QVERIFY(buildComposite(145, &page, jsonFixture(R"({"w":200,"h":40})")));
+    const int after = QPixmapCache::cacheLimit();
+    QPixmapCache::setCacheLimit(limit);
+    QCOMPARE(after, 4321);
 }
 
 QTEST_MAIN(TestSliders)
