@@ -25,10 +25,7 @@ private slots:
 
     void closingTabAsksOnlyWhenModified_data();
     void closingTabAsksOnlyWhenModified();
-    void closingTabEmptiesClipboardOfItsControls_data();
-    void closingTabEmptiesClipboardOfItsControls();
     void forwardersReachOnlyThePageInFront();
-    void tabChangeResetsZoomAndRefillsControlTree();
     void propertyPanelServesOnlyTheControlOnView();
     void forwardersWithoutTabOrPanelsDoNothing();
 
@@ -79,8 +76,9 @@ void TestForwarding::closingTabAsksOnlyWhenModified()
     QFETCH(bool, saved);
     UIPage *page = open("a");
     QPointer<UIPage> watch = page;
-    if (modified)
-        addControl(page, 113, "Button_0", 10, 10);
+    click(addControl(page, 113, "Button_0", 10, 10));
+    GlobalManager::instance()->slotCopy();
+    page->setModified(modified);
     // A folder in place of the page file: it can no longer be written.
     if (!writable)
         QVERIFY(QFile::remove(f.pagePath("a")) && QDir().mkdir(f.pagePath("a")));
@@ -96,6 +94,8 @@ void TestForwarding::closingTabAsksOnlyWhenModified()
     QCOMPARE(f.tabs->count(), closed ? 0 : 1);
     QCOMPARE(GlobalManager::instance()->hasPage("a")->opened, closed ? 0 : 1);
     QCOMPARE(readFixture(f.pagePath("a")) != before, saved);
+    // No copy of a closed page's controls is left to paste.
+    QCOMPARE(GlobalManager::instance()->clipboard().isEmpty(), closed);
     flushDeletes();
     QCOMPARE(watch.isNull(), closed);
     if (!closed) {
@@ -103,28 +103,6 @@ void TestForwarding::closingTabAsksOnlyWhenModified()
         QVERIFY(page->isModified());
         QCOMPARE(page->undoStack()->count(), 1);
     }
-}
-
-void TestForwarding::closingTabEmptiesClipboardOfItsControls_data()
-{
-    QTest::addColumn<bool>("copiedOnClosed");
-    QTest::newRow("copied on the closed tab") << true;
-    QTest::newRow("copied on another tab") << false;
-}
-
-void TestForwarding::closingTabEmptiesClipboardOfItsControls()
-{
-    QFETCH(bool, copiedOnClosed);
-    UIPage *a = open("a");
-    UIPage *b = open("b");
-    f.tabs->setCurrentIndex(copiedOnClosed ? 0 : 1);
-    click(addControl(copiedOnClosed ? a : b, 113, "Button_0", 10, 10));
-    GlobalManager::instance()->slotCopy();
-    a->setModified(false);
-    emit f.tabs->tabCloseRequested(0);
-    QCOMPARE(GlobalManager::instance()->clipboard().isEmpty(), copiedOnClosed);
-    GlobalManager::instance()->slotPaste();
-    QCOMPARE(b->controlCount(), copiedOnClosed ? 0 : 2);
 }
 
 void TestForwarding::forwardersReachOnlyThePageInFront()
@@ -159,26 +137,24 @@ void TestForwarding::forwardersReachOnlyThePageInFront()
     // Still the default zoom it took when it was in front.
     QCOMPARE(a->getScale(), manager->defaultZoom() / 100.0);
     QVERIFY(!a->isFormatPainterOn());
-}
 
-void TestForwarding::tabChangeResetsZoomAndRefillsControlTree()
-{
-    GlobalManager *manager = GlobalManager::instance();
-    addControl(open("a"), 104, "Label_0");
-    UIPage *b = open("b");
-    addControl(b, 129, "CmdButton_0");
-    b->setEditScale("editScale", 1.5, true);
+    // Brought forward, a page shows the default zoom, 68 % of the fit scale,
+    // and its own controls in the tree.
     QSignalSpy zoom(manager, SIGNAL(signalWidgetScaleData(int)));
     f.tabs->setCurrentIndex(0);
     QCOMPARE(manager->currentIndex(), 0);
-    // The default zoom, 68 % of the fit scale, and the controls of the page in front.
     QCOMPARE(zoom.count(), 1);
     QCOMPARE(zoom.first().first().toInt(), 68);
-    QVERIFY(controls->controlNames(129).isEmpty());
-    QCOMPARE(controls->controlNames(104), QStringList("Label_0"));
+    QCOMPARE(controls->controlNames(129), QStringList("CmdButton_0"));
     manager->setCurrentTabByName("b");
     QCOMPARE(f.tabs->currentIndex(), 1);
     QCOMPARE(zoom.count(), 2);
+    // Closing another page keeps what was copied here.
+    f.notifier->queueAnswer(QMessageBox::No);
+    emit f.tabs->tabCloseRequested(0);
+    QCOMPARE(f.tabs->count(), 1);
+    manager->slotPaste();
+    QCOMPARE(b->controlCount(), 5);
 }
 
 void TestForwarding::propertyPanelServesOnlyTheControlOnView()
