@@ -1,26 +1,37 @@
 #include "canvas/uipage.h"
 #include "app/globalmanager.h"
+#include "commands/midctrldlg.h"
 #include "core/controltypetable.h"
 #include "properties/propertywidget.h"
 #include "shell/controlframe.h"
 #include "shell/imgdlg.h"
 #include "shell/mainwindow.h"
+#include "shell/projectframe.h"
+#include "shell/qruner.h"
+#include "shell/srcgrouplistwidget.h"
 #include "shell/srclistwidget.h"
 #include "shell/statusbarframe.h"
 #include "tests/canvas/pagefixture.h"
 
 #include <QAction>
 #include <QCursor>
+#include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSlider>
+#include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
 
+// The main window: its actions, panels and tool windows, and new projects.
 using namespace pagefixture;
 
 namespace {
@@ -38,6 +49,16 @@ QJsonObject commandButton(const char *name, int x, int y, int w, int h, const QJ
 QList<int> ints(std::initializer_list<int> values)
 {
     return QList<int>(values);
+}
+
+QString u(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+QStringList entriesOf(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 QStringList listed(const ImgDlg &dialog)
@@ -58,7 +79,8 @@ private slots:
     void init();
     void cleanup();
 
-    void menusAndToolBarOfferTheEditingCommands();
+    void menusToolBarAndActions();
+    void languageActionsRetitleEverything();
     void alignmentActionsReachCurrentPage_data();
     void alignmentActionsReachCurrentPage();
     void editActionsReachTheSelection();
@@ -66,15 +88,26 @@ private slots:
     void controlTreeDoubleClickSelectsControlOnly();
     void controlTreeDeleteRemovesControlOrWholeKind_data();
     void controlTreeDeleteRemovesControlOrWholeKind();
-    void controlTreeReachesEachTwinByItsOwnItem();
     void paletteDragDropsArmedKindOnlyInsidePage_data();
     void paletteDragDropsArmedKindOnlyInsidePage();
     void paletteDragFromEmptySpaceShowsNothing();
+    void paletteFollowsTabBroughtForward();
+    void pageKeepsKeysAfterClickBesideIt();
     void zoomBarAndPageScaleFollowEachOther();
     void closingWindowWithModifiedPage_data();
     void closingWindowWithModifiedPage();
     void previewAndUploadAskToSaveFirst();
-    void imageDialogListsImportsPicksAndDeletesPicturesOnly();
+    void newProjectFromTemplateOpensItsPage_data();
+    void newProjectFromTemplateOpensItsPage();
+    void emptyProjectHasRootItemOnly();
+    void refusedNewProjectOpensNothing_data();
+    void refusedNewProjectOpensNothing();
+    void existingProjectQuestions_data();
+    void existingProjectQuestions();
+    void toolActionsOpenTheirWindows_data();
+    void toolActionsOpenTheirWindows();
+    void runDialogStartsProgramWithoutShell();
+    void imageDialogImportsPicksAndDeletesPicturesOnly();
 
 private:
     UIBase *control(const char *name) const { return m_page->findControl(kCmdButton, QLatin1String(name)); }
@@ -94,27 +127,31 @@ private:
     }
     void dragPaletteEntry(int row, const QPoint &globalEnd);
     QTreeWidgetItem *controlItem(const QString &text) const;
+    QString folder() const { return m_workDir->filePath("projects"); }
+    QStringList treeTexts() const;
 
     std::unique_ptr<TestWorkDir> m_workDir;
     std::unique_ptr<TestNotifier> m_notifier;
     MainWindow *m_window = nullptr;
     UIPage *m_page = nullptr;
+    QString m_projectFile;
     QString m_projectDir;
 };
 
 void TestMainWindow::init()
 {
     m_workDir.reset(new TestWorkDir(TestWorkDir::WithAssets));
+    QVERIFY(m_workDir->isValid());
     m_notifier.reset(new TestNotifier);
     GlobalManager *manager = GlobalManager::instance();
     manager->setScreenMetrics(96.0, 1.0, 1.0);
     // The texts below are those of simplified Chinese, whatever the machine's locale.
     manager->setLanguage(0);
     manager->loadStyleSheet();
-    const QString projectFile = writeProjectFixture(
-        m_workDir->path(), "{\"Page\": [{\"File\": \"a.json\", \"PageType\": 0}, {\"File\": \"b.json\", \"PageType\": 0}]}",
-        QStringList(), "hall", "hall.projectui");
-    m_projectDir = QFileInfo(projectFile).absolutePath();
+    // Page a holds three command buttons and opens in front; b is a login page.
+    m_projectFile = writeProjectFixture(m_workDir->path(), R"({"Page": [{"File": "a.json"}, {"File": "b.json", "PageType": 2}]})",
+                                        QStringList(), "hall", "hall.projectui");
+    m_projectDir = QFileInfo(m_projectFile).absolutePath();
     const QJsonArray commands{QJsonObject{{"ip", "10.0.0.5"}, {"port", 5000}, {"data", "AA 01"}}};
     QVERIFY(writePage(m_projectDir + "/a.json", {pageObject(800, 600), commandButton("CmdButton_1", 300, 50, 100, 40, commands),
                                                  commandButton("CmdButton_2", 100, 200, 60, 30, QJsonArray()),
@@ -125,7 +162,7 @@ void TestMainWindow::init()
     m_window->resize(1400, 860);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    m_window->openProjectFile(projectFile);
+    m_window->openProjectFile(m_projectFile);
     m_page = openPageTab("a");
     QVERIFY(m_page);
 }
@@ -164,7 +201,15 @@ QTreeWidgetItem *TestMainWindow::controlItem(const QString &text) const
     return found.isEmpty() ? nullptr : found.first();
 }
 
-void TestMainWindow::menusAndToolBarOfferTheEditingCommands()
+QStringList TestMainWindow::treeTexts() const
+{
+    QStringList texts;
+    for (QTreeWidgetItemIterator it(m_window->projectFrame()->tree()->treeWidget()); *it; ++it)
+        texts << (*it)->text(0);
+    return texts;
+}
+
+void TestMainWindow::menusToolBarAndActions()
 {
     QStringList menus;
     for (QAction *menuAction : m_window->menuBar()->actions()) {
@@ -172,41 +217,46 @@ void TestMainWindow::menusAndToolBarOfferTheEditingCommands()
             menus << menuAction->text();
     }
     QCOMPARE(menus, QStringList({"文件", "编辑", "事件", "上传", "帮助", "工具"}));
-    auto *edit = m_window->findChild<QMenu *>("menu_W");
-    QStringList editEntries;
-    for (QAction *action : edit->actions()) {
-        if (action->isVisible())
-            editEntries << action->objectName();
-    }
-    QCOMPARE(editEntries, QStringList({"undoAction", "redoAction", "copyAction", "pasteAction",
-                                       "copyCmdAction", "pasteCmdAction", "replaceIPAction"}));
-
     QStringList bar;
-    QStringList disabled;
     for (QAction *action : m_window->mainToolBar()->actions()) {
         if (!action->isVisible())
             continue;
-        if (action->isSeparator()) {
-            bar << "|";
-            continue;
-        }
-        bar << action->text();
-        // Every button shows a picture that the resources really hold.
-        QVERIFY2(action->isSeparator() || !action->icon().pixmap(24, 24).isNull(), qPrintable(action->objectName()));
-        if (!action->isEnabled())
-            disabled << action->objectName();
+        bar << (action->isSeparator() ? QString("|") : action->text());
+        // Every button can be chosen and shows a picture that the resources really hold.
+        QVERIFY2(action->isSeparator() || (action->isEnabled() && !action->icon().pixmap(24, 24).isNull()),
+                 qPrintable(action->objectName()));
     }
     QCOMPARE(bar.join(' '),
              QString("新建 打开 保存 | 左对齐 垂直居中对齐 右对齐 | 上对齐 水平居中对齐 下对齐 | 水平居中 垂直居中 | "
                      "水平分散对齐 垂直分散对齐 | 适配对齐 | 撤销 重做 复制 粘贴 格式刷 | 复制命令 粘贴命令 命令IP替换 | "
                      "置顶 置底 | 自锁 未锁 互锁 | 预览 |"));
-    // Every reachable command can be chosen.
-    QVERIFY2(disabled.isEmpty(), qPrintable(disabled.join(QLatin1Char(' '))));
     for (const char *name : {"zhongkongAction", "shijianAction", "functionAction", "actionzifu"})
         QVERIFY2(m_window->action(name)->isEnabled(), name);
-    QCOMPARE(m_window->action("rightJAction")->toolTip(), QString("右对齐"));
-    QVERIFY(m_window->action("selflockAction")->isCheckable());
-    QVERIFY(m_window->action("formatCopyAction")->isCheckable());
+    // Spot checks of the rest: tool tips repeat the texts, no shortcuts, and
+    // hidden actions have pictures of their own; the language switches have none.
+    for (const char *name : {"newAction", "selflockAction", "newSaveAction", "runAction", "actionEnglish"}) {
+        QAction *action = m_window->action(name);
+        QVERIFY2(action->toolTip() == action->text() && action->shortcut().isEmpty(), name);
+        QCOMPARE(action->icon().pixmap(24, 24).isNull(), QByteArray(name) == "actionEnglish");
+    }
+    QVERIFY(!m_window->action("newSaveAction")->isVisible() && !m_window->action("runAction")->isVisible());
+    QVERIFY(m_window->action("selflockAction")->isCheckable() && !m_window->action("newAction")->isCheckable());
+}
+
+void TestMainWindow::languageActionsRetitleEverything()
+{
+    m_page->addNewControl(kLabel, QRect(10, 10, 90, 50));
+    m_window->action("actionEnglish")->trigger();
+    QCOMPARE(m_window->action("newAction")->text(), QString("New"));
+    QCOMPARE(m_window->findChild<QMenu *>("menu")->title(), QString("File"));
+    QCOMPARE(m_window->findChild<QTabWidget *>("tabWidget_2")->tabText(0), QString("Project"));
+    QCOMPARE(m_window->srcListWidget()->listWidget()->item(0)->text(), QString("Background"));
+    QVERIFY(controlItem("Text") && controlItem("Command"));
+    // Qt's own buttons follow.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Cancel"));
+    m_window->action("actionjianti")->trigger();
+    QVERIFY(controlItem(u("文本控件")) && !controlItem("Text"));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u("取消"));
 }
 
 void TestMainWindow::alignmentActionsReachCurrentPage_data()
@@ -307,6 +357,15 @@ void TestMainWindow::controlTreeDoubleClickSelectsControlOnly()
     QCOMPARE(m_page->lastSelected(), control("CmdButton_2"));
     QCOMPARE(m_window->propertyWidget()->currentControl(), static_cast<QWidget *>(control("CmdButton_2")));
     QVERIFY(!m_page->isModified());
+    // Two controls of one name, as a hand-made file can hold: the second item
+    // is the second control, for selecting and for deleting.
+    addControl(m_page, kCmdButton, "CmdButton_2", 600, 400);
+    UIBase *twin = m_page->controls().value(kCmdButton).last();
+    QTreeWidgetItem *twinItem = tree->findItems("CmdButton_2", Qt::MatchExactly | Qt::MatchRecursive).last();
+    doubleClickItem(tree, twinItem);
+    QVERIFY(twin->isSelected() && !control("CmdButton_2")->isSelected());
+    chooseFromContextMenu(tree, twinItem, "删除");
+    QCOMPARE(storedRect(m_page->controls().value(kCmdButton).at(1)).topLeft(), QPoint(100, 200));
 }
 
 void TestMainWindow::controlTreeDeleteRemovesControlOrWholeKind_data()
@@ -336,19 +395,6 @@ void TestMainWindow::controlTreeDeleteRemovesControlOrWholeKind()
         trigger("undoAction");
     QCOMPARE(m_window->controlFrame()->controlNames(kCmdButton).size(), 3);
     QCOMPARE(m_page->controlCount(), 4);
-}
-
-void TestMainWindow::controlTreeReachesEachTwinByItsOwnItem()
-{
-    // Two controls of one name, as a hand-made file can hold: the second item is the second control.
-    addControl(m_page, kCmdButton, "CmdButton_2", 600, 400);
-    UIBase *twin = m_page->controls().value(kCmdButton).last();
-    QTreeWidget *tree = m_window->controlFrame()->treeWidget();
-    QTreeWidgetItem *twinItem = tree->findItems("CmdButton_2", Qt::MatchExactly | Qt::MatchRecursive).last();
-    doubleClickItem(tree, twinItem);
-    QVERIFY(twin->isSelected() && !control("CmdButton_2")->isSelected());
-    chooseFromContextMenu(tree, twinItem, "删除");
-    QCOMPARE(storedRect(m_page->controls().value(kCmdButton).at(1)).topLeft(), QPoint(100, 200));
 }
 
 void TestMainWindow::paletteDragDropsArmedKindOnlyInsidePage_data()
@@ -391,17 +437,13 @@ void TestMainWindow::paletteDragDropsArmedKindOnlyInsidePage()
 void TestMainWindow::paletteDragFromEmptySpaceShowsNothing()
 {
     SrcListWidget *palette = m_window->srcListWidget();
-    // Each entry's kind is one the page file knows; a form offers all but
-    // the login and place widgets, a login page three entries.
+    // Each entry's kind is one the page file knows.
     DragListWidget *list = palette->listWidget();
     QCOMPARE(list->count(), 38);
     for (int row = 0; row < list->count(); ++row)
         QVERIFY(!designControlTypeName(list->item(row)->data(Qt::UserRole).toInt()).isEmpty());
-    palette->setPageKind(1);
-    QCOMPARE(visibleKinds(palette).size(), 36);
-    QVERIFY(!visibleKinds(palette).contains(101) && !visibleKinds(palette).contains(102));
+    // A login page's three entries leave empty space below them.
     palette->setPageKind(2);
-    QCOMPARE(visibleKinds(palette), QList<int>({104, 159, 101}));
     QSignalSpy starts(palette, SIGNAL(signalDragStart(QString)));
     // A click without a move arms the kind and reports no drag.
     m_window->findChild<QTabWidget *>("tabWidget_4")->setCurrentIndex(0);
@@ -417,6 +459,38 @@ void TestMainWindow::paletteDragFromEmptySpaceShowsNothing()
     GlobalManager::instance()->setDropClass(-1);
     m_window->slotOnSignalDragStart(QString("文本控件"));
     QVERIFY(m_window->dragLabel()->isHidden());
+}
+
+void TestMainWindow::paletteFollowsTabBroughtForward()
+{
+    GlobalManager *manager = GlobalManager::instance();
+    QVERIFY(manager->openPageTab("b", 2));
+    manager->setDropClass(101); // 登录框, armed on the login page
+    QVERIFY(manager->openPageTab("a", 0));
+    // A kind the page in front refuses is no longer armed.
+    QCOMPARE(manager->dropClass(), -1);
+    // By the tab header, as a user switches pages.
+    m_window->pageTabWidget()->setCurrentIndex(1);
+    QCOMPARE(visibleKinds(m_window->srcListWidget()), QList<int>({104, 159, 101}));
+    m_window->pageTabWidget()->setCurrentIndex(0);
+    QCOMPARE(visibleKinds(m_window->srcListWidget()).size(), 36);
+}
+
+void TestMainWindow::pageKeepsKeysAfterClickBesideIt()
+{
+    UIPage *page = m_page;
+    page->addNewControl(kLabel, QRect(10, 10, 90, 50));
+    QApplication::setActiveWindow(m_window);
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    auto *scroll = qobject_cast<QScrollArea *>(m_window->pageTabWidget()->currentWidget());
+    const QPoint beside(10, scroll->viewport()->height() - 5);
+    QVERIFY(!page->geometry().contains(beside));
+    QTest::mouseClick(scroll->viewport(), Qt::LeftButton, Qt::NoModifier, beside);
+    QTRY_VERIFY(page->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!page->isModified());
+    // The project tree fills its tab, leaving no dead strip beside it.
+    QCOMPARE(m_window->projectFrame()->width(), m_window->findChild<QTabWidget *>("tabWidget_2")->currentWidget()->width());
 }
 
 void TestMainWindow::zoomBarAndPageScaleFollowEachOther()
@@ -516,47 +590,277 @@ void TestMainWindow::previewAndUploadAskToSaveFirst()
     QCOMPARE(m_notifier->texts().join(" "), QString("是否保存? ").repeated(4).trimmed());
 }
 
-void TestMainWindow::imageDialogListsImportsPicksAndDeletesPicturesOnly()
+void TestMainWindow::newProjectFromTemplateOpensItsPage_data()
 {
-    for (const char *file : {"a.png", "b.JPG", "c.jpeg", "notes.txt", "sub.png/inner.png", "main.projectui"})
-        writeFixture(m_workDir->filePath("hall/") + file, "old");
-    for (const char *file : {"a.png", "late.png", "main.projectui", "readme.txt"})
-        writeFixture(m_workDir->filePath("elsewhere/") + file, "new");
-    QVERIFY(writeColourPicture(m_workDir->filePath("elsewhere/d.png"), Qt::green));
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("defaults, English") << 2 << "main" << "Meeting room";
+    QTest::newRow("own name, simplified Chinese") << 0 << "hall" << u("会议室");
+    QTest::newRow("own name, traditional Chinese") << 1 << "hall" << u("會議室");
+}
+
+void TestMainWindow::newProjectFromTemplateOpensItsPage()
+{
+    QFETCH(int, language);
+    QFETCH(QString, name);
+    QFETCH(QString, title);
+    GlobalManager *manager = GlobalManager::instance();
+    manager->setLanguage(language);
+    QVERIFY(m_window->createProject(name, folder(), true));
+    const QString dir = folder() + '/' + name;
+    QStringList files({"home.json", name + ".projectui"});
+    files.sort();
+    QCOMPARE(entriesOf(dir), files);
+    QCOMPARE(manager->projectFile(), name + ".projectui");
+    QCOMPARE(treeTexts(), QStringList({name, "home"}));
+    QVERIFY(readFixture(dir + "/home.json").contains(title.toUtf8()));
+    // Pressed, each button shows its own caption, in the template's language.
+    for (const QJsonValue &each : jsonFixture(readFixture(dir + "/home.json")).value("Control").toArray())
+        QCOMPARE(each["pressText"].isUndefined() ? each["text"] : each["pressText"], each["text"]);
+    QVERIFY(manager->openPageTab("home", 0));
+    QCOMPARE(manager->currentPage()->controlCount(), 5);
+    QVERIFY(m_notifier->prompts().isEmpty());
+}
+
+void TestMainWindow::emptyProjectHasRootItemOnly()
+{
+    // Nothing of the project open before comes along; the blanks around the name stay out.
+    GlobalManager *manager = GlobalManager::instance();
+    manager->setMidCtrls(QVector<MidCtrlRecord>(1));
+    manager->updateMaxId(9);
+    QVERIFY(m_window->createProject(" bare ", folder(), false));
+    QVERIFY(manager->midCtrls().isEmpty() && manager->maxId() == 0);
+    QCOMPARE(jsonFixture(readFixture(folder() + "/bare/bare.projectui")).value("Page").toArray(), QJsonArray());
+    QCOMPARE(treeTexts(), QStringList("bare"));
+    QCOMPARE(GlobalManager::instance()->imageDialog()->path(), folder() + "/bare");
+}
+
+void TestMainWindow::refusedNewProjectOpensNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("templateFault");
+    QTest::addColumn<int>("messages");
+    for (const char *name : {"", "  ", ".", "..", "a/b", "a\\b"})
+        QTest::newRow(name) << name << "projects" << "" << 1;
+    QTest::newRow("no folder") << "fine" << "" << "" << 1;
+    QTest::newRow("template missing") << "main" << "projects" << "missing" << 2;
+    QTest::newRow("template without its project file") << "main" << "projects" << "no project file" << 1;
+}
+
+void TestMainWindow::refusedNewProjectOpensNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, where);
+    QFETCH(QString, templateFault);
+    QFETCH(int, messages);
+    const QString templateDir = GlobalManager::instance()->templateConfigDir();
+    if (!templateFault.isEmpty())
+        QVERIFY(templateFault == "missing" ? QDir(templateDir).removeRecursively()
+                                           : QFile::remove(templateDir + "/main.projectui"));
+    QVERIFY(writeFixture(folder() + "/keep.txt", "mine"));
+    QVERIFY(!m_window->createProject(name, where.isEmpty() ? where : m_workDir->filePath(where), true));
+    QCOMPARE(m_notifier->prompts().size(), messages);
+    // A bad name leaves the folder and the open project alone; a broken
+    // template is found only once the project is closed.
+    QCOMPARE(GlobalManager::instance()->isProjectOpen(), templateFault.isEmpty());
+    QCOMPARE(treeTexts(), templateFault.isEmpty() ? QStringList({"hall", "a", "b"}) : QStringList());
+    if (templateFault.isEmpty())
+        QCOMPARE(entriesOf(folder()), QStringList("keep.txt"));
+}
+
+void TestMainWindow::existingProjectQuestions_data()
+{
+    QTest::addColumn<int>("openIt");
+    QTest::addColumn<int>("clearIt");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<bool>("open");
+    const QStringList before({"hall.projectui", "notes.txt"});
+    QTest::newRow("open the one there") << int(QMessageBox::Yes) << 0 << before << true;
+    QTest::newRow("keep the other files") << int(QMessageBox::No) << int(QMessageBox::No) << before << false;
+    QTest::newRow("replace by the template") << int(QMessageBox::No) << int(QMessageBox::Yes)
+                                             << QStringList({"hall.projectui", "home.json"}) << true;
+}
+
+void TestMainWindow::existingProjectQuestions()
+{
+    QFETCH(int, openIt);
+    QFETCH(int, clearIt);
+    QFETCH(QStringList, entries);
+    QFETCH(bool, open);
+    const QString dir = folder() + "/hall";
+    QVERIFY(writeFixture(dir + "/hall.projectui", "{\"Page\": []}"));
+    QVERIFY(writeFixture(dir + "/notes.txt", "someone's work"));
+    m_notifier->queueAnswer(QMessageBox::StandardButton(openIt));
+    if (clearIt)
+        m_notifier->queueAnswer(QMessageBox::StandardButton(clearIt));
+    QCOMPARE(m_window->createProject("hall", folder(), true), open);
+    QCOMPARE(m_notifier->prompts().size(), clearIt ? 2 : 1);
+    QCOMPARE(entriesOf(dir), entries);
+    QCOMPARE(GlobalManager::instance()->isProjectOpen(), open);
+}
+
+void TestMainWindow::toolActionsOpenTheirWindows_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("withProject");
+    QTest::addColumn<QString>("dialog");     // "" opens none
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QByteArray>("devices"); // "mid_ctrl.dat", when there is one
+
+    const QString noProject = "请先打开或者创建工程";
+    QTest::newRow("反馈 without project") << "zhongkongAction" << false << "" << noProject << QByteArray();
+    QTest::newRow("函数 without project") << "functionAction" << false << "" << noProject << QByteArray();
+    QTest::newRow("事件 without project") << "shijianAction" << false << "" << noProject << QByteArray();
+    QTest::newRow("事件") << "shijianAction" << true << "" << "" << QByteArray();
+    QTest::newRow("反馈") << "zhongkongAction" << true << "MidCtrlDlg" << "" << QByteArray();
+    // Said on opening the project and again by the editor, which opens read-only.
+    QTest::newRow("反馈, device file that does not parse") << "zhongkongAction" << true << "MidCtrlDlg"
+                                                          << "中控文件无法解析" << QByteArray("{\"MidCtrls\": [],}");
+    QTest::newRow("函数") << "functionAction" << true << "CodeEditorDlg" << "" << QByteArray();
+    QTest::newRow("字符串助手") << "actionzifu" << false << "KivToolStringAssistant" << "" << QByteArray();
+}
+
+void TestMainWindow::toolActionsOpenTheirWindows()
+{
+    QFETCH(QString, action);
+    QFETCH(bool, withProject);
+    QFETCH(QString, dialog);
+    QFETCH(QString, message);
+    QFETCH(QByteArray, devices);
+    if (!devices.isNull()) {
+        QVERIFY(writeFixture(m_projectDir + "/mid_ctrl.dat", devices));
+        m_window->openProjectFile(m_projectFile);
+    }
+    if (!withProject)
+        QVERIFY(GlobalManager::instance()->closeProject());
+    const auto openDialogs = [dialog] {
+        QList<QDialog *> found;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            auto *each = qobject_cast<QDialog *>(widget);
+            if (each && each->isVisible() && (dialog.isEmpty() || QLatin1String(each->metaObject()->className()) == dialog))
+                found.append(each);
+        }
+        return found;
+    };
+    // A dialog that held the window until it closed would hold the test too.
+    QTimer watchdog;
+    connect(&watchdog, &QTimer::timeout, [&] {
+        for (QDialog *each : openDialogs())
+            each->reject();
+    });
+    watchdog.start(3000);
+
+    // Twice: a dialog that has closed opens again; the second time the
+    // window's closing closes it, as its own close does.
+    for (int run = 0; run < 2 && (run == 0 || !dialog.isEmpty()); ++run) {
+        trigger(qPrintable(action));
+        // Beside the window, which stays usable; a second trigger raises it.
+        QVERIFY(!QApplication::activeModalWidget());
+        trigger(qPrintable(action));
+        QCOMPARE(openDialogs().size(), dialog.isEmpty() ? 0 : 1);
+        if (auto *editor = qobject_cast<MidCtrlDlg *>(openDialogs().value(0)))
+            QCOMPARE(editor->isEditDisabled(), !devices.isNull());
+        if (run == 0)
+            for (QDialog *each : openDialogs())
+                each->reject();
+    }
+    QVERIFY(m_window->close());
+    QVERIFY(openDialogs().isEmpty());
+    for (const QString &text : m_notifier->texts())
+        QVERIFY(!message.isEmpty() && text.startsWith(message));
+    QCOMPARE(m_notifier->texts().size(), message.isEmpty() ? 0 : devices.isNull() ? 2 : 3);
+    if (!devices.isNull())
+        QCOMPARE(readFixture(m_projectDir + "/mid_ctrl.dat"), devices);
+}
+
+void TestMainWindow::runDialogStartsProgramWithoutShell()
+{
+    QRuner dialog;
+    dialog.show();
+    // A shell would run two commands; without one ";" is part of a name.
+    const QString dir = m_workDir->path();
+    QTest::keyClicks(dialog.commandEdit(), QString("touch \"%1/a b\" %1/c;touch").arg(dir));
+    QTest::keyClick(dialog.commandEdit(), Qt::Key_Return);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QTRY_VERIFY(QFile::exists(dir + "/a b") && QFile::exists(dir + "/c;touch"));
+    QVERIFY(!dialog.runCommandLine("/no/such/program"));
+    QCOMPARE(m_notifier->prompts().size(), 1);
+}
+
+void TestMainWindow::imageDialogImportsPicksAndDeletesPicturesOnly()
+{
+    for (const char *file : {"a.png", "b.JPG", "c.jpeg", "notes.txt", "sub.png/inner.png"})
+        QVERIFY(writeFixture(m_projectDir + "/" + file, "old"));
     ImgDlg dialog;
-    dialog.setPath(m_workDir->filePath("hall"));
+    dialog.setPath(m_projectDir);
     QCOMPARE(listed(dialog), QStringList({"a.png", "b.JPG", "c.jpeg"}));
     QCOMPARE(dialog.listWidget()->findItems("a.png", Qt::MatchExactly).first()->data(Qt::UserRole + 1).toString(),
-             m_workDir->filePath("hall/a.png"));
-    // A picture is imported once; nothing the folder holds is replaced, also
-    // not a file that arrived after the listing; what is no picture stays out.
-    writeFixture(m_workDir->filePath("hall/late.png"), "old");
-    QVERIFY(dialog.addImage(m_workDir->filePath("elsewhere/d.png")));
-    for (const char *file : {"a.png", "late.png", "main.projectui", "readme.txt", "missing.png"})
-        QVERIFY2(!dialog.addImage(m_workDir->filePath("elsewhere/") + file), file);
-    QCOMPARE(readFixture(m_workDir->filePath("hall/d.png")), readFixture(m_workDir->filePath("elsewhere/d.png")));
-    for (const char *file : {"a.png", "late.png", "main.projectui"})
-        QCOMPARE(readFixture(m_workDir->filePath("hall/") + file), QByteArray("old"));
-    QCOMPARE(listed(dialog), QStringList({"a.png", "b.JPG", "c.jpeg", "d.png"}));
+             m_projectDir + "/a.png");
+
+    // Pictures by content are imported once. Nothing the folder holds is
+    // replaced, also not a file that arrived after the listing, nor written
+    // through a link, to nothing or to someone's file.
+    QVERIFY(writeFixture(m_projectDir + "/late.png", "old"));
+    QVERIFY(writeFixture(m_workDir->filePath("outside/held.png"), "mine"));
+    QVERIFY(QFile::link("../outside/victim.png", m_projectDir + "/link.png"));
+    QVERIFY(QFile::link("../outside/held.png", m_projectDir + "/held.png"));
+    const QByteArray project = readFixture(m_projectFile);
+    for (const char *picture : {"new.png", "C.PNG", "a.png", "late.png", "link.png", "held.png"})
+        QVERIFY(writeColourPicture(m_workDir->filePath(picture), Qt::red));
+    for (const char *file : {"hall.projectui", "notes.txt", "fake.png"})
+        QVERIFY(writeFixture(m_workDir->filePath(file), "text"));
+    QStringList files;
+    const QStringList out{"a.png", "late.png", "hall.projectui", "notes.txt", "fake.png", "gone.png", "link.png", "held.png"};
+    for (const QString &file : QStringList{"new.png", "C.PNG"} + out)
+        files << m_workDir->filePath(file);
+    dialog.importFiles(files);
+    QCOMPARE(readFixture(m_projectDir + "/C.PNG"), readFixture(m_workDir->filePath("C.PNG")));
+    QCOMPARE(listed(dialog), QStringList({"C.PNG", "a.png", "b.JPG", "c.jpeg", "new.png"}));
+    for (const char *file : {"a.png", "late.png"})
+        QCOMPARE(readFixture(m_projectDir + "/" + file), QByteArray("old"));
+    QCOMPARE(readFixture(m_projectFile), project);
+    QVERIFY(!QFile::exists(m_workDir->filePath("outside/victim.png")));
+    QCOMPARE(readFixture(m_workDir->filePath("outside/held.png")), QByteArray("mine"));
+    // One message names the files that stayed out.
+    QCOMPARE(m_notifier->prompts().size(), 1);
+    const QString text = m_notifier->prompts().first().text;
+    for (const QString &file : out)
+        QVERIFY2(text.contains(file), qPrintable(file));
+    QVERIFY(!text.contains("new.png") && !text.contains("C.PNG"));
+    QCOMPARE(text.count(u("链接")), 2);
+
     // A pick is kept on OK and deleted on request.
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QListWidget *list = dialog.listWidget();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      list->visualItemRect(list->findItems("d.png", Qt::MatchExactly).first()).center());
-    QCOMPARE(dialog.selectedPath(), m_workDir->filePath("hall/d.png"));
+    const auto pick = [list](const char *name) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          list->visualItemRect(list->findItems(name, Qt::MatchExactly).first()).center());
+    };
+    pick("new.png");
+    QCOMPARE(dialog.selectedPath(), m_projectDir + "/new.png");
     QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton_2"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     dialog.show();
     QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton_4"), Qt::LeftButton);
-    QVERIFY(!QFile::exists(m_workDir->filePath("hall/d.png")));
-    QCOMPARE(listed(dialog), QStringList({"a.png", "b.JPG", "c.jpeg"}));
+    QVERIFY(!QFile::exists(m_projectDir + "/new.png"));
+    QCOMPARE(listed(dialog), QStringList({"C.PNG", "a.png", "b.JPG", "c.jpeg"}));
     QCOMPARE(dialog.selectedPath(), QString());
+    // A file that cannot go stays listed and picked, and the user is told.
+    pick("c.jpeg");
+    QVERIFY(QFile::remove(m_projectDir + "/c.jpeg"));
+    QVERIFY(writeFixture(m_projectDir + "/c.jpeg/inner", "blocks removal"));
+    QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton_4"), Qt::LeftButton);
+    QCOMPARE(m_notifier->prompts().size(), 2);
+    QCOMPARE(listed(dialog).size(), 4);
+    QCOMPARE(dialog.selectedPath(), m_projectDir + "/c.jpeg");
     // Cancel rejects; a new folder forgets the pick.
     QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    dialog.setPath(m_workDir->filePath("hall"));
-    QVERIFY(dialog.findChild<QPushButton *>("pushButton_6")->isHidden());
+    dialog.setPath(m_projectDir);
+    QVERIFY(dialog.selectedPath().isEmpty() && dialog.findChild<QPushButton *>("pushButton_6")->isHidden());
 }
 
 QTEST_MAIN(TestMainWindow)
