@@ -3,9 +3,11 @@
 #include "commands/midctrldlg.h"
 #include "core/controltypetable.h"
 #include "properties/propertywidget.h"
+#include "shell/changepagesizedg.h"
 #include "shell/controlframe.h"
 #include "shell/imgdlg.h"
 #include "shell/mainwindow.h"
+#include "shell/newfiledlg.h"
 #include "shell/projectframe.h"
 #include "shell/qruner.h"
 #include "shell/srcgrouplistwidget.h"
@@ -16,6 +18,7 @@
 #include <QAction>
 #include <QCursor>
 #include <QDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -31,7 +34,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-// The main window: its actions, panels and tool windows, and new projects.
+// The main window: its actions, panels, project tree and tool windows, and new projects.
 using namespace pagefixture;
 
 namespace {
@@ -61,6 +64,66 @@ QStringList entriesOf(const QString &dir)
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
+const char kSizeMessage[] = "宽度必须在160--15360,高度必须在64-8640之间";
+
+// Runs act on the modal dialog of class T once it is up: the dialogs run
+// their own loop inside the slot that opened them.
+template <typename T, typename F>
+void whenModal(F act)
+{
+    auto *timer = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, act] {
+        auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (dialog || ++*tries > 300) {
+            timer->stop();
+            timer->deleteLater();
+        }
+        if (dialog)
+            act(dialog);
+    });
+    timer->start(10);
+}
+
+void typeInto(QWidget *dialog, const char *editName, const QString &text)
+{
+    auto *edit = dialog->findChild<QLineEdit *>(QLatin1String(editName));
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+void press(QWidget *dialog, const char *buttonName)
+{
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QLatin1String(buttonName)), Qt::LeftButton);
+}
+
+// Answers the next new-page dialog with name and width (OK or Cancel); the
+// title and the name, width and height it offered land in seen.
+void answerNewFile(QStringList *seen, const QString &name, const QString &width = QString(), bool accept = true)
+{
+    whenModal<NewFileDlg>([=](NewFileDlg *dialog) {
+        *seen << dialog->windowTitle();
+        for (const char *edit : {"lineEdit", "lineEdit_2", "lineEdit_3"})
+            *seen << dialog->findChild<QLineEdit *>(edit)->text();
+        typeInto(dialog, "lineEdit", name);
+        if (!width.isNull())
+            typeInto(dialog, "lineEdit_2", width);
+        press(dialog, accept ? "pushButton_2" : "pushButton");
+        // A refused answer keeps the dialog open.
+        if (dialog->isVisible())
+            press(dialog, "pushButton");
+    });
+}
+
+// Answers the next text question; its title, label and preset land in seen.
+void answerInput(QStringList *seen, const QString &text, bool accept = true)
+{
+    whenModal<QInputDialog>([=](QInputDialog *dialog) {
+        *seen << dialog->windowTitle() << dialog->labelText() << dialog->textValue();
+        dialog->setTextValue(text);
+        accept ? dialog->accept() : dialog->reject();
+    });
+}
 QStringList listed(const ImgDlg &dialog)
 {
     QStringList names;
@@ -97,6 +160,15 @@ private slots:
     void closingWindowWithModifiedPage_data();
     void closingWindowWithModifiedPage();
     void previewAndUploadAskToSaveFirst();
+    void treeListsProjectThenPagesUntilClosed();
+    void newPageOrCopy_data();
+    void newPageOrCopy();
+    void importAddsPageInFrontOrRefusesIt_data();
+    void importAddsPageInFrontOrRefusesIt();
+    void doubleClickOpensOneTabCopyAsksToSaveIt();
+    void renameMoveAndResizeChangeTreeAndFiles();
+    void deleteAsksAndNoKeepsEverything_data();
+    void deleteAsksAndNoKeepsEverything();
     void newProjectFromTemplateOpensItsPage_data();
     void newProjectFromTemplateOpensItsPage();
     void emptyProjectHasRootItemOnly();
@@ -128,11 +200,25 @@ private:
     void dragPaletteEntry(int row, const QPoint &globalEnd);
     QTreeWidgetItem *controlItem(const QString &text) const;
     QString folder() const { return m_workDir->filePath("projects"); }
-    QStringList treeTexts() const;
+    QTreeWidget *treeWidget() const { return m_window->projectFrame()->tree()->treeWidget(); }
+    QTreeWidgetItem *root() const { return treeWidget()->topLevelItem(0); }
+    QTreeWidgetItem *pageItem(const QString &name) const;
+    QString pagePath(const QString &name) const { return m_projectDir + "/" + name + ".json"; }
+    // The project, then each page with its kind.
+    QStringList treeLines() const;
+    // Tree, page list, project file, folder contents and tabs, for checking
+    // that a refused action left all of them alone.
+    QStringList state() const;
+    QJsonObject lastEntry() const { return jsonFixture(readFixture(m_projectFile))["Page"].toArray().last().toObject(); }
+    QStringList chooseFromMenu(QTreeWidgetItem *item, const QString &entry)
+    {
+        return chooseFromContextMenu(treeWidget(), item, entry);
+    }
 
     std::unique_ptr<TestWorkDir> m_workDir;
     std::unique_ptr<TestNotifier> m_notifier;
     MainWindow *m_window = nullptr;
+    QTabWidget *m_tabs = nullptr;
     UIPage *m_page = nullptr;
     QString m_projectFile;
     QString m_projectDir;
@@ -148,16 +234,19 @@ void TestMainWindow::init()
     // The texts below are those of simplified Chinese, whatever the machine's locale.
     manager->setLanguage(0);
     manager->loadStyleSheet();
-    // Page a holds three command buttons and opens in front; b is a login page.
-    m_projectFile = writeProjectFixture(m_workDir->path(), R"({"Page": [{"File": "a.json"}, {"File": "b.json", "PageType": 2}]})",
-                                        QStringList(), "hall", "hall.projectui");
+    // Page a holds three command buttons and opens in front; b is a login
+    // page with a label, c a form.
+    m_projectFile = writeProjectFixture(m_workDir->path(), R"({"Page": [{"File": "a.json"}, {"File": "b.json", "PageType": 2},
+        {"File": "c.json", "PageType": 1}]})", QStringList(), "hall", "hall.projectui");
     m_projectDir = QFileInfo(m_projectFile).absolutePath();
     const QJsonArray commands{QJsonObject{{"ip", "10.0.0.5"}, {"port", 5000}, {"data", "AA 01"}}};
     QVERIFY(writePage(m_projectDir + "/a.json", {pageObject(800, 600), commandButton("CmdButton_1", 300, 50, 100, 40, commands),
                                                  commandButton("CmdButton_2", 100, 200, 60, 30, QJsonArray()),
                                                  commandButton("CmdButton_3", 500, 350, 40, 80, QJsonArray())}));
-    QVERIFY(writePage(m_projectDir + "/b.json", {pageObject(800, 600)}));
+    QVERIFY(writePage(pagePath("b"), {pageObject(800, 600), pagefixture::control("Label", "Label_1", 100, 50, 333, 99)}));
+    QVERIFY(writePage(pagePath("c"), {pageObject(1600, 900)}));
     m_window = new MainWindow;
+    m_tabs = m_window->pageTabWidget();
     m_window->move(0, 0);
     m_window->resize(1400, 860);
     m_window->show();
@@ -201,12 +290,34 @@ QTreeWidgetItem *TestMainWindow::controlItem(const QString &text) const
     return found.isEmpty() ? nullptr : found.first();
 }
 
-QStringList TestMainWindow::treeTexts() const
+QTreeWidgetItem *TestMainWindow::pageItem(const QString &name) const
 {
-    QStringList texts;
-    for (QTreeWidgetItemIterator it(m_window->projectFrame()->tree()->treeWidget()); *it; ++it)
-        texts << (*it)->text(0);
-    return texts;
+    for (int i = 0; root() && i < root()->childCount(); ++i) {
+        if (root()->child(i)->text(0) == name)
+            return root()->child(i);
+    }
+    return nullptr;
+}
+
+QStringList TestMainWindow::treeLines() const
+{
+    QStringList lines;
+    for (int i = -1; root() && i < root()->childCount(); ++i)
+        lines << (i < 0 ? root()->text(0) : root()->child(i)->text(0) + ":" + root()->child(i)->data(0, Qt::UserRole + 1).toString());
+    return lines;
+}
+
+QStringList TestMainWindow::state() const
+{
+    SrcGroupListWidget *tree = m_window->projectFrame()->tree();
+    QStringList lines = treeLines() + pageNames();
+    lines << QString("counters %1 %2").arg(tree->pageCount()).arg(tree->formCount());
+    const QMap<QString, QByteArray> files = folderSnapshot(m_projectDir);
+    for (auto it = files.begin(); it != files.end(); ++it)
+        lines << it.key() + " " + QString::number(qHash(it.value()));
+    for (int i = 0; i < m_tabs->count(); ++i)
+        lines << "tab " + m_tabs->tabText(i);
+    return lines;
 }
 
 void TestMainWindow::menusToolBarAndActions()
@@ -521,8 +632,8 @@ void TestMainWindow::zoomBarAndPageScaleFollowEachOther()
     QCOMPARE(second->width(), 544);
     // The bar shows 68 already: a new page without a stored zoom takes it all
     // the same, and + steps from there.
-    QVERIFY(GlobalManager::instance()->createPage("c", 800, 600, 0));
-    UIPage *third = openPageTab("c");
+    QVERIFY(GlobalManager::instance()->createPage("d", 800, 600, 0));
+    UIPage *third = openPageTab("d");
     QCOMPARE(third->width(), 544);
     QTest::mouseClick(bar->biggerButton(), Qt::LeftButton);
     QCOMPARE(third->width(), 560);
@@ -590,6 +701,231 @@ void TestMainWindow::previewAndUploadAskToSaveFirst()
     QCOMPARE(m_notifier->texts().join(" "), QString("是否保存? ").repeated(4).trimmed());
 }
 
+void TestMainWindow::treeListsProjectThenPagesUntilClosed()
+{
+    QVERIFY(root()->isExpanded());
+    QCOMPARE(treeLines(), QStringList({"hall", "a:0", "b:2", "c:1"}));
+    // Login and place pages count with the forms when they come from a file.
+    QCOMPARE(m_window->projectFrame()->tree()->pageCount(), 1);
+    QCOMPARE(m_window->projectFrame()->tree()->formCount(), 2);
+    // A file that is no project keeps the tree; another project replaces it.
+    const QStringList before = state();
+    m_window->openProjectFile(writeProjectFixture(m_workDir->path(), R"({"Pages": []})", {}, "other"));
+    QCOMPARE(m_notifier->texts(), QStringList(u("文件格式不对")));
+    QCOMPARE(state(), before);
+    m_window->openProjectFile(writeProjectFixture(m_workDir->path(), R"({"Page": [{"File": "only.json"}]})", {}, "lobby"));
+    QCOMPARE(treeLines(), QStringList({"lobby", "only:0"}));
+    QVERIFY(saveGrabIfAsked(m_window->grab().toImage(), "store_mainwindow.png"));
+    // Closing, from the tree or the menu, empties it.
+    QCOMPARE(chooseFromMenu(root(), u("关闭项目")), QStringList({u("新建页面"), u("新建登录页面"), u("新建场所页面"),
+                                                              u("新建窗体"), u("关闭项目"), u("打开项目目录"), u("导入页面")}));
+    QCOMPARE(treeWidget()->topLevelItemCount(), 0);
+    m_window->openProjectFile(m_projectFile);
+    m_window->action("removeAction")->trigger();
+    QCOMPARE(treeWidget()->topLevelItemCount(), 0);
+    QVERIFY(!GlobalManager::instance()->isProjectOpen());
+}
+
+void TestMainWindow::newPageOrCopy_data()
+{
+    QTest::addColumn<QString>("item");        // the item whose menu is used
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<QStringList>("offered");  // new page: title, name, width, height
+    QTest::addColumn<int>("pageType");         // of the page made; -1: nothing made
+    QTest::addColumn<QString>("prompt");
+    // The fixture has one page of kind 0 and two of the others, which count as forms.
+    const QStringList page{u("创建页面"), "page2", "1920", "1080"};
+    QTest::newRow("page") << "" << u("新建页面") << "fresh" << "" << true << page << 0 << "";
+    QTest::newRow("form") << "" << u("新建窗体") << "fresh" << "" << true
+                          << QStringList{u("创建窗体"), "dlg3", "1600", "900"} << 1 << "";
+    QTest::newRow("copy of a form") << "c" << u("创建副本") << "fresh" << "" << true
+                                    << QStringList{u("副本名"), "", "dlg3"} << 1 << "";
+    QTest::newRow("new: name taken") << "" << u("新建页面") << "a" << "" << true << page << -1 << u("名称已存在");
+    QTest::newRow("new: empty name") << "" << u("新建页面") << "" << "" << true << page << -1 << u("文件名为空");
+    QTest::newRow("new: separator") << "" << u("新建页面") << "a/b" << "" << true << page << -1 << u("页面名称无效");
+    QTest::newRow("new: width below a page") << "" << u("新建页面") << "fresh" << "159" << true << page << -1
+                                             << u(kSizeMessage);
+    const QStringList copy{u("副本名"), "", "page2"};
+    QTest::newRow("copy: name taken") << "a" << u("创建副本") << "b" << "" << true << copy << -1 << u("名称已存在");
+    QTest::newRow("copy: separator") << "a" << u("创建副本") << "x\\y" << "" << true << copy << -1 << u("页面名称无效");
+    QTest::newRow("copy: cancelled") << "a" << u("创建副本") << "fresh" << "" << false << copy << -1 << "";
+}
+
+void TestMainWindow::newPageOrCopy()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, entry);
+    QFETCH(QString, name);
+    QFETCH(QString, width);
+    QFETCH(bool, accept);
+    QFETCH(QStringList, offered);
+    QFETCH(int, pageType);
+    QFETCH(QString, prompt);
+    const QStringList before = state();
+    const QByteArray project = readFixture(m_projectFile);
+    QStringList seen;
+    if (item.isEmpty())
+        answerNewFile(&seen, name, width.isEmpty() ? QString() : width, accept);
+    else
+        answerInput(&seen, name, accept);
+    chooseFromMenu(item.isEmpty() ? root() : pageItem(item), entry);
+    QCOMPARE(seen, offered);
+    QCOMPARE(m_notifier->texts(), prompt.isEmpty() ? QStringList() : QStringList(prompt));
+    if (pageType < 0) {
+        // The tree gets an item only when the store made the page.
+        QCOMPARE(state(), before);
+        QCOMPARE(readFixture(m_projectFile), project);
+        return;
+    }
+    if (!item.isEmpty())
+        QCOMPARE(readFixture(pagePath("fresh")), readFixture(pagePath(item)));
+    QCOMPARE(lastEntry().value("File").toString(), QString("fresh.json"));
+    QCOMPARE(lastEntry().value("PageType").toInt(), pageType);
+    QCOMPARE(treeLines().last(), QString("fresh:%1").arg(pageType));
+    QCOMPARE(m_tabs->tabText(m_tabs->currentIndex()), QString("fresh"));
+    // A new login or place page counts with the pages, a new form with the forms.
+    QCOMPARE(m_window->projectFrame()->tree()->formCount(), pageType == 1 ? 3 : 2);
+    if (item.isEmpty()) {
+        const QJsonObject page = readPage(pagePath("fresh")).first().toObject();
+        QCOMPARE(page.value("page_type").toInt(), pageType);
+        QCOMPARE(QString::number(page.value("w").toInt()), offered.at(2));
+    }
+}
+
+void TestMainWindow::importAddsPageInFrontOrRefusesIt_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("prompts");
+    const QByteArray placePage = R"({"Control": [{"type": "Page", "w": 1280, "h": 800, "PlaceId": 4,
+                                                   "page_type": 3}]})";
+    QTest::newRow("dotted name, place page") << "guest.v2.json" << placePage << QStringList();
+    QTest::newRow("name taken") << "a.json" << placePage << QStringList(u("导入失败，页面名称已存在"));
+    QTest::newRow("no PlaceId") << "plain.json" << QByteArray(R"({"Control": [{"type": "Page", "w": 1, "h": 1}]})")
+                                << QStringList(u("导入 JSON 文件失败，JSON 格式无效"));
+}
+
+void TestMainWindow::importAddsPageInFrontOrRefusesIt()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, prompts);
+    const QString source = m_workDir->path() + "/outside/" + fileName;
+    QVERIFY(writeFixture(source, content));
+    const QStringList before = state();
+    m_window->projectFrame()->tree()->importPageFile(source);
+    QCOMPARE(m_notifier->texts(), prompts);
+    if (!prompts.isEmpty()) {
+        QCOMPARE(state(), before);
+        return;
+    }
+    QCOMPARE(treeLines().last(), QString("guest:3"));
+    QCOMPARE(readFixture(pagePath("guest")), content);
+    QCOMPARE(lastEntry().value("PageType").toInt(), 3);
+    // An imported page counts with the pages whatever its kind.
+    QCOMPARE(m_window->projectFrame()->tree()->pageCount(), 2);
+    // It opens in front, so the palette's place-page entries belong to the page shown.
+    QCOMPARE(m_tabs->tabText(m_tabs->currentIndex()), QString("guest"));
+    QCOMPARE(visibleKinds(m_window->srcListWidget()), QList<int>({159, 102}));
+}
+
+void TestMainWindow::doubleClickOpensOneTabCopyAsksToSaveIt()
+{
+    doubleClickItem(treeWidget(), root());
+    QCOMPARE(m_tabs->count(), 1);
+    doubleClickItem(treeWidget(), pageItem("c"));
+    QCOMPARE(m_tabs->tabText(m_tabs->currentIndex()), QString("c"));
+    doubleClickItem(treeWidget(), pageItem("a"));
+    QCOMPARE(m_tabs->count(), 2);
+    QCOMPARE(m_tabs->currentIndex(), 0);
+    QCOMPARE(GlobalManager::instance()->currentPage(), m_page);
+    QCOMPARE(m_window->findChildren<UIPage *>().size(), 2);
+    // A copy of the edited page asks to save it first: saved, the copy holds
+    // the new label too; cancelled, there is no copy.
+    for (QMessageBox::StandardButton answer : {QMessageBox::Cancel, QMessageBox::Save}) {
+        m_page->addNewControl(kLabel, QRect(10, 10, 90, 50));
+        QStringList seen;
+        answerInput(&seen, "fresh");
+        m_notifier->queueAnswer(answer);
+        chooseFromMenu(pageItem("a"), u("创建副本"));
+        QCOMPARE(readPage(pagePath("fresh")).size(), answer == QMessageBox::Save ? 6 : 0);
+    }
+    QCOMPARE(m_notifier->texts().join(" "), u("是否保存? 是否保存?"));
+}
+
+void TestMainWindow::renameMoveAndResizeChangeTreeAndFiles()
+{
+    QStringList seen;
+    answerInput(&seen, "welcome", false);
+    chooseFromMenu(pageItem("b"), u("重命名"));
+    QCOMPARE(seen, QStringList({u("重命名"), u("请输入名称"), "b"}));
+    answerInput(&seen, "welcome");
+    chooseFromMenu(pageItem("b"), u("重命名"));
+    chooseFromMenu(pageItem("a"), u("下移"));
+    chooseFromMenu(pageItem("c"), u("下移"));
+    QCOMPARE(treeLines(), QStringList({"hall", "welcome:2", "a:0", "c:1"}));
+    QCOMPARE(projectEntryFiles(m_projectFile), QStringList({"welcome.json", "a.json", "c.json"}));
+    QVERIFY(QFile::exists(pagePath("welcome")));
+    QVERIFY(m_notifier->prompts().isEmpty());
+
+    // The kind's size is offered; a size a page cannot take is refused and
+    // the dialog stays as typed; a closed page's file is rescaled.
+    seen.clear();
+    whenModal<ChangePageSizeDg>([&seen](ChangePageSizeDg *dialog) {
+        seen << dialog->findChild<QLineEdit *>("lineEdit_2")->text() << dialog->findChild<QLineEdit *>("lineEdit_3")->text();
+        for (const char *size : {"15361 1080", "1920 63", "160 64"}) {
+            typeInto(dialog, "lineEdit_2", QString(size).section(' ', 0, 0));
+            typeInto(dialog, "lineEdit_3", QString(size).section(' ', 1));
+            press(dialog, "pushButton_2");
+            seen << (dialog->isVisible() ? dialog->findChild<QLineEdit *>("lineEdit_3")->text() : QString("closed"));
+        }
+    });
+    chooseFromMenu(pageItem("welcome"), u("调整大小"));
+    QCOMPARE(seen, QStringList({"1600", "900", "1080", "63", "closed"}));
+    QCOMPARE(m_notifier->texts(), QStringList({u(kSizeMessage), u(kSizeMessage)}));
+    const QJsonArray saved = readPage(pagePath("welcome"));
+    QCOMPARE(saved.at(0)["w"].toInt(), 160);
+    QCOMPARE(saved.at(1)["x"].toInt(), 20);
+}
+
+void TestMainWindow::deleteAsksAndNoKeepsEverything_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("page, no") << "a" << u("删除页面") << int(QMessageBox::No);
+    QTest::newRow("form, yes") << "c" << u("删除窗体") << int(QMessageBox::Yes);
+}
+
+void TestMainWindow::deleteAsksAndNoKeepsEverything()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, entry);
+    QFETCH(int, answer);
+    doubleClickItem(treeWidget(), pageItem(item));
+    const QStringList before = state();
+    const QByteArray project = readFixture(m_projectFile);
+    m_notifier->queueAnswer(QMessageBox::StandardButton(answer));
+    QCOMPARE(chooseFromMenu(pageItem(item), entry),
+             QStringList({entry, u("重命名"), u("调整大小"), u("创建副本"), u("上移"), u("下移")}));
+    QCOMPARE(m_notifier->prompts().size(), 1);
+    QCOMPARE(m_notifier->prompts().first().kind, Notifier::Question);
+    QCOMPARE(m_notifier->texts(), QStringList(u("确定删除吗?")));
+    if (answer == QMessageBox::No) {
+        QCOMPARE(state(), before);
+        QCOMPARE(readFixture(m_projectFile), project);
+        return;
+    }
+    QVERIFY(!pageItem(item));
+    QVERIFY(!QFile::exists(pagePath(item)));
+    QVERIFY(!projectEntryFiles(m_projectFile).contains(item + ".json"));
+    QVERIFY(!GlobalManager::instance()->hasPage(item));
+    QCOMPARE(m_tabs->count(), 1);
+}
+
 void TestMainWindow::newProjectFromTemplateOpensItsPage_data()
 {
     QTest::addColumn<int>("language");
@@ -613,7 +949,7 @@ void TestMainWindow::newProjectFromTemplateOpensItsPage()
     files.sort();
     QCOMPARE(entriesOf(dir), files);
     QCOMPARE(manager->projectFile(), name + ".projectui");
-    QCOMPARE(treeTexts(), QStringList({name, "home"}));
+    QCOMPARE(treeLines(), QStringList({name, "home:0"}));
     QVERIFY(readFixture(dir + "/home.json").contains(title.toUtf8()));
     // Pressed, each button shows its own caption, in the template's language.
     for (const QJsonValue &each : jsonFixture(readFixture(dir + "/home.json")).value("Control").toArray())
@@ -632,7 +968,7 @@ void TestMainWindow::emptyProjectHasRootItemOnly()
     QVERIFY(m_window->createProject(" bare ", folder(), false));
     QVERIFY(manager->midCtrls().isEmpty() && manager->maxId() == 0);
     QCOMPARE(jsonFixture(readFixture(folder() + "/bare/bare.projectui")).value("Page").toArray(), QJsonArray());
-    QCOMPARE(treeTexts(), QStringList("bare"));
+    QCOMPARE(treeLines(), QStringList("bare"));
     QCOMPARE(GlobalManager::instance()->imageDialog()->path(), folder() + "/bare");
 }
 
@@ -665,7 +1001,7 @@ void TestMainWindow::refusedNewProjectOpensNothing()
     // A bad name leaves the folder and the open project alone; a broken
     // template is found only once the project is closed.
     QCOMPARE(GlobalManager::instance()->isProjectOpen(), templateFault.isEmpty());
-    QCOMPARE(treeTexts(), templateFault.isEmpty() ? QStringList({"hall", "a", "b"}) : QStringList());
+    QCOMPARE(treeLines(), templateFault.isEmpty() ? QStringList({"hall", "a:0", "b:2", "c:1"}) : QStringList());
     if (templateFault.isEmpty())
         QCOMPARE(entriesOf(folder()), QStringList("keep.txt"));
 }
