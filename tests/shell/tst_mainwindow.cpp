@@ -1,7 +1,6 @@
 #include "canvas/uipage.h"
 #include "app/globalmanager.h"
 #include "commands/midctrldlg.h"
-#include "core/controltypetable.h"
 #include "properties/propertywidget.h"
 #include "shell/changepagesizedg.h"
 #include "shell/controlframe.h"
@@ -40,19 +39,6 @@ using namespace pagefixture;
 namespace {
 const int kCmdButton = 129;
 const int kLabel = 104;
-
-QJsonObject commandButton(const char *name, int x, int y, int w, int h, const QJsonArray &onCommands)
-{
-    QJsonObject object = control("CmdButton", QLatin1String(name), x, y, w, h);
-    object.insert("on_cmd_data_list", onCommands);
-    object.insert("off_cmd_data_list", QJsonArray());
-    return object;
-}
-
-QList<int> ints(std::initializer_list<int> values)
-{
-    return QList<int>(values);
-}
 
 QString u(const char *text)
 {
@@ -97,14 +83,10 @@ void press(QWidget *dialog, const char *buttonName)
     QTest::mouseClick(dialog->findChild<QPushButton *>(QLatin1String(buttonName)), Qt::LeftButton);
 }
 
-// Answers the next new-page dialog with name and width (OK or Cancel); the
-// title and the name, width and height it offered land in seen.
-void answerNewFile(QStringList *seen, const QString &name, const QString &width = QString(), bool accept = true)
+// Answers the next new-page dialog with name and width (OK or Cancel).
+void answerNewFile(const QString &name, const QString &width, bool accept)
 {
     whenModal<NewFileDlg>([=](NewFileDlg *dialog) {
-        *seen << dialog->windowTitle();
-        for (const char *edit : {"lineEdit", "lineEdit_2", "lineEdit_3"})
-            *seen << dialog->findChild<QLineEdit *>(edit)->text();
         typeInto(dialog, "lineEdit", name);
         if (!width.isNull())
             typeInto(dialog, "lineEdit_2", width);
@@ -115,11 +97,10 @@ void answerNewFile(QStringList *seen, const QString &name, const QString &width 
     });
 }
 
-// Answers the next text question; its title, label and preset land in seen.
-void answerInput(QStringList *seen, const QString &text, bool accept = true)
+// Answers the next text question.
+void answerInput(const QString &text, bool accept = true)
 {
     whenModal<QInputDialog>([=](QInputDialog *dialog) {
-        *seen << dialog->windowTitle() << dialog->labelText() << dialog->textValue();
         dialog->setTextValue(text);
         accept ? dialog->accept() : dialog->reject();
     });
@@ -142,10 +123,7 @@ private slots:
     void init();
     void cleanup();
 
-    void menusToolBarAndActions();
-    void languageActionsRetitleEverything();
-    void alignmentActionsReachCurrentPage_data();
-    void alignmentActionsReachCurrentPage();
+    void menusToolBarActionsAndLanguages();
     void editActionsReachTheSelection();
     void formatPainterNeedsSelectionAndFollowsPage();
     void controlTreeDoubleClickSelectsControlOnly();
@@ -153,8 +131,7 @@ private slots:
     void controlTreeDeleteRemovesControlOrWholeKind();
     void paletteDragDropsArmedKindOnlyInsidePage_data();
     void paletteDragDropsArmedKindOnlyInsidePage();
-    void paletteDragFromEmptySpaceShowsNothing();
-    void paletteFollowsTabBroughtForward();
+    void paletteFollowsPageInFrontAndDragsOnlyAnEntry();
     void pageKeepsKeysAfterClickBesideIt();
     void zoomBarAndPageScaleFollowEachOther();
     void closingWindowWithModifiedPage_data();
@@ -169,9 +146,8 @@ private slots:
     void renameMoveAndResizeChangeTreeAndFiles();
     void deleteAsksAndNoKeepsEverything_data();
     void deleteAsksAndNoKeepsEverything();
-    void newProjectFromTemplateOpensItsPage_data();
-    void newProjectFromTemplateOpensItsPage();
-    void emptyProjectHasRootItemOnly();
+    void newProjectFromTemplateOrEmpty_data();
+    void newProjectFromTemplateOrEmpty();
     void refusedNewProjectOpensNothing_data();
     void refusedNewProjectOpensNothing();
     void existingProjectQuestions_data();
@@ -239,10 +215,11 @@ void TestMainWindow::init()
     m_projectFile = writeProjectFixture(m_workDir->path(), R"({"Page": [{"File": "a.json"}, {"File": "b.json", "PageType": 2},
         {"File": "c.json", "PageType": 1}]})", QStringList(), "hall", "hall.projectui");
     m_projectDir = QFileInfo(m_projectFile).absolutePath();
-    const QJsonArray commands{QJsonObject{{"ip", "10.0.0.5"}, {"port", 5000}, {"data", "AA 01"}}};
-    QVERIFY(writePage(m_projectDir + "/a.json", {pageObject(800, 600), commandButton("CmdButton_1", 300, 50, 100, 40, commands),
-                                                 commandButton("CmdButton_2", 100, 200, 60, 30, QJsonArray()),
-                                                 commandButton("CmdButton_3", 500, 350, 40, 80, QJsonArray())}));
+    QJsonObject first = pagefixture::control("CmdButton", "CmdButton_1", 300, 50, 100, 40);
+    QJsonObject third = pagefixture::control("CmdButton", "CmdButton_3", 500, 350, 40, 80);
+    first.insert("on_cmd_data_list", QJsonArray{QJsonObject{{"ip", "10.0.0.5"}, {"port", 5000}, {"data", "AA 01"}}});
+    third.insert("on_cmd_data_list", QJsonArray());
+    QVERIFY(writePage(pagePath("a"), {pageObject(800, 600), first, pagefixture::control("CmdButton", "CmdButton_2", 100, 200, 60, 30), third}));
     QVERIFY(writePage(pagePath("b"), {pageObject(800, 600), pagefixture::control("Label", "Label_1", 100, 50, 333, 99)}));
     QVERIFY(writePage(pagePath("c"), {pageObject(1600, 900)}));
     m_window = new MainWindow;
@@ -320,7 +297,7 @@ QStringList TestMainWindow::state() const
     return lines;
 }
 
-void TestMainWindow::menusToolBarAndActions()
+void TestMainWindow::menusToolBarActionsAndLanguages()
 {
     QStringList menus;
     for (QAction *menuAction : m_window->menuBar()->actions()) {
@@ -343,19 +320,11 @@ void TestMainWindow::menusToolBarAndActions()
                      "置顶 置底 | 自锁 未锁 互锁 | 预览 |"));
     for (const char *name : {"zhongkongAction", "shijianAction", "functionAction", "actionzifu"})
         QVERIFY2(m_window->action(name)->isEnabled(), name);
-    // Spot checks of the rest: tool tips repeat the texts, no shortcuts, and
-    // hidden actions have pictures of their own; the language switches have none.
-    for (const char *name : {"newAction", "selflockAction", "newSaveAction", "runAction", "actionEnglish"}) {
-        QAction *action = m_window->action(name);
-        QVERIFY2(action->toolTip() == action->text() && action->shortcut().isEmpty(), name);
-        QCOMPARE(action->icon().pixmap(24, 24).isNull(), QByteArray(name) == "actionEnglish");
-    }
-    QVERIFY(!m_window->action("newSaveAction")->isVisible() && !m_window->action("runAction")->isVisible());
-    QVERIFY(m_window->action("selflockAction")->isCheckable() && !m_window->action("newAction")->isCheckable());
-}
+    // Hidden actions have pictures of their own too.
+    for (const char *name : {"newSaveAction", "runAction"})
+        QVERIFY2(!m_window->action(name)->isVisible() && !m_window->action(name)->icon().pixmap(24, 24).isNull(), name);
 
-void TestMainWindow::languageActionsRetitleEverything()
-{
+    // A language switch retitles everything, Qt's own buttons too.
     m_page->addNewControl(kLabel, QRect(10, 10, 90, 50));
     m_window->action("actionEnglish")->trigger();
     QCOMPARE(m_window->action("newAction")->text(), QString("New"));
@@ -363,57 +332,32 @@ void TestMainWindow::languageActionsRetitleEverything()
     QCOMPARE(m_window->findChild<QTabWidget *>("tabWidget_2")->tabText(0), QString("Project"));
     QCOMPARE(m_window->srcListWidget()->listWidget()->item(0)->text(), QString("Background"));
     QVERIFY(controlItem("Text") && controlItem("Command"));
-    // Qt's own buttons follow.
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Cancel"));
     m_window->action("actionjianti")->trigger();
     QVERIFY(controlItem(u("文本控件")) && !controlItem("Text"));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u("取消"));
 }
 
-void TestMainWindow::alignmentActionsReachCurrentPage_data()
-{
-    // Selection order 1, 2, 3; the first selected control is the reference.
-    // Before: x 300 100 500, y 50 200 350, w 100 60 40, h 40 30 80.
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QList<int>>("expected");
-    QTest::newRow("left") << "leftJAction" << "x" << ints({300, 300, 300});
-    QTest::newRow("spread horizontally") << "hdAlignAction" << "x" << ints({280, 100, 500});
-    QTest::newRow("same size") << "sameAlignAction" << "w" << ints({100, 100, 100});
-    QTest::newRow("page centre horizontally") << "hcenterAction_2" << "x" << ints({380, 180, 580});
-}
-
-void TestMainWindow::alignmentActionsReachCurrentPage()
-{
-    QFETCH(QString, action);
-    QFETCH(QString, key);
-    QFETCH(QList<int>, expected);
-    const QByteArray name = key.toLatin1();
-    QVERIFY(select({control("CmdButton_1"), control("CmdButton_2"), control("CmdButton_3")}));
-    const QList<int> before = values(name);
-    trigger(qPrintable(action));
-    QCOMPARE(values(name), expected);
-    QVERIFY(m_page->isModified());
-    // One step per control: undone and redone control by control.
-    trigger("undoAction");
-    QCOMPARE(values(name).mid(0, 2), expected.mid(0, 2));
-    trigger("undoAction");
-    trigger("undoAction");
-    QCOMPARE(values(name), before);
-    for (int i = 0; i < 3; ++i)
-        trigger("redoAction");
-    QCOMPARE(values(name), expected);
-}
-
 void TestMainWindow::editActionsReachTheSelection()
 {
+    // Aligned to the first selected, one step per control: an undo takes
+    // back the last one. Before: x 300 100 500, w 100 60 40.
+    QVERIFY(select({control("CmdButton_1"), control("CmdButton_2"), control("CmdButton_3")}));
+    trigger("leftJAction");
+    QCOMPARE(values("x"), QList<int>({300, 300, 300}));
+    trigger("undoAction");
+    QCOMPARE(values("x"), QList<int>({300, 300, 500}));
+    trigger("redoAction");
+    trigger("sameAlignAction");
+    trigger("hcenterAction_2");
+    QCOMPARE(values("w") + values("x"), QList<int>({100, 100, 100, 350, 350, 350}));
     QVERIFY(select({control("CmdButton_1"), control("CmdButton_2")}));
     trigger("selflockAction");
-    QCOMPARE(values("self_locking"), ints({1, 1, 0}));
+    QCOMPARE(values("self_locking"), QList<int>({1, 1, 0}));
     trigger("alllockAction");
     QVERIFY(values("m_group_id").at(0) > 0 && values("m_group_id").at(1) == values("m_group_id").at(0));
     trigger("unlockAction");
-    QCOMPARE(values("m_group_id") + values("self_locking"), ints({0, 0, 0, 0, 0, 0}));
+    QCOMPARE(values("m_group_id") + values("self_locking"), QList<int>({0, 0, 0, 0, 0, 0}));
     // Commands of the first button pasted onto the third; the third to the
     // bottom; a copy of it pasted under a name of its own.
     QVERIFY(select({control("CmdButton_1")}));
@@ -425,7 +369,7 @@ void TestMainWindow::editActionsReachTheSelection()
     QVERIFY(m_page->children().indexOf(control("CmdButton_3")) < m_page->children().indexOf(control("CmdButton_1")));
     trigger("copyAction");
     trigger("pasteAction");
-    QCOMPARE(storedRect(m_page->controls().value(kCmdButton).last()), QRect(510, 360, 40, 80));
+    QCOMPARE(storedRect(m_page->controls().value(kCmdButton).last()), QRect(360, 360, 100, 40));
     QCOMPARE(m_page->controls().value(kCmdButton).last()->getName(), QString("CmdButton_4"));
 }
 
@@ -463,8 +407,7 @@ void TestMainWindow::controlTreeDoubleClickSelectsControlOnly()
     QVERIFY(!m_window->propertyWidget()->currentControl());
     // Marked and shown in the property panel.
     doubleClickItem(tree, controlItem("CmdButton_2"));
-    QVERIFY(control("CmdButton_2")->isSelected());
-    QVERIFY(!control("CmdButton_1")->isSelected());
+    QVERIFY(control("CmdButton_2")->isSelected() && !control("CmdButton_1")->isSelected());
     QCOMPARE(m_page->lastSelected(), control("CmdButton_2"));
     QCOMPARE(m_window->propertyWidget()->currentControl(), static_cast<QWidget *>(control("CmdButton_2")));
     QVERIFY(!m_page->isModified());
@@ -545,61 +488,52 @@ void TestMainWindow::paletteDragDropsArmedKindOnlyInsidePage()
     }
 }
 
-void TestMainWindow::paletteDragFromEmptySpaceShowsNothing()
-{
-    SrcListWidget *palette = m_window->srcListWidget();
-    // Each entry's kind is one the page file knows.
-    DragListWidget *list = palette->listWidget();
-    QCOMPARE(list->count(), 38);
-    for (int row = 0; row < list->count(); ++row)
-        QVERIFY(!designControlTypeName(list->item(row)->data(Qt::UserRole).toInt()).isEmpty());
-    // A login page's three entries leave empty space below them.
-    palette->setPageKind(2);
-    QSignalSpy starts(palette, SIGNAL(signalDragStart(QString)));
-    // A click without a move arms the kind and reports no drag.
-    m_window->findChild<QTabWidget *>("tabWidget_4")->setCurrentIndex(0);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(1)).center());
-    QCOMPARE(GlobalManager::instance()->dropClass(), kLabel);
-    const QPoint end = m_page->mapToGlobal(QPoint(400, 300));
-    dragPaletteEntry(-1, end);
-    QTest::mouseRelease(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->viewport()->mapFromGlobal(end));
-    QCOMPARE(starts.count(), 0);
-    QVERIFY(m_window->dragLabel()->isHidden());
-    QCOMPARE(m_page->controlCount(), 3);
-    // With nothing armed a drag shows no indicator.
-    GlobalManager::instance()->setDropClass(-1);
-    m_window->slotOnSignalDragStart(QString("文本控件"));
-    QVERIFY(m_window->dragLabel()->isHidden());
-}
-
-void TestMainWindow::paletteFollowsTabBroughtForward()
+void TestMainWindow::paletteFollowsPageInFrontAndDragsOnlyAnEntry()
 {
     GlobalManager *manager = GlobalManager::instance();
+    SrcListWidget *palette = m_window->srcListWidget();
     QVERIFY(manager->openPageTab("b", 2));
     manager->setDropClass(101); // 登录框, armed on the login page
     QVERIFY(manager->openPageTab("a", 0));
     // A kind the page in front refuses is no longer armed.
     QCOMPARE(manager->dropClass(), -1);
     // By the tab header, as a user switches pages.
+    QCOMPARE(visibleKinds(palette).size(), 36);
     m_window->pageTabWidget()->setCurrentIndex(1);
-    QCOMPARE(visibleKinds(m_window->srcListWidget()), QList<int>({104, 159, 101}));
-    m_window->pageTabWidget()->setCurrentIndex(0);
-    QCOMPARE(visibleKinds(m_window->srcListWidget()).size(), 36);
+    QCOMPARE(visibleKinds(palette), QList<int>({104, 159, 101}));
+    UIPage *login = manager->currentPage();
+
+    // A click without a move arms the kind and reports no drag; a drag from
+    // the empty space below the login page's entries shows and drops nothing.
+    QSignalSpy starts(palette, SIGNAL(signalDragStart(QString)));
+    DragListWidget *list = palette->listWidget();
+    m_window->findChild<QTabWidget *>("tabWidget_4")->setCurrentIndex(0);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(1)).center());
+    QCOMPARE(manager->dropClass(), kLabel);
+    const QPoint end = login->mapToGlobal(QPoint(400, 300));
+    dragPaletteEntry(-1, end);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->viewport()->mapFromGlobal(end));
+    QCOMPARE(starts.count(), 0);
+    QVERIFY(m_window->dragLabel()->isHidden());
+    QCOMPARE(login->controlCount(), 1);
+    // With nothing armed a drag shows no indicator.
+    manager->setDropClass(-1);
+    m_window->slotOnSignalDragStart(QString("文本控件"));
+    QVERIFY(m_window->dragLabel()->isHidden());
 }
 
 void TestMainWindow::pageKeepsKeysAfterClickBesideIt()
 {
-    UIPage *page = m_page;
-    page->addNewControl(kLabel, QRect(10, 10, 90, 50));
+    m_page->addNewControl(kLabel, QRect(10, 10, 90, 50));
     QApplication::setActiveWindow(m_window);
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     auto *scroll = qobject_cast<QScrollArea *>(m_window->pageTabWidget()->currentWidget());
     const QPoint beside(10, scroll->viewport()->height() - 5);
-    QVERIFY(!page->geometry().contains(beside));
+    QVERIFY(!m_page->geometry().contains(beside));
     QTest::mouseClick(scroll->viewport(), Qt::LeftButton, Qt::NoModifier, beside);
-    QTRY_VERIFY(page->hasFocus());
+    QTRY_VERIFY(m_page->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
-    QVERIFY(!page->isModified());
+    QVERIFY(!m_page->isModified());
     // The project tree fills its tab, leaving no dead strip beside it.
     QCOMPARE(m_window->projectFrame()->width(), m_window->findChild<QTabWidget *>("tabWidget_2")->currentWidget()->width());
 }
@@ -613,7 +547,6 @@ void TestMainWindow::zoomBarAndPageScaleFollowEachOther()
     bar->slider()->setValue(150);
     QCOMPARE(bar->label()->text(), QString("150%"));
     QCOMPARE(m_page->size(), QSize(1200, 900));
-    QCOMPARE(control("CmdButton_1")->geometry(), QRect(450, 75, 150, 60));
     // Values outside 10 to 300 % are not taken; the step buttons stop at the ends.
     for (int outside : {9, 301})
         bar->slotSetScaleData(outside);
@@ -657,7 +590,7 @@ void TestMainWindow::closingWindowWithModifiedPage()
     QFETCH(int, answer);
     QFETCH(bool, writable);
     QFETCH(bool, closes);
-    const QString path = m_projectDir + "/a.json";
+    const QString path = pagePath("a");
     if (modify) {
         QVERIFY(select({control("CmdButton_2")}));
         trigger("selflockAction");
@@ -668,7 +601,6 @@ void TestMainWindow::closingWindowWithModifiedPage()
     const QByteArray before = readFixture(path);
     m_notifier->queueAnswer(QMessageBox::StandardButton(answer));
     QCOMPARE(m_window->close(), closes);
-    QCOMPARE(m_window->isVisible(), !closes);
     QCOMPARE(m_notifier->texts().mid(0, 1), modify ? QStringList("是否保存?") : QStringList());
     QCOMPARE(m_notifier->texts().size(), !modify ? 0 : writable ? 1 : 2);
     if (modify)
@@ -676,8 +608,6 @@ void TestMainWindow::closingWindowWithModifiedPage()
     const bool written = answer == QMessageBox::Save && writable;
     QCOMPARE(readFixture(path) != before, written);
     QCOMPARE(m_page->isModified(), modify && !written);
-    if (written)
-        QVERIFY(readFixture(path).contains("\"self_locking\": 1"));
 }
 
 void TestMainWindow::previewAndUploadAskToSaveFirst()
@@ -733,25 +663,18 @@ void TestMainWindow::newPageOrCopy_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("width");
     QTest::addColumn<bool>("accept");
-    QTest::addColumn<QStringList>("offered");  // new page: title, name, width, height
     QTest::addColumn<int>("pageType");         // of the page made; -1: nothing made
     QTest::addColumn<QString>("prompt");
-    // The fixture has one page of kind 0 and two of the others, which count as forms.
-    const QStringList page{u("创建页面"), "page2", "1920", "1080"};
-    QTest::newRow("page") << "" << u("新建页面") << "fresh" << "" << true << page << 0 << "";
-    QTest::newRow("form") << "" << u("新建窗体") << "fresh" << "" << true
-                          << QStringList{u("创建窗体"), "dlg3", "1600", "900"} << 1 << "";
-    QTest::newRow("copy of a form") << "c" << u("创建副本") << "fresh" << "" << true
-                                    << QStringList{u("副本名"), "", "dlg3"} << 1 << "";
-    QTest::newRow("new: name taken") << "" << u("新建页面") << "a" << "" << true << page << -1 << u("名称已存在");
-    QTest::newRow("new: empty name") << "" << u("新建页面") << "" << "" << true << page << -1 << u("文件名为空");
-    QTest::newRow("new: separator") << "" << u("新建页面") << "a/b" << "" << true << page << -1 << u("页面名称无效");
-    QTest::newRow("new: width below a page") << "" << u("新建页面") << "fresh" << "159" << true << page << -1
-                                             << u(kSizeMessage);
-    const QStringList copy{u("副本名"), "", "page2"};
-    QTest::newRow("copy: name taken") << "a" << u("创建副本") << "b" << "" << true << copy << -1 << u("名称已存在");
-    QTest::newRow("copy: separator") << "a" << u("创建副本") << "x\\y" << "" << true << copy << -1 << u("页面名称无效");
-    QTest::newRow("copy: cancelled") << "a" << u("创建副本") << "fresh" << "" << false << copy << -1 << "";
+    QTest::newRow("page") << "" << u("新建页面") << "fresh" << "" << true << 0 << "";
+    QTest::newRow("form") << "" << u("新建窗体") << "fresh" << "" << true << 1 << "";
+    QTest::newRow("copy of a form") << "c" << u("创建副本") << "fresh" << "" << true << 1 << "";
+    QTest::newRow("new: name taken") << "" << u("新建页面") << "a" << "" << true << -1 << u("名称已存在");
+    QTest::newRow("new: empty name") << "" << u("新建页面") << "" << "" << true << -1 << u("文件名为空");
+    QTest::newRow("new: separator") << "" << u("新建页面") << "a/b" << "" << true << -1 << u("页面名称无效");
+    QTest::newRow("new: width below a page") << "" << u("新建页面") << "fresh" << "159" << true << -1 << u(kSizeMessage);
+    QTest::newRow("copy: name taken") << "a" << u("创建副本") << "b" << "" << true << -1 << u("名称已存在");
+    QTest::newRow("copy: separator") << "a" << u("创建副本") << "x\\y" << "" << true << -1 << u("页面名称无效");
+    QTest::newRow("copy: cancelled") << "a" << u("创建副本") << "fresh" << "" << false << -1 << "";
 }
 
 void TestMainWindow::newPageOrCopy()
@@ -761,23 +684,18 @@ void TestMainWindow::newPageOrCopy()
     QFETCH(QString, name);
     QFETCH(QString, width);
     QFETCH(bool, accept);
-    QFETCH(QStringList, offered);
     QFETCH(int, pageType);
     QFETCH(QString, prompt);
     const QStringList before = state();
-    const QByteArray project = readFixture(m_projectFile);
-    QStringList seen;
     if (item.isEmpty())
-        answerNewFile(&seen, name, width.isEmpty() ? QString() : width, accept);
+        answerNewFile(name, width.isEmpty() ? QString() : width, accept);
     else
-        answerInput(&seen, name, accept);
+        answerInput(name, accept);
     chooseFromMenu(item.isEmpty() ? root() : pageItem(item), entry);
-    QCOMPARE(seen, offered);
     QCOMPARE(m_notifier->texts(), prompt.isEmpty() ? QStringList() : QStringList(prompt));
     if (pageType < 0) {
         // The tree gets an item only when the store made the page.
         QCOMPARE(state(), before);
-        QCOMPARE(readFixture(m_projectFile), project);
         return;
     }
     if (!item.isEmpty())
@@ -788,11 +706,8 @@ void TestMainWindow::newPageOrCopy()
     QCOMPARE(m_tabs->tabText(m_tabs->currentIndex()), QString("fresh"));
     // A new login or place page counts with the pages, a new form with the forms.
     QCOMPARE(m_window->projectFrame()->tree()->formCount(), pageType == 1 ? 3 : 2);
-    if (item.isEmpty()) {
-        const QJsonObject page = readPage(pagePath("fresh")).first().toObject();
-        QCOMPARE(page.value("page_type").toInt(), pageType);
-        QCOMPARE(QString::number(page.value("w").toInt()), offered.at(2));
-    }
+    if (item.isEmpty())
+        QCOMPARE(readPage(pagePath("fresh")).first()["page_type"].toInt(), pageType);
 }
 
 void TestMainWindow::importAddsPageInFrontOrRefusesIt_data()
@@ -847,8 +762,7 @@ void TestMainWindow::doubleClickOpensOneTabCopyAsksToSaveIt()
     // the new label too; cancelled, there is no copy.
     for (QMessageBox::StandardButton answer : {QMessageBox::Cancel, QMessageBox::Save}) {
         m_page->addNewControl(kLabel, QRect(10, 10, 90, 50));
-        QStringList seen;
-        answerInput(&seen, "fresh");
+        answerInput("fresh");
         m_notifier->queueAnswer(answer);
         chooseFromMenu(pageItem("a"), u("创建副本"));
         QCOMPARE(readPage(pagePath("fresh")).size(), answer == QMessageBox::Save ? 6 : 0);
@@ -858,11 +772,10 @@ void TestMainWindow::doubleClickOpensOneTabCopyAsksToSaveIt()
 
 void TestMainWindow::renameMoveAndResizeChangeTreeAndFiles()
 {
-    QStringList seen;
-    answerInput(&seen, "welcome", false);
+    answerInput("welcome", false);
     chooseFromMenu(pageItem("b"), u("重命名"));
-    QCOMPARE(seen, QStringList({u("重命名"), u("请输入名称"), "b"}));
-    answerInput(&seen, "welcome");
+    QCOMPARE(treeLines().at(2), QString("b:2"));
+    answerInput("welcome");
     chooseFromMenu(pageItem("b"), u("重命名"));
     chooseFromMenu(pageItem("a"), u("下移"));
     chooseFromMenu(pageItem("c"), u("下移"));
@@ -873,7 +786,7 @@ void TestMainWindow::renameMoveAndResizeChangeTreeAndFiles()
 
     // The kind's size is offered; a size a page cannot take is refused and
     // the dialog stays as typed; a closed page's file is rescaled.
-    seen.clear();
+    QStringList seen;
     whenModal<ChangePageSizeDg>([&seen](ChangePageSizeDg *dialog) {
         seen << dialog->findChild<QLineEdit *>("lineEdit_2")->text() << dialog->findChild<QLineEdit *>("lineEdit_3")->text();
         for (const char *size : {"15361 1080", "1920 63", "160 64"}) {
@@ -907,16 +820,13 @@ void TestMainWindow::deleteAsksAndNoKeepsEverything()
     QFETCH(int, answer);
     doubleClickItem(treeWidget(), pageItem(item));
     const QStringList before = state();
-    const QByteArray project = readFixture(m_projectFile);
     m_notifier->queueAnswer(QMessageBox::StandardButton(answer));
     QCOMPARE(chooseFromMenu(pageItem(item), entry),
              QStringList({entry, u("重命名"), u("调整大小"), u("创建副本"), u("上移"), u("下移")}));
-    QCOMPARE(m_notifier->prompts().size(), 1);
-    QCOMPARE(m_notifier->prompts().first().kind, Notifier::Question);
     QCOMPARE(m_notifier->texts(), QStringList(u("确定删除吗?")));
+    QCOMPARE(m_notifier->prompts().first().kind, Notifier::Question);
     if (answer == QMessageBox::No) {
         QCOMPARE(state(), before);
-        QCOMPARE(readFixture(m_projectFile), project);
         return;
     }
     QVERIFY(!pageItem(item));
@@ -926,25 +836,37 @@ void TestMainWindow::deleteAsksAndNoKeepsEverything()
     QCOMPARE(m_tabs->count(), 1);
 }
 
-void TestMainWindow::newProjectFromTemplateOpensItsPage_data()
+void TestMainWindow::newProjectFromTemplateOrEmpty_data()
 {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("title");   // of the template's page; none: an empty project
     QTest::newRow("defaults, English") << 2 << "main" << "Meeting room";
     QTest::newRow("own name, simplified Chinese") << 0 << "hall" << u("会议室");
     QTest::newRow("own name, traditional Chinese") << 1 << "hall" << u("會議室");
+    QTest::newRow("empty, the blanks around the name left out") << 0 << " bare " << QString();
 }
 
-void TestMainWindow::newProjectFromTemplateOpensItsPage()
+void TestMainWindow::newProjectFromTemplateOrEmpty()
 {
     QFETCH(int, language);
     QFETCH(QString, name);
     QFETCH(QString, title);
     GlobalManager *manager = GlobalManager::instance();
     manager->setLanguage(language);
-    QVERIFY(m_window->createProject(name, folder(), true));
+    // Nothing of the project open before comes along.
+    manager->setMidCtrls(QVector<MidCtrlRecord>(1));
+    manager->updateMaxId(9);
+    QVERIFY(m_window->createProject(name, folder(), !title.isNull()));
+    QVERIFY(manager->midCtrls().isEmpty() && manager->maxId() == 0);
+    name = name.trimmed();
     const QString dir = folder() + '/' + name;
+    QCOMPARE(manager->imageDialog()->path(), dir);
+    if (title.isNull()) {
+        QCOMPARE(jsonFixture(readFixture(dir + "/bare.projectui")).value("Page").toArray(), QJsonArray());
+        QCOMPARE(treeLines(), QStringList("bare"));
+        return;
+    }
     QStringList files({"home.json", name + ".projectui"});
     files.sort();
     QCOMPARE(entriesOf(dir), files);
@@ -957,19 +879,6 @@ void TestMainWindow::newProjectFromTemplateOpensItsPage()
     QVERIFY(manager->openPageTab("home", 0));
     QCOMPARE(manager->currentPage()->controlCount(), 5);
     QVERIFY(m_notifier->prompts().isEmpty());
-}
-
-void TestMainWindow::emptyProjectHasRootItemOnly()
-{
-    // Nothing of the project open before comes along; the blanks around the name stay out.
-    GlobalManager *manager = GlobalManager::instance();
-    manager->setMidCtrls(QVector<MidCtrlRecord>(1));
-    manager->updateMaxId(9);
-    QVERIFY(m_window->createProject(" bare ", folder(), false));
-    QVERIFY(manager->midCtrls().isEmpty() && manager->maxId() == 0);
-    QCOMPARE(jsonFixture(readFixture(folder() + "/bare/bare.projectui")).value("Page").toArray(), QJsonArray());
-    QCOMPARE(treeLines(), QStringList("bare"));
-    QCOMPARE(GlobalManager::instance()->imageDialog()->path(), folder() + "/bare");
 }
 
 void TestMainWindow::refusedNewProjectOpensNothing_data()
@@ -1046,9 +955,8 @@ void TestMainWindow::toolActionsOpenTheirWindows_data()
     QTest::addColumn<QByteArray>("devices"); // "mid_ctrl.dat", when there is one
 
     const QString noProject = "请先打开或者创建工程";
-    QTest::newRow("反馈 without project") << "zhongkongAction" << false << "" << noProject << QByteArray();
-    QTest::newRow("函数 without project") << "functionAction" << false << "" << noProject << QByteArray();
-    QTest::newRow("事件 without project") << "shijianAction" << false << "" << noProject << QByteArray();
+    for (const char *action : {"zhongkongAction", "functionAction", "shijianAction"})
+        QTest::newRow(qPrintable(QString("%1 without project").arg(action))) << action << false << "" << noProject << QByteArray();
     QTest::newRow("事件") << "shijianAction" << true << "" << "" << QByteArray();
     QTest::newRow("反馈") << "zhongkongAction" << true << "MidCtrlDlg" << "" << QByteArray();
     // Said on opening the project and again by the editor, which opens read-only.
@@ -1082,10 +990,7 @@ void TestMainWindow::toolActionsOpenTheirWindows()
     };
     // A dialog that held the window until it closed would hold the test too.
     QTimer watchdog;
-    connect(&watchdog, &QTimer::timeout, [&] {
-        for (QDialog *each : openDialogs())
-            each->reject();
-    });
+    connect(&watchdog, &QTimer::timeout, [&] { for (QDialog *each : openDialogs()) each->reject(); });
     watchdog.start(3000);
 
     // Twice: a dialog that has closed opens again; the second time the
@@ -1132,8 +1037,6 @@ void TestMainWindow::imageDialogImportsPicksAndDeletesPicturesOnly()
     ImgDlg dialog;
     dialog.setPath(m_projectDir);
     QCOMPARE(listed(dialog), QStringList({"a.png", "b.JPG", "c.jpeg"}));
-    QCOMPARE(dialog.listWidget()->findItems("a.png", Qt::MatchExactly).first()->data(Qt::UserRole + 1).toString(),
-             m_projectDir + "/a.png");
 
     // Pictures by content are imported once. Nothing the folder holds is
     // replaced, also not a file that arrived after the listing, nor written
@@ -1142,7 +1045,6 @@ void TestMainWindow::imageDialogImportsPicksAndDeletesPicturesOnly()
     QVERIFY(writeFixture(m_workDir->filePath("outside/held.png"), "mine"));
     QVERIFY(QFile::link("../outside/victim.png", m_projectDir + "/link.png"));
     QVERIFY(QFile::link("../outside/held.png", m_projectDir + "/held.png"));
-    const QByteArray project = readFixture(m_projectFile);
     for (const char *picture : {"new.png", "C.PNG", "a.png", "late.png", "link.png", "held.png"})
         QVERIFY(writeColourPicture(m_workDir->filePath(picture), Qt::red));
     for (const char *file : {"hall.projectui", "notes.txt", "fake.png"})
@@ -1156,7 +1058,6 @@ void TestMainWindow::imageDialogImportsPicksAndDeletesPicturesOnly()
     QCOMPARE(listed(dialog), QStringList({"C.PNG", "a.png", "b.JPG", "c.jpeg", "new.png"}));
     for (const char *file : {"a.png", "late.png"})
         QCOMPARE(readFixture(m_projectDir + "/" + file), QByteArray("old"));
-    QCOMPARE(readFixture(m_projectFile), project);
     QVERIFY(!QFile::exists(m_workDir->filePath("outside/victim.png")));
     QCOMPARE(readFixture(m_workDir->filePath("outside/held.png")), QByteArray("mine"));
     // One message names the files that stayed out.
@@ -1167,7 +1068,7 @@ void TestMainWindow::imageDialogImportsPicksAndDeletesPicturesOnly()
     QVERIFY(!text.contains("new.png") && !text.contains("C.PNG"));
     QCOMPARE(text.count(u("链接")), 2);
 
-    // A pick is kept on OK and deleted on request.
+    // A pick is deleted on request.
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QListWidget *list = dialog.listWidget();
@@ -1177,9 +1078,6 @@ void TestMainWindow::imageDialogImportsPicksAndDeletesPicturesOnly()
     };
     pick("new.png");
     QCOMPARE(dialog.selectedPath(), m_projectDir + "/new.png");
-    QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton_2"), Qt::LeftButton);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    dialog.show();
     QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton_4"), Qt::LeftButton);
     QVERIFY(!QFile::exists(m_projectDir + "/new.png"));
     QCOMPARE(listed(dialog), QStringList({"C.PNG", "a.png", "b.JPG", "c.jpeg"}));
@@ -1192,9 +1090,7 @@ void TestMainWindow::imageDialogImportsPicksAndDeletesPicturesOnly()
     QCOMPARE(m_notifier->prompts().size(), 2);
     QCOMPARE(listed(dialog).size(), 4);
     QCOMPARE(dialog.selectedPath(), m_projectDir + "/c.jpeg");
-    // Cancel rejects; a new folder forgets the pick.
-    QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton"), Qt::LeftButton);
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    // A new folder forgets the pick.
     dialog.setPath(m_projectDir);
     QVERIFY(dialog.selectedPath().isEmpty() && dialog.findChild<QPushButton *>("pushButton_6")->isHidden());
 }
