@@ -49,7 +49,6 @@ const char kDevices[] = R"({"MidCtrls": [
         "not a command"]},
     {"uuid": 100002, "ip": 17, "port": 1, "protocol": 0, "cmds": []},
     {"uuid": 100004, "name": 12, "ip": "10.0.0.4", "port": 23, "protocol": 0}, 7]})";
-
 } // namespace
 
 class TestGlobalManager : public QObject
@@ -303,7 +302,7 @@ void TestGlobalManager::refusalsKeepMemoryDiskAndTabs_data()
     QTest::newRow("rename an unknown page") << true << "rename nobody" << "z" << QString();
     // Opening a file that is no project keeps the open one, unsaved and unclosed.
     QTest::newRow("open a broken file") << true << "open" << R"({"Page": [)" << QString::fromUtf8("文件解析错误");
-    QTest::newRow("open a Page object") << true << "open" << R"({"Page": {"File": "a.json"}})" << QString::fromUtf8("文件格式不对");
+    QTest::newRow("open a Page object") << true << "open" << R"({"Page": {}})" << QString::fromUtf8("文件格式不对");
     QTest::newRow("open a missing file") << true << "open" << QString() << "open file fail: @";
 }
 
@@ -332,7 +331,8 @@ void TestGlobalManager::refusalsKeepMemoryDiskAndTabs()
                       : operation == "rename nobody" ? manager()->renamePage("nobody", name)
                                                      : manager()->deletePage("a");
     QVERIFY(!done);
-    QCOMPARE(m_notifier->texts(), message.isEmpty() ? QStringList() : QStringList(message.replace('@', operation == "open" ? bad : m_path)));
+    const QString failed = message.replace('@', operation == "open" ? bad : m_path);
+    QCOMPARE(m_notifier->texts(), failed.isEmpty() ? QStringList() : QStringList(failed));
     QCOMPARE(folderSnapshot(m_dir->path()), before);
     QCOMPARE(clears.count(), 0);
     QCOMPARE(manager()->projectPath(), folder());
@@ -405,7 +405,6 @@ void TestGlobalManager::devicesAndPicturesGoWithTheirProject()
         QCOMPARE(manager()->imageDialog()->listWidget()->count(), pictures);
         writeFixture(folder() + "/b.png", "png");
     }
-    QCOMPARE(m_notifier->prompts().size(), 1);
 
     // Closed, the project takes its devices along, and nothing has anywhere to go.
     manager()->closeProject();

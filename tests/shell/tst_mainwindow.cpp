@@ -105,6 +105,7 @@ void answerInput(const QString &text, bool accept = true)
         accept ? dialog->accept() : dialog->reject();
     });
 }
+
 QStringList listed(const ImgDlg &dialog)
 {
     QStringList names;
@@ -212,14 +213,15 @@ void TestMainWindow::init()
     manager->loadStyleSheet();
     // Page a holds three command buttons and opens in front; b is a login
     // page with a label, c a form.
-    m_projectFile = writeProjectFixture(m_workDir->path(), R"({"Page": [{"File": "a.json"}, {"File": "b.json", "PageType": 2},
-        {"File": "c.json", "PageType": 1}]})", QStringList(), "hall", "hall.projectui");
+    m_projectFile = writeProjectFixture(m_workDir->path(), R"({"Page": [{"File": "a.json"},
+        {"File": "b.json", "PageType": 2}, {"File": "c.json", "PageType": 1}]})", {}, "hall", "hall.projectui");
     m_projectDir = QFileInfo(m_projectFile).absolutePath();
     QJsonObject first = pagefixture::control("CmdButton", "CmdButton_1", 300, 50, 100, 40);
+    const QJsonObject second = pagefixture::control("CmdButton", "CmdButton_2", 100, 200, 60, 30);
     QJsonObject third = pagefixture::control("CmdButton", "CmdButton_3", 500, 350, 40, 80);
     first.insert("on_cmd_data_list", QJsonArray{QJsonObject{{"ip", "10.0.0.5"}, {"port", 5000}, {"data", "AA 01"}}});
     third.insert("on_cmd_data_list", QJsonArray());
-    QVERIFY(writePage(pagePath("a"), {pageObject(800, 600), first, pagefixture::control("CmdButton", "CmdButton_2", 100, 200, 60, 30), third}));
+    QVERIFY(writePage(pagePath("a"), {pageObject(800, 600), first, second, third}));
     QVERIFY(writePage(pagePath("b"), {pageObject(800, 600), pagefixture::control("Label", "Label_1", 100, 50, 333, 99)}));
     QVERIFY(writePage(pagePath("c"), {pageObject(1600, 900)}));
     m_window = new MainWindow;
@@ -279,8 +281,10 @@ QTreeWidgetItem *TestMainWindow::pageItem(const QString &name) const
 QStringList TestMainWindow::treeLines() const
 {
     QStringList lines;
-    for (int i = -1; root() && i < root()->childCount(); ++i)
-        lines << (i < 0 ? root()->text(0) : root()->child(i)->text(0) + ":" + root()->child(i)->data(0, Qt::UserRole + 1).toString());
+    for (int i = -1; root() && i < root()->childCount(); ++i) {
+        QTreeWidgetItem *item = i < 0 ? root() : root()->child(i);
+        lines << item->text(0) + (i < 0 ? QString() : ":" + item->data(0, Qt::UserRole + 1).toString());
+    }
     return lines;
 }
 
@@ -318,8 +322,6 @@ void TestMainWindow::menusToolBarActionsAndLanguages()
              QString("新建 打开 保存 | 左对齐 垂直居中对齐 右对齐 | 上对齐 水平居中对齐 下对齐 | 水平居中 垂直居中 | "
                      "水平分散对齐 垂直分散对齐 | 适配对齐 | 撤销 重做 复制 粘贴 格式刷 | 复制命令 粘贴命令 命令IP替换 | "
                      "置顶 置底 | 自锁 未锁 互锁 | 预览 |"));
-    for (const char *name : {"zhongkongAction", "shijianAction", "functionAction", "actionzifu"})
-        QVERIFY2(m_window->action(name)->isEnabled(), name);
     // Hidden actions have pictures of their own too.
     for (const char *name : {"newSaveAction", "runAction"})
         QVERIFY2(!m_window->action(name)->isVisible() && !m_window->action(name)->icon().pixmap(24, 24).isNull(), name);
@@ -956,7 +958,7 @@ void TestMainWindow::toolActionsOpenTheirWindows_data()
 
     const QString noProject = "请先打开或者创建工程";
     for (const char *action : {"zhongkongAction", "functionAction", "shijianAction"})
-        QTest::newRow(qPrintable(QString("%1 without project").arg(action))) << action << false << "" << noProject << QByteArray();
+        QTest::addRow("%s without project", action) << action << false << "" << noProject << QByteArray();
     QTest::newRow("事件") << "shijianAction" << true << "" << "" << QByteArray();
     QTest::newRow("反馈") << "zhongkongAction" << true << "MidCtrlDlg" << "" << QByteArray();
     // Said on opening the project and again by the editor, which opens read-only.
@@ -1047,10 +1049,10 @@ void TestMainWindow::imageDialogImportsPicksAndDeletesPicturesOnly()
     QVERIFY(QFile::link("../outside/held.png", m_projectDir + "/held.png"));
     for (const char *picture : {"new.png", "C.PNG", "a.png", "late.png", "link.png", "held.png"})
         QVERIFY(writeColourPicture(m_workDir->filePath(picture), Qt::red));
-    for (const char *file : {"hall.projectui", "notes.txt", "fake.png"})
+    for (const char *file : {"hall.projectui", "fake.png"})
         QVERIFY(writeFixture(m_workDir->filePath(file), "text"));
     QStringList files;
-    const QStringList out{"a.png", "late.png", "hall.projectui", "notes.txt", "fake.png", "gone.png", "link.png", "held.png"};
+    const QStringList out{"a.png", "late.png", "hall.projectui", "fake.png", "gone.png", "link.png", "held.png"};
     for (const QString &file : QStringList{"new.png", "C.PNG"} + out)
         files << m_workDir->filePath(file);
     dialog.importFiles(files);
