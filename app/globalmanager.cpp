@@ -1,6 +1,8 @@
 #include "globalmanager.h"
 
+#include "core/designerfolders.h"
 #include "core/iniutils.h"
+#include "core/screenscale.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -53,6 +55,9 @@ void GlobalManager::resetInstance()
     GlobalManager *&object = theInstance();
     delete object;
     object = nullptr;
+    // What the next manager, and every layer before it, reads starts afresh.
+    ::setScreenMetrics(ScreenMetrics());
+    DesignerFolders::instance()->reset();
 }
 
 GlobalManager::GlobalManager()
@@ -78,11 +83,10 @@ GlobalManager::GlobalManager()
     loadGridTemplates();
 
     m_homePath = QDir::homePath();
-    m_appDirPath = QCoreApplication::applicationDirPath();
-    m_tempPath = QDir::tempPath();
+    // The program's and the temporary folder as this session finds them.
+    DesignerFolders::instance()->reset();
     m_midCtrlFile = QStringLiteral("mid_ctrl.dat");
     m_eventFile = QStringLiteral("event.dat");
-    m_scriptFile = QStringLiteral("main.js");
     initControlTypes();
 }
 
@@ -150,9 +154,39 @@ QString GlobalManager::templateConfigDir() const
     return QStringLiteral("./template/config/") + QLatin1String(folder);
 }
 
+QString GlobalManager::tempPath() const
+{
+    return DesignerFolders::instance()->tempDir();
+}
+
+QString GlobalManager::appDirPath() const
+{
+    return DesignerFolders::instance()->appDir();
+}
+
+QString GlobalManager::projectPath() const
+{
+    return DesignerFolders::instance()->projectDir();
+}
+
+QString GlobalManager::projectFile() const
+{
+    return DesignerFolders::instance()->projectFile();
+}
+
+bool GlobalManager::isProjectOpen() const
+{
+    return DesignerFolders::instance()->isProjectOpen();
+}
+
+QString GlobalManager::scriptFile() const
+{
+    return DesignerFolders::scriptFileName();
+}
+
 QString GlobalManager::scriptPath() const
 {
-    return m_projectPath + QLatin1Char('/') + m_scriptFile;
+    return DesignerFolders::instance()->scriptPath();
 }
 
 void GlobalManager::loadFonts()
@@ -184,9 +218,22 @@ void GlobalManager::loadStyleSheet()
 
 void GlobalManager::setScreenMetrics(double dpi, double fitScale, double wideScale)
 {
-    m_dpi = dpi;
-    m_fitScale = fitScale;
-    m_wideScale = wideScale;
+    ::setScreenMetrics({dpi, fitScale, wideScale});
+}
+
+double GlobalManager::dpi() const
+{
+    return screenMetrics().dpi;
+}
+
+double GlobalManager::fitScale() const
+{
+    return screenMetrics().fit;
+}
+
+double GlobalManager::wideScale() const
+{
+    return screenMetrics().wide;
 }
 
 void GlobalManager::initControlTypes()

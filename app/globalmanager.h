@@ -52,20 +52,23 @@ public:
     void loadFonts();
     void loadStyleSheet();
     void setScreenMetrics(double dpi, double fitScale, double wideScale);
-    double dpi() const { return m_dpi; }
-    double fitScale() const { return m_fitScale; }
-    double wideScale() const { return m_wideScale; }
+    // Kept in core/ for every layer; these read and write that one copy.
+    double dpi() const;
+    double fitScale() const;
+    double wideScale() const;
 
-    // Paths and names
-    QString tempPath() const { return m_tempPath; }
+    // Paths and names. The program's, the temporary and the project folder
+    // and the project file are kept in core/ for every layer; these read and
+    // write that one copy.
+    QString tempPath() const;
     QString homePath() const { return m_homePath; }
-    QString appDirPath() const { return m_appDirPath; }
-    QString projectPath() const { return m_projectPath; }
+    QString appDirPath() const;
+    QString projectPath() const;
     QString projectName() const { return m_projectName; }
-    QString projectFile() const { return m_projectFile; }
+    QString projectFile() const;
     QString midCtrlFile() const { return m_midCtrlFile; }
     QString eventFile() const { return m_eventFile; }
-    QString scriptFile() const { return m_scriptFile; }
+    QString scriptFile() const;
     QString scriptPath() const;
 
     // Control kinds
@@ -76,7 +79,7 @@ public:
     const QVector<PageInfo> &pages() const { return m_pages; }
     PageInfo *hasPage(const QString &name);
     const QJsonObject &project() const { return m_project; }
-    bool isProjectOpen() const { return !m_projectPath.isEmpty() && !m_projectFile.isEmpty(); }
+    bool isProjectOpen() const;
 
     // A page entry's "File" is a bare file name inside the project folder:
     // not empty, no separator, not "." or "..".
@@ -274,20 +277,15 @@ private:
     QPointer<QWidget> m_propertyControl;
     QVector<ControlTypeEntry> m_controlTypes;
     QJsonArray m_gridTemplates;
-    QString m_tempPath;
     QString m_homePath;
-    QString m_appDirPath;
     int m_language = 0;
     int m_currentIndex = -1;
     int m_dropClass = -1;
     QString m_openDir;
-    QString m_projectPath;
     QString m_projectName;
-    QString m_projectFile;
     QString m_newProjectDir;
     QString m_midCtrlFile;
     QString m_eventFile;
-    QString m_scriptFile;
     QVector<MidCtrlRecord> m_midCtrls;
     enum class MidCtrlRead { Whole, Unparseable, Incomplete };
     MidCtrlRead m_midCtrlRead = MidCtrlRead::Whole;
@@ -298,8 +296,5 @@ private:
     QPointer<PropertyWidget> m_propertyWidget;
     QPointer<SrcListWidget> m_srcListWidget;
     std::unique_ptr<ImgDlg, ImgDlgDeleter> m_imgDlg;
-    double m_fitScale = 1.0;
-    double m_dpi = 96.0;
-    double m_wideScale = 1.0;
     int m_maxId = 0;
 };

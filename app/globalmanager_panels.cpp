@@ -103,7 +103,7 @@ void GlobalManager::forgetControl(QWidget *control)
 
 int GlobalManager::defaultZoom() const
 {
-    return int(m_fitScale * kDefaultZoomFactor);
+    return int(fitScale() * kDefaultZoomFactor);
 }
 
 void GlobalManager::removeTabAt(int index)
