@@ -88,10 +88,12 @@ GlobalManager::GlobalManager()
     m_midCtrlFile = QStringLiteral("mid_ctrl.dat");
     m_eventFile = QStringLiteral("event.dat");
     initControlTypes();
+    DeviceStore::install(this);
 }
 
 GlobalManager::~GlobalManager()
 {
+    DeviceStore::install(nullptr);
     for (QTranslator *translator : {m_translator, m_qtTranslator}) {
         if (translator) {
             QCoreApplication::removeTranslator(translator);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands/devicestore.h"
 #include "core/cmdbtnargs.h"
 #include "core/controltypetable.h"
 #include "core/midctrlrecord.h"
@@ -27,7 +28,7 @@ class UIPage;
 // The one application-wide object: settings, language, the open project and
 // plain pointers to the main window's panels. Every subsystem reaches it
 // through instance(); the panels it remembers belong to the main window.
-class GlobalManager : public QObject
+class GlobalManager : public QObject, public DeviceStore
 {
     Q_OBJECT
 
@@ -112,17 +113,17 @@ public:
     ImgDlg *imageDialog() const { return m_imgDlg.get(); }
 
     // Devices and events of the project
-    const QVector<MidCtrlRecord> &midCtrls() const { return m_midCtrls; }
-    void setMidCtrls(const QVector<MidCtrlRecord> &records);
+    const QVector<MidCtrlRecord> &midCtrls() const override { return m_midCtrls; }
+    void setMidCtrls(const QVector<MidCtrlRecord> &records) override;
     void loadMidCtrls(const QString &fileName);
     // Refuses to write over a device file that was not read whole.
-    bool saveMidCtrls();
+    bool saveMidCtrls() override;
     // Why the device file of the open project must not be written, or empty
     // when it was read whole or is not there.
     QString midCtrlsReadOnlyReason() const;
     // Writes a device list as "mid_ctrl.dat" into a project folder; the list
     // held here is not touched.
-    bool writeMidCtrls(const QString &folder, const QVector<MidCtrlRecord> &records);
+    bool writeMidCtrls(const QString &folder, const QVector<MidCtrlRecord> &records) override;
     void loadEvents(const QString &fileName);
 
     // Interlock group ids
@@ -229,9 +230,6 @@ signals:
     void signalClearItems();
     void signalAddItem(QString name, int type);
     void signalWidgetScaleData(int percent);
-    // The open project is about to close (also before another one opens):
-    // the editors that write into its folder close first.
-    void signalProjectClosing();
 
 private:
     GlobalManager();

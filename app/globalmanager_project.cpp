@@ -214,7 +214,6 @@ bool GlobalManager::closeProject()
             return false;
         }
     }
-    emit signalProjectClosing();
     DesignerFolders::instance()->announceProjectClosing();
     if (m_propertyWidget)
         m_propertyWidget->hideProperty(1);
