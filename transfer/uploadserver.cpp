@@ -1,6 +1,6 @@
 #include "uploadserver.h"
 
-#include "app/globalmanager.h"
+#include "core/designerfolders.h"
 #include "transfer/packageformat.h"
 #include "transfer/tcpclient.h"
 
@@ -125,7 +125,7 @@ bool UploadServer::packageFiles()
     // A folder of its own (mode 0700, a name no one can guess) and a file
     // created in it exclusively: nothing planted or replaced by name is ever
     // written or sent.
-    m_packageDir.reset(new QTemporaryDir(GlobalManager::instance()->tempPath()
+    m_packageDir.reset(new QTemporaryDir(DesignerFolders::instance()->tempDir()
                                          + QStringLiteral("/brivane-transfer-XXXXXX")));
     m_package.setFileName(m_packageDir->filePath(fileName));
     if (!m_packageDir->isValid() || !m_package.open(QIODevice::ReadWrite | QIODevice::NewOnly)) {
