@@ -89,11 +89,13 @@ GlobalManager::GlobalManager()
     m_eventFile = QStringLiteral("event.dat");
     initControlTypes();
     DeviceStore::install(this);
+    GridTemplateStore::install(this);
 }
 
 GlobalManager::~GlobalManager()
 {
     DeviceStore::install(nullptr);
+    GridTemplateStore::install(nullptr);
     for (QTranslator *translator : {m_translator, m_qtTranslator}) {
         if (translator) {
             QCoreApplication::removeTranslator(translator);

@@ -5,6 +5,7 @@
 #include "core/controltypetable.h"
 #include "core/midctrlrecord.h"
 #include "core/pageinfo.h"
+#include "wall/gridtemplatestore.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -28,7 +29,7 @@ class UIPage;
 // The one application-wide object: settings, language, the open project and
 // plain pointers to the main window's panels. Every subsystem reaches it
 // through instance(); the panels it remembers belong to the main window.
-class GlobalManager : public QObject, public DeviceStore
+class GlobalManager : public QObject, public DeviceStore, public GridTemplateStore
 {
     Q_OBJECT
 
@@ -136,9 +137,9 @@ public:
 
     // Grid templates of the current language
     QString gridTemplatePath() const;
-    const QJsonArray &gridTemplates() const { return m_gridTemplates; }
-    bool loadGridTemplates();
-    bool saveGridTemplates(QJsonArray templates);
+    const QJsonArray &gridTemplates() const override { return m_gridTemplates; }
+    bool loadGridTemplates() override;
+    bool saveGridTemplates(QJsonArray templates) override;
 
     // Panels of the main window; remembered, never owned.
     void setTabWidget(QTabWidget *tabWidget);
