@@ -239,6 +239,12 @@ private:
     bool hasCurrentTab() const;
     // The page in front and the zoom bar both take the default zoom.
     void showDefaultZoom();
+    // The property panel shows what was last selected on the page in front,
+    // or hides when no page is in front.
+    void showFrontPageProperties();
+    // What was typed into the property panel and not yet committed goes to
+    // its control before an undo, a save or a close.
+    void commitPanelTyping();
     bool mayAddPage(const QString &name, const QString &sourceName = QString());
     PageInfo newPageInfo(const QString &name, int width, int height, int pageType) const;
 

@@ -2,6 +2,7 @@
 
 #include "canvas/uipage.h"
 #include "core/notifier.h"
+#include "properties/propertywidget.h"
 
 #include <QDebug>
 #include <QJsonValue>
@@ -69,14 +70,24 @@ void GlobalManager::selectControl(int nClass, QString name, quint64 id)
         page->slotSelectControl(nClass, name, page, id);
 }
 
+void GlobalManager::commitPanelTyping()
+{
+    if (m_propertyWidget)
+        m_propertyWidget->commitPendingEdit();
+}
+
+// Typing not yet committed becomes a step of its own first, so the undo
+// takes back exactly that typing.
 void GlobalManager::slotUndo()
 {
+    commitPanelTyping();
     if (UIPage *page = currentPage())
         page->undo();
 }
 
 void GlobalManager::slotRedo()
 {
+    commitPanelTyping();
     if (UIPage *page = currentPage())
         page->redo();
 }
@@ -156,6 +167,8 @@ void GlobalManager::slotPageClose(int index)
     if (!m_tabWidget || index < 0 || index >= m_tabWidget->count())
         return;
     auto *page = qobject_cast<UIPage *>(pageWidgetAt(index));
+    // Typed into a row of the closing page: part of what the question saves.
+    commitPanelTyping();
     if (page && page->isModified()) {
         const QMessageBox::StandardButton answer = Notifier::warningQuestion(
             nullptr, tr("提示"), tr("检测到配置已修改，是否保存修改在关闭?"),
@@ -180,4 +193,5 @@ void GlobalManager::slotPageClose(int index)
     removeTabAt(index);
     if (page)
         markPageClosed(page->pageInfo().name);
+    showFrontPageProperties();
 }

@@ -222,4 +222,16 @@ void GlobalManager::slotPageChange(int index)
     // The canvas lists its own controls again.
     if (hasSlot(page, "onPageChange()"))
         QMetaObject::invokeMethod(page, "onPageChange", Qt::DirectConnection);
+    showFrontPageProperties();
+}
+
+void GlobalManager::showFrontPageProperties()
+{
+    // The panel never edits a page that is not in front.
+    if (UIPage *front = m_currentIndex >= 0 ? currentPage() : nullptr) {
+        front->showSelectionProperties();
+    } else {
+        hideProperty();
+        m_propertyControl = nullptr;
+    }
 }

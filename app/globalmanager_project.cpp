@@ -167,7 +167,8 @@ bool GlobalManager::openProject(const QString &path)
         page.opened = 0;
         page.width = 1920;
         page.height = 1080;
-        page.mainPage = 0;
+        // The start page stays the start page through every later save.
+        page.mainPage = entryInt(object, kMainPageKey, 0);
         page.placeId = entryInt(object, kPlaceIdKey, -1);
         page.pageType = entryInt(object, kPageTypeKey, 0);
         page.file = fileName;
@@ -179,7 +180,7 @@ bool GlobalManager::openProject(const QString &path)
 
         QJsonObject entry;
         entry.insert(QLatin1String(kFileKey), fileName);
-        entry.insert(QLatin1String(kMainPageKey), entryInt(object, kMainPageKey, 0));
+        entry.insert(QLatin1String(kMainPageKey), page.mainPage);
         entry.insert(QLatin1String(kPlaceIdKey), page.placeId);
         entry.insert(QLatin1String(kPageTypeKey), page.pageType);
         m_pages.append(page);
@@ -203,6 +204,7 @@ bool GlobalManager::openProject(const QString &path)
 
 bool GlobalManager::closeProject()
 {
+    commitPanelTyping();
     if (m_tabWidget) {
         // A modified page is written without asking; one that cannot be
         // written keeps the whole project open, so its edits are not lost.
@@ -535,10 +537,11 @@ bool GlobalManager::closePageTabs(const QString &name)
             m_clipSourcePage = nullptr;
             m_clipboard.clear();
         }
-        removeTabAt(i);
+        // Hidden before the tab goes: the page then in front shows its own.
         if (m_propertyWidget)
             m_propertyWidget->hideProperty(1);
         m_propertyControl = nullptr;
+        removeTabAt(i);
         break;
     }
     return true;
@@ -548,6 +551,7 @@ void GlobalManager::saveAllPages()
 {
     if (!m_tabWidget)
         return;
+    commitPanelTyping();
     for (int i = 0; i < m_tabWidget->count(); ++i)
         savePageWidget(pageWidgetAt(i));
 }
@@ -566,8 +570,10 @@ int GlobalManager::showImageDialog(QString &path)
     }
     if (!m_imgDlg)
         m_imgDlg.reset(new ImgDlg);
-    // Listed afresh each time: pictures may have come or gone since the last run.
+    // Listed afresh each time: pictures may have come or gone since the last
+    // run. It opens with the picture that path names already chosen.
     m_imgDlg->setPath(projectPath());
+    m_imgDlg->selectImage(fileNameOfPath(path));
     const int result = m_imgDlg->exec();
     path = m_imgDlg->selectedPath();
     return result;

@@ -234,9 +234,23 @@ void UIPage::selectPage()
     if (m_pagePropertiesGuard && m_lastSelected == this)
         return;
     m_lastSelected = this;
+    showPageProperties();
+}
+
+void UIPage::showPageProperties()
+{
     m_attributes.insert(QStringLiteral("PlaceId"), m_pageInfo.placeId);
     GlobalManager::instance()->showProperty(m_pageInfo.file, this, kPageTypeId, m_attributes);
     m_pagePropertiesGuard = true;
+}
+
+void UIPage::showSelectionProperties()
+{
+    UIBase *shown = m_lastSelected;
+    if (shown && shown != this && containsControl(classOf(shown), shown))
+        showPropertiesOf(shown);
+    else
+        showPageProperties();
 }
 
 void UIPage::onPageChange()

@@ -67,6 +67,10 @@ public:
     void registerControl(int nClass, UIBase *control, bool markModified);
     void updateSelection(UIBase *control);
     void selectPage();
+    // Shows on the property panel what was last selected here: a control
+    // still on the page, or else the page itself. The page brought to the
+    // front calls it.
+    void showSelectionProperties();
     int nextWidgetIndex(int nClass) const;
     QString typeName(int nClass) const;
     int typeId(const QString &name) const;
@@ -211,13 +215,14 @@ private:
     void forgetControl(UIBase *control);
     void deselectAll();
     void showPropertiesOf(UIBase *control);
+    void showPageProperties();
     // The one rule of the four arrow moves; direction is an EditRules::Direction.
     void nudgeSelection(int direction);
     // Delete key: every selected control, each its own step.
     void deleteSelection();
     void setLatch(int selfLocking, bool interlock);
-    // What the page object lacks of a size and a place id it takes from the
-    // page's kind and its project entry.
+    // What the page object lacks of a size, a place id and the start page
+    // flag it takes from the page's kind and its project entry.
     void completePageObject();
     // The page's half of updateControl; returns what changed.
     QJsonObject replacePageState(const QJsonObject &state);

@@ -122,6 +122,10 @@ void UIPage::completePageObject()
     // Import asks for "PlaceId": every page this program saves carries it.
     if (!m_attributes.value(QLatin1String("PlaceId")).isDouble())
         setPageAttribute(QStringLiteral("PlaceId"), m_pageInfo.placeId, false);
+    // The start page flag of the project entry, so the page's row shows it
+    // and a save hands it back unchanged.
+    if (!m_attributes.value(QLatin1String("MainPage")).isDouble())
+        setPageAttribute(QStringLiteral("MainPage"), m_pageInfo.mainPage, false);
 }
 
 QJsonObject UIPage::pageDocument() const

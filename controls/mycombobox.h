@@ -10,6 +10,8 @@ class MyComboBox : public QComboBox
 public:
     explicit MyComboBox(QWidget *parent = nullptr);
 
+    void showPopup() override;
+
 protected:
     void wheelEvent(QWheelEvent *event) override;
 };

@@ -14,6 +14,15 @@ public:
 
     void setRange(int min, int max);
 
+signals:
+    // The edit was finished (Enter, or the focus left) on text that is no
+    // number of the range, so editingFinished() was not sent.
+    void signalInputRefused();
+
+protected:
+    void focusOutEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     QPointer<QIntValidator> m_validator;
 };

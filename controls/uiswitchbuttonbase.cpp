@@ -6,25 +6,42 @@
 #include <QColor>
 #include <QPainter>
 
-// The eight attribute keys of a switch and the fields they set.
+// The seven attribute keys of a switch that set one field each; the on
+// caption has two (onCaption below).
 struct SwitchKeyTable {
     struct Entry {
         const char *key;
         QString UISwitchButtonBase::*field;
     };
-    static const Entry entries[8];
+    static const Entry entries[7];
 };
 
-const SwitchKeyTable::Entry SwitchKeyTable::entries[8] = {
+const SwitchKeyTable::Entry SwitchKeyTable::entries[7] = {
     {"bgOnColor", &UISwitchButtonBase::m_bgOnColor},
     {"bgOffColor", &UISwitchButtonBase::m_bgOffColor},
     {"sliderOnColor", &UISwitchButtonBase::m_sliderOnColor},
     {"sliderOffColor", &UISwitchButtonBase::m_sliderOffColor},
     {"textOnColor", &UISwitchButtonBase::m_textOnColor},
     {"textOffColor", &UISwitchButtonBase::m_textOffColor},
-    {"on_text", &UISwitchButtonBase::m_onText},
     {"off_text", &UISwitchButtonBase::m_offText},
 };
+
+namespace {
+
+const char kOnCaptionKey[] = "text";
+const char kOtherOnCaptionKey[] = "on_text";
+
+// The on caption is kept under "text", as the property row and a new switch
+// keep it; a file that holds it under "on_text" alone still shows it.
+QString onCaption(const QJsonObject &attributes)
+{
+    QString caption;
+    if (jsonString(attributes, QLatin1String(kOnCaptionKey), &caption) != 0)
+        jsonString(attributes, QLatin1String(kOtherOnCaptionKey), &caption);
+    return caption;
+}
+
+} // namespace
 
 UISwitchButtonBase::UISwitchButtonBase(QWidget *parent, bool framesSelection)
     : UIBase(parent)
@@ -39,11 +56,16 @@ void UISwitchButtonBase::initSwitch()
         jsonString(m_attributes, QLatin1String(entry.key), &value);
         this->*(entry.field) = value;
     }
+    m_onText = onCaption(m_attributes);
 }
 
 void UISwitchButtonBase::applySwitchAttributes(const QJsonObject &applied)
 {
     bool taken = false;
+    if (applied.contains(QLatin1String(kOnCaptionKey)) || applied.contains(QLatin1String(kOtherOnCaptionKey))) {
+        m_onText = onCaption(m_attributes);
+        taken = true;
+    }
     for (auto it = applied.constBegin(); it != applied.constEnd(); ++it) {
         if (!it.value().isString())
             continue;

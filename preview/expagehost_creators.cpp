@@ -387,9 +387,13 @@ void ExPageHost::createCmdStatusButton(const QJsonObject &record, int typeId)
         QString *value;
     } keys[] = {{"bgOnColor", &bgOn},           {"bgOffColor", &bgOff},           {"sliderOnColor", &sliderOn},
                 {"sliderOffColor", &sliderOff}, {"textOnColor", &textOnColor}, {"textOffColor", &textOffColor},
-                {"on_text", &onText},           {"off_text", &offText}};
+                {"text", &onText},              {"off_text", &offText}};
     for (const auto &key : keys)
         jsonString(record, QLatin1String(key.key), key.value);
+    // The on caption is kept under "text", as the designer keeps it; a file
+    // that holds it under "on_text" alone still shows it.
+    if (!record.value(QLatin1String("text")).isString())
+        jsonString(record, QLatin1String("on_text"), &onText);
     int radius = 0;
     const bool hasRadius = readRadius(record, &radius);
 

@@ -36,6 +36,9 @@ PropertyWidget::PropertyWidget(QWidget *parent)
     m_tableWidget->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_tableWidget->setSelectionMode(QAbstractItemView::NoSelection);
     m_tableWidget->setEditTriggers(QAbstractItemView::DoubleClicked);
+    // Tab in a row moves the focus to the next row's editor, not the table's
+    // current cell.
+    m_tableWidget->setTabKeyNavigation(false);
     m_tableWidget->horizontalHeader()->setStretchLastSection(true);
     m_tableWidget->horizontalHeader()->setVisible(false);
     m_tableWidget->verticalHeader()->setVisible(false);
@@ -77,6 +80,9 @@ QString PropertyWidget::translated(const char *text) const
 
 void PropertyWidget::showProperty(QWidget *control, int nClass, const QJsonObject &data)
 {
+    // Typing not yet committed belongs to the control it was typed for,
+    // however the selection moves on (the control tree takes no focus).
+    commitPendingEdit();
     // Forgotten before anything is hidden: an editor that ends its edit now
     // has nothing to commit to.
     m_currentControl = nullptr;
@@ -254,7 +260,9 @@ void PropertyWidget::applyToCurrentControl(int nClass, const QJsonObject &values
 
 void PropertyWidget::applyToControl(QWidget *target, int controlClass, int nClass, const QJsonObject &values)
 {
-    if (!target || values.isEmpty())
+    // An edit that leaves every value as it is makes no undo step and does
+    // not mark the page modified.
+    if (!target || values.isEmpty() || changesNothing(target, values))
         return;
     // A row of another kind's page never edits the control on view: its
     // editor may end an edit that began on a control since replaced.
@@ -270,4 +278,17 @@ void PropertyWidget::applyToControl(QWidget *target, int controlClass, int nClas
     auto *control = qobject_cast<UIBase *>(target);
     if (control && !qobject_cast<UIPage *>(control))
         control->setAttributes(values, true, true);
+}
+
+bool PropertyWidget::changesNothing(QWidget *target, const QJsonObject &values)
+{
+    const auto *control = qobject_cast<UIBase *>(target);
+    if (!control)
+        return false;
+    const QJsonObject &stored = control->attributes();
+    for (auto it = values.constBegin(); it != values.constEnd(); ++it) {
+        if (stored.value(it.key()) != it.value())
+            return false;
+    }
+    return true;
 }

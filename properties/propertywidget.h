@@ -17,8 +17,10 @@
 
 class QComboBox;
 class QHBoxLayout;
+class QLineEdit;
 class QShowEvent;
 class QTableWidget;
+class QTextEdit;
 class QVBoxLayout;
 
 // The property panel: one two-column table (label | editor) in which the rows
@@ -52,6 +54,9 @@ public:
     void createProperty(int nClass);
     // Sends an edit of a row of nClass to the page or control on view.
     void applyToCurrentControl(int nClass, const QJsonObject &values);
+    // Commits what was typed into the row holding the focus and not yet
+    // committed, to the control on view; before an undo, a save, a close.
+    void commitPendingEdit();
 
     // Row operations: each appends one row and registers it under nClass.
     // Labels and texts arrive translated.
@@ -97,6 +102,7 @@ protected:
 private slots:
     void onNumberEditLineFinished();
     void onDoubelEditLineFinished();
+    void onNumberEditRefused();
     void onTextEditLineFinished();
     void onComboBoxChanged(int index);
     void onComboBoxGridSettinngChanged(int index);
@@ -136,6 +142,10 @@ private:
     void setupUi();
     // The edit of applyToCurrentControl, for a given page or control.
     void applyToControl(QWidget *control, int controlClass, int nClass, const QJsonObject &values);
+    static bool changesNothing(QWidget *target, const QJsonObject &values);
+    QJsonObject shownAttributes() const;
+    void commitNumber(QLineEdit *edit);
+    void commitText(QTextEdit *edit);
     DialogTarget dialogTarget() const { return {m_currentControl, m_currentClass}; }
     // Commits to a dialog's target; false, committing nothing, when the target
     // has gone (closed, or taken off its page) or the row is another kind's.

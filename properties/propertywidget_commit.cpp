@@ -6,10 +6,13 @@
 #include "core/fileutils.h"
 #include "properties/propdata.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QSignalBlocker>
+#include <QTableWidget>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include <cmath>
@@ -46,54 +49,91 @@ QWidget *PropertyWidget::rowTextEdit(int row) const
     return qobject_cast<QTextEdit *>(editorAt(row));
 }
 
+QJsonObject PropertyWidget::shownAttributes() const
+{
+    const auto *control = qobject_cast<UIBase *>(m_currentControl.data());
+    return control ? control->attributes() : QJsonObject();
+}
+
 void PropertyWidget::onNumberEditLineFinished()
 {
-    auto *edit = qobject_cast<QLineEdit *>(sender());
-    const PropData *data = PropData::of(edit);
-    if (!data)
-        return;
-    bool ok = false;
-    int value = edit->text().toInt(&ok);
-    if (!ok)
-        return;
-    if (data->key == QLatin1String("fontsize") && value < kMinFontSize) {
-        value = kMinFontSize;
-        const QSignalBlocker blocker(edit);
-        edit->setText(QString::number(value));
-    } else if (data->key == QLatin1String("m_group_id")) {
-        GlobalManager::instance()->updateMaxId(value);
-    }
-    qCDebug(lcPropertyEdits) << data->key << edit->text();
-    applyToCurrentControl(data->nClass, QJsonObject{{data->key, value}});
+    commitNumber(qobject_cast<QLineEdit *>(sender()));
 }
 
 void PropertyWidget::onDoubelEditLineFinished()
 {
-    auto *edit = qobject_cast<QLineEdit *>(sender());
+    commitNumber(qobject_cast<QLineEdit *>(sender()));
+}
+
+void PropertyWidget::onNumberEditRefused()
+{
+    // What the row cannot take is not left standing over the stored value.
+    if (const PropData *data = PropData::of(sender()))
+        fillRow(data->nRow, shownAttributes());
+}
+
+void PropertyWidget::onTextEditLineFinished()
+{
+    commitText(qobject_cast<QTextEdit *>(sender()));
+}
+
+void PropertyWidget::commitNumber(QLineEdit *edit)
+{
     const PropData *data = PropData::of(edit);
     if (!data)
         return;
+    edit->setModified(false);
+    const bool real = m_rows.at(data->nRow).op == PropertyRowOp::Real;
     bool ok = false;
-    const double value = edit->text().trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value)) {
+    const double number = real ? edit->text().trimmed().toDouble(&ok) : edit->text().toInt(&ok);
+    if (!ok || !std::isfinite(number)) {
         // Not a number: nothing is sent, and the row shows what is stored.
-        const auto *control = qobject_cast<UIBase *>(m_currentControl.data());
-        fillRow(data->nRow, control ? control->attributes() : QJsonObject());
+        fillRow(data->nRow, shownAttributes());
         return;
+    }
+    QJsonValue value = number;
+    if (!real) {
+        int whole = int(number);
+        if (data->key == QLatin1String("fontsize") && whole < kMinFontSize) {
+            whole = kMinFontSize;
+            const QSignalBlocker blocker(edit);
+            edit->setText(QString::number(whole));
+        } else if (data->key == QLatin1String("m_group_id")) {
+            GlobalManager::instance()->updateMaxId(whole);
+        }
+        value = whole;
     }
     qCDebug(lcPropertyEdits) << data->key << edit->text();
     applyToCurrentControl(data->nClass, QJsonObject{{data->key, value}});
 }
 
-void PropertyWidget::onTextEditLineFinished()
+void PropertyWidget::commitText(QTextEdit *edit)
 {
-    auto *edit = qobject_cast<QTextEdit *>(sender());
     const PropData *data = PropData::of(edit);
     if (!data)
         return;
+    edit->document()->setModified(false);
     const QString text = edit->toPlainText();
     qCDebug(lcPropertyEdits) << data->key << text;
     applyToCurrentControl(data->nClass, QJsonObject{{data->key, text}});
+}
+
+void PropertyWidget::commitPendingEdit()
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (!m_currentControl || !focus || !m_tableWidget->isAncestorOf(focus))
+        return;
+    if (auto *text = qobject_cast<QTextEdit *>(focus)) {
+        if (text->document()->isModified())
+            commitText(text);
+    } else if (auto *line = qobject_cast<QLineEdit *>(focus)) {
+        if (!line->isModified())
+            return;
+        if (line->hasAcceptableInput())
+            commitNumber(line);
+        else if (const PropData *data = PropData::of(line))
+            fillRow(data->nRow, shownAttributes());
+    }
 }
 
 void PropertyWidget::onComboBoxChanged(int index)
@@ -171,13 +211,16 @@ void PropertyWidget::onBtnImgClicked()
     const int row = data->nRow;
     const QString key = data->key;
     const DialogTarget target = dialogTarget();
-    QString path;
+    // The dialog opens on the row's picture: accepted as it opened, it
+    // changes nothing.
+    const QString current = fileNameOfPath(shownAttributes().value(key).toString());
+    QString path = current;
     if (GlobalManager::instance()->showImageDialog(path) == 0)
         return;
     // Stored as a bare file name, like every picture of a page file, so the
     // project folder can move.
     const QString fileName = fileNameOfPath(path);
-    if (!applyToTarget(target, nClass, QJsonObject{{key, fileName}}))
+    if (fileName == current || !applyToTarget(target, nClass, QJsonObject{{key, fileName}}))
         return;
     if (!isOnView(target))
         return;

@@ -97,11 +97,10 @@ void PropertyWidget::onBtnFeedBackClicked()
     const DialogTarget target = dialogTarget();
     const QPointer<PropertyWidget> alive(this);
     const QPointer<QWidget> row(button);
-    // Shown before exec(): the window stays usable while it runs.
+    // Modal like every dialog row: nothing else of the window is used while
+    // it runs, so what it returns goes at once to the control it opened for.
     FeedBackFormDlg dialog;
     dialog.setData(feedback);
-    dialog.setModal(false);
-    dialog.show();
     if (dialog.exec() != QDialog::Accepted || !alive)
         return;
     const QJsonObject result = dialog.result();

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include <cmath>
@@ -50,6 +51,15 @@ int wholeNumber(const QJsonValue &value, int fallback)
     return int(number);
 }
 
+// The stored text, leaving an edit that shows it already as it is (its
+// cursor stays where the user left it); what it shows is committed either way.
+void setEditorText(QTextEdit *edit, const QString &text)
+{
+    if (edit->toPlainText() != text)
+        edit->setPlainText(text);
+    edit->document()->setModified(false);
+}
+
 // The rows of the page that an ordinary page does not offer.
 bool isPlacementKey(const QString &key)
 {
@@ -81,6 +91,7 @@ void PropertyWidget::fillRow(int row, const QJsonObject &data)
     const QJsonValue value = data.value(record.key);
     const QSignalBlocker blocker(record.editor);
     switch (record.op) {
+    // Setting the text clears the editor's mark of typing not yet committed.
     case PropertyRowOp::Integer:
     case PropertyRowOp::PlainInteger:
         static_cast<QLineEdit *>(record.editor)
@@ -95,20 +106,22 @@ void PropertyWidget::fillRow(int row, const QJsonObject &data)
         combo->setCurrentIndex(value.isDouble() ? combo->findData(wholeNumber(value, 0)) : 0);
         break;
     }
+    // Nothing chosen when nothing is stored: a layout shown but not stored
+    // could not be chosen.
     case PropertyRowOp::GridLayout: {
         auto *combo = static_cast<QComboBox *>(record.editor);
         const QJsonValue name = value.toObject().value(QLatin1String("name"));
         combo->setCurrentIndex(
-            name.isString() ? combo->findText(name.toString(), Qt::MatchExactly | Qt::MatchCaseSensitive) : 0);
+            name.isString() ? combo->findText(name.toString(), Qt::MatchExactly | Qt::MatchCaseSensitive) : -1);
         break;
     }
     // Plain text: a caption holding markup stays the text it is.
     case PropertyRowOp::Text:
     case PropertyRowOp::Colour:
-        static_cast<QTextEdit *>(record.editor)->setPlainText(value.toString());
+        setEditorText(static_cast<QTextEdit *>(record.editor), value.toString());
         break;
     case PropertyRowOp::Image:
-        static_cast<QTextEdit *>(record.editor)->setPlainText(fileNameOfPath(value.toString()));
+        setEditorText(static_cast<QTextEdit *>(record.editor), fileNameOfPath(value.toString()));
         break;
     case PropertyRowOp::Feedback:
         PropData::of(record.editor)->setJsonObject(value.toObject());

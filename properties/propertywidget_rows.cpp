@@ -34,10 +34,12 @@ QSpacerItem *spacer(int width)
     return new QSpacerItem(width, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
 }
 
-// A text edit in a row one line high: a scroll bar would cover the text.
+// A text edit in a row one line high: a scroll bar would cover the text, and
+// no value of a row holds a line break or a tab.
 MyTextEdit *lineHighTextEdit(const QString &text)
 {
     auto *edit = new MyTextEdit;
+    edit->setSingleLine(true);
     edit->setPlainText(text);
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -136,6 +138,7 @@ void PropertyWidget::addTextRow(int nClass, const QString &key, const QString &l
     makeFixed(edit, editable);
     PropData::attach(edit, nClass, row, key);
     connect(edit, SIGNAL(signalFocusOut()), this, SLOT(onTextEditLineFinished()));
+    connect(edit, SIGNAL(signalEditFinished()), this, SLOT(onTextEditLineFinished()));
     finishRow(nClass, row, key, label, editorCell(edit, true), edit, RowKindText, PropertyRowOp::Text);
 }
 
@@ -153,6 +156,7 @@ void PropertyWidget::addIntRow(int nClass, const QString &key, const QString &la
     edit->setRange(min, max);
     PropData::attach(edit, nClass, row, key);
     connect(edit, SIGNAL(editingFinished()), this, SLOT(onNumberEditLineFinished()));
+    connect(edit, SIGNAL(signalInputRefused()), this, SLOT(onNumberEditRefused()));
     finishRow(nClass, row, key, label, editorCell(edit, true), edit, RowKindInteger, PropertyRowOp::Integer);
 }
 
@@ -166,6 +170,7 @@ void PropertyWidget::addPlainIntRow(int nClass, const QString &key, const QStrin
     edit->setRange(-1, PropertyRows::kMaxNumber);
     PropData::attach(edit, nClass, row, key);
     connect(edit, SIGNAL(editingFinished()), this, SLOT(onNumberEditLineFinished()));
+    connect(edit, SIGNAL(signalInputRefused()), this, SLOT(onNumberEditRefused()));
     finishRow(nClass, row, key, label, editorCell(edit, true), edit, RowKindInteger, PropertyRowOp::PlainInteger);
 }
 

@@ -222,6 +222,14 @@ void ImgDlg::clearImg()
     delete item;
 }
 
+void ImgDlg::selectImage(const QString &fileName)
+{
+    const QList<QListWidgetItem *> found = m_listWidget->findItems(fileName, Qt::MatchExactly);
+    m_listWidget->setCurrentItem(found.isEmpty() ? nullptr : found.first());
+    m_selectedPath = fileName.isEmpty() ? QString() : m_dir + QLatin1Char('/') + fileName;
+    m_preview->setImage(found.isEmpty() ? QString() : m_selectedPath);
+}
+
 void ImgDlg::onImgSelected(QListWidgetItem *item)
 {
     if (!item)

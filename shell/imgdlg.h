@@ -22,6 +22,10 @@ public:
     void setPath(const QString &dir);
     QString path() const { return m_dir; }
     QString selectedPath() const { return m_selectedPath; }
+    // Opens on that picture of the folder: its item current and shown, and
+    // its path the one handed back when nothing else is picked. An empty
+    // name chooses nothing.
+    void selectImage(const QString &fileName);
     QListWidget *listWidget() const { return m_listWidget; }
 
     ImgShowFrame *preview() const { return m_preview; }

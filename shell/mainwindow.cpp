@@ -101,6 +101,13 @@ const ActionEntry kActions[] = {
     {"actionEnglish", QT_TRANSLATE_NOOP("MainWindow", "English"), nullptr, false, false, SLOT(slotLanguageEn())},
 };
 
+// Keys that reach their action wherever the focus is in the window, not only
+// on the canvas; a text field that is being edited keeps its own undo.
+const struct {
+    const char *action;
+    const char *keys;
+} kShortcuts[] = {{"saveAction", "Ctrl+S"}, {"undoAction", "Ctrl+Z"}, {"redoAction", "Ctrl+Y"}};
+
 // Actions that stand in menus or the tool bar but are never shown.
 const char kHiddenActions[] = "newSaveAction importAction aboutAction quitAction updateAction musicAction "
                               "runAction infoAction fontAction colorAction cutAction allSelectAction dateAction";
@@ -278,6 +285,9 @@ void MainWindow::createActions()
         action->setEnabled(entry.slot != nullptr);
         m_actions.insert(action->objectName(), action);
     }
+    for (const auto &shortcut : kShortcuts)
+        m_actions.value(QLatin1String(shortcut.action))
+            ->setShortcut(QKeySequence(QLatin1String(shortcut.keys), QKeySequence::PortableText));
     // The painter shows a pressed brush while it is armed or hovered.
     QAction *painter = m_actions.value(QStringLiteral("formatCopyAction"));
     QIcon icon(iconPath("format_copy.png"));

@@ -1,7 +1,10 @@
+#include "properties/propertywidget.h"
 #include "shell/controlframe.h"
 #include "shell/statusbarframe.h"
 #include "tests/canvas/pagefixture.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QTreeWidget>
 
 using namespace pagefixture;
@@ -23,6 +26,7 @@ private slots:
     void pageWithoutSizeOrPlaceIdGetsThemAndImports();
     void deletingOneOfTwinsTakesOneTreeItem();
     void pageNamesAreTrimmed();
+    void startPageKeepsItsFlagThroughEditAndSave();
 
 private:
     static GlobalManager *manager() { return GlobalManager::instance(); }
@@ -41,7 +45,7 @@ void TestPageLifecycle::init()
     m_dir.reset(new TestWorkDir);
     m_notifier.reset(new TestNotifier);
     m_tabs.reset(new QTabWidget);
-    const QString project = writeProjectFixture(m_dir->path(), R"({"Page": [{"File": "a.json"}, {"File": "b.json"},
+    const QString project = writeProjectFixture(m_dir->path(), R"({"Page": [{"File": "a.json", "MainPage": 1}, {"File": "b.json"},
         {"File": "form.json", "PageType": 1}, {"File": "gone.json"}]})");
     m_folder = QFileInfo(project).absolutePath();
     QJsonObject zoomed = pageObject(1000, 800);
@@ -138,6 +142,21 @@ void TestPageLifecycle::pageNamesAreTrimmed()
     for (const PageInfo &page : manager()->pages())
         names << page.name;
     QCOMPARE(names, QStringList({"a", "r", "form", "gone", "c", "p", "i"}));
+}
+
+void TestPageLifecycle::startPageKeepsItsFlagThroughEditAndSave()
+{
+    PropertyWidget panel;
+    manager()->setPropertyWidget(&panel);
+    QVERIFY(open("a"));
+    QCOMPARE(qobject_cast<QComboBox *>(panel.editorAt(panel.rowOf(100, "MainPage")))->currentData(), QVariant(1));
+    auto *place = qobject_cast<QLineEdit *>(panel.editorAt(panel.rowOf(100, "PlaceId")));
+    place->selectAll();
+    QTest::keyClicks(place, "3\r");
+    manager()->saveAllPages();
+    const QJsonObject entry = projectEntries(m_folder + "/main.projectui").first().toObject();
+    QCOMPARE(entry.value("MainPage"), QJsonValue(1));
+    QCOMPARE(entry.value("PlaceId"), QJsonValue(3));
 }
 
 QTEST_MAIN(TestPageLifecycle)

@@ -77,7 +77,9 @@ void TestPageFile::savedFileListsControlsByKindThenPageAndReopens()
 
     save();
     QVERIFY(!f.page->isModified());
-    // By ascending kind, each kind in the order read, then the page object.
+    // By ascending kind, each kind in the order read, then the page object,
+    // which has taken the start page flag of its project entry.
+    page.insert("MainPage", 0);
     QCOMPARE(readPage(pagePath()), (QJsonArray{image, label, button, second, cmd, wall, page}));
     // Indented, keys sorted, UTF-8 without a byte-order mark.
     const QByteArray bytes = readFixture(pagePath());

@@ -1,3 +1,5 @@
+#include "canvas/defaultattributes.h"
+#include "controls/uiswitchbuttonbase.h"
 #include "core/controltypetable.h"
 #include "preview/expagewidget.h"
 #include "preview/expoppagewidget.h"
@@ -86,6 +88,7 @@ private slots:
     void statusButtonSequence_data();
     void statusButtonSequence();
     void hugeSizesStayWithinTheWidgetLimit();
+    void switchOnCaptionUnderEitherKey();
 
 private:
     QString writeOne(const QJsonObject &object)
@@ -267,6 +270,22 @@ void TestRunKinds::hugeSizesStayWithinTheWidgetLimit()
                              jsonFixture(R"({"type": "AudioVolumeWidget", "label_w": 2e9, "label_h": 2e9})")}));
     Hosts hosts(path);
     QCOMPARE(hosts.page.elements().size() + hosts.popup.elements().size(), 10);
+}
+
+// The designer's switch and the preview's show the on caption where the row
+// and a new switch keep it, and also a file's caption kept under "on_text".
+void TestRunKinds::switchOnCaptionUnderEitherKey()
+{
+    const QJsonObject made = DefaultAttributes::build(130, QRect(10, 10, 120, 40), "CmdStatusButton", 0);
+    QJsonObject other = made;
+    other.remove("text");
+    other.insert("on_text", "Live");
+    for (const auto &[object, caption] : {std::pair(made, QString::fromUtf8("开启")), std::pair(other, QString("Live"))}) {
+        QWidget canvas;
+        QCOMPARE(static_cast<UISwitchButtonBase *>(buildComposite(130, &canvas, object))->onText(), caption);
+        Hosts hosts(writeOne(object));
+        QCOMPARE(qobject_cast<ExSwitchButton *>(hosts.page.elements().first().widget)->textOn(), caption);
+    }
 }
 
 QTEST_MAIN(TestRunKinds)

@@ -4,12 +4,14 @@
 #include "commands/mousekeydlg.h"
 #include "properties/propdata.h"
 #include "properties/propertywidget.h"
+#include "shell/imgdlg.h"
 #include "tests/properties/panelfixture.h"
 #include "wall/gridmanagerdlg.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -40,6 +42,7 @@ private slots:
     void dialogCommitsToTheControlItOpenedFor();
     void dialogForAControlDeletedMeanwhileCommitsNothing();
     void customLayoutsRefillTheBoxWithoutCommitting();
+    void imageDialogOpensOnTheRowsPicture();
 
 private:
     QPushButton *rowButton(const char *key, int which = 0) const
@@ -96,7 +99,10 @@ void TestDialogRows::feedbackRowCommitsOneUndoStep()
     QFETCH(int, newSteps);
 
     const int before = steps();
-    whenShown<FeedBackFormDlg>([button](FeedBackFormDlg *dialog) {
+    bool modal = false;
+    whenShown<FeedBackFormDlg>([button, &modal](FeedBackFormDlg *dialog) {
+        // Modal: no other row can open a second one meanwhile.
+        modal = QApplication::activeModalWidget() == dialog;
         // The dialog opens on the control's binding.
         QCOMPARE(dialog->findChild<QLineEdit *>("lineEdit")->text(), QString("100001"));
         dialog->findChild<QLineEdit *>("lineEdit")->setText("100002");
@@ -107,6 +113,7 @@ void TestDialogRows::feedbackRowCommitsOneUndoStep()
     });
     QTest::mouseClick(rowButton("feedback"), Qt::LeftButton);
 
+    QVERIFY(modal);
     QCOMPARE(steps(), before + newSteps);
     const QJsonObject feedback = m_label1->attributes().value("feedback").toObject();
     if (uuid < 0)
@@ -170,6 +177,26 @@ void TestDialogRows::customLayoutsRefillTheBoxWithoutCommitting()
     QCOMPARE(combo->currentText(), QString("wall"));
     QCOMPARE(PropData::of(combo)->arr.size(), 2);
     QCOMPARE(steps(), before);
+}
+
+void TestDialogRows::imageDialogOpensOnTheRowsPicture()
+{
+    QVERIFY(writeColourPicture(p.project.project + "/a.png", Qt::red));
+    m_panel->addImageRow(kLabel, "normal_image_path", "图片", QString());
+    m_label1->setAttributes(QJsonObject{{"normal_image_path", "a.png"}}, true, false);
+    show(m_label1);
+    const int before = steps();
+    QString openedOn;
+    whenShown<ImgDlg>([&openedOn](ImgDlg *dialog) {
+        if (QListWidgetItem *item = dialog->listWidget()->currentItem())
+            openedOn = item->text();
+        click(dialog, "pushButton_2");
+    });
+    QTest::mouseClick(rowButton("normal_image_path"), Qt::LeftButton);
+    // Accepted as it opened, it changes nothing.
+    QCOMPARE(openedOn, QString("a.png"));
+    QCOMPARE(steps(), before);
+    QCOMPARE(m_label1->attributes().value("normal_image_path"), QJsonValue("a.png"));
 }
 
 QTEST_MAIN(TestDialogRows)

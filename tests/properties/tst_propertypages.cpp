@@ -157,7 +157,9 @@ void TestPropertyPages::everyKindOnceMakesTheWholeTable()
 {
     QStringList kinds;
     for (int nClass = 99; nClass <= 165; ++nClass) {
-        m_panel->createProperty(nClass);
+        // The open page's own rows are there already.
+        if (!m_panel->hasPage(nClass))
+            m_panel->createProperty(nClass);
         if (m_panel->hasPage(nClass))
             kinds << QString::number(nClass);
     }

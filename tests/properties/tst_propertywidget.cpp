@@ -90,7 +90,8 @@ private slots:
     void undoAndRedoRefillTheRows();
     void commitsCarryValuesNotPositions();
     void colourRowsCommitArgbAndRememberPerKey();
-    void textRowLeftAfterSelectionMovedCommitsNothing();
+    void typingGoesToItsOwnControlOnlyWhenChanged();
+    void toolBarUndoTakesBackTypingAndKeepsTheRedo();
     void rowOfAnotherKindOrGoneControlCommitsNothing();
 
 private:
@@ -167,6 +168,8 @@ void TestPropertyWidget::fillRulesPerKind_data()
                                           << QByteArray("{\"on_cmd_data_list\": [1]}") << QByteArray("{}") << "[]";
     QTest::newRow("grid layout of no item") << Op::GridLayout << "grid_layout" << QByteArray("{}")
                                             << QByteArray("{\"grid_layout\": {\"name\": \"9x9\"}}") << "-1";
+    QTest::newRow("grid layout missing") << Op::GridLayout << "grid_layout" << QByteArray("{}") << QByteArray("{}")
+                                         << "-1";
 }
 
 void TestPropertyWidget::fillRulesPerKind()
@@ -196,27 +199,30 @@ void TestPropertyWidget::selectionBuildsEachPageOnceAndShowsOnlyIt()
         }
         return rows;
     };
+    // The page in front shows itself from the start.
+    QCOMPARE(m_panel->currentControl(), m_page);
+    const int built = table->rowCount();
     QVERIFY(select({m_label1}));
     QCOMPARE(table->columnWidth(0), 107);  // 80 at the fit scale
-    QCOMPARE(table->rowCount(), 27);
+    QCOMPARE(table->rowCount(), built + 27);
     QCOMPARE(visibleRows(), m_panel->pageRows(kLabel));
     QCOMPARE(editor<QTextEdit>(kLabel, "name")->toPlainText(), QString("Label_1"));
     QVERIFY(!editor<QTextEdit>(kLabel, "name")->isEnabled());
 
     QVERIFY(select({m_button}));
-    QCOMPARE(table->rowCount(), 27 + 24);
+    QCOMPARE(table->rowCount(), built + 27 + 24);
     QCOMPARE(visibleRows(), m_panel->pageRows(kButton));
     QCOMPARE(table->columnSpan(m_panel->pageRows(kButton).first(), 0), 2);
 
     // The second label reuses the label's rows.
     QVERIFY(select({m_label2}));
-    QCOMPARE(table->rowCount(), 27 + 24);
+    QCOMPARE(table->rowCount(), built + 27 + 24);
     QCOMPARE(visibleRows(), m_panel->pageRows(kLabel));
     QCOMPARE(editor<QTextEdit>(kLabel, "text")->toPlainText(), QString("two"));
 
     // An ordinary page offers no position of its own.
     QTest::mouseClick(m_page, Qt::LeftButton, Qt::NoModifier, QPoint(600, 600));
-    QCOMPARE(table->rowCount(), 27 + 24 + 15);
+    QCOMPARE(table->rowCount(), built + 27 + 24);
     QVector<int> pageRows = m_panel->pageRows(100);
     for (const char *key : {"x", "y", "fixed_position"})
         pageRows.removeOne(rowOf(100, key));
@@ -238,6 +244,8 @@ void TestPropertyWidget::numberRowsCommitOneUndoStep_data()
     QTest::newRow("real given letters") << "text_radio" << "abc" << nothing << "1.50";
     QTest::newRow("real cut short") << "text_radio" << "1e" << nothing << "1.50";
     QTest::newRow("real emptied") << "text_radio" << "" << nothing << "1.50";
+    QTest::newRow("integer without group separators") << "x" << "1,000" << QJsonValue(1000) << "1000";
+    QTest::newRow("integer emptied") << "x" << "" << nothing << "10";
 }
 
 void TestPropertyWidget::numberRowsCommitOneUndoStep()
@@ -285,6 +293,10 @@ void TestPropertyWidget::commitsCarryValuesNotPositions()
     const QJsonArray layouts{QJsonObject{{"name", "1x1"}}, 5, QJsonObject{{"row", 2}},
                              QJsonObject{{"name", "2x2"}, {"row", 2}}};
     m_panel->addGridLayoutRow(kLabel, "grid_layout", "布局", layouts);
+    // Nothing stored shows nothing chosen, so the first item too is a choice.
+    m_panel->refreshProperty(m_label1, kLabel, m_label1->attributes());
+    editor<QComboBox>(kLabel, "grid_layout")->setCurrentIndex(0);
+    QVERIFY(value(m_label1, "grid_layout").isObject());
     editor<QComboBox>(kLabel, "grid_layout")->setCurrentIndex(1);
     QCOMPARE(value(m_label1, "grid_layout"), QJsonValue(layouts.at(3)));
 
@@ -319,25 +331,44 @@ void TestPropertyWidget::colourRowsCommitArgbAndRememberPerKey()
     QCOMPARE(steps(), before);
 }
 
-void TestPropertyWidget::textRowLeftAfterSelectionMovedCommitsNothing()
+void TestPropertyWidget::typingGoesToItsOwnControlOnlyWhenChanged()
+{
+    QVERIFY(select({m_label1}));
+    auto *text = editor<QTextEdit>(kLabel, "text");
+    const int before = steps();
+    m_page->setModified(false);
+    text->setFocus();
+    QTest::keyClick(text, Qt::Key_Return);
+    QCOMPARE(steps(), before);
+    QVERIFY(!m_page->isModified());
+    // Enter finishes a one-line row and keeps the focus there.
+    QTest::keyClick(text, Qt::Key_End);
+    QTest::keyClicks(text, " on");
+    QTest::keyClick(text, Qt::Key_Return);
+    QCOMPARE(value(m_label1, "text"), QJsonValue("one on"));
+    QTest::keyClicks(text, "!");
+    // The control tree selects without taking the focus.
+    m_page->slotSelectControl(kLabel, "Label_2", m_page);
+    QCOMPARE(value(m_label1, "text"), QJsonValue("one on!"));
+    // Tab moves on, and leaves Label_2 as it was.
+    QTest::keyClick(text, Qt::Key_Tab);
+    QVERIFY(!text->hasFocus());
+    QCOMPARE(steps(), before + 2);
+}
+
+void TestPropertyWidget::toolBarUndoTakesBackTypingAndKeepsTheRedo()
 {
     QVERIFY(select({m_label1}));
     auto *text = editor<QTextEdit>(kLabel, "text");
     text->setFocus();
-    QVERIFY(text->hasFocus());
-    QTest::keyClicks(text, "!");
-    const int before = steps();
-    // The control tree selects without taking the focus.
-    m_page->slotSelectControl(kLabel, "Label_2", m_page);
+    QTest::keyClicks(text, "the ");
+    // The tool bar takes no focus: the typing is still in the row.
+    GlobalManager::instance()->slotUndo();
+    QCOMPARE(text->toPlainText(), QString("one"));
+    // Leaving the refilled row commits nothing, so the redo is still there.
     m_panel->setFocus();
-    QCOMPARE(steps(), before);
-    QCOMPARE(value(m_label1, "text"), QJsonValue("one"));
-    QCOMPARE(value(m_label2, "text"), QJsonValue("two"));
-
-    // Left while its control is on view it commits, changed or not.
-    text->setFocus();
-    m_panel->setFocus();
-    QCOMPARE(steps(), before + 1);
+    GlobalManager::instance()->slotRedo();
+    QCOMPARE(value(m_label1, "text"), QJsonValue("the one"));
 }
 
 void TestPropertyWidget::rowOfAnotherKindOrGoneControlCommitsNothing()

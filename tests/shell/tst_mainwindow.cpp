@@ -9,7 +9,10 @@
 #include "shell/statusbarframe.h"
 #include "tests/canvas/pagefixture.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QCursor>
 #include <QLabel>
 #include <QMenu>
@@ -17,6 +20,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
+#include <QTableWidget>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -75,6 +79,8 @@ private slots:
     void closingWindowWithModifiedPage();
     void previewAndUploadAskToSaveFirst();
     void imageDialogListsImportsPicksAndDeletesPicturesOnly();
+    void panelFollowsThePageInFront();
+    void saveUndoRedoKeysAndChoiceListsInThePanel();
 
 private:
     UIBase *control(const char *name) const { return m_page->findControl(kCmdButton, QLatin1String(name)); }
@@ -299,7 +305,7 @@ void TestMainWindow::controlTreeDoubleClickSelectsControlOnly()
     doubleClickItem(tree, category);
     QVERIFY(category->isExpanded());
     QVERIFY(!control("CmdButton_1")->isSelected() && !control("CmdButton_2")->isSelected());
-    QVERIFY(!m_window->propertyWidget()->currentControl());
+    QCOMPARE(m_window->propertyWidget()->currentControl(), static_cast<QWidget *>(m_page));
     // Marked and shown in the property panel.
     doubleClickItem(tree, controlItem("CmdButton_2"));
     QVERIFY(control("CmdButton_2")->isSelected());
@@ -557,6 +563,51 @@ void TestMainWindow::imageDialogListsImportsPicksAndDeletesPicturesOnly()
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     dialog.setPath(m_workDir->filePath("hall"));
     QVERIFY(dialog.findChild<QPushButton *>("pushButton_6")->isHidden());
+}
+
+void TestMainWindow::panelFollowsThePageInFront()
+{
+    GlobalManager *manager = GlobalManager::instance();
+    PropertyWidget *panel = m_window->propertyWidget();
+    m_page->setControlAttributes({{"normal_image_path", "bg.png"}}, true, 0);
+    QVERIFY(select({control("CmdButton_1")}));
+    QWidget *second = openPageTab("b");
+    QCOMPARE(panel->currentControl(), second);
+    openPageTab("a");
+    QCOMPARE(panel->currentControl(), static_cast<QWidget *>(control("CmdButton_1")));
+    // The page itself on view, then a new form in front: its 清除 clears the form's picture.
+    QTest::mouseClick(m_page, Qt::LeftButton, Qt::NoModifier, QPoint(520, 20));
+    QVERIFY(manager->createPage("Lighting", 1600, 900, 1) && manager->openPageTab("Lighting", 1));
+    QWidget *cell = panel->tableWidget()->cellWidget(panel->rowOf(100, "normal_image_path"), 1);
+    QTest::mouseClick(cell->findChildren<QPushButton *>().at(1), Qt::LeftButton);
+    QCOMPARE(m_page->attributes().value("normal_image_path"), QJsonValue("bg.png"));
+    manager->slotPageClose(m_window->pageTabWidget()->currentIndex());
+    QCOMPARE(panel->currentControl(), static_cast<QWidget *>(manager->currentPage()));
+}
+
+void TestMainWindow::saveUndoRedoKeysAndChoiceListsInThePanel()
+{
+    QApplication::setActiveWindow(m_window);
+    QVERIFY(QTest::qWaitForWindowActive(m_window) && select({control("CmdButton_1")}));
+    PropertyWidget *panel = m_window->propertyWidget();
+    auto *x = qobject_cast<QLineEdit *>(panel->editorAt(panel->rowOf(kCmdButton, "x")));
+    x->setFocus();
+    x->selectAll();
+    QTest::keyClicks(x, "40\r");
+    // The keys act wherever the focus is in the window.
+    QTest::keyClick(x, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!m_page->isModified());
+    QTest::keyClick(panel->tableWidget(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(intAt(control("CmdButton_1"), "x"), 300);
+    QTest::keyClick(panel->tableWidget(), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(intAt(control("CmdButton_1"), "x"), 40);
+
+    // A choice list opens with every option on view.
+    auto *combo = qobject_cast<QComboBox *>(panel->editorAt(panel->rowOf(kCmdButton, "text_position")));
+    QTest::mouseClick(combo, Qt::LeftButton);
+    QAbstractItemView *list = combo->view();
+    QVERIFY(list->isVisible() && combo->count() * list->sizeHintForRow(0) <= list->viewport()->height());
+    combo->hidePopup();
 }
 
 QTEST_MAIN(TestMainWindow)
