@@ -1,5 +1,6 @@
 #include "globalmanager.h"
 
+#include "canvas/pageshared.h"
 #include "core/designerfolders.h"
 #include "core/iniutils.h"
 #include "core/screenscale.h"
@@ -58,6 +59,7 @@ void GlobalManager::resetInstance()
     // What the next manager, and every layer before it, reads starts afresh.
     ::setScreenMetrics(ScreenMetrics());
     DesignerFolders::instance()->reset();
+    PageShared::instance().reset();
 }
 
 GlobalManager::GlobalManager()
@@ -88,12 +90,14 @@ GlobalManager::GlobalManager()
     m_midCtrlFile = QStringLiteral("mid_ctrl.dat");
     m_eventFile = QStringLiteral("event.dat");
     initControlTypes();
+    PageServices::install(this);
     DeviceStore::install(this);
     GridTemplateStore::install(this);
 }
 
 GlobalManager::~GlobalManager()
 {
+    PageServices::install(nullptr);
     DeviceStore::install(nullptr);
     GridTemplateStore::install(nullptr);
     for (QTranslator *translator : {m_translator, m_qtTranslator}) {
@@ -254,8 +258,12 @@ PageInfo *GlobalManager::hasPage(const QString &name)
     return nullptr;
 }
 
+int GlobalManager::maxId() const
+{
+    return PageShared::instance().maxGroupId();
+}
+
 void GlobalManager::updateMaxId(int id)
 {
-    if (id > m_maxId)
-        m_maxId = id;
+    PageShared::instance().updateMaxGroupId(id);
 }

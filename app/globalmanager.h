@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas/pageservices.h"
 #include "commands/devicestore.h"
 #include "core/cmdbtnargs.h"
 #include "core/controltypetable.h"
@@ -27,9 +28,11 @@ class SrcListWidget;
 class UIPage;
 
 // The one application-wide object: settings, language, the open project and
-// plain pointers to the main window's panels. Every subsystem reaches it
-// through instance(); the panels it remembers belong to the main window.
-class GlobalManager : public QObject, public DeviceStore, public GridTemplateStore
+// plain pointers to the main window's panels, which belong to the main window.
+// The shell reaches it through instance(). The layers below never include it:
+// they read shared values from core/ and reach it through the interfaces of
+// their own level that it implements and installs while it lives.
+class GlobalManager : public QObject, public PageServices, public DeviceStore, public GridTemplateStore
 {
     Q_OBJECT
 
@@ -101,7 +104,7 @@ public:
     bool saveProjectFile();
     bool writeJsonFile(const QString &path, const QJsonObject &object);
     bool addPageEntry(int mainPage, const QString &file, int pageType);
-    bool updatePageEntry(PageInfo page);
+    bool updatePageEntry(PageInfo page) override;
     bool movePageUp(const QString &name);
     bool movePageDown(const QString &name);
     bool renamePage(const QString &oldName, const QString &newName);
@@ -128,11 +131,12 @@ public:
     void loadEvents(const QString &fileName);
 
     // Interlock group ids
-    int maxId() const { return m_maxId; }
+    // Kept in canvas/, which all pages share.
+    int maxId() const;
     void updateMaxId(int id);
 
     // Armed palette kind
-    int dropClass() const { return m_dropClass; }
+    int dropClass() const override { return m_dropClass; }
     void setDropClass(int nClass) { m_dropClass = nClass; }
 
     // Grid templates of the current language
@@ -154,14 +158,14 @@ public:
     // Each page tab is a scroll area holding the page canvas; these return
     // that canvas (null when there is none). The canvas narrows them to its
     // own class.
-    QWidget *currentPageWidget() const;
+    QWidget *currentPageWidget() const override;
     QWidget *pageWidgetAt(int index) const;
     int currentIndex() const { return m_currentIndex; }
-    QWidget *propertyControl() const;
+    QWidget *propertyControl() const override;
     int defaultZoom() const;
     // A control that is going away: it leaves the property panel's memory and
     // the canvas clipboard, so no pointer to it survives.
-    void forgetControl(QWidget *control);
+    void forgetControl(QWidget *control) override;
 
     // Forwarders from the main window to the current page
     void alignControls(int mode);
@@ -172,14 +176,14 @@ public:
     void deleteControl(int nClass, QString name, int type, quint64 id = 0);
     void selectControl(int nClass, QString name, quint64 id = 0);
 
-    // The canvas clipboard: live controls of one page, never owned; entries
-    // whose control has gone are left out.
+    // The canvas clipboard, kept in canvas/: live controls of one page, never
+    // owned; entries whose control has gone are left out.
     void setClipboard(QWidget *sourcePage, const QVector<QPointer<QWidget>> &controls);
     QVector<QPointer<QWidget>> clipboard() const;
     QWidget *clipSourcePage() const;
     // A copy of a control's attribute object, whose command lists paste
     // into other command controls.
-    QJsonObject cmdClipboard() const { return m_cmdClipboard; }
+    QJsonObject cmdClipboard() const;
     void setCmdClipboard(const QJsonObject &attributes);
     // The first page record of that name is no longer open in a tab.
     void markPageClosed(const QString &name);
@@ -199,15 +203,16 @@ public:
     void openPreview();
 
     // Forwarders from the pages to the panels
-    void showProperty(const QString &pageName, QWidget *control, int nClass, const QJsonObject &data);
-    void refreshProperty(const QString &pageName, QWidget *control, int nClass, const QJsonObject &data);
-    void fillProperty(QWidget *control, int nClass, const QJsonObject &data);
-    void hideProperty();
+    void showProperty(const QString &pageName, QWidget *control, int nClass, const QJsonObject &data) override;
+    void refreshProperty(const QString &pageName, QWidget *control, int nClass,
+                         const QJsonObject &data) override;
+    void fillProperty(QWidget *control, int nClass, const QJsonObject &data) override;
+    void hideProperty() override;
     // The control tree's items carry the control's identity, so that of two
     // controls of one name the item of the one that goes is taken out.
-    void addControlItem(int nClass, const QString &name, quint64 id = 0);
-    void removeControlItem(int nClass, const QString &name, quint64 id = 0);
-    void resetZoom();
+    void addControlItem(int nClass, const QString &name, quint64 id = 0) override;
+    void removeControlItem(int nClass, const QString &name, quint64 id = 0) override;
+    void resetZoom() override;
     void setCurrentTabByName(const QString &name);
 
 public slots:
@@ -275,10 +280,6 @@ private:
 
     QTranslator *m_translator = nullptr;
     QTranslator *m_qtTranslator = nullptr;
-    QJsonObject m_cmdClipboard;
-    // The page whose controls the canvas clipboard holds, and those controls.
-    QPointer<QWidget> m_clipSourcePage;
-    QVector<QPointer<QWidget>> m_clipboard;
     QPointer<QWidget> m_propertyControl;
     QVector<ControlTypeEntry> m_controlTypes;
     QJsonArray m_gridTemplates;
@@ -301,5 +302,4 @@ private:
     QPointer<PropertyWidget> m_propertyWidget;
     QPointer<SrcListWidget> m_srcListWidget;
     std::unique_ptr<ImgDlg, ImgDlgDeleter> m_imgDlg;
-    int m_maxId = 0;
 };

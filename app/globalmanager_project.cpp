@@ -1,5 +1,6 @@
 #include "globalmanager.h"
 
+#include "canvas/pageshared.h"
 #include "core/designerfolders.h"
 #include "core/fileutils.h"
 #include "core/iniutils.h"
@@ -219,8 +220,7 @@ bool GlobalManager::closeProject()
     DesignerFolders::instance()->announceProjectClosing();
     if (m_propertyWidget)
         m_propertyWidget->hideProperty(1);
-    m_clipSourcePage = nullptr;
-    m_clipboard.clear();
+    PageShared::instance().closeProject();
     while (m_tabWidget && m_tabWidget->count() > 0)
         removeTabAt(m_tabWidget->count() - 1);
     m_currentIndex = -1;
@@ -235,7 +235,6 @@ bool GlobalManager::closeProject()
     // also a new empty one, starts without devices, groups or pictures.
     m_midCtrls.clear();
     m_midCtrlRead = MidCtrlRead::Whole;
-    m_maxId = 0;
     if (m_imgDlg)
         m_imgDlg->setPath(QString());
     return true;
@@ -532,11 +531,7 @@ bool GlobalManager::closePageTabs(const QString &name)
     for (int i = 0; i < m_tabWidget->count(); ++i) {
         if (m_tabWidget->tabText(i) != name)
             continue;
-        QWidget *page = pageWidgetAt(i);
-        if (page && page == m_clipSourcePage) {
-            m_clipSourcePage = nullptr;
-            m_clipboard.clear();
-        }
+        PageShared::instance().forgetPage(pageWidgetAt(i));
         // Hidden before the tab goes: the page then in front shows its own.
         if (m_propertyWidget)
             m_propertyWidget->hideProperty(1);
