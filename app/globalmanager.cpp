@@ -93,6 +93,7 @@ GlobalManager::GlobalManager()
     PageServices::install(this);
     DeviceStore::install(this);
     GridTemplateStore::install(this);
+    ImageChooser::install(this);
 }
 
 GlobalManager::~GlobalManager()
@@ -100,6 +101,7 @@ GlobalManager::~GlobalManager()
     PageServices::install(nullptr);
     DeviceStore::install(nullptr);
     GridTemplateStore::install(nullptr);
+    ImageChooser::install(nullptr);
     for (QTranslator *translator : {m_translator, m_qtTranslator}) {
         if (translator) {
             QCoreApplication::removeTranslator(translator);

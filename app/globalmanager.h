@@ -2,6 +2,7 @@
 
 #include "canvas/pageservices.h"
 #include "commands/devicestore.h"
+#include "properties/imagechooser.h"
 #include "core/cmdbtnargs.h"
 #include "core/controltypetable.h"
 #include "core/midctrlrecord.h"
@@ -32,7 +33,11 @@ class UIPage;
 // The shell reaches it through instance(). The layers below never include it:
 // they read shared values from core/ and reach it through the interfaces of
 // their own level that it implements and installs while it lives.
-class GlobalManager : public QObject, public PageServices, public DeviceStore, public GridTemplateStore
+class GlobalManager : public QObject,
+                      public PageServices,
+                      public DeviceStore,
+                      public GridTemplateStore,
+                      public ImageChooser
 {
     Q_OBJECT
 
@@ -113,7 +118,7 @@ public:
     void saveAllPages();
 
     // The project image dialog, made on first use and kept for the run.
-    int showImageDialog(QString &path);
+    int showImageDialog(QString &path) override;
     ImgDlg *imageDialog() const { return m_imgDlg.get(); }
 
     // Devices and events of the project
