@@ -2,11 +2,11 @@
 
 #include "canvas/pageservices.h"
 #include "commands/devicestore.h"
-#include "properties/imagechooser.h"
 #include "core/cmdbtnargs.h"
 #include "core/controltypetable.h"
 #include "core/midctrlrecord.h"
 #include "core/pageinfo.h"
+#include "properties/imagechooser.h"
 #include "wall/gridtemplatestore.h"
 
 #include <QJsonArray>
@@ -135,8 +135,7 @@ public:
     bool writeMidCtrls(const QString &folder, const QVector<MidCtrlRecord> &records) override;
     void loadEvents(const QString &fileName);
 
-    // Interlock group ids
-    // Kept in canvas/, which all pages share.
+    // Interlock group ids, kept in canvas/ where every page reads them
     int maxId() const;
     void updateMaxId(int id);
 

@@ -3,8 +3,8 @@
 #include "canvas/addcommand.h"
 #include "canvas/editcommand.h"
 #include "canvas/editrules.h"
-#include "canvas/pageshared.h"
 #include "canvas/pageservices.h"
+#include "canvas/pageshared.h"
 
 #include <QDebug>
 #include <QJsonDocument>

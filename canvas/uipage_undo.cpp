@@ -3,8 +3,8 @@
 #include "canvas/addcommand.h"
 #include "canvas/deletecommand.h"
 #include "canvas/editcommand.h"
-#include "canvas/pageshared.h"
 #include "canvas/pageservices.h"
+#include "canvas/pageshared.h"
 #include "core/jsonutils.h"
 
 #include <QJsonValue>
@@ -92,9 +92,11 @@ void UIPage::updateControl(int nClass, int panelMode, quint64 id, const QJsonObj
     if (panelMode == 0)
         return;
     if (panelMode == 1)
-        PageServices::instance()->refreshProperty(m_pageInfo.file, target, target->getType(), target->attributes());
+        PageServices::instance()->refreshProperty(m_pageInfo.file, target, target->getType(),
+                                                  target->attributes());
     else
-        PageServices::instance()->showProperty(m_pageInfo.file, target, target->getType(), target->attributes());
+        PageServices::instance()->showProperty(m_pageInfo.file, target, target->getType(),
+                                               target->attributes());
 }
 
 QJsonObject UIPage::replacePageState(const QJsonObject &state)
