@@ -1,7 +1,6 @@
 #include "pixmapslider.h"
 
 #include <QPainter>
-#include <QPixmapCache>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -21,10 +20,10 @@ QPixmap loadPicture(const QString &path)
 PixmapSlider::PixmapSlider(QWidget *parent)
     : QWidget(parent)
 {
+    // The program-wide pixmap cache is left alone: the slider keeps its
+    // pictures in its own fields, and every style element, icon and scaled
+    // picture the rest of the program draws relies on that cache.
     setMouseTracking(true);
-    // The pictures live in the slider's own fields; keep the shared cache
-    // from holding a second copy of every scaled frame.
-    QPixmapCache::setCacheLimit(1);
 }
 
 void PixmapSlider::setThumbSize(int width, int height)

@@ -6,7 +6,9 @@
 #include "controls/layoutclearing.h"
 
 #include <QBoxLayout>
+#include <QColor>
 #include <QLabel>
+#include <QPalette>
 #include <QRadioButton>
 
 namespace {
@@ -76,20 +78,35 @@ void UIAudioMatrixWidget::cornerStyle(QJsonObject &style) const
 BaseItem *UIAudioMatrixWidget::createHeader(int index, const QString &styleSheet, const QString &caption)
 {
     auto *cell = new BaseItem(this);
-    cell->setStyleSheet(styleSheet.arg(m_itemTextColor));
+    // The sheet makes the cell's captions transparent and gives them the
+    // colour. A colour QColor reads is given to each caption as that palette
+    // instead, sparing the style sheet rules for every widget of every
+    // header; any other text, which only the sheet's parser might read,
+    // keeps the sheet as written.
+    const QColor colour(m_itemTextColor);
+    const QPalette look = transparentPalette(colour);
+    if (!colour.isValid())
+        cell->setStyleSheet(styleSheet.arg(m_itemTextColor));
 
     QFont font;
     // A size of 0 (a title size that was not a number) keeps the default.
     if (m_titleSize > 0)
         font.setPixelSize(m_titleSize);
+    // Font and palette go to each caption: under a style sheet (the
+    // program's own included) the cell's would not reach them.
+    auto dress = [&font, &colour, &look](QWidget *caption) {
+        caption->setFont(font);
+        if (colour.isValid())
+            caption->setPalette(look);
+    };
 
     auto *column = new QVBoxLayout(cell);
     auto *label = new QLabel(caption.arg(index), cell);
-    label->setFont(font);
+    dress(label);
     column->addWidget(label);
     for (const QString &port : {tr("3.5mm"), tr("HDMI"), tr("AES67")}) {
         auto *radio = new QRadioButton(port, cell);
-        radio->setFont(font);
+        dress(radio);
         // A preview only: presses go through to the control so that it can
         // be selected and dragged, never to the buttons.
         radio->setAttribute(Qt::WA_TransparentForMouseEvents);

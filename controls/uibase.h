@@ -171,7 +171,10 @@ private:
     // The resize edges whose band holds the point (0: the face).
     int edgeAt(const QPoint &point) const;
     void applyGeometryKey(const QString &key, int stored);
-    void storeAttribute(const QString &key, const QJsonValue &value);
+    // setAttribute; held is the value the object holds under key when the
+    // caller knows it (a first object taken whole).
+    void applyKey(const QString &key, const QJsonValue &value, bool repaint, const QJsonValue *held);
+    void storeAttribute(const QString &key, const QJsonValue &value, const QJsonValue *held);
     void paintBackground(QPainter &painter, const QRect &picture);
     void paintText(QPainter &painter, const QRect &textArea);
 };

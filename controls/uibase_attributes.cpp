@@ -224,10 +224,13 @@ void UIBase::setAttributes(const QJsonObject &changes, bool repaint, bool viaSig
 
     // A control's first object is taken whole, so that storing each key below
     // replaces a value in place instead of growing the object key by key.
-    if (m_attributes.isEmpty())
+    const bool whole = m_attributes.isEmpty();
+    if (whole)
         m_attributes = changes;
-    for (auto it = changes.constBegin(); it != changes.constEnd(); ++it)
-        setAttribute(it.key(), it.value(), false, false);
+    for (auto it = changes.constBegin(); it != changes.constEnd(); ++it) {
+        const QJsonValue value = it.value();
+        applyKey(it.key(), value, false, whole ? &value : nullptr);
+    }
     if (repaint)
         update();
 }
@@ -250,8 +253,12 @@ QJsonObject UIBase::replaceAttributes(const QJsonObject &whole)
     return changed;
 }
 
-void UIBase::storeAttribute(const QString &key, const QJsonValue &value)
+void UIBase::storeAttribute(const QString &key, const QJsonValue &value, const QJsonValue *held)
 {
+    // A first object taken whole already holds every key it brought: a value
+    // kept as given needs no search of the object.
+    if (held && *held == value)
+        return;
     // Writing an equal value would still copy a shared object.
     const auto it = m_attributes.constFind(key);
     if (it == m_attributes.constEnd() || it.value() != value)
@@ -261,10 +268,15 @@ void UIBase::storeAttribute(const QString &key, const QJsonValue &value)
 void UIBase::setAttribute(const QString &key, const QJsonValue &value, bool repaint, bool unused)
 {
     Q_UNUSED(unused)
+    applyKey(key, value, repaint, nullptr);
+}
+
+void UIBase::applyKey(const QString &key, const QJsonValue &value, bool repaint, const QJsonValue *held)
+{
     const auto &rules = keyRules();
     const auto found = rules.constFind(key);
     if (found == rules.constEnd()) {
-        storeAttribute(key, value);
+        storeAttribute(key, value, held);
         return;
     }
     const KeyRule rule = found.value();
@@ -285,7 +297,7 @@ void UIBase::setAttribute(const QString &key, const QJsonValue &value, bool repa
                      : rule.mirror == Mirror::W ? g.width()
                                                 : g.height();
         }
-        storeAttribute(key, stored);
+        storeAttribute(key, stored, held);
         applyGeometryKey(key, stored);
         break;
     }
@@ -294,15 +306,15 @@ void UIBase::setAttribute(const QString &key, const QJsonValue &value, bool repa
         // the index the control really has.
         if (m_widgetIndex == -1)
             m_widgetIndex = integerOf(value);
-        storeAttribute(key, m_widgetIndex);
+        storeAttribute(key, m_widgetIndex, held);
         break;
     case Mirror::TextPosition:
-        storeAttribute(key, value);
+        storeAttribute(key, value, held);
         m_textPosition = integerOf(value);
         break;
     default: {
         const QJsonValue stored = normalised(rule.group, value);
-        storeAttribute(key, stored);
+        storeAttribute(key, stored, held);
         switch (rule.mirror) {
         case Mirror::NormalBkColor: m_normalBkColor = stored.toString(); break;
         case Mirror::PressBkColor: m_pressBkColor = stored.toString(); break;

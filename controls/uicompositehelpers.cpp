@@ -1,5 +1,8 @@
 #include "uicompositehelpers.h"
 
+#include <QColor>
+#include <QPalette>
+
 #include <climits>
 #include <cmath>
 
@@ -54,4 +57,16 @@ int scaledLength(int stored, double zoom)
     if (screen <= -16777215.0)
         return -16777215;
     return int(screen);
+}
+
+QPalette transparentPalette(const QColor &textColour)
+{
+    // The roles the sheet's background and colour set, in every colour group.
+    QPalette palette;
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        palette.setBrush(role, QColor(Qt::transparent));
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::ButtonText, QPalette::Text, QPalette::PlaceholderText})
+        palette.setBrush(role, textColour);
+    return palette;
 }

@@ -7,6 +7,9 @@
 
 #include <cstddef>
 
+class QColor;
+class QPalette;
+
 // Small pieces that the composite controls share: turning control attribute
 // keys into the bare keys of BaseItem style objects, and reading numbers.
 
@@ -45,3 +48,10 @@ int wholeNumberOr(const QJsonValue &value, int fallback);
 
 // A stored length in page pixels on screen at the edit zoom, cut toward zero.
 int scaledLength(int stored, double zoom);
+
+// What a "background:transparent; color:<colour>" style sheet sets in a
+// widget's palette, as a palette of those roles alone (the rest resolve
+// against the widget's own when it is set): transparent backgrounds and
+// texts in the colour, without matching style sheet rules. Under a style
+// sheet a palette is not inherited, so each widget that shows it gets it.
+QPalette transparentPalette(const QColor &textColour);

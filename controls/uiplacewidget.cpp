@@ -6,6 +6,7 @@
 
 #include <QBoxLayout>
 #include <QLabel>
+#include <QPalette>
 
 #include <iterator>
 
@@ -90,9 +91,11 @@ QWidget *UIPlaceWidget::createItem(int index)
     const int th = qMax(0, scaledLength(m_captionHeight, m_zoomScale));
     const bool fixedSizes = m_rows < 3;
 
+    // A plain widget paints nothing of its own, which is all its transparent
+    // background sheet gave it; a sheet there only made every widget inside
+    // it match style sheet rules.
     auto *cell = new QWidget(this);
     cell->setObjectName(QStringLiteral("placeItem"));
-    cell->setStyleSheet(QStringLiteral("QWidget#placeItem{background:transparent;}"));
     if (fixedSizes)
         cell->setFixedSize(pw, ph + th);
 
@@ -108,7 +111,7 @@ QWidget *UIPlaceWidget::createItem(int index)
 
     auto *caption = new QLabel(cell);
     caption->setObjectName(QStringLiteral("txtItem"));
-    caption->setStyleSheet(QStringLiteral("QLabel#txtItem{background:transparent;color:white;}"));
+    caption->setPalette(transparentPalette(Qt::white));
     caption->setText(tr("场所") + QLatin1Char('_') + QString::number(index));
     caption->setAlignment(Qt::AlignCenter);
 

@@ -24,7 +24,10 @@ ExButtonListFrame::ExButtonListFrame(QWidget *parent, const QString &namePrefix,
     , m_group(new ExScreenButtonGroup(this))
     , m_spacing(refreshButton ? kPlaySpacing : 0)
 {
-    m_group->setStyleSheet(QStringLiteral("background-color:transparent"));
+    // The list alone (its viewport with it) lets the frame show through;
+    // its rows paint themselves, and a sheet matching them too would have
+    // each row match its rules again as the list fills.
+    m_group->setStyleSheet(QStringLiteral("QListWidget{background-color:transparent}"));
     m_group->setNamePrefix(namePrefix);
     connect(m_group, SIGNAL(signalsSelWall(int, int)), this, SIGNAL(signalsSelWall(int, int)));
     connect(m_prevButton, SIGNAL(clicked()), m_group, SLOT(onPrevClicked()));

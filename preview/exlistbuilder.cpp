@@ -273,7 +273,11 @@ void ExListBuilder::buildSourceTab(int typeId, const QJsonObject &record)
     auto *stack = new ExSourceStackedWidget(m_host);
     relay(SIGNAL(signalSourceSearch(QString)), stack, SLOT(onSearch(QString)));
     relay(SIGNAL(signalsSourcePageTurn(int)), stack, SLOT(onChnageIndex(int)));
-    stack->setStyleSheet(QStringLiteral("background-color:transparent"));
+    // Only the group tree paints a background of its own that must not
+    // show; the tiles, their list and the page buttons paint themselves or
+    // hold their own sheet, and a sheet matching them all would have every
+    // row of every view match it again as the view fills.
+    stack->setStyleSheet(QStringLiteral("ExSrcGroupListWidget *{background-color:transparent}"));
     if (!style.normalBkColor.isEmpty())
         stack->setBackgroundColor(style.normalBkColor);
     stack->setGeometry(style.x, style.y, style.w, style.h);

@@ -93,9 +93,14 @@ void ExPreviewFrame::setItemsPerPage(int n)
 
 void ExPreviewFrame::fillDemoSources(int n)
 {
-    m_sources.clear();
-    for (int number = kFirstSource; number <= kLastSource; ++number)
-        m_sources.append(demoSource(number));
+    // The same made-up sources for every view: made once, shared by all.
+    static const QVector<SourceRecord> demo = [] {
+        QVector<SourceRecord> sources;
+        for (int number = kFirstSource; number <= kLastSource; ++number)
+            sources.append(demoSource(number));
+        return sources;
+    }();
+    m_sources = demo;
 
     const int rows = qMin(qMin(n, m_rowLimit), int(m_sources.size()));
     for (int i = 0; i < rows; ++i) {

@@ -7,6 +7,7 @@
 #include <QDebug>
 #include <QListWidget>
 #include <QPainter>
+#include <QScrollBar>
 
 #include <cstring>
 
@@ -17,6 +18,12 @@ ExSceneListFrame::ExSceneListFrame(QWidget *parent)
     connect(m_list, SIGNAL(itemClicked(QListWidgetItem *)), this, SLOT(onItemClicked(QListWidgetItem *)));
     connect(m_prevButton, SIGNAL(clicked()), this, SLOT(onPrevBtnClicked()));
     connect(m_nextButton, SIGNAL(clicked()), this, SLOT(onNextBtnClicked()));
+    // Anything that leaves the rows otherwise than a fill does makes the
+    // next fill build them again.
+    connect(m_list, &QListWidget::currentItemChanged, this, &ExSceneListFrame::markTouched);
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &ExSceneListFrame::markTouched);
+    for (QScrollBar *bar : {m_list->horizontalScrollBar(), m_list->verticalScrollBar()})
+        connect(bar, &QScrollBar::valueChanged, this, &ExSceneListFrame::markTouched);
 }
 
 ExSceneListFrame::~ExSceneListFrame() = default;
@@ -71,9 +78,26 @@ void ExSceneListFrame::updateItemSize()
     setItemsPerPage(m_itemsPerPage);
 }
 
+QString ExSceneListFrame::fillKey() const
+{
+    return QStringList{tr("场景"), QString::number(m_rowLimit), QString::number(m_tileWidth),
+                       QString::number(m_tileHeight), QString::number(m_captionHeight), m_pictureBkColor,
+                       m_pressPictureBkColor, m_picture, m_pressPicture, m_nameColor, m_pressNameColor,
+                       QString::number(m_fontSize), QString::number(m_bold)}
+        .join(QLatin1Char('\n'));
+}
+
 void ExSceneListFrame::fillDemoScenes(int n)
 {
     Q_UNUSED(n)
+    // The page host changes the wall right after it built the page: rows
+    // untouched since a fill of the same make would only be made again.
+    const QString key = fillKey();
+    if (key == m_lastFill && m_list->count() == m_scenes.size()) {
+        m_currentPage = 0;
+        m_pageCount = pagesOf(m_scenes.size());
+        return;
+    }
     m_scenes.clear();
     const QString word = tr("场景");
     for (int i = 0; i < qMin(kSceneCount, m_rowLimit); ++i)
@@ -92,10 +116,12 @@ void ExSceneListFrame::fillDemoScenes(int n)
     // Every row stays in the list until the first page change.
     m_currentPage = 0;
     m_pageCount = pagesOf(m_scenes.size());
+    m_lastFill = key;
 }
 
 void ExSceneListFrame::showPage(int page)
 {
+    markTouched();
     m_currentPage = page;
     for (int i = 0; i < m_list->count(); ++i)
         m_list->item(i)->setHidden(i < page * m_itemsPerPage || i >= (page + 1) * m_itemsPerPage);
@@ -145,6 +171,7 @@ void ExSceneListFrame::onSearch(QString text)
 // text); were it called, the names would be filtered as the sources are.
 void ExSceneListFrame::searchText(QString text)
 {
+    markTouched();
     filterByCaption(text);
 }
 

@@ -66,6 +66,10 @@ protected:
 private:
     void fillDemoScenes(int n);
     void showPage(int page);
+    // What the rows of a fill are made of; a fill with the same over rows
+    // nobody has touched since would make them again as they are.
+    QString fillKey() const;
+    void markTouched() { m_lastFill.clear(); }
 
     QString m_searchText;
     QVector<SceneRecord> m_scenes;
@@ -82,4 +86,7 @@ private:
     QString m_pressPicture;
     int m_fontSize = 14;
     int m_bold = 0;
+    // The key of the fill the rows show, empty once they were paged,
+    // searched, scrolled or chosen from.
+    QString m_lastFill;
 };

@@ -16,10 +16,39 @@ const int kTreeFontSize = 12;
 
 ExSrcGroupListWidget::ExSrcGroupListWidget(QWidget *parent)
     : ExMyBaseWidget(parent)
-    , m_tree(new QTreeWidget(this))
 {
-    auto *box = new QHBoxLayout(this);
-    box->addWidget(m_tree);
+    // The tree is made when the page is first shown or asked for: a source
+    // view opens on its tiles, and a page of many views would otherwise
+    // make, lay out and polish a tree for each that nobody turns to.
+    new QHBoxLayout(this);
+}
+
+ExSrcGroupListWidget::~ExSrcGroupListWidget() = default;
+
+QTreeWidget *ExSrcGroupListWidget::tree()
+{
+    ensureTree();
+    return m_tree;
+}
+
+QTreeWidgetItem *ExSrcGroupListWidget::rootItem()
+{
+    ensureTree();
+    return m_root;
+}
+
+void ExSrcGroupListWidget::showEvent(QShowEvent *event)
+{
+    ensureTree();
+    ExMyBaseWidget::showEvent(event);
+}
+
+void ExSrcGroupListWidget::ensureTree()
+{
+    if (m_tree)
+        return;
+    m_tree = new QTreeWidget(this);
+    layout()->addWidget(m_tree);
     m_tree->setStyleSheet(QStringLiteral("QTreeView::branch {image:none;}"
                                          "QTreeWidget::item{color:rgb(255,255,255)}"
                                          "QTreeWidget::item:selected{color:rgb(127,127,127)}"));
@@ -47,9 +76,13 @@ ExSrcGroupListWidget::ExSrcGroupListWidget(QWidget *parent)
     m_tree->setExpandsOnDoubleClick(false);
     connect(m_tree, SIGNAL(itemClicked(QTreeWidgetItem *, int)), this, SLOT(onItemClicked(QTreeWidgetItem *, int)));
     initTree();
+    // Made while the page is being shown: the page has shown its children
+    // and laid them out already.
+    if (isVisible()) {
+        m_tree->show();
+        layout()->activate();
+    }
 }
-
-ExSrcGroupListWidget::~ExSrcGroupListWidget() = default;
 
 void ExSrcGroupListWidget::initTree()
 {
@@ -81,6 +114,7 @@ void ExSrcGroupListWidget::onItemCollapsed(QTreeWidgetItem *item)
 
 void ExSrcGroupListWidget::searchText(QString text)
 {
+    ensureTree();
     for (QTreeWidgetItemIterator it(m_tree); *it; ++it)
         (*it)->setHidden(!text.isEmpty());
     if (!text.isEmpty())

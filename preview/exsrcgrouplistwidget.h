@@ -17,15 +17,20 @@ public:
 
     void searchText(QString text) override;
 
-    QTreeWidget *tree() const { return m_tree; }
-    QTreeWidgetItem *rootItem() const { return m_root; }
+    // The tree and its root, made on first use.
+    QTreeWidget *tree();
+    QTreeWidgetItem *rootItem();
 
 public slots:
     void onItemClicked(QTreeWidgetItem *item, int column);
     void onItemExpanded(QTreeWidgetItem *item);
     void onItemCollapsed(QTreeWidgetItem *item);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void ensureTree();
     void initTree();
     // Shows the children of the item that hold the text, and their ancestors.
     void showMatches(QTreeWidgetItem *item, const QString &text);

@@ -20,7 +20,10 @@ ExTileListFrame::ExTileListFrame(QWidget *parent)
     , m_prevButton(new ExQButton(this))
     , m_nextButton(new ExQButton(this))
 {
-    m_list->setStyleSheet(QStringLiteral("background-color:transparent"));
+    // The list alone (its viewport with it) lets the frame show through;
+    // its rows paint themselves, and a sheet matching them too would have
+    // each row match its rules again as the list fills.
+    m_list->setStyleSheet(QStringLiteral("QListWidget{background-color:transparent}"));
     m_list->setFrameShape(QFrame::NoFrame);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

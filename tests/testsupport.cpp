@@ -164,6 +164,19 @@ QImage renderSelf(QWidget *widget)
     return image;
 }
 
+int countNear(const QImage &image, const QColor &colour, int tolerance)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += qAbs(c.red() - colour.red()) <= tolerance && qAbs(c.green() - colour.green()) <= tolerance
+                     && qAbs(c.blue() - colour.blue()) <= tolerance && c.alpha() > 100;
+        }
+    }
+    return count;
+}
+
 bool saveGrabIfAsked(const QImage &image, const QString &name)
 {
     QString dir = qEnvironmentVariable("BRIVANE_GRAB_DIR");

@@ -113,6 +113,8 @@ bool writeColourPicture(const QString &path, const QColor &colour, const QSize &
 
 // What a widget paints itself, on a transparent image (no window background).
 QImage renderSelf(QWidget *widget);
+// How many pixels of the image show the colour: each channel within tolerance, mostly opaque.
+int countNear(const QImage &image, const QColor &colour, int tolerance = 40);
 
 // Keeps a picture of what a test showed when BRIVANE_GRAB_DIR (or
 // BRIVANE_SHOT_DIR) names a folder; true when nothing was asked or it was saved.

@@ -2,13 +2,17 @@
 // the opening with a baseline, measured on the same file: parsing it and
 // making as many plain widgets with their geometry. Two mixes of kinds: the
 // kinds that draw like the base control, and every kind in turn (the
-// composite ones build widgets of their own). Run offscreen:
+// composite ones build widgets of their own). Then pages of 128 list
+// controls of the widest page size, each asking for more cells than the
+// page's budget holds, opened on the canvas and in the preview against as
+// many plain buttons of that size. Run offscreen:
 //   QT_QPA_PLATFORM=offscreen ./bench_canvas
 #include "canvas/editcommand.h"
 #include "canvas/uipage.h"
 #include "controls/plaincontrols.h"
 #include "app/globalmanager.h"
 #include "core/pageinfo.h"
+#include "preview/expagewidget.h"
 #include "tests/benchsupport.h"
 #include "tests/testsupport.h"
 
@@ -16,9 +20,11 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QScrollArea>
 #include <QTextStream>
 #include <QUndoStack>
 #include <QWidget>
@@ -31,6 +37,13 @@ namespace {
 
 const int kCounts[] = {100, 1000, 5000};
 const int kRepeats = 3;
+const int kListControls = 128;
+const QSize kWidestPage(15360, 8640);
+const QSize kPreviewSize(1920, 1080);
+// The list kinds, each against as many plain buttons.
+const char *const kListKinds[] = {"Playbuttongroup", "PPTbuttongroup", "Screenbuttongroup", "SourceTab",
+                                  "SceneList"};
+const char kPlainKind[] = "CmdButton";
 
 QVector<int> kindsOfMix(bool plainOnly)
 {
@@ -107,7 +120,7 @@ struct Result {
     long peak = 0;
 };
 
-Result measure(const QString &dir, const QVector<int> &kinds, int count, int repeats)
+Result measure(const QString &dir, const QVector<int> &kinds, int count)
 {
     Result result;
     result.count = count;
@@ -117,7 +130,7 @@ Result measure(const QString &dir, const QVector<int> &kinds, int count, int rep
     info.dir = dir;
 
     // Best of a few runs for the two numbers that are compared.
-    for (int r = 0; r < repeats; ++r) {
+    for (int r = 0; r < kRepeats; ++r) {
         result.baseline = qMin(result.baseline, baselineMs(dir + QLatin1Char('/') + info.file));
         QElapsedTimer timer;
         timer.start();
@@ -128,7 +141,7 @@ Result measure(const QString &dir, const QVector<int> &kinds, int count, int rep
         if (page->controlCount() != count)
             std::fprintf(stderr, "page holds %d controls, not %d\n", page->controlCount(), count);
 
-        if (r == repeats - 1) {
+        if (r == kRepeats - 1) {
             page->setModified(true);
             timer.restart();
             page->slotSaveFile();
@@ -162,6 +175,118 @@ Result measure(const QString &dir, const QVector<int> &kinds, int count, int rep
     return result;
 }
 
+// A page of the widest size full of controls of one kind, each as large as
+// the page, in the look of the pages above, asking for more cells than any
+// page builds.
+QString writeWidePage(const QString &dir, const QString &type)
+{
+    QJsonArray elements{QJsonObject{{"type", "Page"}, {"name", "Page"}, {"w", kWidestPage.width()},
+                                    {"h", kWidestPage.height()}, {"normalBkColor", "#ff181818"}}};
+    for (int i = 0; i < kListControls; ++i) {
+        elements.append(QJsonObject{{"type", type},
+                                    {"name", QString(type + QLatin1Char('_') + QString::number(i))},
+                                    {"widgetIndex", i},
+                                    {"x", 0},
+                                    {"y", 0},
+                                    {"w", kWidestPage.width()},
+                                    {"h", kWidestPage.height()},
+                                    {"text", QString::number(i)},
+                                    {"normalBkColor", "#ff334455"},
+                                    {"fontsize", 14},
+                                    {"show_item_num", 2000000000}});
+    }
+    QFile file(dir + QLatin1Char('/') + type + QStringLiteral(".json"));
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    file.write(QJsonDocument(QJsonObject{{"Control", elements}}).toJson());
+    return type;
+}
+
+// Opening time (built, shown and laid out) and first paint, each the best of
+// a few runs.
+struct Opening {
+    double open = 1e300;
+    double paint = 1e300;
+};
+
+template <typename Make>
+Opening measureOpening(Make make)
+{
+    Opening best;
+    for (int r = 0; r < kRepeats; ++r) {
+        QElapsedTimer timer;
+        timer.start();
+        QWidget *shown = make();
+        shown->show();
+        QCoreApplication::sendPostedEvents();
+        best.open = qMin(best.open, msSince(timer));
+        QImage image(shown->size(), QImage::Format_ARGB32_Premultiplied);
+        timer.restart();
+        shown->render(&image);
+        best.paint = qMin(best.paint, msSince(timer));
+        delete shown;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return best;
+}
+
+// As a page tab opens: read into a page in a scroll area, then shown.
+Opening canvasOpening(const QString &dir, const QString &name)
+{
+    PageInfo info;
+    info.name = name;
+    info.file = name + QStringLiteral(".json");
+    info.dir = dir;
+    return measureOpening([&info] {
+        auto *scroll = new QScrollArea;
+        scroll->resize(kPreviewSize);
+        auto *page = new UIPage(scroll);
+        scroll->setWidget(page);
+        page->openPage(info);
+        return scroll;
+    });
+}
+
+// As a preview tab opens: the first resize of the host loads the page.
+Opening previewOpening(const QString &dir, const QString &name)
+{
+    const QString path = dir + QLatin1Char('/') + name + QStringLiteral(".json");
+    return measureOpening([&path] {
+        auto *host = new ExPageWidget(1, path);
+        host->resize(kPreviewSize);
+        return host;
+    });
+}
+
+void printListPages(const QString &dir)
+{
+    std::printf("\n%-18s %13s %6s %13s %6s %14s %6s %14s %6s\n", "list kind", "canvas ms", "ratio",
+                "+paint ms", "ratio", "preview ms", "ratio", "+paint ms", "ratio");
+    const QString plainName = writeWidePage(dir, QLatin1String(kPlainKind));
+    auto column = [](const Opening &list, const Opening &plain, bool painted) {
+        const double ours = list.open + (painted ? list.paint : 0);
+        const double floor = plain.open + (painted ? plain.paint : 0);
+        std::printf(" %6.1f/%6.1f %6.2f", ours, floor, ours / floor);
+    };
+    for (const char *kind : kListKinds) {
+        // The plain page again beside each kind, so a busy moment of the
+        // machine weighs on both sides of a ratio.
+        const QString name = writeWidePage(dir, QLatin1String(kind));
+        const Opening plainCanvas = canvasOpening(dir, plainName);
+        const Opening canvas = canvasOpening(dir, name);
+        const Opening plainPreview = previewOpening(dir, plainName);
+        const Opening preview = previewOpening(dir, name);
+        std::printf("%-18s", kind);
+        column(canvas, plainCanvas, false);
+        column(canvas, plainCanvas, true);
+        std::printf(" ");
+        column(preview, plainPreview, false);
+        column(preview, plainPreview, true);
+        std::printf("\n");
+        std::fflush(stdout);
+    }
+}
+
 void print(const char *mix, const Result &r)
 {
     std::printf("%-6s %8d %9.1f %11.1f %6.2f %8.1f %8.1f %8.1f %9.1f %10ld %9.1f\n", mix, r.count, r.open,
@@ -186,8 +311,9 @@ int main(int argc, char **argv)
     for (const bool plainOnly : {true, false}) {
         const QVector<int> kinds = kindsOfMix(plainOnly);
         for (const int count : kCounts)
-            print(plainOnly ? "plain" : "all", measure(workDir.path(), kinds, count, plainOnly ? kRepeats : 1));
+            print(plainOnly ? "plain" : "all", measure(workDir.path(), kinds, count));
     }
+    printListPages(workDir.path());
     GlobalManager::resetInstance();
     return 0;
 }

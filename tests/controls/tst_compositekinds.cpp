@@ -1,9 +1,6 @@
 #include "canvas/uipage.h"
 #include "controls/baseitem.h"
 #include "controls/cellbudget.h"
-#include "controls/compositecontrols.h"
-#include "controls/plaincontrols.h"
-#include "controls/uiaudiomatrixwidget.h"
 #include "controls/uilistwidgetbase.h"
 #include "controls/uiloginwidget.h"
 #include "controls/uisearchwidget.h"
@@ -42,19 +39,6 @@ QStringList texts(const QList<BaseItem *> &cells)
     return list;
 }
 
-int countNear(const QImage &image, const QColor &colour)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            count += qAbs(c.red() - colour.red()) < 40 && qAbs(c.green() - colour.green()) < 40
-                     && qAbs(c.blue() - colour.blue()) < 40 && c.alpha() > 200;
-        }
-    }
-    return count;
-}
-
 } // namespace
 
 class TestCompositeKinds : public QObject
@@ -71,9 +55,6 @@ private slots:
     void listShowsEveryCountItCanDraw_data();
     void listShowsEveryCountItCanDraw();
     void pageBuildsBoundedCellsWhateverItsFileAsks();
-    void listCellsAreNumberedAndOrderedPerKind_data();
-    void listCellsAreNumberedAndOrderedPerKind();
-    void listStyleFunctionsKeepOnlyTheirPrefix();
     void pressOnAChildSelectsTheControl_data();
     void pressOnAChildSelectsTheControl();
 
@@ -123,21 +104,30 @@ void TestCompositeKinds::matrixShowsCornerHeadersAndButtons()
     QCOMPARE(buttons, 25);
     QCOMPARE(headers.size(), 10);
     QVERIFY(headers.contains("音频输出5^") && headers.contains("音频输入1<"));
-
-    // The control's own text colour follows the buttons' and goes to the file;
-    // the title size reaches every header caption.
-    editLikePage(matrix, jsonFixture(R"({"btn_text_color":"#ff00aa00","title_size":20})"));
+    // The control's own text colour follows the buttons' and goes to the file.
+    editLikePage(matrix, jsonFixture(R"({"btn_text_color":"#ff00aa00"})"));
     QCOMPARE(matrix->attributes().value("normalColor").toString(), QString("#ff00aa00"));
+
+    // Under the program's style sheet, where nothing is inherited from the
+    // cell, each caption still shows the item colour on a transparent ground.
+    qApp->setStyleSheet(QStringLiteral("QPushButton{padding:4px}"));
+    editLikePage(matrix, jsonFixture(R"({"item_normalColor":"#ff0000cc"})"));
+    settle(matrix);
+    int captions = 0;
     for (QWidget *caption : matrix->findChildren<QWidget *>()) {
-        if (qobject_cast<QLabel *>(caption) || qobject_cast<QRadioButton *>(caption))
-            QCOMPARE(caption->font().pixelSize(), 20);
+        if (!qobject_cast<QLabel *>(caption) && !qobject_cast<QRadioButton *>(caption))
+            continue;
+        ++captions;
+        QCOMPARE(caption->palette().color(QPalette::WindowText), QColor(0, 0, 0xcc));
+        QCOMPARE(caption->palette().color(QPalette::Base).alpha(), 0);
     }
+    qApp->setStyleSheet(QString());
+    QCOMPARE(captions, 40);
 }
 
 void TestCompositeKinds::cornerCaptionsStayInsideTheCorner()
 {
     QWidget holder;
-    holder.resize(300, 200);
     auto *corner = new UITableCornerWidget(&holder);
     corner->setStyle(jsonFixture(R"({"normalColor":"#ff0000ff","fontsize":12})"), true);
     QFont font;
@@ -160,17 +150,11 @@ void TestCompositeKinds::listShowsEveryCountItCanDraw_data()
     QTest::addColumn<double>("zoom");
     QTest::addColumn<int>("cells"); // 0: fewer than asked, yet a good part of the list's pixels
 
-    QTest::newRow("absent") << 137 << QByteArray(R"({"w":1800,"h":100})") << 1.0 << 5;
-    QTest::newRow("7.5") << 112 << QByteArray(R"({"w":1800,"h":100,"show_item_num":7.5})") << 1.0 << 5;
-    QTest::newRow("12 in a column") << 111 << QByteArray(R"({"w":100,"h":1000,"direction":1,"show_item_num":12})")
-                                    << 1.0 << 12;
     // Ordinary counts in short lists: the spacing gives way, the cells do not.
     QTest::newRow("play list 90 high") << 136 << QByteArray(R"({"w":200,"h":90,"direction":1,"show_item_num":10})")
                                        << 1.0 << 10;
     QTest::newRow("play list 60 high") << 136 << QByteArray(R"({"w":200,"h":60,"direction":1})") << 1.0 << 5;
     QTest::newRow("scene list 40 wide") << 111 << QByteArray(R"({"w":40,"h":200,"show_item_num":20})") << 1.0 << 20;
-    QTest::newRow("source list 60 high") << 112 << QByteArray(R"({"w":200,"h":60,"direction":1,"show_item_num":8})")
-                                         << 1.0 << 8;
     // The page in page pixels is then larger than any int; the count must not wrap.
     QTest::newRow("12 at a tiny edit zoom") << 135 << QByteArray(R"({"w":1800,"h":100,"show_item_num":12})") << 1e-9
                                             << 12;
@@ -249,74 +233,13 @@ void TestCompositeKinds::pageBuildsBoundedCellsWhateverItsFileAsks()
     QCOMPARE(last.value("show_item_num").toInt(), 2000000000);
 }
 
-void TestCompositeKinds::listCellsAreNumberedAndOrderedPerKind_data()
-{
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QStringList>("cellTexts");
-    QTest::addColumn<QStringList>("captionTexts");
-    QTest::newRow("play") << 136 << QStringList({"video_1", "video_2", "video_3"}) << QStringList();
-    QTest::newRow("scene") << 111 << QStringList({"", "", ""}) << QStringList({"scene_1", "scene_2", "scene_3"});
-}
-
-void TestCompositeKinds::listCellsAreNumberedAndOrderedPerKind()
-{
-    QFETCH(int, id);
-    QFETCH(QStringList, cellTexts);
-    QFETCH(QStringList, captionTexts);
-    auto *list = static_cast<UIListWidgetBase *>(make(id, R"({"w":900,"h":900,"show_item_num":3})"));
-    QCOMPARE(texts(list->cells()), cellTexts);
-    QStringList captions;
-    for (UILabel *caption : list->captions())
-        captions.append(caption->text());
-    QCOMPARE(captions, captionTexts);
-
-    // The buttons around the cells keep their order in a row and in a column.
-    QStringList expected = QStringList({"prev"}) + cellTexts + QStringList({"next"});
-    if (id == 136)
-        expected.prepend("refresh");
-    for (int direction : {0, 1}) {
-        editLikePage(list, QJsonObject{{"direction", direction}});
-        settle(list);
-        QList<BaseItem *> items = list->findChildren<BaseItem *>();
-        std::sort(items.begin(), items.end(), [direction](BaseItem *a, BaseItem *b) {
-            return direction == 0 ? a->x() < b->x() : a->y() < b->y();
-        });
-        QStringList order;
-        for (BaseItem *item : items) {
-            order.append(item == list->refreshButton() ? QString("refresh")
-                         : item == list->prevButton()  ? QString("prev")
-                         : item == list->nextButton()  ? QString("next")
-                                                       : item->text());
-        }
-        QCOMPARE(order, expected);
-    }
-}
-
-void TestCompositeKinds::listStyleFunctionsKeepOnlyTheirPrefix()
-{
-    auto *list = static_cast<UIListWidgetBase *>(make(136, R"({
-        "w":900,"h":80,"item_normalBkColor":"#ff010203","item_pressColor":"#ff040506","item_text":"x",
-        "prev_button_normalColor":"#ff070809","refresh_button_normal_image_path":"r.png",
-        "next_button_bogus":"y","normalColor":"#ff0a0b0c"})"));
-    // Each child carries exactly the look keys of its own prefix.
-    QCOMPARE(list->prevButton()->style(), jsonFixture(R"({"normalColor":"#ff070809"})"));
-    QCOMPARE(list->nextButton()->style(), QJsonObject());
-    QCOMPARE(list->refreshButton()->normalPictureFile(), QDir::currentPath() + "/r.png");
-    for (BaseItem *cell : list->cells()) {
-        QCOMPARE(cell->style().value("normalBkColor").toString(), QString("#ff010203"));
-        QCOMPARE(cell->style().value("pressColor").toString(), QString("#ff040506"));
-    }
-}
-
 void TestCompositeKinds::pressOnAChildSelectsTheControl_data()
 {
     QTest::addColumn<int>("id");
     QTest::addColumn<QString>("part");
     QTest::newRow("play cell") << 136 << "cell";
-    QTest::newRow("play next button") << 136 << "next";
     QTest::newRow("scene caption") << 111 << "caption";
     QTest::newRow("login button") << 101 << "login";
-    QTest::newRow("place room caption") << 102 << "room";
     QTest::newRow("search button") << 107 << "search";
     QTest::newRow("matrix header port") << 163 << "port";
 }
@@ -330,10 +253,8 @@ void TestCompositeKinds::pressOnAChildSelectsTheControl()
     QSignalSpy selected(control, SIGNAL(signalControlSelect()));
     auto *list = qobject_cast<UIListWidgetBase *>(control);
     QWidget *target = part == "cell"      ? static_cast<QWidget *>(list->cells().at(2))
-                      : part == "next"    ? list->nextButton()
                       : part == "caption" ? list->captions().at(1)
                       : part == "login"   ? static_cast<UILoginWidget *>(control)->loginButton()
-                      : part == "room"    ? control->findChild<QLabel *>("txtItem")
                       : part == "port"    ? static_cast<QWidget *>(control->findChildren<QRadioButton *>().first())
                                           : static_cast<UISearchWidget *>(control)->button();
     QVERIFY(target && target->width() > 0);
@@ -353,61 +274,46 @@ void TestCompositeKinds::loginFormRowsAndTitle()
     auto *login = static_cast<UILoginWidget *>(make(101, R"({"w":500,"h":400})"));
     QCOMPARE(login->titleCell(), nullptr);
     QStringList all = texts(login->findChildren<BaseItem *>());
-    for (const char *text : {"用户名:", "密码:", "通信IP:", "语言:", "请输入用户名", "请选择语言", "记住密码", "登录"})
-        QVERIFY2(all.contains(QString::fromUtf8(text)), text);
+    QVERIFY(all.contains("用户名:") && all.contains("记住密码") && all.contains("登录"));
     QCOMPARE(all.size(), 12);
     // Every row, the button's included, gets its share of the form.
     settle(login);
     QVERIFY(login->loginButton()->height() > 20);
     QVERIFY(login->rect().contains(login->loginButton()->geometry()));
-
     // Without captions the two empty cells stay.
     editLikePage(login, jsonFixture(R"({"tagVisible":0})"));
     all = texts(login->findChildren<BaseItem *>());
     QCOMPARE(all.size(), 8);
     QCOMPARE(all.count(QString()), 2);
-
-    // The title shows its default text while its own is empty.
+    // The title shows its default text while its own is empty, above the rows.
     editLikePage(login, jsonFixture(R"({"titleVisible":1,"loginTitle":""})"));
     QCOMPARE(login->titleCell()->text(), QString("欢迎登录分布式系统"));
-    editLikePage(login, jsonFixture(R"({"loginTitle":"Hello"})"));
-    QCOMPARE(login->titleCell()->text(), QString("Hello"));
     settle(login);
     QVERIFY(login->titleCell()->y() < login->userField()->y());
-
-    // The background takes the window colour at the opacity; 0 leaves the alpha out.
+    // The background takes the window colour at the opacity.
     editLikePage(login, jsonFixture(R"({"winBgColor":"#ff0000","bgOpacity":128})"));
     QCOMPARE(login->normalBkColor(), QString("#80ff0000"));
-    editLikePage(login, jsonFixture(R"({"winBgColor":"#00ff00","bgOpacity":0})"));
-    QCOMPARE(login->attributes().value("normalBkColor").toString(), QString("#00ff00"));
 }
 
 void TestCompositeKinds::switchGeometryMatchesTheDrawing()
 {
     auto *status = static_cast<UISwitchButtonBase *>(make(130, R"({"w":120,"h":40})"));
-    // Without captions none shows until edited; a colour that is no text stays empty.
-    QCOMPARE(status->offText(), QString());
-    editLikePage(status, jsonFixture(R"({"bgOffColor":"#ff0000ff","sliderOffColor":"#ffffffff","off_text":"off",
-                                        "on_text":"on","textOffColor":5})"));
+    editLikePage(status, jsonFixture(R"({"bgOffColor":"#ff0000ff","sliderOffColor":"#ffffffff","off_text":"off"})"));
     QCOMPARE(status->offText(), QString("off"));
-    QCOMPARE(status->textOffColor(), QString());
     QCOMPARE(status->knobRect(), QRect(2, 2, 36, 36));
     QCOMPARE(status->captionRect(), QRect(31, 0, 89, 40));
-    QCOMPARE(status->trackPath().boundingRect(), QRectF(0, 0, 120, 40));
-    // Only the status button frames its selection.
-    status->setSelected(true);
-    QVERIFY(countNear(renderSelf(status), QColor(255, 0, 0)) > 100);
-    // Checked, the knob and the caption change sides.
+    // Checked, the knob and the caption change sides; only the status button frames its selection.
     status->setChecked(true);
+    status->setSelected(true);
     QCOMPARE(status->knobRect(), QRect(82, 2, 36, 36));
     QCOMPARE(status->captionRect(), QRect(0, 0, 89, 40));
+    QVERIFY(countNear(renderSelf(status), QColor(255, 0, 0)) > 100);
     // The preset switch draws its track at alpha 140 and frames no selection.
     auto *preset = static_cast<UISwitchButtonBase *>(buildComposite(124, m_page.get(), status->attributes()));
     preset->setSelected(true);
     const QImage image = renderSelf(preset);
     QCOMPARE(countNear(image, QColor(255, 0, 0)), 0);
     QVERIFY(image.pixelColor(112, 20).blue() > 200 && qAbs(image.pixelColor(112, 20).alpha() - 140) < 10);
-
 }
 
 QTEST_MAIN(TestCompositeKinds)

@@ -110,6 +110,7 @@ private slots:
 
     void paging_data();
     void paging();
+    void wallChangeRebuildsOnlyTouchedScenes();
     void wallFrameSizes_data();
     void wallFrameSizes();
     void wallSelection_data();
@@ -204,6 +205,29 @@ void TestListViews::paging()
             emit host->signalSourceSearch(step.mid(7));
     }
     QCOMPARE(paged.shown(), shown);
+}
+
+void TestListViews::wallChangeRebuildsOnlyTouchedScenes()
+{
+    // The page changes the wall right after it built its lists: rows that
+    // nobody paged, chose or scrolled yet are kept, not made a second time
+    // (a second set would wait for deletion beside the first).
+    const QString path = m_workDir.filePath(QStringLiteral("scenes.json"));
+    QVERIFY(writePage(path, {pageObject(1920, 1080), listControl("SceneList")}));
+    m_host.reset(new ExPageWidget(1, path));
+    m_host->resize(1920, 1080);
+    m_host->show();
+    auto *scenes = m_host->findChild<ExSceneListFrame *>();
+    QCOMPARE(scenes->list()->findChildren<ExQLabel *>().size(), 2 * ExSceneListFrame::kSceneCount);
+    QVERIFY(QTest::qWaitForWindowExposed(m_host.get()));
+    // A chosen scene goes with its rows at the next wall change.
+    const QPointer<ExQLabel> built = scenes->captionOf(0);
+    QTest::mouseClick(scenes->list()->viewport(), Qt::LeftButton, {}, rowCentre(scenes->list(), 1));
+    QVERIFY(scenes->list()->currentItem());
+    m_host->slotOnWallChange(0, 4);
+    QVERIFY(scenes->captionOf(0) != built.data());
+    QVERIFY(!scenes->list()->currentItem());
+    QCOMPARE(scenes->wallId(), 4);
 }
 
 void TestListViews::wallFrameSizes_data()
@@ -414,6 +438,7 @@ void TestListViews::pageTurnSwitchesSourcePage()
     QCOMPARE(stack->currentIndex(), page);
     // A search reaches only the page shown: the tree hides its root.
     auto *tree = stack->findChild<ExSrcGroupListWidget *>();
+    QCOMPARE(tree->tree()->isVisible(), page == 1);
     emit host->signalSourceSearch(QStringLiteral("hall"));
     QCOMPARE(tree->rootItem()->isHidden(), page == 1);
     emit host->signalSourceSearch(QString());

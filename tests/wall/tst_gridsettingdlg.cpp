@@ -9,22 +9,17 @@
 #include <QtTest>
 
 namespace {
-// A left-button event on a window, placed by its point on the screen.
-void sendToWindow(UnitWindow *window, QEvent::Type type, const QPoint &onScreen)
-{
-    QWidget *screen = window->parentWidget();
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, window->mapFrom(screen, onScreen), screen->mapToGlobal(onScreen), button, buttons,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(window, &event);
-}
-
+// A left-button drag of a window, by points of the screen it lies on.
 void dragWindow(UnitWindow *window, const QPoint &from, const QPoint &to)
 {
-    sendToWindow(window, QEvent::MouseButtonPress, from);
-    sendToWindow(window, QEvent::MouseMove, to);
-    sendToWindow(window, QEvent::MouseButtonRelease, to);
+    QWidget *screen = window->parentWidget();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseButtonRelease}) {
+        const QPoint at = type == QEvent::MouseButtonPress ? from : to;
+        QMouseEvent event(type, window->mapFrom(screen, at), screen->mapToGlobal(at),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &event);
+    }
 }
 } // namespace
 
@@ -34,9 +29,7 @@ class TestGridSettingDlg : public QObject
 
 private slots:
     void showsChoicesNumbersAndCompleteCells();
-    void windowsScaleFromTheWall_data();
-    void windowsScaleFromTheWall();
-    void windowsStayInsideTheScreen();
+    void windowsScaleFromTheWallAndStayInsideTheScreen();
 };
 
 void TestGridSettingDlg::showsChoicesNumbersAndCompleteCells()
@@ -60,33 +53,17 @@ void TestGridSettingDlg::showsChoicesNumbersAndCompleteCells()
     QVERIFY(saveGrabIfAsked(dialog.grab().toImage(), "wall_viewer.png"));
 }
 
-void TestGridSettingDlg::windowsScaleFromTheWall_data()
-{
-    QTest::addColumn<QRect>("cell");
-    QTest::addColumn<QRect>("window");
-    QTest::newRow("quarter") << QRect(0, 0, 960, 540) << QRect(0, 0, 200, 112);
-    QTest::newRow("99,999,999 wide") << QRect(0, 0, 99999999, 1080) << QRect(0, 0, 20833333, 225);
-}
-
-void TestGridSettingDlg::windowsScaleFromTheWall()
-{
-    QFETCH(QRect, cell);
-    QFETCH(QRect, window);
-    Screen screen;
-    screen.resize(400, 225);
-    screen.show();
-    screen.setWindowRects({cell});
-    QCOMPARE(screen.windows().size(), 1);
-    QCOMPARE(screen.windows().at(0)->windowRect(), window);
-}
-
-void TestGridSettingDlg::windowsStayInsideTheScreen()
+void TestGridSettingDlg::windowsScaleFromTheWallAndStayInsideTheScreen()
 {
     Screen screen;
     screen.resize(400, 225);
     screen.show();
+    screen.setWindowRects({QRect(0, 0, 99999999, 1080)});
+    QCOMPARE(screen.windows().at(0)->windowRect(), QRect(0, 0, 20833333, 225));
     screen.setWindowRects({QRect(0, 0, 960, 540)});
+    QCOMPARE(screen.windows().size(), 1);
     UnitWindow *window = screen.windows().at(0);
+    QCOMPARE(window->windowRect(), QRect(0, 0, 200, 112));
 
     dragWindow(window, QPoint(100, 50), QPoint(900, -80));          // the middle moves it
     QCOMPARE(window->geometry(), QRect(200, 0, 200, 112));

@@ -1,0 +1,603 @@
+#include "app/globalmanager.h"
+#include "tests/testsupport.h"
+#include "transfer/datamanager.h"
+#include "transfer/dataserver.h"
+#include "transfer/packageformat.h"
+#include "transfer/tcpclient.h"
+#include "transfer/uploadserver.h"
+
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTcpSocket>
+#include <QTextEdit>
+#include <QtEndian>
+#include <QtTest>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
+#include <fcntl.h>
+#include <linux/capability.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+// A panel of the tests' own, written from the package layout alone: its
+// builder and sockets share no code with the program's transfer code.
+
+namespace peer {
+
+inline QByteArray le32(quint32 value)
+{
+    const char bytes[4] = {char(value), char(value >> 8), char(value >> 16), char(value >> 24)};
+    return QByteArray(bytes, 4);
+}
+
+// One record; size is what the entry claims (the data's length when negative).
+inline QByteArray record(const QByteArray &name, const QByteArray &data, qint64 size = -1)
+{
+    return "ZEPT" + name + QByteArray(64 - name.size(), '\0') + le32(quint32(size < 0 ? data.size() : size)) + data;
+}
+
+// A package of the records (its header alone if none); fileNumbers and
+// packetSize as counted unless given.
+inline QByteArray package(const QByteArray &name, quint32 type, const QList<QByteArray> &records,
+                          qint64 count = -1, qint64 size = -1)
+{
+    QByteArray body;
+    for (const QByteArray &record : records)
+        body += record;
+    return name + QByteArray(64 - name.size(), '\0') + le32(type) + le32(quint32(count < 0 ? records.size() : count))
+        + le32(quint32(size < 0 ? body.size() : size)) + body;
+}
+
+// A listener on 127.0.0.1 at a port the system picks. Read takes one client
+// and keeps all it sends; Hold takes one and never reads (a small window, so
+// the sender soon stalls); Close takes one and closes at once; Refuse holds
+// the port without listening, so connecting is refused.
+class Listener
+{
+public:
+    enum Mode { Read, Hold, Close, Refuse };
+
+    explicit Listener(Mode mode)
+    {
+        m_socket = ::socket(AF_INET, SOCK_STREAM, 0);
+        // Accepting and reading (the accepted socket inherits it) wait ten seconds at most.
+        const timeval patience = {10, 0};
+        ::setsockopt(m_socket, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
+        const int window = 16384;
+        if (mode == Hold)
+            ::setsockopt(m_socket, SOL_SOCKET, SO_RCVBUF, &window, sizeof window);
+        sockaddr_in address = {};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        ::bind(m_socket, reinterpret_cast<sockaddr *>(&address), length);
+        ::getsockname(m_socket, reinterpret_cast<sockaddr *>(&address), &length);
+        port = ntohs(address.sin_port);
+        if (mode != Refuse && ::listen(m_socket, 4) == 0)
+            m_thread = std::thread([this, mode] { serve(mode); });
+    }
+    ~Listener()
+    {
+        m_stop = true;
+        ::shutdown(m_socket, SHUT_RDWR);   // ends an accept still waiting
+        if (m_thread.joinable())
+            m_thread.join();
+        ::close(m_socket);
+    }
+
+    quint16 port = 0;
+    std::atomic<bool> done{false};
+    QByteArray received;   // complete once done
+
+private:
+    void serve(Mode mode)
+    {
+        const int client = ::accept(m_socket, nullptr, nullptr);
+        char buffer[65536];
+        for (ssize_t n = 0; mode == Read && (n = ::read(client, buffer, sizeof buffer)) > 0;)
+            received.append(buffer, int(n));
+        while (mode == Hold && !m_stop)
+            ::poll(nullptr, 0, 20);
+        ::close(client);
+        done = true;
+    }
+
+    int m_socket = -1;
+    std::thread m_thread;
+    std::atomic<bool> m_stop{false};
+};
+
+// While it lives, this thread and those it starts meet the permission bits as a
+// plain user does, root too: a file of mode 000 stays unread, a folder of 500 full.
+class PlainPermissions
+{
+public:
+    PlainPermissions()
+    {
+        ::syscall(SYS_capget, &m_header, m_saved);
+        __user_cap_data_struct plain[2] = {m_saved[0], m_saved[1]};
+        plain[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        ::syscall(SYS_capset, &m_header, plain);
+    }
+    ~PlainPermissions() { ::syscall(SYS_capset, &m_header, m_saved); }
+
+private:
+    __user_cap_header_struct m_header = {_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct m_saved[2] = {};
+};
+
+} // namespace peer
+
+namespace {
+QByteArray pack(quint32 type, const QList<QByteArray> &records, qint64 count = -1, qint64 size = -1)
+{
+    return peer::package("p", type, records, count, size);
+}
+
+// Every folder ("name/") and file ("name=content") below root, sorted.
+QStringList listing(const QString &root)
+{
+    QStringList entries;
+    const QMap<QString, QByteArray> all = folderSnapshot(root);
+    for (auto it = all.cbegin(); it != all.cend(); ++it)
+        entries << (it.value() == "<folder>" ? QString(it.key() + '/') : QString(it.key() + '=' + it.value()));
+    return entries;
+}
+
+// How a hostile sender goes on after its bytes: it closes, falls silent, or
+// trickles a byte every 100 ms, never quiet for the quiet timer's second.
+enum Then { kCloses, kFallsSilent, kTrickles };
+
+// The panel's folders before a package comes.
+const QStringList kBefore = {"all_path/", "all_path/keep=1", "config_path/", "config_path/old.json=old",
+                             "db.bin=olddb"};
+} // namespace
+Q_DECLARE_METATYPE(Then)
+
+// Both ends of a transfer: the designer packing and sending a project, and
+// the panel's receive server, each against a peer of the tests' own.
+class TestTransfer : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestWorkDir> m_workDir;
+    std::unique_ptr<DataServer> m_server;
+    QString m_app;
+
+    void connectSender(QTcpSocket &sender) const
+    {
+        sender.connectToHost(QHostAddress::LocalHost, m_server->serverPort());
+        QVERIFY(sender.waitForConnected(2000));
+    }
+    // Into the project folder "proj": "name=content", "name=#size" for a
+    // sparse file, "name=!" for one no one may read, "name=|" for a FIFO,
+    // "name@target" for a link, "name/" for a folder.
+    void writeFiles(const QStringList &files)
+    {
+        for (const QString &file : files) {
+            const QString path = m_workDir->filePath("proj/" + file.section(QRegularExpression("[=@]"), 0, 0));
+            const QString content = file.section('=', 1);
+            if (file.contains('@'))
+                QFile::link(file.section('@', 1), path);
+            else if (content == "|")
+                ::mkfifo(QFile::encodeName(path).constData(), 0600);
+            else if (file.endsWith('/'))
+                QDir().mkpath(path);
+            else
+                writeFixture(path, content.toUtf8());
+            if (content.startsWith('#'))
+                QFile(path).resize(content.mid(1).toLongLong());
+            if (content == "!")
+                QFile(path).setPermissions({});
+        }
+    }
+
+private slots:
+    void init()
+    {
+        m_workDir.reset(new TestWorkDir);
+        QVERIFY(m_workDir->isValid());
+        // Packages go below this test's own temporary directory.
+        QVERIFY(QDir().mkpath(m_workDir->filePath("tmp")));
+        qputenv("TMPDIR", QFile::encodeName(m_workDir->filePath("tmp")));
+        m_app = m_workDir->filePath("app");
+        for (const QString &entry : kBefore) {
+            if (!entry.endsWith('/'))
+                QVERIFY(writeFixture(m_app + '/' + entry.section('=', 0, 0), entry.section('=', 1).toUtf8()));
+        }
+        m_server.reset(new DataServer);
+        m_server->setListenAddress(QHostAddress::LocalHost);
+        m_server->setPort(0);
+        m_server->setQuietTimeout(1000);
+        m_server->setTargets(m_app + "/db.bin", m_app + "/config_path", m_app + "/all_path");
+        m_server->openServer();
+        QVERIFY(m_server->isListening());
+    }
+    void cleanup()
+    {
+        m_server.reset();
+        GlobalManager::resetInstance();
+        m_workDir.reset();
+    }
+
+    void packing_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("packed");   // empty: the packing fails
+        QTest::addColumn<QStringList>("texts");    // %1: the work folder
+
+        const QString x63(63, 'x');
+        const QString han21(21, QChar(0x540d));   // 63 bytes of UTF-8
+        const QString skipped = "跳过非普通文件: %1/proj/";
+        QTest::newRow("test vector") << "proj" << 2 << QStringList{"a.json={}"} << QStringList{"a.json"} << QStringList();
+        // In name order whatever the case; no folders, hidden files, or anything
+        // but regular files, the others named; 63-byte names.
+        QTest::newRow("only regular files")
+            << "proj" << 2
+            << QStringList{"B.json=b", "a.json=a", ".hidden=h", "img/", "img/x.png=x", "pipe=|", "pipe.lnk@pipe",
+                           "dangling@gone", "img.lnk@img", "z.lnk@a.json", x63 + "=1", han21 + "=2"}
+            << QStringList{"a.json", "B.json", x63, "z.lnk", han21}
+            << QStringList{skipped + "dangling", skipped + "pipe", skipped + "pipe.lnk"};
+        QTest::newRow("64-byte file name") << "proj" << 2 << QStringList{x63 + "y=1", "a=2"} << QStringList()
+                                           << QStringList{"文件名过长: %1/proj/" + x63 + "y (最多63字节)"};
+        QTest::newRow("64-byte folder name") << "proj/" + x63 + "y" << 2 << QStringList{x63 + "y/", x63 + "y/a=1"}
+                                             << QStringList() << QStringList{"文件名过长: " + x63 + "y (最多63字节)"};
+        QTest::newRow("file of 2^31 bytes") << "proj" << 2 << QStringList{"a=1", "big=#2147483648"}
+                                            << QStringList() << QStringList{"数据包超出2GB限制: %1/proj/big"};
+        QTest::newRow("package reaching 2^31") << "proj" << 2 << QStringList{"a=#1073741824", "b=#1073741700"}
+                                               << QStringList() << QStringList{"数据包超出2GB限制: %1/proj/b"};
+        QStringList tooMany;
+        for (quint32 i = 0; i <= PackageFormat::kMaxRecords; ++i)
+            tooMany << QStringLiteral("f%1=").arg(i);
+        QTest::newRow("more files than a panel takes") << "proj" << 2 << tooMany << QStringList()
+                                                       << QStringList{"文件数量超出限制"};
+        QTest::newRow("unreadable file") << "proj" << 2 << QStringList{"a=1", "b=!"} << QStringList()
+                                         << QStringList{"读取文件失败: %1/proj/b"};
+        QTest::newRow("file longer than its size") << "/proc/self/status" << 0 << QStringList() << QStringList()
+                                                   << QStringList{"读取文件失败: /proc/self/status"};
+    }
+    void packing()
+    {
+        QFETCH(QString, source);
+        QFETCH(int, mode);
+        QFETCH(QStringList, packed);
+        QFETCH(QStringList, texts);
+        QFETCH(QStringList, files);
+        writeFiles(files);
+        if (!source.startsWith('/'))
+            source = m_workDir->filePath(source);
+
+        UploadServer upload;
+        QSignalSpy reported(&upload, SIGNAL(occurrError(QString)));
+        upload.setUploadSource(source, mode);
+        const peer::PlainPermissions plain;
+        ::alarm(20);   // a FIFO opened by mistake would block: the alarm ends the test instead
+        const bool done = upload.packageFiles();
+        ::alarm(0);
+        QCOMPARE(done, !packed.isEmpty());
+        QCOMPARE(reported.count(), texts.size());
+        for (int i = 0; i < texts.size(); ++i)
+            QCOMPARE(reported.at(i).at(0).toString(), texts.at(i).arg(m_workDir->path()));
+        // A failed packing leaves nothing that could be sent later.
+        QCOMPARE(QFile::exists(upload.packagePath()), !packed.isEmpty());
+        if (packed.isEmpty())
+            return;
+        // As the tests' own builder makes the package of these files.
+        QList<QByteArray> records;
+        for (const QString &file : packed)
+            records << peer::record(file.toUtf8(), readFixture(m_workDir->filePath("proj/" + file)));
+        const QByteArray bytes = readFixture(upload.packagePath());
+        QCOMPARE(bytes, peer::package(QFileInfo(source).fileName().toUtf8(), quint32(mode), records));
+        if (QByteArray(QTest::currentDataTag()) == "test vector")   // the layout's own example
+            QCOMPARE(bytes.mid(64, 12).toHex(), QByteArray("02000000010000004a000000"));
+    }
+
+    void failedWriteFailsPacking()
+    {
+        struct FillingFile : QFile {   // a disk that is full after the first kilobyte
+            using QFile::QFile;
+            qint64 writeData(const char *data, qint64 size) override
+            {
+                return pos() + size > 1024 ? -1 : QFile::writeData(data, size);
+            }
+        };
+        writeFiles({"a.json=" + QString(5000, 'a')});
+        FillingFile output(m_workDir->filePath("out.bin"));
+        QVERIFY(output.open(QIODevice::WriteOnly));
+        UploadServer upload;
+        QCOMPARE(upload.writePackage("proj", 2, {QFileInfo(m_workDir->filePath("proj/a.json"))}, output), 0);
+    }
+
+    void runAgainstPeer_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QStringList>("texts");   // alternatives of a stage joined by "|"
+        QTest::addColumn<int>("boundMs");
+        QTest::newRow("refused port") << int(peer::Listener::Refuse) << QStringList{"连接失败！"} << 2000;
+        QTest::newRow("peer stops reading") << int(peer::Listener::Hold)
+                                            << QStringList{"连接成功！", "发送错误！|等待发送超时"} << 5000;
+        // Without MSG_NOSIGNAL this row ends the test process by SIGPIPE.
+        QTest::newRow("peer closes early") << int(peer::Listener::Close) << QStringList{"连接成功！", "发送错误！"}
+                                           << 5000;
+    }
+    void runAgainstPeer()
+    {
+        QFETCH(int, mode);
+        QFETCH(QStringList, texts);
+        QFETCH(int, boundMs);
+        // Larger than what the sockets' buffers can hold when the peer does not read.
+        writeFiles({"main.js=" + QString(70000, 'j'), "page1.json={}", "video=#67108864"});
+        // A second upload packs while the first still does, each into a package of
+        // its own, though a folder stands at the name every run once shared.
+        QVERIFY(writeFixture(m_workDir->filePath("small/a.json"), "{}"));
+        QVERIFY(QDir().mkpath(m_workDir->filePath("tmp/brivane-transfer-" + QString::number(::geteuid()))));
+        peer::Listener listener{peer::Listener::Mode(mode)};
+        peer::Listener smallPanel(peer::Listener::Read);
+        UploadServer upload;
+        UploadServer small;
+        QStringList reported;
+        int finishes = 0;
+        connect(&upload, &UploadServer::occurrError, this, [&](const QString &text) { reported << text; });
+        connect(&upload, &UploadServer::serverFinish, this, [&] { ++finishes; });
+        upload.setUploadSource(m_workDir->filePath("proj"), 2);
+        small.setUploadSource(m_workDir->filePath("small"), 2);
+        QElapsedTimer clock;
+        clock.start();
+        upload.startUpload("127.0.0.1", listener.port);
+        small.startUpload("127.0.0.1", smallPanel.port);
+        QTRY_COMPARE_WITH_TIMEOUT(finishes, 1, 10000);
+        QVERIFY2(clock.elapsed() < boundMs, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(reported.size(), texts.size());
+        for (int i = 0; i < texts.size(); ++i)
+            QVERIFY2(texts.at(i).split('|').contains(reported.at(i)), qPrintable(reported.at(i)));
+        QTRY_VERIFY_WITH_TIMEOUT(smallPanel.done, 10000);
+        QCOMPARE(smallPanel.received, peer::package("small", 2, {peer::record("a.json", "{}")}));
+        QCOMPARE(QFile(QFileInfo(upload.packagePath()).path()).permissions() & 0x0077, QFile::Permissions());
+    }
+
+    void addressPartsAreDecimal()
+    {
+        quint32 parsed = 0;
+        QVERIFY(TcpClient::parseAddress("010.0.0.1", &parsed));
+        QCOMPARE(parsed, 0x0a000001u);
+    }
+
+    void hostilePackageLeavesTargetsAlone_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Then>("then");
+        QTest::addColumn<QString>("failure");
+
+        const QByteArray good = peer::record("a.json", "new");
+        const QByteArray b = peer::record("b", "b");
+        const QString unsafe = "文件名不安全: ";
+        QTest::newRow("traversal after a good record") << pack(2, {good, peer::record("../evil", "x")}) << kCloses
+                                                       << unsafe + "../evil";
+        QTest::newRow("absolute name") << pack(4, {peer::record("/tmp/evil", "x")}) << kCloses << unsafe + "/tmp/evil";
+        QTest::newRow("backslash name") << pack(2, {peer::record("a\\b", "x")}) << kCloses << unsafe + "a\\b";
+        QTest::newRow("dot-dot inside a path") << pack(4, {good, peer::record("sub/../../evil", "x")}) << kCloses
+                                               << unsafe + "sub/../../evil";
+        QTest::newRow("escape in a name") << pack(4, {peer::record("\x1b[2Jx", "x")}) << kCloses << unsafe + "?[2Jx";
+        QTest::newRow("name not UTF-8") << pack(2, {peer::record("a\xff\xfe", "x")}) << kCloses
+                                        << unsafe + "a\uFFFD\uFFFD";
+        QTest::newRow("packetSize of 2^31") << pack(2, {good}, 1, 0x80000000LL) << kFallsSilent << "数据包大小超出限制";
+        QTest::newRow("size of 2^31") << pack(2, {peer::record("a", "xyz", 0x80000000LL)}, 1, 200) << kFallsSilent
+                                      << "数据包大小超出限制";
+        QTest::newRow("record beyond packetSize") << pack(2, {peer::record("a", "abcdef")}, 1, 72 + 3) << kCloses
+                                                  << "文件记录超出数据包范围";
+        QTest::newRow("more fileNumbers than records") << pack(2, {good, b}, 3) << kCloses << "文件记录超出数据包范围";
+        QTest::newRow("type 0 of two records") << pack(0, {good, b}) << kCloses << "文件错误, 数据文件数量不对";
+        QTest::newRow("stream cut short") << pack(2, {good, b}).chopped(1) << kCloses << "数据包不完整";
+        QTest::newRow("client falls silent") << pack(2, {good}).chopped(1) << kFallsSilent << "数据包不完整";
+        // The deadline: 300 ms, and 100 ms more per 64 KiB announced.
+        QTest::newRow("trickle, small package") << pack(2, {}, 1, 1000) + "ZE" << kTrickles << "数据包不完整";
+        QTest::newRow("trickle, 10 x 64 KiB") << pack(2, {}, 1, 655360) + "ZE" << kTrickles << "数据包不完整";
+        QList<QByteArray> many;
+        for (int i = 0; i <= 10000; ++i)
+            many << peer::record(QByteArray::number(i), "");
+        QTest::newRow("more records than a project holds") << pack(2, many) << kCloses << "文件数量超出限制";
+    }
+
+    void hostilePackageLeavesTargetsAlone()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(Then, then);
+        QFETCH(QString, failure);
+        if (then == kTrickles)
+            m_server->setDeadline(300, 100);
+        const QStringList outside = listing(m_workDir->path());
+        QSignalSpy ends(m_server.get(), SIGNAL(disconnected(bool)));
+        QSignalSpy errors(m_server.get(), SIGNAL(writeDataError(QString)));
+        QTcpSocket sender;
+        connectSender(sender);
+        QElapsedTimer clock;
+        clock.start();
+        sender.write(bytes);
+        if (then == kCloses)
+            sender.disconnectFromHost();
+        for (; then == kTrickles && ends.isEmpty() && clock.elapsed() < 4000; QTest::qWait(100))
+            sender.write("P");
+        QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 1, 3000);
+        if (then == kTrickles) {
+            const qint64 deadline = 300 + 100 * qFromLittleEndian<quint32>(bytes.constData() + 72) / 65536;
+            QVERIFY2(clock.elapsed() >= deadline - 50 && clock.elapsed() <= deadline + 1200,
+                     qPrintable(QString::number(clock.elapsed())));
+        }
+        QCOMPARE(ends.at(0).at(0).toBool(), false);
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.at(0).at(0).toString(), failure);
+        QTRY_COMPARE(listing(m_workDir->path()), outside);
+        // The slot is free again for an honest sender.
+        QTcpSocket honest;
+        connectSender(honest);
+        honest.write(pack(2, {peer::record("a.json", "new")}));
+        QTRY_VERIFY(ends.count() == 2 && ends.at(1).at(0).toBool());
+    }
+
+    void packagePutInPlaceOnlyWhenComplete_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("piece");
+        QTest::addColumn<QString>("target");   // empty: nothing is written
+        QTest::addColumn<QStringList>("after");
+
+        QTest::newRow("type 2 replaces the folder whole, in 7-byte writes")
+            << pack(2, {peer::record("a.json", "new"), peer::record("b.json", "")}) << 7 << "config_path"
+            << QStringList{"all_path/", "all_path/keep=1", "config_path/", "config_path/a.json=new",
+                           "config_path/b.json=", "db.bin=olddb"};
+        QTest::newRow("type 0 replaces db.bin only; extra bytes dropped")
+            << pack(0, {peer::record("x.db", "rows")}) + "extra" << 1000 << "db.bin"
+            << QStringList{"all_path/", "all_path/keep=1", "config_path/", "config_path/old.json=old", "db.bin=rows"};
+        QTest::newRow("type 4 makes sub-folders")
+            << pack(4, {peer::record("sub/a.txt", "A"), peer::record("b", "B")}) << 50 << "all_path"
+            << QStringList{"all_path/", "all_path/b=B", "all_path/sub/", "all_path/sub/a.txt=A", "config_path/",
+                           "config_path/old.json=old", "db.bin=olddb"};
+    }
+
+    void packagePutInPlaceOnlyWhenComplete()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, piece);
+        QFETCH(QString, target);
+        QFETCH(QStringList, after);
+        QSignalSpy ends(m_server.get(), SIGNAL(disconnected(bool)));
+        QSignalSpy written(m_server.get(), SIGNAL(writeDataSuccess(QString)));
+        QTcpSocket sender;
+        connectSender(sender);
+        const int last = bytes.indexOf("extra") < 0 ? bytes.size() - 1 : bytes.indexOf("extra") - 1;
+        for (int at = 0; at < last; at += piece) {
+            sender.write(bytes.mid(at, qMin(piece, last - at)));
+            QVERIFY(sender.waitForBytesWritten(1000));
+            QCoreApplication::processEvents();
+        }
+        // One byte short of the package: the targets are untouched, the staging
+        // folder beside them holds what has come, a second client is turned away.
+        QTest::qWait(50);
+        QCOMPARE(ends.count(), 0);
+        QCOMPARE(listing(m_app).filter(QRegularExpression("^[^.]")), kBefore);
+        QTcpSocket second;
+        connectSender(second);
+        QTRY_COMPARE(second.state(), QAbstractSocket::UnconnectedState);
+        sender.write(bytes.mid(last));
+        QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 1, 3000);
+        QCOMPARE(ends.at(0).at(0).toBool(), true);
+        QCOMPARE(written.count(), target.isEmpty() ? 0 : 1);
+        if (!target.isEmpty())
+            QCOMPARE(written.at(0).at(0).toString(), "写入数据文件成功: " + m_app + '/' + target);
+        QTRY_COMPARE(listing(m_app), after);
+        // The connection is closed after the package and nothing comes back.
+        QTRY_COMPARE(sender.state(), QAbstractSocket::UnconnectedState);
+        QCOMPARE(sender.bytesAvailable(), 0);
+    }
+
+    void replacedAndStaleFoldersGoAfterTheAnswer()
+    {
+        // Left by a receive that a crash ended, and one that is still under way.
+        QVERIFY(writeFixture(m_app + "/.config_path.incoming-stale001/x", "x"));
+        const QString live = m_app + "/.config_path.incoming-live0002";
+        QVERIFY(QDir().mkpath(live));
+        const int lock = ::open(QFile::encodeName(live).constData(), O_RDONLY | O_DIRECTORY);
+        QVERIFY(lock >= 0 && ::flock(lock, LOCK_EX | LOCK_NB) == 0);
+        // The folder to be replaced: many files, and some that cannot be removed.
+        for (int i = 0; i < 5000; ++i)
+            ::close(::creat(QFile::encodeName(m_app + "/config_path/" + QString::number(i)).constData(), 0600));
+        QVERIFY(writeFixture(m_app + "/config_path/locked/kept", "k"));
+        QVERIFY(QFile(m_app + "/config_path/locked").setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+
+        const QStringList staging = {".config_path.incoming-*"};
+        QString old;   // and how much of it is left when the sender gets its answer
+        int oldEntriesAtAnswer = 0;
+        connect(m_server.get(), &DataServer::disconnected, this, [&] {
+            const QStringList names = QDir(m_app).entryList(staging, QDir::Dirs | QDir::Hidden);
+            old = m_app + '/' + names.filter(QRegularExpression("-[0-9a-f]{8}$")).value(0);
+            oldEntriesAtAnswer = QDir(old).count();
+        });
+        QSignalSpy errors(m_server.get(), SIGNAL(writeDataError(QString)));
+        {
+            const peer::PlainPermissions plain;
+            QTcpSocket sender;
+            connectSender(sender);
+            sender.write(pack(2, {peer::record("a.json", "new")}));
+            QTRY_COMPARE(errors.count(), 1);
+        }
+        ::close(lock);
+        // The answer came before the old folder went: removing it stalled nothing.
+        QVERIFY2(oldEntriesAtAnswer > 2500, qPrintable(QString::number(oldEntriesAtAnswer)));
+        QCOMPARE(QDir(m_app).entryList(staging, QDir::Dirs | QDir::Hidden),
+                 QStringList({QFileInfo(old).fileName(), QFileInfo(live).fileName()}));
+        QCOMPARE(errors.at(0).at(0).toString(), "删除目录" + old + "失败!");
+        QCOMPARE(listing(old), QStringList({"locked/", "locked/kept=k"}));
+        QCOMPARE(listing(m_app + "/config_path"), QStringList{"a.json=new"});
+        QVERIFY(QFile(old + "/locked").setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+
+    void pageChecksSendsAndStopsAtOnce()
+    {
+        TestNotifier notifier;
+        DataManager page;
+        auto *address = page.findChild<QLineEdit *>("lineEdit");
+        auto *button = page.findChild<QPushButton *>("pushButton_3");
+        auto *sendLog = page.findChild<QTextEdit *>("textEdit_3");
+        // A part over 255 is not taken; a whole address still needs a project.
+        QTest::keyClicks(address, "192.168.1.256");
+        QCOMPARE(address->text(), QString("192.168.1.25"));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(notifier.texts(), QStringList({"项目地址为空"}));
+
+        // The page's own server takes the project whole; log lines are plain
+        // text, whatever a path holds.
+        writeFiles({"main.projectui={\"Page\": []}", "main.js=" + QString(200000, 'j')});
+        QVERIFY(GlobalManager::instance()->openProject(m_workDir->filePath("proj/main.projectui")));
+        const QString app = m_workDir->filePath("<i>app</i>");
+        DataServer *server = page.dataServer();
+        server->setListenAddress(QHostAddress::LocalHost);
+        server->setPort(0);
+        server->setTargets(app + "/db.bin", app + "/config_path", app + "/all_path");
+        page.openServerBtnClicked();
+        QVERIFY(server->isListening());
+        page.setPanelPort(server->serverPort());
+        address->setText("127.0.0.1");
+        QTest::mouseClick(button, Qt::LeftButton);
+        auto *log = page.findChild<QTextEdit *>("textEdit");
+        QTRY_VERIFY_WITH_TIMEOUT(log->toPlainText().endsWith("上传成功 !"), 5000);
+        QCOMPARE(log->toPlainText(), "来自127.0.0.1的连接\n写入数据文件成功: " + app + "/config_path\n上传成功 !");
+        QCOMPARE(sendLog->toPlainText(), QString("连接成功！\n发送成功！"));
+        QCOMPARE(listing(app + "/config_path"), listing(m_workDir->filePath("proj")));
+
+        // A gigabyte more, which takes seconds to pack, for a panel that refuses.
+        writeFiles({"big=#1073741824"});
+        peer::Listener listener(peer::Listener::Refuse);
+        page.setPanelPort(listener.port);
+        sendLog->clear();
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(button->text(), QString("停止上传"));
+        // Before the worker has even begun, the second click finds it busy.
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(button->text(), QString("上传配置"));
+        QVERIFY(!page.configUploader()->isBusy());
+        // Well into the packing, a stop cuts it short.
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::qWait(200);
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY2(clock.elapsed() < 300, qPrintable(QString::number(clock.elapsed())));
+        // Stopped before connecting: the runs end without a text.
+        QCoreApplication::processEvents();
+        QCOMPARE(sendLog->toPlainText(), QString());
+    }
+};
+
+QTEST_MAIN(TestTransfer)
+#include "tst_transfer.moc"
