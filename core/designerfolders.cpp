@@ -9,17 +9,32 @@ DesignerFolders *DesignerFolders::instance()
     return &folders;
 }
 
-DesignerFolders::DesignerFolders()
-{
-    reset();
-}
-
 void DesignerFolders::reset()
 {
-    m_appDir = QCoreApplication::applicationDirPath();
-    m_tempDir = QDir::tempPath();
+    m_systemFoldersTaken = false;
     m_projectDir.clear();
     m_projectFile.clear();
+}
+
+void DesignerFolders::takeSystemFolders() const
+{
+    if (m_systemFoldersTaken)
+        return;
+    m_appDir = QCoreApplication::applicationDirPath();
+    m_tempDir = QDir::tempPath();
+    m_systemFoldersTaken = true;
+}
+
+QString DesignerFolders::appDir() const
+{
+    takeSystemFolders();
+    return m_appDir;
+}
+
+QString DesignerFolders::tempDir() const
+{
+    takeSystemFolders();
+    return m_tempDir;
 }
 
 QString DesignerFolders::scriptPath() const

@@ -13,12 +13,12 @@ class DesignerFolders : public QObject
 public:
     static DesignerFolders *instance();
 
-    // Forgets the project and takes the program's and the temporary folder
-    // afresh, as a new session of the designer finds them.
+    // Forgets the project; the program's and the temporary folder are taken
+    // afresh when next asked for, as a new session of the designer finds them.
     void reset();
 
-    QString appDir() const { return m_appDir; }
-    QString tempDir() const { return m_tempDir; }
+    QString appDir() const;
+    QString tempDir() const;
     QString projectDir() const { return m_projectDir; }
     QString projectFile() const { return m_projectFile; }
     bool isProjectOpen() const { return !m_projectDir.isEmpty() && !m_projectFile.isEmpty(); }
@@ -36,10 +36,14 @@ signals:
     void projectClosing();
 
 private:
-    DesignerFolders();
+    DesignerFolders() = default;
+    void takeSystemFolders() const;
 
-    QString m_appDir;
-    QString m_tempDir;
+    // Taken on first use, not when reset: a session starts when the designer
+    // first needs them.
+    mutable bool m_systemFoldersTaken = false;
+    mutable QString m_appDir;
+    mutable QString m_tempDir;
     QString m_projectDir;
     QString m_projectFile;
 };
