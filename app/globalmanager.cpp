@@ -85,7 +85,7 @@ GlobalManager::GlobalManager()
     loadGridTemplates();
 
     m_homePath = QDir::homePath();
-    // The program's and the temporary folder as this session finds them.
+    // A new session: the program's and the temporary folder are taken afresh.
     DesignerFolders::instance()->reset();
     m_midCtrlFile = QStringLiteral("mid_ctrl.dat");
     m_eventFile = QStringLiteral("event.dat");
