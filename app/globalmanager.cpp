@@ -1,6 +1,9 @@
 #include "globalmanager.h"
 
+#include "canvas/pageshared.h"
+#include "core/designerfolders.h"
 #include "core/iniutils.h"
+#include "core/screenscale.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -53,6 +56,10 @@ void GlobalManager::resetInstance()
     GlobalManager *&object = theInstance();
     delete object;
     object = nullptr;
+    // What the next manager, and every layer before it, reads starts afresh.
+    ::setScreenMetrics(ScreenMetrics());
+    DesignerFolders::instance()->reset();
+    PageShared::instance().reset();
 }
 
 GlobalManager::GlobalManager()
@@ -78,16 +85,23 @@ GlobalManager::GlobalManager()
     loadGridTemplates();
 
     m_homePath = QDir::homePath();
-    m_appDirPath = QCoreApplication::applicationDirPath();
-    m_tempPath = QDir::tempPath();
+    // A new session: the program's and the temporary folder are taken afresh.
+    DesignerFolders::instance()->reset();
     m_midCtrlFile = QStringLiteral("mid_ctrl.dat");
     m_eventFile = QStringLiteral("event.dat");
-    m_scriptFile = QStringLiteral("main.js");
     initControlTypes();
+    PageServices::install(this);
+    DeviceStore::install(this);
+    GridTemplateStore::install(this);
+    ImageChooser::install(this);
 }
 
 GlobalManager::~GlobalManager()
 {
+    PageServices::install(nullptr);
+    DeviceStore::install(nullptr);
+    GridTemplateStore::install(nullptr);
+    ImageChooser::install(nullptr);
     for (QTranslator *translator : {m_translator, m_qtTranslator}) {
         if (translator) {
             QCoreApplication::removeTranslator(translator);
@@ -150,9 +164,39 @@ QString GlobalManager::templateConfigDir() const
     return QStringLiteral("./template/config/") + QLatin1String(folder);
 }
 
+QString GlobalManager::tempPath() const
+{
+    return DesignerFolders::instance()->tempDir();
+}
+
+QString GlobalManager::appDirPath() const
+{
+    return DesignerFolders::instance()->appDir();
+}
+
+QString GlobalManager::projectPath() const
+{
+    return DesignerFolders::instance()->projectDir();
+}
+
+QString GlobalManager::projectFile() const
+{
+    return DesignerFolders::instance()->projectFile();
+}
+
+bool GlobalManager::isProjectOpen() const
+{
+    return DesignerFolders::instance()->isProjectOpen();
+}
+
+QString GlobalManager::scriptFile() const
+{
+    return DesignerFolders::scriptFileName();
+}
+
 QString GlobalManager::scriptPath() const
 {
-    return m_projectPath + QLatin1Char('/') + m_scriptFile;
+    return DesignerFolders::instance()->scriptPath();
 }
 
 void GlobalManager::loadFonts()
@@ -184,9 +228,22 @@ void GlobalManager::loadStyleSheet()
 
 void GlobalManager::setScreenMetrics(double dpi, double fitScale, double wideScale)
 {
-    m_dpi = dpi;
-    m_fitScale = fitScale;
-    m_wideScale = wideScale;
+    ::setScreenMetrics({dpi, fitScale, wideScale});
+}
+
+double GlobalManager::dpi() const
+{
+    return screenMetrics().dpi;
+}
+
+double GlobalManager::fitScale() const
+{
+    return screenMetrics().fit;
+}
+
+double GlobalManager::wideScale() const
+{
+    return screenMetrics().wide;
 }
 
 void GlobalManager::initControlTypes()
@@ -203,8 +260,12 @@ PageInfo *GlobalManager::hasPage(const QString &name)
     return nullptr;
 }
 
+int GlobalManager::maxId() const
+{
+    return PageShared::instance().maxGroupId();
+}
+
 void GlobalManager::updateMaxId(int id)
 {
-    if (id > m_maxId)
-        m_maxId = id;
+    PageShared::instance().updateMaxGroupId(id);
 }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "canvas/pageservices.h"
+#include "commands/devicestore.h"
 #include "core/cmdbtnargs.h"
 #include "core/controltypetable.h"
 #include "core/midctrlrecord.h"
 #include "core/pageinfo.h"
+#include "properties/imagechooser.h"
+#include "wall/gridtemplatestore.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -25,9 +29,15 @@ class SrcListWidget;
 class UIPage;
 
 // The one application-wide object: settings, language, the open project and
-// plain pointers to the main window's panels. Every subsystem reaches it
-// through instance(); the panels it remembers belong to the main window.
-class GlobalManager : public QObject
+// plain pointers to the main window's panels, which belong to the main window.
+// The shell reaches it through instance(). The layers below never include it:
+// they read shared values from core/ and reach it through the interfaces of
+// their own level that it implements and installs while it lives.
+class GlobalManager : public QObject,
+                      public PageServices,
+                      public DeviceStore,
+                      public GridTemplateStore,
+                      public ImageChooser
 {
     Q_OBJECT
 
@@ -52,20 +62,23 @@ public:
     void loadFonts();
     void loadStyleSheet();
     void setScreenMetrics(double dpi, double fitScale, double wideScale);
-    double dpi() const { return m_dpi; }
-    double fitScale() const { return m_fitScale; }
-    double wideScale() const { return m_wideScale; }
+    // Kept in core/ for every layer; these read and write that one copy.
+    double dpi() const;
+    double fitScale() const;
+    double wideScale() const;
 
-    // Paths and names
-    QString tempPath() const { return m_tempPath; }
+    // Paths and names. The program's, the temporary and the project folder
+    // and the project file are kept in core/ for every layer; these read and
+    // write that one copy.
+    QString tempPath() const;
     QString homePath() const { return m_homePath; }
-    QString appDirPath() const { return m_appDirPath; }
-    QString projectPath() const { return m_projectPath; }
+    QString appDirPath() const;
+    QString projectPath() const;
     QString projectName() const { return m_projectName; }
-    QString projectFile() const { return m_projectFile; }
+    QString projectFile() const;
     QString midCtrlFile() const { return m_midCtrlFile; }
     QString eventFile() const { return m_eventFile; }
-    QString scriptFile() const { return m_scriptFile; }
+    QString scriptFile() const;
     QString scriptPath() const;
 
     // Control kinds
@@ -76,7 +89,7 @@ public:
     const QVector<PageInfo> &pages() const { return m_pages; }
     PageInfo *hasPage(const QString &name);
     const QJsonObject &project() const { return m_project; }
-    bool isProjectOpen() const { return !m_projectPath.isEmpty() && !m_projectFile.isEmpty(); }
+    bool isProjectOpen() const;
 
     // A page entry's "File" is a bare file name inside the project folder:
     // not empty, no separator, not "." or "..".
@@ -96,7 +109,7 @@ public:
     bool saveProjectFile();
     bool writeJsonFile(const QString &path, const QJsonObject &object);
     bool addPageEntry(int mainPage, const QString &file, int pageType);
-    bool updatePageEntry(PageInfo page);
+    bool updatePageEntry(PageInfo page) override;
     bool movePageUp(const QString &name);
     bool movePageDown(const QString &name);
     bool renamePage(const QString &oldName, const QString &newName);
@@ -105,36 +118,36 @@ public:
     void saveAllPages();
 
     // The project image dialog, made on first use and kept for the run.
-    int showImageDialog(QString &path);
+    int showImageDialog(QString &path) override;
     ImgDlg *imageDialog() const { return m_imgDlg.get(); }
 
     // Devices and events of the project
-    const QVector<MidCtrlRecord> &midCtrls() const { return m_midCtrls; }
-    void setMidCtrls(const QVector<MidCtrlRecord> &records);
+    const QVector<MidCtrlRecord> &midCtrls() const override { return m_midCtrls; }
+    void setMidCtrls(const QVector<MidCtrlRecord> &records) override;
     void loadMidCtrls(const QString &fileName);
     // Refuses to write over a device file that was not read whole.
-    bool saveMidCtrls();
+    bool saveMidCtrls() override;
     // Why the device file of the open project must not be written, or empty
     // when it was read whole or is not there.
     QString midCtrlsReadOnlyReason() const;
     // Writes a device list as "mid_ctrl.dat" into a project folder; the list
     // held here is not touched.
-    bool writeMidCtrls(const QString &folder, const QVector<MidCtrlRecord> &records);
+    bool writeMidCtrls(const QString &folder, const QVector<MidCtrlRecord> &records) override;
     void loadEvents(const QString &fileName);
 
-    // Interlock group ids
-    int maxId() const { return m_maxId; }
+    // Interlock group ids, kept in canvas/ where every page reads them
+    int maxId() const;
     void updateMaxId(int id);
 
     // Armed palette kind
-    int dropClass() const { return m_dropClass; }
+    int dropClass() const override { return m_dropClass; }
     void setDropClass(int nClass) { m_dropClass = nClass; }
 
     // Grid templates of the current language
     QString gridTemplatePath() const;
-    const QJsonArray &gridTemplates() const { return m_gridTemplates; }
-    bool loadGridTemplates();
-    bool saveGridTemplates(QJsonArray templates);
+    const QJsonArray &gridTemplates() const override { return m_gridTemplates; }
+    bool loadGridTemplates() override;
+    bool saveGridTemplates(QJsonArray templates) override;
 
     // Panels of the main window; remembered, never owned.
     void setTabWidget(QTabWidget *tabWidget);
@@ -149,14 +162,14 @@ public:
     // Each page tab is a scroll area holding the page canvas; these return
     // that canvas (null when there is none). The canvas narrows them to its
     // own class.
-    QWidget *currentPageWidget() const;
+    QWidget *currentPageWidget() const override;
     QWidget *pageWidgetAt(int index) const;
     int currentIndex() const { return m_currentIndex; }
-    QWidget *propertyControl() const;
+    QWidget *propertyControl() const override;
     int defaultZoom() const;
     // A control that is going away: it leaves the property panel's memory and
     // the canvas clipboard, so no pointer to it survives.
-    void forgetControl(QWidget *control);
+    void forgetControl(QWidget *control) override;
 
     // Forwarders from the main window to the current page
     void alignControls(int mode);
@@ -167,14 +180,14 @@ public:
     void deleteControl(int nClass, QString name, int type, quint64 id = 0);
     void selectControl(int nClass, QString name, quint64 id = 0);
 
-    // The canvas clipboard: live controls of one page, never owned; entries
-    // whose control has gone are left out.
+    // The canvas clipboard, kept in canvas/: live controls of one page, never
+    // owned; entries whose control has gone are left out.
     void setClipboard(QWidget *sourcePage, const QVector<QPointer<QWidget>> &controls);
     QVector<QPointer<QWidget>> clipboard() const;
     QWidget *clipSourcePage() const;
     // A copy of a control's attribute object, whose command lists paste
     // into other command controls.
-    QJsonObject cmdClipboard() const { return m_cmdClipboard; }
+    QJsonObject cmdClipboard() const;
     void setCmdClipboard(const QJsonObject &attributes);
     // The first page record of that name is no longer open in a tab.
     void markPageClosed(const QString &name);
@@ -194,15 +207,16 @@ public:
     void openPreview();
 
     // Forwarders from the pages to the panels
-    void showProperty(const QString &pageName, QWidget *control, int nClass, const QJsonObject &data);
-    void refreshProperty(const QString &pageName, QWidget *control, int nClass, const QJsonObject &data);
-    void fillProperty(QWidget *control, int nClass, const QJsonObject &data);
-    void hideProperty();
+    void showProperty(const QString &pageName, QWidget *control, int nClass, const QJsonObject &data) override;
+    void refreshProperty(const QString &pageName, QWidget *control, int nClass,
+                         const QJsonObject &data) override;
+    void fillProperty(QWidget *control, int nClass, const QJsonObject &data) override;
+    void hideProperty() override;
     // The control tree's items carry the control's identity, so that of two
     // controls of one name the item of the one that goes is taken out.
-    void addControlItem(int nClass, const QString &name, quint64 id = 0);
-    void removeControlItem(int nClass, const QString &name, quint64 id = 0);
-    void resetZoom();
+    void addControlItem(int nClass, const QString &name, quint64 id = 0) override;
+    void removeControlItem(int nClass, const QString &name, quint64 id = 0) override;
+    void resetZoom() override;
     void setCurrentTabByName(const QString &name);
 
 public slots:
@@ -226,9 +240,6 @@ signals:
     void signalClearItems();
     void signalAddItem(QString name, int type);
     void signalWidgetScaleData(int percent);
-    // The open project is about to close (also before another one opens):
-    // the editors that write into its folder close first.
-    void signalProjectClosing();
 
 private:
     GlobalManager();
@@ -273,27 +284,18 @@ private:
 
     QTranslator *m_translator = nullptr;
     QTranslator *m_qtTranslator = nullptr;
-    QJsonObject m_cmdClipboard;
-    // The page whose controls the canvas clipboard holds, and those controls.
-    QPointer<QWidget> m_clipSourcePage;
-    QVector<QPointer<QWidget>> m_clipboard;
     QPointer<QWidget> m_propertyControl;
     QVector<ControlTypeEntry> m_controlTypes;
     QJsonArray m_gridTemplates;
-    QString m_tempPath;
     QString m_homePath;
-    QString m_appDirPath;
     int m_language = 0;
     int m_currentIndex = -1;
     int m_dropClass = -1;
     QString m_openDir;
-    QString m_projectPath;
     QString m_projectName;
-    QString m_projectFile;
     QString m_newProjectDir;
     QString m_midCtrlFile;
     QString m_eventFile;
-    QString m_scriptFile;
     QVector<MidCtrlRecord> m_midCtrls;
     enum class MidCtrlRead { Whole, Unparseable, Incomplete };
     MidCtrlRead m_midCtrlRead = MidCtrlRead::Whole;
@@ -304,8 +306,4 @@ private:
     QPointer<PropertyWidget> m_propertyWidget;
     QPointer<SrcListWidget> m_srcListWidget;
     std::unique_ptr<ImgDlg, ImgDlgDeleter> m_imgDlg;
-    double m_fitScale = 1.0;
-    double m_dpi = 96.0;
-    double m_wideScale = 1.0;
-    int m_maxId = 0;
 };

@@ -125,9 +125,9 @@ void GlobalManager::loadMidCtrls(const QString &fileName)
 {
     m_midCtrls.clear();
     m_midCtrlRead = MidCtrlRead::Whole;
-    if (m_projectPath.isEmpty() || !isSafePageFile(fileName))
+    if (projectPath().isEmpty() || !isSafePageFile(fileName))
         return;
-    QFile file(m_projectPath + QLatin1Char('/') + fileName);
+    QFile file(projectPath() + QLatin1Char('/') + fileName);
     // A project without devices.
     if (!file.exists())
         return;
@@ -157,14 +157,14 @@ void GlobalManager::loadMidCtrls(const QString &fileName)
 bool GlobalManager::saveMidCtrls()
 {
     // With no project open there is no folder to write into.
-    if (m_projectPath.isEmpty() || m_midCtrlRead != MidCtrlRead::Whole)
+    if (projectPath().isEmpty() || m_midCtrlRead != MidCtrlRead::Whole)
         return false;
-    return writeMidCtrls(m_projectPath, m_midCtrls);
+    return writeMidCtrls(projectPath(), m_midCtrls);
 }
 
 QString GlobalManager::midCtrlsReadOnlyReason() const
 {
-    const QString path = QDir::toNativeSeparators(m_projectPath + QLatin1Char('/') + m_midCtrlFile);
+    const QString path = QDir::toNativeSeparators(projectPath() + QLatin1Char('/') + m_midCtrlFile);
     switch (m_midCtrlRead) {
     case MidCtrlRead::Unparseable:
         return tr("中控文件无法解析，中控将以只读方式打开，文件保持不变：") + path;
@@ -190,9 +190,9 @@ bool GlobalManager::writeMidCtrls(const QString &folder, const QVector<MidCtrlRe
 
 void GlobalManager::loadEvents(const QString &fileName)
 {
-    if (m_projectPath.isEmpty() || !isSafePageFile(fileName))
+    if (projectPath().isEmpty() || !isSafePageFile(fileName))
         return;
-    const QJsonDocument doc = readJsonDocument(m_projectPath + QLatin1Char('/') + fileName);
+    const QJsonDocument doc = readJsonDocument(projectPath() + QLatin1Char('/') + fileName);
     const QJsonValue events = doc.object().value(QLatin1String(kEventsKey));
     if (!doc.isObject() || !events.isArray())
         return;

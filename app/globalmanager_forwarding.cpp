@@ -1,5 +1,6 @@
 #include "globalmanager.h"
 
+#include "canvas/pageshared.h"
 #include "canvas/uipage.h"
 #include "core/notifier.h"
 #include "properties/propertywidget.h"
@@ -16,28 +17,27 @@ UIPage *GlobalManager::indexedPage() const
 
 void GlobalManager::setClipboard(QWidget *sourcePage, const QVector<QPointer<QWidget>> &controls)
 {
-    m_clipboard = controls;
-    m_clipSourcePage = sourcePage;
+    PageShared::instance().setClipboard(sourcePage, controls);
 }
 
 QVector<QPointer<QWidget>> GlobalManager::clipboard() const
 {
-    QVector<QPointer<QWidget>> live;
-    for (const QPointer<QWidget> &control : m_clipboard) {
-        if (control)
-            live.append(control);
-    }
-    return live;
+    return PageShared::instance().clipboard();
 }
 
 QWidget *GlobalManager::clipSourcePage() const
 {
-    return m_clipSourcePage;
+    return PageShared::instance().clipSourcePage();
+}
+
+QJsonObject GlobalManager::cmdClipboard() const
+{
+    return PageShared::instance().cmdClipboard();
 }
 
 void GlobalManager::setCmdClipboard(const QJsonObject &attributes)
 {
-    m_cmdClipboard = attributes;
+    PageShared::instance().setCmdClipboard(attributes);
 }
 
 void GlobalManager::alignControls(int mode)
@@ -185,11 +185,8 @@ void GlobalManager::slotPageClose(int index)
     }
     hideProperty();
     m_propertyControl = nullptr;
-    if (page && m_clipSourcePage == page) {
-        // No pointer to the closing page's controls may outlive it.
-        m_clipSourcePage = nullptr;
-        m_clipboard.clear();
-    }
+    // No pointer to the closing page's controls may outlive it.
+    PageShared::instance().forgetPage(page);
     removeTabAt(index);
     if (page)
         markPageClosed(page->pageInfo().name);

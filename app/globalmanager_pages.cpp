@@ -153,7 +153,7 @@ PageInfo GlobalManager::newPageInfo(const QString &name, int width, int height, 
     page.pageType = pageType;
     page.name = name;
     page.file = pageFileOf(name);
-    page.dir = m_projectPath;
+    page.dir = projectPath();
     return page;
 }
 
@@ -181,7 +181,7 @@ bool GlobalManager::createPage(const QString &typedName, int width, int height, 
     QJsonObject root;
     root.insert(QLatin1String(kControlKey), QJsonArray{object});
 
-    generateDirectorys(m_projectPath);
+    generateDirectorys(projectPath());
     const QString path = pageFilePath(page.file);
     // The page is listed only once its file is there.
     if (!writeJsonFile(path, root))

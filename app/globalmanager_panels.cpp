@@ -1,5 +1,6 @@
 #include "globalmanager.h"
 
+#include "canvas/pageshared.h"
 #include "canvas/uipage.h"
 #include "properties/propertywidget.h"
 #include "shell/controlframe.h"
@@ -98,12 +99,12 @@ void GlobalManager::forgetControl(QWidget *control)
         return;
     if (m_propertyControl == control)
         m_propertyControl = nullptr;
-    m_clipboard.removeAll(QPointer<QWidget>(control));
+    PageShared::instance().forgetControl(control);
 }
 
 int GlobalManager::defaultZoom() const
 {
-    return int(m_fitScale * kDefaultZoomFactor);
+    return int(fitScale() * kDefaultZoomFactor);
 }
 
 void GlobalManager::removeTabAt(int index)

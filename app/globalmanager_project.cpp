@@ -1,5 +1,7 @@
 #include "globalmanager.h"
 
+#include "canvas/pageshared.h"
+#include "core/designerfolders.h"
 #include "core/fileutils.h"
 #include "core/iniutils.h"
 #include "core/notifier.h"
@@ -73,9 +75,7 @@ void GlobalManager::ImgDlgDeleter::operator()(ImgDlg *dialog) const
 
 bool GlobalManager::isSafePageFile(const QString &file)
 {
-    return !file.isEmpty() && file != QLatin1String(".") && file != QLatin1String("..")
-           && !file.contains(QLatin1Char('/')) && !file.contains(QLatin1Char('\\'))
-           && !file.contains(QChar(0));
+    return isBareFileName(file);
 }
 
 bool GlobalManager::isValidPageName(const QString &name)
@@ -85,12 +85,12 @@ bool GlobalManager::isValidPageName(const QString &name)
 
 QString GlobalManager::projectFilePath() const
 {
-    return m_projectPath + QLatin1Char('/') + m_projectFile;
+    return projectPath() + QLatin1Char('/') + projectFile();
 }
 
 QString GlobalManager::pageFilePath(const QString &file) const
 {
-    return m_projectPath + QLatin1Char('/') + file;
+    return projectPath() + QLatin1Char('/') + file;
 }
 
 int GlobalManager::findPageEntry(const QJsonArray &entries, const QString &file) const
@@ -140,13 +140,13 @@ bool GlobalManager::openProject(const QString &path)
     const QFileInfo info(path);
     m_openDir = info.absolutePath();
     writeIniValueQuiet(QLatin1String(kConfigFile), QLatin1String(kOpenDirKey), m_openDir);
-    m_projectPath = info.absolutePath();
-    m_projectName = QDir(m_projectPath).dirName();
-    m_projectFile = info.fileName();
+    DesignerFolders::instance()->setProjectDir(info.absolutePath());
+    m_projectName = QDir(projectPath()).dirName();
+    DesignerFolders::instance()->setProjectFile(info.fileName());
 
     if (!m_imgDlg)
         m_imgDlg.reset(new ImgDlg);
-    m_imgDlg->setPath(m_projectPath);
+    m_imgDlg->setPath(projectPath());
 
     emit signalClearItems();
     emit signalAddItem(m_projectName, -1);
@@ -175,7 +175,7 @@ bool GlobalManager::openProject(const QString &path)
         page.file = fileName;
         if (fileName.size() > kPageSuffixLength)
             page.name = fileName.left(fileName.size() - kPageSuffixLength);
-        page.dir = m_projectPath;
+        page.dir = projectPath();
         if (page.name.isEmpty())
             continue;
 
@@ -190,7 +190,7 @@ bool GlobalManager::openProject(const QString &path)
     }
     m_project = QJsonObject();
     m_project.insert(QLatin1String(kPageKey), entries);
-    qDebug() << "GlobalManager::openProject" << m_projectPath << m_projectFile << m_projectName;
+    qDebug() << "GlobalManager::openProject" << projectPath() << projectFile() << m_projectName;
 
     loadMidCtrls(m_midCtrlFile);
     loadEvents(m_eventFile);
@@ -217,26 +217,24 @@ bool GlobalManager::closeProject()
             return false;
         }
     }
-    emit signalProjectClosing();
+    DesignerFolders::instance()->announceProjectClosing();
     if (m_propertyWidget)
         m_propertyWidget->hideProperty(1);
-    m_clipSourcePage = nullptr;
-    m_clipboard.clear();
+    PageShared::instance().closeProject();
     while (m_tabWidget && m_tabWidget->count() > 0)
         removeTabAt(m_tabWidget->count() - 1);
     m_currentIndex = -1;
     m_dropClass = -1;
     m_propertyControl = nullptr;
-    m_projectPath.clear();
+    DesignerFolders::instance()->setProjectDir(QString());
     m_projectName.clear();
-    m_projectFile.clear();
+    DesignerFolders::instance()->setProjectFile(QString());
     m_pages.clear();
     m_project = QJsonObject();
     // Nothing read from the project's folder outlives it: the next project,
     // also a new empty one, starts without devices, groups or pictures.
     m_midCtrls.clear();
     m_midCtrlRead = MidCtrlRead::Whole;
-    m_maxId = 0;
     if (m_imgDlg)
         m_imgDlg->setPath(QString());
     return true;
@@ -254,10 +252,10 @@ bool GlobalManager::saveOpenDir(const QString &path)
     // A folder that cannot be made becomes nobody's project folder.
     if (!generateDirectorys(path))
         return false;
-    m_projectPath = path;
+    DesignerFolders::instance()->setProjectDir(path);
     if (!m_imgDlg)
         m_imgDlg.reset(new ImgDlg);
-    m_imgDlg->setPath(m_projectPath);
+    m_imgDlg->setPath(projectPath());
     if (!path.isEmpty() && QDir(path).exists()) {
         m_openDir = path;
         writeIniValueQuiet(QLatin1String(kConfigFile), QLatin1String(kOpenDirKey), m_openDir);
@@ -268,30 +266,30 @@ bool GlobalManager::saveOpenDir(const QString &path)
 bool GlobalManager::createProjectFile(const QString &name)
 {
     // Without a folder the file would land at the filesystem root.
-    if (m_projectPath.isEmpty() || !isValidPageName(name))
+    if (projectPath().isEmpty() || !isValidPageName(name))
         return false;
     const QString previousName = m_projectName;
-    const QString previousFile = m_projectFile;
+    const QString previousFile = projectFile();
     const QJsonObject previousProject = m_project;
     m_projectName = name;
-    m_projectFile = name + QLatin1String(kProjectSuffix);
+    DesignerFolders::instance()->setProjectFile(name + QLatin1String(kProjectSuffix));
     m_project.insert(QLatin1String(kPageKey), QJsonArray());
     // Written whole in one step: an existing file is replaced only by the
     // complete new one.
     if (saveProjectFile())
         return true;
     m_projectName = previousName;
-    m_projectFile = previousFile;
+    DesignerFolders::instance()->setProjectFile(previousFile);
     m_project = previousProject;
     return false;
 }
 
 bool GlobalManager::createEmptyFile(const QString &name)
 {
-    qDebug() << "m_project_path " << m_projectPath << " name" << name;
-    if (m_projectPath.isEmpty() || !isSafePageFile(name))
+    qDebug() << "m_project_path " << projectPath() << " name" << name;
+    if (projectPath().isEmpty() || !isSafePageFile(name))
         return false;
-    return createFile(m_projectPath, name);
+    return createFile(projectPath(), name);
 }
 
 bool GlobalManager::saveProjectFile()
@@ -533,11 +531,7 @@ bool GlobalManager::closePageTabs(const QString &name)
     for (int i = 0; i < m_tabWidget->count(); ++i) {
         if (m_tabWidget->tabText(i) != name)
             continue;
-        QWidget *page = pageWidgetAt(i);
-        if (page && page == m_clipSourcePage) {
-            m_clipSourcePage = nullptr;
-            m_clipboard.clear();
-        }
+        PageShared::instance().forgetPage(pageWidgetAt(i));
         // Hidden before the tab goes: the page then in front shows its own.
         if (m_propertyWidget)
             m_propertyWidget->hideProperty(1);
@@ -564,7 +558,7 @@ void GlobalManager::setMidCtrls(const QVector<MidCtrlRecord> &records)
 
 int GlobalManager::showImageDialog(QString &path)
 {
-    if (m_projectPath.isEmpty()) {
+    if (projectPath().isEmpty()) {
         Notifier::information(nullptr, tr("提示"), tr("未选中项目!"));
         path.clear();
         return 0;
@@ -573,7 +567,7 @@ int GlobalManager::showImageDialog(QString &path)
         m_imgDlg.reset(new ImgDlg);
     // Listed afresh each time: pictures may have come or gone since the last
     // run. It opens with the picture that path names already chosen.
-    m_imgDlg->setPath(m_projectPath);
+    m_imgDlg->setPath(projectPath());
     m_imgDlg->selectImage(fileNameOfPath(path));
     const int result = m_imgDlg->exec();
     path = m_imgDlg->selectedPath();

@@ -3,8 +3,9 @@
 #include "canvas/defaultattributes.h"
 #include "canvas/deletecommand.h"
 #include "canvas/editcommand.h"
+#include "canvas/pageservices.h"
+#include "canvas/pageshared.h"
 #include "core/jsonutils.h"
-#include "app/globalmanager.h"
 
 #include <QColor>
 #include <QDebug>
@@ -66,7 +67,7 @@ UIPage::UIPage(QWidget *parent)
     m_bandLabel->setPalette(palette);
     m_bandLabel->hide();
 
-    m_typeList = GlobalManager::instance()->controlTypeTable();
+    m_typeList = designControlTypes();
     for (const ControlTypeEntry &entry : qAsConst(m_typeList)) {
         const QString folded = entry.name.toCaseFolded();
         if (!m_typeIds.contains(folded))
@@ -103,9 +104,9 @@ void UIPage::registerControl(int nClass, UIBase *control, bool markModified)
     const QString name = control->getName();
     if (control->groupId() > m_maxGroupId) {
         m_maxGroupId = control->groupId();
-        GlobalManager::instance()->updateMaxId(m_maxGroupId);
+        PageShared::instance().updateMaxGroupId(m_maxGroupId);
     }
-    GlobalManager::instance()->addControlItem(nClass, name, control->controlId());
+    PageServices::instance()->addControlItem(nClass, name, control->controlId());
 }
 
 int UIPage::classOf(const UIBase *control) const
@@ -204,8 +205,7 @@ void UIPage::updateSelection(UIBase *control)
 
 void UIPage::showPropertiesOf(UIBase *control)
 {
-    GlobalManager::instance()->showProperty(m_pageInfo.file, control, control->getType(),
-                                            control->attributes());
+    PageServices::instance()->showProperty(m_pageInfo.file, control, control->getType(), control->attributes());
 }
 
 void UIPage::slotControlSelect()
@@ -214,7 +214,7 @@ void UIPage::slotControlSelect()
     if (!control)
         return;
     updateSelection(control);
-    if (control == m_lastSelected && control == GlobalManager::instance()->propertyControl())
+    if (control == m_lastSelected && control == PageServices::instance()->propertyControl())
         return;
     m_lastSelected = control;
     const QJsonObject copy = control->attributes();
@@ -222,7 +222,7 @@ void UIPage::slotControlSelect()
                        << "current:" << compact(copy);
     if (control->getType() == 106)
         qDebug().noquote() << compact(copy);
-    GlobalManager::instance()->showProperty(m_pageInfo.file, control, control->getType(), copy);
+    PageServices::instance()->showProperty(m_pageInfo.file, control, control->getType(), copy);
     applyFormatPainter(control->getType(), copy);
 }
 
@@ -238,7 +238,7 @@ void UIPage::selectPage()
 void UIPage::showPageProperties()
 {
     m_attributes.insert(QStringLiteral("PlaceId"), m_pageInfo.placeId);
-    GlobalManager::instance()->showProperty(m_pageInfo.file, this, kPageTypeId, m_attributes);
+    PageServices::instance()->showProperty(m_pageInfo.file, this, kPageTypeId, m_attributes);
     m_pagePropertiesGuard = true;
 }
 
@@ -255,7 +255,7 @@ void UIPage::onPageChange()
 {
     for (auto it = m_controls.constBegin(); it != m_controls.constEnd(); ++it) {
         for (UIBase *control : it.value())
-            GlobalManager::instance()->addControlItem(it.key(), control->getName(), control->controlId());
+            PageServices::instance()->addControlItem(it.key(), control->getName(), control->controlId());
     }
 }
 
@@ -277,7 +277,7 @@ void UIPage::slotSelectControl(int nClass, QString name, QWidget *w, quint64 id)
         if (id ? control->controlId() != id : control->getName() != name)
             continue;
         control->setSelected(true);
-        if (control == m_lastSelected && control == GlobalManager::instance()->propertyControl())
+        if (control == m_lastSelected && control == PageServices::instance()->propertyControl())
             continue;
         m_lastSelected = control;
         showPropertiesOf(control);

@@ -22,7 +22,6 @@
 
 #include <functional>
 
-class GlobalManager;
 class QLabel;
 class QUndoStack;
 
@@ -139,7 +138,7 @@ public:
     void unlock();
     void allLock();
     void copyControl();
-    void fillClipboard(GlobalManager *manager, const QList<UIBase *> &controls);
+    void fillClipboard(const QList<UIBase *> &controls);
     void pasteControl();
     // False, changing nothing, while no control has been selected yet.
     bool setFormatPainter();

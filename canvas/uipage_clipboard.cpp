@@ -3,7 +3,8 @@
 #include "canvas/addcommand.h"
 #include "canvas/editcommand.h"
 #include "canvas/editrules.h"
-#include "app/globalmanager.h"
+#include "canvas/pageservices.h"
+#include "canvas/pageshared.h"
 
 #include <QDebug>
 #include <QJsonDocument>
@@ -14,7 +15,6 @@ void UIPage::setLatch(int selfLocking, bool interlock)
     Guard guard(this);
     if (!guard.isHeld())
         return;
-    GlobalManager *manager = GlobalManager::instance();
     int group = 0;
     if (interlock) {
         QSet<int> groupsInUse;
@@ -23,7 +23,7 @@ void UIPage::setLatch(int selfLocking, bool interlock)
                 groupsInUse.insert(control->groupId());
         }
         // Taken once, so every selected control joins the same new group.
-        group = EditRules::nextGroupId(manager->maxId(), groupsInUse);
+        group = EditRules::nextGroupId(PageShared::instance().maxGroupId(), groupsInUse);
     }
     const QList<UIBase *> selected = selection();
     for (UIBase *control : selected) {
@@ -34,7 +34,7 @@ void UIPage::setLatch(int selfLocking, bool interlock)
                                           EditRules::latched(oldAttributes, selfLocking, group)));
     }
     if (interlock && !selected.isEmpty())
-        manager->updateMaxId(group);
+        PageShared::instance().updateMaxGroupId(group);
     m_modified = true;
 }
 
@@ -59,20 +59,20 @@ void UIPage::copyControl()
         return;
     Guard guard(this);
     if (guard.isHeld())
-        fillClipboard(GlobalManager::instance(), selection());
+        fillClipboard(selection());
 }
 
-void UIPage::fillClipboard(GlobalManager *manager, const QList<UIBase *> &controls)
+void UIPage::fillClipboard(const QList<UIBase *> &controls)
 {
     QVector<QPointer<QWidget>> copied;
     for (UIBase *control : controls)
         copied.append(control);
-    manager->setClipboard(this, copied);
+    PageShared::instance().setClipboard(this, copied);
 }
 
 void UIPage::pasteControl()
 {
-    const QVector<QPointer<QWidget>> copied = GlobalManager::instance()->clipboard();
+    const QVector<QPointer<QWidget>> copied = PageShared::instance().clipboard();
     if (copied.isEmpty())
         return;
     Guard guard(this);
@@ -115,7 +115,7 @@ void UIPage::applyFormatPainter(int nClass, const QJsonObject &attributes)
     const QJsonObject json = EditRules::painted(source->attributes(), target->attributes());
     qDebug().noquote() << "class:" << classOf(source) << "type:" << target->classTag() << "format :"
                        << QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Compact));
-    GlobalManager::instance()->fillProperty(target, nClass, json);
+    PageServices::instance()->fillProperty(target, nClass, json);
     // Through the control's signal: one undoable step per painted control.
     target->setAttributes(json, true, true);
 }

@@ -2,7 +2,7 @@
 
 #include "canvas/cmdlists.h"
 #include "canvas/editcommand.h"
-#include "app/globalmanager.h"
+#include "canvas/pageshared.h"
 
 #include <QUndoStack>
 
@@ -14,7 +14,7 @@ void UIPage::copyCmd()
     UIBase *control = m_lastSelected;
     if (!control || control == this || !CmdLists::isCommandKind(classOf(control)))
         return;
-    GlobalManager::instance()->setCmdClipboard(control->attributes());
+    PageShared::instance().setCmdClipboard(control->attributes());
 }
 
 void UIPage::pasteCmd()
@@ -22,7 +22,7 @@ void UIPage::pasteCmd()
     Guard guard(this);
     if (!guard.isHeld())
         return;
-    const QJsonObject clipboard = GlobalManager::instance()->cmdClipboard();
+    const QJsonObject clipboard = PageShared::instance().cmdClipboard();
     for (UIBase *control : selection()) {
         const int nClass = classOf(control);
         if (!CmdLists::isCommandKind(nClass))

@@ -1,7 +1,7 @@
 #include "uipage.h"
 
+#include "canvas/pageservices.h"
 #include "core/fileutils.h"
-#include "app/globalmanager.h"
 #include "core/notifier.h"
 
 #include <QDebug>
@@ -103,8 +103,8 @@ int UIPage::setPageJson(const QJsonObject &object)
         setScaleValue(scale.toDouble());
         // Only the current page answers to the zoom bar: a page opening
         // behind another must not have the bar's reply reach that one.
-        if (GlobalManager::instance()->currentPageWidget() == this)
-            GlobalManager::instance()->resetZoom();
+        if (PageServices::instance()->currentPageWidget() == this)
+            PageServices::instance()->resetZoom();
     }
     setControlAttributes(object, true, 0);
     return 0;
@@ -162,7 +162,7 @@ void UIPage::slotSaveFile()
     if (!writePageFile(root))
         return;
     m_modified = false;
-    GlobalManager::instance()->updatePageEntry(m_pageInfo);
+    PageServices::instance()->updatePageEntry(m_pageInfo);
 }
 
 bool UIPage::writePageFile(const QJsonObject &root)

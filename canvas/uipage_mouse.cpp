@@ -4,8 +4,8 @@
 #include "canvas/defaultattributes.h"
 #include "canvas/editcommand.h"
 #include "canvas/editrules.h"
+#include "canvas/pageservices.h"
 #include "core/jsonutils.h"
-#include "app/globalmanager.h"
 
 #include <QCursor>
 #include <QDebug>
@@ -154,7 +154,7 @@ void UIPage::mouseReleaseEvent(QMouseEvent *event)
     qDebug() << m_name << " UIPage::mouseReleaseEvent" << m_bandPressed << m_bandDragging;
     if (m_bandPressed) {
         if (m_bandDragging) {
-            const int kind = GlobalManager::instance()->dropClass();
+            const int kind = PageServices::instance()->dropClass();
             bool made = false;
             if (kind > kPageTypeId && m_bandRect.width() >= m_minBandWidth
                 && m_bandRect.height() >= m_minBandHeight) {
@@ -183,13 +183,13 @@ void UIPage::wheelEvent(QWheelEvent *event)
     const int delta = event->angleDelta().y();
     qDebug() << "wheelEvent: " << delta;
     setScaleValue(EditRules::wheelScale(m_zoomScale, delta));
-    GlobalManager::instance()->resetZoom();
+    PageServices::instance()->resetZoom();
     event->ignore();
 }
 
 void UIPage::addControlAtCursor(QRect rect)
 {
-    const int kind = GlobalManager::instance()->dropClass();
+    const int kind = PageServices::instance()->dropClass();
     if (kind <= kPageTypeId || rect.width() < m_minBandWidth || rect.height() < m_minBandHeight)
         return;
     QRect placed;

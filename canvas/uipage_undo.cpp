@@ -3,7 +3,8 @@
 #include "canvas/addcommand.h"
 #include "canvas/deletecommand.h"
 #include "canvas/editcommand.h"
-#include "app/globalmanager.h"
+#include "canvas/pageservices.h"
+#include "canvas/pageshared.h"
 #include "core/jsonutils.h"
 
 #include <QJsonValue>
@@ -18,11 +19,12 @@ void UIPage::forgetControl(UIBase *control)
         m_painterSource = nullptr;
         m_formatPainter = false;
     }
-    GlobalManager *manager = GlobalManager::instance();
+    PageServices *services = PageServices::instance();
     // The property editor does not go on showing a control that is gone.
-    if (manager->propertyControl() == control)
-        manager->hideProperty();
-    manager->forgetControl(control);
+    if (services->propertyControl() == control)
+        services->hideProperty();
+    services->forgetControl(control);
+    PageShared::instance().forgetControl(control);
 }
 
 void UIPage::removeControl(int nClass, UIBase *control)
@@ -40,8 +42,8 @@ void UIPage::removeControl(int nClass, UIBase *control)
     forgetControl(control);
     // The control tree shows the current page only; this is the one place
     // that takes a control's item out, so a twin of the same name keeps its own.
-    if (GlobalManager::instance()->currentPageWidget() == this)
-        GlobalManager::instance()->removeControlItem(nClass, control->getName(), control->controlId());
+    if (PageServices::instance()->currentPageWidget() == this)
+        PageServices::instance()->removeControlItem(nClass, control->getName(), control->controlId());
     // Gone at once for the user and for every later lookup; the object
     // itself goes when the event loop next runs.
     disconnect(control, nullptr, this, nullptr);
@@ -59,10 +61,11 @@ void UIPage::deleteControl(UIBase *control)
         return;
     m_selection.removeAll(control);
     // Out of the clipboard, so a later paste does not meet it.
-    GlobalManager::instance()->forgetControl(control);
+    PageServices::instance()->forgetControl(control);
+    PageShared::instance().forgetControl(control);
     if (m_lastSelected == control) {
         m_lastSelected = nullptr;
-        GlobalManager::instance()->hideProperty();
+        PageServices::instance()->hideProperty();
     }
     m_undoStack->push(new DeleteCommand(this, nClass, control));
     m_modified = true;
@@ -89,11 +92,11 @@ void UIPage::updateControl(int nClass, int panelMode, quint64 id, const QJsonObj
     if (panelMode == 0)
         return;
     if (panelMode == 1)
-        GlobalManager::instance()->refreshProperty(m_pageInfo.file, target, target->getType(),
-                                                   target->attributes());
+        PageServices::instance()->refreshProperty(m_pageInfo.file, target, target->getType(),
+                                                  target->attributes());
     else
-        GlobalManager::instance()->showProperty(m_pageInfo.file, target, target->getType(),
-                                                target->attributes());
+        PageServices::instance()->showProperty(m_pageInfo.file, target, target->getType(),
+                                               target->attributes());
 }
 
 QJsonObject UIPage::replacePageState(const QJsonObject &state)

@@ -1,8 +1,8 @@
 #include "codeeditordlg.h"
 
-#include "app/globalmanager.h"
 #include "commands/codeeditor.h"
 #include "commands/codehighlighter.h"
+#include "core/designerfolders.h"
 #include "core/fileutils.h"
 #include "core/notifier.h"
 
@@ -26,13 +26,12 @@ CodeEditorDlg::CodeEditorDlg(QWidget *parent)
     : QDialog(parent)
 {
     setupUi();
-    GlobalManager *manager = GlobalManager::instance();
-    if (!manager->projectPath().isEmpty())
-        m_path = manager->scriptPath();
+    DesignerFolders *folders = DesignerFolders::instance();
+    m_path = folders->scriptPath();
     load();
     m_highlighter = std::make_unique<CodeHighLighter>();
     m_highlighter->setDocument(m_editor->document());
-    connect(manager, SIGNAL(signalProjectClosing()), this, SLOT(onProjectClosing()));
+    connect(folders, SIGNAL(projectClosing()), this, SLOT(onProjectClosing()));
 }
 
 CodeEditorDlg::~CodeEditorDlg() = default;

@@ -1,7 +1,7 @@
 #include "jsmanager.h"
 
-#include "app/globalmanager.h"
 #include "commands/scriptrunner.h"
+#include "core/designerfolders.h"
 
 #include <QFileInfo>
 
@@ -93,8 +93,7 @@ JsManager::Outcome JsManager::call(const QString &functionName, const QString &h
     Outcome outcome;
 
     // Without a project there is no script to import.
-    GlobalManager *manager = GlobalManager::instance();
-    const QString path = manager->projectPath().isEmpty() ? QString() : manager->scriptPath();
+    const QString path = DesignerFolders::instance()->scriptPath();
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
         report += tr("can not find function name");
         return outcome;

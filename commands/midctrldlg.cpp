@@ -1,11 +1,12 @@
 #include "midctrldlg.h"
 
-#include "app/globalmanager.h"
+#include "commands/devicestore.h"
 #include "commands/midctrformdlg.h"
 #include "commands/midctrlcmdformdlg.h"
 #include "commands/midctrlcmduserdata.h"
 #include "commands/midctrluserdata.h"
 #include "commands/recordrowitem.h"
+#include "core/designerfolders.h"
 #include "core/notifier.h"
 
 #include <QFontMetrics>
@@ -104,7 +105,7 @@ void removeFirstCommand(std::vector<MidCtrlCmdRecord> &cmds, int uuid)
 
 MidCtrlDlg::MidCtrlDlg(QWidget *parent)
     : QDialog(parent)
-    , m_projectPath(GlobalManager::instance()->projectPath())
+    , m_projectPath(DesignerFolders::instance()->projectDir())
 {
     setupUi();
     setupTables();
@@ -118,7 +119,7 @@ MidCtrlDlg::MidCtrlDlg(QWidget *parent)
             SLOT(onTableWidgetHeadClicked2(int)));
     for (int i = 0; i < 6; ++i)
         connect(m_buttons[i], SIGNAL(clicked()), this, kButtons[i].slot);
-    connect(GlobalManager::instance(), SIGNAL(signalProjectClosing()), this, SLOT(onProjectClosing()));
+    connect(DesignerFolders::instance(), SIGNAL(projectClosing()), this, SLOT(onProjectClosing()));
     loadMidCtrls();
 }
 
@@ -212,7 +213,7 @@ void MidCtrlDlg::setEditDisabled(bool disabled)
 
 void MidCtrlDlg::loadMidCtrls()
 {
-    const QVector<MidCtrlRecord> devices = GlobalManager::instance()->midCtrls();
+    const QVector<MidCtrlRecord> devices = DeviceStore::instance()->midCtrls();
     m_deviceCounter = kFirstDeviceCounter;
     m_commandCounter = kFirstCommandCounter;
     for (const MidCtrlRecord &device : devices) {
@@ -481,9 +482,9 @@ void MidCtrlDlg::onUpdateMidCtrlCmd()
 
 void MidCtrlDlg::publish()
 {
-    GlobalManager *manager = GlobalManager::instance();
-    if (!m_editDisabled && !m_projectPath.isEmpty() && manager->projectPath() == m_projectPath)
-        manager->setMidCtrls(midCtrls());
+    const bool sameProject = DesignerFolders::instance()->projectDir() == m_projectPath;
+    if (!m_editDisabled && !m_projectPath.isEmpty() && sameProject)
+        DeviceStore::instance()->setMidCtrls(midCtrls());
 }
 
 void MidCtrlDlg::reject()
@@ -492,14 +493,14 @@ void MidCtrlDlg::reject()
     // would undo what was saved meanwhile. Without a project there is no
     // folder to write into.
     if (!m_editDisabled && !m_projectPath.isEmpty()) {
-        GlobalManager *manager = GlobalManager::instance();
+        DeviceStore *store = DeviceStore::instance();
         const QVector<MidCtrlRecord> devices = midCtrls();
-        if (manager->projectPath() == m_projectPath) {
-            manager->setMidCtrls(devices);
-            manager->saveMidCtrls();
+        if (DesignerFolders::instance()->projectDir() == m_projectPath) {
+            store->setMidCtrls(devices);
+            store->saveMidCtrls();
         } else {
             // Another project is open now; the list belongs to this one's folder.
-            manager->writeMidCtrls(m_projectPath, devices);
+            store->writeMidCtrls(m_projectPath, devices);
         }
     }
     QDialog::reject();

@@ -15,7 +15,7 @@ class QTableWidgetItem;
 // The editor of the project's central-control devices (left) and of the
 // commands of the device selected (right). It works on a copy of the
 // device list taken when it opens, gives new devices and commands their
-// uuids, hands every change back to GlobalManager's list at once, and on
+// uuids, hands every change back to the project's list at once, and on
 // closing has "mid_ctrl.dat" written into the folder of the project that was
 // open when the editor opened. Read-only (setEditDisabled(true)) it writes
 // nothing.

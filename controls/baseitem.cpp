@@ -2,7 +2,7 @@
 
 #include "core/fileutils.h"
 #include "core/jsonutils.h"
-#include "app/globalmanager.h"
+#include "core/screenscale.h"
 
 #include <QColor>
 #include <QPainter>
@@ -148,7 +148,7 @@ QFont BaseItem::textFont() const
 {
     QFont font;
     if (m_fontSize > 0) {
-        const double fitScale = GlobalManager::instance()->fitScale();
+        const double fitScale = screenMetrics().fit;
         // In floating point: a stored size near the int limit on a large
         // screen must not wrap around; it is held at the largest widget size.
         const double pixels = std::trunc(std::trunc(m_fontSize * fitScale) * m_scale);

@@ -1,6 +1,6 @@
 #include "uibase.h"
 
-#include "app/globalmanager.h"
+#include "core/screenscale.h"
 #include "controls/bandlayout.h"
 
 #include <QApplication>
@@ -67,7 +67,7 @@ void UIBase::paintText(QPainter &painter, const QRect &textArea)
 
     QFont font = QApplication::font();
     if (m_fontSize > 0) {
-        const double pixels = std::trunc(m_fontSize * GlobalManager::instance()->fitScale());
+        const double pixels = std::trunc(m_fontSize * screenMetrics().fit);
         if (pixels >= 1)
             font.setPixelSize(int(std::min(pixels, double(QWIDGETSIZE_MAX))));
     }

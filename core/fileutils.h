@@ -30,6 +30,10 @@ bool copyDirectory(const QString &src, const QString &dst, bool cover);
 bool clearDirectory(const QString &path);
 // Removes the folder with everything inside; a link is removed as a link.
 bool removeDirectory(const QString &path);
+// A name that stays inside the folder it is joined to: not empty, no
+// separator, not "." or "..", no NUL. Page files and pictures of a project
+// are named so.
+bool isBareFileName(const QString &name);
 // The part after the last "/" or "\", or the whole path.
 QString fileNameOfPath(const QString &path);
 

@@ -20,6 +20,24 @@ ScreenScales computeScreenScales(int availableWidth, int availableHeight)
     return scales;
 }
 
+namespace {
+ScreenMetrics &storedMetrics()
+{
+    static ScreenMetrics metrics;
+    return metrics;
+}
+} // namespace
+
+ScreenMetrics screenMetrics()
+{
+    return storedMetrics();
+}
+
+void setScreenMetrics(const ScreenMetrics &metrics)
+{
+    storedMetrics() = metrics;
+}
+
 QString screenScaleFactorsText(const QVector<QPair<QString, int>> &screens)
 {
     QString text;

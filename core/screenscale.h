@@ -13,6 +13,18 @@ struct ScreenScales {
 
 ScreenScales computeScreenScales(int availableWidth, int availableHeight);
 
+// The primary screen as start-up measured it: its logical dots per inch and
+// the two factors above. Controls, the canvas, the panels and the preview all
+// draw by these, so they are kept here, once, for every layer to read.
+struct ScreenMetrics {
+    double dpi = 96.0;
+    double fit = 1.0;
+    double wide = 1.0;
+};
+
+ScreenMetrics screenMetrics();
+void setScreenMetrics(const ScreenMetrics &metrics);
+
 // The value of QT_SCREEN_SCALE_FACTORS for screens given as (name, available width).
 QString screenScaleFactorsText(const QVector<QPair<QString, int>> &screens);
 

@@ -1,6 +1,6 @@
 #include "expagewidget.h"
 
-#include "app/globalmanager.h"
+#include "core/fileutils.h"
 #include "preview/expagebutton.h"
 #include "preview/expoppagewidgetframe.h"
 #include "preview/exqbutton.h"
@@ -134,7 +134,7 @@ QString ExPageWidget::popPageFile(const QString &gotoPage) const
 {
     // Pages of a project are bare file names in its folder; a "goto" that
     // leads elsewhere opens nothing.
-    if (m_basePath.isEmpty() || !GlobalManager::isSafePageFile(gotoPage))
+    if (m_basePath.isEmpty() || !isBareFileName(gotoPage))
         return QString();
     const QDir folder(m_basePath);
     if (!folder.exists())

@@ -1,6 +1,6 @@
 #include "exscale.h"
 
-#include "app/globalmanager.h"
+#include "core/screenscale.h"
 
 #include <QApplication>
 #include <QColor>
@@ -43,7 +43,7 @@ int widgetLength(int value)
 QFont runtimeFont(int fontSize, int bold)
 {
     QFont font = QApplication::font();
-    font.setPixelSize(qMax(1, scaledInt(fontSize, GlobalManager::instance()->fitScale())));
+    font.setPixelSize(qMax(1, scaledInt(fontSize, screenMetrics().fit)));
     font.setWeight(bold != 0 ? 75 : 50);
     return font;
 }

@@ -142,7 +142,7 @@ constexpr PropertyRowDesc keyListRow(const char *key, const char *label)
     return makeRow(PropertyRowOp::KeyList, key, label, "", Editable);
 }
 
-// Lists the grid templates that GlobalManager holds when the row is built.
+// Lists the grid templates that the template store holds when the row is built.
 constexpr PropertyRowDesc gridLayoutRow(const char *key, const char *label)
 {
     return makeRow(PropertyRowOp::GridLayout, key, label, "", Editable);

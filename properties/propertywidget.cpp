@@ -1,8 +1,9 @@
 #include "propertywidget.h"
 
-#include "app/globalmanager.h"
 #include "canvas/uipage.h"
+#include "core/screenscale.h"
 #include "properties/commonrows.h"
+#include "wall/gridtemplatestore.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -32,7 +33,7 @@ PropertyWidget::PropertyWidget(QWidget *parent)
 {
     setupUi();
     m_tableWidget->setColumnCount(2);
-    m_tableWidget->setColumnWidth(0, int(80 * GlobalManager::instance()->wideScale()));
+    m_tableWidget->setColumnWidth(0, int(80 * screenMetrics().wide));
     m_tableWidget->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_tableWidget->setSelectionMode(QAbstractItemView::NoSelection);
     m_tableWidget->setEditTriggers(QAbstractItemView::DoubleClicked);
@@ -219,7 +220,7 @@ void PropertyWidget::addRow(int nClass, const PropertyRowDesc &row)
         addKeyListRow(nClass, key, label, QJsonArray());
         break;
     case PropertyRowOp::GridLayout:
-        addGridLayoutRow(nClass, key, label, GlobalManager::instance()->gridTemplates());
+        addGridLayoutRow(nClass, key, label, GridTemplateStore::instance()->gridTemplates());
         break;
     case PropertyRowOp::Run:
         addRows(nClass, row.rows, row.count);

@@ -1,9 +1,10 @@
 #include "propertywidget.h"
 
-#include "app/globalmanager.h"
+#include "canvas/pageshared.h"
 #include "controls/mycolordialog.h"
 #include "controls/uibase.h"
 #include "core/fileutils.h"
+#include "properties/imagechooser.h"
 #include "properties/propdata.h"
 
 #include <QApplication>
@@ -99,7 +100,7 @@ void PropertyWidget::commitNumber(QLineEdit *edit)
             const QSignalBlocker blocker(edit);
             edit->setText(QString::number(whole));
         } else if (data->key == QLatin1String("m_group_id")) {
-            GlobalManager::instance()->updateMaxId(whole);
+            PageShared::instance().updateMaxGroupId(whole);
         }
         value = whole;
     }
@@ -215,7 +216,7 @@ void PropertyWidget::onBtnImgClicked()
     // changes nothing.
     const QString current = fileNameOfPath(shownAttributes().value(key).toString());
     QString path = current;
-    if (GlobalManager::instance()->showImageDialog(path) == 0)
+    if (ImageChooser::instance()->showImageDialog(path) == 0)
         return;
     // Stored as a bare file name, like every picture of a page file, so the
     // project folder can move.

@@ -1,12 +1,12 @@
 #include "propertywidget.h"
 
-#include "app/globalmanager.h"
 #include "canvas/uipage.h"
 #include "commands/feedbackformdlg.h"
 #include "commands/morecmddlg.h"
 #include "commands/mousekeydlg.h"
 #include "properties/propdata.h"
 #include "wall/gridmanagerdlg.h"
+#include "wall/gridtemplatestore.h"
 
 #include <QComboBox>
 #include <QJsonDocument>
@@ -63,9 +63,9 @@ void PropertyWidget::onBtnCustomLayoutClicked()
     const QString key = data->key;
 
     GridManagerDlg dialog(this);
-    GlobalManager *manager = GlobalManager::instance();
-    manager->loadGridTemplates();
-    dialog.loadTemplates(manager->gridTemplates());
+    GridTemplateStore *templates = GridTemplateStore::instance();
+    templates->loadGridTemplates();
+    dialog.loadTemplates(templates->gridTemplates());
     if (dialog.exec() != QDialog::Accepted)
         return;
     auto *combo = qobject_cast<QComboBox *>(editorAt(row));

@@ -1,9 +1,9 @@
 #include "propertywidget.h"
 
-#include "app/globalmanager.h"
 #include "controls/mycombobox.h"
 #include "controls/mynumberedit.h"
 #include "controls/mytextedit.h"
+#include "core/screenscale.h"
 #include "properties/propdata.h"
 
 #include <QHBoxLayout>
@@ -26,7 +26,7 @@ const int kCustomLayoutButtonWidth = 50;
 
 int scaled(double length)
 {
-    return int(length * GlobalManager::instance()->fitScale());
+    return int(length * screenMetrics().fit);
 }
 
 QSpacerItem *spacer(int width)

@@ -1,6 +1,6 @@
 #include "datamanager.h"
 
-#include "app/globalmanager.h"
+#include "core/designerfolders.h"
 #include "core/notifier.h"
 #include "core/textutils.h"
 #include "transfer/dataserver.h"
@@ -69,7 +69,7 @@ DataManager::DataManager(QWidget *parent)
 
     m_server = new DataServer(this);
     m_server->setPort(kPanelPort);
-    const QString appDir = GlobalManager::instance()->appDirPath();
+    const QString appDir = DesignerFolders::instance()->appDir();
     m_server->setTargets(appDir + QStringLiteral("/db.bin"), appDir + QStringLiteral("/config_path"),
                          appDir + QStringLiteral("/all_path"));
     m_localIp->setText(DataServer::localIpv4Address());
@@ -235,12 +235,12 @@ void DataManager::onUploadConfig()
     const QString address = checkedAddress();
     if (address.isEmpty())
         return;
-    GlobalManager *manager = GlobalManager::instance();
-    if (!manager->isProjectOpen()) {
+    const DesignerFolders *folders = DesignerFolders::instance();
+    if (!folders->isProjectOpen()) {
         Notifier::information(nullptr, tr("提示"), tr("项目地址为空"));
         return;
     }
-    m_configUploader->setUploadSource(manager->projectPath(), PackageFormat::Config);
+    m_configUploader->setUploadSource(folders->projectDir(), PackageFormat::Config);
     m_configUploader->startUpload(address, m_panelPort);
     m_configButton->setText(tr("停止上传"));
     m_dataButton->setEnabled(false);

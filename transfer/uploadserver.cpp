@@ -1,6 +1,6 @@
 #include "uploadserver.h"
 
-#include "app/globalmanager.h"
+#include "core/designerfolders.h"
 #include "transfer/packageformat.h"
 #include "transfer/tcpclient.h"
 
@@ -68,6 +68,7 @@ void UploadServer::setUploadSource(const QString &path, int mode)
 {
     m_sourcePath = path;
     m_mode = mode;
+    m_tempDir = DesignerFolders::instance()->tempDir();
 }
 
 void UploadServer::startUpload(const QString &host, int port)
@@ -125,8 +126,7 @@ bool UploadServer::packageFiles()
     // A folder of its own (mode 0700, a name no one can guess) and a file
     // created in it exclusively: nothing planted or replaced by name is ever
     // written or sent.
-    m_packageDir.reset(new QTemporaryDir(GlobalManager::instance()->tempPath()
-                                         + QStringLiteral("/brivane-transfer-XXXXXX")));
+    m_packageDir.reset(new QTemporaryDir(m_tempDir + QStringLiteral("/brivane-transfer-XXXXXX")));
     m_package.setFileName(m_packageDir->filePath(fileName));
     if (!m_packageDir->isValid() || !m_package.open(QIODevice::ReadWrite | QIODevice::NewOnly)) {
         emit occurrError(tr("打开文件失败") + QLatin1Char(' ') + m_package.fileName());

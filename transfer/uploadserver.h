@@ -69,5 +69,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_packageDir;
     QFile m_package;
     QString m_sourcePath;
+    // Where packages are made; taken on the caller's thread with the source.
+    QString m_tempDir;
     int m_mode = 0;
 };

@@ -1,8 +1,8 @@
 #include "gridmanagerdlg.h"
 
-#include "app/globalmanager.h"
 #include "core/jsonutils.h"
 #include "core/notifier.h"
+#include "wall/gridtemplatestore.h"
 #include "wall/gridvirwall.h"
 
 #include <QCheckBox>
@@ -442,7 +442,7 @@ void GridManagerDlg::onCancel()
 
 bool GridManagerDlg::writeTemplates(const QJsonArray &previous)
 {
-    if (GlobalManager::instance()->saveGridTemplates(m_templates))
+    if (GridTemplateStore::instance()->saveGridTemplates(m_templates))
         return true;
     m_templates = previous;
     Notifier::warning(this, tr("提示"), tr("布局模板文件保存失败"));

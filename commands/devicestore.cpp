@@ -1,0 +1,31 @@
+#include "devicestore.h"
+
+#include "core/serviceslot.h"
+
+namespace {
+
+class EmptyDeviceStore final : public DeviceStore
+{
+public:
+    const QVector<MidCtrlRecord> &midCtrls() const override { return m_none; }
+    void setMidCtrls(const QVector<MidCtrlRecord> &) override {}
+    bool saveMidCtrls() override { return false; }
+    bool writeMidCtrls(const QString &, const QVector<MidCtrlRecord> &) override { return false; }
+
+private:
+    const QVector<MidCtrlRecord> m_none;
+};
+
+using Slot = ServiceSlot<DeviceStore, EmptyDeviceStore>;
+
+} // namespace
+
+DeviceStore *DeviceStore::instance()
+{
+    return Slot::get();
+}
+
+void DeviceStore::install(DeviceStore *store)
+{
+    Slot::install(store);
+}
