@@ -163,6 +163,10 @@ private slots:
     void imageDialogImportsPicksAndDeletesPicturesOnly();
     void panelFollowsThePageInFront();
     void saveUndoRedoKeysAndChoiceListsInThePanel();
+    void typingLeftInARowIsWhatTheFileHolds_data();
+    void typingLeftInARowIsWhatTheFileHolds();
+    void toolBarCommandsCommitTypingFirst_data();
+    void toolBarCommandsCommitTypingFirst();
 
 private:
     UIBase *control(const char *name) const { return m_page->findControl(kCmdButton, QLatin1String(name)); }
@@ -181,6 +185,9 @@ private:
         return result;
     }
     void dragPaletteEntry(int row, const QPoint &globalEnd);
+    // Types into the X row of the first button, selected, and leaves it
+    // there without Enter; the row keeps the focus.
+    QLineEdit *typeXWithoutEnter(const QString &text);
     QTreeWidgetItem *controlItem(const QString &text) const;
     QString folder() const { return m_workDir->filePath("projects"); }
     QTreeWidget *treeWidget() const { return m_window->projectFrame()->tree()->treeWidget(); }
@@ -266,6 +273,19 @@ void TestMainWindow::dragPaletteEntry(int row, const QPoint &globalEnd)
                          Qt::NoModifier);
         QApplication::sendEvent(viewport, &move);
     }
+}
+
+QLineEdit *TestMainWindow::typeXWithoutEnter(const QString &text)
+{
+    QApplication::setActiveWindow(m_window);
+    if (!QTest::qWaitForWindowActive(m_window) || !select({control("CmdButton_1")}))
+        return nullptr;
+    PropertyWidget *panel = m_window->propertyWidget();
+    auto *x = qobject_cast<QLineEdit *>(panel->editorAt(panel->rowOf(kCmdButton, "x")));
+    x->setFocus();
+    x->selectAll();
+    QTest::keyClicks(x, text);
+    return x->hasFocus() && x->isModified() ? x : nullptr;
 }
 
 QTreeWidgetItem *TestMainWindow::controlItem(const QString &text) const
@@ -1146,6 +1166,65 @@ void TestMainWindow::saveUndoRedoKeysAndChoiceListsInThePanel()
     QAbstractItemView *list = combo->view();
     QVERIFY(list->isVisible() && combo->count() * list->sizeHintForRow(0) <= list->viewport()->height());
     combo->hidePopup();
+}
+
+void TestMainWindow::typingLeftInARowIsWhatTheFileHolds_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QStringList>("asked");
+    QTest::newRow("Ctrl+S") << "save key" << QStringList();
+    QTest::newRow("tab closed") << "tab" << QStringList("检测到配置已修改，是否保存修改在关闭?");
+    QTest::newRow("project closed") << "removeAction" << QStringList();
+    QTest::newRow("window closed") << "window" << QStringList("是否保存?");
+    QTest::newRow("preview") << "actionPreview" << QStringList("是否保存?");
+    QTest::newRow("upload") << "actionshangchuang" << QStringList("是否保存?");
+}
+
+void TestMainWindow::typingLeftInARowIsWhatTheFileHolds()
+{
+    QFETCH(QString, how);
+    QFETCH(QStringList, asked);
+    QLineEdit *x = typeXWithoutEnter("40");
+    QVERIFY(x);
+    m_notifier->setDefaultAnswer(how == "tab" ? QMessageBox::Yes : QMessageBox::Save);
+    if (how == "save key") {
+        QTest::keyClick(x, Qt::Key_S, Qt::ControlModifier);
+    } else if (how == "tab") {
+        QTest::mouseClick(m_tabs->tabBar()->tabButton(0, QTabBar::RightSide), Qt::LeftButton);
+    } else if (how == "window") {
+        QVERIFY(m_window->close());
+    } else {
+        // The preview and the transfer page read the files as they open.
+        whenShown<QDialog>([](QDialog *dialog) { dialog->reject(); });
+        trigger(qPrintable(how));
+    }
+    QCOMPARE(m_notifier->texts(), asked);
+    QJsonValue stored;
+    for (const QJsonValue &entry : readPage(pagePath("a"))) {
+        if (entry["name"] == "CmdButton_1")
+            stored = entry["x"];
+    }
+    QCOMPARE(stored, QJsonValue(40));
+}
+
+void TestMainWindow::toolBarCommandsCommitTypingFirst_data()
+{
+    QTest::addColumn<QString>("action");
+    for (const char *action : {"leftJAction", "hdAlignAction", "toTopAction", "selflockAction", "alllockAction",
+                               "unlockAction", "pasteAction", "pasteCmdAction", "formatCopyAction"})
+        QTest::newRow(action) << action;
+}
+
+void TestMainWindow::toolBarCommandsCommitTypingFirst()
+{
+    QFETCH(QString, action);
+    QLineEdit *x = typeXWithoutEnter("40");
+    QVERIFY(x);
+    // A click on the tool bar leaves the focus in the row; the command's
+    // refill of the rows then shows what was typed, not what was there.
+    QTest::mouseClick(m_window->mainToolBar()->widgetForAction(m_window->action(action)), Qt::LeftButton);
+    QCOMPARE(intAt(control("CmdButton_1"), "x"), 40);
+    QCOMPARE(x->text(), QString("40"));
 }
 
 QTEST_MAIN(TestMainWindow)
