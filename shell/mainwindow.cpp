@@ -9,6 +9,7 @@
 #include "shell/savequestion.h"
 #include "shell/srclistwidget.h"
 #include "shell/statusbarframe.h"
+#include "shell/undokeyrouter.h"
 #include "transfer/datadlg.h"
 
 #include <QAction>
@@ -102,7 +103,8 @@ const ActionEntry kActions[] = {
 };
 
 // Keys that reach their action wherever the focus is in the window, not only
-// on the canvas; a text field that is being edited keeps its own undo.
+// on the canvas; a text field with typing of its own to undo or redo keeps
+// those keys (UndoKeyRouter).
 const struct {
     const char *action;
     const char *keys;
@@ -168,6 +170,8 @@ MainWindow::MainWindow(QWidget *parent)
     move((desktop.width() - width()) / 2, (desktop.height() - height()) / 2);
 
     initConnections();
+    new UndoKeyRouter(this, m_actions.value(QStringLiteral("undoAction")),
+                      m_actions.value(QStringLiteral("redoAction")));
     m_manager = GlobalManager::instance();
     connect(m_manager, SIGNAL(signalClearItems()), this, SLOT(slotClearTreeItems()));
     connect(m_manager, SIGNAL(signalAddItem(QString,int)), this, SLOT(slotLoadItem(QString,int)));
