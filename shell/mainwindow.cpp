@@ -531,8 +531,9 @@ void MainWindow::slotUpload()
 
 void MainWindow::slotOnSignalDragStart(QString title)
 {
-    const QPoint cursor = mapFromGlobal(QCursor::pos());
-    const QPoint topLeft(cursor.x() - m_dragWidth / 2, cursor.y() - m_dragHeight / 2);
+    // The drop puts the control's bottom-right corner at the cursor: the
+    // indicator shows it there.
+    const QPoint topLeft = mapFromGlobal(QCursor::pos()) - QPoint(m_dragWidth, m_dragHeight);
     if (!m_dragLabel->isHidden()) {
         m_dragLabel->move(topLeft);
         return;
