@@ -171,6 +171,10 @@ public:
     // the canvas clipboard, so no pointer to it survives.
     void forgetControl(QWidget *control) override;
 
+    // What was typed into the property panel and not yet committed goes to
+    // its control before a command, a save or a close.
+    void commitPanelTyping();
+
     // Forwarders from the main window to the current page
     void alignControls(int mode);
     void addControlAtCursor(QRect rect);
@@ -251,9 +255,9 @@ private:
     // The property panel shows what was last selected on the page in front,
     // or hides when no page is in front.
     void showFrontPageProperties();
-    // What was typed into the property panel and not yet committed goes to
-    // its control before an undo, a save or a close.
-    void commitPanelTyping();
+    // The current page, once typing pending in the property panel has gone
+    // to its control: the page that the tool-bar and menu commands act on.
+    UIPage *pageForCommand();
     bool mayAddPage(const QString &name, const QString &sourceName = QString());
     PageInfo newPageInfo(const QString &name, int width, int height, int pageType) const;
 

@@ -15,6 +15,14 @@ UIPage *GlobalManager::indexedPage() const
     return m_currentIndex >= 0 ? currentPage() : nullptr;
 }
 
+UIPage *GlobalManager::pageForCommand()
+{
+    // A command may refill the rows of the control on view: what was typed
+    // there and not yet committed becomes a step of its own first.
+    commitPanelTyping();
+    return currentPage();
+}
+
 void GlobalManager::setClipboard(QWidget *sourcePage, const QVector<QPointer<QWidget>> &controls)
 {
     PageShared::instance().setClipboard(sourcePage, controls);
@@ -42,7 +50,7 @@ void GlobalManager::setCmdClipboard(const QJsonObject &attributes)
 
 void GlobalManager::alignControls(int mode)
 {
-    if (UIPage *page = currentPage())
+    if (UIPage *page = pageForCommand())
         page->alignControls(mode);
 }
 
@@ -54,7 +62,7 @@ void GlobalManager::addControlAtCursor(QRect rect)
 
 void GlobalManager::raiseControl(bool toTop)
 {
-    if (UIPage *page = currentPage())
+    if (UIPage *page = pageForCommand())
         page->raiseControl(toTop);
 }
 
@@ -76,73 +84,70 @@ void GlobalManager::commitPanelTyping()
         m_propertyWidget->commitPendingEdit();
 }
 
-// Typing not yet committed becomes a step of its own first, so the undo
-// takes back exactly that typing.
+// The undo takes back exactly the typing that pageForCommand() commits.
 void GlobalManager::slotUndo()
 {
-    commitPanelTyping();
-    if (UIPage *page = currentPage())
+    if (UIPage *page = pageForCommand())
         page->undo();
 }
 
 void GlobalManager::slotRedo()
 {
-    commitPanelTyping();
-    if (UIPage *page = currentPage())
+    if (UIPage *page = pageForCommand())
         page->redo();
 }
 
 void GlobalManager::slotCopy()
 {
-    if (UIPage *page = currentPage())
+    if (UIPage *page = pageForCommand())
         page->copyControl();
 }
 
 void GlobalManager::slotPaste()
 {
-    if (UIPage *page = currentPage())
+    if (UIPage *page = pageForCommand())
         page->pasteControl();
 }
 
 void GlobalManager::slotFormatPainter()
 {
-    if (UIPage *page = currentPage())
+    if (UIPage *page = pageForCommand())
         page->setFormatPainter();
 }
 
 void GlobalManager::slotSelfLock()
 {
-    if (UIPage *page = currentPage())
+    if (UIPage *page = pageForCommand())
         page->selfLock();
 }
 
 void GlobalManager::slotAllLock()
 {
-    if (UIPage *page = currentPage())
+    if (UIPage *page = pageForCommand())
         page->allLock();
 }
 
 void GlobalManager::slotUnlock()
 {
-    if (UIPage *page = currentPage())
+    if (UIPage *page = pageForCommand())
         page->unlock();
 }
 
 void GlobalManager::slotCopyCmd()
 {
-    if (UIPage *page = currentPage())
+    if (UIPage *page = pageForCommand())
         page->copyCmd();
 }
 
 void GlobalManager::slotPasteCmd()
 {
-    if (UIPage *page = currentPage())
+    if (UIPage *page = pageForCommand())
         page->pasteCmd();
 }
 
 void GlobalManager::slotReplaceArgsCmd(CMD_BTN_ARGS args)
 {
-    if (UIPage *page = currentPage())
+    if (UIPage *page = pageForCommand())
         page->replaceArgsCmd(args);
 }
 

@@ -149,16 +149,16 @@ QRect band(const QPoint &anchor, const QPoint &cursor, const QSize &page)
     return QRect(left, top, width, height);
 }
 
-bool dropRect(const QPoint &cursor, const QRect &shown, const QSize &page, QRect *result)
+bool dropRect(const QPoint &cursor, const QSize &size, const QSize &page, QRect *result)
 {
-    const int w = shown.width();
-    const int h = shown.height();
+    const int w = size.width();
+    const int h = size.height();
     if (w < kMinimumBand || h < kMinimumBand)
         return false;
     if (cursor.x() < 1 || cursor.x() >= page.width() || cursor.y() < 1 || cursor.y() >= page.height())
         return false;
-    int x = qMax(shown.x(), 0);
-    int y = qMax(shown.y(), 0);
+    int x = qMax(cursor.x() - w, 0);
+    int y = qMax(cursor.y() - h, 0);
     if (x + w > page.width()) {
         x = page.width() - w;
         if (x < 0)

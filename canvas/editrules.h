@@ -49,11 +49,11 @@ QJsonObject movedBy(const QJsonObject &attributes, const QPoint &offset, int pag
 // right and bottom edges only.
 QRect band(const QPoint &anchor, const QPoint &cursor, const QSize &page);
 
-// Where a palette drop puts the control: where the drag indicator showed it
-// (shown, in page-widget pixels), pulled inside the page where it hangs over
-// an edge. False when nothing is made: too small, cursor outside the page,
-// or larger than the page.
-bool dropRect(const QPoint &cursor, const QRect &shown, const QSize &page, QRect *result);
+// Where a palette drop puts a control of that size: its bottom-right corner
+// at the cursor (page-widget pixels), pulled inside the page where it hangs
+// over an edge. False when nothing is made: too small, cursor outside the
+// page, or larger than the page.
+bool dropRect(const QPoint &cursor, const QSize &size, const QSize &page, QRect *result);
 
 // One wheel event with Ctrl held: one notch up or more zooms in by 0.01,
 // anything else zooms out by 0.01, within 0.5 to 2.0.

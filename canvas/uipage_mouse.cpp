@@ -193,8 +193,7 @@ void UIPage::addControlAtCursor(QRect rect)
     if (kind <= kPageTypeId || rect.width() < m_minBandWidth || rect.height() < m_minBandHeight)
         return;
     QRect placed;
-    const QRect shown(mapFromGlobal(rect.topLeft()), rect.size());
-    if (EditRules::dropRect(mapFromGlobal(QCursor::pos()), shown, size(), &placed))
+    if (EditRules::dropRect(mapFromGlobal(QCursor::pos()), rect.size(), size(), &placed))
         addNewControl(kind, placed);
 }
 

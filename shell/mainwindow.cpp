@@ -9,6 +9,7 @@
 #include "shell/savequestion.h"
 #include "shell/srclistwidget.h"
 #include "shell/statusbarframe.h"
+#include "shell/undokeyrouter.h"
 #include "transfer/datadlg.h"
 
 #include <QAction>
@@ -102,7 +103,8 @@ const ActionEntry kActions[] = {
 };
 
 // Keys that reach their action wherever the focus is in the window, not only
-// on the canvas; a text field that is being edited keeps its own undo.
+// on the canvas; a text field with typing of its own to undo or redo keeps
+// those keys (UndoKeyRouter).
 const struct {
     const char *action;
     const char *keys;
@@ -168,6 +170,8 @@ MainWindow::MainWindow(QWidget *parent)
     move((desktop.width() - width()) / 2, (desktop.height() - height()) / 2);
 
     initConnections();
+    new UndoKeyRouter(this, m_actions.value(QStringLiteral("undoAction")),
+                      m_actions.value(QStringLiteral("redoAction")));
     m_manager = GlobalManager::instance();
     connect(m_manager, SIGNAL(signalClearItems()), this, SLOT(slotClearTreeItems()));
     connect(m_manager, SIGNAL(signalAddItem(QString,int)), this, SLOT(slotLoadItem(QString,int)));
@@ -527,8 +531,9 @@ void MainWindow::slotUpload()
 
 void MainWindow::slotOnSignalDragStart(QString title)
 {
-    const QPoint cursor = mapFromGlobal(QCursor::pos());
-    const QPoint topLeft(cursor.x() - m_dragWidth / 2, cursor.y() - m_dragHeight / 2);
+    // The drop puts the control's bottom-right corner at the cursor: the
+    // indicator shows it there.
+    const QPoint topLeft = mapFromGlobal(QCursor::pos()) - QPoint(m_dragWidth, m_dragHeight);
     if (!m_dragLabel->isHidden()) {
         m_dragLabel->move(topLeft);
         return;

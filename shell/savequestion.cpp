@@ -1,5 +1,6 @@
 #include "savequestion.h"
 
+#include "app/globalmanager.h"
 #include "canvas/uipage.h"
 #include "core/notifier.h"
 
@@ -9,6 +10,8 @@ namespace savequestion {
 
 bool askToSave(QWidget *parent, const QList<UIPage *> &pages)
 {
+    // Typing left in a property row is an edit of its page like any other.
+    GlobalManager::instance()->commitPanelTyping();
     QList<UIPage *> modified;
     for (UIPage *page : pages) {
         if (page && page->isModified())

@@ -9,9 +9,10 @@ class UIPage;
 // hold unsaved edits: closing the window, the preview, the upload, a copy.
 namespace savequestion {
 
-// Nothing to ask when no page is modified. Save writes the modified ones,
-// No goes on without them, Cancel stops. False when the caller must stop:
-// cancelled, or a page could not be written (its save has said why).
+// Typing pending in the property panel is committed first. Nothing to ask
+// when no page is modified. Save writes the modified ones, No goes on
+// without them, Cancel stops. False when the caller must stop: cancelled,
+// or a page could not be written (its save has said why).
 bool askToSave(QWidget *parent, const QList<UIPage *> &pages);
 
 } // namespace savequestion

@@ -87,18 +87,21 @@ private slots:
         QCOMPARE(nudgeExtent(QJsonObject{{"w", "800"}, {"h", 0}}, Down), 1080);
         QCOMPARE(movedBy(box(1880, 1050, 50, 20), QPoint(30, 20), 1920, 1080), box(1870, 1060, 50, 20));
         QCOMPARE(band(QPoint(700, 500), QPoint(900, 700), QSize(800, 600)), QRect(700, 500, 100, 100));
-        // A drop lands where the drag indicator shows it, held inside the page;
-        // nothing when the cursor is outside, or the rectangle too small or
-        // larger than the page.
+        // A drop puts the control's bottom-right corner at the cursor, held at
+        // the page's top and left; nothing when the cursor is outside, or the
+        // size too small or larger than the page.
         const QSize page(800, 600);
+        const QSize label(160, 90);
         QRect dropped;
-        for (const QRect &shown : {QRect(320, 255, 160, 90), QRect(-30, -25, 160, 90), QRect(700, 545, 160, 90)}) {
-            QVERIFY(dropRect(shown.center(), shown, page, &dropped));
-            QCOMPARE(dropped, QRect(qBound(0, shown.x(), 640), qBound(0, shown.y(), 510), 160, 90));
+        const QPair<QPoint, QPoint> drops[] = {
+            {{400, 300}, {240, 210}}, {{100, 50}, {0, 0}}, {{120, 95}, {0, 5}}, {{799, 599}, {639, 509}}};
+        for (const auto &drop : drops) {
+            QVERIFY(dropRect(drop.first, label, page, &dropped));
+            QCOMPARE(dropped, QRect(drop.second, label));
         }
-        QVERIFY(!dropRect(QPoint(900, 700), QRect(820, 655, 160, 90), page, &dropped));
-        QVERIFY(!dropRect(QPoint(400, 300), QRect(400, 300, 4, 90), page, &dropped));
-        QVERIFY(!dropRect(QPoint(400, 300), QRect(400, 0, 90, 601), page, &dropped));
+        QVERIFY(!dropRect(QPoint(900, 700), label, page, &dropped));
+        QVERIFY(!dropRect(QPoint(400, 300), QSize(4, 90), page, &dropped));
+        QVERIFY(!dropRect(QPoint(400, 300), QSize(90, 601), page, &dropped));
     }
 
     void alignmentsAndDistributions()

@@ -163,6 +163,10 @@ private slots:
     void imageDialogImportsPicksAndDeletesPicturesOnly();
     void panelFollowsThePageInFront();
     void saveUndoRedoKeysAndChoiceListsInThePanel();
+    void typingLeftInARowIsWhatTheFileHolds_data();
+    void typingLeftInARowIsWhatTheFileHolds();
+    void toolBarCommandsCommitTypingFirst_data();
+    void toolBarCommandsCommitTypingFirst();
 
 private:
     UIBase *control(const char *name) const { return m_page->findControl(kCmdButton, QLatin1String(name)); }
@@ -181,6 +185,9 @@ private:
         return result;
     }
     void dragPaletteEntry(int row, const QPoint &globalEnd);
+    // Types into the X row of the first button, selected, and leaves it
+    // there without Enter; the row keeps the focus.
+    QLineEdit *typeXWithoutEnter(const QString &text);
     QTreeWidgetItem *controlItem(const QString &text) const;
     QString folder() const { return m_workDir->filePath("projects"); }
     QTreeWidget *treeWidget() const { return m_window->projectFrame()->tree()->treeWidget(); }
@@ -266,6 +273,19 @@ void TestMainWindow::dragPaletteEntry(int row, const QPoint &globalEnd)
                          Qt::NoModifier);
         QApplication::sendEvent(viewport, &move);
     }
+}
+
+QLineEdit *TestMainWindow::typeXWithoutEnter(const QString &text)
+{
+    QApplication::setActiveWindow(m_window);
+    if (!QTest::qWaitForWindowActive(m_window) || !select({control("CmdButton_1")}))
+        return nullptr;
+    PropertyWidget *panel = m_window->propertyWidget();
+    auto *x = qobject_cast<QLineEdit *>(panel->editorAt(panel->rowOf(kCmdButton, "x")));
+    x->setFocus();
+    x->selectAll();
+    QTest::keyClicks(x, text);
+    return x->hasFocus() && x->isModified() ? x : nullptr;
 }
 
 QTreeWidgetItem *TestMainWindow::controlItem(const QString &text) const
@@ -462,17 +482,20 @@ void TestMainWindow::controlTreeDeleteRemovesControlOrWholeKind()
 void TestMainWindow::paletteDragDropsArmedKindOnlyInsidePage_data()
 {
     QTest::addColumn<QString>("where");
-    QTest::addColumn<int>("added");
-    QTest::newRow("inside the page") << "page" << 1;
-    QTest::newRow("over the palette") << "palette" << 0;
+    QTest::addColumn<QPoint>("cursor");
+    QTest::addColumn<QPoint>("placed"); // on the page, zoomed as it is
+    QTest::newRow("inside the page") << "page" << QPoint(400, 300) << QPoint(240, 210);
+    QTest::newRow("near the corner: held at 0") << "page" << QPoint(100, 50) << QPoint(0, 0);
+    QTest::newRow("over the palette") << "palette" << QPoint(20, 20) << QPoint();
 }
 
 void TestMainWindow::paletteDragDropsArmedKindOnlyInsidePage()
 {
     QFETCH(QString, where);
-    QFETCH(int, added);
-    const QPoint end = where == "page" ? m_page->mapToGlobal(QPoint(400, 300))
-                                       : m_window->srcListWidget()->mapToGlobal(QPoint(20, 20));
+    QFETCH(QPoint, cursor);
+    QFETCH(QPoint, placed);
+    const bool onPage = where == "page";
+    const QPoint end = onPage ? m_page->mapToGlobal(cursor) : m_window->srcListWidget()->mapToGlobal(cursor);
     QSignalSpy starts(m_window->srcListWidget(), SIGNAL(signalDragStart(QString)));
     QSignalSpy ends(m_window->srcListWidget(), SIGNAL(signalDragEnd()));
     dragPaletteEntry(1, end); // 文本控件
@@ -481,18 +504,20 @@ void TestMainWindow::paletteDragDropsArmedKindOnlyInsidePage()
     QLabel *label = m_window->dragLabel();
     QVERIFY(!label->isHidden());
     QCOMPARE(label->text(), QString("文本控件"));
-    QCOMPARE(label->geometry(), QRect(m_window->mapFromGlobal(end) - QPoint(80, 45), QSize(160, 90)));
+    // Its bottom-right corner at the cursor, as the drop puts the control's.
+    QCOMPARE(label->geometry(), QRect(m_window->mapFromGlobal(end) - QPoint(160, 90), QSize(160, 90)));
 
     QWidget *viewport = m_window->srcListWidget()->listWidget()->viewport();
     QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, viewport->mapFromGlobal(end));
     QVERIFY(label->isHidden());
     QCOMPARE(ends.count(), 1);
-    QCOMPARE(m_page->controls().value(kLabel).size(), added);
-    if (added) {
-        // Where the indicator showed it: centred on the cursor.
-        const QRect placed = m_page->controls().value(kLabel).first()->geometry();
-        QVERIFY(qAbs(placed.x() - 320) <= 1 && qAbs(placed.y() - 255) <= 1);
-        QVERIFY(qAbs(placed.width() - 160) <= 1 && qAbs(placed.height() - 90) <= 1);
+    QCOMPARE(m_page->controls().value(kLabel).size(), int(onPage));
+    if (onPage) {
+        // The indicator's size on screen, within a pixel of the page's zoom.
+        const QRect shown = m_page->controls().value(kLabel).first()->geometry();
+        QVERIFY2((shown.topLeft() - placed).manhattanLength() <= 1 && qAbs(shown.width() - 160) <= 1
+                     && qAbs(shown.height() - 90) <= 1,
+                 qPrintable(QString("%1 %2 %3 %4").arg(shown.x()).arg(shown.y()).arg(shown.width()).arg(shown.height())));
     }
 }
 
@@ -1132,13 +1157,21 @@ void TestMainWindow::saveUndoRedoKeysAndChoiceListsInThePanel()
     x->setFocus();
     x->selectAll();
     QTest::keyClicks(x, "40\r");
-    // The keys act wherever the focus is in the window.
+    // The keys act wherever the focus is in the window; Enter leaves it in
+    // the row, which has nothing of its own to undo then.
     QTest::keyClick(x, Qt::Key_S, Qt::ControlModifier);
     QVERIFY(!m_page->isModified());
-    QTest::keyClick(panel->tableWidget(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(x, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(intAt(control("CmdButton_1"), "x"), 300);
-    QTest::keyClick(panel->tableWidget(), Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyClick(x, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(intAt(control("CmdButton_1"), "x"), 40);
+    // Typing not yet committed is the row's own to take back: the page's
+    // steps are left alone.
+    const int steps = m_page->undoStack()->count();
+    QTest::keyClicks(x, "7");
+    QTest::keyClick(x, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(x->text(), QString("40"));
+    QCOMPARE(m_page->undoStack()->count(), steps);
 
     // A choice list opens with every option on view.
     auto *combo = qobject_cast<QComboBox *>(panel->editorAt(panel->rowOf(kCmdButton, "text_position")));
@@ -1146,6 +1179,65 @@ void TestMainWindow::saveUndoRedoKeysAndChoiceListsInThePanel()
     QAbstractItemView *list = combo->view();
     QVERIFY(list->isVisible() && combo->count() * list->sizeHintForRow(0) <= list->viewport()->height());
     combo->hidePopup();
+}
+
+void TestMainWindow::typingLeftInARowIsWhatTheFileHolds_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QStringList>("asked");
+    QTest::newRow("Ctrl+S") << "save key" << QStringList();
+    QTest::newRow("tab closed") << "tab" << QStringList("检测到配置已修改，是否保存修改在关闭?");
+    QTest::newRow("project closed") << "removeAction" << QStringList();
+    QTest::newRow("window closed") << "window" << QStringList("是否保存?");
+    QTest::newRow("preview") << "actionPreview" << QStringList("是否保存?");
+    QTest::newRow("upload") << "actionshangchuang" << QStringList("是否保存?");
+}
+
+void TestMainWindow::typingLeftInARowIsWhatTheFileHolds()
+{
+    QFETCH(QString, how);
+    QFETCH(QStringList, asked);
+    QLineEdit *x = typeXWithoutEnter("40");
+    QVERIFY(x);
+    m_notifier->setDefaultAnswer(how == "tab" ? QMessageBox::Yes : QMessageBox::Save);
+    if (how == "save key") {
+        QTest::keyClick(x, Qt::Key_S, Qt::ControlModifier);
+    } else if (how == "tab") {
+        QTest::mouseClick(m_tabs->tabBar()->tabButton(0, QTabBar::RightSide), Qt::LeftButton);
+    } else if (how == "window") {
+        QVERIFY(m_window->close());
+    } else {
+        // The preview and the transfer page read the files as they open.
+        whenShown<QDialog>([](QDialog *dialog) { dialog->reject(); });
+        trigger(qPrintable(how));
+    }
+    QCOMPARE(m_notifier->texts(), asked);
+    QJsonValue stored;
+    for (const QJsonValue &entry : readPage(pagePath("a"))) {
+        if (entry["name"] == "CmdButton_1")
+            stored = entry["x"];
+    }
+    QCOMPARE(stored, QJsonValue(40));
+}
+
+void TestMainWindow::toolBarCommandsCommitTypingFirst_data()
+{
+    QTest::addColumn<QString>("action");
+    for (const char *action : {"leftJAction", "hdAlignAction", "toTopAction", "selflockAction", "alllockAction",
+                               "unlockAction", "pasteAction", "pasteCmdAction", "formatCopyAction"})
+        QTest::newRow(action) << action;
+}
+
+void TestMainWindow::toolBarCommandsCommitTypingFirst()
+{
+    QFETCH(QString, action);
+    QLineEdit *x = typeXWithoutEnter("40");
+    QVERIFY(x);
+    // A click on the tool bar leaves the focus in the row; the command's
+    // refill of the rows then shows what was typed, not what was there.
+    QTest::mouseClick(m_window->mainToolBar()->widgetForAction(m_window->action(action)), Qt::LeftButton);
+    QCOMPARE(intAt(control("CmdButton_1"), "x"), 40);
+    QCOMPARE(x->text(), QString("40"));
 }
 
 QTEST_MAIN(TestMainWindow)
