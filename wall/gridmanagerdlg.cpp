@@ -272,7 +272,7 @@ void GridManagerDlg::fillTemplates(QJsonArray templates)
         templates.replace(i, object);
         const QJsonValue rect = object.value(QLatin1String("rect"));
         if (record.standard == 0 && rect.isArray())
-            m_cells.insert(record.id, gridCellsFromJson(rect.toArray(), record.tw, record.th));
+            m_cells.insert(record.id, gridCellsFromJson(rect.toArray()));
         QString name;
         jsonString(object, QStringLiteral("name"), &name);
         record.setName(name);

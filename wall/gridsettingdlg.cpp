@@ -185,7 +185,9 @@ void GridSettingDlg::setValue(const QString &key, const QJsonValue &value)
             if (!complete)
                 continue;
             cells.append({numbers[0], numbers[1], numbers[2], numbers[3]});
-            rects.append(cells.last().rect());
+            // A file's numbers may reach past the int range; the screen
+            // shows the part of the cell on its wall.
+            rects.append(cells.last().heldIn(Screen::kWallWidth, Screen::kWallHeight));
         }
         m_screen->setWindowRects(rects);
         m_data.insert(key, gridCellsToJson(cells));
