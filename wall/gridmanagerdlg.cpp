@@ -53,8 +53,9 @@ const SpinField kSpinFields[] = {
     {"cellHeightSpinBox", QT_TRANSLATE_NOOP("GridManagerDlg", "高度"), 2, 0, 999999, 1, 0, true},
 };
 
-// What the custom-layout box switches on, and off again.
-const char *const kRegionFields[] = {"spinBox_6", "spinBox_7", "spinBox_9", "spinBox_8"};
+// What the custom-layout box switches on, and off again: the wall size and
+// the region of a cell to add.
+const char *const kCustomFields[] = {"spinBox_4", "spinBox_5", "spinBox_6", "spinBox_7", "spinBox_9", "spinBox_8"};
 
 // The spin boxes whose changes redraw the regular grid.
 struct GridSpinSlot {
@@ -386,10 +387,7 @@ void GridManagerDlg::onCheckBokChange(int val)
     const bool custom = val == Qt::Checked;
     spinBox("spinBox_2")->setEnabled(!custom);
     spinBox("spinBox_3")->setEnabled(!custom);
-    // The wall size stays editable either way: a regular grid is drawn over it too.
-    spinBox("spinBox_4")->setEnabled(true);
-    spinBox("spinBox_5")->setEnabled(true);
-    for (const char *name : kRegionFields)
+    for (const char *name : kCustomFields)
         spinBox(name)->setEnabled(custom);
     m_addRectButton->setEnabled(custom);
     if (custom)

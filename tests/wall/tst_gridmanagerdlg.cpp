@@ -4,6 +4,7 @@
 #include "wall/gridvirwall.h"
 #include "wallfixture.h"
 
+#include <QCheckBox>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QPushButton>
@@ -98,6 +99,7 @@ private slots:
     void templateFromFileIsHeldToTheEditor();
     void chosenTemplateIsSavedAsRead_data();
     void chosenTemplateIsSavedAsRead();
+    void customLayoutBoxSwitchesTheWallSizeAndRegion();
     void failedWriteIsReported_data();
     void failedWriteIsReported();
     void newUserBuildsAndReopensLayout();
@@ -288,6 +290,24 @@ void TestGridManagerDlg::chosenTemplateIsSavedAsRead()
     editor.press("pushButton");
     QCOMPARE(editor.dialog.result(), int(QDialog::Accepted));
     QCOMPARE(fileTemplates().at(0).toObject().value("rect"), read);
+}
+
+void TestGridManagerDlg::customLayoutBoxSwitchesTheWallSizeAndRegion()
+{
+    Editor editor;
+    // The wall size, enabled at the start, and the left edge of a region.
+    const char *const custom[] = {"spinBox_4", "spinBox_5", "spinBox_6"};
+    auto *box = editor.dialog.findChild<QCheckBox *>("checkBox");
+    for (bool checked : {true, false}) {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+        settle();
+        QCOMPARE(box->isChecked(), checked);
+        for (const char *name : custom)
+            QVERIFY2(editor.spin(name)->isEnabled() == checked, name);
+        for (const char *name : {"spinBox_2", "spinBox_3"})
+            QVERIFY2(editor.spin(name)->isEnabled() != checked, name);
+        QCOMPARE(editor.dialog.findChild<QPushButton *>("pushButton_3")->isEnabled(), checked);
+    }
 }
 
 void TestGridManagerDlg::failedWriteIsReported_data()
