@@ -1,5 +1,6 @@
 #include "gridmanagerdlg.h"
 
+#include "core/dialogkeys.h"
 #include "core/jsonutils.h"
 #include "core/notifier.h"
 #include "wall/gridtemplatestore.h"
@@ -73,8 +74,6 @@ QPushButton *makeButton(QWidget *parent, const char *objectName, bool fixedSize 
 {
     auto *button = new QPushButton(parent);
     button->setObjectName(QLatin1String(objectName));
-    // Enter in a number field must not save and close the editor.
-    button->setAutoDefault(false);
     if (fixedSize)
         button->setFixedSize(100, 32);
     return button;
@@ -98,6 +97,8 @@ GridManagerDlg::GridManagerDlg(QWidget *parent)
     : QDialog(parent)
 {
     setupUi();
+    // Enter in a number field must not save and close the editor.
+    dialogkeys::enterPresses(this, nullptr);
     m_setMarkButton->hide();
     m_clearButton->hide();
     connectSignals();

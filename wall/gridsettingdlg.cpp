@@ -3,6 +3,7 @@
 #include "controls/mycombobox.h"
 #include "controls/mynumberedit.h"
 #include "controls/mytextedit.h"
+#include "core/dialogkeys.h"
 #include "core/jsonutils.h"
 #include "wall/gridtemplate.h"
 #include "wall/screen.h"
@@ -60,6 +61,7 @@ GridSettingDlg::GridSettingDlg(QWidget *parent)
     : QDialog(parent)
 {
     setupUi();
+    dialogkeys::enterPresses(this, m_okButton);
     connect(m_okButton, SIGNAL(clicked()), this, SLOT(accept()));
     connect(m_cancelButton, SIGNAL(clicked()), this, SLOT(reject()));
 }
