@@ -15,6 +15,9 @@ public:
     explicit InitDataWidget(QWidget *parent = nullptr);
     ~InitDataWidget() override;
 
+    // "进入系统": what Enter in the start dialog presses.
+    QPushButton *enterButton() const { return m_initDataBtn; }
+
 signals:
     void enter();
     void exit();

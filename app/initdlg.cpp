@@ -1,6 +1,7 @@
 #include "initdlg.h"
 
 #include "app/initdatawidget.h"
+#include "core/dialogkeys.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -36,6 +37,7 @@ InitDlg::InitDlg(QWidget *parent)
     row->addLayout(column);
     row->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
 
+    dialogkeys::enterPresses(this, m_dataWidget->enterButton());
     connect(m_dataWidget, SIGNAL(exit()), this, SLOT(onExit()));
     connect(m_dataWidget, SIGNAL(enter()), this, SLOT(onEnter()));
 

@@ -3,6 +3,7 @@
 #include "commands/jsmanager.h"
 #include "commands/kivcommondatastructure.h"
 #include "commands/midctrldlg.h"
+#include "core/dialogkeys.h"
 #include "core/jsonutils.h"
 #include "core/notifier.h"
 #include "core/textutils.h"
@@ -80,8 +81,6 @@ QPushButton *button(QWidget *parent, const char *name)
     auto *widget = new QPushButton(parent);
     widget->setObjectName(QLatin1String(name));
     widget->setMinimumSize(140, kFieldHeight);
-    // Enter presses only 保存, the default below; never one that opens a window.
-    widget->setAutoDefault(false);
     return widget;
 }
 
@@ -117,6 +116,7 @@ FeedBackFormDlg::FeedBackFormDlg(QWidget *parent)
     : QDialog(parent)
 {
     setupUi();
+    dialogkeys::enterPresses(this, m_saveButton);
     m_inTypeBox->setCurrentIndex(0);
     m_outTypeBox->setCurrentIndex(0);
     m_feedbackTypeBox->setCurrentIndex(0);
@@ -176,7 +176,6 @@ void FeedBackFormDlg::setupUi()
     m_testButton = button(this, "pushButton_4");
     m_clearButton = button(this, "pushButton");
     m_saveButton = button(this, "pushButton_3");
-    m_saveButton->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
     for (QPushButton *each : {m_viewButton, m_testButton, m_clearButton, m_saveButton})

@@ -1,6 +1,7 @@
 #include "kivtoolstringassistant.h"
 
 #include "commands/kivcommondatastructure.h"
+#include "core/dialogkeys.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -15,6 +16,7 @@ KivToolStringAssistant::KivToolStringAssistant(QWidget *parent)
     : QDialog(parent)
 {
     setupUi();
+    dialogkeys::enterPresses(this, nullptr);
     KivCommonDataStructure::setInputFormatItems(m_inputFormat);
     KivCommonDataStructure::setOutputFormatItems(m_outputFormat);
     // Connected once the boxes are filled, so filling converts nothing.

@@ -1,6 +1,7 @@
 #include "midctrformdlg.h"
 
 #include "commands/recordform.h"
+#include "core/dialogkeys.h"
 #include "core/notifier.h"
 
 #include <QComboBox>
@@ -47,6 +48,7 @@ MidCtrFormDlg::MidCtrFormDlg(QWidget *parent)
     : QDialog(parent)
 {
     setupUi();
+    dialogkeys::enterPresses(this, m_saveButton);
     connect(m_saveButton, SIGNAL(clicked()), this, SLOT(onSave()));
 }
 

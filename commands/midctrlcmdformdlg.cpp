@@ -2,6 +2,7 @@
 
 #include "commands/kivcommondatastructure.h"
 #include "commands/recordform.h"
+#include "core/dialogkeys.h"
 #include "core/notifier.h"
 
 #include <QComboBox>
@@ -64,6 +65,7 @@ MidCtrlCmdFormDlg::MidCtrlCmdFormDlg(QWidget *parent)
     : QDialog(parent)
 {
     setupUi();
+    dialogkeys::enterPresses(this, m_saveButton);
     connect(m_saveButton, SIGNAL(clicked()), this, SLOT(onSave()));
     connect(m_dataEdit, SIGNAL(textChanged()), this, SLOT(onTextChanged()));
 }

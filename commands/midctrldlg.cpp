@@ -7,6 +7,7 @@
 #include "commands/midctrluserdata.h"
 #include "commands/recordrowitem.h"
 #include "core/designerfolders.h"
+#include "core/dialogkeys.h"
 #include "core/notifier.h"
 
 #include <QFontMetrics>
@@ -108,6 +109,8 @@ MidCtrlDlg::MidCtrlDlg(QWidget *parent)
     , m_projectPath(DesignerFolders::instance()->projectDir())
 {
     setupUi();
+    // Every button opens a form or deletes: none is pressed by Enter in a table.
+    dialogkeys::enterPresses(this, nullptr);
     setupTables();
     connect(m_deviceTable, SIGNAL(itemClicked(QTableWidgetItem *)), this,
             SLOT(onMidCtrlItemClicked(QTableWidgetItem *)));
@@ -139,8 +142,6 @@ void MidCtrlDlg::setupUi()
             m_buttons[i] = new QPushButton(this);
             m_buttons[i]->setObjectName(QLatin1String(kButtons[i].name));
             m_buttons[i]->setMinimumHeight(30);
-            // Each opens a form: never pressed by Enter in a table.
-            m_buttons[i]->setAutoDefault(false);
             m_buttons[i]->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
             buttonRow->addWidget(m_buttons[i]);
         }

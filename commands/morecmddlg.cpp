@@ -3,6 +3,7 @@
 #include "commands/cmdprotocol.h"
 #include "commands/cmdrowitem.h"
 #include "commands/kivcommondatastructure.h"
+#include "core/dialogkeys.h"
 #include "core/notifier.h"
 #include "core/textutils.h"
 
@@ -131,6 +132,8 @@ MoreCmdDlg::MoreCmdDlg(QWidget *parent)
     : QDialog(parent)
 {
     setupUi();
+    // Enter neither adds a row nor closes over what is typed in the fields.
+    dialogkeys::enterPresses(this, nullptr);
 
     connect(m_modeGroup, SIGNAL(idToggled(int, bool)), this, SLOT(onButtonGroupToggled(int, bool)));
     connect(m_dataEdit, SIGNAL(textChanged()), this, SLOT(onTextChanged()));

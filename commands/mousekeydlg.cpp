@@ -1,5 +1,7 @@
 #include "mousekeydlg.h"
 
+#include "core/dialogkeys.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -53,6 +55,8 @@ MouseKeyDlg::MouseKeyDlg(QWidget *parent)
     : QDialog(parent)
 {
     setupUi();
+    // Enter neither adds a row nor closes over the key being chosen.
+    dialogkeys::enterPresses(this, nullptr);
     m_keyBox->addItems(keyNameList());
     m_keyBox->setCurrentIndex(0);
     connect(m_addButton, SIGNAL(clicked()), this, SLOT(onAdd()));

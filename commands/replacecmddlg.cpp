@@ -1,6 +1,7 @@
 #include "replacecmddlg.h"
 
 #include "commands/cmdprotocol.h"
+#include "core/dialogkeys.h"
 #include "core/notifier.h"
 #include "core/textutils.h"
 
@@ -75,6 +76,7 @@ ReplaceCmdDlg::ReplaceCmdDlg(QWidget *parent)
 {
     static_assert(sizeof kRows / sizeof kRows[0] == RowCount, "one description per row");
     setupUi();
+    dialogkeys::enterPresses(this, m_okButton);
     for (int row = 0; row < RowCount; ++row)
         connect(m_checks[row], SIGNAL(stateChanged(int)), this, kRows[row].slot);
     connect(m_okButton, SIGNAL(clicked()), this, SLOT(btnClicked()));

@@ -13,6 +13,7 @@
 #include <thread>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 #endif
@@ -56,6 +57,23 @@ const char kGuardedCall[] = "(function (f, args) {\n"
     std::_Exit(code);
 }
 
+#ifdef Q_OS_LINUX
+// What the process holds resident now. Not its peak: a child's peak starts at
+// what its parent held when it forked, so a designer grown large would make
+// every call look like a runaway.
+qint64 residentBytes(int statm)
+{
+    char text[64] = {};
+    if (pread(statm, text, sizeof text - 1, 0) <= 0)
+        return 0;
+    long long sizePages = 0;
+    long long residentPages = 0;
+    if (std::sscanf(text, "%lld %lld", &sizePages, &residentPages) != 2)
+        return 0;
+    return qint64(residentPages) * sysconf(_SC_PAGESIZE);
+}
+#endif
+
 void boundMemory()
 {
     std::set_terminate(onTerminate);
@@ -67,12 +85,14 @@ void boundMemory()
 #endif
 #ifdef Q_OS_LINUX
     // Memory that grows bit by bit stays below the address-space limit for a
-    // long time; the resident peak tells first.
-    std::thread([] {
+    // long time; resident memory tells first.
+    const int statm = open("/proc/self/statm", O_RDONLY | O_CLOEXEC);
+    if (statm < 0)
+        return;
+    std::thread([statm] {
+        const qint64 startBytes = residentBytes(statm);
         for (;;) {
-            rusage usage;
-            const qint64 peakBytes = getrusage(RUSAGE_SELF, &usage) == 0 ? qint64(usage.ru_maxrss) * 1024 : 0;
-            if (peakBytes > ScriptRunnerChild::kMemoryLimitBytes)
+            if (residentBytes(statm) - startBytes > ScriptRunnerChild::kMemoryLimitBytes)
                 std::_Exit(ScriptRunnerChild::kOutOfMemoryExit);
             std::this_thread::sleep_for(kMemoryPollInterval);
         }

@@ -7,7 +7,7 @@
 // The hidden mode in which the designer's executable runs one script call for
 // ScriptRunner: it reads a ScriptCall from standard input, writes kReady and
 // then a ScriptAnswer to standard output, and ends. It bounds itself: memory
-// (address space where the build allows it, resident memory always), and CPU
+// (address space where the build allows it, resident memory on Linux), and CPU
 // time as a backstop should its parent be gone.
 class ScriptRunnerChild
 {
@@ -16,8 +16,11 @@ public:
     static constexpr char kReady = 'R';
     static constexpr int kOutOfMemoryExit = 75;
     static constexpr int kFailedExit = 76;
-    // A feedback function parses a few bytes; far more than that is a runaway.
-    static constexpr qint64 kMemoryLimitBytes = qint64(1) << 30;
+    // What a script may add to the child's resident memory. A feedback
+    // function parses a few bytes; far more than that is a runaway, and one
+    // that fills memory as fast as the engine can must meet this bound well
+    // within its time limit.
+    static constexpr qint64 kMemoryLimitBytes = qint64(192) << 20;
 
     static bool isRunnerMode(int argc, char **argv);
     // The whole life of the child; returns its exit code.

@@ -1,5 +1,7 @@
 #include "reportbox.h"
 
+#include "core/dialogkeys.h"
+
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -27,6 +29,7 @@ ReportBox::ReportBox(QMessageBox::Icon icon, const QString &title, const QString
     grid->addWidget(m_text, 0, 1);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    dialogkeys::enterPresses(this, buttons->button(QDialogButtonBox::Ok));
     grid->addWidget(buttons, 1, 0, 1, 2);
     fitToScreen(text);
 }

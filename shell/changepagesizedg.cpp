@@ -1,6 +1,7 @@
 #include "changepagesizedg.h"
 
 #include "canvas/uipage.h"
+#include "core/dialogkeys.h"
 #include "core/notifier.h"
 #include "shell/dialogform.h"
 
@@ -21,6 +22,7 @@ ChangePageSizeDg::ChangePageSizeDg(QWidget *parent)
     : QDialog(parent)
 {
     setupUi();
+    dialogkeys::enterPresses(this, m_okButton);
     connect(m_okButton, SIGNAL(clicked()), this, SLOT(btnClicked()));
     connect(m_cancelButton, SIGNAL(clicked()), this, SLOT(btnClicked()));
 }

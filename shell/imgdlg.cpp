@@ -1,5 +1,6 @@
 #include "imgdlg.h"
 
+#include "core/dialogkeys.h"
 #include "core/fileutils.h"
 #include "core/notifier.h"
 #include "shell/imgshowframe.h"
@@ -40,6 +41,7 @@ ImgDlg::ImgDlg(QWidget *parent)
     : QDialog(parent)
 {
     setupUi();
+    dialogkeys::enterPresses(this, m_okButton);
     m_clearButton->hide();
     connect(m_importButton, SIGNAL(clicked()), this, SLOT(importImg()));
     connect(m_refreshButton, SIGNAL(clicked()), this, SLOT(refreshImg()));

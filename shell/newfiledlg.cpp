@@ -1,6 +1,7 @@
 #include "newfiledlg.h"
 
 #include "app/globalmanager.h"
+#include "core/dialogkeys.h"
 #include "core/notifier.h"
 #include "shell/changepagesizedg.h"
 #include "shell/dialogform.h"
@@ -15,6 +16,7 @@ NewFileDlg::NewFileDlg(QWidget *parent)
     : QDialog(parent)
 {
     setupUi();
+    dialogkeys::enterPresses(this, m_okButton);
     connect(m_okButton, SIGNAL(clicked()), this, SLOT(btnClicked()));
     connect(m_cancelButton, SIGNAL(clicked()), this, SLOT(btnClicked()));
 }

@@ -1,6 +1,7 @@
 #include "newprojectdlg.h"
 
 #include "app/globalmanager.h"
+#include "core/dialogkeys.h"
 #include "core/notifier.h"
 
 #include <QCheckBox>
@@ -17,6 +18,7 @@ NewProjectDlg::NewProjectDlg(QWidget *parent)
     : QDialog(parent)
 {
     setupUi();
+    dialogkeys::enterPresses(this, m_okButton);
     m_nameEdit->setText(QStringLiteral("main"));
     m_pathEdit->setText(GlobalManager::instance()->newProjectDir());
     m_checkBox->setChecked(true);

@@ -1,5 +1,6 @@
 #include "qruner.h"
 
+#include "core/dialogkeys.h"
 #include "core/notifier.h"
 
 #include <QHBoxLayout>
@@ -22,7 +23,6 @@ QRuner::QRuner(QWidget *parent)
     m_edit->setObjectName(QStringLiteral("lineEdit"));
     m_okButton = new QPushButton(tr("确定"), this);
     m_okButton->setObjectName(QStringLiteral("okButton"));
-    m_okButton->setDefault(true);
     m_cancelButton = new QPushButton(tr("取消"), this);
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
 
@@ -39,6 +39,7 @@ QRuner::QRuner(QWidget *parent)
     column->addStretch();
     column->addLayout(buttons);
 
+    dialogkeys::enterPresses(this, m_okButton);
     connect(m_okButton, SIGNAL(clicked()), this, SLOT(onOk()));
     connect(m_cancelButton, SIGNAL(clicked()), this, SLOT(reject()));
 }

@@ -1,5 +1,6 @@
 #include "datadlg.h"
 
+#include "core/dialogkeys.h"
 #include "transfer/datamanager.h"
 
 #include <QHBoxLayout>
@@ -15,6 +16,8 @@ DataDlg::DataDlg(QWidget *parent)
     m_widget = new DataManager(this);
     m_widget->setObjectName(QStringLiteral("widget"));
     m_horizontalLayout->addWidget(m_widget);
+    // Enter in the address field starts nothing: sending is a button's work.
+    dialogkeys::enterPresses(this, nullptr);
 }
 
 DataDlg::~DataDlg() = default;

@@ -1,5 +1,6 @@
 #include "gridmanagerdlg.h"
 
+#include "core/dialogkeys.h"
 #include "core/jsonutils.h"
 #include "core/notifier.h"
 #include "wall/gridtemplatestore.h"
@@ -53,8 +54,9 @@ const SpinField kSpinFields[] = {
     {"cellHeightSpinBox", QT_TRANSLATE_NOOP("GridManagerDlg", "高度"), 2, 0, 999999, 1, 0, true},
 };
 
-// What the custom-layout box switches on, and off again.
-const char *const kRegionFields[] = {"spinBox_6", "spinBox_7", "spinBox_9", "spinBox_8"};
+// What the custom-layout box switches on, and off again: the wall size and
+// the region of a cell to add.
+const char *const kCustomFields[] = {"spinBox_4", "spinBox_5", "spinBox_6", "spinBox_7", "spinBox_9", "spinBox_8"};
 
 // The spin boxes whose changes redraw the regular grid.
 struct GridSpinSlot {
@@ -72,8 +74,6 @@ QPushButton *makeButton(QWidget *parent, const char *objectName, bool fixedSize 
 {
     auto *button = new QPushButton(parent);
     button->setObjectName(QLatin1String(objectName));
-    // Enter in a number field must not save and close the editor.
-    button->setAutoDefault(false);
     if (fixedSize)
         button->setFixedSize(100, 32);
     return button;
@@ -97,6 +97,8 @@ GridManagerDlg::GridManagerDlg(QWidget *parent)
     : QDialog(parent)
 {
     setupUi();
+    // Enter in a number field must not save and close the editor.
+    dialogkeys::enterPresses(this, nullptr);
     m_setMarkButton->hide();
     m_clearButton->hide();
     connectSignals();
@@ -272,7 +274,7 @@ void GridManagerDlg::fillTemplates(QJsonArray templates)
         templates.replace(i, object);
         const QJsonValue rect = object.value(QLatin1String("rect"));
         if (record.standard == 0 && rect.isArray())
-            m_cells.insert(record.id, gridCellsFromJson(rect.toArray(), record.tw, record.th));
+            m_cells.insert(record.id, gridCellsFromJson(rect.toArray()));
         QString name;
         jsonString(object, QStringLiteral("name"), &name);
         record.setName(name);
@@ -386,10 +388,7 @@ void GridManagerDlg::onCheckBokChange(int val)
     const bool custom = val == Qt::Checked;
     spinBox("spinBox_2")->setEnabled(!custom);
     spinBox("spinBox_3")->setEnabled(!custom);
-    // The wall size stays editable either way: a regular grid is drawn over it too.
-    spinBox("spinBox_4")->setEnabled(true);
-    spinBox("spinBox_5")->setEnabled(true);
-    for (const char *name : kRegionFields)
+    for (const char *name : kCustomFields)
         spinBox(name)->setEnabled(custom);
     m_addRectButton->setEnabled(custom);
     if (custom)

@@ -95,7 +95,7 @@ void GridPaintPlan::build(const QVector<GridCell> &cells, const ToWidget &toWidg
     Coverage rows(height, width);
     Coverage columns(width, height);
     for (const GridCell &cell : cells) {
-        QRect r = toWidget(cell.rect());
+        QRect r = toWidget(cell);
         r.setWidth(r.width() - 1);
         r.setHeight(r.height() - 1);
         if (GridVirWall::rectsOverlap(r, selection)) {

@@ -22,8 +22,8 @@ class QPainter;
 class GridPaintPlan
 {
 public:
-    // A cell's rectangle in wall units to its rectangle on the canvas.
-    using ToWidget = std::function<QRect(const QRect &)>;
+    // A cell to its rectangle on the canvas.
+    using ToWidget = std::function<QRect(const GridCell &)>;
 
     void build(const QVector<GridCell> &cells, const ToWidget &toWidget, const QRect &selection,
                const QSize &size, const QFontMetrics &metrics);

@@ -3,6 +3,7 @@
 #include "controls/mycombobox.h"
 #include "controls/mynumberedit.h"
 #include "controls/mytextedit.h"
+#include "core/dialogkeys.h"
 #include "core/jsonutils.h"
 #include "wall/gridtemplate.h"
 #include "wall/screen.h"
@@ -60,6 +61,7 @@ GridSettingDlg::GridSettingDlg(QWidget *parent)
     : QDialog(parent)
 {
     setupUi();
+    dialogkeys::enterPresses(this, m_okButton);
     connect(m_okButton, SIGNAL(clicked()), this, SLOT(accept()));
     connect(m_cancelButton, SIGNAL(clicked()), this, SLOT(reject()));
 }
@@ -185,7 +187,9 @@ void GridSettingDlg::setValue(const QString &key, const QJsonValue &value)
             if (!complete)
                 continue;
             cells.append({numbers[0], numbers[1], numbers[2], numbers[3]});
-            rects.append(cells.last().rect());
+            // A file's numbers may reach past the int range; the screen
+            // shows the part of the cell on its wall.
+            rects.append(cells.last().heldIn(Screen::kWallWidth, Screen::kWallHeight));
         }
         m_screen->setWindowRects(rects);
         m_data.insert(key, gridCellsToJson(cells));

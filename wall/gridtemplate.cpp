@@ -42,16 +42,22 @@ QPair<int, int> heldSpan(int start, int length, int size)
 }
 } // namespace
 
-QVector<GridCell> gridCellsFromJson(const QJsonArray &array, int tw, int th)
+QRect GridCell::heldIn(int tw, int th) const
+{
+    const auto across = heldSpan(x, w, tw);
+    const auto down = heldSpan(y, h, th);
+    return QRect(across.first, down.first, across.second, down.second);
+}
+
+QVector<GridCell> gridCellsFromJson(const QJsonArray &array)
 {
     QVector<GridCell> cells;
     for (const QJsonValue &element : array) {
         const QJsonObject object = element.toObject();
-        const auto across = heldSpan(jsonNumberAsInt(object.value(QLatin1String("x")), 0),
-                                     jsonNumberAsInt(object.value(QLatin1String("w")), 0), tw);
-        const auto down = heldSpan(jsonNumberAsInt(object.value(QLatin1String("y")), 0),
-                                   jsonNumberAsInt(object.value(QLatin1String("h")), 0), th);
-        cells.append({across.first, down.first, across.second, down.second});
+        cells.append({jsonNumberAsInt(object.value(QLatin1String("x")), 0),
+                      jsonNumberAsInt(object.value(QLatin1String("y")), 0),
+                      jsonNumberAsInt(object.value(QLatin1String("w")), 0),
+                      jsonNumberAsInt(object.value(QLatin1String("h")), 0)});
     }
     return cells;
 }

@@ -17,7 +17,9 @@ struct GridCell {
     int w = 0;
     int h = 0;
 
-    QRect rect() const { return QRect(x, y, w, h); }
+    // The part of the cell inside a tw x th wall, worked out in 64 bits: a
+    // file may hold cells whose right edge lies past the int range.
+    QRect heldIn(int tw, int th) const;
     static GridCell fromRect(const QRect &rect) { return {rect.x(), rect.y(), rect.width(), rect.height()}; }
     bool operator==(const GridCell &other) const
     {
@@ -51,9 +53,10 @@ struct GridTemplate {
 // bits: a wall is up to 99,999,999 units wide.
 QVector<GridCell> regularGridCells(int rows, int cols, int tw, int th);
 
-// "x", "y", "w", "h" of every element, a missing or non-numeric one as 0,
-// each cell held inside the tw x th wall (cut at its edges, in 64 bits).
-QVector<GridCell> gridCellsFromJson(const QJsonArray &array, int tw, int th);
+// "x", "y", "w", "h" of every element, a missing or non-numeric one as 0, as
+// the file says them: held inside a wall only where they are drawn, so that a
+// template saved unedited keeps them.
+QVector<GridCell> gridCellsFromJson(const QJsonArray &array);
 QJsonArray gridCellsToJson(const QVector<GridCell> &cells);
 
 // The file object of a template: "tw" and "th" only for a custom one

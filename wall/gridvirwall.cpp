@@ -63,6 +63,11 @@ QRect GridVirWall::mapRect(const QRect &rect, MapDirection direction) const
     return wall;
 }
 
+QRect GridVirWall::heldRect(const GridCell &cell) const
+{
+    return cell.heldIn(m_template.tw, m_template.th);
+}
+
 void GridVirWall::setTemplate(const GridTemplate &record, const QVector<GridCell> &cells)
 {
     m_template = record;
@@ -96,8 +101,9 @@ bool GridVirWall::selectedRect(QRect *rect) const
         return false;
     const QRect wall = mapRect(m_selection, WidgetToWall);
     for (const GridCell &cell : m_cells) {
-        if (rectsOverlap(cell.rect(), wall)) {
-            *rect = cell.rect();
+        const QRect held = heldRect(cell);
+        if (rectsOverlap(held, wall)) {
+            *rect = held;
             return true;
         }
     }
@@ -113,7 +119,7 @@ void GridVirWall::checkSelection() const
 void GridVirWall::removeOverlapping(const QRect &wallRect)
 {
     m_cells.erase(std::remove_if(m_cells.begin(), m_cells.end(),
-                                 [&](const GridCell &cell) { return rectsOverlap(cell.rect(), wallRect); }),
+                                 [&](const GridCell &cell) { return rectsOverlap(heldRect(cell), wallRect); }),
                   m_cells.end());
 }
 
@@ -131,8 +137,9 @@ void GridVirWall::mergeCells(const QRect &wallRect)
     auto boundsOfOverlapping = [this](const QRect &area) {
         QRect bounds;
         for (const GridCell &cell : qAsConst(m_cells)) {
-            if (rectsOverlap(cell.rect(), area))
-                bounds = bounds.united(cell.rect());
+            const QRect held = heldRect(cell);
+            if (rectsOverlap(held, area))
+                bounds = bounds.united(held);
         }
         return bounds;
     };
@@ -243,8 +250,8 @@ void GridVirWall::paintEvent(QPaintEvent *event)
         return;
     if (!m_plan.isBuilt()) {
         m_plan.build(
-            m_cells, [this](const QRect &rect) { return mapRect(rect, WallToWidget); }, m_selection, size(),
-            fontMetrics());
+            m_cells, [this](const GridCell &cell) { return mapRect(heldRect(cell), WallToWidget); }, m_selection,
+            size(), fontMetrics());
     }
     QPainter painter(this);
     m_plan.draw(&painter);

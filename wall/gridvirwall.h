@@ -29,6 +29,8 @@ public:
     QRect mapRect(const QRect &rect, MapDirection direction) const;
 
     const GridTemplate &gridTemplate() const { return m_template; }
+    // As they were handed over or edited: a cell of a file that lies past
+    // the wall stays so until an edit takes it in.
     const QVector<GridCell> &cells() const { return m_cells; }
     // In widget pixels; the cleared selection is (-1, -1, -1, -1).
     QRect selection() const { return m_selection; }
@@ -57,6 +59,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // What is drawn, selected and edited of a cell: its part inside the wall.
+    QRect heldRect(const GridCell &cell) const;
     // Something drawn changed: the paint plan is worked out again.
     void replan();
     void clearSelection();

@@ -26,6 +26,7 @@ export function nothing() { return undefined; }
 export function forever() { for (;;) {} }
 export function deeper(n) { return deeper(n + 1) + 1; }
 export function grows() { let s = 'x'; for (;;) s = s + s; }
+export function fills() { let a = []; for (;;) a.push(new Array(1e6).fill(1)); }
 export function throwsText() { throw 'plain string'; }
 export function throwsNumber() { throw 42; }
 export function huge() { return 'x'.repeat(20000000); }
@@ -49,6 +50,7 @@ private slots:
     void runawayScriptEndsWithItsReason_data();
     void runawayScriptEndsWithItsReason();
     void childWithoutAnswerIsAFailure();
+    void largeDesignerLeavesTheScriptItsMemory();
     void testButtonRunsSavedScriptOnTypedData();
     void longReportFitsTheScreenAtOnce();
 
@@ -137,6 +139,8 @@ void TestJsManager::runawayScriptEndsWithItsReason_data()
     QTest::newRow("endless loop") << "forever" << "interrupted: the script ran longer than 3 seconds";
     // Took the whole process down when scripts ran inside it.
     QTest::newRow("string grows without end") << "grows" << "interrupted: the script ran out of memory";
+    // Qt's own string limit ends the string first; an array has none but the child's bound.
+    QTest::newRow("array grows without end") << "fills" << "interrupted: the script ran out of memory";
     QTest::newRow("runaway recursion") << "deeper" << "Uncaught exception at line 0: RangeError";
 }
 
@@ -160,6 +164,17 @@ void TestJsManager::childWithoutAnswerIsAFailure()
 {
     const ScriptCall call{f.project + "/main.js", "plusOne", "", {1}, 1000};
     QCOMPARE(ScriptRunner("/bin/true").run(call).kind, ScriptAnswer::Failed);
+}
+
+void TestJsManager::largeDesignerLeavesTheScriptItsMemory()
+{
+    // A child's peak memory starts at what its parent held when it forked:
+    // only what the script adds counts against the bound.
+    const QByteArray held(int(ScriptRunnerChild::kMemoryLimitBytes * 3 / 2), 'x');
+    QString report;
+    int number = 0;
+    QVERIFY2(JsManager::instance()->callFuncIntToInt("plusOne", "", {1}, number, report), qPrintable(report));
+    QCOMPARE(number, 2);
 }
 
 void TestJsManager::testButtonRunsSavedScriptOnTypedData()

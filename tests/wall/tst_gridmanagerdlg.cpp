@@ -4,12 +4,15 @@
 #include "wall/gridvirwall.h"
 #include "wallfixture.h"
 
+#include <QCheckBox>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(GridCell)
 
 namespace {
 const char kTemplateFile[] = "data_template/grid_template/zh_cn/template.json";
@@ -94,6 +97,9 @@ private slots:
     void idBeyondTheBoxIsSavedUnderItsOwnId();
     void templateFromFileIsHeldToTheEditor_data();
     void templateFromFileIsHeldToTheEditor();
+    void chosenTemplateIsSavedAsRead_data();
+    void chosenTemplateIsSavedAsRead();
+    void customLayoutBoxSwitchesTheWallSizeAndRegion();
     void failedWriteIsReported_data();
     void failedWriteIsReported();
     void newUserBuildsAndReopensLayout();
@@ -221,29 +227,30 @@ void TestGridManagerDlg::templateFromFileIsHeldToTheEditor_data()
 {
     QTest::addColumn<QByteArray>("fields");
     QTest::addColumn<QSize>("rowsAndColumns");
-    QTest::addColumn<QVector<QRect>>("someCells");   // the first and the last
+    QTest::addColumn<QVector<GridCell>>("someCells");   // the first and the last
     QTest::addColumn<int>("cellCount");
 
     // A preset without a size: its grid over 1920 x 1080.
     QTest::newRow("preset") << QByteArray(R"("standard": 1, "row": 2, "col": 2)") << QSize(2, 2)
-                            << QVector<QRect>{{0, 0, 960, 540}, {960, 540, 960, 540}} << 4;
+                            << QVector<GridCell>{{0, 0, 960, 540}, {960, 540, 960, 540}} << 4;
     QTest::newRow("rows past the box") << QByteArray(R"("standard": 1, "row": 100000, "col": 2)") << QSize(999, 2)
-                                       << QVector<QRect>{{0, 0, 960, 1}, {960, 1078, 960, 1}} << 1998;
+                                       << QVector<GridCell>{{0, 0, 960, 1}, {960, 1078, 960, 1}} << 1998;
     // Once the product overflowed int, or asked for gigabytes.
     QTest::newRow("100000 x 100000") << QByteArray(R"("standard": 1, "row": 100000, "col": 100000)")
-                                     << QSize(999, 999) << QVector<QRect>{{0, 0, 1, 1}, {1918, 1078, 1, 1}}
+                                     << QSize(999, 999) << QVector<GridCell>{{0, 0, 1, 1}, {1918, 1078, 1, 1}}
                                      << 998001;
+    // Drawn cut to the wall, held as read.
     QTest::newRow("cells past the wall")
         << QByteArray(R"("standard": 0, "row": 1, "col": 1, "tw": 3840, "th": 2160, "rect": [
                {"x": 2147483000, "y": 0, "w": 2147483000, "h": 100}, {"x": -50, "y": 10, "w": 100, "h": 99999}])")
-        << QSize(1, 1) << QVector<QRect>{{3840, 0, 0, 100}, {0, 10, 50, 2150}} << 2;
+        << QSize(1, 1) << QVector<GridCell>{{2147483000, 0, 2147483000, 100}, {-50, 10, 100, 99999}} << 2;
 }
 
 void TestGridManagerDlg::templateFromFileIsHeldToTheEditor()
 {
     QFETCH(QByteArray, fields);
     QFETCH(QSize, rowsAndColumns);
-    QFETCH(QVector<QRect>, someCells);
+    QFETCH(QVector<GridCell>, someCells);
     QFETCH(int, cellCount);
     // A name of 180 bytes of UTF-8 shows cut to what a template holds.
     const QByteArray name = QString(60, QChar(0x5E03)).toUtf8();
@@ -254,11 +261,53 @@ void TestGridManagerDlg::templateFromFileIsHeldToTheEditor()
     QCOMPARE(QSize(editor.spin("spinBox")->value(), editor.spin("spinBox_2")->value()), rowsAndColumns);
     const QVector<GridCell> cells = editor.canvas()->cells();
     QCOMPARE(cells.size(), cellCount);
-    QCOMPARE(cells.first().rect(), someCells.first());
-    QCOMPARE(cells.last().rect(), someCells.last());
+    QVERIFY(cells.first() == someCells.first());
+    QVERIFY(cells.last() == someCells.last());
     // The record too, as the next save writes it.
     const GridTemplate record = editor.canvas()->gridTemplate();
     QCOMPARE(QSize(record.row, record.col), rowsAndColumns);
+    editor.dialog.grab();
+}
+
+void TestGridManagerDlg::chosenTemplateIsSavedAsRead_data()
+{
+    QTest::addColumn<QByteArray>("fields");
+    // Once saved cut to the 1920 x 1080 that a template without a size is drawn on.
+    QTest::newRow("no wall size") << QByteArray(R"("rect": [{"x": 1920, "y": 0, "w": 1920, "h": 2160}])");
+    QTest::newRow("past the int range") << QByteArray(R"("tw": 3840, "th": 2160, "rect": [
+        {"x": 2147483000, "y": 0, "w": 2147483000, "h": 100}, {"x": -50, "y": 10, "w": 100, "h": 99999}])");
+}
+
+void TestGridManagerDlg::chosenTemplateIsSavedAsRead()
+{
+    QFETCH(QByteArray, fields);
+    writeFixture(kTemplateFile, R"([{"id": 1, "name": "墙", "standard": 0, "gridmode": 0, "row": 1, "col": 1, )"
+                                    + fields + "}]");
+    const QJsonValue read = fileTemplates().at(0).toObject().value("rect");
+    Editor editor;
+    editor.chooseRow(0);
+    editor.dialog.grab();
+    editor.press("pushButton");
+    QCOMPARE(editor.dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(fileTemplates().at(0).toObject().value("rect"), read);
+}
+
+void TestGridManagerDlg::customLayoutBoxSwitchesTheWallSizeAndRegion()
+{
+    Editor editor;
+    // The wall size, enabled at the start, and the left edge of a region.
+    const char *const custom[] = {"spinBox_4", "spinBox_5", "spinBox_6"};
+    auto *box = editor.dialog.findChild<QCheckBox *>("checkBox");
+    for (bool checked : {true, false}) {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+        settle();
+        QCOMPARE(box->isChecked(), checked);
+        for (const char *name : custom)
+            QVERIFY2(editor.spin(name)->isEnabled() == checked, name);
+        for (const char *name : {"spinBox_2", "spinBox_3"})
+            QVERIFY2(editor.spin(name)->isEnabled() != checked, name);
+        QCOMPARE(editor.dialog.findChild<QPushButton *>("pushButton_3")->isEnabled(), checked);
+    }
 }
 
 void TestGridManagerDlg::failedWriteIsReported_data()

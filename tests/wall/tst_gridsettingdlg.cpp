@@ -38,16 +38,20 @@ void TestGridSettingDlg::showsChoicesNumbersAndCompleteCells()
     dialog.setData(jsonFixture(R"({"standard": 0, "walltype": 0, "gridmode": 1, "row": 3, "col": "4",
         "tw": 3840, "th": 2160, "note": "kept",
         "rect": [{"x": 0, "y": 0, "w": 960, "h": 540, "extra": 1}, {"x": 960, "y": 0, "w": 960},
-                 {"x": "0", "y": 0, "w": 1, "h": 1}, 7]})"), 1, 1);
+                 {"x": "0", "y": 0, "w": 1, "h": 1}, 7, {"x": 2147483000, "y": 0, "w": 2147483000, "h": 100}]})"),
+                   1, 1);
     QStringList shown;
     for (const char *name : {"comboBox", "comboBox_2", "comboBox_3"})
         shown << dialog.findChild<QComboBox *>(name)->currentText();
     for (const char *name : {"lineEdit", "lineEdit_2", "lineEdit_3", "lineEdit_4"})
         shown << dialog.findChild<QLineEdit *>(name)->text();
     QCOMPARE(shown, QStringList({"非标", "整屏", "屏组", "3", "0", "3840", "2160"}));
-    QCOMPARE(dialog.screen()->windows().size(), 1);
+    QCOMPARE(dialog.screen()->windows().size(), 2);
+    // A cell whose right edge lies past the int range shows what of it is on the wall: nothing.
+    QCOMPARE(dialog.screen()->windows().at(1)->windowRect(), QRect(1920, 0, 0, 100));
     QCOMPARE(dialog.data().value("rect").toArray(),
-             QJsonArray({QJsonObject{{"x", 0}, {"y", 0}, {"w", 960}, {"h", 540}}}));
+             QJsonArray({QJsonObject{{"x", 0}, {"y", 0}, {"w", 960}, {"h", 540}},
+                         QJsonObject{{"x", 2147483000}, {"y", 0}, {"w", 2147483000}, {"h", 100}}}));
     QCOMPARE(dialog.data().value("note").toString(), QStringLiteral("kept"));
     dialog.show();
     QVERIFY(saveGrabIfAsked(dialog.grab().toImage(), "wall_viewer.png"));

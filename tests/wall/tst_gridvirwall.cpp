@@ -9,7 +9,7 @@ QVector<QRect> rectsOf(const QVector<GridCell> &cells)
 {
     QVector<QRect> rects;
     for (const GridCell &cell : cells)
-        rects.append(cell.rect());
+        rects.append(QRect(cell.x, cell.y, cell.w, cell.h));
     return rects;
 }
 
@@ -136,7 +136,7 @@ void TestGridVirWall::splitWorkedExamples()
     if (firstRowWidths.isEmpty()) {
         QCOMPARE(notifier.prompts().size(), 1);
         QVERIFY(notifier.prompts().at(0).text.startsWith(QStringLiteral("满足以下条件才允许拆分")));
-        QCOMPARE(cells.at(0).rect(), QRect(0, 0, wallWidth, 1080));
+        QCOMPARE(cells.at(0), GridCell({0, 0, wallWidth, 1080}));
         return;
     }
     QVERIFY(notifier.prompts().isEmpty());
@@ -156,7 +156,7 @@ void TestGridVirWall::hugeWallsMapWithoutOverflow()
     // The largest total width on a 1000-pixel canvas, in 999 columns.
     Canvas canvas(QSize(1000, 100));
     canvas.wall.setRegularGrid(1, 1, 999, 99999999, 2160);
-    const QRect last = canvas.wall.cells().last().rect();
+    const QRect last = rectsOf(canvas.wall.cells()).last();
     QCOMPARE(last, QRect(99899898, 0, 100100, 2160));
     QCOMPARE(canvas.wall.mapRect(last, GridVirWall::WallToWidget).x(), 998);
 
