@@ -3,7 +3,9 @@
 #include "canvas/pageshared.h"
 #include "core/designerfolders.h"
 #include "core/iniutils.h"
+#include "core/notifier.h"
 #include "core/screenscale.h"
+#include "core/wholefile.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -217,13 +219,15 @@ void GlobalManager::loadStyleSheet()
 {
     const QString path = QStringLiteral("./resource/assets/qss/index.qss");
     qDebug() << "qsspathname: " << path;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const WholeFile file = WholeFile::read(path, WholeFile::kStyleSheetLimit);
+    if (file.isRefused())
+        Notifier::information(nullptr, tr("提示"), file.problem());
+    if (!file.isRead()) {
         qDebug() << "Open failed " << path;
         return;
     }
     qDebug() << "Open success " << path;
-    qApp->setStyleSheet(QString::fromUtf8(file.readAll()));
+    qApp->setStyleSheet(QString::fromUtf8(file.bytes()));
 }
 
 void GlobalManager::setScreenMetrics(double dpi, double fitScale, double wideScale)

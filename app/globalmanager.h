@@ -147,6 +147,7 @@ public:
     QString gridTemplatePath() const;
     const QJsonArray &gridTemplates() const override { return m_gridTemplates; }
     bool loadGridTemplates() override;
+    // Refuses while the file of the language was refused at the last load.
     bool saveGridTemplates(QJsonArray templates) override;
 
     // Panels of the main window; remembered, never owned.
@@ -291,6 +292,9 @@ private:
     QPointer<QWidget> m_propertyControl;
     QVector<ControlTypeEntry> m_controlTypes;
     QJsonArray m_gridTemplates;
+    // The template file of the language was there but refused: it is not
+    // written over with what little was held instead.
+    bool m_gridTemplatesRefused = false;
     QString m_homePath;
     int m_language = 0;
     int m_currentIndex = -1;
@@ -301,8 +305,9 @@ private:
     QString m_midCtrlFile;
     QString m_eventFile;
     QVector<MidCtrlRecord> m_midCtrls;
-    enum class MidCtrlRead { Whole, Unparseable, Incomplete };
+    enum class MidCtrlRead { Whole, Refused, Unparseable, Incomplete };
     MidCtrlRead m_midCtrlRead = MidCtrlRead::Whole;
+    QString m_midCtrlProblem;   // which file and why, when refused
     QVector<PageInfo> m_pages;
     QJsonObject m_project;
     QPointer<QTabWidget> m_tabWidget;

@@ -1,6 +1,8 @@
 #include "globalmanager.h"
 
 #include "core/fileutils.h"
+#include "core/notifier.h"
+#include "core/wholefile.h"
 
 #include <QDebug>
 #include <QDir>
@@ -33,14 +35,13 @@ QString stringOf(const QJsonObject &object, const char *key)
     return object.value(QLatin1String(key)).toString();
 }
 
-// The whole file parsed, or a null document when it is missing or broken.
-QJsonDocument readJsonDocument(const QString &path, QJsonParseError *error = nullptr)
+// The whole file parsed, or a null document when it was not read or is broken.
+QJsonDocument parsedDocument(const WholeFile &file, QJsonParseError *error = nullptr)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!file.isRead())
         return QJsonDocument();
     QJsonParseError localError;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &localError);
+    const QJsonDocument doc = QJsonDocument::fromJson(file.bytes(), &localError);
     if (error)
         *error = localError;
     return localError.error == QJsonParseError::NoError ? doc : QJsonDocument();
@@ -127,14 +128,19 @@ void GlobalManager::loadMidCtrls(const QString &fileName)
     m_midCtrlRead = MidCtrlRead::Whole;
     if (projectPath().isEmpty() || !isSafePageFile(fileName))
         return;
-    QFile file(projectPath() + QLatin1Char('/') + fileName);
+    const WholeFile file = WholeFile::read(projectPath() + QLatin1Char('/') + fileName, WholeFile::kDeviceFileLimit);
     // A project without devices.
-    if (!file.exists())
+    if (file.status() == WholeFile::Missing)
         return;
+    if (file.isRefused()) {
+        m_midCtrlRead = MidCtrlRead::Refused;
+        m_midCtrlProblem = file.problem();
+        return;
+    }
     m_midCtrlRead = MidCtrlRead::Unparseable;
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!file.isRead())
         return;
-    const QByteArray bytes = file.readAll();
+    const QByteArray &bytes = file.bytes();
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
     const QJsonValue devices = doc.object().value(QLatin1String(kMidCtrlsKey));
@@ -166,6 +172,8 @@ QString GlobalManager::midCtrlsReadOnlyReason() const
 {
     const QString path = QDir::toNativeSeparators(projectPath() + QLatin1Char('/') + m_midCtrlFile);
     switch (m_midCtrlRead) {
+    case MidCtrlRead::Refused:
+        return m_midCtrlProblem + QLatin1Char('\n') + tr("中控将以只读方式打开，文件保持不变");
     case MidCtrlRead::Unparseable:
         return tr("中控文件无法解析，中控将以只读方式打开，文件保持不变：") + path;
     case MidCtrlRead::Incomplete:
@@ -192,7 +200,10 @@ void GlobalManager::loadEvents(const QString &fileName)
 {
     if (projectPath().isEmpty() || !isSafePageFile(fileName))
         return;
-    const QJsonDocument doc = readJsonDocument(projectPath() + QLatin1Char('/') + fileName);
+    const WholeFile file = WholeFile::read(projectPath() + QLatin1Char('/') + fileName, WholeFile::kEventFileLimit);
+    if (file.isRefused())
+        Notifier::information(nullptr, tr("提示"), file.problem());
+    const QJsonDocument doc = parsedDocument(file);
     const QJsonValue events = doc.object().value(QLatin1String(kEventsKey));
     if (!doc.isObject() || !events.isArray())
         return;
@@ -216,12 +227,19 @@ QString GlobalManager::gridTemplatePath() const
 bool GlobalManager::loadGridTemplates()
 {
     m_gridTemplates = QJsonArray();
+    m_gridTemplatesRefused = false;
     const QString path = gridTemplatePath();
     if (!QFile::exists(path))
         return false;
+    const WholeFile file = WholeFile::read(path, WholeFile::kGridTemplateFileLimit);
+    if (file.isRefused()) {
+        m_gridTemplatesRefused = true;
+        Notifier::information(nullptr, tr("提示"), file.problem());
+        return false;
+    }
     QJsonParseError error;
     error.error = QJsonParseError::NoError;
-    const QJsonDocument doc = readJsonDocument(path, &error);
+    const QJsonDocument doc = parsedDocument(file, &error);
     if (error.error != QJsonParseError::NoError || doc.isNull()) {
         qDebug() << "parse grid json file error" << error.errorString();
         return false;
@@ -237,6 +255,8 @@ bool GlobalManager::loadGridTemplates()
 
 bool GlobalManager::saveGridTemplates(QJsonArray templates)
 {
+    if (m_gridTemplatesRefused)
+        return false;
     // The language folder is not created: a missing one means no templates
     // are kept for that language.
     return writeFileAtomically(gridTemplatePath(), QJsonDocument(templates).toJson());

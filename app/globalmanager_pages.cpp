@@ -4,11 +4,11 @@
 #include "canvas/uipage.h"
 #include "core/fileutils.h"
 #include "core/notifier.h"
+#include "core/wholefile.h"
 #include "preview/pagedlg.h"
 #include "shell/srclistwidget.h"
 
 #include <QDebug>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -203,9 +203,10 @@ bool GlobalManager::copyPage(const QString &sourceName, const QString &typedName
     const PageInfo page = newPageInfo(name, width, height, pageType);
 
     // The copy is of the file as last saved, byte for byte.
+    const WholeFile source = WholeFile::read(pageFilePath(pageFileOf(sourceName)), WholeFile::kPageFileLimit);
     const QString target = pageFilePath(page.file);
-    if (!copyFile(pageFilePath(pageFileOf(sourceName)), target)) {
-        Notifier::information(nullptr, tr("提示"), tr("复制页面失败"));
+    if (!source.isRead() || !writeFileAtomically(target, source.bytes())) {
+        Notifier::information(nullptr, tr("提示"), source.isRefused() ? source.problem() : tr("复制页面失败"));
         return false;
     }
     if (!addNewPage(page)) {
@@ -223,8 +224,7 @@ QString GlobalManager::importedPageName(const QString &path)
 
 bool GlobalManager::importPage(const QString &path, int *pageType)
 {
-    const QFileInfo source(path);
-    if (!isProjectOpen() || !source.isFile())
+    if (!isProjectOpen())
         return false;
     const QString name = importedPageName(path);
     if (!isValidPageName(name)) {
@@ -240,12 +240,13 @@ bool GlobalManager::importPage(const QString &path, int *pageType)
     int width = kDefaultWidth;
     int height = kDefaultHeight;
     int type = 0;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    const WholeFile file = WholeFile::read(path, WholeFile::kPageFileLimit);
+    if (file.isRefused())
+        Notifier::information(nullptr, tr("提示"), file.problem());
+    if (!file.isRead())
         return false;
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
-    file.close();
+    const QJsonDocument document = QJsonDocument::fromJson(file.bytes(), &error);
 
     bool valid = false;
     const QJsonValue controls = document.object().value(QLatin1String(kControlKey));
@@ -279,7 +280,8 @@ bool GlobalManager::importPage(const QString &path, int *pageType)
         Notifier::information(nullptr, tr("提示"), tr("导入失败，页面名称已存在"));
         return false;
     }
-    if (copied && !copyFile(path, target)) {
+    // What was read and checked is what goes in, not what the name holds now.
+    if (copied && !writeFileAtomically(target, file.bytes())) {
         Notifier::information(nullptr, tr("提示"), tr("复制页面失败"));
         return false;
     }
@@ -318,14 +320,13 @@ void GlobalManager::resizePageFile(const QString &name, int width, int height)
     if (!isProjectOpen() || !isValidPageName(name))
         return;
     const QString path = pageFilePath(pageFileOf(name));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        Notifier::information(nullptr, tr("提示"), tr("open file fail: ") + path);
+    const WholeFile file = WholeFile::read(path, WholeFile::kPageFileLimit);
+    if (!file.isRead()) {
+        Notifier::information(nullptr, tr("提示"), file.isRefused() ? file.problem() : tr("open file fail: ") + path);
         return;
     }
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
-    file.close();
+    const QJsonDocument document = QJsonDocument::fromJson(file.bytes(), &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) {
         Notifier::information(nullptr, tr("提示"), tr("文件解析错误"));
         return;
@@ -369,15 +370,17 @@ bool GlobalManager::openPageTab(const QString &name, int pageKind)
             } else {
                 // A file that cannot be read is not shown as an empty page,
                 // which a save would then write over.
-                delete scroll;
                 opened = false;
                 QString text = tr("文件解析错误");
                 if (result == UIPage::LoadBadFormat)
                     text = tr("文件格式不对");
                 else if (result == UIPage::LoadReadError)
                     text = tr("open file fail: ") + copy.file;
+                else if (result == UIPage::LoadRefused)
+                    text = page->loadProblem();
                 else if (result == UIPage::LoadMissing)
                     text = tr("文件不存在");
+                delete scroll;
                 Notifier::information(nullptr, tr("提示"), text);
             }
         }

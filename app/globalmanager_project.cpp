@@ -5,6 +5,7 @@
 #include "core/fileutils.h"
 #include "core/iniutils.h"
 #include "core/notifier.h"
+#include "core/wholefile.h"
 #include "properties/propertywidget.h"
 #include "shell/imgdlg.h"
 
@@ -48,16 +49,20 @@ bool sameFile(const QString &a, const QString &b)
     return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
 }
 
-enum class ProjectRead { Ok, Unreadable, NotAnObject, NoPageArray };
+enum class ProjectRead { Ok, Unreadable, Refused, NotAnObject, NoPageArray };
 
-// The "Page" array of a project file.
-ProjectRead readPageArray(const QString &path, QJsonArray *pages)
+// The "Page" array of a project file; *problem says why a refused file was not read.
+ProjectRead readPageArray(const QString &path, QJsonArray *pages, QString *problem = nullptr)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    const WholeFile file = WholeFile::read(path, WholeFile::kProjectFileLimit);
+    if (problem)
+        *problem = file.problem();
+    if (file.isRefused())
+        return ProjectRead::Refused;
+    if (!file.isRead())
         return ProjectRead::Unreadable;
     QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
+    const QJsonDocument doc = QJsonDocument::fromJson(file.bytes(), &error);
     if (error.error != QJsonParseError::NoError || doc.isNull() || !doc.isObject())
         return ProjectRead::NotAnObject;
     const QJsonValue pageValue = doc.object().value(QLatin1String(kPageKey));
@@ -114,9 +119,13 @@ bool GlobalManager::commitProject(const QJsonObject &previous)
 bool GlobalManager::openProject(const QString &path)
 {
     QJsonArray source;
-    switch (readPageArray(path, &source)) {
+    QString problem;
+    switch (readPageArray(path, &source, &problem)) {
     case ProjectRead::Unreadable:
         Notifier::information(nullptr, tr("提示"), tr("open file fail: ") + QDir::toNativeSeparators(path));
+        return false;
+    case ProjectRead::Refused:
+        Notifier::information(nullptr, tr("提示"), problem);
         return false;
     case ProjectRead::NotAnObject:
         Notifier::information(nullptr, tr("提示"), tr("文件解析错误"));
@@ -195,7 +204,7 @@ bool GlobalManager::openProject(const QString &path)
     loadMidCtrls(m_midCtrlFile);
     loadEvents(m_eventFile);
     // Said now; the device editor opens read-only for it and says it again.
-    if (m_midCtrlRead == MidCtrlRead::Unparseable)
+    if (m_midCtrlRead == MidCtrlRead::Unparseable || m_midCtrlRead == MidCtrlRead::Refused)
         Notifier::information(nullptr, tr("提示"), midCtrlsReadOnlyReason());
 
     if (droppedUnsafe)

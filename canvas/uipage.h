@@ -57,6 +57,7 @@ public:
         LoadBadFormat,    // JSON, but not {"Control": [...]}
         LoadReadError,    // there, but cannot be read
         LoadMissing,      // no file at all
+        LoadRefused,      // not a regular file, or too large: loadProblem() says which and why
     };
 
     explicit UIPage(QWidget *parent = nullptr);
@@ -95,6 +96,7 @@ public:
     // Page file
     LoadResult openPage(PageInfo info);
     LoadResult loadPage();
+    QString loadProblem() const { return m_loadProblem; }
     int setPageJson(const QJsonObject &object);
     // The page file as it would be saved now: the controls by ascending type
     // id, each kind in registration order, then the page object.
@@ -249,6 +251,7 @@ private:
     QHash<const UIBase *, int> m_filedClass;
     QHash<quint64, UIBase *> m_byId;
     PageInfo m_pageInfo;
+    QString m_loadProblem;
     QPixmap m_bkPixmap;
     QString m_defaultBkColor = QStringLiteral("#ffffff");
     QString m_pageText;

@@ -3,9 +3,9 @@
 #include "canvas/pageservices.h"
 #include "core/fileutils.h"
 #include "core/notifier.h"
+#include "core/wholefile.h"
 
 #include <QDebug>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -37,11 +37,13 @@ UIPage::LoadResult UIPage::loadPage()
     if (!info.exists())
         return LoadMissing;
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    const WholeFile file = WholeFile::read(path, WholeFile::kPageFileLimit);
+    m_loadProblem = file.problem();
+    if (file.isRefused())
+        return LoadRefused;
+    if (!file.isRead())
         return LoadReadError;
-    const QByteArray bytes = file.readAll();
-    file.close();
+    const QByteArray &bytes = file.bytes();
     if (bytes.isEmpty()) {
         completePageObject();
         return LoadOk;

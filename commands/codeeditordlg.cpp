@@ -5,9 +5,8 @@
 #include "core/designerfolders.h"
 #include "core/fileutils.h"
 #include "core/notifier.h"
+#include "core/wholefile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QTextCodec>
 #include <QVBoxLayout>
 
@@ -56,28 +55,28 @@ void CodeEditorDlg::load()
 {
     if (m_path.isEmpty())
         return;
-    QFile file(m_path);
-    QString problem = tr("读取文件失败，文件保持不变: ");
     // Read as bytes: what is not shown exactly must not be written back.
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = file.readAll();
-        if (file.error() == QFileDevice::NoError) {
-            m_editor->setPlainText(QString::fromUtf8(bytes.constData(), bytes.size()));
-            if (bytes.contains('\0'))
-                problem = tr("脚本含有空字符(NUL)，以只读方式打开，文件保持不变: ");
-            else if (!isUtf8(bytes))
-                problem = tr("脚本不是有效的UTF-8文本，以只读方式打开，文件保持不变: ");
-            else
-                m_writable = true;
-        }
-    } else if (!QFileInfo::exists(m_path)) {
+    const WholeFile file = WholeFile::read(m_path, WholeFile::kScriptFileLimit);
+    QString problem = tr("读取文件失败，文件保持不变: ") + m_path;
+    if (file.isRead()) {
+        const QByteArray &bytes = file.bytes();
+        m_editor->setPlainText(QString::fromUtf8(bytes.constData(), bytes.size()));
+        if (bytes.contains('\0'))
+            problem = tr("脚本含有空字符(NUL)，以只读方式打开，文件保持不变: ") + m_path;
+        else if (!isUtf8(bytes))
+            problem = tr("脚本不是有效的UTF-8文本，以只读方式打开，文件保持不变: ") + m_path;
+        else
+            m_writable = true;
+    } else if (file.isRefused()) {
+        problem = file.problem();
+    } else if (file.status() == WholeFile::Missing) {
         // A project without a script starts with an empty one.
         m_writable = true;
     }
     m_loadedText = m_editor->toPlainText();
     if (!m_writable) {
         // Closing must not replace a script that is there but not shown as it is.
-        Notifier::information(nullptr, tr("提示"), problem + m_path);
+        Notifier::information(nullptr, tr("提示"), problem);
         return;
     }
     m_editor->setEditMode(1);

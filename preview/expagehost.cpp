@@ -3,17 +3,19 @@
 #include "controls/cellbudget.h"
 #include "core/controltypetable.h"
 #include "core/fileutils.h"
+#include "core/notifier.h"
+#include "core/wholefile.h"
 #include "preview/exscale.h"
 
 #include <QColor>
 #include <QDebug>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include <cmath>
 
@@ -69,13 +71,15 @@ ExStyleReader ExPageHost::reader() const
                          m_basePath, !isPopup());
 }
 
-bool ExPageHost::readPageControls(const QString &path, QJsonArray *controls)
+bool ExPageHost::readPageControls(const QString &path, QJsonArray *controls, QString *refusal)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    const WholeFile file = WholeFile::read(path, WholeFile::kPageFileLimit);
+    if (refusal && file.isRefused())
+        *refusal = file.problem();
+    if (!file.isRead())
         return false;
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(file.bytes(), &error);
     if (document.isNull() || error.error != QJsonParseError::NoError) {
         qDebug() << "page file" << path << error.errorString();
         return false;
@@ -111,8 +115,15 @@ void ExPageHost::loadPageFile()
         return;
     m_basePath = QFileInfo(m_pageFile).absolutePath();
     QJsonArray elements;
-    if (!readPageControls(m_pageFile, &elements))
+    QString refusal;
+    if (!readPageControls(m_pageFile, &elements, &refusal)) {
+        // Said once, and not from inside the resize that reloads the page.
+        if (!refusal.isEmpty() && !m_refusalTold) {
+            m_refusalTold = true;
+            QTimer::singleShot(0, this, [this, refusal] { Notifier::information(this, tr("提示"), refusal); });
+        }
         return;
+    }
     ++m_loadCount;
 
     // Until a page object names a design size, the host's size at the first

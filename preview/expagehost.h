@@ -145,8 +145,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
     // The "Control" array of a page file; false, with the parser's complaint
-    // in the debug stream, when the file cannot be read as one.
-    static bool readPageControls(const QString &path, QJsonArray *controls);
+    // in the debug stream, when the file cannot be read as one. *refusal says
+    // which file and why when it was refused unread.
+    static bool readPageControls(const QString &path, QJsonArray *controls, QString *refusal = nullptr);
     // A whole JSON number; one with a fraction counts as 0.
     static int wholeNumber(const QJsonValue &value);
     // The debug line of a host event, under the host's own class name.
@@ -205,6 +206,7 @@ private:
 
     Flavour m_flavour;
     int m_loadCount = 0;
+    bool m_refusalTold = false;
     // Rows the registered lists took from the page's cell budget.
     int m_rowsTaken = 0;
     int m_connectFailures = 0;

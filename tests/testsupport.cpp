@@ -21,6 +21,11 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <csignal>
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 void copyTree(const QString &from, const QString &to)
 {
@@ -144,9 +149,61 @@ QMap<QString, QByteArray> folderSnapshot(const QString &root)
     QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        entries.insert(QDir(root).relativeFilePath(path), it.fileInfo().isDir() ? QByteArray("<folder>") : readFixture(path));
+        // A FIFO or a device is named, never read: that would block or not end.
+        const QString kind = fileKind(path);
+        entries.insert(QDir(root).relativeFilePath(path), kind == "file" ? readFixture(path) : "<" + kind.toUtf8() + ">");
     }
     return entries;
+}
+
+bool makeSpecialFile(const QString &path, const QString &kind)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    const QByteArray name = QFile::encodeName(path);
+    if (kind == QLatin1String("fifo"))
+        return ::mkfifo(name.constData(), 0600) == 0;
+    if (kind == QLatin1String("zero"))
+        return QFile::link(QStringLiteral("/dev/zero"), path);
+    if (kind == QLatin1String("folder"))
+        return QDir().mkpath(path);
+    return false;
+}
+
+QString fileKind(const QString &path)
+{
+    struct stat status;
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return QStringLiteral("missing");
+    if (S_ISLNK(status.st_mode))
+        return QFileInfo(path).symLinkTarget() == QLatin1String("/dev/zero") ? QStringLiteral("zero")
+               : QFileInfo(path).isFile()                                    ? QStringLiteral("file")
+                                                                             : QStringLiteral("link");
+    if (S_ISFIFO(status.st_mode))
+        return QStringLiteral("fifo");
+    if (S_ISDIR(status.st_mode))
+        return QStringLiteral("folder");
+    return S_ISREG(status.st_mode) ? QStringLiteral("file") : QStringLiteral("device");
+}
+
+namespace {
+void bark(int)
+{
+    static const char text[] = "ReadWatchdog: a read blocked or did not end\n";
+    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, text, sizeof text - 1);
+    std::abort();
+}
+} // namespace
+
+ReadWatchdog::ReadWatchdog(unsigned seconds)
+    : m_previous(std::signal(SIGALRM, bark))
+{
+    ::alarm(seconds);
+}
+
+ReadWatchdog::~ReadWatchdog()
+{
+    ::alarm(0);
+    std::signal(SIGALRM, m_previous);
 }
 
 bool writeColourPicture(const QString &path, const QColor &colour, const QSize &size)

@@ -108,6 +108,28 @@ QStringList pageNames();
 // file, to show that nothing changed.
 QMap<QString, QByteArray> folderSnapshot(const QString &root);
 
+// Makes at path, by kind, a FIFO ("fifo"), a link to /dev/zero ("zero") or a
+// folder ("folder"): files that must never be read as a file.
+bool makeSpecialFile(const QString &path, const QString &kind);
+// What is at path, without reading it: one of the kinds above, "file" (also
+// through a link), "link" (to anything else), "device" or "missing".
+QString fileKind(const QString &path);
+
+// A read that blocks on a FIFO or never ends on a device would hang the suite
+// or take the machine's memory: while it lives, the alarm aborts the test
+// instead, loudly. (A memory limit is no use under ASan.)
+class ReadWatchdog
+{
+public:
+    explicit ReadWatchdog(unsigned seconds = 10);
+    ~ReadWatchdog();
+    ReadWatchdog(const ReadWatchdog &) = delete;
+    ReadWatchdog &operator=(const ReadWatchdog &) = delete;
+
+private:
+    void (*m_previous)(int);
+};
+
 // A single-coloured picture file.
 bool writeColourPicture(const QString &path, const QColor &colour, const QSize &size = QSize(8, 8));
 

@@ -76,6 +76,10 @@ private slots:
     void refusalsKeepMemoryDiskAndTabs();
     void entriesAreAddedRenamedAndMovedWithTheirRecords();
     void devicesAndPicturesGoWithTheirProject();
+    void specialProjectFilesAreNamedNotRead_data();
+    void specialProjectFilesAreNamedNotRead();
+    void specialProgramFilesAreNamedAndKept_data();
+    void specialProgramFilesAreNamedAndKept();
     void deviceTextsAreCutAtFieldSizes();
     void recordTextDropsHalfCharacter();
 
@@ -426,6 +430,77 @@ void TestGlobalManager::devicesAndPicturesGoWithTheirProject()
     QVERIFY(open(kNoPages, {}, "{\"MidCtrls\": [],}", "main.projectui", "broken"));
     QVERIFY(manager()->midCtrls().isEmpty() && !manager()->saveMidCtrls());
     QCOMPARE(m_notifier->prompts().size(), 2);
+}
+
+void TestGlobalManager::specialProjectFilesAreNamedNotRead_data()
+{
+    QTest::addColumn<QString>("file");   // in the project folder
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("opens");
+    for (const char *kind : {"fifo", "zero"}) {
+        QTest::addRow("project file, %s", kind) << "main.projectui" << kind << false;
+        // The devices are kept from being written over: their editor opens read-only.
+        QTest::addRow("devices, %s", kind) << "mid_ctrl.dat" << kind << true;
+        QTest::addRow("events, %s", kind) << "event.dat" << kind << true;
+    }
+}
+
+void TestGlobalManager::specialProjectFilesAreNamedNotRead()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, kind);
+    QFETCH(bool, opens);
+    QVERIFY(open(kThreePages, {"a.json"}));
+    const QString special = m_dir->filePath("special/") + file;
+    const QString project = m_dir->filePath("special/main.projectui");
+    QVERIFY(makeSpecialFile(special, kind) && (opens ? writeFixture(project, kNoPages) : true));
+    {
+        const ReadWatchdog watchdog;
+        QCOMPARE(manager()->openProject(project), opens);
+    }
+    QCOMPARE(m_notifier->texts().size(), 1);
+    QVERIFY(m_notifier->texts().first().startsWith(QString::fromUtf8("不是普通文件，未读取: ") + special));
+    // A refused project leaves the open one; an opened one has what it could read.
+    QCOMPARE(manager()->projectPath(), opens ? m_dir->filePath("special") : folder());
+    QCOMPARE(pageNames(), opens ? QStringList() : QStringList({"a", "b", "c"}));
+    const bool devicesKept = file == "mid_ctrl.dat";
+    QCOMPARE(manager()->midCtrlsReadOnlyReason().isEmpty(), !devicesKept);
+    if (devicesKept)
+        QVERIFY(manager()->midCtrls().isEmpty() && !manager()->saveMidCtrls());
+    QCOMPARE(fileKind(special), kind);
+}
+
+void TestGlobalManager::specialProgramFilesAreNamedAndKept_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("kind");
+    for (const char *kind : {"fifo", "zero"}) {
+        QTest::addRow("grid templates, %s", kind) << "templates" << kind;
+        QTest::addRow("style sheet, %s", kind) << "./resource/assets/qss/index.qss" << kind;
+    }
+}
+
+void TestGlobalManager::specialProgramFilesAreNamedAndKept()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, kind);
+    const bool templates = file == "templates";
+    if (templates)
+        file = manager()->gridTemplatePath();
+    const QString sheet = qApp->styleSheet();
+    QVERIFY(makeSpecialFile(file, kind));
+    {
+        const ReadWatchdog watchdog;
+        if (templates)
+            QVERIFY(!manager()->loadGridTemplates());
+        else
+            manager()->loadStyleSheet();
+    }
+    QCOMPARE(m_notifier->texts(), QStringList(QString::fromUtf8("不是普通文件，未读取: ") + file));
+    QCOMPARE(qApp->styleSheet(), sheet);
+    // Not written over with the little that was held instead.
+    QVERIFY(!templates || (manager()->gridTemplates().isEmpty() && !manager()->saveGridTemplates({QJsonObject()})));
+    QCOMPARE(fileKind(file), kind);
 }
 
 void TestGlobalManager::deviceTextsAreCutAtFieldSizes()

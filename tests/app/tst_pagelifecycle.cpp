@@ -23,6 +23,8 @@ private slots:
     void failedSaveKeepsProjectOpen_data();
     void failedSaveKeepsProjectOpen();
     void missingFileAndOtherPagesZoom();
+    void specialPageFileIsNamedNotRead_data();
+    void specialPageFileIsNamedNotRead();
     void pageWithoutSizeOrPlaceIdGetsThemAndImports();
     void deletingOneOfTwinsTakesOneTreeItem();
     void pageNamesAreTrimmed();
@@ -102,6 +104,39 @@ void TestPageLifecycle::missingFileAndOtherPagesZoom()
     m_bar.slotSetScaleData(150);
     QVERIFY(open("b"));
     QCOMPARE(a->getScale(), 1.5);
+}
+
+void TestPageLifecycle::specialPageFileIsNamedNotRead_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("kind");
+    for (const char *kind : {"fifo", "zero"}) {
+        for (const char *operation : {"open", "resize closed", "copy", "import"})
+            QTest::addRow("%s, %s", operation, kind) << operation << kind;
+    }
+}
+
+void TestPageLifecycle::specialPageFileIsNamedNotRead()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, kind);
+    // Page b, or the file imported from outside the project.
+    const QString special = operation == "import" ? m_dir->filePath("x.json") : m_folder + "/b.json";
+    QVERIFY(QFile::remove(m_folder + "/b.json") && makeSpecialFile(special, kind));
+    const auto before = folderSnapshot(m_dir->path());
+    {
+        const ReadWatchdog watchdog;
+        if (operation == "resize closed")
+            manager()->slotSetResData("b", 1000, 800);
+        else
+            QVERIFY(!(operation == "open"   ? manager()->openPageTab("b", 0)
+                      : operation == "copy" ? manager()->copyPage("b", "b2", 1920, 1080, 0)
+                                            : manager()->importPage(special, nullptr)));
+    }
+    QCOMPARE(m_notifier->texts(), QStringList(QString::fromUtf8("不是普通文件，未读取: ") + special));
+    QCOMPARE(m_tabs->count(), 0);
+    QCOMPARE(pageNames(), QStringList({"a", "b", "form", "gone"}));
+    QCOMPARE(folderSnapshot(m_dir->path()), before);
 }
 
 void TestPageLifecycle::pageWithoutSizeOrPlaceIdGetsThemAndImports()

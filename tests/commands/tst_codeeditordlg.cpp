@@ -15,6 +15,7 @@ private slots:
     void cleanup();
 
     void closingWritesTheTextWithLineFeeds();
+    void unreadableScriptIsKept_data();
     void unreadableScriptIsKept();
     void uneditedScriptIsKeptByteForByte_data();
     void uneditedScriptIsKeptByteForByte();
@@ -52,20 +53,29 @@ void TestCodeEditorDlg::closingWritesTheTextWithLineFeeds()
     QCOMPARE(readFixture(script()), QByteArray("1\n2\n3\n4\n5\n6\n7\n8\n9 \xe4\xb8\xad\n10"));
 }
 
+void TestCodeEditorDlg::unreadableScriptIsKept_data()
+{
+    // There, but not readable as a file.
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("link to /dev/zero") << "zero";
+}
+
 void TestCodeEditorDlg::unreadableScriptIsKept()
 {
-    // A folder where the script should be: there, but not readable as a file.
-    QVERIFY(QDir().mkpath(script()));
+    QFETCH(QString, kind);
+    QVERIFY(makeSpecialFile(script(), kind));
+    const ReadWatchdog watchdog;
     CodeEditorDlg dialog;
     dialog.show();
-    QCOMPARE(f.notifier->texts().size(), 1);
-    QVERIFY(f.notifier->texts().first().endsWith(script()));
+    QCOMPARE(f.notifier->texts(), QStringList(QString::fromUtf8("不是普通文件，未读取: ") + script()));
     QVERIFY(dialog.editor()->isReadOnly());
     dialog.reject();
     // Closed without trying to write over it.
     QVERIFY(!dialog.isVisible());
     QCOMPARE(f.notifier->texts().size(), 1);
-    QVERIFY(QFileInfo(script()).isDir());
+    QCOMPARE(fileKind(script()), kind);
 }
 
 void TestCodeEditorDlg::uneditedScriptIsKeptByteForByte_data()

@@ -1,4 +1,5 @@
 #include "core/fileutils.h"
+#include "core/wholefile.h"
 #include "tests/testsupport.h"
 
 #include <QDir>
@@ -242,6 +243,53 @@ private slots:
             QCOMPARE(entriesOf(path), QStringList());
         QCOMPARE(readFixture("outside/target.txt") + readFixture("outside/dir/kept.txt"), QByteArray("targetkept"));
         QCOMPARE(entriesOf("outside") + entriesOf("outside/dir"), QStringList({"dir", "target.txt", "kept.txt"}));
+    }
+
+    void wholeFileReadsOnlyARegularFileWithinItsBound_data()
+    {
+        QTest::addColumn<QString>("kind");   // of "target": "file" of size bytes, a special kind, or a path
+        QTest::addColumn<int>("size");
+        QTest::addColumn<qint64>("limit");
+        QTest::addColumn<int>("status");
+        QTest::newRow("file at the bound") << "file" << 3000 << qint64(3000) << int(WholeFile::Read);
+        QTest::newRow("empty file") << "file" << 0 << qint64(16) << int(WholeFile::Read);
+        QTest::newRow("file over the bound") << "file" << 3001 << qint64(3000) << int(WholeFile::TooLarge);
+        QTest::newRow("missing") << "missing" << 0 << qint64(16) << int(WholeFile::Missing);
+        QTest::newRow("link to nothing") << "nowhere" << 0 << qint64(16) << int(WholeFile::Missing);
+        // Opening one would wait for a writer for ever.
+        QTest::newRow("FIFO") << "fifo" << 0 << qint64(16) << int(WholeFile::NotRegular);
+        QTest::newRow("link to a FIFO") << "fifo.link" << 0 << qint64(16) << int(WholeFile::NotRegular);
+        // Never ends: refused for what it is, before a byte is read.
+        QTest::newRow("link to /dev/zero") << "zero" << 0 << qint64(1 << 20) << int(WholeFile::NotRegular);
+        QTest::newRow("folder") << "folder" << 0 << qint64(16) << int(WholeFile::NotRegular);
+        // Says it is empty and holds more: the bound holds while reading.
+        QTest::newRow("file longer than it says") << "/proc/self/status" << 0 << qint64(64) << int(WholeFile::TooLarge);
+    }
+    void wholeFileReadsOnlyARegularFileWithinItsBound()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, size);
+        QFETCH(qint64, limit);
+        QFETCH(int, status);
+        TestWorkDir work;
+        const QString target = work.filePath("target");
+        const QByteArray bytes = patternBytes(size);
+        if (kind == "file")
+            QVERIFY(writeFixture(target, bytes));
+        else if (kind == "fifo.link")
+            QVERIFY(makeSpecialFile(work.filePath("fifo"), "fifo") && QFile::link(work.filePath("fifo"), target));
+        else if (kind != "missing")
+            QVERIFY(makeSpecialFile(target, kind) || QFile::link(kind, target));
+
+        const ReadWatchdog watchdog;
+        const WholeFile file = WholeFile::read(target, limit);
+        QCOMPARE(int(file.status()), status);
+        QCOMPARE(file.bytes(), file.isRead() ? bytes : QByteArray());
+        QCOMPARE(file.isRefused(), status == WholeFile::NotRegular || status == WholeFile::TooLarge);
+        // Which file, and why.
+        QCOMPARE(file.problem().endsWith(": " + target), !file.isRead());
+        if (status == WholeFile::TooLarge)
+            QVERIFY(file.problem().contains(QString::number(limit >> 20) + "MB"));
     }
 };
 

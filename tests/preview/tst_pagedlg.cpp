@@ -38,6 +38,8 @@ private slots:
     void pageObjectGivesDesignSizeAndScale();
     void reloadKeepsBackgroundAndDropsElements();
     void pageObjectWithoutSizeOrReadableColour();
+    void specialPageFileIsSaidOnceAndShowsNothing_data();
+    void specialPageFileIsSaidOnceAndShowsNothing();
 
 private:
     std::unique_ptr<TestWorkDir> m_workDir;
@@ -141,6 +143,36 @@ void TestPageDlg::pageObjectWithoutSizeOrReadableColour()
     QCOMPARE(button->geometry(), QRect(150, 150, 300, 150));
     QCOMPARE(button->fontSize(), 21);
     QCOMPARE(renderSelf(&host).pixelColor(20, 20), QColor(Qt::transparent));
+}
+
+void TestPageDlg::specialPageFileIsSaidOnceAndShowsNothing_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("link to /dev/zero") << "zero";
+}
+
+void TestPageDlg::specialPageFileIsSaidOnceAndShowsNothing()
+{
+    QFETCH(QString, kind);
+    TestNotifier notifier;
+    const QString path = m_workDir->filePath(QStringLiteral("home.json"));
+    QVERIFY(makeSpecialFile(path, kind));
+    const ReadWatchdog watchdog;
+    PageDlg dialog;
+    dialog.loadPages({info(m_workDir->path(), "home", 0)});
+    dialog.resize(1200, 800);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *host = qobject_cast<ExPageWidget *>(dialog.tabWidget()->widget(0));
+    // Every resize reads the page again; the user hears of it once.
+    host->resize(1000, 600);
+    host->resize(1100, 700);
+    QTRY_COMPARE(notifier.texts(), QStringList(QString::fromUtf8("不是普通文件，未读取: ") + path));
+    QTest::qWait(50);
+    QCOMPARE(notifier.texts().size(), 1);
+    QCOMPARE(host->loadCount(), 0);
+    QCOMPARE(fileKind(path), kind);
 }
 
 QTEST_MAIN(TestPageDlg)

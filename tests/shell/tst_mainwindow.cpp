@@ -985,7 +985,7 @@ void TestMainWindow::toolActionsOpenTheirWindows_data()
     QTest::addColumn<bool>("withProject");
     QTest::addColumn<QString>("dialog");     // "" opens none
     QTest::addColumn<QString>("message");
-    QTest::addColumn<QByteArray>("devices"); // "mid_ctrl.dat", when there is one
+    QTest::addColumn<QByteArray>("devices"); // "mid_ctrl.dat", when there is one; "<kind>" a special file
 
     const QString noProject = "请先打开或者创建工程";
     for (const char *action : {"zhongkongAction", "functionAction", "shijianAction"})
@@ -995,6 +995,8 @@ void TestMainWindow::toolActionsOpenTheirWindows_data()
     // Said on opening the project and again by the editor, which opens read-only.
     QTest::newRow("反馈, device file that does not parse") << "zhongkongAction" << true << "MidCtrlDlg"
                                                           << "中控文件无法解析" << QByteArray("{\"MidCtrls\": [],}");
+    QTest::newRow("反馈, device file that is a FIFO") << "zhongkongAction" << true << "MidCtrlDlg"
+                                                     << "不是普通文件" << QByteArray("<fifo>");
     QTest::newRow("函数") << "functionAction" << true << "CodeEditorDlg" << "" << QByteArray();
     QTest::newRow("字符串助手") << "actionzifu" << false << "KivToolStringAssistant" << "" << QByteArray();
 }
@@ -1006,8 +1008,12 @@ void TestMainWindow::toolActionsOpenTheirWindows()
     QFETCH(QString, dialog);
     QFETCH(QString, message);
     QFETCH(QByteArray, devices);
+    const QString deviceFile = m_projectDir + "/mid_ctrl.dat";
+    const QString special = devices.startsWith('<') ? QString(devices.mid(1, devices.size() - 2)) : QString();
     if (!devices.isNull()) {
-        QVERIFY(writeFixture(m_projectDir + "/mid_ctrl.dat", devices));
+        QFile::remove(deviceFile);
+        QVERIFY(special.isEmpty() ? writeFixture(deviceFile, devices) : makeSpecialFile(deviceFile, special));
+        const ReadWatchdog readWatchdog;
         m_window->openProjectFile(m_projectFile);
     }
     if (!withProject)
@@ -1045,8 +1051,10 @@ void TestMainWindow::toolActionsOpenTheirWindows()
     for (const QString &text : m_notifier->texts())
         QVERIFY(!message.isEmpty() && text.startsWith(message));
     QCOMPARE(m_notifier->texts().size(), message.isEmpty() ? 0 : devices.isNull() ? 2 : 3);
-    if (!devices.isNull())
-        QCOMPARE(readFixture(m_projectDir + "/mid_ctrl.dat"), devices);
+    if (!special.isEmpty())
+        QCOMPARE(fileKind(deviceFile), special);
+    else if (!devices.isNull())
+        QCOMPARE(readFixture(deviceFile), devices);
 }
 
 void TestMainWindow::runDialogStartsProgramWithoutShell()

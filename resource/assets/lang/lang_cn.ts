@@ -471,6 +471,13 @@
     </message>
 </context>
 <context>
+    <name>ExPageHost</name>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>ExPlaceWidget</name>
     <message>
         <source>场所-%1</source>
@@ -660,6 +667,10 @@
     </message>
     <message>
         <source>中控文件中有不完整的中控或指令，中控将以只读方式打开，文件保持不变：</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>中控将以只读方式打开，文件保持不变</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -4319,6 +4330,25 @@
     </message>
     <message>
         <source>文件数量超出限制</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>文件不存在: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>读取文件失败: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>不是普通文件，未读取: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件大于%1MB，未读取: %2</source>
         <translation type="unfinished" />
     </message>
 </context>

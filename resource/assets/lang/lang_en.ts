@@ -471,6 +471,13 @@
     </message>
 </context>
 <context>
+    <name>ExPageHost</name>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+</context>
+<context>
     <name>ExPlaceWidget</name>
     <message>
         <source>场所-%1</source>
@@ -661,6 +668,10 @@
     <message>
         <source>中控文件中有不完整的中控或指令，中控将以只读方式打开，文件保持不变：</source>
         <translation>The controller file holds incomplete controllers or commands; the controllers open read-only and the file is kept as it is: </translation>
+    </message>
+    <message>
+        <source>中控将以只读方式打开，文件保持不变</source>
+        <translation>The controllers open read-only and the file is kept as it is</translation>
     </message>
 </context>
 <context>
@@ -4323,6 +4334,25 @@ Please adjust the values</translation>
     <message>
         <source>文件数量超出限制</source>
         <translation>The package holds more files than allowed</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>文件不存在: %1</source>
+        <translation>File does not exist: %1</translation>
+    </message>
+    <message>
+        <source>读取文件失败: %1</source>
+        <translation>Cannot read the file %1</translation>
+    </message>
+    <message>
+        <source>不是普通文件，未读取: %1</source>
+        <translation>Not a regular file, not read: %1</translation>
+    </message>
+    <message>
+        <source>文件大于%1MB，未读取: %2</source>
+        <translation>The file is larger than %1 MB, not read: %2</translation>
     </message>
 </context>
 </TS>

@@ -471,6 +471,13 @@
     </message>
 </context>
 <context>
+    <name>ExPageHost</name>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+</context>
+<context>
     <name>ExPlaceWidget</name>
     <message>
         <source>场所-%1</source>
@@ -661,6 +668,10 @@
     <message>
         <source>中控文件中有不完整的中控或指令，中控将以只读方式打开，文件保持不变：</source>
         <translation>中控檔案中有不完整的中控或指令，中控將以唯讀方式開啟，檔案保持不變：</translation>
+    </message>
+    <message>
+        <source>中控将以只读方式打开，文件保持不变</source>
+        <translation>中控將以唯讀方式開啟，檔案保持不變</translation>
     </message>
 </context>
 <context>
@@ -4323,6 +4334,25 @@
     <message>
         <source>文件数量超出限制</source>
         <translation>檔案數量超出限制</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>文件不存在: %1</source>
+        <translation>檔案不存在: %1</translation>
+    </message>
+    <message>
+        <source>读取文件失败: %1</source>
+        <translation>讀取檔案失敗: %1</translation>
+    </message>
+    <message>
+        <source>不是普通文件，未读取: %1</source>
+        <translation>不是一般檔案，未讀取: %1</translation>
+    </message>
+    <message>
+        <source>文件大于%1MB，未读取: %2</source>
+        <translation>檔案大於%1MB，未讀取: %2</translation>
     </message>
 </context>
 </TS>

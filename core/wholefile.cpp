@@ -1,0 +1,93 @@
+#include "wholefile.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+// A QByteArray holds less than 2 GiB.
+const qint64 kHighestLimit = qint64(1) << 30;
+} // namespace
+
+WholeFile::WholeFile(const QString &path, qint64 limit)
+    : m_path(path)
+    , m_limit(qBound<qint64>(0, limit, kHighestLimit))
+{
+}
+
+WholeFile WholeFile::read(const QString &path, qint64 limit)
+{
+    WholeFile file(path, limit);
+    const int handle = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (handle < 0) {
+        file.m_status = errno == ENOENT ? Missing : Unreadable;
+    } else {
+        file.m_status = file.readFrom(handle);
+        ::close(handle);
+    }
+    if (file.m_status != Read) {
+        file.m_bytes = QByteArray();
+        qDebug() << "WholeFile::read" << path << file.m_status;
+    }
+    return file;
+}
+
+WholeFile::Status WholeFile::readFrom(int handle)
+{
+    // Checked on what was opened: a name swapped for a FIFO after a look at
+    // it cannot slip through.
+    struct stat status;
+    if (::fstat(handle, &status) != 0)
+        return Unreadable;
+    if (!S_ISREG(status.st_mode))
+        return NotRegular;
+    if (status.st_size > m_limit)
+        return TooLarge;
+
+    // The size is only a hint: one byte more than it says shows the end
+    // without growing, and a file that grows is cut off at the bound.
+    qint64 capacity = qMin<qint64>(status.st_size, m_limit) + 1;
+    qint64 filled = 0;
+    m_bytes = QByteArray(int(capacity), Qt::Uninitialized);
+    for (;;) {
+        if (filled == capacity) {
+            if (filled > m_limit)
+                return TooLarge;
+            capacity = qMin(capacity * 2, m_limit + 1);
+            m_bytes.resize(int(capacity));
+        }
+        const ssize_t count = ::read(handle, m_bytes.data() + filled, size_t(capacity - filled));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return Unreadable;
+        if (count == 0)
+            break;
+        filled += count;
+    }
+    m_bytes.resize(int(filled));
+    return Read;
+}
+
+QString WholeFile::problem() const
+{
+    const QString path = QDir::toNativeSeparators(m_path);
+    switch (m_status) {
+    case Read:
+        break;
+    case Missing:
+        return tr("文件不存在: %1").arg(path);
+    case Unreadable:
+        return tr("读取文件失败: %1").arg(path);
+    case NotRegular:
+        return tr("不是普通文件，未读取: %1").arg(path);
+    case TooLarge:
+        return tr("文件大于%1MB，未读取: %2").arg(m_limit >> 20).arg(path);
+    }
+    return QString();
+}
