@@ -20,7 +20,9 @@ public:
     static constexpr qint64 kPageFileLimit = 64 << 20;
     static constexpr qint64 kDeviceFileLimit = 32 << 20;
     static constexpr qint64 kEventFileLimit = 16 << 20;
-    static constexpr qint64 kGridTemplateFileLimit = 64 << 20;
+    // One template of the largest grid (999 x 999 cells, each listed) takes
+    // some 128 MB as the editor writes it.
+    static constexpr qint64 kGridTemplateFileLimit = qint64(512) << 20;
     static constexpr qint64 kScriptFileLimit = 16 << 20;
     static constexpr qint64 kStyleSheetLimit = 4 << 20;
 

@@ -6,6 +6,7 @@
 #include "properties/propertywidget.h"
 #include "shell/controlframe.h"
 #include "shell/imgdlg.h"
+#include "wall/gridtemplate.h"
 #include "tests/canvas/pagefixture.h"
 
 #include <QComboBox>
@@ -80,6 +81,7 @@ private slots:
     void specialProjectFilesAreNamedNotRead();
     void specialProgramFilesAreNamedAndKept_data();
     void specialProgramFilesAreNamedAndKept();
+    void largestGridTemplateIsReadBack();
     void deviceTextsAreCutAtFieldSizes();
     void recordTextDropsHalfCharacter();
 
@@ -693,4 +695,20 @@ void TestGlobalManager::propertyForwardersServeOnlyTheControlOnView()
 }
 
 QTEST_MAIN(TestGlobalManager)
+void TestGlobalManager::largestGridTemplateIsReadBack()
+{
+    // The editor's largest grid lists a million cells: the template file's
+    // bound must take what the editor itself writes.
+    GridTemplate record;
+    record.row = record.col = kMaxGridLines;
+    record.tw = 1920;
+    record.th = 1080;
+    const QVector<GridCell> cells = regularGridCells(record.row, record.col, record.tw, record.th);
+    QVERIFY(QDir().mkpath(QFileInfo(manager()->gridTemplatePath()).absolutePath()));
+    QVERIFY(manager()->saveGridTemplates(QJsonArray{gridTemplateObject(record, 0, cells)}));
+    QVERIFY(manager()->loadGridTemplates());
+    QCOMPARE(manager()->gridTemplates().size(), 1);
+    QVERIFY(m_notifier->texts().isEmpty());
+}
+
 #include "tst_globalmanager.moc"
