@@ -91,6 +91,8 @@ private slots:
     void commitsCarryValuesNotPositions();
     void colourRowsCommitArgbAndRememberPerKey();
     void typingGoesToItsOwnControlOnlyWhenChanged();
+    void rowsFollowChangesMadeElsewhere_data();
+    void rowsFollowChangesMadeElsewhere();
     void toolBarUndoTakesBackTypingAndKeepsTheRedo();
     void rowOfAnotherKindOrGoneControlCommitsNothing();
 
@@ -99,6 +101,8 @@ private:
     template <typename T>
     T *editor(int nClass, const char *key) const { return qobject_cast<T *>(m_panel->editorAt(rowOf(nClass, key))); }
     void type(int nClass, const char *key, const QString &text);
+    // Clicks into the row's editor and tabs out of it, typing nothing.
+    void visit(int nClass, const char *key);
     void clickRowButton(int nClass, const char *key, int which);
     QJsonValue value(UIBase *control, const char *key) const { return control->attributes().value(key); }
     int steps() const { return m_page->undoStack()->count(); }
@@ -136,6 +140,16 @@ void TestPropertyWidget::type(int nClass, const char *key, const QString &text)
     edit->clear();
     QTest::keyClicks(edit, text);
     QTest::keyClick(edit, Qt::Key_Return);
+}
+
+void TestPropertyWidget::visit(int nClass, const char *key)
+{
+    QWidget *edit = m_panel->editorAt(rowOf(nClass, key));
+    auto *area = qobject_cast<QAbstractScrollArea *>(edit);
+    QTest::mouseClick(area ? area->viewport() : edit, Qt::LeftButton);
+    QVERIFY(edit->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(!edit->hasFocus());
 }
 
 void TestPropertyWidget::clickRowButton(int nClass, const char *key, int which)
@@ -354,6 +368,47 @@ void TestPropertyWidget::typingGoesToItsOwnControlOnlyWhenChanged()
     QTest::keyClick(text, Qt::Key_Tab);
     QVERIFY(!text->hasFocus());
     QCOMPARE(steps(), before + 2);
+}
+
+void TestPropertyWidget::rowsFollowChangesMadeElsewhere_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<int>("x"); // what the control then stores and the row shows
+
+    QTest::newRow("arrow key") << "arrow" << 401;
+    QTest::newRow("undo of the second of two arrow keys") << "undo" << 401;
+    // 1280 x 720 to 160 x 64: an eighth of the width.
+    QTest::newRow("page resolution") << "resize" << 50;
+}
+
+// A row that went on showing the old value would write it back on a visit,
+// and the save would keep it.
+void TestPropertyWidget::rowsFollowChangesMadeElsewhere()
+{
+    QFETCH(QString, route);
+    QFETCH(int, x);
+
+    UIBase *control = addControl(m_page, kLabel, "Moved_5", 400, 200, 100, 40);
+    QVERIFY(select({control}));
+    if (route == "resize") {
+        GlobalManager::instance()->slotSetResData("home", 160, 64);
+    } else {
+        QTest::keyClick(m_page, Qt::Key_Right);
+        if (route == "undo") {
+            QTest::keyClick(m_page, Qt::Key_Right);
+            GlobalManager::instance()->slotUndo();
+        }
+    }
+    QCOMPARE(value(control, "x"), QJsonValue(x));
+    QCOMPARE(editor<QLineEdit>(kLabel, "x")->text(), QString::number(x));
+    visit(kLabel, "x");
+    GlobalManager::instance()->saveAllPages();
+    QJsonObject saved;
+    for (const QJsonValue element : readPage(p.project.pagePath("home"))) {
+        if (element.toObject().value("name") == "Moved_5")
+            saved = element.toObject();
+    }
+    QCOMPARE(saved.value("x"), QJsonValue(x));
 }
 
 void TestPropertyWidget::toolBarUndoTakesBackTypingAndKeepsTheRedo()
