@@ -5,6 +5,7 @@
 #include "tests/properties/panelfixture.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -91,6 +92,10 @@ private slots:
     void commitsCarryValuesNotPositions();
     void colourRowsCommitArgbAndRememberPerKey();
     void typingGoesToItsOwnControlOnlyWhenChanged();
+    void visitCommitsNothing_data();
+    void visitCommitsNothing();
+    void oneLineRowsStoreNoBreaks_data();
+    void oneLineRowsStoreNoBreaks();
     void rowsFollowChangesMadeElsewhere_data();
     void rowsFollowChangesMadeElsewhere();
     void toolBarUndoTakesBackTypingAndKeepsTheRedo();
@@ -368,6 +373,77 @@ void TestPropertyWidget::typingGoesToItsOwnControlOnlyWhenChanged()
     QTest::keyClick(text, Qt::Key_Tab);
     QVERIFY(!text->hasFocus());
     QCOMPARE(steps(), before + 2);
+}
+
+void TestPropertyWidget::visitCommitsNothing_data()
+{
+    QTest::addColumn<int>("nClass");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("shown");
+
+    // A key the control lacks shows the row's empty value, which a commit
+    // would store (the font size through its floor of 4).
+    QTest::newRow("font size missing") << kLabel << QByteArray("{}") << "fontsize" << "0";
+    QTest::newRow("background share missing") << kLabel << QByteArray("{}") << "bg_radio" << "1.00";
+    QTest::newRow("real shown rounded") << kLabel << QByteArray("{\"text_radio\": 0.125}") << "text_radio" << "0.13";
+    // The switch shows a stored "on_text" when "text" is missing, and so does its row.
+    QTest::newRow("switch caption under on_text") << 130 << QByteArray("{\"on_text\": \"开\"}") << "text" << "开";
+}
+
+void TestPropertyWidget::visitCommitsNothing()
+{
+    QFETCH(int, nClass);
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, key);
+    QFETCH(QString, shown);
+
+    UIBase *control = addControl(m_page, nClass, "Visited_4", 10, 200, 120, 50, jsonFixture(stored));
+    QVERIFY(select({control}));
+    const QJsonObject before = control->attributes();
+    const int beforeSteps = steps();
+    m_page->setModified(false);
+    const QByteArray name = key.toLatin1();
+    QCOMPARE(shownIn(*m_panel, rowOf(nClass, name)), shown);
+    visit(nClass, name);
+    QVERIFY(select({m_label1}));
+    QCOMPARE(control->attributes(), before);
+    QCOMPARE(steps(), beforeSteps);
+    QVERIFY(!m_page->isModified());
+}
+
+void TestPropertyWidget::oneLineRowsStoreNoBreaks_data()
+{
+    QTest::addColumn<QString>("pasted"); // put on the clipboard and pasted with Ctrl+V
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("enter");
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("keypad enter commits") << "" << " on" << int(Qt::Key_Enter) << "one on";
+    QTest::newRow("pasted breaks and tabs") << "a\nb\tc\u2029d" << "" << int(Qt::Key_Return) << "onea b c d";
+}
+
+void TestPropertyWidget::oneLineRowsStoreNoBreaks()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, typed);
+    QFETCH(int, enter);
+    QFETCH(QString, stored);
+
+    QVERIFY(select({m_label1}));
+    auto *text = editor<QTextEdit>(kLabel, "text");
+    QTest::mouseClick(text->viewport(), Qt::LeftButton);
+    QTest::keyClick(text, Qt::Key_End);
+    if (!pasted.isEmpty()) {
+        QApplication::clipboard()->setText(pasted);
+        QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
+    }
+    QTest::keyClicks(text, typed);
+    QTest::keyClick(text, Qt::Key(enter), enter == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    // Committed by the key, with the focus still in the row.
+    QVERIFY(text->hasFocus());
+    QCOMPARE(value(m_label1, "text"), QJsonValue(stored));
+    QCOMPARE(text->toPlainText(), stored);
 }
 
 void TestPropertyWidget::rowsFollowChangesMadeElsewhere_data()
