@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QJsonValue>
 #include <QMap>
 #include <QPointer>
 #include <QString>
@@ -95,6 +96,11 @@ public:
     QWidget *editorAt(int row) const;
     // The colour the colour dialog of a key opens on.
     QString rememberedColour(const QString &key) const;
+
+signals:
+    // Declared for the mediator to connect; never emitted, since every edit
+    // goes to the control on view through applyToCurrentControl.
+    void signalUiWidgetDataChange(int nClass, void *pControl, QString key, QJsonValue value);
 
 protected:
     void showEvent(QShowEvent *event) override;
