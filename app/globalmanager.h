@@ -26,6 +26,7 @@ class QTabWidget;
 class QTranslator;
 class QWidget;
 class SrcListWidget;
+class UIBase;
 class UIPage;
 
 // The one application-wide object: settings, language, the open project and
@@ -213,8 +214,8 @@ public:
 
     // Forwarders from the pages to the panels
     void showProperty(const QString &pageName, QWidget *control, int nClass, const QJsonObject &data) override;
-    void refreshProperty(const QString &pageName, QWidget *control, int nClass,
-                         const QJsonObject &data) override;
+    // Refills the panel's rows when control is the one on view.
+    void refreshProperty(const QString &pageName, QWidget *control, int nClass, const QJsonObject &data);
     void fillProperty(QWidget *control, int nClass, const QJsonObject &data) override;
     void hideProperty() override;
     // The control tree's items carry the control's identity, so that of two
@@ -240,6 +241,11 @@ public slots:
     void slotPasteCmd();
     void slotReplaceArgsCmd(CMD_BTN_ARGS args);
     void slotSetScaleData(int percent);
+
+private slots:
+    // A page changed a control's attributes: the panel shows them again when
+    // that control is on view.
+    void slotControlAttributesChanged(UIBase *control);
 
 signals:
     void signalClearItems();

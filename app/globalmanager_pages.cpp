@@ -358,6 +358,7 @@ bool GlobalManager::openPageTab(const QString &name, int pageKind)
             copy.opened = 1;
             auto *scroll = new QScrollArea(m_tabWidget);
             auto *page = new UIPage(scroll);
+            connect(page, &UIPage::controlAttributesChanged, this, &GlobalManager::slotControlAttributesChanged);
             scroll->setWidget(page);
             // A click on the grey area around the page keeps the page's keys
             // (save, undo, arrows) with the page.

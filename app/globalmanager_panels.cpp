@@ -153,6 +153,13 @@ void GlobalManager::refreshProperty(const QString &pageName, QWidget *control, i
         m_propertyWidget->refreshProperty(control, nClass, data);
 }
 
+void GlobalManager::slotControlAttributesChanged(UIBase *control)
+{
+    // Most changes are of controls not on view: they cost a comparison only.
+    if (control && m_propertyWidget && m_propertyWidget->currentControl() == control)
+        refreshProperty(QString(), control, control->getType(), control->attributes());
+}
+
 void GlobalManager::fillProperty(QWidget *control, int nClass, const QJsonObject &data)
 {
     if (m_propertyWidget)

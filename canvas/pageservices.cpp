@@ -8,7 +8,6 @@ class SilentPageServices final : public PageServices
 {
 public:
     void showProperty(const QString &, QWidget *, int, const QJsonObject &) override {}
-    void refreshProperty(const QString &, QWidget *, int, const QJsonObject &) override {}
     void fillProperty(QWidget *, int, const QJsonObject &) override {}
     void hideProperty() override {}
     QWidget *propertyControl() const override { return nullptr; }

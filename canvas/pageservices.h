@@ -20,8 +20,6 @@ public:
 
     // The property panel: what it shows, and of which control.
     virtual void showProperty(const QString &pageName, QWidget *control, int nClass, const QJsonObject &data) = 0;
-    virtual void refreshProperty(const QString &pageName, QWidget *control, int nClass,
-                                 const QJsonObject &data) = 0;
     virtual void fillProperty(QWidget *control, int nClass, const QJsonObject &data) = 0;
     virtual void hideProperty() = 0;
     virtual QWidget *propertyControl() const = 0;

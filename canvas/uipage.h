@@ -182,6 +182,12 @@ public:
         UIPage *m_page = nullptr;
     };
 
+signals:
+    // The attributes of a control, or of the page itself, were changed by the
+    // page: a step done or undone, or the controls rescaled to a new page
+    // size. Whoever shows them shows them again.
+    void controlAttributesChanged(UIBase *control);
+
 public slots:
     void slotAttributeChange(QJsonObject oldAttributes, QJsonObject newAttributes);
     void slotRectChange(QJsonObject oldAttributes, QJsonObject newAttributes);

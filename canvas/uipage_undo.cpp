@@ -92,8 +92,7 @@ void UIPage::updateControl(int nClass, int panelMode, quint64 id, const QJsonObj
     if (panelMode == 0)
         return;
     if (panelMode == 1)
-        PageServices::instance()->refreshProperty(m_pageInfo.file, target, target->getType(),
-                                                  target->attributes());
+        emit controlAttributesChanged(target);
     else
         PageServices::instance()->showProperty(m_pageInfo.file, target, target->getType(),
                                                target->attributes());

@@ -62,9 +62,12 @@ void UIPage::setPageSize(int width, int height)
     // A page without a usable old size gives no ratio; its controls stay.
     const double sx = oldWidth > 0 ? double(width) / oldWidth : 1.0;
     const double sy = oldHeight > 0 ? double(height) / oldHeight : 1.0;
+    emit controlAttributesChanged(this);
     for (const QList<UIBase *> &list : qAsConst(m_controls)) {
-        for (UIBase *control : list)
+        for (UIBase *control : list) {
             control->rescaleGeometry(sx, sy);
+            emit controlAttributesChanged(control);
+        }
     }
     // Not a step either: the steps' states take the new size, so an undo
     // never brings back geometry of the old one.

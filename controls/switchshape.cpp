@@ -1,5 +1,7 @@
 #include "switchshape.h"
 
+#include "core/jsonutils.h"
+
 #include <QtGlobal>
 
 QPainterPath switchTrackPath(const QSize &size)
@@ -28,4 +30,12 @@ QRect switchKnobRect(const QSize &size, int space, int knobX)
 {
     const int k = qMin(size.width(), size.height()) - 2 * space;
     return QRect(knobX + space, space, k, k);
+}
+
+QString switchOnCaption(const QJsonObject &attributes)
+{
+    QString caption;
+    if (jsonString(attributes, QLatin1String("text"), &caption) != 0)
+        jsonString(attributes, QLatin1String("on_text"), &caption);
+    return caption;
 }

@@ -7,7 +7,7 @@
 #include <QPainter>
 
 // The seven attribute keys of a switch that set one field each; the on
-// caption has two (onCaption below).
+// caption has two (switchOnCaption).
 struct SwitchKeyTable {
     struct Entry {
         const char *key;
@@ -28,18 +28,9 @@ const SwitchKeyTable::Entry SwitchKeyTable::entries[7] = {
 
 namespace {
 
+// Either of these changes the on caption.
 const char kOnCaptionKey[] = "text";
 const char kOtherOnCaptionKey[] = "on_text";
-
-// The on caption is kept under "text", as the property row and a new switch
-// keep it; a file that holds it under "on_text" alone still shows it.
-QString onCaption(const QJsonObject &attributes)
-{
-    QString caption;
-    if (jsonString(attributes, QLatin1String(kOnCaptionKey), &caption) != 0)
-        jsonString(attributes, QLatin1String(kOtherOnCaptionKey), &caption);
-    return caption;
-}
 
 } // namespace
 
@@ -56,14 +47,14 @@ void UISwitchButtonBase::initSwitch()
         jsonString(m_attributes, QLatin1String(entry.key), &value);
         this->*(entry.field) = value;
     }
-    m_onText = onCaption(m_attributes);
+    m_onText = switchOnCaption(m_attributes);
 }
 
 void UISwitchButtonBase::applySwitchAttributes(const QJsonObject &applied)
 {
     bool taken = false;
     if (applied.contains(QLatin1String(kOnCaptionKey)) || applied.contains(QLatin1String(kOtherOnCaptionKey))) {
-        m_onText = onCaption(m_attributes);
+        m_onText = switchOnCaption(m_attributes);
         taken = true;
     }
     for (auto it = applied.constBegin(); it != applied.constEnd(); ++it) {

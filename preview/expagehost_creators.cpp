@@ -1,5 +1,6 @@
 #include "expagehost.h"
 
+#include "controls/switchshape.h"
 #include "core/jsonutils.h"
 #include "preview/exaudiobutton.h"
 #include "preview/exaudiolabel.h"
@@ -381,19 +382,17 @@ void ExPageHost::createCmdStatusButton(const QJsonObject &record, int typeId)
 {
     ExButtonStyle style;
     reader().readButtonStyle(record, &style);
-    QString bgOn, bgOff, sliderOn, sliderOff, textOnColor, textOffColor, onText, offText;
+    QString bgOn, bgOff, sliderOn, sliderOff, textOnColor, textOffColor, offText;
     const struct {
         const char *key;
         QString *value;
     } keys[] = {{"bgOnColor", &bgOn},           {"bgOffColor", &bgOff},           {"sliderOnColor", &sliderOn},
                 {"sliderOffColor", &sliderOff}, {"textOnColor", &textOnColor}, {"textOffColor", &textOffColor},
-                {"text", &onText},              {"off_text", &offText}};
+                {"off_text", &offText}};
     for (const auto &key : keys)
         jsonString(record, QLatin1String(key.key), key.value);
-    // The on caption is kept under "text", as the designer keeps it; a file
-    // that holds it under "on_text" alone still shows it.
-    if (!record.value(QLatin1String("text")).isString())
-        jsonString(record, QLatin1String("on_text"), &onText);
+    // As the designer's switch shows it.
+    const QString onText = switchOnCaption(record);
     int radius = 0;
     const bool hasRadius = readRadius(record, &radius);
 

@@ -209,7 +209,7 @@ inline constexpr PropertyRowDesc offLook[] = {
 // The on caption stays under "text", where new switches keep it.
 inline constexpr PropertyRowDesc onLook[] = {
     textRow("text", QT_TRANSLATE_NOOP("PropertyWidget", "激活文本"), QT_TRANSLATE_NOOP("PropertyWidget", "on"),
-            Editable | Translated),
+            Editable | Translated | SwitchCaption),
     colourRow("textOnColor", QT_TRANSLATE_NOOP("PropertyWidget", "文字激活颜色"), "#FF606266"),
     colourRow("bgOnColor", QT_TRANSLATE_NOOP("PropertyWidget", "背景激活颜色"), "#FF159C77"),
     colourRow("sliderOnColor", QT_TRANSLATE_NOOP("PropertyWidget", "滑块激活颜色"), "#FFFFFFFF"),

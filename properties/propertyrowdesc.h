@@ -65,6 +65,7 @@ enum Flag : quint8 {
     Editable = 1,
     Translated = 2, // the placeholder passes through the translation too
     PlainOptions = 4, // option texts shown as they are, in every language
+    SwitchCaption = 8, // shows the on caption a switch shows (a stored "on_text" when "text" is missing)
 };
 
 constexpr int kMaxNumber = 100000000;

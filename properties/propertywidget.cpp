@@ -183,6 +183,7 @@ void PropertyWidget::addRow(int nClass, const PropertyRowDesc &row)
         break;
     case PropertyRowOp::Text:
         addTextRow(nClass, key, label, text, editable);
+        m_rows.last().switchCaption = row.flags & PropertyRows::SwitchCaption;
         break;
     case PropertyRowOp::Integer:
         addIntRow(nClass, key, label, text, editable, row.min, row.max);

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QJsonValue>
 #include <QMap>
 #include <QPointer>
 #include <QString>
@@ -96,6 +97,11 @@ public:
     // The colour the colour dialog of a key opens on.
     QString rememberedColour(const QString &key) const;
 
+signals:
+    // Declared for the mediator to connect; never emitted, since every edit
+    // goes to the control on view through applyToCurrentControl.
+    void signalUiWidgetDataChange(int nClass, void *pControl, QString key, QJsonValue value);
+
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -123,6 +129,10 @@ private:
         PropertyRowOp op;
         QString key;
         QWidget *editor; // null on header and type rows
+        // What the panel last put into a line or text editor: the row holds
+        // typing, and commits, only while its editor shows something else.
+        QString filled;
+        bool switchCaption = false; // shows switchOnCaption() in place of "text"
     };
 
     // The page or control on view when a dialog row's button was pressed:
@@ -169,6 +179,9 @@ private:
                        const QJsonArray &arr);
     void pickerRow(int nClass, const QString &key, const QString &label, const QString &text, PropertyRowOp op);
     void fillRow(int row, const QJsonObject &data);
+    // The text a line or text editor shows; no other editor is typed into.
+    static QString editorText(const QWidget *editor);
+    bool holdsTyping(int row) const;
     void showRow(int row, bool shown);
     void hideAllRows();
     // Takes the keyboard focus from an editor of the table, so that the edit

@@ -81,7 +81,7 @@ void PropertyWidget::onTextEditLineFinished()
 void PropertyWidget::commitNumber(QLineEdit *edit)
 {
     const PropData *data = PropData::of(edit);
-    if (!data)
+    if (!data || !holdsTyping(data->nRow))
         return;
     edit->setModified(false);
     const bool real = m_rows.at(data->nRow).op == PropertyRowOp::Real;
@@ -111,7 +111,7 @@ void PropertyWidget::commitNumber(QLineEdit *edit)
 void PropertyWidget::commitText(QTextEdit *edit)
 {
     const PropData *data = PropData::of(edit);
-    if (!data)
+    if (!data || !holdsTyping(data->nRow))
         return;
     edit->document()->setModified(false);
     const QString text = edit->toPlainText();
@@ -125,14 +125,14 @@ void PropertyWidget::commitPendingEdit()
     if (!m_currentControl || !focus || !m_tableWidget->isAncestorOf(focus))
         return;
     if (auto *text = qobject_cast<QTextEdit *>(focus)) {
-        if (text->document()->isModified())
-            commitText(text);
+        commitText(text);
     } else if (auto *line = qobject_cast<QLineEdit *>(focus)) {
-        if (!line->isModified())
+        const PropData *data = PropData::of(line);
+        if (!data || !holdsTyping(data->nRow))
             return;
         if (line->hasAcceptableInput())
             commitNumber(line);
-        else if (const PropData *data = PropData::of(line))
+        else
             fillRow(data->nRow, shownAttributes());
     }
 }

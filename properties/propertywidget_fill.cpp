@@ -1,5 +1,6 @@
 #include "propertywidget.h"
 
+#include "controls/switchshape.h"
 #include "core/fileutils.h"
 #include "properties/propdata.h"
 
@@ -52,12 +53,17 @@ int wholeNumber(const QJsonValue &value, int fallback)
 }
 
 // The stored text, leaving an edit that shows it already as it is (its
-// cursor stays where the user left it); what it shows is committed either way.
-void setEditorText(QTextEdit *edit, const QString &text)
+// cursor stays where the user left it). Returns what the edit shows, which
+// need not be the text itself (a line break stored as "\r\n").
+QString setEditorText(QTextEdit *edit, const QString &text)
 {
-    if (edit->toPlainText() != text)
+    QString shown = edit->toPlainText();
+    if (shown != text) {
         edit->setPlainText(text);
+        shown = edit->toPlainText();
+    }
     edit->document()->setModified(false);
+    return shown;
 }
 
 // The rows of the page that an ordinary page does not offer.
@@ -85,21 +91,22 @@ void PropertyWidget::fillProperty(int nClass, const QJsonObject &data)
 // shows the kind's empty value.
 void PropertyWidget::fillRow(int row, const QJsonObject &data)
 {
-    const RowRecord &record = m_rows.at(row);
+    RowRecord &record = m_rows[row];
     if (!record.editor)
         return;
     const QJsonValue value = data.value(record.key);
     const QSignalBlocker blocker(record.editor);
     switch (record.op) {
-    // Setting the text clears the editor's mark of typing not yet committed.
+    // What a row shows is remembered as filled: a visit that leaves it so
+    // commits nothing, neither a key the control lacks nor a rounded value.
     case PropertyRowOp::Integer:
     case PropertyRowOp::PlainInteger:
-        static_cast<QLineEdit *>(record.editor)
-            ->setText(QString::number(wholeNumber(value, missingInteger(record.key))));
+        record.filled = QString::number(wholeNumber(value, missingInteger(record.key)));
+        static_cast<QLineEdit *>(record.editor)->setText(record.filled);
         break;
     case PropertyRowOp::Real:
-        static_cast<QLineEdit *>(record.editor)
-            ->setText(QString::number(value.isDouble() ? value.toDouble() : 1.0, 'f', 2));
+        record.filled = QString::number(value.isDouble() ? value.toDouble() : 1.0, 'f', 2);
+        static_cast<QLineEdit *>(record.editor)->setText(record.filled);
         break;
     case PropertyRowOp::Choice: {
         auto *combo = static_cast<QComboBox *>(record.editor);
@@ -117,11 +124,14 @@ void PropertyWidget::fillRow(int row, const QJsonObject &data)
     }
     // Plain text: a caption holding markup stays the text it is.
     case PropertyRowOp::Text:
+        record.filled = setEditorText(static_cast<QTextEdit *>(record.editor),
+                                      record.switchCaption ? switchOnCaption(data) : value.toString());
+        break;
     case PropertyRowOp::Colour:
-        setEditorText(static_cast<QTextEdit *>(record.editor), value.toString());
+        record.filled = setEditorText(static_cast<QTextEdit *>(record.editor), value.toString());
         break;
     case PropertyRowOp::Image:
-        setEditorText(static_cast<QTextEdit *>(record.editor), fileNameOfPath(value.toString()));
+        record.filled = setEditorText(static_cast<QTextEdit *>(record.editor), fileNameOfPath(value.toString()));
         break;
     case PropertyRowOp::Feedback:
         PropData::of(record.editor)->setJsonObject(value.toObject());
@@ -135,4 +145,19 @@ void PropertyWidget::fillRow(int row, const QJsonObject &data)
     case PropertyRowOp::Run:
         break;
     }
+}
+
+QString PropertyWidget::editorText(const QWidget *editor)
+{
+    if (const auto *line = qobject_cast<const QLineEdit *>(editor))
+        return line->text();
+    if (const auto *text = qobject_cast<const QTextEdit *>(editor))
+        return text->toPlainText();
+    return QString();
+}
+
+bool PropertyWidget::holdsTyping(int row) const
+{
+    const RowRecord &record = m_rows.at(row);
+    return editorText(record.editor) != record.filled;
 }

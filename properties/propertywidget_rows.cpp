@@ -65,7 +65,7 @@ int PropertyWidget::beginRow(int height)
     m_tableWidget->insertRow(row);
     if (height > 0)
         m_tableWidget->setRowHeight(row, height);
-    m_rows.append({PropertyRowOp::Header, QString(), nullptr});
+    m_rows.append({PropertyRowOp::Header, QString(), nullptr, QString()});
     // A new row is on view until the next hide.
     m_rowShown.append(true);
     m_shownRows.append(row);
@@ -85,7 +85,7 @@ void PropertyWidget::finishRow(int nClass, int row, const QString &key, const QS
     item->setData(RoleEditor, editor ? qlonglong(reinterpret_cast<quintptr>(editor)) : qlonglong(1));
     item->setData(RoleKind, kind);
     m_tableWidget->setItem(row, 0, item);
-    m_rows[row] = {op, key, editor};
+    m_rows[row] = {op, key, editor, editorText(editor)};
     registerRow(nClass, row);
 }
 

@@ -1,4 +1,8 @@
 #include "app/globalmanager.h"
+#include "canvas/defaultattributes.h"
+#include "core/controltypetable.h"
+#include "core/fileutils.h"
+#include "core/jsonutils.h"
 #include "properties/propdata.h"
 #include "properties/propertywidget.h"
 #include "tests/properties/panelfixture.h"
@@ -73,11 +77,14 @@ private slots:
     void choicesStoreValuesThatSkipPositions_data();
     void choicesStoreValuesThatSkipPositions();
     void everyEditableRowEditsItsControlAndSurvivesReopening();
+    void visitingEveryRowChangesNothing();
     void rowsTakeOnlyWhatTheControlCanDraw_data();
     void rowsTakeOnlyWhatTheControlCanDraw();
 
 private:
     UIPage *reopen();
+    // Clicks into every editor the shown page offers and out again, typing nothing.
+    void visitShownRows();
     int steps() const { return m_page->undoStack()->count(); }
 
     PanelFixture p;
@@ -299,6 +306,85 @@ void TestPropertyPages::everyEditableRowEditsItsControlAndSurvivesReopening()
         for (auto edit = it->constBegin(); edit != it->constEnd(); ++edit)
             QVERIFY2(control->attributes().value(edit.key()) == edit.value(), qPrintable(it.key() + ' ' + edit.key()));
     }
+}
+
+void TestPropertyPages::visitShownRows()
+{
+    QTableWidget *table = m_panel->tableWidget();
+    for (int row : m_panel->pageRows(m_panel->shownClass())) {
+        QWidget *editor = m_panel->editorAt(row);
+        if (table->isRowHidden(row) || !editor || !editor->isEnabled() || qobject_cast<QPushButton *>(editor))
+            continue;
+        // As between a user's clicks, the table lays out what it now shows.
+        table->scrollToItem(table->item(row, 0));
+        QCoreApplication::processEvents();
+        auto *area = qobject_cast<QAbstractScrollArea *>(editor);
+        QTest::mouseClick(area ? area->viewport() : editor, Qt::LeftButton);
+        // A click opens a choice's list; Escape closes it unchosen. The
+        // offscreen platform, unlike a window system, does not then give the
+        // window its activation back.
+        if (auto *combo = qobject_cast<QComboBox *>(editor)) {
+            QTest::keyClick(combo->view(), Qt::Key_Escape);
+            QCoreApplication::processEvents();
+            QApplication::setActiveWindow(p.window);
+        }
+        QVERIFY(!QApplication::activePopupWidget());
+        QVERIFY2(editor->hasFocus(), qPrintable(table->item(row, 0)->text()));
+    }
+}
+
+// As a user looks around: every row of every kind's page entered and left,
+// on the controls of the template project (which lack keys such as
+// "borderRadius") and on new controls of every kind with their defaults.
+void TestPropertyPages::visitingEveryRowChangesNothing()
+{
+    GlobalManager *manager = GlobalManager::instance();
+    const QString project = p.project.workDir->filePath("template");
+    QVERIFY(QDir().mkpath(project));
+    QVERIFY(copyDirectory(qEnvironmentVariable("BRIVANE_RUN_DIR") + "/template/config/zh_cn", project, true));
+    QVERIFY(manager->openProject(project + "/main.projectui"));
+    QVERIFY(manager->openPageTab("home", 0));
+    m_page = manager->currentPage();
+    const int loaded = m_page->controlCount();
+    QVERIFY(loaded > 0);
+    int added = 0;
+    for (const ControlTypeEntry &kind : designControlTypes()) {
+        if (!DefaultAttributes::hasKind(kind.id))
+            continue;
+        m_page->addNewControl(kind.id, QRect(added % 12 * 60, 300 + added / 12 * 40, 55, 35));
+        ++added;
+    }
+    QCOMPARE(m_page->controlCount(), loaded + added);
+
+    QList<UIBase *> shown{m_page};
+    QHash<UIBase *, QJsonObject> before{{m_page, m_page->attributes()}};
+    for (const QList<UIBase *> &kind : m_page->controls()) {
+        for (UIBase *control : kind) {
+            shown.append(control);
+            before.insert(control, control->attributes());
+        }
+    }
+    const int steps = this->steps();
+    m_page->setModified(false);
+    const QPoint emptyPlace(2, m_page->height() - 2);
+    for (UIBase *control : qAsConst(shown)) {
+        if (control == m_page)
+            QTest::mouseClick(m_page, Qt::LeftButton, Qt::NoModifier, emptyPlace);
+        else
+            QVERIFY(select({control}));
+        QCOMPARE(m_panel->currentControl(), control);
+        visitShownRows();
+        if (QTest::currentTestFailed())
+            return;
+    }
+    QTest::mouseClick(m_page, Qt::LeftButton, Qt::NoModifier, emptyPlace);
+
+    for (UIBase *control : qAsConst(shown)) {
+        const QJsonObject changed = jsonChanges(before.value(control), control->attributes());
+        QVERIFY2(changed.isEmpty(), qPrintable(control->getName() + ' ' + QJsonDocument(changed).toJson()));
+    }
+    QCOMPARE(this->steps(), steps);
+    QVERIFY(!m_page->isModified());
 }
 
 void TestPropertyPages::rowsTakeOnlyWhatTheControlCanDraw_data()

@@ -5,10 +5,12 @@
 #include "tests/properties/panelfixture.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QTimer>
@@ -91,6 +93,12 @@ private slots:
     void commitsCarryValuesNotPositions();
     void colourRowsCommitArgbAndRememberPerKey();
     void typingGoesToItsOwnControlOnlyWhenChanged();
+    void visitCommitsNothing_data();
+    void visitCommitsNothing();
+    void oneLineRowsStoreNoBreaks_data();
+    void oneLineRowsStoreNoBreaks();
+    void rowsFollowChangesMadeElsewhere_data();
+    void rowsFollowChangesMadeElsewhere();
     void toolBarUndoTakesBackTypingAndKeepsTheRedo();
     void rowOfAnotherKindOrGoneControlCommitsNothing();
 
@@ -99,6 +107,8 @@ private:
     template <typename T>
     T *editor(int nClass, const char *key) const { return qobject_cast<T *>(m_panel->editorAt(rowOf(nClass, key))); }
     void type(int nClass, const char *key, const QString &text);
+    // Clicks into the row's editor and tabs out of it, typing nothing.
+    void visit(int nClass, const char *key);
     void clickRowButton(int nClass, const char *key, int which);
     QJsonValue value(UIBase *control, const char *key) const { return control->attributes().value(key); }
     int steps() const { return m_page->undoStack()->count(); }
@@ -136,6 +146,16 @@ void TestPropertyWidget::type(int nClass, const char *key, const QString &text)
     edit->clear();
     QTest::keyClicks(edit, text);
     QTest::keyClick(edit, Qt::Key_Return);
+}
+
+void TestPropertyWidget::visit(int nClass, const char *key)
+{
+    QWidget *edit = m_panel->editorAt(rowOf(nClass, key));
+    auto *area = qobject_cast<QAbstractScrollArea *>(edit);
+    QTest::mouseClick(area ? area->viewport() : edit, Qt::LeftButton);
+    QVERIFY(edit->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(!edit->hasFocus());
 }
 
 void TestPropertyWidget::clickRowButton(int nClass, const char *key, int which)
@@ -333,6 +353,9 @@ void TestPropertyWidget::colourRowsCommitArgbAndRememberPerKey()
 
 void TestPropertyWidget::typingGoesToItsOwnControlOnlyWhenChanged()
 {
+    // Declared for the mediator, never sent: edits go to the control itself.
+    QSignalSpy undeclared(m_panel, SIGNAL(signalUiWidgetDataChange(int,void*,QString,QJsonValue)));
+    QVERIFY(undeclared.isValid());
     QVERIFY(select({m_label1}));
     auto *text = editor<QTextEdit>(kLabel, "text");
     const int before = steps();
@@ -354,6 +377,119 @@ void TestPropertyWidget::typingGoesToItsOwnControlOnlyWhenChanged()
     QTest::keyClick(text, Qt::Key_Tab);
     QVERIFY(!text->hasFocus());
     QCOMPARE(steps(), before + 2);
+    QCOMPARE(undeclared.count(), 0);
+}
+
+void TestPropertyWidget::visitCommitsNothing_data()
+{
+    QTest::addColumn<int>("nClass");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("shown");
+
+    // A key the control lacks shows the row's empty value, which a commit
+    // would store (the font size through its floor of 4).
+    QTest::newRow("font size missing") << kLabel << QByteArray("{}") << "fontsize" << "0";
+    QTest::newRow("background share missing") << kLabel << QByteArray("{}") << "bg_radio" << "1.00";
+    QTest::newRow("real shown rounded") << kLabel << QByteArray("{\"text_radio\": 0.125}") << "text_radio" << "0.13";
+    // The switch shows a stored "on_text" when "text" is missing, and so does its row.
+    QTest::newRow("switch caption under on_text") << 130 << QByteArray("{\"on_text\": \"开\"}") << "text" << "开";
+}
+
+void TestPropertyWidget::visitCommitsNothing()
+{
+    QFETCH(int, nClass);
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, key);
+    QFETCH(QString, shown);
+
+    UIBase *control = addControl(m_page, nClass, "Visited_4", 10, 200, 120, 50, jsonFixture(stored));
+    QVERIFY(select({control}));
+    const QJsonObject before = control->attributes();
+    const int beforeSteps = steps();
+    m_page->setModified(false);
+    const QByteArray name = key.toLatin1();
+    QCOMPARE(shownIn(*m_panel, rowOf(nClass, name)), shown);
+    visit(nClass, name);
+    QVERIFY(select({m_label1}));
+    QCOMPARE(control->attributes(), before);
+    QCOMPARE(steps(), beforeSteps);
+    QVERIFY(!m_page->isModified());
+}
+
+void TestPropertyWidget::oneLineRowsStoreNoBreaks_data()
+{
+    QTest::addColumn<QString>("pasted"); // put on the clipboard and pasted with Ctrl+V
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("enter");
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("keypad enter commits") << "" << " on" << int(Qt::Key_Enter) << "one on";
+    QTest::newRow("pasted breaks and tabs") << "a\nb\tc\u2029d" << "" << int(Qt::Key_Return) << "onea b c d";
+}
+
+void TestPropertyWidget::oneLineRowsStoreNoBreaks()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, typed);
+    QFETCH(int, enter);
+    QFETCH(QString, stored);
+
+    QVERIFY(select({m_label1}));
+    auto *text = editor<QTextEdit>(kLabel, "text");
+    QTest::mouseClick(text->viewport(), Qt::LeftButton);
+    QTest::keyClick(text, Qt::Key_End);
+    if (!pasted.isEmpty()) {
+        QApplication::clipboard()->setText(pasted);
+        QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
+    }
+    QTest::keyClicks(text, typed);
+    QTest::keyClick(text, Qt::Key(enter), enter == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    // Committed by the key, with the focus still in the row.
+    QVERIFY(text->hasFocus());
+    QCOMPARE(value(m_label1, "text"), QJsonValue(stored));
+    QCOMPARE(text->toPlainText(), stored);
+}
+
+void TestPropertyWidget::rowsFollowChangesMadeElsewhere_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<int>("x"); // what the control then stores and the row shows
+
+    QTest::newRow("arrow key") << "arrow" << 401;
+    QTest::newRow("undo of the second of two arrow keys") << "undo" << 401;
+    // 1280 x 720 to 160 x 64: an eighth of the width.
+    QTest::newRow("page resolution") << "resize" << 50;
+}
+
+// A row that went on showing the old value would write it back on a visit,
+// and the save would keep it.
+void TestPropertyWidget::rowsFollowChangesMadeElsewhere()
+{
+    QFETCH(QString, route);
+    QFETCH(int, x);
+
+    UIBase *control = addControl(m_page, kLabel, "Moved_5", 400, 200, 100, 40);
+    QVERIFY(select({control}));
+    if (route == "resize") {
+        GlobalManager::instance()->slotSetResData("home", 160, 64);
+    } else {
+        QTest::keyClick(m_page, Qt::Key_Right);
+        if (route == "undo") {
+            QTest::keyClick(m_page, Qt::Key_Right);
+            GlobalManager::instance()->slotUndo();
+        }
+    }
+    QCOMPARE(value(control, "x"), QJsonValue(x));
+    QCOMPARE(editor<QLineEdit>(kLabel, "x")->text(), QString::number(x));
+    visit(kLabel, "x");
+    GlobalManager::instance()->saveAllPages();
+    QJsonObject saved;
+    for (const QJsonValue element : readPage(p.project.pagePath("home"))) {
+        if (element.toObject().value("name") == "Moved_5")
+            saved = element.toObject();
+    }
+    QCOMPARE(saved.value("x"), QJsonValue(x));
 }
 
 void TestPropertyWidget::toolBarUndoTakesBackTypingAndKeepsTheRedo()
