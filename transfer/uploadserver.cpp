@@ -18,7 +18,10 @@
 namespace {
 
 const int kConnectTimeoutMs = 500;
-const int kWritableTimeoutMs = 500;
+// A panel on a weak link reads on, yet its stack may keep our bytes waiting
+// for half a second at a time; only a second with nothing moving at all
+// means it has stopped.
+const int kStallTimeoutMs = 1000;
 const int kPieceSize = 32768;
 
 // What a candidate names, following a link: only regular files are packed.
@@ -86,8 +89,8 @@ void UploadServer::stopUpload()
     if (!isBusy())
         return;
     m_run = false;
-    // The run is bounded by its packing, the connect time-out and the send
-    // time-outs, and it looks at m_run between pieces.
+    // The run looks at m_run while it packs, connects only for a bounded
+    // time, and looks at m_run while it sends.
     wait();
 }
 
@@ -275,17 +278,16 @@ QString UploadServer::sendPackage()
     QString result;
     QByteArray piece(kPieceSize, Qt::Uninitialized);
     qint64 read = m_package.seek(0) ? m_package.read(piece.data(), kPieceSize) : -1;
-    // A stop ends the sending between pieces: the panel sees the connection
-    // end early, and nothing is said.
+    // A stop ends the sending, also while it waits for the panel: the panel
+    // sees the connection end early, and nothing is said.
     for (; read > 0 && m_run; read = m_package.read(piece.data(), kPieceSize)) {
-        if (!m_client->waitWritable(kWritableTimeoutMs)) {
+        const TcpClient::SendResult sent = m_client->sendAll(piece.constData(), int(read), kStallTimeoutMs, m_run);
+        if (sent == TcpClient::Stalled)
             result = tr("等待发送超时");
-            break;
-        }
-        if (m_client->send(piece.constData(), int(read)) != read) {
+        else if (sent == TcpClient::Failed)
             result = tr("发送错误！");
+        if (sent != TcpClient::Sent)
             break;
-        }
     }
     if (result.isEmpty() && read <= 0)
         result = read == 0 ? tr("发送成功！") : tr("发送错误！");

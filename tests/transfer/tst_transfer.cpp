@@ -60,14 +60,23 @@ inline QByteArray package(const QByteArray &name, quint32 type, const QList<QByt
 // A listener on 127.0.0.1 at a port the system picks. Read takes one client
 // and keeps all it sends; Hold takes one and never reads (a small window, so
 // the sender soon stalls); Close takes one and closes at once; Refuse holds
-// the port without listening, so connecting is refused.
+// the port without listening, so connecting is refused; Drain reads a chunk
+// per step of its pace, as a panel on a weak link does, and holds the
+// connection without reading once it has stopAfter bytes (if given).
 class Listener
 {
 public:
-    enum Mode { Read, Hold, Close, Refuse };
+    enum Mode { Read, Hold, Close, Refuse, Drain };
+    struct Pace {
+        int chunk;
+        int everyMs;
+        int window;   // the receive buffer asked for; 0: the system's own, which grows
+        qint64 stopAfter;
+    };
 
-    explicit Listener(Mode mode)
+    explicit Listener(Mode mode, Pace pace = {65536, 0, 0, 0})
     {
+        clock.start();
         m_socket = ::socket(AF_INET, SOCK_STREAM, 0);
         // Accepting and reading (the accepted socket inherits it) wait ten seconds at most.
         const timeval patience = {10, 0};
@@ -75,6 +84,8 @@ public:
         const int window = 16384;
         if (mode == Hold)
             ::setsockopt(m_socket, SOL_SOCKET, SO_RCVBUF, &window, sizeof window);
+        if (pace.window > 0)
+            ::setsockopt(m_socket, SOL_SOCKET, SO_RCVBUF, &pace.window, sizeof pace.window);
         sockaddr_in address = {};
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
@@ -83,7 +94,7 @@ public:
         ::getsockname(m_socket, reinterpret_cast<sockaddr *>(&address), &length);
         port = ntohs(address.sin_port);
         if (mode != Refuse && ::listen(m_socket, 4) == 0)
-            m_thread = std::thread([this, mode] { serve(mode); });
+            m_thread = std::thread([this, mode, pace] { serve(mode, pace); });
     }
     ~Listener()
     {
@@ -97,15 +108,26 @@ public:
     quint16 port = 0;
     std::atomic<bool> done{false};
     QByteArray received;   // complete once done
+    QElapsedTimer clock;   // started with the listener
+    std::atomic<qint64> stoppedAtMs{-1};   // when Drain stopped reading, by the clock
+    std::atomic<bool> hurry{false};   // Drain reads the rest at once
 
 private:
-    void serve(Mode mode)
+    void serve(Mode mode, Pace pace)
     {
         const int client = ::accept(m_socket, nullptr, nullptr);
         char buffer[65536];
-        for (ssize_t n = 0; mode == Read && (n = ::read(client, buffer, sizeof buffer)) > 0;)
+        bool holds = mode == Hold;
+        for (ssize_t n = 0; (mode == Read || mode == Drain) && !holds
+             && (n = ::read(client, buffer, size_t(qMin<int>(pace.chunk, sizeof buffer)))) > 0;) {
             received.append(buffer, int(n));
-        while (mode == Hold && !m_stop)
+            holds = pace.stopAfter > 0 && received.size() >= pace.stopAfter;
+            if (holds)
+                stoppedAtMs = clock.elapsed();
+            else if (mode == Drain && !hurry)
+                ::poll(nullptr, 0, pace.everyMs);
+        }
+        while (holds && !m_stop)
             ::poll(nullptr, 0, 20);
         ::close(client);
         done = true;
@@ -162,6 +184,7 @@ const QStringList kBefore = {"all_path/", "all_path/keep=1", "config_path/", "co
                              "db.bin=olddb"};
 } // namespace
 Q_DECLARE_METATYPE(Then)
+Q_DECLARE_METATYPE(peer::Listener::Pace)
 
 // Both ends of a transfer: the designer packing and sending a project, and
 // the panel's receive server, each against a peer of the tests' own.
@@ -364,6 +387,48 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(smallPanel.done, 10000);
         QCOMPARE(smallPanel.received, peer::package("small", 2, {peer::record("a.json", "{}")}));
         QCOMPARE(QFile(QFileInfo(upload.packagePath()).path()).permissions() & 0x0077, QFile::Permissions());
+    }
+
+    void slowPanelTakesTheWholePackage_data()
+    {
+        QTest::addColumn<peer::Listener::Pace>("pace");
+        QTest::addColumn<int>("size");   // of the project's one file
+        const int MiB = 1 << 20;
+        // The loopback's buffers take some 4 MiB before the sender waits at all;
+        // past that, the panel's pace rules for a second or two.
+        QTest::newRow("64 KiB every 100 ms") << peer::Listener::Pace{65536, 100, 0, 0} << 5 * MiB + MiB / 4;
+        QTest::newRow("32 KiB every 50 ms") << peer::Listener::Pace{32768, 50, 0, 0} << 5 * MiB + MiB / 4;
+        QTest::newRow("16 KiB every 100 ms") << peer::Listener::Pace{16384, 100, 0, 0} << 4 * MiB + MiB / 4;
+        // One that stops reading ends the upload once nothing has moved for a second.
+        QTest::newRow("stops after 1 MiB") << peer::Listener::Pace{65536, 20, 262144, MiB} << 16 * MiB;
+    }
+    void slowPanelTakesTheWholePackage()
+    {
+        QFETCH(peer::Listener::Pace, pace);
+        QFETCH(int, size);
+        writeFiles({"video=#" + QString::number(size)});
+        peer::Listener panel(peer::Listener::Drain, pace);
+        UploadServer upload;
+        QStringList reported;
+        std::atomic<qint64> finishedAtMs{-1};
+        connect(&upload, &UploadServer::occurrError, this, [&](const QString &text) { reported << text; });
+        connect(&upload, &UploadServer::serverFinish, this, [&] { finishedAtMs = panel.clock.elapsed(); },
+                Qt::DirectConnection);
+        upload.setUploadSource(m_workDir->filePath("proj"), 2);
+        upload.startUpload("127.0.0.1", panel.port);
+        QTRY_VERIFY_WITH_TIMEOUT(finishedAtMs >= 0, 30000);
+        upload.stopUpload();
+        QCoreApplication::processEvents();
+        panel.hurry = true;
+        if (pace.stopAfter == 0) {
+            QCOMPARE(reported, QStringList({"连接成功！", "发送成功！"}));
+            QTRY_VERIFY_WITH_TIMEOUT(panel.done, 10000);
+            QCOMPARE(panel.received, readFixture(upload.packagePath()));
+            return;
+        }
+        QCOMPARE(reported, QStringList({"连接成功！", "等待发送超时"}));
+        const qint64 afterStop = finishedAtMs - panel.stoppedAtMs;
+        QVERIFY2(afterStop <= 1500, qPrintable(QString::number(afterStop)));
     }
 
     void addressPartsAreDecimal()
