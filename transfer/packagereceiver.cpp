@@ -139,7 +139,7 @@ bool PackageReceiver::takeEntry()
 {
     const Entry entry = decodeEntry(m_fixed.constData());
     m_recordName = printableName(entry.name);
-    if (!entry.terminated || !isSafeName(entry.name))
+    if (!entry.terminated || !acceptsRecordName(m_header.type, entry.name))
         return fail(tr("文件名不安全: %1").arg(m_recordName));
     if (entry.size >= kSizeLimit)
         return fail(tr("数据包大小超出限制"));

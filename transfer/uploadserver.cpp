@@ -173,8 +173,14 @@ int UploadServer::writePackage(const QString &name, int mode, const QFileInfoLis
             emit occurrError(tr("跳过非普通文件: %1").arg(path));
             continue;
         }
-        if (candidate.fileName().toUtf8().size() > kMaxNameBytes)
+        const QByteArray fileName = candidate.fileName().toUtf8();
+        if (fileName.size() > kMaxNameBytes)
             return tooLong(path);
+        // The panel would refuse the whole package for this one name.
+        if (!acceptsRecordName(quint32(mode), fileName)) {
+            emit occurrError(tr("文件名不安全: %1").arg(printableName(path.toUtf8())));
+            return 0;
+        }
         planned += kEntrySize + size;
         if (size >= kSizeLimit || planned >= kSizeLimit) {
             emit occurrError(tr("数据包超出2GB限制: %1").arg(path));

@@ -285,6 +285,12 @@ private slots:
             tooMany << QStringLiteral("f%1=").arg(i);
         QTest::newRow("more files than a panel takes") << "proj" << 2 << tooMany << QStringList()
                                                        << QStringList{"文件数量超出限制"};
+        // A name the panel would refuse is refused before packing; a data
+        // package's name only shows in the panel's messages.
+        QTest::newRow("name the panel refuses") << "proj" << 2 << QStringList{"a.json=1", "12:30.json=2"}
+                                                << QStringList() << QStringList{"文件名不安全: %1/proj/12:30.json"};
+        QTest::newRow("data file of any name") << "proj/12:30.db" << 0 << QStringList{"12:30.db=rows"}
+                                               << QStringList{"12:30.db"} << QStringList();
         QTest::newRow("unreadable file") << "proj" << 2 << QStringList{"a=1", "b=!"} << QStringList()
                                          << QStringList{"读取文件失败: %1/proj/b"};
         QTest::newRow("file longer than its size") << "/proc/self/status" << 0 << QStringList() << QStringList()
@@ -521,9 +527,15 @@ private slots:
             << pack(2, {peer::record("a.json", "new"), peer::record("b.json", "")}) << 7 << "config_path"
             << QStringList{"all_path/", "all_path/keep=1", "config_path/", "config_path/a.json=new",
                            "config_path/b.json=", "db.bin=olddb"};
+        const QStringList dbReplaced{"all_path/", "all_path/keep=1", "config_path/", "config_path/old.json=old",
+                                     "db.bin=rows"};
         QTest::newRow("type 0 replaces db.bin only; extra bytes dropped")
-            << pack(0, {peer::record("x.db", "rows")}) + "extra" << 1000 << "db.bin"
-            << QStringList{"all_path/", "all_path/keep=1", "config_path/", "config_path/old.json=old", "db.bin=rows"};
+            << pack(0, {peer::record("x.db", "rows")}) + "extra" << 1000 << "db.bin" << dbReplaced;
+        // A data package's name is never a path.
+        QTest::newRow("type 0 named as on another system")
+            << pack(0, {peer::record("C:\\data\\db.bin", "rows")}) << 1000 << "db.bin" << dbReplaced;
+        QTest::newRow("type 0 without a name") << pack(0, {peer::record("", "rows")}) << 1000 << "db.bin"
+                                               << dbReplaced;
         QTest::newRow("type 4 makes sub-folders")
             << pack(4, {peer::record("sub/a.txt", "A"), peer::record("b", "B")}) << 50 << "all_path"
             << QStringList{"all_path/", "all_path/b=B", "all_path/sub/", "all_path/sub/a.txt=A", "config_path/",
