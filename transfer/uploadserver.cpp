@@ -129,10 +129,14 @@ bool UploadServer::packageFiles()
     // A folder of its own (mode 0700, a name no one can guess) and a file
     // created in it exclusively: nothing planted or replaced by name is ever
     // written or sent.
-    m_packageDir.reset(new QTemporaryDir(m_tempDir + QStringLiteral("/brivane-transfer-XXXXXX")));
-    m_package.setFileName(m_packageDir->filePath(fileName));
+    const QString folderPattern = m_tempDir + QStringLiteral("/brivane-transfer-XXXXXX");
+    m_packageDir.reset(new QTemporaryDir(folderPattern));
+    if (m_packageDir->isValid())
+        m_package.setFileName(m_packageDir->filePath(fileName));
     if (!m_packageDir->isValid() || !m_package.open(QIODevice::ReadWrite | QIODevice::NewOnly)) {
-        emit occurrError(tr("打开文件失败") + QLatin1Char(' ') + m_package.fileName());
+        // A folder that could not be made has no name of its own yet.
+        emit occurrError(tr("打开文件失败") + QLatin1Char(' ')
+                         + (m_packageDir->isValid() ? m_package.fileName() : folderPattern));
         dropPackage();
         return false;
     }

@@ -348,6 +348,21 @@ private slots:
         QCOMPARE(upload.writePackage("proj", 2, {QFileInfo(m_workDir->filePath("proj/a.json"))}, output), 0);
     }
 
+    void packageFolderThatCannotBeMadeIsNamed()
+    {
+        // The temporary folder is a file: nothing can be made in it.
+        const QString tmp = m_workDir->filePath("tmp");
+        QVERIFY(QDir(tmp).removeRecursively() && writeFixture(tmp, "x"));
+        writeFiles({"a.json={}"});
+        UploadServer upload;
+        QSignalSpy reported(&upload, SIGNAL(occurrError(QString)));
+        upload.setUploadSource(m_workDir->filePath("proj"), 2);
+        QVERIFY(!upload.packageFiles());
+        QCOMPARE(reported.count(), 1);
+        QCOMPARE(reported.at(0).at(0).toString(),
+                 "打开文件失败 " + QFileInfo(tmp).canonicalFilePath() + "/brivane-transfer-XXXXXX");
+    }
+
     void runAgainstPeer_data()
     {
         QTest::addColumn<int>("mode");
