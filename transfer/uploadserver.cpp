@@ -6,10 +6,12 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -121,10 +123,8 @@ bool UploadServer::packageFiles()
     QFileInfoList candidates;
     if (m_mode == PackageFormat::Data)
         candidates.append(source);
-    else
-        candidates = QDir(m_sourcePath).entryInfoList(QDir::Files | QDir::Dirs | QDir::System
-                                                          | QDir::NoDotAndDotDot,
-                                                      QDir::Name | QDir::IgnoreCase);
+    else if (!listFolder(&candidates))
+        return false;
 
     // A folder of its own (mode 0700, a name no one can guess) and a file
     // created in it exclusively: nothing planted or replaced by name is ever
@@ -149,6 +149,31 @@ bool UploadServer::packageFiles()
     return true;
 }
 
+bool UploadServer::listFolder(QFileInfoList *candidates)
+{
+    // A folder of a million files is never listed whole: a stop ends the
+    // listing, and so do more files than a panel takes.
+    QDirIterator entries(m_sourcePath, QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot);
+    quint32 files = 0;
+    while (entries.hasNext()) {
+        if (stopping())
+            return false;
+        entries.next();
+        const QFileInfo entry = entries.fileInfo();
+        if (entry.isDir())
+            continue;
+        candidates->append(entry);
+        if (entry.isFile() && ++files > PackageFormat::kMaxRecords) {
+            emit occurrError(tr("文件数量超出限制"));
+            return false;
+        }
+    }
+    std::stable_sort(candidates->begin(), candidates->end(), [](const QFileInfo &a, const QFileInfo &b) {
+        return a.fileName().compare(b.fileName(), Qt::CaseInsensitive) < 0;
+    });
+    return true;
+}
+
 int UploadServer::writePackage(const QString &name, int mode, const QFileInfoList &candidates, QFile &output)
 {
     using namespace PackageFormat;
@@ -167,6 +192,8 @@ int UploadServer::writePackage(const QString &name, int mode, const QFileInfoLis
     QFileInfoList files;
     quint64 planned = kHeaderSize;
     for (const QFileInfo &candidate : candidates) {
+        if (stopping())
+            return 0;
         const QString path = candidate.absoluteFilePath();
         quint64 size = 0;
         const SourceKind kind = kindOf(path, &size);

@@ -280,9 +280,11 @@ private slots:
                                             << QStringList() << QStringList{"数据包超出2GB限制: %1/proj/big"};
         QTest::newRow("package reaching 2^31") << "proj" << 2 << QStringList{"a=#1073741824", "b=#1073741700"}
                                                << QStringList() << QStringList{"数据包超出2GB限制: %1/proj/b"};
+        // Refused while the folder is listed, before anything of it is looked at.
         QStringList tooMany;
         for (quint32 i = 0; i <= PackageFormat::kMaxRecords; ++i)
             tooMany << QStringLiteral("f%1=").arg(i);
+        tooMany << "0pipe=|";
         QTest::newRow("more files than a panel takes") << "proj" << 2 << tooMany << QStringList()
                                                        << QStringList{"文件数量超出限制"};
         // A name the panel would refuse is refused before packing; a data
@@ -361,6 +363,28 @@ private slots:
         QCOMPARE(reported.count(), 1);
         QCOMPARE(reported.at(0).at(0).toString(),
                  "打开文件失败 " + QFileInfo(tmp).canonicalFilePath() + "/brivane-transfer-XXXXXX");
+    }
+
+    void stopEndsListingOfAHugeFolder()
+    {
+        const QString proj = m_workDir->filePath("proj");
+        QVERIFY(QDir().mkpath(proj));
+        // Enough files that listing them all takes a while.
+        for (int i = 0; i < 20000; ++i)
+            ::close(::creat(QFile::encodeName(proj + '/' + QString::number(i)).constData(), 0600));
+        peer::Listener panel(peer::Listener::Refuse);
+        UploadServer upload;
+        QSignalSpy reported(&upload, SIGNAL(occurrError(QString)));
+        QSignalSpy finished(&upload, SIGNAL(serverFinish()));
+        upload.setUploadSource(proj, 2);
+        upload.startUpload("127.0.0.1", panel.port);
+        QElapsedTimer clock;
+        clock.start();
+        upload.stopUpload();
+        QVERIFY2(clock.elapsed() < 300, qPrintable(QString::number(clock.elapsed())));
+        QTRY_COMPARE(finished.count(), 1);
+        // Stopped: not even the refusal of so many files is said.
+        QCOMPARE(reported.count(), 0);
     }
 
     void runAgainstPeer_data()
