@@ -201,10 +201,11 @@ bool PackageReceiver::makeStaging()
 void PackageReceiver::sweepStaging(const QString &parent, const QString &targetName)
 {
     // Only names of this receiver's own making; the remover skips a folder
-    // whose receive is still under way, since that one holds its lock.
+    // whose receive is still under way, since that one holds its lock. A link
+    // by such a name is a target that was a link, put aside: it goes itself.
     const QStringList stale = QDir(parent).entryList(
         {QLatin1Char('.') + targetName + QLatin1String(kStagingMark) + QLatin1Char('*')},
-        QDir::Dirs | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot);
+        QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
     for (const QString &name : stale)
         m_remover->remove(parent + QLatin1Char('/') + name);
 }

@@ -617,10 +617,34 @@ private slots:
         QCOMPARE(sender.bytesAvailable(), 0);
     }
 
+    void targetThatIsALinkIsReplacedNotFollowed()
+    {
+        const QString elsewhere = m_workDir->filePath("elsewhere");
+        QVERIFY(QDir().rename(m_app + "/config_path", elsewhere));
+        QVERIFY(QFile::link(elsewhere, m_app + "/config_path"));
+        QSignalSpy ends(m_server.get(), SIGNAL(disconnected(bool)));
+        QSignalSpy errors(m_server.get(), SIGNAL(writeDataError(QString)));
+        QTcpSocket sender;
+        connectSender(sender);
+        sender.write(pack(2, {peer::record("a.json", "new")}));
+        QTRY_COMPARE(ends.count(), 1);
+        QVERIFY(ends.at(0).at(0).toBool());
+        // The link put aside goes itself; what it pointed to stays as it was.
+        QTRY_COMPARE(QDir(m_app).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+                     QStringList({"all_path", "config_path", "db.bin"}));
+        QCOMPARE(errors.count(), 0);
+        QVERIFY(!QFileInfo(m_app + "/config_path").isSymLink());
+        QCOMPARE(listing(m_app + "/config_path"), QStringList{"a.json=new"});
+        QCOMPARE(listing(elsewhere), QStringList{"old.json=old"});
+    }
+
     void replacedAndStaleFoldersGoAfterTheAnswer()
     {
         // Left by a receive that a crash ended, and one that is still under way.
         QVERIFY(writeFixture(m_app + "/.config_path.incoming-stale001/x", "x"));
+        // And a target that was a link, put aside: the link goes, what it points to stays.
+        QVERIFY(writeFixture(m_workDir->filePath("elsewhere/y"), "y"));
+        QVERIFY(QFile::link(m_workDir->filePath("elsewhere"), m_app + "/.config_path.incoming-link0003"));
         const QString live = m_app + "/.config_path.incoming-live0002";
         QVERIFY(QDir().mkpath(live));
         const int lock = ::open(QFile::encodeName(live).constData(), O_RDONLY | O_DIRECTORY);
@@ -655,6 +679,7 @@ private slots:
         QCOMPARE(errors.at(0).at(0).toString(), "删除目录" + old + "失败!");
         QCOMPARE(listing(old), QStringList({"locked/", "locked/kept=k"}));
         QCOMPARE(listing(m_app + "/config_path"), QStringList{"a.json=new"});
+        QCOMPARE(listing(m_workDir->filePath("elsewhere")), QStringList{"y=y"});
         QVERIFY(QFile(old + "/locked").setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     }
 
