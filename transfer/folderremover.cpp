@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -60,6 +61,15 @@ void FolderRemover::work()
                 return;
             }
             path = m_queue.takeFirst();
+        }
+        // A link that stood in a target's place goes itself; what it points
+        // to is never touched.
+        if (QFileInfo(path).isSymLink()) {
+            if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT) {
+                qDebug() << "remove link fail: " << path << errno;
+                emit removeFailed(path);
+            }
+            continue;
         }
         const int handle = lockFolder(path);
         if (handle < 0) {

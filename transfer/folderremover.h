@@ -25,6 +25,7 @@ public:
     FolderRemover(const FolderRemover &) = delete;
     FolderRemover &operator=(const FolderRemover &) = delete;
 
+    // A link is removed itself, never followed.
     void remove(const QString &path);
 
     // Locks a folder for as long as the returned handle stays open; -1 when

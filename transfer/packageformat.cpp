@@ -113,4 +113,11 @@ bool isSafeName(const QByteArray &raw)
     return true;
 }
 
+bool acceptsRecordName(quint32 type, const QByteArray &name)
+{
+    // A data package's one record becomes the data file whatever it is
+    // called: its name only shows in messages. The others' names become paths.
+    return type == Data || isSafeName(name);
+}
+
 } // namespace PackageFormat

@@ -48,6 +48,10 @@ QString packageFileName(int type);
 // UTF-8 without control characters, not empty, no part "." or "..", no
 // leading "/", no backslash or colon.
 bool isSafeName(const QByteArray &name);
+// Whether a receiver takes a record of this name in a package of this type.
+// The sender asks the same before packing, so that it never sends what the
+// panel would refuse.
+bool acceptsRecordName(quint32 type, const QByteArray &name);
 // The name as a log line may show it: control characters as "?".
 QString printableName(const QByteArray &name);
 

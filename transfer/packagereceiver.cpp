@@ -139,7 +139,7 @@ bool PackageReceiver::takeEntry()
 {
     const Entry entry = decodeEntry(m_fixed.constData());
     m_recordName = printableName(entry.name);
-    if (!entry.terminated || !isSafeName(entry.name))
+    if (!entry.terminated || !acceptsRecordName(m_header.type, entry.name))
         return fail(tr("文件名不安全: %1").arg(m_recordName));
     if (entry.size >= kSizeLimit)
         return fail(tr("数据包大小超出限制"));
@@ -201,10 +201,11 @@ bool PackageReceiver::makeStaging()
 void PackageReceiver::sweepStaging(const QString &parent, const QString &targetName)
 {
     // Only names of this receiver's own making; the remover skips a folder
-    // whose receive is still under way, since that one holds its lock.
+    // whose receive is still under way, since that one holds its lock. A link
+    // by such a name is a target that was a link, put aside: it goes itself.
     const QStringList stale = QDir(parent).entryList(
         {QLatin1Char('.') + targetName + QLatin1String(kStagingMark) + QLatin1Char('*')},
-        QDir::Dirs | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot);
+        QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
     for (const QString &name : stale)
         m_remover->remove(parent + QLatin1Char('/') + name);
 }

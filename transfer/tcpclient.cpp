@@ -3,22 +3,27 @@
 #include "core/textutils.h"
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QStringList>
 
 #include <arpa/inet.h>
 #include <cerrno>
+#include <cstddef>
 #include <fcntl.h>
+#include <linux/sockios.h>
+#include <linux/tcp.h>
 #include <netinet/in.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
-#include <sys/time.h>
 #include <unistd.h>
 
 namespace {
 
 const int kReceiveBufferSize = 102400;
-// A panel that stops reading must end a send, not hold the worker for ever.
-const int kSendTimeoutMs = 500;
+// How often a send that the socket does not take looks at the connection
+// again; writability alone comes only once much of a large queue has gone.
+const int kLookAgainMs = 20;
 
 bool setBlocking(int socket, bool blocking)
 {
@@ -74,14 +79,7 @@ bool TcpClient::connectTimeout(int ms)
     }
     const int receiveBuffer = kReceiveBufferSize;
     ::setsockopt(m_socket, SOL_SOCKET, SO_RCVBUF, &receiveBuffer, sizeof receiveBuffer);
-    timeval timeout = {kSendTimeoutMs / 1000, (kSendTimeoutMs % 1000) * 1000};
-    ::setsockopt(m_socket, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
     return true;
-}
-
-bool TcpClient::waitWritable(int ms)
-{
-    return m_socket >= 0 && pollWritable(ms);
 }
 
 bool TcpClient::pollWritable(int ms)
@@ -97,11 +95,52 @@ bool TcpClient::pollWritable(int ms)
     }
 }
 
-int TcpClient::send(const char *buffer, int length)
+TcpClient::SendResult TcpClient::sendAll(const char *buffer, int length, int stallMs, const std::atomic<bool> &run)
 {
     if (m_socket < 0)
-        return -1;
-    return int(::send(m_socket, buffer, size_t(length), MSG_NOSIGNAL));
+        return Failed;
+    QElapsedTimer still;
+    still.start();
+    Movement last;
+    bool looked = false;   // last holds a look taken since the last bytes went
+    for (int sent = 0; sent < length;) {
+        if (!run)
+            return Stopped;
+        const ssize_t taken = ::send(m_socket, buffer + sent, size_t(length - sent), MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (taken > 0) {
+            sent += int(taken);
+            still.restart();
+            looked = false;
+            continue;
+        }
+        if (taken < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
+            return Failed;
+        // A slow peer's stack may hold its window shut for a while as it
+        // reads: bytes leaving the queue or a window opening count as moving.
+        const Movement now = movement();
+        if (looked && (now.queued < last.queued || now.window > last.window))
+            still.restart();
+        last = now;
+        looked = true;
+        const qint64 left = stallMs - still.elapsed();
+        if (left <= 0)
+            return Stalled;
+        pollfd entry = {m_socket, POLLOUT, 0};
+        ::poll(&entry, 1, int(qMin<qint64>(left, kLookAgainMs)));
+    }
+    return Sent;
+}
+
+TcpClient::Movement TcpClient::movement() const
+{
+    Movement now;
+    ::ioctl(m_socket, SIOCOUTQ, &now.queued);
+    tcp_info info = {};
+    socklen_t length = sizeof info;
+    if (::getsockopt(m_socket, IPPROTO_TCP, TCP_INFO, &info, &length) == 0
+        && length >= offsetof(tcp_info, tcpi_snd_wnd) + sizeof info.tcpi_snd_wnd)
+        now.window = info.tcpi_snd_wnd;
+    return now;
 }
 
 void TcpClient::close()

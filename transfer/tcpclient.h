@@ -3,9 +3,11 @@
 #include <QString>
 #include <QtGlobal>
 
-// A plain blocking TCP client on the system's stream sockets, for the upload
-// worker's thread: a connect bounded in time, a bounded wait until the socket
-// takes more bytes, plain sends. Not for the GUI thread.
+#include <atomic>
+
+// A plain TCP client on the system's stream sockets, for the upload worker's
+// thread: a connect bounded in time, and sends that give up only when the
+// connection has stopped moving. Not for the GUI thread.
 class TcpClient
 {
 public:
@@ -19,9 +21,13 @@ public:
     bool init(const QString &ip, int port);
     // On failure the socket is already closed.
     bool connectTimeout(int ms);
-    bool waitWritable(int ms);
-    // One send; a peer that has gone away gives -1, never a signal.
-    int send(const char *buffer, int length);
+
+    enum SendResult { Sent, Stalled, Failed, Stopped };
+    // Sends the whole buffer. Stalled when for stallMs nothing moved: no byte
+    // taken from us, none leaving the socket's queue, the peer's window not
+    // opening. Stopped as soon as run drops. A peer that has gone away gives
+    // Failed, never a signal.
+    SendResult sendAll(const char *buffer, int length, int stallMs, const std::atomic<bool> &run);
     void close();
 
     // A dotted IPv4 address, each part read as decimal ("010" is ten), in
@@ -29,8 +35,16 @@ public:
     static bool parseAddress(const QString &text, quint32 *address);
 
 private:
+    // What the kernel shows of a connection on its way: the bytes still
+    // queued (unsent or unacknowledged) and the window the peer last offered.
+    struct Movement {
+        int queued = 0;
+        quint32 window = 0;
+    };
+
     // Waits until the socket is writable; false on time-out or error.
     bool pollWritable(int ms);
+    Movement movement() const;
 
     QString m_ip;
     int m_port = 0;

@@ -6,10 +6,12 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -18,7 +20,10 @@
 namespace {
 
 const int kConnectTimeoutMs = 500;
-const int kWritableTimeoutMs = 500;
+// A panel on a weak link reads on, yet its stack may keep our bytes waiting
+// for half a second at a time; only a second with nothing moving at all
+// means it has stopped.
+const int kStallTimeoutMs = 1000;
 const int kPieceSize = 32768;
 
 // What a candidate names, following a link: only regular files are packed.
@@ -86,8 +91,8 @@ void UploadServer::stopUpload()
     if (!isBusy())
         return;
     m_run = false;
-    // The run is bounded by its packing, the connect time-out and the send
-    // time-outs, and it looks at m_run between pieces.
+    // The run looks at m_run while it packs, connects only for a bounded
+    // time, and looks at m_run while it sends.
     wait();
 }
 
@@ -118,18 +123,20 @@ bool UploadServer::packageFiles()
     QFileInfoList candidates;
     if (m_mode == PackageFormat::Data)
         candidates.append(source);
-    else
-        candidates = QDir(m_sourcePath).entryInfoList(QDir::Files | QDir::Dirs | QDir::System
-                                                          | QDir::NoDotAndDotDot,
-                                                      QDir::Name | QDir::IgnoreCase);
+    else if (!listFolder(&candidates))
+        return false;
 
     // A folder of its own (mode 0700, a name no one can guess) and a file
     // created in it exclusively: nothing planted or replaced by name is ever
     // written or sent.
-    m_packageDir.reset(new QTemporaryDir(m_tempDir + QStringLiteral("/brivane-transfer-XXXXXX")));
-    m_package.setFileName(m_packageDir->filePath(fileName));
+    const QString folderPattern = m_tempDir + QStringLiteral("/brivane-transfer-XXXXXX");
+    m_packageDir.reset(new QTemporaryDir(folderPattern));
+    if (m_packageDir->isValid())
+        m_package.setFileName(m_packageDir->filePath(fileName));
     if (!m_packageDir->isValid() || !m_package.open(QIODevice::ReadWrite | QIODevice::NewOnly)) {
-        emit occurrError(tr("打开文件失败") + QLatin1Char(' ') + m_package.fileName());
+        // A folder that could not be made has no name of its own yet.
+        emit occurrError(tr("打开文件失败") + QLatin1Char(' ')
+                         + (m_packageDir->isValid() ? m_package.fileName() : folderPattern));
         dropPackage();
         return false;
     }
@@ -139,6 +146,31 @@ bool UploadServer::packageFiles()
         dropPackage();
         return false;
     }
+    return true;
+}
+
+bool UploadServer::listFolder(QFileInfoList *candidates)
+{
+    // A folder of a million files is never listed whole: a stop ends the
+    // listing, and so do more files than a panel takes.
+    QDirIterator entries(m_sourcePath, QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot);
+    quint32 files = 0;
+    while (entries.hasNext()) {
+        if (stopping())
+            return false;
+        entries.next();
+        const QFileInfo entry = entries.fileInfo();
+        if (entry.isDir())
+            continue;
+        candidates->append(entry);
+        if (entry.isFile() && ++files > PackageFormat::kMaxRecords) {
+            emit occurrError(tr("文件数量超出限制"));
+            return false;
+        }
+    }
+    std::stable_sort(candidates->begin(), candidates->end(), [](const QFileInfo &a, const QFileInfo &b) {
+        return a.fileName().compare(b.fileName(), Qt::CaseInsensitive) < 0;
+    });
     return true;
 }
 
@@ -160,6 +192,8 @@ int UploadServer::writePackage(const QString &name, int mode, const QFileInfoLis
     QFileInfoList files;
     quint64 planned = kHeaderSize;
     for (const QFileInfo &candidate : candidates) {
+        if (stopping())
+            return 0;
         const QString path = candidate.absoluteFilePath();
         quint64 size = 0;
         const SourceKind kind = kindOf(path, &size);
@@ -170,8 +204,14 @@ int UploadServer::writePackage(const QString &name, int mode, const QFileInfoLis
             emit occurrError(tr("跳过非普通文件: %1").arg(path));
             continue;
         }
-        if (candidate.fileName().toUtf8().size() > kMaxNameBytes)
+        const QByteArray fileName = candidate.fileName().toUtf8();
+        if (fileName.size() > kMaxNameBytes)
             return tooLong(path);
+        // The panel would refuse the whole package for this one name.
+        if (!acceptsRecordName(quint32(mode), fileName)) {
+            emit occurrError(tr("文件名不安全: %1").arg(printableName(path.toUtf8())));
+            return 0;
+        }
         planned += kEntrySize + size;
         if (size >= kSizeLimit || planned >= kSizeLimit) {
             emit occurrError(tr("数据包超出2GB限制: %1").arg(path));
@@ -275,17 +315,16 @@ QString UploadServer::sendPackage()
     QString result;
     QByteArray piece(kPieceSize, Qt::Uninitialized);
     qint64 read = m_package.seek(0) ? m_package.read(piece.data(), kPieceSize) : -1;
-    // A stop ends the sending between pieces: the panel sees the connection
-    // end early, and nothing is said.
+    // A stop ends the sending, also while it waits for the panel: the panel
+    // sees the connection end early, and nothing is said.
     for (; read > 0 && m_run; read = m_package.read(piece.data(), kPieceSize)) {
-        if (!m_client->waitWritable(kWritableTimeoutMs)) {
+        const TcpClient::SendResult sent = m_client->sendAll(piece.constData(), int(read), kStallTimeoutMs, m_run);
+        if (sent == TcpClient::Stalled)
             result = tr("等待发送超时");
-            break;
-        }
-        if (m_client->send(piece.constData(), int(read)) != read) {
+        else if (sent == TcpClient::Failed)
             result = tr("发送错误！");
+        if (sent != TcpClient::Sent)
             break;
-        }
     }
     if (result.isEmpty() && read <= 0)
         result = read == 0 ? tr("发送成功！") : tr("发送错误！");

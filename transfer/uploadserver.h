@@ -54,6 +54,10 @@ protected:
 private:
     enum CopyResult { Copied, ReadFailed, WriteFailed, Stopped };
 
+    // The entries of the source folder that may be packed (folders never
+    // are), in name order without regard to case; false after a stop or a
+    // refusal, which is said.
+    bool listFolder(QFileInfoList *candidates);
     // Empty when the whole package went out or a stop ended the sending.
     QString sendPackage();
     CopyResult copyFile(QFile &input, qint64 size, QFile &output);

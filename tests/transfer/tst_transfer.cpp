@@ -60,14 +60,23 @@ inline QByteArray package(const QByteArray &name, quint32 type, const QList<QByt
 // A listener on 127.0.0.1 at a port the system picks. Read takes one client
 // and keeps all it sends; Hold takes one and never reads (a small window, so
 // the sender soon stalls); Close takes one and closes at once; Refuse holds
-// the port without listening, so connecting is refused.
+// the port without listening, so connecting is refused; Drain reads a chunk
+// per step of its pace, as a panel on a weak link does, and holds the
+// connection without reading once it has stopAfter bytes (if given).
 class Listener
 {
 public:
-    enum Mode { Read, Hold, Close, Refuse };
+    enum Mode { Read, Hold, Close, Refuse, Drain };
+    struct Pace {
+        int chunk;
+        int everyMs;
+        int window;   // the receive buffer asked for; 0: the system's own, which grows
+        qint64 stopAfter;
+    };
 
-    explicit Listener(Mode mode)
+    explicit Listener(Mode mode, Pace pace = {65536, 0, 0, 0})
     {
+        clock.start();
         m_socket = ::socket(AF_INET, SOCK_STREAM, 0);
         // Accepting and reading (the accepted socket inherits it) wait ten seconds at most.
         const timeval patience = {10, 0};
@@ -75,6 +84,8 @@ public:
         const int window = 16384;
         if (mode == Hold)
             ::setsockopt(m_socket, SOL_SOCKET, SO_RCVBUF, &window, sizeof window);
+        if (pace.window > 0)
+            ::setsockopt(m_socket, SOL_SOCKET, SO_RCVBUF, &pace.window, sizeof pace.window);
         sockaddr_in address = {};
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
@@ -83,7 +94,7 @@ public:
         ::getsockname(m_socket, reinterpret_cast<sockaddr *>(&address), &length);
         port = ntohs(address.sin_port);
         if (mode != Refuse && ::listen(m_socket, 4) == 0)
-            m_thread = std::thread([this, mode] { serve(mode); });
+            m_thread = std::thread([this, mode, pace] { serve(mode, pace); });
     }
     ~Listener()
     {
@@ -97,15 +108,26 @@ public:
     quint16 port = 0;
     std::atomic<bool> done{false};
     QByteArray received;   // complete once done
+    QElapsedTimer clock;   // started with the listener
+    std::atomic<qint64> stoppedAtMs{-1};   // when Drain stopped reading, by the clock
+    std::atomic<bool> hurry{false};   // Drain reads the rest at once
 
 private:
-    void serve(Mode mode)
+    void serve(Mode mode, Pace pace)
     {
         const int client = ::accept(m_socket, nullptr, nullptr);
         char buffer[65536];
-        for (ssize_t n = 0; mode == Read && (n = ::read(client, buffer, sizeof buffer)) > 0;)
+        bool holds = mode == Hold;
+        for (ssize_t n = 0; (mode == Read || mode == Drain) && !holds
+             && (n = ::read(client, buffer, size_t(qMin<int>(pace.chunk, sizeof buffer)))) > 0;) {
             received.append(buffer, int(n));
-        while (mode == Hold && !m_stop)
+            holds = pace.stopAfter > 0 && received.size() >= pace.stopAfter;
+            if (holds)
+                stoppedAtMs = clock.elapsed();
+            else if (mode == Drain && !hurry)
+                ::poll(nullptr, 0, pace.everyMs);
+        }
+        while (holds && !m_stop)
             ::poll(nullptr, 0, 20);
         ::close(client);
         done = true;
@@ -162,6 +184,7 @@ const QStringList kBefore = {"all_path/", "all_path/keep=1", "config_path/", "co
                              "db.bin=olddb"};
 } // namespace
 Q_DECLARE_METATYPE(Then)
+Q_DECLARE_METATYPE(peer::Listener::Pace)
 
 // Both ends of a transfer: the designer packing and sending a project, and
 // the panel's receive server, each against a peer of the tests' own.
@@ -257,11 +280,19 @@ private slots:
                                             << QStringList() << QStringList{"数据包超出2GB限制: %1/proj/big"};
         QTest::newRow("package reaching 2^31") << "proj" << 2 << QStringList{"a=#1073741824", "b=#1073741700"}
                                                << QStringList() << QStringList{"数据包超出2GB限制: %1/proj/b"};
+        // Refused while the folder is listed, before anything of it is looked at.
         QStringList tooMany;
         for (quint32 i = 0; i <= PackageFormat::kMaxRecords; ++i)
             tooMany << QStringLiteral("f%1=").arg(i);
+        tooMany << "0pipe=|";
         QTest::newRow("more files than a panel takes") << "proj" << 2 << tooMany << QStringList()
                                                        << QStringList{"文件数量超出限制"};
+        // A name the panel would refuse is refused before packing; a data
+        // package's name only shows in the panel's messages.
+        QTest::newRow("name the panel refuses") << "proj" << 2 << QStringList{"a.json=1", "12:30.json=2"}
+                                                << QStringList() << QStringList{"文件名不安全: %1/proj/12:30.json"};
+        QTest::newRow("data file of any name") << "proj/12:30.db" << 0 << QStringList{"12:30.db=rows"}
+                                               << QStringList{"12:30.db"} << QStringList();
         QTest::newRow("unreadable file") << "proj" << 2 << QStringList{"a=1", "b=!"} << QStringList()
                                          << QStringList{"读取文件失败: %1/proj/b"};
         QTest::newRow("file longer than its size") << "/proc/self/status" << 0 << QStringList() << QStringList()
@@ -319,6 +350,43 @@ private slots:
         QCOMPARE(upload.writePackage("proj", 2, {QFileInfo(m_workDir->filePath("proj/a.json"))}, output), 0);
     }
 
+    void packageFolderThatCannotBeMadeIsNamed()
+    {
+        // The temporary folder is a file: nothing can be made in it.
+        const QString tmp = m_workDir->filePath("tmp");
+        QVERIFY(QDir(tmp).removeRecursively() && writeFixture(tmp, "x"));
+        writeFiles({"a.json={}"});
+        UploadServer upload;
+        QSignalSpy reported(&upload, SIGNAL(occurrError(QString)));
+        upload.setUploadSource(m_workDir->filePath("proj"), 2);
+        QVERIFY(!upload.packageFiles());
+        QCOMPARE(reported.count(), 1);
+        QCOMPARE(reported.at(0).at(0).toString(),
+                 "打开文件失败 " + QFileInfo(tmp).canonicalFilePath() + "/brivane-transfer-XXXXXX");
+    }
+
+    void stopEndsListingOfAHugeFolder()
+    {
+        const QString proj = m_workDir->filePath("proj");
+        QVERIFY(QDir().mkpath(proj));
+        // Enough files that listing them all takes a while.
+        for (int i = 0; i < 20000; ++i)
+            ::close(::creat(QFile::encodeName(proj + '/' + QString::number(i)).constData(), 0600));
+        peer::Listener panel(peer::Listener::Refuse);
+        UploadServer upload;
+        QSignalSpy reported(&upload, SIGNAL(occurrError(QString)));
+        QSignalSpy finished(&upload, SIGNAL(serverFinish()));
+        upload.setUploadSource(proj, 2);
+        upload.startUpload("127.0.0.1", panel.port);
+        QElapsedTimer clock;
+        clock.start();
+        upload.stopUpload();
+        QVERIFY2(clock.elapsed() < 300, qPrintable(QString::number(clock.elapsed())));
+        QTRY_COMPARE(finished.count(), 1);
+        // Stopped: not even the refusal of so many files is said.
+        QCOMPARE(reported.count(), 0);
+    }
+
     void runAgainstPeer_data()
     {
         QTest::addColumn<int>("mode");
@@ -364,6 +432,48 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(smallPanel.done, 10000);
         QCOMPARE(smallPanel.received, peer::package("small", 2, {peer::record("a.json", "{}")}));
         QCOMPARE(QFile(QFileInfo(upload.packagePath()).path()).permissions() & 0x0077, QFile::Permissions());
+    }
+
+    void slowPanelTakesTheWholePackage_data()
+    {
+        QTest::addColumn<peer::Listener::Pace>("pace");
+        QTest::addColumn<int>("size");   // of the project's one file
+        const int MiB = 1 << 20;
+        // The loopback's buffers take some 4 MiB before the sender waits at all;
+        // past that, the panel's pace rules for a second or two.
+        QTest::newRow("64 KiB every 100 ms") << peer::Listener::Pace{65536, 100, 0, 0} << 5 * MiB + MiB / 4;
+        QTest::newRow("32 KiB every 50 ms") << peer::Listener::Pace{32768, 50, 0, 0} << 5 * MiB + MiB / 4;
+        QTest::newRow("16 KiB every 100 ms") << peer::Listener::Pace{16384, 100, 0, 0} << 4 * MiB + MiB / 4;
+        // One that stops reading ends the upload once nothing has moved for a second.
+        QTest::newRow("stops after 1 MiB") << peer::Listener::Pace{65536, 20, 262144, MiB} << 16 * MiB;
+    }
+    void slowPanelTakesTheWholePackage()
+    {
+        QFETCH(peer::Listener::Pace, pace);
+        QFETCH(int, size);
+        writeFiles({"video=#" + QString::number(size)});
+        peer::Listener panel(peer::Listener::Drain, pace);
+        UploadServer upload;
+        QStringList reported;
+        std::atomic<qint64> finishedAtMs{-1};
+        connect(&upload, &UploadServer::occurrError, this, [&](const QString &text) { reported << text; });
+        connect(&upload, &UploadServer::serverFinish, this, [&] { finishedAtMs = panel.clock.elapsed(); },
+                Qt::DirectConnection);
+        upload.setUploadSource(m_workDir->filePath("proj"), 2);
+        upload.startUpload("127.0.0.1", panel.port);
+        QTRY_VERIFY_WITH_TIMEOUT(finishedAtMs >= 0, 30000);
+        upload.stopUpload();
+        QCoreApplication::processEvents();
+        panel.hurry = true;
+        if (pace.stopAfter == 0) {
+            QCOMPARE(reported, QStringList({"连接成功！", "发送成功！"}));
+            QTRY_VERIFY_WITH_TIMEOUT(panel.done, 10000);
+            QCOMPARE(panel.received, readFixture(upload.packagePath()));
+            return;
+        }
+        QCOMPARE(reported, QStringList({"连接成功！", "等待发送超时"}));
+        const qint64 afterStop = finishedAtMs - panel.stoppedAtMs;
+        QVERIFY2(afterStop <= 1500, qPrintable(QString::number(afterStop)));
     }
 
     void addressPartsAreDecimal()
@@ -456,9 +566,15 @@ private slots:
             << pack(2, {peer::record("a.json", "new"), peer::record("b.json", "")}) << 7 << "config_path"
             << QStringList{"all_path/", "all_path/keep=1", "config_path/", "config_path/a.json=new",
                            "config_path/b.json=", "db.bin=olddb"};
+        const QStringList dbReplaced{"all_path/", "all_path/keep=1", "config_path/", "config_path/old.json=old",
+                                     "db.bin=rows"};
         QTest::newRow("type 0 replaces db.bin only; extra bytes dropped")
-            << pack(0, {peer::record("x.db", "rows")}) + "extra" << 1000 << "db.bin"
-            << QStringList{"all_path/", "all_path/keep=1", "config_path/", "config_path/old.json=old", "db.bin=rows"};
+            << pack(0, {peer::record("x.db", "rows")}) + "extra" << 1000 << "db.bin" << dbReplaced;
+        // A data package's name is never a path.
+        QTest::newRow("type 0 named as on another system")
+            << pack(0, {peer::record("C:\\data\\db.bin", "rows")}) << 1000 << "db.bin" << dbReplaced;
+        QTest::newRow("type 0 without a name") << pack(0, {peer::record("", "rows")}) << 1000 << "db.bin"
+                                               << dbReplaced;
         QTest::newRow("type 4 makes sub-folders")
             << pack(4, {peer::record("sub/a.txt", "A"), peer::record("b", "B")}) << 50 << "all_path"
             << QStringList{"all_path/", "all_path/b=B", "all_path/sub/", "all_path/sub/a.txt=A", "config_path/",
@@ -501,10 +617,34 @@ private slots:
         QCOMPARE(sender.bytesAvailable(), 0);
     }
 
+    void targetThatIsALinkIsReplacedNotFollowed()
+    {
+        const QString elsewhere = m_workDir->filePath("elsewhere");
+        QVERIFY(QDir().rename(m_app + "/config_path", elsewhere));
+        QVERIFY(QFile::link(elsewhere, m_app + "/config_path"));
+        QSignalSpy ends(m_server.get(), SIGNAL(disconnected(bool)));
+        QSignalSpy errors(m_server.get(), SIGNAL(writeDataError(QString)));
+        QTcpSocket sender;
+        connectSender(sender);
+        sender.write(pack(2, {peer::record("a.json", "new")}));
+        QTRY_COMPARE(ends.count(), 1);
+        QVERIFY(ends.at(0).at(0).toBool());
+        // The link put aside goes itself; what it pointed to stays as it was.
+        QTRY_COMPARE(QDir(m_app).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+                     QStringList({"all_path", "config_path", "db.bin"}));
+        QCOMPARE(errors.count(), 0);
+        QVERIFY(!QFileInfo(m_app + "/config_path").isSymLink());
+        QCOMPARE(listing(m_app + "/config_path"), QStringList{"a.json=new"});
+        QCOMPARE(listing(elsewhere), QStringList{"old.json=old"});
+    }
+
     void replacedAndStaleFoldersGoAfterTheAnswer()
     {
         // Left by a receive that a crash ended, and one that is still under way.
         QVERIFY(writeFixture(m_app + "/.config_path.incoming-stale001/x", "x"));
+        // And a target that was a link, put aside: the link goes, what it points to stays.
+        QVERIFY(writeFixture(m_workDir->filePath("elsewhere/y"), "y"));
+        QVERIFY(QFile::link(m_workDir->filePath("elsewhere"), m_app + "/.config_path.incoming-link0003"));
         const QString live = m_app + "/.config_path.incoming-live0002";
         QVERIFY(QDir().mkpath(live));
         const int lock = ::open(QFile::encodeName(live).constData(), O_RDONLY | O_DIRECTORY);
@@ -539,6 +679,7 @@ private slots:
         QCOMPARE(errors.at(0).at(0).toString(), "删除目录" + old + "失败!");
         QCOMPARE(listing(old), QStringList({"locked/", "locked/kept=k"}));
         QCOMPARE(listing(m_app + "/config_path"), QStringList{"a.json=new"});
+        QCOMPARE(listing(m_workDir->filePath("elsewhere")), QStringList{"y=y"});
         QVERIFY(QFile(old + "/locked").setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     }
 
