@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/drawncaption.h"
 #include "controls/uibase.h"
 
 class BaseItem;
@@ -33,6 +34,8 @@ public:
 
 private:
     BaseItem *createHeader(int index, const QString &styleSheet, const QString &caption);
+    // The headers' captions follow the item colour and the title size.
+    void updateCaptionStyle();
 
     int m_cellWidth = 35;
     int m_cellHeight = 30;
@@ -40,4 +43,5 @@ private:
     int m_rows = 6;
     QString m_itemTextColor = QStringLiteral("#000");
     int m_titleSize = 14;
+    DrawnCaption::Style m_captionStyle;
 };
