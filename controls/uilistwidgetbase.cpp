@@ -7,6 +7,8 @@
 
 #include <QBoxLayout>
 #include <QCoreApplication>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QResizeEvent>
 
 #include <algorithm>
@@ -27,6 +29,33 @@ const QString kItemPrefix = QStringLiteral("item_");
 const QString kPrevPrefix = QStringLiteral("prev_button_");
 const QString kNextPrefix = QStringLiteral("next_button_");
 const QString kRefreshPrefix = QStringLiteral("refresh_button_");
+
+// A cell or a caption in the list's layout: laid out as its widget would be,
+// though the widget stays hidden and the list draws it. Shown, each was a
+// widget for the window to polish, show and paint, a thousand on a page.
+class DrawnPartItem : public QWidgetItem
+{
+public:
+    DrawnPartItem(QWidget *part, QWidget *list)
+        : QWidgetItem(part)
+        , m_list(list)
+    {
+    }
+
+    bool isEmpty() const override { return false; }
+
+    void setGeometry(const QRect &rect) override
+    {
+        const QRect before = widget()->geometry();
+        QWidgetItem::setGeometry(rect);
+        const QRect after = widget()->geometry();
+        if (after != before)
+            m_list->update(before.united(after));
+    }
+
+private:
+    QWidget *m_list;
+};
 
 bool isRebuildKey(const QString &key)
 {
@@ -202,6 +231,12 @@ void UIListWidgetBase::buildLayout()
         m_budget = CellBudget::of(parentWidget());
     const int count = m_budget ? m_budget->take(m_cellsWanted) : m_cellsWanted;
     m_cellsTaken = m_budget ? count : 0;
+    // Adds a part the list draws, with its stretch.
+    auto addDrawn = [this](QBoxLayout *layout, QWidget *part, int stretch) {
+        part->hide();
+        layout->addItem(new DrawnPartItem(part, this));
+        layout->setStretch(layout->count() - 1, stretch);
+    };
     for (int n = 1; n <= count; ++n) {
         QJsonObject style = itemStyle;
         if (m_traits.cellText)
@@ -209,21 +244,21 @@ void UIListWidgetBase::buildLayout()
         BaseItem *cell = keepPixel(newCell(style));
         m_cells.append(cell);
         if (!m_traits.captionText) {
-            box->addWidget(cell, kEntryStretch);
+            addDrawn(box, cell, kEntryStretch);
             continue;
         }
 
         auto *entry = new QVBoxLayout;
         entry->setSpacing(kCaptionGap);
-        entry->addWidget(cell, 3);
+        addDrawn(entry, cell, 3);
         auto *caption = new UILabel(this);
         // Presses reach the list control, which is what the user moves.
         caption->setMouseTracking(false);
         caption->QWidget::setAttribute(Qt::WA_TransparentForMouseEvents);
         QJsonObject own = textStyle;
         own.insert(QStringLiteral("text"), QString(captionText + QString::number(n)));
-        caption->setAttributes(own, true, false);
-        entry->addWidget(caption, 1);
+        caption->setAttributes(own, false, false);
+        addDrawn(entry, caption, 1);
         m_captions.append(caption);
         box->addLayout(entry, kEntryStretch);
     }
@@ -252,6 +287,32 @@ void UIListWidgetBase::fitSpacing()
     const int fitted = entries > 1 ? int(qBound(qint64(0), room / (entries - 1), qint64(spacing))) : spacing;
     if (box->spacing() != fitted)
         box->setSpacing(fitted);
+}
+
+void UIListWidgetBase::paintEvent(QPaintEvent *event)
+{
+    UIBase::paintEvent(event);
+    QPainter painter(this);
+    // As each part's own painter would: clipped to the part, from its corner;
+    // in the order the parts were made.
+    auto begin = [&painter, event](const QWidget *part) {
+        if (!part || !event->region().intersects(part->geometry()))
+            return false;
+        painter.save();
+        painter.setClipRect(part->geometry());
+        painter.translate(part->pos());
+        return true;
+    };
+    for (int i = 0; i < m_cells.size(); ++i) {
+        if (BaseItem *cell = m_cells.at(i); begin(cell)) {
+            cell->paintFace(painter);
+            painter.restore();
+        }
+        if (UILabel *caption = m_captions.value(i); begin(caption)) {
+            caption->paintFace(painter);
+            painter.restore();
+        }
+    }
 }
 
 void UIListWidgetBase::resizeEvent(QResizeEvent *event)
@@ -285,8 +346,10 @@ void UIListWidgetBase::restyleCells(const QString &key, const QJsonValue &value)
     const QJsonObject style{{key, value}};
     for (const QPointer<BaseItem> &cell : qAsConst(m_cells)) {
         if (cell)
-            cell->setStyle(style, true);
+            cell->setStyle(style, false);
     }
+    // The list draws them.
+    update();
 }
 
 void UIListWidgetBase::restyleCaptions(const QString &key, const QJsonValue &value)
@@ -294,8 +357,10 @@ void UIListWidgetBase::restyleCaptions(const QString &key, const QJsonValue &val
     const QJsonObject style{{key, value}};
     for (const QPointer<UILabel> &caption : qAsConst(m_captions)) {
         if (caption)
-            caption->setAttributes(style, true, false);
+            caption->setAttributes(style, false, false);
     }
+    // The list draws them.
+    update();
 }
 
 void UIListWidgetBase::applyAttributes(const QJsonObject &applied)

@@ -68,6 +68,7 @@ private slots:
     void cornerCaptionsStayInsideTheCorner();
     void drawnCaptionsMatchTheirWidgets_data();
     void drawnCaptionsMatchTheirWidgets();
+    void editedCellsAndCaptionsAreDrawnAgain();
 
     void listShowsEveryCountItCanDraw_data();
     void listShowsEveryCountItCanDraw();
@@ -245,6 +246,35 @@ void TestCompositeKinds::drawnCaptionsMatchTheirWidgets()
     qApp->setStyleSheet(QString());
 }
 
+void TestCompositeKinds::editedCellsAndCaptionsAreDrawnAgain()
+{
+    auto *list = static_cast<UIListWidgetBase *>(make(111, R"({"w":300,"h":600,"direction":1})"));
+    m_page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    settle(list);
+    QCOMPARE(list->cells().size(), 5);
+    // The list draws its cells and captions, so it draws again whatever
+    // restyles them, though the edit itself asks for no repaint.
+    for (const char *edit : {R"({"item_normalBkColor":"#ff123456"})", R"({"item_normalColor":"#ff654321"})"}) {
+        struct PaintCounter : QObject {
+            int paints = 0;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                paints += event->type() == QEvent::Paint;
+                return false;
+            }
+        } counter;
+        list->installEventFilter(&counter);
+        list->setAttributes(jsonFixture(edit), false, false);
+        list->applyAttributes(jsonFixture(edit));
+        QTRY_VERIFY(counter.paints > 0);
+        list->removeEventFilter(&counter);
+    }
+    const QImage drawn = renderSelf(list);
+    QCOMPARE(drawn.pixelColor(list->cells().first()->geometry().center()), QColor(0x12, 0x34, 0x56));
+    QVERIFY(countNear(drawn.copy(list->captions().first()->geometry()), QColor(0x65, 0x43, 0x21)) > 0);
+}
+
 void TestCompositeKinds::listShowsEveryCountItCanDraw_data()
 {
     QTest::addColumn<int>("id");
@@ -291,6 +321,18 @@ void TestCompositeKinds::listShowsEveryCountItCanDraw()
     for (BaseItem *item : list->findChildren<BaseItem *>()) {
         QVERIFY2((row ? item->width() : item->height()) >= 1, qPrintable(item->text()));
         QVERIFY(list->rect().contains(item->geometry()));
+    }
+    // The list draws its cells and captions as each would draw itself, and
+    // shows none of them as a widget.
+    const QImage drawn = renderSelf(list);
+    QList<QWidget *> parts;
+    for (BaseItem *cell : list->cells())
+        parts.append(cell);
+    for (UILabel *caption : list->captions())
+        parts.append(caption);
+    for (QWidget *part : parts) {
+        QVERIFY(part->isHidden());
+        QCOMPARE(drawn.copy(part->geometry()), renderSelf(part));
     }
     // Lengthening the list rebuilds it only where the count changes.
     const QList<BaseItem *> before = list->cells();
