@@ -1,6 +1,7 @@
 #include "uiaudiomatrixwidget.h"
 
 #include "controls/baseitem.h"
+#include "controls/drawnpart.h"
 #include "controls/uiaudiomatrixheader.h"
 #include "controls/uicompositehelpers.h"
 #include "controls/uitablecornerwidget.h"
@@ -8,6 +9,7 @@
 
 #include <QBoxLayout>
 #include <QColor>
+#include <QPainter>
 
 namespace {
 
@@ -111,6 +113,7 @@ void UIAudioMatrixWidget::buildLayout()
 {
     // A second build replaces the grid instead of stacking another on it.
     clearLayout(layout());
+    m_buttons.clear();
 
     // Headers last in this order so their colour and size are current.
     QJsonObject buttons;
@@ -150,7 +153,13 @@ void UIAudioMatrixWidget::buildLayout()
             cell->setFileDir(m_fileDir);
             cell->setStyle(*style, true);
             cell->resize(cw, ch);
-            row->addWidget(cell);
+            // The matrix draws its buttons; the headers and the corner show.
+            if (style == &buttons) {
+                m_buttons.append(cell);
+                DrawnPartItem::add(row, cell, this, 0);
+            } else {
+                row->addWidget(cell);
+            }
         }
         grid->addLayout(row);
     }
@@ -158,6 +167,15 @@ void UIAudioMatrixWidget::buildLayout()
     auto *outer = new QHBoxLayout;
     outer->addLayout(grid);
     setLayout(outer);
+    placeDrawnParts(this);
+}
+
+void UIAudioMatrixWidget::paintEvent(QPaintEvent *event)
+{
+    UIBase::paintEvent(event);
+    QPainter painter(this);
+    for (const QPointer<BaseItem> &button : qAsConst(m_buttons))
+        paintDrawnPart(painter, event, button.data());
 }
 
 void UIAudioMatrixWidget::applyAttributes(const QJsonObject &applied)

@@ -3,6 +3,9 @@
 #include "controls/drawncaption.h"
 #include "controls/uibase.h"
 
+#include <QPointer>
+#include <QVector>
+
 class BaseItem;
 
 // The audio routing matrix on the canvas: a fixed 6 x 6 grid of a diagonal
@@ -32,6 +35,9 @@ public:
     QString itemTextColor() const { return m_itemTextColor; }
     int titleSize() const { return m_titleSize; }
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     BaseItem *createHeader(int index, const QString &styleSheet, const QString &caption);
     // The headers' captions follow the item colour and the title size.
@@ -44,4 +50,5 @@ private:
     QString m_itemTextColor = QStringLiteral("#000");
     int m_titleSize = 14;
     DrawnCaption::Style m_captionStyle;
+    QVector<QPointer<BaseItem>> m_buttons;   // hidden; the matrix draws them
 };

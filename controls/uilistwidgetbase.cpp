@@ -1,13 +1,13 @@
 #include "uilistwidgetbase.h"
 
 #include "controls/baseitem.h"
+#include "controls/drawnpart.h"
 #include "controls/plaincontrols.h"
 #include "controls/uicompositehelpers.h"
 #include "controls/layoutclearing.h"
 
 #include <QBoxLayout>
 #include <QCoreApplication>
-#include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -29,33 +29,6 @@ const QString kItemPrefix = QStringLiteral("item_");
 const QString kPrevPrefix = QStringLiteral("prev_button_");
 const QString kNextPrefix = QStringLiteral("next_button_");
 const QString kRefreshPrefix = QStringLiteral("refresh_button_");
-
-// A cell or a caption in the list's layout: laid out as its widget would be,
-// though the widget stays hidden and the list draws it. Shown, each was a
-// widget for the window to polish, show and paint, a thousand on a page.
-class DrawnPartItem : public QWidgetItem
-{
-public:
-    DrawnPartItem(QWidget *part, QWidget *list)
-        : QWidgetItem(part)
-        , m_list(list)
-    {
-    }
-
-    bool isEmpty() const override { return false; }
-
-    void setGeometry(const QRect &rect) override
-    {
-        const QRect before = widget()->geometry();
-        QWidgetItem::setGeometry(rect);
-        const QRect after = widget()->geometry();
-        if (after != before)
-            m_list->update(before.united(after));
-    }
-
-private:
-    QWidget *m_list;
-};
 
 bool isRebuildKey(const QString &key)
 {
@@ -231,12 +204,7 @@ void UIListWidgetBase::buildLayout()
         m_budget = CellBudget::of(parentWidget());
     const int count = m_budget ? m_budget->take(m_cellsWanted) : m_cellsWanted;
     m_cellsTaken = m_budget ? count : 0;
-    // Adds a part the list draws, with its stretch.
-    auto addDrawn = [this](QBoxLayout *layout, QWidget *part, int stretch) {
-        part->hide();
-        layout->addItem(new DrawnPartItem(part, this));
-        layout->setStretch(layout->count() - 1, stretch);
-    };
+    // The list draws its cells and captions itself.
     for (int n = 1; n <= count; ++n) {
         QJsonObject style = itemStyle;
         if (m_traits.cellText)
@@ -244,13 +212,13 @@ void UIListWidgetBase::buildLayout()
         BaseItem *cell = keepPixel(newCell(style));
         m_cells.append(cell);
         if (!m_traits.captionText) {
-            addDrawn(box, cell, kEntryStretch);
+            DrawnPartItem::add(box, cell, this, kEntryStretch);
             continue;
         }
 
         auto *entry = new QVBoxLayout;
         entry->setSpacing(kCaptionGap);
-        addDrawn(entry, cell, 3);
+        DrawnPartItem::add(entry, cell, this, 3);
         auto *caption = new UILabel(this);
         // Presses reach the list control, which is what the user moves.
         caption->setMouseTracking(false);
@@ -258,7 +226,7 @@ void UIListWidgetBase::buildLayout()
         QJsonObject own = textStyle;
         own.insert(QStringLiteral("text"), QString(captionText + QString::number(n)));
         caption->setAttributes(own, false, false);
-        addDrawn(entry, caption, 1);
+        DrawnPartItem::add(entry, caption, this, 1);
         m_captions.append(caption);
         box->addLayout(entry, kEntryStretch);
     }
@@ -267,6 +235,7 @@ void UIListWidgetBase::buildLayout()
     box->addWidget(keepPixel(m_nextButton), kButtonStretch);
     setLayout(box);
     fitSpacing();
+    placeDrawnParts(this);
 }
 
 void UIListWidgetBase::fitSpacing()
@@ -293,25 +262,10 @@ void UIListWidgetBase::paintEvent(QPaintEvent *event)
 {
     UIBase::paintEvent(event);
     QPainter painter(this);
-    // As each part's own painter would: clipped to the part, from its corner;
-    // in the order the parts were made.
-    auto begin = [&painter, event](const QWidget *part) {
-        if (!part || !event->region().intersects(part->geometry()))
-            return false;
-        painter.save();
-        painter.setClipRect(part->geometry());
-        painter.translate(part->pos());
-        return true;
-    };
+    // In the order the parts were made.
     for (int i = 0; i < m_cells.size(); ++i) {
-        if (BaseItem *cell = m_cells.at(i); begin(cell)) {
-            cell->paintFace(painter);
-            painter.restore();
-        }
-        if (UILabel *caption = m_captions.value(i); begin(caption)) {
-            caption->paintFace(painter);
-            painter.restore();
-        }
+        paintDrawnPart(painter, event, m_cells.at(i).data());
+        paintDrawnPart(painter, event, m_captions.value(i).data());
     }
 }
 

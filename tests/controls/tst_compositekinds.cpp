@@ -35,6 +35,27 @@ void settle(QWidget *control)
     QCoreApplication::processEvents();
 }
 
+// Counts the events of one type that the objects it watches receive.
+class EventCounter : public QObject
+{
+public:
+    explicit EventCounter(QEvent::Type type)
+        : m_type(type)
+    {
+    }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == m_type;
+        return false;
+    }
+
+private:
+    QEvent::Type m_type;
+};
+
 // The captions a cell draws itself, found in its layout.
 QList<const DrawnCaption *> drawnCaptions(const QWidget *cell)
 {
@@ -68,7 +89,7 @@ private slots:
     void cornerCaptionsStayInsideTheCorner();
     void drawnCaptionsMatchTheirWidgets_data();
     void drawnCaptionsMatchTheirWidgets();
-    void editedCellsAndCaptionsAreDrawnAgain();
+    void drawnPartsAreDrawnAgainInPlace();
 
     void listShowsEveryCountItCanDraw_data();
     void listShowsEveryCountItCanDraw();
@@ -246,7 +267,7 @@ void TestCompositeKinds::drawnCaptionsMatchTheirWidgets()
     qApp->setStyleSheet(QString());
 }
 
-void TestCompositeKinds::editedCellsAndCaptionsAreDrawnAgain()
+void TestCompositeKinds::drawnPartsAreDrawnAgainInPlace()
 {
     auto *list = static_cast<UIListWidgetBase *>(make(111, R"({"w":300,"h":600,"direction":1})"));
     m_page->show();
@@ -256,23 +277,32 @@ void TestCompositeKinds::editedCellsAndCaptionsAreDrawnAgain()
     // The list draws its cells and captions, so it draws again whatever
     // restyles them, though the edit itself asks for no repaint.
     for (const char *edit : {R"({"item_normalBkColor":"#ff123456"})", R"({"item_normalColor":"#ff654321"})"}) {
-        struct PaintCounter : QObject {
-            int paints = 0;
-            bool eventFilter(QObject *, QEvent *event) override
-            {
-                paints += event->type() == QEvent::Paint;
-                return false;
-            }
-        } counter;
-        list->installEventFilter(&counter);
+        EventCounter paints(QEvent::Paint);
+        list->installEventFilter(&paints);
         list->setAttributes(jsonFixture(edit), false, false);
         list->applyAttributes(jsonFixture(edit));
-        QTRY_VERIFY(counter.paints > 0);
-        list->removeEventFilter(&counter);
+        QTRY_VERIFY(paints.count > 0);
+        list->removeEventFilter(&paints);
     }
     const QImage drawn = renderSelf(list);
     QCOMPARE(drawn.pixelColor(list->cells().first()->geometry().center()), QColor(0x12, 0x34, 0x56));
     QVERIFY(countNear(drawn.copy(list->captions().first()->geometry()), QColor(0x65, 0x43, 0x21)) > 0);
+
+    // A shown list or matrix built again places the parts it draws at once,
+    // before it is drawn again.
+    UIBase *matrix = make(163, R"({"y":620,"w":400,"h":300})");
+    matrix->show();
+    settle(matrix);
+    editLikePage(list, jsonFixture(R"({"show_item_num":3})"));
+    editLikePage(matrix, jsonFixture(R"({"btn_text":"Go"})"));
+    const QList<BaseItem *> cells = list->cells();
+    QCOMPARE(cells.size(), 3);
+    QVERIFY(cells.at(0)->geometry().bottom() < cells.at(1)->geometry().top());
+    const BaseItem *corner = matrix->findChild<UITableCornerWidget *>();
+    for (const BaseItem *button : matrix->findChildren<BaseItem *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (button->isHidden())
+            QVERIFY(button->x() > corner->x() && button->y() > corner->y());
+    }
 }
 
 void TestCompositeKinds::listShowsEveryCountItCanDraw_data()
