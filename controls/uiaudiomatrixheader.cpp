@@ -1,6 +1,5 @@
 #include "uiaudiomatrixheader.h"
 
-
 #include <QBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
@@ -17,6 +16,7 @@ UIAudioMatrixHeader::UIAudioMatrixHeader(QWidget *parent, const QStringList &cap
         m_drawn.append(caption);
         column->addItem(caption);
     }
+    setLayout(column);
 }
 
 UIAudioMatrixHeader::UIAudioMatrixHeader(QWidget *parent, const QStringList &captions, const QFont &font,
@@ -39,11 +39,17 @@ UIAudioMatrixHeader::UIAudioMatrixHeader(QWidget *parent, const QStringList &cap
         m_widgets.append(caption);
         column->addWidget(caption);
     }
+    setLayout(column);
 }
 
 QVBoxLayout *UIAudioMatrixHeader::newColumn()
 {
-    auto *column = new QVBoxLayout(this);
+    // Filled before the cell takes it, and taken as laid out already: a
+    // layout set otherwise posts the cell a layout request, which Qt checks
+    // against every event a loading page has posted so far, as the cell's
+    // polish request is among them. The cell lays it out when shown.
+    auto *column = new QVBoxLayout;
+    column->invalidate();
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     column->setAlignment(Qt::AlignHCenter);
