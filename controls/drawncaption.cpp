@@ -216,12 +216,13 @@ void DrawnCaption::setGeometry(const QRect &rect)
     m_drawn = drawn;
 }
 
-void DrawnCaption::paint(QWidget *cell) const
+void DrawnCaption::paint() const
 {
     if (m_drawn.isEmpty())
         return;
     // A painter of its own, as the widget had: clipped to the widget, its
     // origin at the widget's corner, in the widget's font.
+    QWidget *cell = m_cell;
     QPainter painter(cell);
     painter.setClipRect(m_drawn);
     painter.translate(m_drawn.topLeft());

@@ -59,10 +59,9 @@ public:
     // Where the widget would show, in the cell.
     QRect drawnRect() const { return m_drawn; }
     QPalette palette() const { return m_measure.palette; }
-    QFont font() const { return m_measure.font; }
 
-    // Paints the caption on the cell, from its paint event.
-    void paint(QWidget *cell) const;
+    // Paints the caption on its cell, from the cell's paint event.
+    void paint() const;
 
     QSize sizeHint() const override { return m_measure.sizeHint; }
     QSize minimumSize() const override { return m_measure.minimumSize; }

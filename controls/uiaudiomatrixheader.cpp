@@ -75,5 +75,5 @@ void UIAudioMatrixHeader::paintEvent(QPaintEvent *event)
     BaseItem::paintEvent(event);
     // In the order the widgets were made, each over the one before.
     for (const DrawnCaption *caption : qAsConst(m_drawn))
-        caption->paint(this);
+        caption->paint();
 }

@@ -48,7 +48,7 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         if (caption)
-            caption->paint(this);
+            caption->paint();
     }
 };
 
