@@ -12,11 +12,11 @@
 #include "app/globalmanager.h"
 #include "tests/testsupport.h"
 
+#include <QBoxLayout>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLabel>
-#include <QBoxLayout>
 #include <QLayout>
 #include <QRadioButton>
 #include <QSignalSpy>
