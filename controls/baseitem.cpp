@@ -171,6 +171,11 @@ QString BaseItem::displayText() const
 void BaseItem::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    paintFace(painter);
+}
+
+void BaseItem::paintFace(QPainter &painter)
+{
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRect area(0, 0, width(), height());
 

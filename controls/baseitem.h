@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+class QPainter;
+
 // A painted cell inside composite controls (audio matrix, login form, lists):
 // a picture or a background colour, a thin frame and an optional text, all
 // from a small style object whose keys are a subset of the control keys.
@@ -41,6 +43,9 @@ public:
     // The font and the text as painting uses them.
     QFont textFont() const;
     QString displayText() const;
+    // What the paint event draws, with the painter set to the cell's own
+    // coordinates: also for a control that draws its cells itself.
+    void paintFace(QPainter &painter);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

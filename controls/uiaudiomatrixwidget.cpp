@@ -1,15 +1,15 @@
 #include "uiaudiomatrixwidget.h"
 
 #include "controls/baseitem.h"
+#include "controls/drawnpart.h"
+#include "controls/uiaudiomatrixheader.h"
 #include "controls/uicompositehelpers.h"
 #include "controls/uitablecornerwidget.h"
 #include "controls/layoutclearing.h"
 
 #include <QBoxLayout>
 #include <QColor>
-#include <QLabel>
-#include <QPalette>
-#include <QRadioButton>
+#include <QPainter>
 
 namespace {
 
@@ -47,6 +47,7 @@ UIAudioMatrixWidget::UIAudioMatrixWidget(QWidget *parent)
     : UIBase(parent)
 {
     setKind(kTypeId, QLatin1String(kClassTag));
+    updateCaptionStyle();
 }
 
 UIAudioMatrixWidget::~UIAudioMatrixWidget()
@@ -68,6 +69,7 @@ void UIAudioMatrixWidget::itemStyle(QJsonObject &style)
     const auto size = m_attributes.constFind(QStringLiteral("title_size"));
     if (size != m_attributes.constEnd())
         m_titleSize = wholeNumberOr(size.value(), 0);
+    updateCaptionStyle();
 }
 
 void UIAudioMatrixWidget::cornerStyle(QJsonObject &style) const
@@ -75,49 +77,26 @@ void UIAudioMatrixWidget::cornerStyle(QJsonObject &style) const
     style = mappedCellStyle(m_attributes, kCornerStyle);
 }
 
-BaseItem *UIAudioMatrixWidget::createHeader(int index, const QString &styleSheet, const QString &caption)
+void UIAudioMatrixWidget::updateCaptionStyle()
 {
-    auto *cell = new BaseItem(this);
-    // The sheet makes the cell's captions transparent and gives them the
-    // colour. A colour QColor reads is given to each caption as that palette
-    // instead, sparing the style sheet rules for every widget of every
-    // header; any other text, which only the sheet's parser might read,
-    // keeps the sheet as written.
-    const QColor colour(m_itemTextColor);
-    const QPalette look = transparentPalette(colour);
-    if (!colour.isValid())
-        cell->setStyleSheet(styleSheet.arg(m_itemTextColor));
-
     QFont font;
     // A size of 0 (a title size that was not a number) keeps the default.
     if (m_titleSize > 0)
         font.setPixelSize(m_titleSize);
-    // Font and palette go to each caption: under a style sheet (the
-    // program's own included) the cell's would not reach them.
-    auto dress = [&font, &colour, &look](QWidget *caption) {
-        caption->setFont(font);
-        if (colour.isValid())
-            caption->setPalette(look);
-    };
+    m_captionStyle = DrawnCaption::Style();
+    m_captionStyle.setFont(font);
+    m_captionStyle.setColour(QColor(m_itemTextColor));
+}
 
-    auto *column = new QVBoxLayout(cell);
-    auto *label = new QLabel(caption.arg(index), cell);
-    dress(label);
-    column->addWidget(label);
-    for (const QString &port : {tr("3.5mm"), tr("HDMI"), tr("AES67")}) {
-        auto *radio = new QRadioButton(port, cell);
-        dress(radio);
-        // A preview only: presses go through to the control so that it can
-        // be selected and dragged, never to the buttons.
-        radio->setAttribute(Qt::WA_TransparentForMouseEvents);
-        radio->setFocusPolicy(Qt::NoFocus);
-        column->addWidget(radio);
-    }
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    column->setAlignment(Qt::AlignHCenter);
-    return cell;
+BaseItem *UIAudioMatrixWidget::createHeader(int index, const QString &styleSheet, const QString &caption)
+{
+    const QStringList captions{caption.arg(index), tr("3.5mm"), tr("HDMI"), tr("AES67")};
+    // Transparent captions in the item colour. A colour QColor reads is drawn
+    // by the cell; any other text, which only the sheet's parser might read,
+    // keeps the sheet as written, over widgets.
+    if (m_captionStyle.colour().isValid())
+        return new UIAudioMatrixHeader(this, captions, m_captionStyle);
+    return new UIAudioMatrixHeader(this, captions, *m_captionStyle.font(), styleSheet.arg(m_itemTextColor));
 }
 
 BaseItem *UIAudioMatrixWidget::createOutputHeader(int index)
@@ -134,6 +113,7 @@ void UIAudioMatrixWidget::buildLayout()
 {
     // A second build replaces the grid instead of stacking another on it.
     clearLayout(layout());
+    m_buttons.clear();
 
     // Headers last in this order so their colour and size are current.
     QJsonObject buttons;
@@ -173,7 +153,13 @@ void UIAudioMatrixWidget::buildLayout()
             cell->setFileDir(m_fileDir);
             cell->setStyle(*style, true);
             cell->resize(cw, ch);
-            row->addWidget(cell);
+            // The matrix draws its buttons; the headers and the corner show.
+            if (style == &buttons) {
+                m_buttons.append(cell);
+                DrawnPartItem::add(row, cell, this, 0);
+            } else {
+                row->addWidget(cell);
+            }
         }
         grid->addLayout(row);
     }
@@ -181,6 +167,15 @@ void UIAudioMatrixWidget::buildLayout()
     auto *outer = new QHBoxLayout;
     outer->addLayout(grid);
     setLayout(outer);
+    placeDrawnParts(this);
+}
+
+void UIAudioMatrixWidget::paintEvent(QPaintEvent *event)
+{
+    UIBase::paintEvent(event);
+    QPainter painter(this);
+    for (const QPointer<BaseItem> &button : qAsConst(m_buttons))
+        paintDrawnPart(painter, event, button.data());
 }
 
 void UIAudioMatrixWidget::applyAttributes(const QJsonObject &applied)

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "controls/drawncaption.h"
 #include "controls/uibase.h"
+
+#include <QPointer>
+#include <QVector>
 
 class BaseItem;
 
@@ -31,8 +35,13 @@ public:
     QString itemTextColor() const { return m_itemTextColor; }
     int titleSize() const { return m_titleSize; }
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     BaseItem *createHeader(int index, const QString &styleSheet, const QString &caption);
+    // The headers' captions follow the item colour and the title size.
+    void updateCaptionStyle();
 
     int m_cellWidth = 35;
     int m_cellHeight = 30;
@@ -40,4 +49,6 @@ private:
     int m_rows = 6;
     QString m_itemTextColor = QStringLiteral("#000");
     int m_titleSize = 14;
+    DrawnCaption::Style m_captionStyle;
+    QVector<QPointer<BaseItem>> m_buttons;   // hidden; the matrix draws them
 };

@@ -101,6 +101,9 @@ public:
     void resizeTo(int x, int y);
     // Splits the widget rectangle into the picture area and the text area.
     void layoutRects(QRect &picture, QRect &text);
+    // What the paint event draws, with the painter set to the control's own
+    // coordinates: also for a composite control that draws a part itself.
+    void paintFace(QPainter &painter);
 
     // Half-up rounding of stored <-> screen conversions: -2.5 gives -2.
     // Values beyond int are pinned to its ends, NaN gives 0.

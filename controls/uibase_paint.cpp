@@ -18,6 +18,11 @@ void UIBase::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
     QPainter painter(this);
+    paintFace(painter);
+}
+
+void UIBase::paintFace(QPainter &painter)
+{
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
 
     QRect picture;

@@ -1,12 +1,14 @@
 #include "uilistwidgetbase.h"
 
 #include "controls/baseitem.h"
+#include "controls/drawnpart.h"
 #include "controls/plaincontrols.h"
 #include "controls/uicompositehelpers.h"
 #include "controls/layoutclearing.h"
 
 #include <QBoxLayout>
 #include <QCoreApplication>
+#include <QPainter>
 #include <QResizeEvent>
 
 #include <algorithm>
@@ -202,6 +204,7 @@ void UIListWidgetBase::buildLayout()
         m_budget = CellBudget::of(parentWidget());
     const int count = m_budget ? m_budget->take(m_cellsWanted) : m_cellsWanted;
     m_cellsTaken = m_budget ? count : 0;
+    // The list draws its cells and captions itself.
     for (int n = 1; n <= count; ++n) {
         QJsonObject style = itemStyle;
         if (m_traits.cellText)
@@ -209,21 +212,21 @@ void UIListWidgetBase::buildLayout()
         BaseItem *cell = keepPixel(newCell(style));
         m_cells.append(cell);
         if (!m_traits.captionText) {
-            box->addWidget(cell, kEntryStretch);
+            DrawnPartItem::add(box, cell, this, kEntryStretch);
             continue;
         }
 
         auto *entry = new QVBoxLayout;
         entry->setSpacing(kCaptionGap);
-        entry->addWidget(cell, 3);
+        DrawnPartItem::add(entry, cell, this, 3);
         auto *caption = new UILabel(this);
         // Presses reach the list control, which is what the user moves.
         caption->setMouseTracking(false);
         caption->QWidget::setAttribute(Qt::WA_TransparentForMouseEvents);
         QJsonObject own = textStyle;
         own.insert(QStringLiteral("text"), QString(captionText + QString::number(n)));
-        caption->setAttributes(own, true, false);
-        entry->addWidget(caption, 1);
+        caption->setAttributes(own, false, false);
+        DrawnPartItem::add(entry, caption, this, 1);
         m_captions.append(caption);
         box->addLayout(entry, kEntryStretch);
     }
@@ -232,6 +235,7 @@ void UIListWidgetBase::buildLayout()
     box->addWidget(keepPixel(m_nextButton), kButtonStretch);
     setLayout(box);
     fitSpacing();
+    placeDrawnParts(this);
 }
 
 void UIListWidgetBase::fitSpacing()
@@ -252,6 +256,17 @@ void UIListWidgetBase::fitSpacing()
     const int fitted = entries > 1 ? int(qBound(qint64(0), room / (entries - 1), qint64(spacing))) : spacing;
     if (box->spacing() != fitted)
         box->setSpacing(fitted);
+}
+
+void UIListWidgetBase::paintEvent(QPaintEvent *event)
+{
+    UIBase::paintEvent(event);
+    QPainter painter(this);
+    // In the order the parts were made.
+    for (int i = 0; i < m_cells.size(); ++i) {
+        paintDrawnPart(painter, event, m_cells.at(i).data());
+        paintDrawnPart(painter, event, m_captions.value(i).data());
+    }
 }
 
 void UIListWidgetBase::resizeEvent(QResizeEvent *event)
@@ -285,8 +300,10 @@ void UIListWidgetBase::restyleCells(const QString &key, const QJsonValue &value)
     const QJsonObject style{{key, value}};
     for (const QPointer<BaseItem> &cell : qAsConst(m_cells)) {
         if (cell)
-            cell->setStyle(style, true);
+            cell->setStyle(style, false);
     }
+    // The list draws them.
+    update();
 }
 
 void UIListWidgetBase::restyleCaptions(const QString &key, const QJsonValue &value)
@@ -294,8 +311,10 @@ void UIListWidgetBase::restyleCaptions(const QString &key, const QJsonValue &val
     const QJsonObject style{{key, value}};
     for (const QPointer<UILabel> &caption : qAsConst(m_captions)) {
         if (caption)
-            caption->setAttributes(style, true, false);
+            caption->setAttributes(style, false, false);
     }
+    // The list draws them.
+    update();
 }
 
 void UIListWidgetBase::applyAttributes(const QJsonObject &applied)

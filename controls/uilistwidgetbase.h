@@ -60,6 +60,7 @@ protected:
     // Takes the children apart and forgets them all, then builds again.
     void rebuildLayout();
 
+    void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

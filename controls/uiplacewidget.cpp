@@ -1,12 +1,11 @@
 #include "uiplacewidget.h"
 
 #include "controls/baseitem.h"
+#include "controls/drawncaption.h"
 #include "controls/uicompositehelpers.h"
 #include "controls/layoutclearing.h"
 
 #include <QBoxLayout>
-#include <QLabel>
-#include <QPalette>
 
 #include <iterator>
 
@@ -35,6 +34,23 @@ int roomIndex(const QString &key)
         return -1;
     return number - 1;
 }
+
+// A room: its picture above its caption. The room draws the caption where
+// and as a label there would draw it, sparing a widget per room.
+class PlaceRoom : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+    DrawnCaption *caption = nullptr;   // an item of the room's layout, which owns it
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        if (caption)
+            caption->paint();
+    }
+};
 
 } // namespace
 
@@ -91,10 +107,10 @@ QWidget *UIPlaceWidget::createItem(int index)
     const int th = qMax(0, scaledLength(m_captionHeight, m_zoomScale));
     const bool fixedSizes = m_rows < 3;
 
-    // A plain widget paints nothing of its own, which is all its transparent
-    // background sheet gave it; a sheet there only made every widget inside
-    // it match style sheet rules.
-    auto *cell = new QWidget(this);
+    // No transparent background sheet: it gave nothing a room without a
+    // background of its own paints, and made every widget inside match
+    // style sheet rules.
+    auto *cell = new PlaceRoom(this);
     cell->setObjectName(QStringLiteral("placeItem"));
     if (fixedSizes)
         cell->setFixedSize(pw, ph + th);
@@ -109,20 +125,22 @@ QWidget *UIPlaceWidget::createItem(int index)
     if (!room.isEmpty())
         picture->setStyle(QJsonObject{{QStringLiteral("normal_image_path"), room}}, true);
 
-    auto *caption = new QLabel(cell);
-    caption->setObjectName(QStringLiteral("txtItem"));
-    caption->setPalette(transparentPalette(Qt::white));
-    caption->setText(tr("场所") + QLatin1Char('_') + QString::number(index));
-    caption->setAlignment(Qt::AlignCenter);
+    DrawnCaption::Style look;
+    look.setColour(Qt::white);
+    look.setAlignment(Qt::AlignCenter);
+    if (fixedSizes)
+        look.setFixedSize(QSize(pw, th));
+    cell->caption = new DrawnCaption(cell, DrawnCaption::Label, tr("场所") + QLatin1Char('_') + QString::number(index),
+                                     look);
 
     if (fixedSizes) {
         picture->setFixedSize(pw, ph);
-        caption->setFixedSize(pw, th);
         column->addWidget(picture, 0);
-        column->addWidget(caption, 0);
+        column->addItem(cell->caption);
     } else {
         column->addWidget(picture, 10);
-        column->addWidget(caption, 1);
+        column->addItem(cell->caption);
+        column->setStretch(1, 1);
     }
     return cell;
 }

@@ -1,6 +1,9 @@
 #include "canvas/uipage.h"
 #include "controls/baseitem.h"
 #include "controls/cellbudget.h"
+#include "controls/drawncaption.h"
+#include "controls/uiaudiomatrixheader.h"
+#include "controls/uicompositehelpers.h"
 #include "controls/uilistwidgetbase.h"
 #include "controls/uiloginwidget.h"
 #include "controls/uisearchwidget.h"
@@ -9,6 +12,7 @@
 #include "app/globalmanager.h"
 #include "tests/testsupport.h"
 
+#include <QBoxLayout>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -31,6 +35,38 @@ void settle(QWidget *control)
     QCoreApplication::processEvents();
 }
 
+// Counts the events of one type that the objects it watches receive.
+class EventCounter : public QObject
+{
+public:
+    explicit EventCounter(QEvent::Type type)
+        : m_type(type)
+    {
+    }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == m_type;
+        return false;
+    }
+
+private:
+    QEvent::Type m_type;
+};
+
+// The captions a cell draws itself, found in its layout.
+QList<const DrawnCaption *> drawnCaptions(const QWidget *cell)
+{
+    QList<const DrawnCaption *> list;
+    for (int i = 0; cell->layout() && i < cell->layout()->count(); ++i) {
+        if (const auto *caption = dynamic_cast<const DrawnCaption *>(cell->layout()->itemAt(i)))
+            list.append(caption);
+    }
+    return list;
+}
+
 QStringList texts(const QList<BaseItem *> &cells)
 {
     QStringList list;
@@ -51,6 +87,9 @@ private slots:
 
     void matrixShowsCornerHeadersAndButtons();
     void cornerCaptionsStayInsideTheCorner();
+    void drawnCaptionsMatchTheirWidgets_data();
+    void drawnCaptionsMatchTheirWidgets();
+    void drawnPartsAreDrawnAgainInPlace();
 
     void listShowsEveryCountItCanDraw_data();
     void listShowsEveryCountItCanDraw();
@@ -86,7 +125,13 @@ void TestCompositeKinds::cleanup()
 void TestCompositeKinds::matrixShowsCornerHeadersAndButtons()
 {
     UIBase *matrix = make(163, R"({"w":900,"h":700,"btn_text":"ON"})", 0.5);
+    // No header posts a layout request while its page loads: each post had
+    // Qt search every event posted before it.
+    EventCounter requests(QEvent::LayoutRequest);
+    for (UIAudioMatrixHeader *header : matrix->findChildren<UIAudioMatrixHeader *>())
+        header->installEventFilter(&requests);
     settle(matrix);
+    QCOMPARE(requests.count, 0);
     const QList<BaseItem *> cells = matrix->findChildren<BaseItem *>(QString(), Qt::FindDirectChildrenOnly);
     QCOMPARE(cells.size(), 36);
     const BaseItem *corner = matrix->findChild<UITableCornerWidget *>();
@@ -97,8 +142,8 @@ void TestCompositeKinds::matrixShowsCornerHeadersAndButtons()
     int buttons = 0;
     for (BaseItem *cell : cells) {
         QVERIFY(cell == corner || cell->scale() == 1.0);
-        if (const QLabel *caption = cell->findChild<QLabel *>())
-            headers.append(caption->text() + (cell->y() == corner->y() ? "^" : "<"));
+        if (const auto *header = qobject_cast<UIAudioMatrixHeader *>(cell))
+            headers.append(header->captions().first() + (cell->y() == corner->y() ? "^" : "<"));
         buttons += cell->text() == "ON" && cell->y() > corner->y() && cell->x() > corner->x();
     }
     QCOMPARE(buttons, 25);
@@ -114,15 +159,21 @@ void TestCompositeKinds::matrixShowsCornerHeadersAndButtons()
     editLikePage(matrix, jsonFixture(R"({"item_normalColor":"#ff0000cc"})"));
     settle(matrix);
     int captions = 0;
-    for (QWidget *caption : matrix->findChildren<QWidget *>()) {
-        if (!qobject_cast<QLabel *>(caption) && !qobject_cast<QRadioButton *>(caption))
-            continue;
-        ++captions;
-        QCOMPARE(caption->palette().color(QPalette::WindowText), QColor(0, 0, 0xcc));
-        QCOMPARE(caption->palette().color(QPalette::Base).alpha(), 0);
+    for (const UIAudioMatrixHeader *header : matrix->findChildren<UIAudioMatrixHeader *>()) {
+        for (int i = 0; i < header->captions().size(); ++i, ++captions) {
+            QCOMPARE(header->captionPalette(i).color(QPalette::WindowText), QColor(0, 0, 0xcc));
+            QCOMPARE(header->captionPalette(i).color(QPalette::Base).alpha(), 0);
+        }
     }
     qApp->setStyleSheet(QString());
     QCOMPARE(captions, 40);
+
+    // A second matrix of the page measures none of the captions again: ten
+    // headers and three ports, whatever the number of matrices.
+    const int measured = DrawnCaption::widgetsMeasured();
+    make(163, R"({"w":900,"h":700})");
+    make(163, R"({"w":400,"h":300})");
+    QCOMPARE(DrawnCaption::widgetsMeasured() - measured, 13);
 }
 
 void TestCompositeKinds::cornerCaptionsStayInsideTheCorner()
@@ -140,6 +191,123 @@ void TestCompositeKinds::cornerCaptionsStayInsideTheCorner()
         QVERIFY(input.left() >= 0 && output.top() >= 0);
         QVERIFY(output.left() + QFontMetrics(font).horizontalAdvance(corner->outputCaption()) <= size.width());
         QVERIFY(input.top() > output.top() && output.left() > input.left());
+    }
+}
+
+void TestCompositeKinds::drawnCaptionsMatchTheirWidgets_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QByteArray>("attributes");
+    QTest::addColumn<QString>("sheet");
+    QTest::newRow("matrix") << 163 << QByteArray(R"({"w":900,"h":700,"item_normalColor":"#ff0000cc"})") << QString();
+    QTest::newRow("matrix, large titles, under a sheet")
+        << 163 << QByteArray(R"({"w":900,"h":700,"item_normalColor":"#ffcc2200","title_size":22})")
+        << QStringLiteral("QPushButton{padding:4px}");
+    // The captions want more room than the headers have.
+    QTest::newRow("squeezed matrix") << 163 << QByteArray(R"({"w":200,"h":90,"title_size":0})") << QString();
+    QTest::newRow("rooms of fixed size") << 102 << QByteArray(R"({"w":900,"h":700})") << QString();
+    QTest::newRow("rooms sharing the room, under a sheet")
+        << 102 << QByteArray(R"({"w":900,"h":700,"rowcol":2})") << QStringLiteral("QPushButton{padding:4px}");
+}
+
+void TestCompositeKinds::drawnCaptionsMatchTheirWidgets()
+{
+    QFETCH(int, id);
+    QFETCH(QByteArray, attributes);
+    QFETCH(QString, sheet);
+    qApp->setStyleSheet(sheet);
+    UIBase *control = make(id, attributes);
+    m_page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    // No caption is a widget of its own.
+    QVERIFY(control->findChildren<QLabel *>().isEmpty() && control->findChildren<QRadioButton *>().isEmpty());
+    const int titleSize = jsonFixture(attributes).value("title_size").toInt(14);
+    const QColor colour(jsonFixture(attributes).value("item_normalColor").toString("#ff000000"));
+
+    for (QWidget *cell : control->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QList<const DrawnCaption *> captions = drawnCaptions(cell);
+        if (captions.isEmpty())
+            continue;
+        // The widgets the captions once were, in a cell of the same look and
+        // size beside it, drawn the same to the pixel.
+        std::unique_ptr<QWidget> reference;
+        if (auto *header = qobject_cast<UIAudioMatrixHeader *>(cell)) {
+            auto *item = new BaseItem(control);
+            item->setStyle(header->style(), false);
+            reference.reset(item);
+            QFont font;
+            if (titleSize > 0)
+                font.setPixelSize(titleSize);
+            auto *column = new QVBoxLayout(item);
+            column->setContentsMargins(0, 0, 0, 0);
+            column->setSpacing(0);
+            column->setAlignment(Qt::AlignHCenter);
+            for (const DrawnCaption *caption : captions) {
+                QWidget *widget = caption == captions.first() ? static_cast<QWidget *>(new QLabel(caption->text(), item))
+                                                              : new QRadioButton(caption->text(), item);
+                widget->setFont(font);
+                widget->setPalette(transparentPalette(colour));
+                column->addWidget(widget);
+            }
+        } else {
+            // A room: its caption, below a picture it does not touch.
+            QCOMPARE(captions.size(), 1);
+            reference.reset(new QWidget(control));
+            auto *label = new QLabel(captions.first()->text(), reference.get());
+            label->setPalette(transparentPalette(Qt::white));
+            label->setAlignment(Qt::AlignCenter);
+            label->setGeometry(captions.first()->drawnRect());
+        }
+        reference->setGeometry(cell->geometry());
+        reference->show();
+        settle(reference.get());
+        QImage drawn = renderSelf(cell);
+        if (id == 102) {
+            drawn = drawn.copy(captions.first()->drawnRect());
+            QCOMPARE(drawn, renderSelf(reference.get()).copy(captions.first()->drawnRect()));
+        } else {
+            QCOMPARE(drawn, renderSelf(reference.get()));
+        }
+        QVERIFY(countNear(drawn, id == 102 ? QColor(Qt::white) : colour) > 0);
+    }
+    qApp->setStyleSheet(QString());
+}
+
+void TestCompositeKinds::drawnPartsAreDrawnAgainInPlace()
+{
+    auto *list = static_cast<UIListWidgetBase *>(make(111, R"({"w":300,"h":600,"direction":1})"));
+    m_page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    settle(list);
+    QCOMPARE(list->cells().size(), 5);
+    // The list draws its cells and captions, so it draws again whatever
+    // restyles them, though the edit itself asks for no repaint.
+    for (const char *edit : {R"({"item_normalBkColor":"#ff123456"})", R"({"item_normalColor":"#ff654321"})"}) {
+        EventCounter paints(QEvent::Paint);
+        list->installEventFilter(&paints);
+        list->setAttributes(jsonFixture(edit), false, false);
+        list->applyAttributes(jsonFixture(edit));
+        QTRY_VERIFY(paints.count > 0);
+        list->removeEventFilter(&paints);
+    }
+    const QImage drawn = renderSelf(list);
+    QCOMPARE(drawn.pixelColor(list->cells().first()->geometry().center()), QColor(0x12, 0x34, 0x56));
+    QVERIFY(countNear(drawn.copy(list->captions().first()->geometry()), QColor(0x65, 0x43, 0x21)) > 0);
+
+    // A shown list or matrix built again places the parts it draws at once,
+    // before it is drawn again.
+    UIBase *matrix = make(163, R"({"y":620,"w":400,"h":300})");
+    matrix->show();
+    settle(matrix);
+    editLikePage(list, jsonFixture(R"({"show_item_num":3})"));
+    editLikePage(matrix, jsonFixture(R"({"btn_text":"Go"})"));
+    const QList<BaseItem *> cells = list->cells();
+    QCOMPARE(cells.size(), 3);
+    QVERIFY(cells.at(0)->geometry().bottom() < cells.at(1)->geometry().top());
+    const BaseItem *corner = matrix->findChild<UITableCornerWidget *>();
+    for (const BaseItem *button : matrix->findChildren<BaseItem *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (button->isHidden())
+            QVERIFY(button->x() > corner->x() && button->y() > corner->y());
     }
 }
 
@@ -189,6 +357,18 @@ void TestCompositeKinds::listShowsEveryCountItCanDraw()
     for (BaseItem *item : list->findChildren<BaseItem *>()) {
         QVERIFY2((row ? item->width() : item->height()) >= 1, qPrintable(item->text()));
         QVERIFY(list->rect().contains(item->geometry()));
+    }
+    // The list draws its cells and captions as each would draw itself, and
+    // shows none of them as a widget.
+    const QImage drawn = renderSelf(list);
+    QList<QWidget *> parts;
+    for (BaseItem *cell : list->cells())
+        parts.append(cell);
+    for (UILabel *caption : list->captions())
+        parts.append(caption);
+    for (QWidget *part : parts) {
+        QVERIFY(part->isHidden());
+        QCOMPARE(drawn.copy(part->geometry()), renderSelf(part));
     }
     // Lengthening the list rebuilds it only where the count changes.
     const QList<BaseItem *> before = list->cells();
@@ -252,21 +432,22 @@ void TestCompositeKinds::pressOnAChildSelectsTheControl()
     settle(control);
     QSignalSpy selected(control, SIGNAL(signalControlSelect()));
     auto *list = qobject_cast<UIListWidgetBase *>(control);
+    auto *header = control->findChild<UIAudioMatrixHeader *>();
     QWidget *target = part == "cell"      ? static_cast<QWidget *>(list->cells().at(2))
                       : part == "caption" ? list->captions().at(1)
                       : part == "login"   ? static_cast<UILoginWidget *>(control)->loginButton()
-                      : part == "port"    ? static_cast<QWidget *>(control->findChildren<QRadioButton *>().first())
+                      : part == "port"    ? static_cast<QWidget *>(header)
                                           : static_cast<UISearchWidget *>(control)->button();
-    QVERIFY(target && target->width() > 0);
     // Through the window, so that the hit test of a real click decides who gets it.
     m_page->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
-    const QPoint inWindow = target->mapTo(m_page.get(), target->rect().center());
+    // A port's caption is drawn by its header.
+    const QRect area = part == "port" ? header->captionRect(1) : target->rect();
+    QVERIFY(target && area.width() > 0);
+    const QPoint inWindow = target->mapTo(m_page.get(), area.center());
     QTest::mousePress(m_page->windowHandle(), Qt::LeftButton, Qt::NoModifier, inWindow);
     QTest::mouseRelease(m_page->windowHandle(), Qt::LeftButton, Qt::NoModifier, inWindow);
     QCOMPARE(selected.count(), 1);
-    if (auto *port = qobject_cast<QRadioButton *>(target))
-        QVERIFY(!port->isChecked());
 }
 
 void TestCompositeKinds::loginFormRowsAndTitle()
