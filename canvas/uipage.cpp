@@ -5,6 +5,7 @@
 #include "canvas/editcommand.h"
 #include "canvas/pageservices.h"
 #include "canvas/pageshared.h"
+#include "core/fileutils.h"
 #include "core/jsonutils.h"
 
 #include <QColor>
@@ -461,7 +462,7 @@ void UIPage::paintEvent(QPaintEvent *event)
     bool pictured = false;
     if (!m_normalImageFile.isEmpty()) {
         // Read on every paint, so a picture replaced on disk shows at once.
-        m_bkPixmap.load(m_normalImageFile);
+        m_bkPixmap.load(loadablePicture(m_normalImageFile));
         if (!m_bkPixmap.isNull()) {
             painter.drawPixmap(rect(), m_bkPixmap);
             pictured = true;

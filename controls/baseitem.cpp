@@ -181,7 +181,7 @@ void BaseItem::paintFace(QPainter &painter)
 
     bool pictureDrawn = false;
     if (!m_normalPictureFile.isEmpty()) {
-        m_picture = QPixmap(m_normalPictureFile);
+        m_picture = QPixmap(loadablePicture(m_normalPictureFile));
         if (!m_picture.isNull()) {
             painter.drawPixmap(area, m_picture);
             pictureDrawn = true;

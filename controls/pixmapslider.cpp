@@ -1,5 +1,7 @@
 #include "pixmapslider.h"
 
+#include "core/fileutils.h"
+
 #include <QPainter>
 #include <QtGlobal>
 
@@ -11,7 +13,7 @@ QPixmap loadPicture(const QString &path)
 {
     QPixmap picture;
     if (!path.isEmpty())
-        picture.load(path);
+        picture.load(loadablePicture(path));
     return picture;
 }
 

@@ -1,5 +1,6 @@
 #include "uibase.h"
 
+#include "core/fileutils.h"
 #include "core/screenscale.h"
 #include "controls/bandlayout.h"
 
@@ -45,7 +46,7 @@ void UIBase::paintBackground(QPainter &painter, const QRect &picture)
     const QColor background = colourOfText(m_normalBkColor);
 
     if (!m_normalImageFile.isEmpty()) {
-        if (!m_picture.load(m_normalImageFile)) {
+        if (!m_picture.load(loadablePicture(m_normalImageFile))) {
             if (background.alpha() > 0)
                 painter.fillRect(picture, background);
             return;

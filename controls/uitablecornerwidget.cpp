@@ -1,5 +1,7 @@
 #include "uitablecornerwidget.h"
 
+#include "core/fileutils.h"
+
 #include <QColor>
 #include <QFontMetrics>
 #include <QImage>
@@ -55,7 +57,7 @@ void UITableCornerWidget::paintEvent(QPaintEvent *)
     painter.setFont(captionFont());
 
     // A picture that does not load leaves the plain box, as other cells do.
-    const QImage picture = m_normalPictureFile.isEmpty() ? QImage() : QImage(m_normalPictureFile);
+    const QImage picture = m_normalPictureFile.isEmpty() ? QImage() : QImage(loadablePicture(m_normalPictureFile));
     if (!picture.isNull()) {
         painter.drawImage(QRect(0, 0, w, h), picture);
     } else {

@@ -1,5 +1,7 @@
 #include "fileutils.h"
 
+#include "core/wholefile.h"
+
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -276,6 +278,14 @@ QString fileNameOfPath(const QString &path)
 {
     const int cut = qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
     return path.mid(cut + 1);
+}
+
+QString loadablePicture(const QString &path)
+{
+    // A resource (":/...") is never a FIFO or a device.
+    if (path.startsWith(QLatin1Char(':')) || (!path.isEmpty() && WholeFile::isRegular(path)))
+        return path;
+    return QString();
 }
 
 bool writeFileAtomically(const QString &path, const QByteArray &bytes)

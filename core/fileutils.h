@@ -36,6 +36,12 @@ bool removeDirectory(const QString &path);
 bool isBareFileName(const QString &name);
 // The part after the last "/" or "\", or the whole path.
 QString fileNameOfPath(const QString &path);
+// What to hand Qt's picture loading (QPixmap, QImage, a style sheet's url())
+// for a picture named by a project, a page or the user: the path when it
+// names a regular file, else an empty path, which Qt loads as no picture
+// without touching the disk. Qt opens the name itself and would wait for
+// ever on a FIFO; loading by name keeps QPixmapCache serving repeated loads.
+QString loadablePicture(const QString &path);
 
 // Writes the whole file through a temporary beside it and a rename, so that a
 // failure leaves the previous file untouched.

@@ -23,11 +23,10 @@ WholeFile::WholeFile(const QString &path, qint64 limit)
 WholeFile WholeFile::read(const QString &path, qint64 limit)
 {
     WholeFile file(path, limit);
-    const int handle = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (handle < 0) {
-        file.m_status = errno == ENOENT ? Missing : Unreadable;
-    } else {
-        file.m_status = file.readFrom(handle);
+    qint64 size = 0;
+    const int handle = openRegular(path, &file.m_status, &size);
+    if (handle >= 0) {
+        file.m_status = file.readFrom(handle, size);
         ::close(handle);
     }
     if (file.m_status != Read) {
@@ -37,21 +36,49 @@ WholeFile WholeFile::read(const QString &path, qint64 limit)
     return file;
 }
 
-WholeFile::Status WholeFile::readFrom(int handle)
+bool WholeFile::isRegular(const QString &path)
 {
+    Status failure = Missing;
+    const int handle = openRegular(path, &failure, nullptr);
+    if (handle < 0) {
+        // Missing pictures are common and shown as none; only the odd ones are named.
+        if (failure != Missing)
+            qDebug() << "WholeFile::isRegular" << path << failure;
+        return false;
+    }
+    ::close(handle);
+    return true;
+}
+
+int WholeFile::openRegular(const QString &path, Status *failure, qint64 *size)
+{
+    const int handle = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (handle < 0) {
+        *failure = errno == ENOENT ? Missing : Unreadable;
+        return -1;
+    }
     // Checked on what was opened: a name swapped for a FIFO after a look at
     // it cannot slip through.
     struct stat status;
-    if (::fstat(handle, &status) != 0)
-        return Unreadable;
-    if (!S_ISREG(status.st_mode))
-        return NotRegular;
-    if (status.st_size > m_limit)
+    const bool known = ::fstat(handle, &status) == 0;
+    if (!known || !S_ISREG(status.st_mode)) {
+        *failure = known ? NotRegular : Unreadable;
+        ::close(handle);
+        return -1;
+    }
+    if (size)
+        *size = status.st_size;
+    return handle;
+}
+
+WholeFile::Status WholeFile::readFrom(int handle, qint64 size)
+{
+    if (size > m_limit)
         return TooLarge;
 
     // The size is only a hint: one byte more than it says shows the end
     // without growing, and a file that grows is cut off at the bound.
-    qint64 capacity = qMin<qint64>(status.st_size, m_limit) + 1;
+    qint64 capacity = qMin<qint64>(size, m_limit) + 1;
     qint64 filled = 0;
     m_bytes = QByteArray(int(capacity), Qt::Uninitialized);
     for (;;) {

@@ -35,6 +35,9 @@ public:
     };
 
     static WholeFile read(const QString &path, qint64 limit);
+    // Whether the path names a regular file, opened as read() opens it; for
+    // files another reader (Qt's picture loading) then opens by name.
+    static bool isRegular(const QString &path);
 
     Status status() const { return m_status; }
     bool isRead() const { return m_status == Read; }
@@ -46,7 +49,9 @@ public:
 
 private:
     WholeFile(const QString &path, qint64 limit);
-    Status readFrom(int handle);
+    // A handle on the regular file and its size, or -1 and why not.
+    static int openRegular(const QString &path, Status *failure, qint64 *size);
+    Status readFrom(int handle, qint64 size);
 
     QString m_path;
     qint64 m_limit;

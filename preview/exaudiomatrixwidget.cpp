@@ -1,6 +1,7 @@
 #include "exaudiomatrixwidget.h"
 
 #include "controls/layoutclearing.h"
+#include "core/fileutils.h"
 #include "preview/exqbutton.h"
 #include "preview/extablecornerwidget.h"
 
@@ -130,7 +131,7 @@ void ExAudioMatrixWidget::setHeaderStyle(int fontSize, const QString &image, con
     Q_UNUSED(third)
     if (!m_table)
         return;
-    const QString sheet = headerStyleSheet(fontSize, image, color);
+    const QString sheet = headerStyleSheet(fontSize, loadablePicture(image), color);
     for (int c = 1; c < m_columnCount; ++c) {
         if (QWidget *cell = m_table->cellWidget(0, c))
             cell->setStyleSheet(sheet);

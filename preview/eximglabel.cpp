@@ -1,6 +1,7 @@
 #include "eximglabel.h"
 
 #include "controls/bandlayout.h"
+#include "core/fileutils.h"
 
 #include <QPainter>
 
@@ -19,7 +20,7 @@ void ExImgLabel::setImages(const QString &color, const QString &pressColor, cons
     Q_UNUSED(pressImage)
     Q_UNUSED(unused)
     m_imagePath = image;
-    m_picture = QPixmap(image);
+    m_picture = QPixmap(loadablePicture(image));
     update();
 }
 

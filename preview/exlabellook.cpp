@@ -1,6 +1,7 @@
 #include "exlabellook.h"
 
 #include "controls/bandlayout.h"
+#include "core/fileutils.h"
 #include "preview/exscale.h"
 
 #include <QFontMetrics>
@@ -12,7 +13,7 @@ void ExLabelLook::setBackground(const QString &colour, const QString &image)
 {
     m_bkColor = colour;
     m_imagePath = image;
-    m_picture = QPixmap(image);
+    m_picture = QPixmap(loadablePicture(image));
 }
 
 void ExLabelLook::setTextStyle(int fontSize, int bold, const QString &colour)

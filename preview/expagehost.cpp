@@ -153,7 +153,7 @@ void ExPageHost::loadPageFile()
     const QJsonValue image = page.value(QLatin1String("normal_image_path"));
     if (image.isString()) {
         m_bkImage = resolveImagePath(image.toString());
-        m_bkPixmap = QPixmap(m_bkImage);
+        m_bkPixmap = QPixmap(loadablePicture(m_bkImage));
     }
     // A page that paints every pixel itself needs no window colour under it.
     const QColor bkColour(m_bkColor);

@@ -1,5 +1,7 @@
 #include "expixmapslider.h"
 
+#include "core/fileutils.h"
+
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -64,14 +66,14 @@ void ExPixmapSlider::setGrooveMargins(int left, int top, int right, int bottom)
 
 void ExPixmapSlider::setGroovePixmaps(const QString &normal, const QString &active)
 {
-    m_normalGroove = normal.isEmpty() ? QPixmap() : QPixmap(normal);
-    m_activeGroove = active.isEmpty() ? QPixmap() : QPixmap(active);
+    m_normalGroove = normal.isEmpty() ? QPixmap() : QPixmap(loadablePicture(normal));
+    m_activeGroove = active.isEmpty() ? QPixmap() : QPixmap(loadablePicture(active));
 }
 
 void ExPixmapSlider::setThumbPixmaps(const QString &normal, const QString &active)
 {
-    m_normalThumb = normal.isEmpty() ? QPixmap() : QPixmap(normal);
-    m_activeThumb = active.isEmpty() ? QPixmap() : QPixmap(active);
+    m_normalThumb = normal.isEmpty() ? QPixmap() : QPixmap(loadablePicture(normal));
+    m_activeThumb = active.isEmpty() ? QPixmap() : QPixmap(loadablePicture(active));
 }
 
 void ExPixmapSlider::setValue(int value, bool notify)

@@ -1,6 +1,7 @@
 #include "exqbutton.h"
 
 #include "controls/bandlayout.h"
+#include "core/fileutils.h"
 #include "preview/exscale.h"
 
 #include <QPainter>
@@ -54,7 +55,7 @@ void ExQButton::setImages(const QString &normalBkColor, const QString &pressBkCo
     m_normalImage = normalImage;
     m_pressImage = pressImage;
     m_currentBkColor = normalBkColor;
-    m_currentPicture = QPixmap(normalImage);
+    m_currentPicture = QPixmap(loadablePicture(normalImage));
 }
 
 void ExQButton::setPressText(const QString &text)
@@ -85,7 +86,7 @@ void ExQButton::showLook(bool pressed)
 {
     m_currentTextColor = pressed ? m_pressTextColor : m_normalTextColor;
     // An empty path gives a null picture without touching the disk.
-    m_currentPicture = QPixmap(pressed ? m_pressImage : m_normalImage);
+    m_currentPicture = QPixmap(loadablePicture(pressed ? m_pressImage : m_normalImage));
     m_currentBkColor = pressed ? m_pressBkColor : m_normalBkColor;
 }
 

@@ -1,6 +1,7 @@
 #include "exstatusbutton.h"
 
 #include "controls/bandlayout.h"
+#include "core/fileutils.h"
 #include "preview/exqbutton.h"
 #include "preview/exscale.h"
 
@@ -63,7 +64,7 @@ void ExStatusButton::showStatus(int status)
     m_currentBold = on ? m_onBold : m_offBold;
     m_currentFontSize = on ? m_onFontSize : m_offFontSize;
     // An empty path gives a null picture without touching the disk.
-    m_currentPicture = QPixmap(on ? m_onImage : m_offImage);
+    m_currentPicture = QPixmap(loadablePicture(on ? m_onImage : m_offImage));
 }
 
 void ExStatusButton::setStatus(int status)

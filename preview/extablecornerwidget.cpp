@@ -1,5 +1,7 @@
 #include "extablecornerwidget.h"
 
+#include "core/fileutils.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
@@ -53,7 +55,7 @@ void ExTableCornerWidget::paintEvent(QPaintEvent *)
     output.moveLeft(qMax(0, qMin(output.left(), width() - ow)));
 
     if (!m_imagePath.isEmpty())
-        painter.drawImage(rect(), QImage(m_imagePath));
+        painter.drawImage(rect(), QImage(loadablePicture(m_imagePath)));
     painter.drawText(QRectF(input), m_inputCaption, QTextOption());
     painter.drawText(QRectF(output), m_outputCaption, QTextOption());
     painter.drawLine(0, 0, width(), height());

@@ -1,5 +1,6 @@
 #include "exwallstackedwidget.h"
 
+#include "core/fileutils.h"
 #include "preview/exwallpage.h"
 
 #include <QCursor>
@@ -58,7 +59,7 @@ void ExWallStackedWidget::setStyles(const QString &normalBkColor, const QString 
     m_normalImage = normalImage;
     m_pressImage = pressImage;
     m_bkColor = normalBkColor;
-    m_bkPixmap = normalImage.isEmpty() ? QPixmap() : QPixmap(normalImage);
+    m_bkPixmap = normalImage.isEmpty() ? QPixmap() : QPixmap(loadablePicture(normalImage));
 }
 
 ExWallPage *ExWallStackedWidget::currentWall() const

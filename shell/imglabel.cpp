@@ -1,5 +1,7 @@
 #include "imglabel.h"
 
+#include "core/fileutils.h"
+
 #include <QPainter>
 
 ImgLabel::ImgLabel(QWidget *parent)
@@ -10,7 +12,7 @@ ImgLabel::ImgLabel(QWidget *parent)
 void ImgLabel::setImage(const QString &path)
 {
     m_path = path;
-    m_pixmap = path.isEmpty() ? QPixmap() : QPixmap(path);
+    m_pixmap = path.isEmpty() ? QPixmap() : QPixmap(loadablePicture(path));
     update();
 }
 

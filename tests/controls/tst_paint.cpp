@@ -19,6 +19,7 @@ class TestPaint : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -40,6 +41,12 @@ private:
     TestWorkDir m_workDir;
     QWidget *m_page = nullptr;
 };
+
+void TestPaint::initTestCase()
+{
+    // Named like a picture; Qt opening it would wait for a writer for ever.
+    QVERIFY(makeSpecialFile(m_workDir.filePath("fifo.png"), "fifo"));
+}
 
 void TestPaint::init()
 {
@@ -130,6 +137,9 @@ void TestPaint::backgroundInsideFrame_data()
     QTest::newRow("unloadable picture: colour in the picture area only")
         << 103 << with(textOnTop, {{"normalBkColor", "#ff0000ff"}, {"normal_image_path", "missing.png"}})
         << QList<QPoint>{{60, 45}, {2, 45}, {60, 10}} << QList<QColor>{kBlue, kBlue, white};
+    QTest::newRow("picture that is a FIFO: as unloadable")
+        << 103 << with(textOnTop, {{"normalBkColor", "#ff0000ff"}, {"normal_image_path", "fifo.png"}})
+        << QList<QPoint>{{60, 45}, {2, 45}, {60, 10}} << QList<QColor>{kBlue, kBlue, white};
     // Radius 20 in picture pixels: the clip starts 10 picture pixels in and,
     // stretched by 2, 20 control pixels in.
     QTest::newRow("rounded picture is cut in its own pixels")
@@ -153,6 +163,7 @@ void TestPaint::backgroundInsideFrame()
         attributes.insert("w", 120);
         attributes.insert("h", 60);
     }
+    const ReadWatchdog watchdog;
     UIBase *control = makeControl(kind, attributes);
     m_page->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_page));
@@ -177,6 +188,8 @@ void TestPaint::cellBackgroundInsideFrame_data()
         << qRgb(0, 200, 0);
     QTest::newRow("missing picture falls back to the colour")
         << QJsonObject{{"normalBkColor", "#ffff0000"}, {"normal_image_path", "missing.png"}} << qRgb(255, 0, 0);
+    QTest::newRow("FIFO as picture falls back to the colour")
+        << QJsonObject{{"normalBkColor", "#ffff0000"}, {"normal_image_path", "fifo.png"}} << qRgb(255, 0, 0);
 }
 
 void TestPaint::cellBackgroundInsideFrame()
@@ -188,6 +201,7 @@ void TestPaint::cellBackgroundInsideFrame()
     item.resize(40, 30);
     item.setFileDir(m_workDir.path());
     item.setStyle(style, false);
+    const ReadWatchdog watchdog;
     for (int i = 0; i < 2; ++i) {
         const QImage image = renderSelf(&item);
         QCOMPARE(image.pixel(20, 15), centre);

@@ -17,6 +17,7 @@ private slots:
     void layoutRects();
     void looksThroughPressReleaseAndSelect_data();
     void looksThroughPressReleaseAndSelect();
+    void pictureThatIsNoFileShowsAsNone();
     void textPixelSizeFollowsFitScale();
     void labelElidesAndExplainsInToolTip();
 };
@@ -108,6 +109,30 @@ void TestExQButton::looksThroughPressReleaseAndSelect()
     button.onSelect(false);
     got << button.currentText() << button.currentBkColor();
     QCOMPARE(got, looks);
+}
+
+void TestExQButton::pictureThatIsNoFileShowsAsNone()
+{
+    TestWorkDir work;
+    QVERIFY(writeColourPicture(work.filePath("normal.png"), Qt::green));
+    // Loaded again on every press: Qt opening it would wait for a writer for ever.
+    QVERIFY(makeSpecialFile(work.filePath("press.png"), "fifo"));
+    ExQButton button;
+    button.resize(80, 40);
+    button.setImages(QStringLiteral("#ff0000ff"), QStringLiteral("#ffff0000"), work.filePath("normal.png"),
+                     work.filePath("press.png"));
+    button.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&button));
+    const ReadWatchdog watchdog;
+    // Shown as no picture: the pressed colour instead.
+    QTest::mousePress(&button, Qt::LeftButton);
+    QVERIFY(button.currentPicture().isNull());
+    QImage look = renderSelf(&button);
+    QVERIFY(countNear(look, Qt::red) > 0 && countNear(look, Qt::green) == 0);
+    QTest::mouseRelease(&button, Qt::LeftButton);
+    QCOMPARE(button.currentPicture().size(), QSize(8, 8));
+    look = renderSelf(&button);
+    QVERIFY(countNear(look, Qt::green) > 0 && countNear(look, Qt::red) == 0);
 }
 
 void TestExQButton::textPixelSizeFollowsFitScale()

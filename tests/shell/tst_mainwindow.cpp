@@ -5,6 +5,8 @@
 #include "shell/changepagesizedg.h"
 #include "shell/controlframe.h"
 #include "shell/imgdlg.h"
+#include "shell/imglabel.h"
+#include "shell/imgshowframe.h"
 #include "shell/mainwindow.h"
 #include "shell/newfiledlg.h"
 #include "shell/projectframe.h"
@@ -161,6 +163,7 @@ private slots:
     void toolActionsOpenTheirWindows();
     void runDialogStartsProgramWithoutShell();
     void imageDialogImportsPicksAndDeletesPicturesOnly();
+    void imageDialogShowsNothingOfWhatIsNoFile();
     void panelFollowsThePageInFront();
     void saveUndoRedoKeysAndChoiceListsInThePanel();
     void typingLeftInARowIsWhatTheFileHolds_data();
@@ -1134,6 +1137,31 @@ void TestMainWindow::imageDialogImportsPicksAndDeletesPicturesOnly()
     // A new folder forgets the pick.
     dialog.setPath(m_projectDir);
     QVERIFY(dialog.selectedPath().isEmpty() && dialog.findChild<QPushButton *>("pushButton_6")->isHidden());
+}
+
+void TestMainWindow::imageDialogShowsNothingOfWhatIsNoFile()
+{
+    // Named like pictures, yet Qt reading one would wait for ever or never end.
+    QVERIFY(makeSpecialFile(m_projectDir + "/a.png", "fifo"));
+    QVERIFY(QFile::link(m_projectDir + "/a.png", m_projectDir + "/b.png"));
+    QVERIFY(makeSpecialFile(m_projectDir + "/z.png", "zero"));
+    QVERIFY(writeColourPicture(m_projectDir + "/c.png", Qt::red));
+    ImgDlg dialog;
+    dialog.setPath(m_projectDir);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const ReadWatchdog watchdog;
+    // As it opens on a control's picture, and as a user picks one.
+    dialog.selectImage("b.png");
+    QVERIFY(dialog.preview()->label()->image().isNull());
+    QListWidget *list = dialog.listWidget();
+    // A bare FIFO is not listed; a link to one is.
+    QVERIFY(listed(dialog).contains("b.png") && listed(dialog).contains("c.png"));
+    for (int row = 0; row < list->count(); ++row) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          list->visualItemRect(list->item(row)).center());
+        QCOMPARE(dialog.preview()->label()->image().isNull(), list->item(row)->text() != "c.png");
+    }
 }
 
 void TestMainWindow::panelFollowsThePageInFront()
