@@ -195,6 +195,7 @@ DrawnCaption::Measure DrawnCaption::measure(QWidget *cell, Kind kind, const QStr
     measure.font = widget->font();
     if (radio)
         measure.iconSize = radio->iconSize();
+    measure.styledBackground = widget->testAttribute(Qt::WA_StyledBackground);
     return measure;
 }
 
@@ -245,6 +246,15 @@ void DrawnCaption::paint() const
         option.iconSize = m_measure.iconSize;
         style->drawControl(QStyle::CE_RadioButton, &option, &painter, cell);
         return;
+    }
+    // A sheet that gives the label a ground (the designer's page tabs set
+    // one for all they hold) has it painted behind the text.
+    if (m_measure.styledBackground) {
+        QStyleOption option;
+        option.initFrom(cell);
+        option.rect = area;
+        option.palette = m_measure.palette;
+        style->drawPrimitive(QStyle::PE_Widget, &option, &painter, cell);
     }
     const bool rightToLeft = m_text.isRightToLeft();
     const int flags = int(QStyle::visualAlignment(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight, m_alignment))

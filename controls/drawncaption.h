@@ -87,6 +87,8 @@ public:
         QPalette palette;
         QFont font;
         QSize iconSize;
+        // A style sheet gives the widget a ground of its own to paint.
+        bool styledBackground = false;
     };
 
 private:

@@ -199,15 +199,30 @@ void TestCompositeKinds::drawnCaptionsMatchTheirWidgets_data()
     QTest::addColumn<int>("id");
     QTest::addColumn<QByteArray>("attributes");
     QTest::addColumn<QString>("sheet");
-    QTest::newRow("matrix") << 163 << QByteArray(R"({"w":900,"h":700,"item_normalColor":"#ff0000cc"})") << QString();
+    QTest::addColumn<double>("zoom");
+    // A sheet of the window around the page, as the designer's tabs have.
+    QTest::addColumn<QString>("windowSheet");
+    const QString grey = QStringLiteral("background-color: rgb(221, 221, 221);");
+    QTest::newRow("matrix") << 163 << QByteArray(R"({"w":900,"h":700,"item_normalColor":"#ff0000cc"})") << QString()
+                            << 1.0 << QString();
     QTest::newRow("matrix, large titles, under a sheet")
         << 163 << QByteArray(R"({"w":900,"h":700,"item_normalColor":"#ffcc2200","title_size":22})")
-        << QStringLiteral("QPushButton{padding:4px}");
+        << QStringLiteral("QPushButton{padding:4px}") << 1.0 << QString();
     // The captions want more room than the headers have.
-    QTest::newRow("squeezed matrix") << 163 << QByteArray(R"({"w":200,"h":90,"title_size":0})") << QString();
-    QTest::newRow("rooms of fixed size") << 102 << QByteArray(R"({"w":900,"h":700})") << QString();
+    QTest::newRow("squeezed matrix") << 163 << QByteArray(R"({"w":200,"h":90,"title_size":0})") << QString() << 1.0
+                                     << QString();
+    // Each label paints the window sheet's ground, squeezed or not.
+    QTest::newRow("matrix in a grey window") << 163 << QByteArray(R"({"w":800,"h":500})") << QString() << 1.0 << grey;
+    QTest::newRow("matrix in a grey window, zoomed out")
+        << 163 << QByteArray(R"({"w":800,"h":500})") << QString() << 0.26 << grey;
+    QTest::newRow("small matrix in a grey window, zoomed out, under a sheet")
+        << 163 << QByteArray(R"({"w":200,"h":120})") << QStringLiteral("QPushButton{padding:4px}") << 0.6 << grey;
+    QTest::newRow("rooms of fixed size") << 102 << QByteArray(R"({"w":900,"h":700})") << QString() << 1.0 << QString();
     QTest::newRow("rooms sharing the room, under a sheet")
-        << 102 << QByteArray(R"({"w":900,"h":700,"rowcol":2})") << QStringLiteral("QPushButton{padding:4px}");
+        << 102 << QByteArray(R"({"w":900,"h":700,"rowcol":2})") << QStringLiteral("QPushButton{padding:4px}") << 1.0
+        << QString();
+    QTest::newRow("rooms in a grey window, zoomed out") << 102 << QByteArray(R"({"w":900,"h":700})") << QString()
+                                                        << 0.3 << grey;
 }
 
 void TestCompositeKinds::drawnCaptionsMatchTheirWidgets()
@@ -215,8 +230,11 @@ void TestCompositeKinds::drawnCaptionsMatchTheirWidgets()
     QFETCH(int, id);
     QFETCH(QByteArray, attributes);
     QFETCH(QString, sheet);
+    QFETCH(double, zoom);
+    QFETCH(QString, windowSheet);
     qApp->setStyleSheet(sheet);
-    UIBase *control = make(id, attributes);
+    m_page->setStyleSheet(windowSheet);
+    UIBase *control = make(id, attributes, zoom);
     m_page->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
     // No caption is a widget of its own.
