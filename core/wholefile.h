@@ -38,6 +38,9 @@ public:
     // Whether the path names a regular file, opened as read() opens it; for
     // files another reader (Qt's picture loading) then opens by name.
     static bool isRegular(const QString &path);
+    // A handle on the regular file and its size, or -1 and why not: for a
+    // reader that streams the file instead of holding it whole.
+    static int openRegular(const QString &path, Status *failure, qint64 *size);
 
     Status status() const { return m_status; }
     bool isRead() const { return m_status == Read; }
@@ -49,8 +52,6 @@ public:
 
 private:
     WholeFile(const QString &path, qint64 limit);
-    // A handle on the regular file and its size, or -1 and why not.
-    static int openRegular(const QString &path, Status *failure, qint64 *size);
     Status readFrom(int handle, qint64 size);
 
     QString m_path;

@@ -1,6 +1,7 @@
 #include "uploadserver.h"
 
 #include "core/designerfolders.h"
+#include "core/wholefile.h"
 #include "transfer/packageformat.h"
 #include "transfer/tcpclient.h"
 
@@ -12,8 +13,6 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,22 +37,6 @@ SourceKind kindOf(const QString &path, quint64 *size)
     if (S_ISDIR(status.st_mode))
         return SourceKind::Folder;
     return S_ISREG(status.st_mode) ? SourceKind::Regular : SourceKind::Other;
-}
-
-// Opening never waits, even when a link was turned to a FIFO meanwhile; what
-// was opened must still be a regular file. -1 and errno on failure.
-int openRegular(const QString &path)
-{
-    const int handle = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (handle < 0)
-        return -1;
-    struct stat status;
-    if (::fstat(handle, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(handle);
-        errno = EINVAL;
-        return -1;
-    }
-    return handle;
 }
 
 } // namespace
@@ -230,7 +213,9 @@ int UploadServer::writePackage(const QString &name, int mode, const QFileInfoLis
     for (const QFileInfo &file : qAsConst(files)) {
         const QString path = file.absoluteFilePath();
         QFile input;
-        const int handle = openRegular(path);
+        // Opening never waits, even when a link was turned to a FIFO meanwhile.
+        WholeFile::Status refusal = WholeFile::Read;
+        const int handle = WholeFile::openRegular(path, &refusal, nullptr);
         if (handle < 0 || !input.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
             if (handle >= 0)
                 ::close(handle);
