@@ -83,7 +83,6 @@ void PropertyWidget::commitNumber(QLineEdit *edit)
     const PropData *data = PropData::of(edit);
     if (!data || !holdsTyping(data->nRow))
         return;
-    edit->setModified(false);
     const bool real = m_rows.at(data->nRow).op == PropertyRowOp::Real;
     bool ok = false;
     const double number = real ? edit->text().trimmed().toDouble(&ok) : edit->text().toInt(&ok);
@@ -113,7 +112,6 @@ void PropertyWidget::commitText(QTextEdit *edit)
     const PropData *data = PropData::of(edit);
     if (!data || !holdsTyping(data->nRow))
         return;
-    edit->document()->setModified(false);
     const QString text = edit->toPlainText();
     qCDebug(lcPropertyEdits) << data->key << text;
     applyToCurrentControl(data->nClass, QJsonObject{{data->key, text}});

@@ -62,7 +62,6 @@ QString setEditorText(QTextEdit *edit, const QString &text)
         edit->setPlainText(text);
         shown = edit->toPlainText();
     }
-    edit->document()->setModified(false);
     return shown;
 }
 
