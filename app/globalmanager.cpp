@@ -3,7 +3,6 @@
 #include "canvas/pageshared.h"
 #include "core/designerfolders.h"
 #include "core/iniutils.h"
-#include "core/notifier.h"
 #include "core/screenscale.h"
 #include "core/wholefile.h"
 
@@ -219,9 +218,7 @@ void GlobalManager::loadStyleSheet()
 {
     const QString path = QStringLiteral("./resource/assets/qss/index.qss");
     qDebug() << "qsspathname: " << path;
-    const WholeFile file = WholeFile::read(path, WholeFile::kStyleSheetLimit);
-    if (file.isRefused())
-        Notifier::information(nullptr, tr("提示"), file.problem());
+    const WholeFile file = readSayingRefusal(path, WholeFile::kStyleSheetLimit);
     if (!file.isRead()) {
         qDebug() << "Open failed " << path;
         return;

@@ -28,6 +28,7 @@ class QWidget;
 class SrcListWidget;
 class UIBase;
 class UIPage;
+class WholeFile;
 
 // The one application-wide object: settings, language, the open project and
 // plain pointers to the main window's panels, which belong to the main window.
@@ -265,6 +266,9 @@ private:
     // The current page, once typing pending in the property panel has gone
     // to its control: the page that the tool-bar and menu commands act on.
     UIPage *pageForCommand();
+    // The file read whole; a refusal (a FIFO, a device, over the bound) is
+    // said to the user.
+    static WholeFile readSayingRefusal(const QString &path, qint64 limit);
     bool mayAddPage(const QString &name, const QString &sourceName = QString());
     PageInfo newPageInfo(const QString &name, int width, int height, int pageType) const;
 

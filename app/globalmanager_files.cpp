@@ -200,9 +200,7 @@ void GlobalManager::loadEvents(const QString &fileName)
 {
     if (projectPath().isEmpty() || !isSafePageFile(fileName))
         return;
-    const WholeFile file = WholeFile::read(projectPath() + QLatin1Char('/') + fileName, WholeFile::kEventFileLimit);
-    if (file.isRefused())
-        Notifier::information(nullptr, tr("提示"), file.problem());
+    const WholeFile file = readSayingRefusal(projectPath() + QLatin1Char('/') + fileName, WholeFile::kEventFileLimit);
     const QJsonDocument doc = parsedDocument(file);
     const QJsonValue events = doc.object().value(QLatin1String(kEventsKey));
     if (!doc.isObject() || !events.isArray())
@@ -224,6 +222,14 @@ QString GlobalManager::gridTemplatePath() const
     return QStringLiteral("./data_template/grid_template") + QLatin1String(folder);
 }
 
+WholeFile GlobalManager::readSayingRefusal(const QString &path, qint64 limit)
+{
+    WholeFile file = WholeFile::read(path, limit);
+    if (file.isRefused())
+        Notifier::information(nullptr, tr("提示"), file.problem());
+    return file;
+}
+
 bool GlobalManager::loadGridTemplates()
 {
     m_gridTemplates = QJsonArray();
@@ -231,10 +237,9 @@ bool GlobalManager::loadGridTemplates()
     const QString path = gridTemplatePath();
     if (!QFile::exists(path))
         return false;
-    const WholeFile file = WholeFile::read(path, WholeFile::kGridTemplateFileLimit);
+    const WholeFile file = readSayingRefusal(path, WholeFile::kGridTemplateFileLimit);
     if (file.isRefused()) {
         m_gridTemplatesRefused = true;
-        Notifier::information(nullptr, tr("提示"), file.problem());
         return false;
     }
     QJsonParseError error;

@@ -240,9 +240,7 @@ bool GlobalManager::importPage(const QString &path, int *pageType)
     int width = kDefaultWidth;
     int height = kDefaultHeight;
     int type = 0;
-    const WholeFile file = WholeFile::read(path, WholeFile::kPageFileLimit);
-    if (file.isRefused())
-        Notifier::information(nullptr, tr("提示"), file.problem());
+    const WholeFile file = readSayingRefusal(path, WholeFile::kPageFileLimit);
     if (!file.isRead())
         return false;
     QJsonParseError error;

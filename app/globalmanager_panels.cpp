@@ -155,8 +155,8 @@ void GlobalManager::refreshProperty(const QString &pageName, QWidget *control, i
 
 void GlobalManager::slotControlAttributesChanged(UIBase *control)
 {
-    // Most changes are of controls not on view: they cost a comparison only.
-    if (control && m_propertyWidget && m_propertyWidget->currentControl() == control)
+    // The panel refills only the control on view.
+    if (control)
         refreshProperty(QString(), control, control->getType(), control->attributes());
 }
 
