@@ -15,7 +15,9 @@ namespace {
 // The most a client's bytes take in memory at once.
 const int kReadPiece = 256 * 1024;
 const int kQuietTimeoutMs = 30000;
-const quint64 kDeadlineStep = 64 * 1024;
+const int kPaceWindowMs = 30000;
+// What the deadline and the pace count in.
+const quint64 kStep = 64 * 1024;
 } // namespace
 
 DataServer::DataServer(QObject *parent)
@@ -24,16 +26,23 @@ DataServer::DataServer(QObject *parent)
     , m_remover(new FolderRemover(this))
     , m_quietTimer(new QTimer(this))
     , m_deadlineTimer(new QTimer(this))
+    , m_paceTimer(new QTimer(this))
 {
     m_quietTimer->setSingleShot(true);
     m_quietTimer->setInterval(kQuietTimeoutMs);
     m_deadlineTimer->setSingleShot(true);
+    m_paceTimer->setSingleShot(true);
+    m_paceTimer->setInterval(kPaceWindowMs);
     connect(m_server, SIGNAL(newConnection()), this, SLOT(onConnected()));
     connect(this, SIGNAL(recvCompleted()), this, SLOT(onRecvCompleted()));
     connect(m_quietTimer, SIGNAL(timeout()), this, SLOT(onTimeUp()));
     // A client that sends a byte now and then keeps the quiet timer from
     // firing; the deadline still frees the one slot for the next sender.
     connect(m_deadlineTimer, SIGNAL(timeout()), this, SLOT(onTimeUp()));
+    // Time is earned by bytes that arrive, not by the size a header claims:
+    // each 64 KiB gives the window anew for the next, so one slot cannot be
+    // held for hours by a large announcement and a trickle.
+    connect(m_paceTimer, SIGNAL(timeout()), this, SLOT(onTimeUp()));
     connect(m_remover, SIGNAL(removeFailed(QString)), this, SLOT(onRemoveFailed(QString)));
 }
 
@@ -60,6 +69,11 @@ void DataServer::setDeadline(int baseMs, int msPer64KiB)
 {
     m_deadlineBaseMs = baseMs;
     m_deadlineMsPer64KiB = msPer64KiB;
+}
+
+void DataServer::setPaceWindow(int ms)
+{
+    m_paceTimer->setInterval(ms);
 }
 
 void DataServer::setTargets(const QString &dataFile, const QString &configDir, const QString &allDir)
@@ -120,6 +134,9 @@ void DataServer::onConnected()
         m_clientTime.start();
         m_deadlineSized = false;
         m_deadlineTimer->start(m_deadlineBaseMs);
+        m_received = 0;
+        m_paceTarget = kStep;
+        m_paceTimer->start();
         emit connected(peer);
     }
 }
@@ -135,7 +152,13 @@ void DataServer::onReadData()
         const qint64 read = m_client->read(m_piece.data(), m_piece.size());
         if (read <= 0)
             break;
+        m_received += quint64(read);
         status = m_receiver->feed(m_piece.constData(), read);
+    }
+    if (m_received >= m_paceTarget) {
+        // The window starts again from here: a burst banks no time.
+        m_paceTarget = m_received + kStep;
+        m_paceTimer->start();
     }
     sizeDeadline();
     if (status == PackageReceiver::Complete)
@@ -161,7 +184,7 @@ void DataServer::sizeDeadline()
         return;
     m_deadlineSized = true;
     // At most 2^31 bytes: some 33 million milliseconds, well inside an int.
-    const qint64 allowed = m_deadlineBaseMs + qint64(size / kDeadlineStep) * m_deadlineMsPer64KiB;
+    const qint64 allowed = m_deadlineBaseMs + qint64(size / kStep) * m_deadlineMsPer64KiB;
     m_deadlineTimer->start(int(qBound<qint64>(0, allowed - m_clientTime.elapsed(), INT_MAX)));
 }
 
@@ -201,6 +224,7 @@ void DataServer::endClient(bool success)
 {
     m_quietTimer->stop();
     m_deadlineTimer->stop();
+    m_paceTimer->stop();
     m_receiver.reset();
     if (QTcpSocket *socket = m_client) {
         m_client = nullptr;

@@ -36,6 +36,8 @@ public:
     // Test seam: how long a whole package may take: the base, and so much
     // more per 64 KiB that its header announces.
     void setDeadline(int baseMs, int msPer64KiB);
+    // Test seam: how long a client has to deliver each further 64 KiB.
+    void setPaceWindow(int ms);
     void setTargets(const QString &dataFile, const QString &configDir, const QString &allDir);
 
     void openServer();
@@ -60,7 +62,7 @@ public slots:
     void onRecvCompleted();
 
 private slots:
-    // The client fell silent or ran out of time.
+    // The client fell silent, fell behind its pace or ran out of time.
     void onTimeUp();
     void onRemoveFailed(QString path);
 
@@ -77,10 +79,15 @@ private:
     FolderRemover *m_remover = nullptr;
     QTimer *m_quietTimer = nullptr;
     QTimer *m_deadlineTimer = nullptr;
+    QTimer *m_paceTimer = nullptr;
     QElapsedTimer m_clientTime;
     int m_deadlineBaseMs = 30000;
     int m_deadlineMsPer64KiB = 1000;
     bool m_deadlineSized = false;
+    // Bytes read from the client, and how many must have come when the pace
+    // timer fires.
+    quint64 m_received = 0;
+    quint64 m_paceTarget = 0;
     QByteArray m_piece;
     QString m_dataFile;
     QString m_configDir;
