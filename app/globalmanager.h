@@ -98,6 +98,11 @@ public:
     static bool isSafePageFile(const QString &file);
     // A page name that can become such a file name with ".json".
     static bool isValidPageName(const QString &name);
+    // Why a page or a project could not be sent to a panel under this new
+    // name (the upload refuses its file name), in a sentence; empty when it
+    // can. Names a project already holds are not asked: they open and save.
+    static QString newPageNameProblem(const QString &name);
+    static QString newProjectNameProblem(const QString &name);
 
     // Project file and page entries
     bool openProject(const QString &path);
@@ -270,6 +275,8 @@ private:
     // said to the user.
     static WholeFile readSayingRefusal(const QString &path, qint64 limit);
     bool mayAddPage(const QString &name, const QString &sourceName = QString());
+    // True for no problem; else the problem is said and the name refused.
+    static bool acceptsNewName(const QString &problem);
     PageInfo newPageInfo(const QString &name, int width, int height, int pageType) const;
 
     // Calls into the canvas of an open tab, by slot name: the canvas offers

@@ -134,6 +134,9 @@ bool GlobalManager::mayAddPage(const QString &name, const QString &sourceName)
         Notifier::information(nullptr, tr("提示"), tr("页面名称无效"));
         return false;
     }
+    // The source may be a page of a name no longer given: it is copied all the same.
+    if (!acceptsNewName(newPageNameProblem(name)))
+        return false;
     if (hasPage(name))
         return false;
     // A file of that name that the project does not list is someone's work
@@ -231,6 +234,8 @@ bool GlobalManager::importPage(const QString &path, int *pageType)
         Notifier::information(nullptr, tr("提示"), tr("页面名称无效"));
         return false;
     }
+    if (!acceptsNewName(newPageNameProblem(name)))
+        return false;
     if (hasPage(name)) {
         Notifier::information(nullptr, tr("提示"), tr("导入失败，页面名称已存在"));
         return false;

@@ -2,6 +2,7 @@
 
 #include "canvas/pageshared.h"
 #include "core/designerfolders.h"
+#include "core/filenamecheck.h"
 #include "core/fileutils.h"
 #include "core/iniutils.h"
 #include "core/notifier.h"
@@ -86,6 +87,24 @@ bool GlobalManager::isSafePageFile(const QString &file)
 bool GlobalManager::isValidPageName(const QString &name)
 {
     return isSafePageFile(name) && isSafePageFile(pageFileOf(name));
+}
+
+QString GlobalManager::newPageNameProblem(const QString &name)
+{
+    return FileNameCheck::check(pageFileOf(name)).problem();
+}
+
+QString GlobalManager::newProjectNameProblem(const QString &name)
+{
+    return FileNameCheck::check(name + QLatin1String(kProjectSuffix)).problem();
+}
+
+bool GlobalManager::acceptsNewName(const QString &problem)
+{
+    if (problem.isEmpty())
+        return true;
+    Notifier::information(nullptr, tr("提示"), problem);
+    return false;
 }
 
 QString GlobalManager::projectFilePath() const
@@ -275,7 +294,7 @@ bool GlobalManager::saveOpenDir(const QString &path)
 bool GlobalManager::createProjectFile(const QString &name)
 {
     // Without a folder the file would land at the filesystem root.
-    if (projectPath().isEmpty() || !isValidPageName(name))
+    if (projectPath().isEmpty() || !isValidPageName(name) || !acceptsNewName(newProjectNameProblem(name)))
         return false;
     const QString previousName = m_projectName;
     const QString previousFile = projectFile();
@@ -437,6 +456,8 @@ bool GlobalManager::renamePage(const QString &oldName, const QString &typedName)
         Notifier::information(nullptr, tr("提示"), tr("页面名称无效"));
         return false;
     }
+    if (!acceptsNewName(newPageNameProblem(newName)))
+        return false;
     const QString oldFile = pageFileOf(oldName);
     const QString newFile = pageFileOf(newName);
     const QString oldPath = pageFilePath(oldFile);

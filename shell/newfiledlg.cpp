@@ -90,15 +90,21 @@ void NewFileDlg::btnClicked()
         return;
     }
     // What a page cannot take keeps the dialog open with the values as typed.
-    const QString name = fileName();
-    if (name.trimmed().isEmpty()) {
-        Notifier::information(nullptr, tr("提示"), tr("文件名为空"));
-        return;
-    }
-    if (!GlobalManager::isValidPageName(name)) {
-        Notifier::information(nullptr, tr("提示"), tr("页面名称无效"));
-        return;
-    }
-    if (ChangePageSizeDg::checkPageSize(pageWidth(), pageHeight()))
+    if (checkPageName(nullptr, fileName()) && ChangePageSizeDg::checkPageSize(pageWidth(), pageHeight()))
         accept();
+}
+
+bool NewFileDlg::checkPageName(QWidget *parent, const QString &name)
+{
+    QString problem;
+    if (name.trimmed().isEmpty())
+        problem = tr("文件名为空");
+    else if (!GlobalManager::isValidPageName(name))
+        problem = tr("页面名称无效");
+    else
+        problem = GlobalManager::newPageNameProblem(name.trimmed());
+    if (problem.isEmpty())
+        return true;
+    Notifier::information(parent, tr("提示"), problem);
+    return false;
 }

@@ -24,6 +24,10 @@ public:
     int pageWidth() const;
     int pageHeight() const;
 
+    // A name a new page may take (also through a rename or a copy): not
+    // empty, a bare file name, one the upload takes. Tells the user otherwise.
+    static bool checkPageName(QWidget *parent, const QString &name);
+
 public slots:
     void btnClicked();
 

@@ -93,7 +93,9 @@ bool NewProjectDlg::checkAnswers(QWidget *parent, const QString &name, const QSt
         problem = tr("项目名称不能为空");
     else if (!GlobalManager::isSafePageFile(name))
         problem = tr("项目名称不能是“.”或“..”，也不能包含“/”或“\\”");
-    else if (folder.trimmed().isEmpty())
+    else
+        problem = GlobalManager::newProjectNameProblem(name.trimmed());
+    if (problem.isEmpty() && folder.trimmed().isEmpty())
         problem = tr("项目路径不能为空");
     if (problem.isEmpty())
         return true;

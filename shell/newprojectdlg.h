@@ -21,7 +21,8 @@ public:
     bool useTemplate() const;
 
     // A name that can be a folder name (not empty, not "." or "..", no path
-    // separator) and a folder to make it in; tells the user otherwise.
+    // separator) whose project file the upload takes, and a folder to make
+    // it in; tells the user otherwise.
     static bool checkAnswers(QWidget *parent, const QString &name, const QString &folder);
 
 public slots:

@@ -76,6 +76,45 @@ QString trTree(const char *text)
 {
     return QCoreApplication::translate("SrcGroupListWidget", text);
 }
+
+// The text question of a rename or a copy: a name no new page may take is
+// refused while the question stays open with what was typed. A rename may
+// keep the page's own name, whatever it is.
+class PageNameInput : public QInputDialog
+{
+public:
+    PageNameInput(QWidget *parent, const QString &keptName)
+        : QInputDialog(parent)
+        , m_keptName(keptName)
+    {
+    }
+
+    void done(int result) override
+    {
+        const QString name = textValue().trimmed();
+        if (result == Accepted && (m_keptName.isNull() || name != m_keptName)
+            && !NewFileDlg::checkPageName(this, name))
+            return;
+        QInputDialog::done(result);
+    }
+
+private:
+    QString m_keptName;
+};
+
+// The answer in *name, which also holds the proposal; false when cancelled.
+bool askPageName(QWidget *parent, const QString &title, const QString &label, QString *name,
+                 const QString &keptName = QString())
+{
+    PageNameInput dialog(parent, keptName);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setTextValue(*name);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    *name = dialog.textValue();
+    return true;
+}
 } // namespace
 
 SrcGroupListWidget::SrcGroupListWidget(QWidget *parent)
@@ -317,10 +356,8 @@ void SrcGroupListWidget::onRenameFile()
     QTreeWidgetItem *item = currentKnownPage();
     if (!item)
         return;
-    bool ok = false;
-    const QString newName = QInputDialog::getText(this, tr("重命名"), tr("请输入名称"),
-                                                  QLineEdit::Normal, item->text(0), &ok);
-    if (ok)
+    QString newName = item->text(0);
+    if (askPageName(this, tr("重命名"), tr("请输入名称"), &newName, item->text(0)))
         renameCurrentPage(newName);
 }
 
@@ -363,10 +400,8 @@ void SrcGroupListWidget::onCopyFile()
     if (!item)
         return;
     const bool form = item->data(0, Qt::UserRole + 1).toInt() != kPageKind;
-    bool ok = false;
-    const QString newName = QInputDialog::getText(this, tr("副本名"), QString(), QLineEdit::Normal,
-                                                  suggestedName(form), &ok);
-    if (ok)
+    QString newName = suggestedName(form);
+    if (askPageName(this, tr("副本名"), QString(), &newName))
         copyCurrentPage(newName);
 }
 

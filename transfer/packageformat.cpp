@@ -1,5 +1,7 @@
 #include "packageformat.h"
 
+#include "core/filenamecheck.h"
+
 #include <QStringList>
 #include <QtEndian>
 
@@ -7,6 +9,8 @@
 #include <cstring>
 
 namespace PackageFormat {
+
+static_assert(kMaxNameBytes == FileNameCheck::kMaxBytes, "a name the dialogs take fits the package's field");
 
 namespace {
 
@@ -118,6 +122,11 @@ bool acceptsRecordName(quint32 type, const QByteArray &name)
     // A data package's one record becomes the data file whatever it is
     // called: its name only shows in messages. The others' names become paths.
     return type == Data || isSafeName(name);
+}
+
+bool packsFileName(quint32 type, const QByteArray &name)
+{
+    return type == Data || FileNameCheck::check(name).isAccepted();
 }
 
 } // namespace PackageFormat

@@ -49,9 +49,11 @@ QString packageFileName(int type);
 // leading "/", no backslash or colon.
 bool isSafeName(const QByteArray &name);
 // Whether a receiver takes a record of this name in a package of this type.
-// The sender asks the same before packing, so that it never sends what the
-// panel would refuse.
 bool acceptsRecordName(quint32 type, const QByteArray &name);
+// Whether the sender packs a file of this name, directly inside the project
+// folder, into a package of this type: only a name that the project's
+// dialogs would have taken, each of which a receiver takes too.
+bool packsFileName(quint32 type, const QByteArray &name);
 // The name as a log line may show it: control characters as "?".
 QString printableName(const QByteArray &name);
 

@@ -191,7 +191,7 @@ int UploadServer::writePackage(const QString &name, int mode, const QFileInfoLis
         if (fileName.size() > kMaxNameBytes)
             return tooLong(path);
         // The panel would refuse the whole package for this one name.
-        if (!acceptsRecordName(quint32(mode), fileName)) {
+        if (!packsFileName(quint32(mode), fileName)) {
             emit occurrError(tr("文件名不安全: %1").arg(printableName(path.toUtf8())));
             return 0;
         }

@@ -75,6 +75,9 @@ private slots:
     void newProjectFile();
     void refusalsKeepMemoryDiskAndTabs_data();
     void refusalsKeepMemoryDiskAndTabs();
+    void namesTheUploadRefusesAreRefusedWhenGiven_data();
+    void namesTheUploadRefusesAreRefusedWhenGiven();
+    void namesAlreadyGivenStillOpenAndSave();
     void entriesAreAddedRenamedAndMovedWithTheirRecords();
     void devicesAndPicturesGoWithTheirProject();
     void specialProjectFilesAreNamedNotRead_data();
@@ -347,6 +350,87 @@ void TestGlobalManager::refusalsKeepMemoryDiskAndTabs()
     QCOMPARE(manager()->pages().first().placeId, 4);
     QCOMPARE(m_tabs->tabText(0), QString("a"));
     QVERIFY(page->renamedName.isEmpty() && page->saves == 0);
+}
+
+void TestGlobalManager::namesTheUploadRefusesAreRefusedWhenGiven_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");   // empty: the page or project is made
+    const QString reserved = QString::fromUtf8("文件名不能包含“:”、“\\”或“/”");
+    // Characters of three UTF-8 bytes each.
+    const QString wide25(25, QChar(0x5385));
+    const QString wide19(19, QChar(0x5385));
+    const QString wide17(17, QChar(0x5385));
+    const QString tooLong = QString::fromUtf8("文件名过长：“%1”有%2字节，多了%3字节（最多63字节）");
+    for (const char *route : {"create page", "rename", "copy", "import", "create project file"}) {
+        const bool project = QLatin1String(route) == QLatin1String("create project file");
+        const QString suffix = project ? ".projectui" : ".json";
+        QTest::addRow("%s: colon", route) << route << "main:ctrl" << reserved;
+        QTest::addRow("%s: colon and digit", route) << route << "home:1" << reserved;
+        QTest::addRow("%s: 25 wide characters", route)
+            << route << wide25 << tooLong.arg(wide25 + suffix).arg(75 + suffix.size()).arg(12 + suffix.size());
+        // 62 bytes with ".json", 61 with ".projectui": the most that fits.
+        QTest::addRow("%s: fits", route) << route << (project ? wide17 : wide19) << QString();
+    }
+}
+
+void TestGlobalManager::namesTheUploadRefusesAreRefusedWhenGiven()
+{
+    QFETCH(QString, route);
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    const bool project = route == "create project file";
+    const QString outside = m_dir->filePath("outside/" + name + ".json");
+    if (project) {
+        QVERIFY(manager()->saveOpenDir(m_dir->filePath("fresh")));
+    } else {
+        QVERIFY(open(kThreePages, {"a.json", "b.json"}));
+        QVERIFY(writePage(outside, {QJsonObject{{"type", "Page"}, {"w", 800}, {"h", 600}, {"PlaceId", 2}}}));
+    }
+    const auto before = folderSnapshot(m_dir->path());
+    const QJsonObject projectBefore = manager()->project();
+    const QStringList pagesBefore = pageNames();
+    const bool done = route == "create page" ? manager()->createPage(name, 800, 600, 0)
+                      : route == "rename"    ? manager()->renamePage("a", name)
+                      : route == "copy"      ? manager()->copyPage("a", name, 1920, 1080, 0)
+                      : route == "import"    ? manager()->importPage(outside, nullptr)
+                                             : manager()->createProjectFile(name);
+    QCOMPARE(done, message.isEmpty());
+    if (!done) {
+        // Said once, and nothing made: no file, no page, the project file as it was.
+        QCOMPARE(m_notifier->texts(), QStringList(message));
+        QCOMPARE(folderSnapshot(m_dir->path()), before);
+        QCOMPARE(manager()->project(), projectBefore);
+        QCOMPARE(pageNames(), pagesBefore);
+        return;
+    }
+    QVERIFY(m_notifier->prompts().isEmpty());
+    if (project) {
+        QCOMPARE(manager()->projectFile(), name + ".projectui");
+        QVERIFY(QFile::exists(m_dir->filePath("fresh/" + name + ".projectui")));
+        return;
+    }
+    QVERIFY(QFile::exists(pagePath(name)));
+    QVERIFY(pageNames().contains(name));
+    QVERIFY(projectEntryFiles(m_path).contains(name + ".json"));
+}
+
+void TestGlobalManager::namesAlreadyGivenStillOpenAndSave()
+{
+    // A project and a page named before such names were refused.
+    QVERIFY(open(R"({"Page": [{"File": "main:ctrl.json"}]})", {}, QByteArray(), "room:A.projectui", "room:A"));
+    QVERIFY(writePage(pagePath("main:ctrl"), {pageObject(800, 600)}));
+    QCOMPARE(pageNames(), QStringList("main:ctrl"));
+    QVERIFY(manager()->openPageTab("main:ctrl", 0));
+    QVERIFY(addControl(manager()->currentPage(), 113, "Button_0"));
+    manager()->saveAllPages();
+    QCOMPARE(readPage(pagePath("main:ctrl")).size(), 2);
+    // Its own name is no new name; a name that fits is taken.
+    QVERIFY(manager()->renamePage("main:ctrl", "main:ctrl"));
+    QVERIFY(manager()->renamePage("main:ctrl", "main"));
+    QCOMPARE(projectEntryFiles(m_path), QStringList("main.json"));
+    QVERIFY(m_notifier->prompts().isEmpty());
 }
 
 void TestGlobalManager::entriesAreAddedRenamedAndMovedWithTheirRecords()

@@ -1,4 +1,5 @@
 #include "core/controltypetable.h"
+#include "core/filenamecheck.h"
 #include "core/jsonutils.h"
 #include "core/textutils.h"
 
@@ -115,6 +116,53 @@ private slots:
         field[size] = '\x7f';
         copyCString(field.data(), size, utf8.constData());
         QCOMPARE(field, utf8.left(length) + QByteArray(size - length, '#') + '\x7f');
+    }
+
+    void fileNameCheckTakesWhatThePackageCarries_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<int>("verdict");
+        const QByteArray wide = QString(QChar(0x5385)).toUtf8();   // three bytes
+        QTest::newRow("63 bytes with .json") << QByteArray(58, 'p') + ".json" << int(FileNameCheck::Accepted);
+        QTest::newRow("64 bytes with .json") << QByteArray(59, 'p') + ".json" << int(FileNameCheck::TooLong);
+        QTest::newRow("64 bytes with .projectui") << QByteArray(54, 'p') + ".projectui" << int(FileNameCheck::TooLong);
+        QTest::newRow("19 wide characters, 62 bytes") << wide.repeated(19) + ".json" << int(FileNameCheck::Accepted);
+        QTest::newRow("20 wide characters, 65 bytes") << wide.repeated(20) + ".json" << int(FileNameCheck::TooLong);
+        QTest::newRow("C0 control") << QByteArray("a\tb.json") << int(FileNameCheck::ControlCharacter);
+        QTest::newRow("NUL") << QByteArray("a\0b.json", 8) << int(FileNameCheck::ControlCharacter);
+        QTest::newRow("DEL") << QByteArray("a\x7f.json") << int(FileNameCheck::ControlCharacter);
+        QTest::newRow("C1 control") << QByteArray("a\xc2\x85.json") << int(FileNameCheck::ControlCharacter);
+        QTest::newRow("colon") << QByteArray("main:ctrl.json") << int(FileNameCheck::ReservedCharacter);
+        QTest::newRow("backslash") << QByteArray("a\\b.json") << int(FileNameCheck::ReservedCharacter);
+        QTest::newRow("slash") << QByteArray("a/b.json") << int(FileNameCheck::ReservedCharacter);
+        QTest::newRow("stray byte") << QByteArray("\xff.json") << int(FileNameCheck::NotUtf8);
+        QTest::newRow("overlong slash") << QByteArray("\xc0\xaf.json") << int(FileNameCheck::NotUtf8);
+        QTest::newRow("encoded surrogate") << QByteArray("\xed\xa0\x80.json") << int(FileNameCheck::NotUtf8);
+        QTest::newRow("empty") << QByteArray() << int(FileNameCheck::NotAName);
+        QTest::newRow("dot dot") << QByteArray("..") << int(FileNameCheck::NotAName);
+        QTest::newRow("page named dot") << QByteArray("..json") << int(FileNameCheck::Accepted);
+    }
+    void fileNameCheckTakesWhatThePackageCarries()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(int, verdict);
+        const FileNameCheck check = FileNameCheck::check(name);
+        QCOMPARE(int(check.verdict()), verdict);
+        QCOMPARE(check.bytes(), name.size());
+        QCOMPARE(check.problem().isEmpty(), verdict == FileNameCheck::Accepted);
+        // Typed into a dialog, a name that is text at all gets the same verdict.
+        if (verdict != FileNameCheck::NotUtf8) {
+            const QString text = QString::fromUtf8(name.constData(), name.size());
+            QCOMPARE(int(FileNameCheck::check(text).verdict()), verdict);
+        }
+    }
+    void fileNameCheckSaysWhyAndByHowMuch()
+    {
+        const QString name = QString(20, QChar(0x5385)) + ".json";
+        QCOMPARE(FileNameCheck::check(name).problem(),
+                 QString::fromUtf8("文件名过长：“%1”有65字节，多了2字节（最多63字节）").arg(name));
+        // A lone surrogate has no UTF-8 form, whatever toUtf8() makes of it.
+        QCOMPARE(FileNameCheck::check(QString(QChar(0xd800)) + ".json").verdict(), FileNameCheck::NotUtf8);
     }
 
     void controlTypeTablesHoldUniqueRowsFoundBothWays()

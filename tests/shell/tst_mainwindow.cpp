@@ -109,7 +109,17 @@ void answerInput(const QString &text, bool accept = true)
     whenModal<QInputDialog>([=](QInputDialog *dialog) {
         dialog->setTextValue(text);
         accept ? dialog->accept() : dialog->reject();
+        // A refused answer keeps the dialog open.
+        if (dialog->isVisible())
+            dialog->reject();
     });
+}
+
+// Types text key by key, also characters beyond Latin-1.
+void typeKeys(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
 QStringList listed(const ImgDlg &dialog)
@@ -153,6 +163,8 @@ private slots:
     void renameMoveAndResizeChangeTreeAndFiles();
     void deleteAsksAndNoKeepsEverything_data();
     void deleteAsksAndNoKeepsEverything();
+    void refusedNameKeepsItsDialogOpenAsTyped_data();
+    void refusedNameKeepsItsDialogOpenAsTyped();
     void newProjectFromTemplateOrEmpty_data();
     void newProjectFromTemplateOrEmpty();
     void refusedNewProjectOpensNothing_data();
@@ -870,6 +882,50 @@ void TestMainWindow::deleteAsksAndNoKeepsEverything()
     QVERIFY(!projectEntryFiles(m_projectFile).contains(item + ".json"));
     QVERIFY(!GlobalManager::instance()->hasPage(item));
     QCOMPARE(m_tabs->count(), 1);
+}
+
+void TestMainWindow::refusedNameKeepsItsDialogOpenAsTyped_data()
+{
+    QTest::addColumn<QString>("item");   // whose menu is used; empty: the new-project action
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+    const QString reserved = u("文件名不能包含“:”、“\\”或“/”");
+    // Characters of three UTF-8 bytes: 72 bytes, 77 with ".json".
+    const QString wide(24, QChar(0x5385));
+    const QString tooLong = u("文件名过长：“%1.json”有77字节，多了14字节（最多63字节）").arg(wide);
+    QTest::newRow("new project") << "" << "" << "room:A" << reserved;
+    QTest::newRow("new page") << "hall" << u("新建页面") << "main:ctrl" << reserved;
+    QTest::newRow("new place page") << "hall" << u("新建场所页面") << wide << tooLong;
+    QTest::newRow("rename") << "a" << u("重命名") << wide << tooLong;
+    QTest::newRow("copy") << "c" << u("创建副本") << "home:1" << reserved;
+}
+
+void TestMainWindow::refusedNameKeepsItsDialogOpenAsTyped()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, entry);
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    const QStringList before = state();
+    QStringList seen;
+    whenModal<QDialog>([&seen, name](QDialog *dialog) {
+        // The name edit comes first in each of these dialogs.
+        auto *edit = dialog->findChild<QLineEdit *>();
+        edit->selectAll();
+        typeKeys(edit, name);
+        QTest::keyClick(edit, Qt::Key_Return);
+        seen << (dialog->isVisible() ? edit->text() : QString("closed"));
+        dialog->reject();
+    });
+    if (item.isEmpty())
+        trigger("newAction");
+    else
+        chooseFromMenu(item == "hall" ? root() : pageItem(item), entry);
+    QCOMPARE(seen, QStringList(name));
+    QCOMPARE(m_notifier->texts(), QStringList(message));
+    QCOMPARE(state(), before);
+    QVERIFY(GlobalManager::instance()->isProjectOpen());
 }
 
 void TestMainWindow::newProjectFromTemplateOrEmpty_data()

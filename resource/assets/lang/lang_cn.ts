@@ -596,6 +596,29 @@
     </message>
 </context>
 <context>
+    <name>FileNameCheck</name>
+    <message>
+        <source>文件名不是有效的UTF-8文本</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件名不能包含控制字符</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件名过长：“%1”有%2字节，多了%3字节（最多%4字节）</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件名不能包含“:”、“\”或“/”</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件名不能为空，也不能是“.”或“..”</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>提示</source>
@@ -4330,6 +4353,10 @@
     </message>
     <message>
         <source>文件数量超出限制</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件名不安全: %1</source>
         <translation type="unfinished" />
     </message>
 </context>

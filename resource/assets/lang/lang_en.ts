@@ -596,6 +596,29 @@
     </message>
 </context>
 <context>
+    <name>FileNameCheck</name>
+    <message>
+        <source>文件名不是有效的UTF-8文本</source>
+        <translation>The file name is not valid UTF-8 text</translation>
+    </message>
+    <message>
+        <source>文件名不能包含控制字符</source>
+        <translation>The file name cannot contain control characters</translation>
+    </message>
+    <message>
+        <source>文件名过长：“%1”有%2字节，多了%3字节（最多%4字节）</source>
+        <translation>Name too long: "%1" has %2 bytes, %3 bytes too many (at most %4 bytes)</translation>
+    </message>
+    <message>
+        <source>文件名不能包含“:”、“\”或“/”</source>
+        <translation>The file name cannot contain ":", "\" or "/"</translation>
+    </message>
+    <message>
+        <source>文件名不能为空，也不能是“.”或“..”</source>
+        <translation>The file name cannot be empty, nor "." or ".."</translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>提示</source>
@@ -4334,6 +4357,10 @@ Please adjust the values</translation>
     <message>
         <source>文件数量超出限制</source>
         <translation>The package holds more files than allowed</translation>
+    </message>
+    <message>
+        <source>文件名不安全: %1</source>
+        <translation>Unsafe file name: %1</translation>
     </message>
 </context>
 <context>

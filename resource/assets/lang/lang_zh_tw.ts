@@ -596,6 +596,29 @@
     </message>
 </context>
 <context>
+    <name>FileNameCheck</name>
+    <message>
+        <source>文件名不是有效的UTF-8文本</source>
+        <translation>檔案名稱不是有效的UTF-8文字</translation>
+    </message>
+    <message>
+        <source>文件名不能包含控制字符</source>
+        <translation>檔案名稱不能包含控制字元</translation>
+    </message>
+    <message>
+        <source>文件名过长：“%1”有%2字节，多了%3字节（最多%4字节）</source>
+        <translation>檔案名稱過長：「%1」有%2位元組，多了%3位元組（最多%4位元組）</translation>
+    </message>
+    <message>
+        <source>文件名不能包含“:”、“\”或“/”</source>
+        <translation>檔案名稱不能包含「:」、「\」或「/」</translation>
+    </message>
+    <message>
+        <source>文件名不能为空，也不能是“.”或“..”</source>
+        <translation>檔案名稱不能為空，也不能是「.」或「..」</translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>提示</source>
@@ -4334,6 +4357,10 @@
     <message>
         <source>文件数量超出限制</source>
         <translation>檔案數量超出限制</translation>
+    </message>
+    <message>
+        <source>文件名不安全: %1</source>
+        <translation>檔案名稱不安全: %1</translation>
     </message>
 </context>
 <context>
