@@ -151,7 +151,7 @@ public:
     void setDropClass(int nClass) { m_dropClass = nClass; }
 
     // Grid templates of the current language
-    QString gridTemplatePath() const;
+    QString gridTemplatePath() const override;
     const QJsonArray &gridTemplates() const override { return m_gridTemplates; }
     bool loadGridTemplates() override;
     // Refuses while the file of the language was refused at the last load.
@@ -274,6 +274,9 @@ private:
     // The file read whole; a refusal (a FIFO, a device, over the bound) is
     // said to the user.
     static WholeFile readSayingRefusal(const QString &path, qint64 limit);
+    // The file written whole; a failure, also a refusal to write over what is
+    // no regular file, is said to the user with the path.
+    static bool writeSayingFailure(const QString &path, const QByteArray &bytes);
     bool mayAddPage(const QString &name, const QString &sourceName = QString());
     // True for no problem; else the problem is said and the name refused.
     static bool acceptsNewName(const QString &problem);

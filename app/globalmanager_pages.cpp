@@ -208,10 +208,12 @@ bool GlobalManager::copyPage(const QString &sourceName, const QString &typedName
     // The copy is of the file as last saved, byte for byte.
     const WholeFile source = WholeFile::read(pageFilePath(pageFileOf(sourceName)), WholeFile::kPageFileLimit);
     const QString target = pageFilePath(page.file);
-    if (!source.isRead() || !writeFileAtomically(target, source.bytes())) {
+    if (!source.isRead()) {
         Notifier::information(nullptr, tr("提示"), source.isRefused() ? source.problem() : tr("复制页面失败"));
         return false;
     }
+    if (!writeSayingFailure(target, source.bytes()))
+        return false;
     if (!addNewPage(page)) {
         removeFile(target);
         return false;
@@ -284,10 +286,8 @@ bool GlobalManager::importPage(const QString &path, int *pageType)
         return false;
     }
     // What was read and checked is what goes in, not what the name holds now.
-    if (copied && !writeFileAtomically(target, file.bytes())) {
-        Notifier::information(nullptr, tr("提示"), tr("复制页面失败"));
+    if (copied && !writeSayingFailure(target, file.bytes()))
         return false;
-    }
     if (!addNewPage(page)) {
         if (copied)
             removeFile(target);

@@ -329,7 +329,12 @@ bool GlobalManager::saveProjectFile()
 
 bool GlobalManager::writeJsonFile(const QString &path, const QJsonObject &object)
 {
-    if (!writeFileAtomically(path, QJsonDocument(object).toJson())) {
+    return writeSayingFailure(path, QJsonDocument(object).toJson());
+}
+
+bool GlobalManager::writeSayingFailure(const QString &path, const QByteArray &bytes)
+{
+    if (!writeFileAtomically(path, bytes)) {
         Notifier::information(nullptr, tr("提示"), tr("open file fail: ") + path);
         return false;
     }

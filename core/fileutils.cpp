@@ -9,7 +9,10 @@
 #include <QSaveFile>
 #include <QStringList>
 
+#include <cerrno>
 #include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -59,6 +62,49 @@ bool isLinkDestination(const QString &path)
         return false;
     qDebug() << "refused: the destination is a link " << path;
     return true;
+}
+
+// Whether the path itself (a link not followed) holds nothing or a regular
+// file: what a rename may replace.
+bool holdsNothingOrFile(const QString &path)
+{
+    struct stat status;
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return errno == ENOENT;
+    return S_ISREG(status.st_mode);
+}
+
+// Where a write to path goes: the path itself when nothing or a regular file
+// stands there, the file when a link to a regular file does (the link stays,
+// as QSaveFile keeps it). Empty for anything else, a device, FIFO, socket or
+// folder, directly or through a link, or a link to nothing: the rename would
+// put a regular file in its place, and through a link in the project folder
+// that could be the system's /dev/zero. Looked at, never opened, so that a
+// FIFO cannot block.
+QString writableTarget(const QString &path)
+{
+    QString target = path;
+    if (!holdsNothingOrFile(target)) {
+        const QFileInfo link(path);
+        target = link.isSymLink() ? link.canonicalFilePath() : QString();
+        if (!target.isEmpty() && !holdsNothingOrFile(target))
+            target.clear();
+    }
+    if (target.isEmpty())
+        qDebug() << "refused: no regular file stands at " << path;
+    return target;
+}
+
+// Renames the written temporary over the target, once more checking what
+// stands there now: it may have been replaced since the first look.
+bool commitOver(QSaveFile &file, const QString &target)
+{
+    if (!holdsNothingOrFile(target)) {
+        qDebug() << "refused: no regular file stands at " << target;
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 bool removeEntries(const QString &path)
@@ -121,12 +167,21 @@ bool copyFile(const QString &src, const QString &dst)
         return false;
     }
 
-    QFile source(src);
-    if (!source.open(QIODevice::ReadOnly)) {
-        qDebug() << "src file open failed " << src << source.errorString();
+    // Opened as the whole-file reader opens: a FIFO would block for ever and
+    // a device never end.
+    WholeFile::Status failure = WholeFile::Missing;
+    const int handle = WholeFile::openRegular(src, &failure, nullptr);
+    QFile source;
+    if (handle < 0 || !source.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        if (handle >= 0)
+            ::close(handle);
+        qDebug() << "src file open failed " << src << failure;
         return false;
     }
-    QSaveFile target(dst);
+    const QString targetPath = writableTarget(dst);
+    if (targetPath.isEmpty())
+        return false;
+    QSaveFile target(targetPath);
     if (!target.open(QIODevice::WriteOnly)) {
         qDebug() << "dest file open failed" << dst << target.errorString();
         return false;
@@ -148,7 +203,7 @@ bool copyFile(const QString &src, const QString &dst)
             return false;
         }
     }
-    if (!target.commit()) {
+    if (!commitOver(target, targetPath)) {
         qDebug() << "dest file write failed" << dst << target.errorString();
         return false;
     }
@@ -290,8 +345,11 @@ QString loadablePicture(const QString &path)
 
 bool writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    const QString target = writableTarget(path);
+    if (target.isEmpty())
+        return false;
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !commitOver(file, target)) {
         qDebug() << "writeFileAtomically failed" << path << file.errorString();
         return false;
     }

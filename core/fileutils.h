@@ -12,7 +12,8 @@ bool generateDirectorys(const QString &path);
 // Creates the folder when missing, then creates (or empties) dir + "/" + name.
 bool createFile(const QString &dir, const QString &fileName);
 // Copies a file in blocks; the destination is replaced only by a complete
-// copy. Refuses to copy a file onto itself.
+// copy. Refuses to copy a file onto itself, a source that is no regular file
+// and a destination that writeFileAtomically refuses.
 bool copyFile(const QString &src, const QString &dst);
 // Renames when it can, otherwise copies and removes the source after the
 // copy is complete; an existing destination stays until it is replaced.
@@ -44,5 +45,8 @@ QString fileNameOfPath(const QString &path);
 QString loadablePicture(const QString &path);
 
 // Writes the whole file through a temporary beside it and a rename, so that a
-// failure leaves the previous file untouched.
+// failure leaves the previous file untouched. Writes only where nothing, a
+// regular file or a link to a regular file stands (the link stays, its file
+// is replaced); a device, FIFO, socket or folder, directly or through a link,
+// and a link to nothing are refused and left as they are.
 bool writeFileAtomically(const QString &path, const QByteArray &bytes);

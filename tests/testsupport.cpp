@@ -23,7 +23,11 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -146,7 +150,8 @@ QStringList pageNames()
 QMap<QString, QByteArray> folderSnapshot(const QString &root)
 {
     QMap<QString, QByteArray> entries;
-    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         // A FIFO or a device is named, never read: that would block or not end.
@@ -156,14 +161,62 @@ QMap<QString, QByteArray> folderSnapshot(const QString &root)
     return entries;
 }
 
+namespace {
+// A zero device (character 1 5) made at path; only root may.
+bool makeZeroDevice(const QString &path)
+{
+    return ::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0666, makedev(1, 5)) == 0;
+}
+
+// What a "zero" link names. Root makes a device of its own in a temporary
+// folder of the suite for each link, so that a write that went through the
+// link replaces that one and never the system's. Any other user cannot
+// replace /dev/zero, and links there.
+QString zeroDeviceForLink()
+{
+    if (::geteuid() != 0)
+        return QStringLiteral("/dev/zero");
+    static QTemporaryDir devices;
+    static int count = 0;
+    const QString path = devices.filePath(QStringLiteral("zero-%1").arg(++count));
+    if (devices.isValid() && makeZeroDevice(path))
+        return path;
+    qWarning("makeSpecialFile: no zero device could be made in %s", qPrintable(devices.path()));
+    return QString();
+}
+
+bool makeSocket(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (name.size() >= int(sizeof address.sun_path))
+        return false;
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    const int handle = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (handle < 0)
+        return false;
+    // Closing leaves the socket file behind, which is all that is wanted.
+    const bool bound = ::bind(handle, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    ::close(handle);
+    return bound;
+}
+} // namespace
+
 bool makeSpecialFile(const QString &path, const QString &kind)
 {
     QDir().mkpath(QFileInfo(path).path());
     const QByteArray name = QFile::encodeName(path);
     if (kind == QLatin1String("fifo"))
         return ::mkfifo(name.constData(), 0600) == 0;
-    if (kind == QLatin1String("zero"))
-        return QFile::link(QStringLiteral("/dev/zero"), path);
+    if (kind == QLatin1String("zero")) {
+        const QString device = zeroDeviceForLink();
+        return !device.isEmpty() && QFile::link(device, path);
+    }
+    if (kind == QLatin1String("device"))
+        return makeZeroDevice(path);
+    if (kind == QLatin1String("socket"))
+        return makeSocket(path);
     if (kind == QLatin1String("folder"))
         return QDir().mkpath(path);
     return false;
@@ -171,17 +224,23 @@ bool makeSpecialFile(const QString &path, const QString &kind)
 
 QString fileKind(const QString &path)
 {
+    const QByteArray name = QFile::encodeName(path);
     struct stat status;
-    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+    if (::lstat(name.constData(), &status) != 0)
         return QStringLiteral("missing");
-    if (S_ISLNK(status.st_mode))
-        return QFileInfo(path).symLinkTarget() == QLatin1String("/dev/zero") ? QStringLiteral("zero")
-               : QFileInfo(path).isFile()                                    ? QStringLiteral("file")
-                                                                             : QStringLiteral("link");
+    if (S_ISLNK(status.st_mode)) {
+        struct stat target;
+        const bool known = ::stat(name.constData(), &target) == 0;
+        if (known && S_ISCHR(target.st_mode) && target.st_rdev == makedev(1, 5))
+            return QStringLiteral("zero");
+        return known && S_ISREG(target.st_mode) ? QStringLiteral("file") : QStringLiteral("link");
+    }
     if (S_ISFIFO(status.st_mode))
         return QStringLiteral("fifo");
     if (S_ISDIR(status.st_mode))
         return QStringLiteral("folder");
+    if (S_ISSOCK(status.st_mode))
+        return QStringLiteral("socket");
     return S_ISREG(status.st_mode) ? QStringLiteral("file") : QStringLiteral("device");
 }
 

@@ -105,14 +105,18 @@ QJsonArray projectEntries(const QString &projectFile);
 // The names of the pages the manager holds, in order.
 QStringList pageNames();
 // Every file and folder below root (by relative path) with the bytes of each
-// file, to show that nothing changed.
+// file, and the kind of anything else (a FIFO, device, socket, a link to
+// nothing), to show that nothing changed.
 QMap<QString, QByteArray> folderSnapshot(const QString &root);
 
-// Makes at path, by kind, a FIFO ("fifo"), a link to /dev/zero ("zero") or a
-// folder ("folder"): files that must never be read as a file.
+// Makes at path, by kind, a FIFO ("fifo"), a link to a zero device ("zero"),
+// a zero device itself ("device", root only), a socket ("socket") or a folder
+// ("folder"): files that must never be read or written as a file. A device
+// is made by the suite in a temporary folder, never taken from /dev, except
+// that a user other than root, who cannot replace it, links to /dev/zero.
 bool makeSpecialFile(const QString &path, const QString &kind);
 // What is at path, without reading it: one of the kinds above, "file" (also
-// through a link), "link" (to anything else), "device" or "missing".
+// through a link), "link" (to anything else), "device" (any other) or "missing".
 QString fileKind(const QString &path);
 
 // A read that blocks on a FIFO or never ends on a device would hang the suite

@@ -441,10 +441,11 @@ void GridManagerDlg::onCancel()
 
 bool GridManagerDlg::writeTemplates(const QJsonArray &previous)
 {
-    if (GridTemplateStore::instance()->saveGridTemplates(m_templates))
+    GridTemplateStore *store = GridTemplateStore::instance();
+    if (store->saveGridTemplates(m_templates))
         return true;
     m_templates = previous;
-    Notifier::warning(this, tr("提示"), tr("布局模板文件保存失败"));
+    Notifier::warning(this, tr("提示"), tr("布局模板文件保存失败") + QStringLiteral(": ") + store->gridTemplatePath());
     return false;
 }
 

@@ -10,6 +10,7 @@ public:
     const QJsonArray &gridTemplates() const override { return m_none; }
     bool loadGridTemplates() override { return false; }
     bool saveGridTemplates(QJsonArray) override { return false; }
+    QString gridTemplatePath() const override { return QString(); }
 
 private:
     const QJsonArray m_none;

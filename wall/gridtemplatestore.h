@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QJsonArray>
+#include <QString>
 
 // The video-wall grid templates of the current language, as the grid editor
 // and the layout rows of the property panel read and write them. The
@@ -18,6 +19,8 @@ public:
     virtual bool loadGridTemplates() = 0;
     // Writes the whole file; false, with the file as it was, on failure.
     virtual bool saveGridTemplates(QJsonArray templates) = 0;
+    // The file, to name it when it cannot be written.
+    virtual QString gridTemplatePath() const = 0;
 
 protected:
     ~GridTemplateStore() = default;

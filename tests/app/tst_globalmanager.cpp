@@ -84,6 +84,8 @@ private slots:
     void specialProjectFilesAreNamedNotRead();
     void specialProgramFilesAreNamedAndKept_data();
     void specialProgramFilesAreNamedAndKept();
+    void savesThroughALinkToADeviceAreRefused_data();
+    void savesThroughALinkToADeviceAreRefused();
     void largestGridTemplateIsReadBack();
     void deviceTextsAreCutAtFieldSizes();
     void recordTextDropsHalfCharacter();
@@ -587,6 +589,53 @@ void TestGlobalManager::specialProgramFilesAreNamedAndKept()
     // Not written over with the little that was held instead.
     QVERIFY(!templates || (manager()->gridTemplates().isEmpty() && !manager()->saveGridTemplates({QJsonObject()})));
     QCOMPARE(fileKind(file), kind);
+}
+
+void TestGlobalManager::savesThroughALinkToADeviceAreRefused_data()
+{
+    QTest::addColumn<QString>("save");
+    QTest::addColumn<QString>("file");   // in the project folder; "@": the grid template file
+    QTest::addColumn<QString>("said");   // "%1": the file's path
+    QTest::newRow("devices") << "devices" << "mid_ctrl.dat" << "open file fail: %1";
+    QTest::newRow("open page") << "page" << "a.json" << "open file fail: a.json";
+    QTest::newRow("copied page") << "copy" << "d.json" << "open file fail: %1";
+    QTest::newRow("imported page") << "import" << "d.json" << "open file fail: %1";
+    // The grid editor says it, naming the file.
+    QTest::newRow("grid templates") << "grid" << "@" << "";
+}
+
+void TestGlobalManager::savesThroughALinkToADeviceAreRefused()
+{
+    QFETCH(QString, save);
+    QFETCH(QString, file);
+    QFETCH(QString, said);
+    // Read while they were files; then the name is made a link to a device.
+    QVERIFY(openTwoPages());
+    const QString grid = manager()->gridTemplatePath();
+    QVERIFY(writeFixture(grid, "[]") && manager()->loadGridTemplates());
+    UIPage *page = openPageTab("a");
+    QVERIFY(page);
+    const QString imported = m_dir->filePath("elsewhere/d.json");
+    QVERIFY(writeFixture(imported, R"({"Control": [{"type": "Page", "w": 1, "h": 1, "PlaceId": 1}]})"));
+    const QString path = file == "@" ? grid : folder() + "/" + file;
+    QFile::remove(path);
+    QVERIFY(makeSpecialFile(path, "zero"));
+    m_notifier->clear();
+
+    const ReadWatchdog watchdog;
+    if (save == "page") {
+        page->setModified(true);
+        page->slotSaveFile();
+        QVERIFY(page->isModified());
+    } else {
+        QVERIFY(!(save == "devices"  ? manager()->saveMidCtrls()
+                  : save == "copy"   ? manager()->copyPage("a", "d", 800, 600, 0)
+                  : save == "import" ? manager()->importPage(imported, nullptr)
+                                     : manager()->saveGridTemplates({QJsonObject()})));
+    }
+    QCOMPARE(m_notifier->texts(), said.isEmpty() ? QStringList() : QStringList(said.replace("%1", path)));
+    QCOMPARE(pageNames(), QStringList({"a", "b"}));
+    QCOMPARE(fileKind(path), QString("zero"));
 }
 
 void TestGlobalManager::deviceTextsAreCutAtFieldSizes()

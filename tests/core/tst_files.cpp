@@ -12,6 +12,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -153,6 +154,97 @@ private slots:
         }
     }
 
+    void writesGoOnlyWhereAFileStands_data()
+    {
+        QTest::addColumn<QString>("operation");   // "write", "copy", or "copy from" the thing
+        QTest::addColumn<QString>("kind");        // at "thing"; ".link": a link to it, made elsewhere
+        QTest::addColumn<bool>("result");
+        for (const char *operation : {"write", "copy"}) {
+            const auto row = [operation](const char *what) {
+                return &QTest::addRow("%s over %s", operation, what);
+            };
+            *row("nothing") << operation << "missing" << true;
+            *row("a regular file") << operation << "file" << true;
+            *row("a link to a regular file") << operation << "file.link" << true;
+            // Written through, each would put a regular file in its place.
+            *row("a link to nothing") << operation << "nowhere" << false;
+            *row("a device") << operation << "device" << false;
+            *row("a link to a device") << operation << "zero" << false;
+            for (const char *kind : {"FIFO", "socket", "folder"}) {
+                const QString made = QString(kind).toLower();
+                *row(qPrintable(QString("a %1").arg(kind))) << operation << made << false;
+                *row(qPrintable(QString("a link to a %1").arg(kind))) << operation << made + ".link" << false;
+            }
+        }
+        // Opening one would wait for a writer for ever.
+        QTest::newRow("copy from a FIFO") << "copy from" << "fifo" << false;
+        QTest::newRow("copy from a link to a FIFO") << "copy from" << "fifo.link" << false;
+    }
+    void writesGoOnlyWhereAFileStands()
+    {
+        QFETCH(QString, operation);
+        QFETCH(QString, kind);
+        QFETCH(bool, result);
+        TestWorkDir work;
+        const QString thing = work.filePath("thing");
+        const QString base = kind.section('.', 0, 0);
+        const QString made = kind.endsWith(".link") ? work.filePath("elsewhere/" + base) : thing;
+        if (base == "device" && ::geteuid() != 0)
+            QSKIP("only root makes a device");
+        QVERIFY(writeFixture("source.bin", patternBytes(3000)) && writeFixture("previous.bin", "previous"));
+        if (base == "file")
+            QVERIFY(writeFixture(made, "the old contents, longer than nothing"));
+        else if (base == "nowhere")
+            QVERIFY(QFile::link("nowhere", thing));
+        else if (base != "missing")
+            QVERIFY(makeSpecialFile(made, base));
+        if (made != thing)
+            QVERIFY(QFile::link(made, thing));
+        const QMap<QString, QByteArray> before = folderSnapshot(work.path());
+
+        bool done = false;
+        {
+            const ReadWatchdog watchdog;
+            done = operation == "write"  ? writeFileAtomically(thing, patternBytes(3000))
+                   : operation == "copy" ? copyFile("source.bin", thing)
+                                         : copyFile(thing, "previous.bin");
+        }
+        QCOMPARE(done, result);
+        if (!result) {
+            // Nothing replaced, through a link or not, and no temporary left.
+            QCOMPARE(folderSnapshot(work.path()), before);
+            return;
+        }
+        QCOMPARE(readFixture(thing), patternBytes(3000));
+        // A link stays a link, its file holds the bytes.
+        QCOMPARE(QFileInfo(thing).isSymLink(), made != thing);
+        QCOMPARE(readFixture(made), patternBytes(3000));
+        QCOMPARE(folderSnapshot(work.path()).keys(), before.keys() + (base == "missing" ? QStringList("thing") : QStringList()));
+    }
+
+    void specialFilesAreMadeBelowATemporaryFolder_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind : {"fifo", "zero", "device", "socket", "folder"})
+            QTest::newRow(kind) << kind;
+    }
+    void specialFilesAreMadeBelowATemporaryFolder()
+    {
+        QFETCH(QString, kind);
+        if (kind == "device" && ::geteuid() != 0)
+            QSKIP("only root makes a device");
+        TestWorkDir work;
+        const QString path = work.filePath("special");
+        QVERIFY(makeSpecialFile(path, kind));
+        QCOMPARE(fileKind(path), kind);
+        // A link to the system's device is left only to a user who cannot replace it.
+        if (kind == "zero" && ::geteuid() == 0) {
+            const QString device = QFileInfo(path).symLinkTarget();
+            QVERIFY2(QFileInfo(device).canonicalFilePath().startsWith(QDir(QDir::tempPath()).canonicalPath() + "/"),
+                     qPrintable(device));
+        }
+    }
+
     void copyDirectory_data()
     {
         QTest::addColumn<QString>("source");
@@ -260,7 +352,7 @@ private slots:
         QTest::newRow("FIFO") << "fifo" << 0 << qint64(16) << int(WholeFile::NotRegular);
         QTest::newRow("link to a FIFO") << "fifo.link" << 0 << qint64(16) << int(WholeFile::NotRegular);
         // Never ends: refused for what it is, before a byte is read.
-        QTest::newRow("link to /dev/zero") << "zero" << 0 << qint64(1 << 20) << int(WholeFile::NotRegular);
+        QTest::newRow("link to a zero device") << "zero" << 0 << qint64(1 << 20) << int(WholeFile::NotRegular);
         QTest::newRow("folder") << "folder" << 0 << qint64(16) << int(WholeFile::NotRegular);
         // Says it is empty and holds more: the bound holds while reading.
         QTest::newRow("file longer than it says") << "/proc/self/status" << 0 << qint64(64) << int(WholeFile::TooLarge);

@@ -330,7 +330,8 @@ void TestGridManagerDlg::failedWriteIsReported()
     editor.chooseRow(0);
     editor.press(remove ? "pushButton_2" : "pushButton");
 
-    QCOMPARE(notifier.prompts().last().text, QStringLiteral("布局模板文件保存失败"));
+    QCOMPARE(notifier.prompts().last().text,
+             QStringLiteral("布局模板文件保存失败: ") + GlobalManager::instance()->gridTemplatePath());
     QCOMPARE(editor.dialog.m_templates, parsedArray(kTemplates));
     QCOMPARE(editor.table()->rowCount(), 3);
     QVERIFY(editor.dialog.isVisible());
