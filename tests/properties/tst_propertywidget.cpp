@@ -394,6 +394,9 @@ void TestPropertyWidget::visitCommitsNothing_data()
     QTest::newRow("real shown rounded") << kLabel << QByteArray("{\"text_radio\": 0.125}") << "text_radio" << "0.13";
     // The switch shows a stored "on_text" when "text" is missing, and so does its row.
     QTest::newRow("switch caption under on_text") << 130 << QByteArray("{\"on_text\": \"开\"}") << "text" << "开";
+    // The edit shows a stored "\r\n" as a plain break, not the text itself.
+    QTest::newRow("caption with a CR LF break") << kLabel << QByteArray("{\"text\": \"one\\r\\ntwo\"}") << "text"
+                                                << "one\ntwo";
 }
 
 void TestPropertyWidget::visitCommitsNothing()
