@@ -399,6 +399,8 @@ void GlobalManager::openPreview()
     if (m_pages.isEmpty())
         return;
     PageDlg dialog;
+    // Modal from its showing: exec() does not make a shown dialog modal.
+    dialog.setModal(true);
     dialog.showMaximized();
     dialog.loadPages(m_pages);
     dialog.exec();

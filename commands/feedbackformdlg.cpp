@@ -265,11 +265,11 @@ void FeedBackFormDlg::onClear()
 
 void FeedBackFormDlg::onView()
 {
-    // Read-only: the user looks up uuids and types them here.
+    // Read-only: the user looks up uuids and types them here. Not shown before
+    // exec(): modality is taken on showing, and a list shown modeless would be
+    // a window this modal dialog blocks, behind it and deaf to the user.
     MidCtrlDlg dialog;
-    dialog.setModal(false);
     dialog.setEditDisabled(true);
-    dialog.show();
     dialog.exec();
 }
 

@@ -57,6 +57,7 @@ private slots:
     void readOnlyEditorNeverWrites();
     void closingProjectClosesEditorIntoItsOwnFolder();
     void enterPressesOnlyAnAcceptButton();
+    void deviceListOverFeedbackTakesClicksAndCloses();
 
 private:
     QPushButton *button(MidCtrlDlg &dialog, const char *name) { return dialog.findChild<QPushButton *>(name); }
@@ -253,6 +254,43 @@ void TestMidCtrlDlg::enterPressesOnlyAnAcceptButton()
     QCoreApplication::processEvents();
     QCOMPARE(opened, 0);
     QCOMPARE(feedback.result().size(), 8);
+}
+
+// The feedback dialog runs modal; the list it opens must not be a window that
+// the feedback dialog blocks, or the list takes no click and cannot be closed.
+void TestMidCtrlDlg::deviceListOverFeedbackTakesClicksAndCloses()
+{
+    int clickedRow = -1;
+    bool openAfterEscape = true;
+    bool listGone = false;
+    whenShown<FeedBackFormDlg>([&](FeedBackFormDlg *feedback) {
+        whenShown<MidCtrlDlg>([&](MidCtrlDlg *devices) {
+            // Through the window, as the user's input comes: a window that a
+            // modal one blocks drops it.
+            QTableWidget *rows = table(*devices, "tableWidget");
+            const QPoint cell = rows->visualItemRect(rows->item(1, 1)).center();
+            QTest::mouseClick(devices->windowHandle(), Qt::LeftButton, {}, rows->viewport()->mapTo(devices, cell));
+            clickedRow = rows->currentRow();
+            QTest::keyClick(devices->windowHandle(), Qt::Key_Escape);
+            openAfterEscape = devices->isVisible();
+            // A list left open would hold the test in its loop.
+            if (devices->isVisible())
+                devices->done(QDialog::Rejected);
+        });
+        QTest::mouseClick(feedback->findChild<QPushButton *>("pushButton_2"), Qt::LeftButton);
+        listGone = true;
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            listGone = listGone && !(qobject_cast<MidCtrlDlg *>(widget) && widget->isVisible());
+        // 清除 ends the feedback dialog.
+        QWidget *clear = feedback->findChild<QPushButton *>("pushButton");
+        QTest::mouseClick(feedback->windowHandle(), Qt::LeftButton, {}, clear->mapTo(feedback, clear->rect().center()));
+    });
+    FeedBackFormDlg feedback;
+    QCOMPARE(feedback.exec(), int(QDialog::Accepted));
+    QCOMPARE(clickedRow, 1);
+    QVERIFY(!openAfterEscape);
+    QVERIFY(listGone);
+    QVERIFY(!feedback.isVisible());
 }
 
 QTEST_MAIN(TestMidCtrlDlg)

@@ -152,6 +152,17 @@ void TestCompositeKinds::matrixShowsCornerHeadersAndButtons()
     // The control's own text colour follows the buttons' and goes to the file.
     editLikePage(matrix, jsonFixture(R"({"btn_text_color":"#ff00aa00"})"));
     QCOMPARE(matrix->attributes().value("normalColor").toString(), QString("#ff00aa00"));
+    // Each button shows its caption in its cell, not only the headers theirs.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    settle(matrix);
+    const QImage drawn = renderSelf(matrix);
+    int drawnButtons = 0;
+    for (const BaseItem *cell : matrix->findChildren<BaseItem *>(QString(), Qt::FindDirectChildrenOnly)) {
+        const bool button =
+            !qobject_cast<const UIAudioMatrixHeader *>(cell) && !qobject_cast<const UITableCornerWidget *>(cell);
+        drawnButtons += button && countNear(drawn.copy(cell->geometry()), QColor(0, 0xaa, 0)) > 0;
+    }
+    QCOMPARE(drawnButtons, 25);
 
     // Under the program's style sheet, where nothing is inherited from the
     // cell, each caption still shows the item colour on a transparent ground.

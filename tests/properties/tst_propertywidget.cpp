@@ -1,4 +1,7 @@
 #include "app/globalmanager.h"
+#include "canvas/alignment.h"
+#include "commands/cmdrecord.h"
+#include "commands/morecmddlg.h"
 #include "controls/mycolordialog.h"
 #include "properties/propdata.h"
 #include "properties/propertywidget.h"
@@ -23,6 +26,24 @@ namespace {
 
 const int kLabel = 104;
 const int kButton = 113;
+const int kCmdButton = 129;
+const int kPage = UIPage::kPageTypeId;
+
+// One command to the address, as the command dialog writes it.
+QJsonArray commandList(const QString &ip)
+{
+    CmdRecord command = CmdRecord::fromJson({{"port", 5000}, {"data", "aa 01"}});
+    command.setIp(ip);
+    return CmdRecord::toJsonArray({command});
+}
+
+// A stored value as a row shows it: a number, or a list as compact JSON.
+QString textOf(const QJsonValue &value)
+{
+    if (value.isArray())
+        return QString::fromUtf8(QJsonDocument(value.toArray()).toJson(QJsonDocument::Compact));
+    return QString::number(value.toInt());
+}
 
 // Appends one row of the kind to the label's page.
 void addRow(PropertyWidget &panel, PropertyRowOp op, const QString &key)
@@ -394,6 +415,9 @@ void TestPropertyWidget::visitCommitsNothing_data()
     QTest::newRow("real shown rounded") << kLabel << QByteArray("{\"text_radio\": 0.125}") << "text_radio" << "0.13";
     // The switch shows a stored "on_text" when "text" is missing, and so does its row.
     QTest::newRow("switch caption under on_text") << 130 << QByteArray("{\"on_text\": \"开\"}") << "text" << "开";
+    // The edit shows a stored "\r\n" as a plain break, not the text itself.
+    QTest::newRow("caption with a CR LF break") << kLabel << QByteArray("{\"text\": \"one\\r\\ntwo\"}") << "text"
+                                                << "one\ntwo";
 }
 
 void TestPropertyWidget::visitCommitsNothing()
@@ -454,42 +478,104 @@ void TestPropertyWidget::oneLineRowsStoreNoBreaks()
 void TestPropertyWidget::rowsFollowChangesMadeElsewhere_data()
 {
     QTest::addColumn<QString>("route");
-    QTest::addColumn<int>("x"); // what the control then stores and the row shows
+    QTest::addColumn<int>("nClass"); // of what is on view: a control, or the page itself
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("shown"); // what is then stored and the row shows; "" any new value
 
-    QTest::newRow("arrow key") << "arrow" << 401;
-    QTest::newRow("undo of the second of two arrow keys") << "undo" << 401;
+    QTest::newRow("arrow key") << "arrow" << kLabel << "x" << "401";
+    QTest::newRow("undo of the second of two arrow keys") << "undo" << kLabel << "x" << "401";
     // 1280 x 720 to 160 x 64: an eighth of the width.
-    QTest::newRow("page resolution") << "resize" << 50;
+    QTest::newRow("page resolution") << "resize" << kLabel << "x" << "50";
+    QTest::newRow("page resolution, the page on view: width") << "resize" << kPage << "w" << "160";
+    QTest::newRow("page resolution, the page on view: height") << "resize" << kPage << "h" << "64";
+    // To the left edge of Label_1, selected first.
+    QTest::newRow("align left") << "align" << kLabel << "x" << "10";
+    // Its middle at the page's: 640 - 50.
+    QTest::newRow("centre across the page") << "centre" << kLabel << "x" << "590";
+    // A new group, after whichever was the last.
+    QTest::newRow("interlock") << "lock" << kCmdButton << "m_group_id" << "";
+    // The button's commands go to 10.0.0.5; Source_6's to 10.0.0.9.
+    const QString readdressed = textOf(commandList("10.0.0.9"));
+    QTest::newRow("command list pasted") << "paste" << kCmdButton << "on_cmd_data_list" << readdressed;
+    QTest::newRow("command IP replaced") << "replace" << kCmdButton << "on_cmd_data_list" << readdressed;
 }
 
-// A row that went on showing the old value would write it back on a visit,
-// and the save would keep it.
+// A row that went on showing the old value would write it back: a line on a
+// visit, a command list through its dialog opened on the stale list. The save
+// would keep it.
 void TestPropertyWidget::rowsFollowChangesMadeElsewhere()
 {
     QFETCH(QString, route);
-    QFETCH(int, x);
+    QFETCH(int, nClass);
+    QFETCH(QString, key);
+    QFETCH(QString, shown);
 
-    UIBase *control = addControl(m_page, kLabel, "Moved_5", 400, 200, 100, 40);
-    QVERIFY(select({control}));
+    GlobalManager *manager = GlobalManager::instance();
+    const bool commands = nClass == kCmdButton;
+    UIBase *control = addControl(m_page, commands ? kCmdButton : kLabel, "Moved_5", 400, 200, 100, 40,
+                                 commands ? QJsonObject{{"on_cmd_data_list", commandList("10.0.0.5")}} : QJsonObject());
+    if (route == "paste") {
+        UIBase *source = addControl(m_page, kCmdButton, "Source_6", 600, 300, 100, 40,
+                                    {{"on_cmd_data_list", commandList("10.0.0.9")}});
+        QVERIFY(select({source}));
+        manager->slotCopyCmd();
+    }
+    UIBase *target = control;
+    if (nClass == kPage) {
+        target = m_page;
+        QTest::mouseClick(m_page, Qt::LeftButton, Qt::NoModifier, QPoint(2, m_page->height() - 2));
+    } else {
+        QVERIFY(select(route == "align" ? QList<UIBase *>{m_label1, control} : QList<UIBase *>{control}));
+    }
+    QCOMPARE(m_panel->currentControl(), target);
+    const QByteArray name = key.toLatin1();
+    const QString before = shownIn(*m_panel, rowOf(nClass, name));
+
     if (route == "resize") {
-        GlobalManager::instance()->slotSetResData("home", 160, 64);
+        manager->slotSetResData("home", 160, 64);
+    } else if (route == "align") {
+        manager->alignControls(Alignment::AlignLeft);
+    } else if (route == "centre") {
+        manager->alignControls(Alignment::CenterInPageH);
+    } else if (route == "lock") {
+        manager->slotAllLock();
+    } else if (route == "paste") {
+        manager->slotPasteCmd();
+    } else if (route == "replace") {
+        CMD_BTN_ARGS args;
+        args.findIpEnabled = true;
+        args.findIp = "10.0.0.5";
+        args.newIp = "10.0.0.9";
+        manager->slotReplaceArgsCmd(args);
     } else {
         QTest::keyClick(m_page, Qt::Key_Right);
         if (route == "undo") {
             QTest::keyClick(m_page, Qt::Key_Right);
-            GlobalManager::instance()->slotUndo();
+            manager->slotUndo();
         }
     }
-    QCOMPARE(value(control, "x"), QJsonValue(x));
-    QCOMPARE(editor<QLineEdit>(kLabel, "x")->text(), QString::number(x));
-    visit(kLabel, "x");
-    GlobalManager::instance()->saveAllPages();
+    const QString stored = textOf(target->attributes().value(key));
+    QVERIFY(stored != before);
+    if (!shown.isEmpty())
+        QCOMPARE(stored, shown);
+    QCOMPARE(shownIn(*m_panel, rowOf(nClass, name)), stored);
+
+    if (key == "on_cmd_data_list") {
+        whenShown<MoreCmdDlg>([](MoreCmdDlg *dialog) {
+            QTest::mouseClick(dialog->findChild<QPushButton *>("pushButton"), Qt::LeftButton);
+        });
+        clickRowButton(nClass, name, 0);
+    } else if (m_panel->editorAt(rowOf(nClass, name))->isEnabled()) {
+        // The page's size rows only show it.
+        visit(nClass, name);
+    }
+    manager->saveAllPages();
     QJsonObject saved;
     for (const QJsonValue element : readPage(p.project.pagePath("home"))) {
-        if (element.toObject().value("name") == "Moved_5")
+        if (element.toObject().value("name") == target->attributes().value("name"))
             saved = element.toObject();
     }
-    QCOMPARE(saved.value("x"), QJsonValue(x));
+    QCOMPARE(textOf(saved.value(key)), stored);
 }
 
 void TestPropertyWidget::toolBarUndoTakesBackTypingAndKeepsTheRedo()

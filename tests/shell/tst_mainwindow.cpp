@@ -1,6 +1,7 @@
 #include "canvas/uipage.h"
 #include "app/globalmanager.h"
 #include "commands/midctrldlg.h"
+#include "preview/pagedlg.h"
 #include "properties/propertywidget.h"
 #include "shell/changepagesizedg.h"
 #include "shell/controlframe.h"
@@ -154,6 +155,7 @@ private slots:
     void closingWindowWithModifiedPage_data();
     void closingWindowWithModifiedPage();
     void previewAndUploadAskToSaveFirst();
+    void previewHoldsTheWindowUntilClosed();
     void treeListsProjectThenPagesUntilClosed();
     void newPageOrCopy_data();
     void newPageOrCopy();
@@ -677,6 +679,27 @@ void TestMainWindow::previewAndUploadAskToSaveFirst()
         }
     }
     QCOMPARE(m_notifier->texts().join(" "), QString("是否保存? ").repeated(4).trimmed());
+}
+
+// The preview runs its own loop over the pages as saved: the window under it
+// takes no input until it is closed.
+void TestMainWindow::previewHoldsTheWindowUntilClosed()
+{
+    QTreeWidgetItem *before = treeWidget()->currentItem();
+    QTreeWidgetItem *other = pageItem("c");
+    QVERIFY(other && other != before);
+    bool modal = false;
+    whenShown<PageDlg>([&](PageDlg *preview) {
+        modal = QApplication::activeModalWidget() == preview;
+        // Through the window, as a user's click comes.
+        QWidget *view = treeWidget()->viewport();
+        const QPoint at = view->mapTo(m_window, treeWidget()->visualItemRect(other).center());
+        QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, at);
+        preview->reject();
+    });
+    trigger("actionPreview");
+    QCOMPARE(treeWidget()->currentItem(), before);
+    QVERIFY(modal);
 }
 
 void TestMainWindow::treeListsProjectThenPagesUntilClosed()
