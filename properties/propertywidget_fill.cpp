@@ -54,15 +54,18 @@ int wholeNumber(const QJsonValue &value, int fallback)
 
 // The stored text, leaving an edit that shows it already as it is (its
 // cursor stays where the user left it). Returns what the edit shows, which
-// need not be the text itself (a line break stored as "\r\n").
+// need not be the text itself (a line break stored as "\r\n"). Either way
+// the edit keeps no undo history: what was typed before is the page's step
+// now, or another control's, and the undo key goes to the page.
 QString setEditorText(QTextEdit *edit, const QString &text)
 {
-    QString shown = edit->toPlainText();
-    if (shown != text) {
-        edit->setPlainText(text);
-        shown = edit->toPlainText();
+    const QString shown = edit->toPlainText();
+    if (shown == text) {
+        edit->document()->clearUndoRedoStacks();
+        return shown;
     }
-    return shown;
+    edit->setPlainText(text);
+    return edit->toPlainText();
 }
 
 // The rows of the page that an ordinary page does not offer.

@@ -35,6 +35,7 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -184,6 +185,9 @@ private slots:
     void typingLeftInARowIsWhatTheFileHolds();
     void toolBarCommandsCommitTypingFirst_data();
     void toolBarCommandsCommitTypingFirst();
+    void oneUndoTakesBackACommittedRow_data();
+    void oneUndoTakesBackACommittedRow();
+    void rowHistoryStaysWithItsControl();
 
 private:
     UIBase *control(const char *name) const { return m_page->findControl(kCmdButton, QLatin1String(name)); }
@@ -1353,6 +1357,119 @@ void TestMainWindow::toolBarCommandsCommitTypingFirst()
     QTest::mouseClick(m_window->mainToolBar()->widgetForAction(m_window->action(action)), Qt::LeftButton);
     QCOMPARE(intAt(control("CmdButton_1"), "x"), 40);
     QCOMPARE(x->text(), QString("40"));
+}
+
+namespace {
+// Scrolls the row of key into view and clicks into its editor, as a user
+// does; returns the widget that then holds the focus.
+QWidget *clickIntoRow(PropertyWidget *panel, int nClass, const char *key)
+{
+    const int row = panel->rowOf(nClass, QLatin1String(key));
+    QWidget *editor = panel->editorAt(row);
+    if (!editor)
+        return nullptr;
+    panel->tableWidget()->scrollToItem(panel->tableWidget()->item(row, 0));
+    auto *text = qobject_cast<QTextEdit *>(editor);
+    QTest::mouseClick(text ? text->viewport() : editor, Qt::LeftButton);
+    return editor->hasFocus() ? editor : nullptr;
+}
+
+// Replaces what the focused row shows with text and presses Enter.
+void retype(QWidget *editor, const QString &text)
+{
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+}
+
+QString shownIn(const QWidget *editor)
+{
+    const auto *text = qobject_cast<const QTextEdit *>(editor);
+    return text ? text->toPlainText() : qobject_cast<const QLineEdit *>(editor)->text();
+}
+
+QString valueText(const UIBase *control, const char *key)
+{
+    return control->attributes().value(QLatin1String(key)).toVariant().toString();
+}
+} // namespace
+
+void TestMainWindow::oneUndoTakesBackACommittedRow_data()
+{
+    QTest::addColumn<int>("nClass");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("before");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("文本") << kLabel << "text" << QVariant("A") << "XYZ";
+    QTest::newRow("激活文本") << kLabel << "pressText" << QVariant("A") << "XYZ";
+    QTest::newRow("正常文本") << kCmdButton << "text" << QVariant("A") << "XYZ";
+    QTest::newRow("跳转") << 126 << "goto" << QVariant("home") << "XYZ";
+    // A switch's on caption, filled from either of two keys.
+    QTest::newRow("switch 激活文本") << 130 << "text" << QVariant("on") << "XYZ";
+    QTest::newRow("X") << kCmdButton << "x" << QVariant(600) << "40";
+    QTest::newRow("文字占比") << kCmdButton << "text_radio" << QVariant(0.25) << "0.5";
+}
+
+void TestMainWindow::oneUndoTakesBackACommittedRow()
+{
+    QFETCH(int, nClass);
+    QFETCH(QString, key);
+    QFETCH(QVariant, before);
+    QFETCH(QString, typed);
+    const QByteArray name = key.toLatin1();
+    UIBase *made = addControl(m_page, nClass, designControlTypeName(nClass) + "_9", 600, 450, 120, 40,
+                              {{key, QJsonValue::fromVariant(before)}});
+    QVERIFY(made);
+    QApplication::setActiveWindow(m_window);
+    QVERIFY(QTest::qWaitForWindowActive(m_window) && select({made}));
+    PropertyWidget *panel = m_window->propertyWidget();
+    QWidget *editor = clickIntoRow(panel, nClass, name.constData());
+    QVERIFY(editor);
+    const QString shown = shownIn(editor);
+    const QImage drawn = m_page->grab().toImage();
+    const int index = m_page->undoStack()->index();
+    retype(editor, typed);
+    QCOMPARE(valueText(made, name.constData()), typed);
+    const QString committed = shownIn(editor);
+
+    // The focus stays in the row; one press takes the step back, one redoes it.
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(made->attributes().value(key), QJsonValue::fromVariant(before));
+    QCOMPARE(m_page->undoStack()->index(), index);
+    QCOMPARE(shownIn(editor), shown);
+    QCOMPARE(m_page->grab().toImage(), drawn);
+    QTest::keyClick(editor, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(valueText(made, name.constData()), typed);
+    QCOMPARE(shownIn(editor), committed);
+
+    // Typing not yet committed is still the row's own to take back.
+    QTest::keyClicks(editor, "7");
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(shownIn(editor), committed);
+    QCOMPARE(m_page->undoStack()->count(), index + 1);
+    QCOMPARE(m_page->undoStack()->index(), index + 1);
+}
+
+void TestMainWindow::rowHistoryStaysWithItsControl()
+{
+    UIBase *first = addControl(m_page, kLabel, "Label_7", 600, 450, 120, 40, {{"text", "A"}});
+    UIBase *second = addControl(m_page, kLabel, "Label_8", 600, 520, 120, 40, {{"text", "B"}});
+    QApplication::setActiveWindow(m_window);
+    QVERIFY(QTest::qWaitForWindowActive(m_window) && select({first}));
+    PropertyWidget *panel = m_window->propertyWidget();
+    QWidget *editor = clickIntoRow(panel, kLabel, "text");
+    QVERIFY(editor);
+    retype(editor, "B");
+    QVERIFY(select({second}));
+    QCOMPARE(clickIntoRow(panel, kLabel, "text"), editor);
+    // The row holds nothing of the first label's: the key undoes the page's
+    // last step, and leaving the row stores nothing.
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(shownIn(editor), QString("B"));
+    QTest::keyClick(editor, Qt::Key_Tab);
+    QVERIFY(!editor->hasFocus());
+    QCOMPARE(valueText(first, "text"), QString("A"));
+    QCOMPARE(valueText(second, "text"), QString("B"));
 }
 
 QTEST_MAIN(TestMainWindow)
