@@ -311,8 +311,12 @@ QString UploadServer::sendPackage()
         if (sent != TcpClient::Sent)
             break;
     }
-    if (result.isEmpty() && read <= 0)
-        result = read == 0 ? tr("发送成功！") : tr("发送错误！");
-    m_client->close();
-    return result;
+    if (result.isEmpty() && read == 0) {
+        m_client->close();
+        return tr("发送成功！");
+    }
+    // A stopped or failed upload ends on the panel's side now, not after the
+    // megabytes still queued, which would reach it as a cut package.
+    m_client->abort();
+    return result.isEmpty() && read < 0 ? tr("发送错误！") : result;
 }

@@ -62,7 +62,8 @@ inline QByteArray package(const QByteArray &name, quint32 type, const QList<QByt
 // the sender soon stalls); Close takes one and closes at once; Refuse holds
 // the port without listening, so connecting is refused; Drain reads a chunk
 // per step of its pace, as a panel on a weak link does, and holds the
-// connection without reading once it has stopAfter bytes (if given).
+// connection without reading once it has stopAfter bytes (if given). Each
+// notes when it saw the sender end the connection, by a close or a reset.
 class Listener
 {
 public:
@@ -110,6 +111,7 @@ public:
     QByteArray received;   // complete once done
     QElapsedTimer clock;   // started with the listener
     std::atomic<qint64> stoppedAtMs{-1};   // when Drain stopped reading, by the clock
+    std::atomic<qint64> endedAtMs{-1};     // when the sender's end was seen, by the clock
     std::atomic<bool> hurry{false};   // Drain reads the rest at once
 
 private:
@@ -118,7 +120,8 @@ private:
         const int client = ::accept(m_socket, nullptr, nullptr);
         char buffer[65536];
         bool holds = mode == Hold;
-        for (ssize_t n = 0; (mode == Read || mode == Drain) && !holds
+        ssize_t n = 1;
+        for (; (mode == Read || mode == Drain) && !holds && !m_stop
              && (n = ::read(client, buffer, size_t(qMin<int>(pace.chunk, sizeof buffer)))) > 0;) {
             received.append(buffer, int(n));
             holds = pace.stopAfter > 0 && received.size() >= pace.stopAfter;
@@ -127,8 +130,14 @@ private:
             else if (mode == Drain && !hurry)
                 ::poll(nullptr, 0, pace.everyMs);
         }
-        while (holds && !m_stop)
-            ::poll(nullptr, 0, 20);
+        if (n <= 0)
+            endedAtMs = clock.elapsed();
+        for (pollfd entry = {client, POLLRDHUP, 0}; holds && !m_stop;) {
+            if (::poll(&entry, 1, 20) > 0 && (entry.revents & (POLLRDHUP | POLLHUP | POLLERR))) {
+                endedAtMs = clock.elapsed();
+                break;
+            }
+        }
         ::close(client);
         done = true;
     }
@@ -456,8 +465,8 @@ private slots:
         UploadServer upload;
         QStringList reported;
         std::atomic<qint64> finishedAtMs{-1};
-        connect(&upload, &UploadServer::occurrError, this, [&](const QString &text) { reported << text; });
-        connect(&upload, &UploadServer::serverFinish, this, [&] { finishedAtMs = panel.clock.elapsed(); },
+        connect(&upload, &UploadServer::occurrError, &upload, [&](const QString &text) { reported << text; });
+        connect(&upload, &UploadServer::serverFinish, &upload, [&] { finishedAtMs = panel.clock.elapsed(); },
                 Qt::DirectConnection);
         upload.setUploadSource(m_workDir->filePath("proj"), 2);
         upload.startUpload("127.0.0.1", panel.port);
@@ -474,6 +483,43 @@ private slots:
         QCOMPARE(reported, QStringList({"连接成功！", "等待发送超时"}));
         const qint64 afterStop = finishedAtMs - panel.stoppedAtMs;
         QVERIFY2(afterStop <= 1500, qPrintable(QString::number(afterStop)));
+        // Failed, the upload ends on the panel's side at once, not once the
+        // megabytes still queued have gone.
+        QTRY_VERIFY_WITH_TIMEOUT(panel.endedAtMs >= 0, 1000);
+    }
+
+    void stopWhileSendingEndsAtOnce_data()
+    {
+        QTest::addColumn<peer::Listener::Pace>("pace");
+        // Stopped while the sender waits on a panel that no longer reads, well
+        // before a second of nothing moving would fail the upload.
+        QTest::newRow("panel stopped reading") << peer::Listener::Pace{65536, 20, 262144, 1 << 20};
+        // Stopped with megabytes queued for a panel that reads 160 KB/s.
+        QTest::newRow("slow panel") << peer::Listener::Pace{16384, 100, 16384, 0};
+    }
+    void stopWhileSendingEndsAtOnce()
+    {
+        QFETCH(peer::Listener::Pace, pace);
+        writeFiles({"video=#" + QString::number(16 << 20)});
+        peer::Listener panel(peer::Listener::Drain, pace);
+        UploadServer upload;
+        QStringList reported;
+        connect(&upload, &UploadServer::occurrError, &upload, [&](const QString &text) { reported << text; });
+        upload.setUploadSource(m_workDir->filePath("proj"), 2);
+        upload.startUpload("127.0.0.1", panel.port);
+        QTRY_VERIFY_WITH_TIMEOUT(!reported.isEmpty(), 5000);
+        if (pace.stopAfter > 0)
+            QTRY_VERIFY_WITH_TIMEOUT(panel.stoppedAtMs >= 0, 5000);
+        QTest::qWait(300);
+        const qint64 stoppedAtMs = panel.clock.elapsed();
+        upload.stopUpload();
+        const qint64 tookMs = panel.clock.elapsed() - stoppedAtMs;
+        QVERIFY2(tookMs < 300, qPrintable(QString::number(tookMs)));
+        QCoreApplication::processEvents();
+        QCOMPARE(reported, QStringList{"连接成功！"});
+        // The panel sees the end now, not after the megabytes still queued.
+        QTRY_VERIFY_WITH_TIMEOUT(panel.endedAtMs >= 0, 2000);
+        QVERIFY2(panel.endedAtMs - stoppedAtMs <= 1000, qPrintable(QString::number(panel.endedAtMs - stoppedAtMs)));
     }
 
     void addressPartsAreDecimal()
