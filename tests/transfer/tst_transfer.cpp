@@ -112,12 +112,14 @@ public:
     QElapsedTimer clock;   // started with the listener
     std::atomic<qint64> stoppedAtMs{-1};   // when Drain stopped reading, by the clock
     std::atomic<qint64> endedAtMs{-1};     // when the sender's end was seen, by the clock
+    std::atomic<bool> accepted{false};
     std::atomic<bool> hurry{false};   // Drain reads the rest at once
 
 private:
     void serve(Mode mode, Pace pace)
     {
         const int client = ::accept(m_socket, nullptr, nullptr);
+        accepted = client >= 0;
         char buffer[65536];
         bool holds = mode == Hold;
         ssize_t n = 1;
@@ -296,6 +298,21 @@ private slots:
         tooMany << "0pipe=|";
         QTest::newRow("more files than a panel takes") << "proj" << 2 << tooMany << QStringList()
                                                        << QStringList{"文件数量超出限制"};
+        // Links and folders count as well, or a folder of broken links would
+        // fill the log a line for each.
+        QStringList tooManyEntries;
+        for (quint32 i = 0; i <= PackageFormat::kMaxRecords; ++i)
+            tooManyEntries << QString(i % 2 ? "l%1@gone" : "d%1/").arg(i);
+        QTest::newRow("more entries than a panel takes") << "proj" << 2 << tooManyEntries << QStringList()
+                                                         << QStringList{"文件数量超出限制"};
+        // The first few skipped entries are named, the others counted.
+        QStringList links{"a.json={}"};
+        for (int i = 0; i < 12; ++i)
+            links << QString("l%1@gone").arg(i);
+        QTest::newRow("many entries skipped")
+            << "proj" << 2 << links << QStringList{"a.json"}
+            << QStringList{skipped + "l0", skipped + "l1", skipped + "l10", skipped + "l11", skipped + "l2",
+                           "另有7个非普通文件被跳过"};
         // A name the panel would refuse is refused before packing; a data
         // package's name only shows in the panel's messages.
         QTest::newRow("name the panel refuses") << "proj" << 2 << QStringList{"a.json=1", "12:30.json=2"}
@@ -372,6 +389,32 @@ private slots:
         QCOMPARE(reported.count(), 1);
         QCOMPARE(reported.at(0).at(0).toString(),
                  "打开文件失败 " + QFileInfo(tmp).canonicalFilePath() + "/brivane-transfer-XXXXXX");
+    }
+
+    void nameNotUtf8StopsUploadBeforeSending()
+    {
+        // From an archive made on another system. Left out, the panel would
+        // lose its copy of the file with the folder the package replaces.
+        writeFiles({"a.json={}"});
+        struct Removed {   // Qt cannot remove what it cannot list
+            QByteArray path;
+            ~Removed() { ::unlink(path.constData()); }
+        } file{QFile::encodeName(m_workDir->filePath("proj/")) + "\xff\xfe" "db.json"};
+        const int made = ::creat(file.path.constData(), 0600);
+        QVERIFY(made >= 0);
+        ::close(made);
+        peer::Listener panel(peer::Listener::Read);
+        UploadServer upload;
+        QStringList reported;
+        int finishes = 0;
+        connect(&upload, &UploadServer::occurrError, &upload, [&](const QString &text) { reported << text; });
+        connect(&upload, &UploadServer::serverFinish, &upload, [&] { ++finishes; });
+        upload.setUploadSource(m_workDir->filePath("proj"), 2);
+        upload.startUpload("127.0.0.1", panel.port);
+        QTRY_COMPARE_WITH_TIMEOUT(finishes, 1, 5000);
+        QCOMPARE(reported, QStringList({"文件名不安全: " + m_workDir->filePath("proj") + "/\\xff\\xfedb.json",
+                                        "文件打包错误！"}));
+        QVERIFY(!panel.accepted);
     }
 
     void stopEndsListingOfAHugeFolder()
