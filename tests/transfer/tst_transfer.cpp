@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTcpSocket>
 #include <QTextEdit>
+#include <QTimer>
 #include <QtEndian>
 #include <QtTest>
 
@@ -490,21 +491,32 @@ private slots:
     {
         QTest::addColumn<peer::Listener::Pace>("pace");
         QTest::addColumn<int>("size");   // of the project's one file
+        QTest::addColumn<int>("steadyMs");   // then the panel reads the rest at once; 0: its pace to the end
         const int MiB = 1 << 20;
         // The loopback's buffers take some 4 MiB before the sender waits at all;
         // past that, the panel's pace rules for a second or two.
-        QTest::newRow("64 KiB every 100 ms") << peer::Listener::Pace{65536, 100, 0, 0} << 5 * MiB + MiB / 4;
-        QTest::newRow("32 KiB every 50 ms") << peer::Listener::Pace{32768, 50, 0, 0} << 5 * MiB + MiB / 4;
-        QTest::newRow("16 KiB every 100 ms") << peer::Listener::Pace{16384, 100, 0, 0} << 4 * MiB + MiB / 4;
+        QTest::newRow("64 KiB every 100 ms") << peer::Listener::Pace{65536, 100, 0, 0} << 5 * MiB + MiB / 4 << 0;
+        QTest::newRow("32 KiB every 50 ms") << peer::Listener::Pace{32768, 50, 0, 0} << 5 * MiB + MiB / 4 << 0;
+        QTest::newRow("16 KiB every 100 ms") << peer::Listener::Pace{16384, 100, 0, 0} << 4 * MiB + MiB / 4 << 0;
+        // A small receive buffer read steadily while our send buffer holds
+        // megabytes: the sender waits seconds before the socket is writable,
+        // yet the connection moves all the time.
+        QTest::newRow("16 KiB window, 16 KiB every 100 ms") << peer::Listener::Pace{16384, 100, 16384, 0} << 6 * MiB
+                                                             << 3000;
         // One that stops reading ends the upload once nothing has moved for a second.
-        QTest::newRow("stops after 1 MiB") << peer::Listener::Pace{65536, 20, 262144, MiB} << 16 * MiB;
+        QTest::newRow("stops after 1 MiB") << peer::Listener::Pace{65536, 20, 262144, MiB} << 16 * MiB << 0;
     }
     void slowPanelTakesTheWholePackage()
     {
         QFETCH(peer::Listener::Pace, pace);
         QFETCH(int, size);
+        QFETCH(int, steadyMs);
         writeFiles({"video=#" + QString::number(size)});
         peer::Listener panel(peer::Listener::Drain, pace);
+        QTimer steady;
+        connect(&steady, &QTimer::timeout, this, [&] { panel.hurry = true; });
+        if (steadyMs > 0)
+            steady.start(steadyMs);
         UploadServer upload;
         QStringList reported;
         std::atomic<qint64> finishedAtMs{-1};
