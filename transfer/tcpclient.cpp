@@ -150,6 +150,15 @@ void TcpClient::close()
     m_socket = -1;
 }
 
+void TcpClient::abort()
+{
+    if (m_socket >= 0) {
+        const linger now = {1, 0};
+        ::setsockopt(m_socket, SOL_SOCKET, SO_LINGER, &now, sizeof now);
+    }
+    close();
+}
+
 bool TcpClient::parseAddress(const QString &text, quint32 *address)
 {
     if (!isIpv4Address(text))

@@ -28,7 +28,11 @@ public:
     // opening. Stopped as soon as run drops. A peer that has gone away gives
     // Failed, never a signal.
     SendResult sendAll(const char *buffer, int length, int stallMs, const std::atomic<bool> &run);
+    // Closes after what was sent, which the kernel still delivers.
     void close();
+    // Closes with a reset: what is still queued is dropped, so the peer sees
+    // the end at once instead of after draining megabytes.
+    void abort();
 
     // A dotted IPv4 address, each part read as decimal ("010" is ten), in
     // host byte order.

@@ -7,12 +7,13 @@
 
 #include <QDebug>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <dirent.h>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,18 +26,66 @@ const int kConnectTimeoutMs = 500;
 const int kStallTimeoutMs = 1000;
 const int kPieceSize = 32768;
 
+// At most so many skipped entries are named in the log, the rest counted.
+const int kNamedSkips = 5;
+
 // What a candidate names, following a link: only regular files are packed.
 enum class SourceKind { Regular, Folder, Other };
 
-SourceKind kindOf(const QString &path, quint64 *size)
+SourceKind kindOf(const QByteArray &path, quint64 *size)
 {
     struct stat status;
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+    if (::stat(path.constData(), &status) != 0)
         return SourceKind::Other;
     *size = quint64(status.st_size);
     if (S_ISDIR(status.st_mode))
         return SourceKind::Folder;
     return S_ISREG(status.st_mode) ? SourceKind::Regular : SourceKind::Other;
+}
+
+// A raw file name as a log line shows it: what is UTF-8 as text (control
+// characters as "?"), every other byte as \xNN.
+QString escapedName(const QByteArray &raw)
+{
+    QString text;
+    for (int at = 0; at < raw.size();) {
+        const auto whole = [&](int length) {
+            const QByteArray part = raw.mid(at, length);
+            return part.size() == length && QString::fromUtf8(part).toUtf8() == part;
+        };
+        int length = 1;   // of the UTF-8 character that starts here, 5 if none does
+        while (length <= 4 && !whole(length))
+            ++length;
+        if (length <= 4) {
+            text += PackageFormat::printableName(raw.mid(at, length));
+            at += length;
+        } else {
+            text += QStringLiteral("\\x%1").arg(uchar(raw.at(at)), 2, 16, QLatin1Char('0'));
+            ++at;
+        }
+    }
+    return text;
+}
+
+// Calls take with the raw name of every entry of the folder but "." and "..",
+// until it returns false. Qt's own listing leaves out, unsaid, a name it
+// cannot decode.
+bool forEachRawName(const QByteArray &folder, const std::function<bool(const QByteArray &)> &take)
+{
+    DIR *entries = ::opendir(folder.constData());
+    if (!entries)
+        return true;
+    bool going = true;
+    while (going) {
+        const dirent *entry = ::readdir(entries);
+        if (!entry)
+            break;
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..")
+            going = take(name);
+    }
+    ::closedir(entries);
+    return going;
 }
 
 } // namespace
@@ -134,23 +183,35 @@ bool UploadServer::packageFiles()
 
 bool UploadServer::listFolder(QFileInfoList *candidates)
 {
-    // A folder of a million files is never listed whole: a stop ends the
-    // listing, and so do more files than a panel takes.
-    QDirIterator entries(m_sourcePath, QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot);
-    quint32 files = 0;
-    while (entries.hasNext()) {
+    const QByteArray folder = QFile::encodeName(m_sourcePath) + '/';
+    quint32 entries = 0;
+    // A folder of a million entries is never listed whole: a stop ends the
+    // listing, and so do more entries of any kind than a panel takes files.
+    const bool listed = forEachRawName(folder, [&](const QByteArray &raw) {
         if (stopping())
             return false;
-        entries.next();
-        const QFileInfo entry = entries.fileInfo();
-        if (entry.isDir())
-            continue;
-        candidates->append(entry);
-        if (entry.isFile() && ++files > PackageFormat::kMaxRecords) {
+        // Hidden entries are never packed.
+        if (raw.startsWith('.'))
+            return true;
+        if (++entries > PackageFormat::kMaxRecords) {
             emit occurrError(tr("文件数量超出限制"));
             return false;
         }
-    }
+        quint64 size = 0;
+        if (kindOf(folder + raw, &size) == SourceKind::Folder)
+            return true;
+        // The panel takes UTF-8 names only, yet a file left out would go
+        // with the panel's folder that the package replaces.
+        const QString name = QFile::decodeName(raw);
+        if (name.toUtf8() != raw || QFile::encodeName(name) != raw) {
+            emit occurrError(tr("文件名不安全: %1").arg(escapedName(folder + raw)));
+            return false;
+        }
+        candidates->append(QFileInfo(m_sourcePath + QLatin1Char('/') + name));
+        return true;
+    });
+    if (!listed)
+        return false;
     std::stable_sort(candidates->begin(), candidates->end(), [](const QFileInfo &a, const QFileInfo &b) {
         return a.fileName().compare(b.fileName(), Qt::CaseInsensitive) < 0;
     });
@@ -174,17 +235,20 @@ int UploadServer::writePackage(const QString &name, int mode, const QFileInfoLis
     // that cannot be sent is refused before gigabytes are read.
     QFileInfoList files;
     quint64 planned = kHeaderSize;
+    int skipped = 0;
     for (const QFileInfo &candidate : candidates) {
         if (stopping())
             return 0;
         const QString path = candidate.absoluteFilePath();
         quint64 size = 0;
-        const SourceKind kind = kindOf(path, &size);
+        const SourceKind kind = kindOf(QFile::encodeName(path), &size);
         if (kind == SourceKind::Folder)
             continue;
         if (kind == SourceKind::Other) {
-            // A FIFO, socket, device or broken link: never opened, named in the log.
-            emit occurrError(tr("跳过非普通文件: %1").arg(path));
+            // A FIFO, socket, device or broken link: never opened, named in
+            // the log while the log stays short.
+            if (++skipped <= kNamedSkips)
+                emit occurrError(tr("跳过非普通文件: %1").arg(path));
             continue;
         }
         const QByteArray fileName = candidate.fileName().toUtf8();
@@ -207,6 +271,9 @@ int UploadServer::writePackage(const QString &name, int mode, const QFileInfoLis
             return 0;
         }
     }
+
+    if (skipped > kNamedSkips)
+        emit occurrError(tr("另有%1个非普通文件被跳过").arg(skipped - kNamedSkips));
 
     int count = 0;
     quint64 total = 0;
@@ -311,8 +378,12 @@ QString UploadServer::sendPackage()
         if (sent != TcpClient::Sent)
             break;
     }
-    if (result.isEmpty() && read <= 0)
-        result = read == 0 ? tr("发送成功！") : tr("发送错误！");
-    m_client->close();
-    return result;
+    if (result.isEmpty() && read == 0) {
+        m_client->close();
+        return tr("发送成功！");
+    }
+    // A stopped or failed upload ends on the panel's side now, not after the
+    // megabytes still queued, which would reach it as a cut package.
+    m_client->abort();
+    return result.isEmpty() && read < 0 ? tr("发送错误！") : result;
 }

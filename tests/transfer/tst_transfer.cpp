@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTcpSocket>
 #include <QTextEdit>
+#include <QTimer>
 #include <QtEndian>
 #include <QtTest>
 
@@ -62,7 +63,8 @@ inline QByteArray package(const QByteArray &name, quint32 type, const QList<QByt
 // the sender soon stalls); Close takes one and closes at once; Refuse holds
 // the port without listening, so connecting is refused; Drain reads a chunk
 // per step of its pace, as a panel on a weak link does, and holds the
-// connection without reading once it has stopAfter bytes (if given).
+// connection without reading once it has stopAfter bytes (if given). Each
+// notes when it saw the sender end the connection, by a close or a reset.
 class Listener
 {
 public:
@@ -110,15 +112,19 @@ public:
     QByteArray received;   // complete once done
     QElapsedTimer clock;   // started with the listener
     std::atomic<qint64> stoppedAtMs{-1};   // when Drain stopped reading, by the clock
+    std::atomic<qint64> endedAtMs{-1};     // when the sender's end was seen, by the clock
+    std::atomic<bool> accepted{false};
     std::atomic<bool> hurry{false};   // Drain reads the rest at once
 
 private:
     void serve(Mode mode, Pace pace)
     {
         const int client = ::accept(m_socket, nullptr, nullptr);
+        accepted = client >= 0;
         char buffer[65536];
         bool holds = mode == Hold;
-        for (ssize_t n = 0; (mode == Read || mode == Drain) && !holds
+        ssize_t n = 1;
+        for (; (mode == Read || mode == Drain) && !holds && !m_stop
              && (n = ::read(client, buffer, size_t(qMin<int>(pace.chunk, sizeof buffer)))) > 0;) {
             received.append(buffer, int(n));
             holds = pace.stopAfter > 0 && received.size() >= pace.stopAfter;
@@ -127,8 +133,14 @@ private:
             else if (mode == Drain && !hurry)
                 ::poll(nullptr, 0, pace.everyMs);
         }
-        while (holds && !m_stop)
-            ::poll(nullptr, 0, 20);
+        if (n <= 0)
+            endedAtMs = clock.elapsed();
+        for (pollfd entry = {client, POLLRDHUP, 0}; holds && !m_stop;) {
+            if (::poll(&entry, 1, 20) > 0 && (entry.revents & (POLLRDHUP | POLLHUP | POLLERR))) {
+                endedAtMs = clock.elapsed();
+                break;
+            }
+        }
         ::close(client);
         done = true;
     }
@@ -287,6 +299,21 @@ private slots:
         tooMany << "0pipe=|";
         QTest::newRow("more files than a panel takes") << "proj" << 2 << tooMany << QStringList()
                                                        << QStringList{"文件数量超出限制"};
+        // Links and folders count as well, or a folder of broken links would
+        // fill the log a line for each.
+        QStringList tooManyEntries;
+        for (quint32 i = 0; i <= PackageFormat::kMaxRecords; ++i)
+            tooManyEntries << QString(i % 2 ? "l%1@gone" : "d%1/").arg(i);
+        QTest::newRow("more entries than a panel takes") << "proj" << 2 << tooManyEntries << QStringList()
+                                                         << QStringList{"文件数量超出限制"};
+        // The first few skipped entries are named, the others counted.
+        QStringList links{"a.json={}"};
+        for (int i = 0; i < 12; ++i)
+            links << QString("l%1@gone").arg(i);
+        QTest::newRow("many entries skipped")
+            << "proj" << 2 << links << QStringList{"a.json"}
+            << QStringList{skipped + "l0", skipped + "l1", skipped + "l10", skipped + "l11", skipped + "l2",
+                           "另有7个非普通文件被跳过"};
         // A name the panel would refuse is refused before packing; a data
         // package's name only shows in the panel's messages.
         QTest::newRow("name the panel refuses") << "proj" << 2 << QStringList{"a.json=1", "12:30.json=2"}
@@ -365,6 +392,32 @@ private slots:
                  "打开文件失败 " + QFileInfo(tmp).canonicalFilePath() + "/brivane-transfer-XXXXXX");
     }
 
+    void nameNotUtf8StopsUploadBeforeSending()
+    {
+        // From an archive made on another system. Left out, the panel would
+        // lose its copy of the file with the folder the package replaces.
+        writeFiles({"a.json={}"});
+        struct Removed {   // Qt cannot remove what it cannot list
+            QByteArray path;
+            ~Removed() { ::unlink(path.constData()); }
+        } file{QFile::encodeName(m_workDir->filePath("proj/")) + "\xff\xfe" "db.json"};
+        const int made = ::creat(file.path.constData(), 0600);
+        QVERIFY(made >= 0);
+        ::close(made);
+        peer::Listener panel(peer::Listener::Read);
+        UploadServer upload;
+        QStringList reported;
+        int finishes = 0;
+        connect(&upload, &UploadServer::occurrError, &upload, [&](const QString &text) { reported << text; });
+        connect(&upload, &UploadServer::serverFinish, &upload, [&] { ++finishes; });
+        upload.setUploadSource(m_workDir->filePath("proj"), 2);
+        upload.startUpload("127.0.0.1", panel.port);
+        QTRY_COMPARE_WITH_TIMEOUT(finishes, 1, 5000);
+        QCOMPARE(reported, QStringList({"文件名不安全: " + m_workDir->filePath("proj") + "/\\xff\\xfedb.json",
+                                        "文件打包错误！"}));
+        QVERIFY(!panel.accepted);
+    }
+
     void stopEndsListingOfAHugeFolder()
     {
         const QString proj = m_workDir->filePath("proj");
@@ -438,26 +491,37 @@ private slots:
     {
         QTest::addColumn<peer::Listener::Pace>("pace");
         QTest::addColumn<int>("size");   // of the project's one file
+        QTest::addColumn<int>("steadyMs");   // then the panel reads the rest at once; 0: its pace to the end
         const int MiB = 1 << 20;
         // The loopback's buffers take some 4 MiB before the sender waits at all;
         // past that, the panel's pace rules for a second or two.
-        QTest::newRow("64 KiB every 100 ms") << peer::Listener::Pace{65536, 100, 0, 0} << 5 * MiB + MiB / 4;
-        QTest::newRow("32 KiB every 50 ms") << peer::Listener::Pace{32768, 50, 0, 0} << 5 * MiB + MiB / 4;
-        QTest::newRow("16 KiB every 100 ms") << peer::Listener::Pace{16384, 100, 0, 0} << 4 * MiB + MiB / 4;
+        QTest::newRow("64 KiB every 100 ms") << peer::Listener::Pace{65536, 100, 0, 0} << 5 * MiB + MiB / 4 << 0;
+        QTest::newRow("32 KiB every 50 ms") << peer::Listener::Pace{32768, 50, 0, 0} << 5 * MiB + MiB / 4 << 0;
+        QTest::newRow("16 KiB every 100 ms") << peer::Listener::Pace{16384, 100, 0, 0} << 4 * MiB + MiB / 4 << 0;
+        // A small receive buffer read steadily while our send buffer holds
+        // megabytes: the sender waits seconds before the socket is writable,
+        // yet the connection moves all the time.
+        QTest::newRow("16 KiB window, 16 KiB every 100 ms") << peer::Listener::Pace{16384, 100, 16384, 0} << 6 * MiB
+                                                             << 3000;
         // One that stops reading ends the upload once nothing has moved for a second.
-        QTest::newRow("stops after 1 MiB") << peer::Listener::Pace{65536, 20, 262144, MiB} << 16 * MiB;
+        QTest::newRow("stops after 1 MiB") << peer::Listener::Pace{65536, 20, 262144, MiB} << 16 * MiB << 0;
     }
     void slowPanelTakesTheWholePackage()
     {
         QFETCH(peer::Listener::Pace, pace);
         QFETCH(int, size);
+        QFETCH(int, steadyMs);
         writeFiles({"video=#" + QString::number(size)});
         peer::Listener panel(peer::Listener::Drain, pace);
+        QTimer steady;
+        connect(&steady, &QTimer::timeout, this, [&] { panel.hurry = true; });
+        if (steadyMs > 0)
+            steady.start(steadyMs);
         UploadServer upload;
         QStringList reported;
         std::atomic<qint64> finishedAtMs{-1};
-        connect(&upload, &UploadServer::occurrError, this, [&](const QString &text) { reported << text; });
-        connect(&upload, &UploadServer::serverFinish, this, [&] { finishedAtMs = panel.clock.elapsed(); },
+        connect(&upload, &UploadServer::occurrError, &upload, [&](const QString &text) { reported << text; });
+        connect(&upload, &UploadServer::serverFinish, &upload, [&] { finishedAtMs = panel.clock.elapsed(); },
                 Qt::DirectConnection);
         upload.setUploadSource(m_workDir->filePath("proj"), 2);
         upload.startUpload("127.0.0.1", panel.port);
@@ -474,6 +538,43 @@ private slots:
         QCOMPARE(reported, QStringList({"连接成功！", "等待发送超时"}));
         const qint64 afterStop = finishedAtMs - panel.stoppedAtMs;
         QVERIFY2(afterStop <= 1500, qPrintable(QString::number(afterStop)));
+        // Failed, the upload ends on the panel's side at once, not once the
+        // megabytes still queued have gone.
+        QTRY_VERIFY_WITH_TIMEOUT(panel.endedAtMs >= 0, 1000);
+    }
+
+    void stopWhileSendingEndsAtOnce_data()
+    {
+        QTest::addColumn<peer::Listener::Pace>("pace");
+        // Stopped while the sender waits on a panel that no longer reads, well
+        // before a second of nothing moving would fail the upload.
+        QTest::newRow("panel stopped reading") << peer::Listener::Pace{65536, 20, 262144, 1 << 20};
+        // Stopped with megabytes queued for a panel that reads 160 KB/s.
+        QTest::newRow("slow panel") << peer::Listener::Pace{16384, 100, 16384, 0};
+    }
+    void stopWhileSendingEndsAtOnce()
+    {
+        QFETCH(peer::Listener::Pace, pace);
+        writeFiles({"video=#" + QString::number(16 << 20)});
+        peer::Listener panel(peer::Listener::Drain, pace);
+        UploadServer upload;
+        QStringList reported;
+        connect(&upload, &UploadServer::occurrError, &upload, [&](const QString &text) { reported << text; });
+        upload.setUploadSource(m_workDir->filePath("proj"), 2);
+        upload.startUpload("127.0.0.1", panel.port);
+        QTRY_VERIFY_WITH_TIMEOUT(!reported.isEmpty(), 5000);
+        if (pace.stopAfter > 0)
+            QTRY_VERIFY_WITH_TIMEOUT(panel.stoppedAtMs >= 0, 5000);
+        QTest::qWait(300);
+        const qint64 stoppedAtMs = panel.clock.elapsed();
+        upload.stopUpload();
+        const qint64 tookMs = panel.clock.elapsed() - stoppedAtMs;
+        QVERIFY2(tookMs < 300, qPrintable(QString::number(tookMs)));
+        QCoreApplication::processEvents();
+        QCOMPARE(reported, QStringList{"连接成功！"});
+        // The panel sees the end now, not after the megabytes still queued.
+        QTRY_VERIFY_WITH_TIMEOUT(panel.endedAtMs >= 0, 2000);
+        QVERIFY2(panel.endedAtMs - stoppedAtMs <= 1000, qPrintable(QString::number(panel.endedAtMs - stoppedAtMs)));
     }
 
     void addressPartsAreDecimal()
