@@ -59,19 +59,19 @@ inline bool writeGridPage(const QString &path, int rows, int cols)
     const int at = text.indexOf(placeholder);
     const int lineStart = text.lastIndexOf('\n', at) + 1;
     const QByteArray indent = text.mid(lineStart, text.indexOf('"', lineStart) - lineStart);
-    const QByteArray open = indent + "    {";
+    const QByteArray opening = indent + "    {";
     const QByteArray key = "\n" + indent + "        \"";
-    const QByteArray close = "\n" + indent + "    }";
+    const QByteArray closing = "\n" + indent + "    }";
     QByteArray cells = "[";
-    cells.reserve(rows * cols * (open.size() + 4 * key.size() + close.size() + 40));
+    cells.reserve(rows * cols * (opening.size() + 4 * key.size() + closing.size() + 40));
     for (const GridCell &cell : regularGridCells(rows, cols, record.tw, record.th)) {
-        cells.append(cells.size() > 1 ? ",\n" : "\n").append(open);
+        cells.append(cells.size() > 1 ? ",\n" : "\n").append(opening);
         const std::pair<const char *, int> values[] = {
             {"h\": ", cell.h}, {"w\": ", cell.w}, {"x\": ", cell.x}, {"y\": ", cell.y}};
         for (const auto &value : values)
             cells.append(key).append(value.first).append(QByteArray::number(value.second)).append(',');
         cells.chop(1);
-        cells.append(close);
+        cells.append(closing);
     }
     cells += "\n" + indent + "]";
     return writeFixture(path, text.replace(at, placeholder.size(), cells));
