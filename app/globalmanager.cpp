@@ -82,8 +82,9 @@ GlobalManager::GlobalManager()
         m_openDir = QDir::homePath();
     }
 
+    // Loads the grid templates of the language too: a second reading would
+    // say a refused template file twice.
     loadTranslator();
-    loadGridTemplates();
 
     m_homePath = QDir::homePath();
     // A new session: the program's and the temporary folder are taken afresh.

@@ -17,7 +17,10 @@ public:
     // Bounds by kind of file, far above what the designer writes itself (the
     // largest real page is well under 1 MB; grid templates list every cell).
     static constexpr qint64 kProjectFileLimit = 16 << 20;
-    static constexpr qint64 kPageFileLimit = 64 << 20;
+    // A grid setting control keeps its whole template: the largest grid
+    // (999 x 999 cells) takes some 168 MB of a page, at most 202 MiB with
+    // every number at its widest; the rest is room for the page itself.
+    static constexpr qint64 kPageFileLimit = qint64(256) << 20;
     static constexpr qint64 kDeviceFileLimit = 32 << 20;
     static constexpr qint64 kEventFileLimit = 16 << 20;
     // One template of the largest grid (999 x 999 cells, each listed) takes

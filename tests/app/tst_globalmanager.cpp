@@ -86,6 +86,7 @@ private slots:
     void specialProgramFilesAreNamedAndKept();
     void savesThroughALinkToADeviceAreRefused_data();
     void savesThroughALinkToADeviceAreRefused();
+    void refusedGridTemplatesAreSaidOnceAtStart();
     void largestGridTemplateIsReadBack();
     void deviceTextsAreCutAtFieldSizes();
     void recordTextDropsHalfCharacter();
@@ -636,6 +637,30 @@ void TestGlobalManager::savesThroughALinkToADeviceAreRefused()
     QCOMPARE(m_notifier->texts(), said.isEmpty() ? QStringList() : QStringList(said.replace("%1", path)));
     QCOMPARE(pageNames(), QStringList({"a", "b"}));
     QCOMPARE(fileKind(path), QString("zero"));
+}
+
+void TestGlobalManager::refusedGridTemplatesAreSaidOnceAtStart()
+{
+    QVERIFY(writeFixture("config.ini", "[config]\nlanguage=0\n"));
+    const QString simplified = "./data_template/grid_template/zh_cn/template.json";
+    const QString traditional = "./data_template/grid_template/zh_tw/template.json";
+    QVERIFY(makeSpecialFile(simplified, "fifo") && makeSpecialFile(traditional, "fifo"));
+    const QString refusal = QString::fromUtf8("不是普通文件，未读取: ");
+    const ReadWatchdog watchdog;
+    {
+        // As at start-up: the manager, then the start dialog entered in the stored language.
+        GlobalManager::instance();
+        InitDlg dialog;
+        dialog.show();
+        QTest::mouseClick(dialog.findChild<QPushButton *>("initDataBtn"), Qt::LeftButton);
+        QTRY_COMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+    QCOMPARE(m_notifier->texts(), QStringList(refusal + simplified));
+    // Every later reading says it again: a language switch, and the property
+    // editor's before the template dialog.
+    manager()->setLanguage(1);
+    QVERIFY(!manager()->loadGridTemplates());
+    QCOMPARE(m_notifier->texts(), QStringList({refusal + simplified, refusal + traditional, refusal + traditional}));
 }
 
 void TestGlobalManager::deviceTextsAreCutAtFieldSizes()

@@ -25,6 +25,7 @@ private slots:
     void missingFileAndOtherPagesZoom();
     void specialPageFileIsNamedNotRead_data();
     void specialPageFileIsNamedNotRead();
+    void pageOfALargeGridOpensAndOneOverTheBoundIsNamed();
     void pageWithoutSizeOrPlaceIdGetsThemAndImports();
     void deletingOneOfTwinsTakesOneTreeItem();
     void pageNamesAreTrimmed();
@@ -137,6 +138,23 @@ void TestPageLifecycle::specialPageFileIsNamedNotRead()
     QCOMPARE(m_tabs->count(), 0);
     QCOMPARE(pageNames(), QStringList({"a", "b", "form", "gone"}));
     QCOMPARE(folderSnapshot(m_dir->path()), before);
+}
+
+void TestPageLifecycle::pageOfALargeGridOpensAndOneOverTheBoundIsNamed()
+{
+    // 640,000 cells kept in the control: more than 64 MiB on disk.
+    QVERIFY(writeGridPage(m_folder + "/b.json", 800, 800));
+    QVERIFY(QFileInfo(m_folder + "/b.json").size() > (qint64(64) << 20));
+    UIPage *page = open("b");
+    QVERIFY(page);
+    QVERIFY(m_notifier->texts().isEmpty());
+    const UIBase *grid = page->findControl(140, "Grid_1");
+    QVERIFY(grid);
+    QCOMPARE(grid->attributes().value("grid_layout").toObject().value("rect").toArray().size(), 800 * 800);
+    QVERIFY(writeOversizedPage(m_folder + "/a.json"));
+    QVERIFY(!open("a"));
+    QCOMPARE(m_notifier->texts(), QStringList(QString::fromUtf8("文件大于256MB，未读取: ") + m_folder + "/a.json"));
+    QCOMPARE(m_tabs->count(), 1);
 }
 
 void TestPageLifecycle::pageWithoutSizeOrPlaceIdGetsThemAndImports()

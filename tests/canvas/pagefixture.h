@@ -7,7 +7,9 @@
 #include "canvas/uipage.h"
 #include "app/globalmanager.h"
 #include "core/pageinfo.h"
+#include "core/wholefile.h"
 #include "tests/testsupport.h"
+#include "wall/gridtemplate.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -34,6 +36,53 @@ inline QJsonObject pageObject(int w, int h)
 inline bool writePage(const QString &path, const QJsonArray &elements)
 {
     return writeFixture(path, QJsonDocument(QJsonObject{{"Control", elements}}).toJson());
+}
+
+// A page whose grid setting control "Grid_1" keeps a custom grid of rows x
+// cols cells on a 1920 x 1080 wall, laid out as a save writes it. The cells'
+// text is made here: a JSON document of a million objects is slow to build.
+inline bool writeGridPage(const QString &path, int rows, int cols)
+{
+    GridTemplate record;
+    record.setName(QStringLiteral("grid"));
+    record.row = rows;
+    record.col = cols;
+    record.tw = 1920;
+    record.th = 1080;
+    QJsonObject layout = gridTemplateObject(record, 0, {});
+    layout.insert(QStringLiteral("rect"), QStringLiteral("@cells@"));
+    QJsonObject grid = control(QStringLiteral("GridSettingButton"), QStringLiteral("Grid_1"), 10, 10, 120, 40);
+    grid.insert(QStringLiteral("grid_layout"), layout);
+    QByteArray text = QJsonDocument(QJsonObject{{"Control", QJsonArray{grid, pageObject(1000, 800)}}})
+                          .toJson(QJsonDocument::Indented);
+    const QByteArray placeholder = "\"@cells@\"";
+    const int at = text.indexOf(placeholder);
+    const int lineStart = text.lastIndexOf('\n', at) + 1;
+    const QByteArray indent = text.mid(lineStart, text.indexOf('"', lineStart) - lineStart);
+    const QByteArray opening = indent + "    {";
+    const QByteArray key = "\n" + indent + "        \"";
+    const QByteArray closing = "\n" + indent + "    }";
+    QByteArray cells = "[";
+    cells.reserve(rows * cols * (opening.size() + 4 * key.size() + closing.size() + 40));
+    for (const GridCell &cell : regularGridCells(rows, cols, record.tw, record.th)) {
+        cells.append(cells.size() > 1 ? ",\n" : "\n").append(opening);
+        const std::pair<const char *, int> values[] = {
+            {"h\": ", cell.h}, {"w\": ", cell.w}, {"x\": ", cell.x}, {"y\": ", cell.y}};
+        for (const auto &value : values)
+            cells.append(key).append(value.first).append(QByteArray::number(value.second)).append(',');
+        cells.chop(1);
+        cells.append(closing);
+    }
+    cells += "\n" + indent + "]";
+    return writeFixture(path, text.replace(at, placeholder.size(), cells));
+}
+
+// A page file one byte over the bound of pages, all of it a hole: cheap to
+// make, and refused before a byte of it is read.
+inline bool writeOversizedPage(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.resize(WholeFile::kPageFileLimit + 1);
 }
 
 inline QJsonArray readPage(const QString &path)

@@ -40,6 +40,7 @@ private slots:
     void pageObjectWithoutSizeOrReadableColour();
     void specialPageFileIsSaidOnceAndShowsNothing_data();
     void specialPageFileIsSaidOnceAndShowsNothing();
+    void pageOfALargeGridShowsAndOneOverTheBoundIsSaid();
 
 private:
     std::unique_ptr<TestWorkDir> m_workDir;
@@ -173,6 +174,30 @@ void TestPageDlg::specialPageFileIsSaidOnceAndShowsNothing()
     QCOMPARE(notifier.texts().size(), 1);
     QCOMPARE(host->loadCount(), 0);
     QCOMPARE(fileKind(path), kind);
+}
+
+void TestPageDlg::pageOfALargeGridShowsAndOneOverTheBoundIsSaid()
+{
+    TestNotifier notifier;
+    // 640,000 cells kept in the control: more than 64 MiB on disk.
+    const QString large = m_workDir->filePath(QStringLiteral("home.json"));
+    const QString over = m_workDir->filePath(QStringLiteral("login.json"));
+    QVERIFY(writeGridPage(large, 800, 800) && writeOversizedPage(over));
+    QVERIFY(QFileInfo(large).size() > (qint64(64) << 20));
+    PageDlg dialog;
+    dialog.loadPages({info(m_workDir->path(), "home", 0), info(m_workDir->path(), "login", 2)});
+    dialog.resize(1200, 800);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const auto *shown = qobject_cast<ExPageWidget *>(dialog.tabWidget()->widget(0));
+    const auto *refused = qobject_cast<ExPageWidget *>(dialog.tabWidget()->widget(1));
+    // A tab reads its page once it is shown.
+    dialog.tabWidget()->setCurrentIndex(1);
+    QTRY_COMPARE(notifier.texts(), QStringList(QString::fromUtf8("文件大于256MB，未读取: ") + over));
+    QVERIFY(shown->loadCount() > 0);
+    QCOMPARE(shown->elements().size(), 1);
+    QCOMPARE(shown->elements().first().name, QStringLiteral("Grid_1"));
+    QCOMPARE(refused->loadCount(), 0);
 }
 
 QTEST_MAIN(TestPageDlg)
