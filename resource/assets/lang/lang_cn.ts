@@ -4359,6 +4359,10 @@
         <source>文件名不安全: %1</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>另有%1个非普通文件被跳过</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>WholeFile</name>

@@ -4362,6 +4362,10 @@ Please adjust the values</translation>
         <source>文件名不安全: %1</source>
         <translation>Unsafe file name: %1</translation>
     </message>
+    <message>
+        <source>另有%1个非普通文件被跳过</source>
+        <translation>%1 more entries that are not regular files were skipped</translation>
+    </message>
 </context>
 <context>
     <name>WholeFile</name>

@@ -4362,6 +4362,10 @@
         <source>文件名不安全: %1</source>
         <translation>檔案名稱不安全: %1</translation>
     </message>
+    <message>
+        <source>另有%1个非普通文件被跳过</source>
+        <translation>另有%1個非一般檔案被略過</translation>
+    </message>
 </context>
 <context>
     <name>WholeFile</name>
