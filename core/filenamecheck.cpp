@@ -4,11 +4,6 @@
 
 namespace {
 
-bool isControl(QChar c)
-{
-    return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() <= 0x9f);
-}
-
 bool isReserved(QChar c)
 {
     return c == QLatin1Char(':') || c == QLatin1Char('\\') || c == QLatin1Char('/');
@@ -23,13 +18,23 @@ FileNameCheck::FileNameCheck(const QString &name, Verdict verdict, int bytes)
 {
 }
 
+bool FileNameCheck::isUtf8(const QByteArray &bytes)
+{
+    // Not the QByteArray overload of fromUtf8(), which stops at a NUL. Bytes
+    // that are not UTF-8 come back as replacement characters.
+    return QString::fromUtf8(bytes.constData(), bytes.size()).toUtf8() == bytes;
+}
+
+bool FileNameCheck::isControl(QChar c)
+{
+    return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() <= 0x9f);
+}
+
 FileNameCheck FileNameCheck::check(const QByteArray &fileName)
 {
-    // Not the QByteArray overload of fromUtf8(), which stops at a NUL.
     const QString name = QString::fromUtf8(fileName.constData(), fileName.size());
     Verdict verdict = Accepted;
-    // Bytes that are not UTF-8 would arrive as replacement characters.
-    if (name.toUtf8() != fileName)
+    if (!isUtf8(fileName))
         verdict = NotUtf8;
     else if (std::any_of(name.cbegin(), name.cend(), isControl))
         verdict = ControlCharacter;

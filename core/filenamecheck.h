@@ -32,6 +32,11 @@ public:
     // The name as text; one that has no UTF-8 form (a lone surrogate) is not UTF-8.
     static FileNameCheck check(const QString &fileName);
 
+    // Whether the bytes are UTF-8 text, which reads back as the same bytes.
+    static bool isUtf8(const QByteArray &bytes);
+    // C0 and C1 control characters, DEL among them.
+    static bool isControl(QChar c);
+
     Verdict verdict() const { return m_verdict; }
     bool isAccepted() const { return m_verdict == Accepted; }
     // The length of the name in UTF-8.

@@ -30,12 +30,6 @@ QByteArray nameOf(const char *field, bool *terminated)
     return QByteArray(field, length);
 }
 
-// C0 and C1 control characters, DEL among them.
-bool isControl(QChar c)
-{
-    return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() <= 0x9f);
-}
-
 } // namespace
 
 QByteArray encodeHeader(const QByteArray &name, quint32 type, quint32 fileNumbers, quint32 packetSize)
@@ -94,7 +88,7 @@ QString printableName(const QByteArray &name)
 {
     QString text = QString::fromUtf8(name);
     for (QChar &c : text) {
-        if (isControl(c))
+        if (FileNameCheck::isControl(c))
             c = QLatin1Char('?');
     }
     return text;
@@ -102,9 +96,9 @@ QString printableName(const QByteArray &name)
 
 bool isSafeName(const QByteArray &raw)
 {
-    const QString name = QString::fromUtf8(raw);
+    const QString name = QString::fromUtf8(raw.constData(), raw.size());
     // Bytes that are not UTF-8 would be written as replacement characters.
-    if (name.toUtf8() != raw || std::any_of(name.cbegin(), name.cend(), isControl))
+    if (!FileNameCheck::isUtf8(raw) || std::any_of(name.cbegin(), name.cend(), FileNameCheck::isControl))
         return false;
     if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
         || name.contains(QLatin1Char(':')))

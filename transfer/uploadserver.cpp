@@ -1,6 +1,7 @@
 #include "uploadserver.h"
 
 #include "core/designerfolders.h"
+#include "core/filenamecheck.h"
 #include "core/wholefile.h"
 #include "transfer/packageformat.h"
 #include "transfer/tcpclient.h"
@@ -49,12 +50,8 @@ QString escapedName(const QByteArray &raw)
 {
     QString text;
     for (int at = 0; at < raw.size();) {
-        const auto whole = [&](int length) {
-            const QByteArray part = raw.mid(at, length);
-            return part.size() == length && QString::fromUtf8(part).toUtf8() == part;
-        };
         int length = 1;   // of the UTF-8 character that starts here, 5 if none does
-        while (length <= 4 && !whole(length))
+        while (length <= 4 && !FileNameCheck::isUtf8(raw.mid(at, length)))
             ++length;
         if (length <= 4) {
             text += PackageFormat::printableName(raw.mid(at, length));
@@ -203,7 +200,7 @@ bool UploadServer::listFolder(QFileInfoList *candidates)
         // The panel takes UTF-8 names only, yet a file left out would go
         // with the panel's folder that the package replaces.
         const QString name = QFile::decodeName(raw);
-        if (name.toUtf8() != raw || QFile::encodeName(name) != raw) {
+        if (!FileNameCheck::isUtf8(raw) || QFile::encodeName(name) != raw) {
             emit occurrError(tr("文件名不安全: %1").arg(escapedName(folder + raw)));
             return false;
         }
