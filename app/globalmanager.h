@@ -278,8 +278,6 @@ private:
     // no regular file, is said to the user with the path.
     static bool writeSayingFailure(const QString &path, const QByteArray &bytes);
     bool mayAddPage(const QString &name, const QString &sourceName = QString());
-    // True for no problem; else the problem is said and the name refused.
-    static bool acceptsNewName(const QString &problem);
     PageInfo newPageInfo(const QString &name, int width, int height, int pageType) const;
 
     // Calls into the canvas of an open tab, by slot name: the canvas offers

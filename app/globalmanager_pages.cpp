@@ -135,7 +135,7 @@ bool GlobalManager::mayAddPage(const QString &name, const QString &sourceName)
         return false;
     }
     // The source may be a page of a name no longer given: it is copied all the same.
-    if (!acceptsNewName(newPageNameProblem(name)))
+    if (Notifier::sayProblem(nullptr, newPageNameProblem(name)))
         return false;
     if (hasPage(name))
         return false;
@@ -236,7 +236,7 @@ bool GlobalManager::importPage(const QString &path, int *pageType)
         Notifier::information(nullptr, tr("提示"), tr("页面名称无效"));
         return false;
     }
-    if (!acceptsNewName(newPageNameProblem(name)))
+    if (Notifier::sayProblem(nullptr, newPageNameProblem(name)))
         return false;
     if (hasPage(name)) {
         Notifier::information(nullptr, tr("提示"), tr("导入失败，页面名称已存在"));

@@ -99,14 +99,6 @@ QString GlobalManager::newProjectNameProblem(const QString &name)
     return FileNameCheck::check(name + QLatin1String(kProjectSuffix)).problem();
 }
 
-bool GlobalManager::acceptsNewName(const QString &problem)
-{
-    if (problem.isEmpty())
-        return true;
-    Notifier::information(nullptr, tr("提示"), problem);
-    return false;
-}
-
 QString GlobalManager::projectFilePath() const
 {
     return projectPath() + QLatin1Char('/') + projectFile();
@@ -294,7 +286,7 @@ bool GlobalManager::saveOpenDir(const QString &path)
 bool GlobalManager::createProjectFile(const QString &name)
 {
     // Without a folder the file would land at the filesystem root.
-    if (projectPath().isEmpty() || !isValidPageName(name) || !acceptsNewName(newProjectNameProblem(name)))
+    if (projectPath().isEmpty() || !isValidPageName(name) || Notifier::sayProblem(nullptr, newProjectNameProblem(name)))
         return false;
     const QString previousName = m_projectName;
     const QString previousFile = projectFile();
@@ -461,7 +453,7 @@ bool GlobalManager::renamePage(const QString &oldName, const QString &typedName)
         Notifier::information(nullptr, tr("提示"), tr("页面名称无效"));
         return false;
     }
-    if (!acceptsNewName(newPageNameProblem(newName)))
+    if (Notifier::sayProblem(nullptr, newPageNameProblem(newName)))
         return false;
     const QString oldFile = pageFileOf(oldName);
     const QString newFile = pageFileOf(newName);

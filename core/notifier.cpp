@@ -108,6 +108,14 @@ void Notifier::information(QWidget *parent, const QString &title, const QString 
     ask(parent, {Information, title, text, QMessageBox::Ok}, QMessageBox::Ok);
 }
 
+bool Notifier::sayProblem(QWidget *parent, const QString &problem)
+{
+    if (problem.isEmpty())
+        return false;
+    information(parent, QCoreApplication::translate("Notifier", "提示"), problem);
+    return true;
+}
+
 void Notifier::warning(QWidget *parent, const QString &title, const QString &text)
 {
     ask(parent, {Warning, title, text, QMessageBox::Ok}, QMessageBox::Ok);

@@ -29,6 +29,9 @@ public:
     static void information(QWidget *parent, const QString &title, const QString &text);
     static void warning(QWidget *parent, const QString &title, const QString &text);
     static void critical(QWidget *parent, const QString &title, const QString &text);
+    // Says the problem, unless there is none, in an information box titled
+    // 提示: true when it said one, and what it is about is refused.
+    static bool sayProblem(QWidget *parent, const QString &problem);
     static QMessageBox::StandardButton question(
         QWidget *parent, const QString &title, const QString &text,
         QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No,

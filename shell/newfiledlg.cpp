@@ -103,8 +103,5 @@ bool NewFileDlg::checkPageName(QWidget *parent, const QString &name)
         problem = tr("页面名称无效");
     else
         problem = GlobalManager::newPageNameProblem(name.trimmed());
-    if (problem.isEmpty())
-        return true;
-    Notifier::information(parent, tr("提示"), problem);
-    return false;
+    return !Notifier::sayProblem(parent, problem);
 }

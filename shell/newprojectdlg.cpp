@@ -97,10 +97,7 @@ bool NewProjectDlg::checkAnswers(QWidget *parent, const QString &name, const QSt
         problem = GlobalManager::newProjectNameProblem(name.trimmed());
     if (problem.isEmpty() && folder.trimmed().isEmpty())
         problem = tr("项目路径不能为空");
-    if (problem.isEmpty())
-        return true;
-    Notifier::information(parent, tr("提示"), problem);
-    return false;
+    return !Notifier::sayProblem(parent, problem);
 }
 
 void NewProjectDlg::btnClicked()

@@ -1808,10 +1808,6 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>提示</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>文件名为空</source>
         <translation type="unfinished" />
     </message>
@@ -1859,10 +1855,6 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>提示</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>打开目录</source>
         <translation type="unfinished" />
     </message>
@@ -1871,6 +1863,10 @@
     <name>Notifier</name>
     <message>
         <source>(内容过长，只显示了前 %1 个字符)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>提示</source>
         <translation type="unfinished" />
     </message>
 </context>

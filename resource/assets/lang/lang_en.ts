@@ -1811,10 +1811,6 @@ Please adjust the values</translation>
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>提示</source>
-        <translation>Notice</translation>
-    </message>
-    <message>
         <source>文件名为空</source>
         <translation>The file name is empty</translation>
     </message>
@@ -1862,10 +1858,6 @@ Please adjust the values</translation>
         <translation>The location cannot be empty</translation>
     </message>
     <message>
-        <source>提示</source>
-        <translation>Notice</translation>
-    </message>
-    <message>
         <source>打开目录</source>
         <translation>Choose folder</translation>
     </message>
@@ -1875,6 +1867,10 @@ Please adjust the values</translation>
     <message>
         <source>(内容过长，只显示了前 %1 个字符)</source>
         <translation>(too long: only the first %1 characters are shown)</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
     </message>
 </context>
 <context>

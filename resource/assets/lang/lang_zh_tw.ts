@@ -1811,10 +1811,6 @@
         <translation>取消</translation>
     </message>
     <message>
-        <source>提示</source>
-        <translation>提示</translation>
-    </message>
-    <message>
         <source>文件名为空</source>
         <translation>檔案名稱為空</translation>
     </message>
@@ -1862,10 +1858,6 @@
         <translation>項目路徑不能為空</translation>
     </message>
     <message>
-        <source>提示</source>
-        <translation>提示</translation>
-    </message>
-    <message>
         <source>打开目录</source>
         <translation>開啟目錄</translation>
     </message>
@@ -1875,6 +1867,10 @@
     <message>
         <source>(内容过长，只显示了前 %1 个字符)</source>
         <translation>(內容過長，只顯示了前 %1 個字元)</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
     </message>
 </context>
 <context>
