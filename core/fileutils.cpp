@@ -83,16 +83,14 @@ bool holdsNothingOrFile(const QString &path)
 // FIFO cannot block.
 QString writableTarget(const QString &path)
 {
-    QString target = path;
-    if (!holdsNothingOrFile(target)) {
-        const QFileInfo link(path);
-        target = link.isSymLink() ? link.canonicalFilePath() : QString();
-        if (!target.isEmpty() && !holdsNothingOrFile(target))
-            target.clear();
-    }
-    if (target.isEmpty())
-        qDebug() << "refused: no regular file stands at " << path;
-    return target;
+    if (holdsNothingOrFile(path))
+        return path;
+    const QFileInfo link(path);
+    const QString target = link.isSymLink() ? link.canonicalFilePath() : QString();
+    if (!target.isEmpty() && holdsNothingOrFile(target))
+        return target;
+    qDebug() << "refused: no regular file stands at " << path;
+    return QString();
 }
 
 // Renames the written temporary over the target, once more checking what
