@@ -1,9 +1,9 @@
 #include "tests/testsupport.h"
 #include "transfer/dataserver.h"
+#include "transfer/packageformat.h"
 
 #include <QElapsedTimer>
 #include <QTcpSocket>
-#include <QtEndian>
 #include <QtTest>
 
 #include <atomic>
@@ -28,15 +28,8 @@ const int kMaxSteps = 50;
 // size bytes; the record's bytes follow.
 QByteArray packageHead(quint32 size)
 {
-    QByteArray head(76 + 72, '\0');
-    head.replace(0, 4, "pace");
-    qToLittleEndian<quint32>(2, head.data() + 64);
-    qToLittleEndian<quint32>(1, head.data() + 68);
-    qToLittleEndian<quint32>(72 + size, head.data() + 72);
-    head.replace(76, 4, "ZEPT");
-    head.replace(80, 7, "big.bin");
-    qToLittleEndian<quint32>(size, head.data() + 144);
-    return head;
+    using namespace PackageFormat;
+    return encodeHeader("pace", Config, 1, quint32(kEntrySize) + size) + encodeEntry("big.bin", size);
 }
 
 // A client on a thread of its own, so that its pace does not wait on the
@@ -131,7 +124,7 @@ private slots:
         QTest::addColumn<int>("chunk");      // bytes sent every step after it
         QTest::addColumn<bool>("keepsGoing");
 
-        const quint32 most = 0x7fffffff - 72;   // the largest package the server takes
+        const quint32 most = 0x7fffffff - PackageFormat::kEntrySize;   // the largest package the server takes
         const qint64 head = packageHead(0).size();
         // 64 KiB a window is 12.8 KiB a step: 16 KiB brings it a step early,
         // 12 KiB a step late.
