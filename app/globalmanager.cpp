@@ -219,7 +219,7 @@ void GlobalManager::loadStyleSheet()
 {
     const QString path = QStringLiteral("./resource/assets/qss/index.qss");
     qDebug() << "qsspathname: " << path;
-    const WholeFile file = readSayingRefusal(path, WholeFile::kStyleSheetLimit);
+    const WholeFile file = readSayingRefusal(path, WholeFile::Kind::StyleSheet);
     if (!file.isRead()) {
         qDebug() << "Open failed " << path;
         return;

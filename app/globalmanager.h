@@ -6,6 +6,7 @@
 #include "core/controltypetable.h"
 #include "core/midctrlrecord.h"
 #include "core/pageinfo.h"
+#include "core/wholefile.h"
 #include "properties/imagechooser.h"
 #include "wall/gridtemplatestore.h"
 
@@ -28,7 +29,6 @@ class QWidget;
 class SrcListWidget;
 class UIBase;
 class UIPage;
-class WholeFile;
 
 // The one application-wide object: settings, language, the open project and
 // plain pointers to the main window's panels, which belong to the main window.
@@ -273,7 +273,7 @@ private:
     UIPage *pageForCommand();
     // The file read whole; a refusal (a FIFO, a device, over the bound) is
     // said to the user.
-    static WholeFile readSayingRefusal(const QString &path, qint64 limit);
+    static WholeFile readSayingRefusal(const QString &path, WholeFile::Kind kind);
     // The file written whole; a failure, also a refusal to write over what is
     // no regular file, is said to the user with the path.
     static bool writeSayingFailure(const QString &path, const QByteArray &bytes);

@@ -128,7 +128,7 @@ void GlobalManager::loadMidCtrls(const QString &fileName)
     m_midCtrlRead = MidCtrlRead::Whole;
     if (projectPath().isEmpty() || !isSafePageFile(fileName))
         return;
-    const WholeFile file = WholeFile::read(projectPath() + QLatin1Char('/') + fileName, WholeFile::kDeviceFileLimit);
+    const WholeFile file = WholeFile::read(projectPath() + QLatin1Char('/') + fileName, WholeFile::Kind::DeviceFile);
     // A project without devices.
     if (file.status() == WholeFile::Missing)
         return;
@@ -200,7 +200,7 @@ void GlobalManager::loadEvents(const QString &fileName)
 {
     if (projectPath().isEmpty() || !isSafePageFile(fileName))
         return;
-    const WholeFile file = readSayingRefusal(projectPath() + QLatin1Char('/') + fileName, WholeFile::kEventFileLimit);
+    const WholeFile file = readSayingRefusal(projectPath() + QLatin1Char('/') + fileName, WholeFile::Kind::EventFile);
     const QJsonDocument doc = parsedDocument(file);
     const QJsonValue events = doc.object().value(QLatin1String(kEventsKey));
     if (!doc.isObject() || !events.isArray())
@@ -222,9 +222,9 @@ QString GlobalManager::gridTemplatePath() const
     return QStringLiteral("./data_template/grid_template") + QLatin1String(folder);
 }
 
-WholeFile GlobalManager::readSayingRefusal(const QString &path, qint64 limit)
+WholeFile GlobalManager::readSayingRefusal(const QString &path, WholeFile::Kind kind)
 {
-    WholeFile file = WholeFile::read(path, limit);
+    WholeFile file = WholeFile::read(path, kind);
     if (file.isRefused())
         Notifier::information(nullptr, tr("提示"), file.problem());
     return file;
@@ -237,7 +237,7 @@ bool GlobalManager::loadGridTemplates()
     const QString path = gridTemplatePath();
     if (!QFile::exists(path))
         return false;
-    const WholeFile file = readSayingRefusal(path, WholeFile::kGridTemplateFileLimit);
+    const WholeFile file = readSayingRefusal(path, WholeFile::Kind::GridTemplateFile);
     if (file.isRefused()) {
         m_gridTemplatesRefused = true;
         return false;
@@ -264,5 +264,5 @@ bool GlobalManager::saveGridTemplates(QJsonArray templates)
         return false;
     // The language folder is not created: a missing one means no templates
     // are kept for that language.
-    return writeFileAtomically(gridTemplatePath(), QJsonDocument(templates).toJson());
+    return writeFileAtomically(gridTemplatePath(), QJsonDocument(templates).toJson()).isWritten();
 }

@@ -206,7 +206,7 @@ bool GlobalManager::copyPage(const QString &sourceName, const QString &typedName
     const PageInfo page = newPageInfo(name, width, height, pageType);
 
     // The copy is of the file as last saved, byte for byte.
-    const WholeFile source = WholeFile::read(pageFilePath(pageFileOf(sourceName)), WholeFile::kPageFileLimit);
+    const WholeFile source = WholeFile::read(pageFilePath(pageFileOf(sourceName)), WholeFile::Kind::PageFile);
     const QString target = pageFilePath(page.file);
     if (!source.isRead()) {
         Notifier::information(nullptr, tr("提示"), source.isRefused() ? source.problem() : tr("复制页面失败"));
@@ -247,7 +247,7 @@ bool GlobalManager::importPage(const QString &path, int *pageType)
     int width = kDefaultWidth;
     int height = kDefaultHeight;
     int type = 0;
-    const WholeFile file = readSayingRefusal(path, WholeFile::kPageFileLimit);
+    const WholeFile file = readSayingRefusal(path, WholeFile::Kind::PageFile);
     if (!file.isRead())
         return false;
     QJsonParseError error;
@@ -323,7 +323,7 @@ void GlobalManager::resizePageFile(const QString &name, int width, int height)
     if (!isProjectOpen() || !isValidPageName(name))
         return;
     const QString path = pageFilePath(pageFileOf(name));
-    const WholeFile file = WholeFile::read(path, WholeFile::kPageFileLimit);
+    const WholeFile file = WholeFile::read(path, WholeFile::Kind::PageFile);
     if (!file.isRead()) {
         Notifier::information(nullptr, tr("提示"), file.isRefused() ? file.problem() : tr("open file fail: ") + path);
         return;

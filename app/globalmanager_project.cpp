@@ -55,7 +55,7 @@ enum class ProjectRead { Ok, Unreadable, Refused, NotAnObject, NoPageArray };
 // The "Page" array of a project file; *problem says why a refused file was not read.
 ProjectRead readPageArray(const QString &path, QJsonArray *pages, QString *problem = nullptr)
 {
-    const WholeFile file = WholeFile::read(path, WholeFile::kProjectFileLimit);
+    const WholeFile file = WholeFile::read(path, WholeFile::Kind::ProjectFile);
     if (problem)
         *problem = file.problem();
     if (file.isRefused())
@@ -309,7 +309,7 @@ bool GlobalManager::createEmptyFile(const QString &name)
     qDebug() << "m_project_path " << projectPath() << " name" << name;
     if (projectPath().isEmpty() || !isSafePageFile(name))
         return false;
-    return createFile(projectPath(), name);
+    return createFile(projectPath(), name).isWritten();
 }
 
 bool GlobalManager::saveProjectFile()
@@ -326,11 +326,10 @@ bool GlobalManager::writeJsonFile(const QString &path, const QJsonObject &object
 
 bool GlobalManager::writeSayingFailure(const QString &path, const QByteArray &bytes)
 {
-    if (!writeFileAtomically(path, bytes)) {
-        Notifier::information(nullptr, tr("提示"), tr("open file fail: ") + path);
-        return false;
-    }
-    return true;
+    const FileWrite written = writeFileAtomically(path, bytes);
+    if (!written)
+        Notifier::information(nullptr, tr("提示"), written.problem(tr("open file fail: ")));
+    return written.isWritten();
 }
 
 bool GlobalManager::addPageEntry(int mainPage, const QString &file, int pageType)

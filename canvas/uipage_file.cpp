@@ -37,7 +37,7 @@ UIPage::LoadResult UIPage::loadPage()
     if (!info.exists())
         return LoadMissing;
 
-    const WholeFile file = WholeFile::read(path, WholeFile::kPageFileLimit);
+    const WholeFile file = WholeFile::read(path, WholeFile::Kind::PageFile);
     m_loadProblem = file.problem();
     if (file.isRefused())
         return LoadRefused;

@@ -56,7 +56,7 @@ void CodeEditorDlg::load()
     if (m_path.isEmpty())
         return;
     // Read as bytes: what is not shown exactly must not be written back.
-    const WholeFile file = WholeFile::read(m_path, WholeFile::kScriptFileLimit);
+    const WholeFile file = WholeFile::read(m_path, WholeFile::Kind::ScriptFile);
     QString problem = tr("读取文件失败，文件保持不变: ") + m_path;
     if (file.isRead()) {
         const QByteArray &bytes = file.bytes();

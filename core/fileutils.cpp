@@ -74,35 +74,88 @@ bool holdsNothingOrFile(const QString &path)
     return S_ISREG(status.st_mode);
 }
 
+QString folderOf(const QString &path)
+{
+    return QFileInfo(path).absolutePath();
+}
+
 // Where a write to path goes: the path itself when nothing or a regular file
 // stands there, the file when a link to a regular file does (the link stays,
-// as QSaveFile keeps it). Empty for anything else, a device, FIFO, socket or
-// folder, directly or through a link, or a link to nothing: the rename would
+// as QSaveFile keeps it). Anything else is refused: a device, FIFO, socket or
+// folder, directly or through a link, or a link to nothing; the rename would
 // put a regular file in its place, and through a link in the project folder
 // that could be the system's /dev/zero. Looked at, never opened, so that a
 // FIFO cannot block.
-QString writableTarget(const QString &path)
+FileWrite resolveTarget(const QString &path)
 {
-    if (holdsNothingOrFile(path))
-        return path;
-    const QFileInfo link(path);
-    const QString target = link.isSymLink() ? link.canonicalFilePath() : QString();
-    if (!target.isEmpty() && holdsNothingOrFile(target))
-        return target;
-    qDebug() << "refused: no regular file stands at " << path;
-    return QString();
+    QString target = path;
+    if (!holdsNothingOrFile(path)) {
+        const QFileInfo link(path);
+        if (!link.isSymLink())
+            return FileWrite(path, FileWrite::NotAFile);
+        target = link.canonicalFilePath();
+        if (target.isEmpty())
+            return FileWrite(path, FileWrite::DanglingLink);
+        if (!holdsNothingOrFile(target))
+            return FileWrite(path, FileWrite::NotAFile);
+    }
+    // The temporary goes beside the file and replaces it by a rename.
+    const QByteArray folder = QFile::encodeName(folderOf(target));
+    struct stat status;
+    if (::stat(folder.constData(), &status) != 0 || !S_ISDIR(status.st_mode))
+        return FileWrite(path, FileWrite::FolderMissing);
+    if (::access(folder.constData(), W_OK | X_OK) != 0)
+        return FileWrite::ofError(path, errno);
+    if (::access(QFile::encodeName(target).constData(), W_OK) != 0 && errno != ENOENT)
+        return FileWrite::ofError(path, errno);
+    return FileWrite(target);
+}
+
+// Every byte onto the handle, or the errno of the write that failed: a full
+// disk shows here, not in a buffer flushed on closing, whose failure
+// QSaveFile::commit() does not report.
+int writeAll(int handle, const char *data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t count = ::write(handle, data, size_t(qMin<qint64>(size, 1 << 20)));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return count < 0 ? errno : ENOSPC;
+        data += count;
+        size -= count;
+    }
+    return 0;
+}
+
+// Opens the temporary beside the target, unbuffered, so that every byte
+// goes through writeAll.
+FileWrite openTemporary(QSaveFile &file, const QString &path)
+{
+    errno = 0;
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.handle() >= 0)
+        return FileWrite(path);
+    const int error = errno;
+    qDebug() << "cannot open a temporary beside" << path << file.errorString();
+    file.cancelWriting();
+    return error != 0 ? FileWrite::ofError(path, error) : FileWrite(path, FileWrite::Failed, file.errorString());
 }
 
 // Renames the written temporary over the target, once more checking what
 // stands there now: it may have been replaced since the first look.
-bool commitOver(QSaveFile &file, const QString &target)
+FileWrite commitOver(QSaveFile &file, const QString &path, const QString &target)
 {
     if (!holdsNothingOrFile(target)) {
         qDebug() << "refused: no regular file stands at " << target;
         file.cancelWriting();
-        return false;
+        return FileWrite(path, FileWrite::NotAFile);
     }
-    return file.commit();
+    errno = 0;
+    if (file.commit())
+        return FileWrite(path);
+    const int error = errno;
+    qDebug() << "commit failed" << path << file.errorString();
+    return error != 0 ? FileWrite::ofError(path, error) : FileWrite(path, FileWrite::Failed, file.errorString());
 }
 
 bool removeEntries(const QString &path)
@@ -146,66 +199,61 @@ bool generateDirectorys(const QString &path)
     return true;
 }
 
-bool createFile(const QString &dir, const QString &fileName)
+FileWrite createFile(const QString &dir, const QString &fileName)
 {
     if (!QDir(dir).exists())
         generateDirectorys(dir);
     const QString path = QDir(dir).absolutePath() + QLatin1Char('/') + fileName;
-    if (!writeFileAtomically(path, QByteArray()))
-        return false;
-    qDebug() << "create file success dirName: " << dir << " filename:" << fileName;
-    return true;
+    const FileWrite written = writeFileAtomically(path, QByteArray());
+    if (written)
+        qDebug() << "create file success dirName: " << dir << " filename:" << fileName;
+    return written;
 }
 
-bool copyFile(const QString &src, const QString &dst)
+FileWrite copyFile(const QString &src, const QString &dst)
 {
     // Opening the destination would otherwise empty the very file being read.
     if (isSameFile(src, dst)) {
         qDebug() << "copyFile: source and destination are the same file " << src;
-        return false;
+        return FileWrite(dst, FileWrite::Failed, QStringLiteral("same file"));
     }
 
     // Opened as the whole-file reader opens: a FIFO would block for ever and
     // a device never end.
     WholeFile::Status failure = WholeFile::Missing;
-    const int handle = WholeFile::openRegular(src, &failure, nullptr);
-    QFile source;
-    if (handle < 0 || !source.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        if (handle >= 0)
-            ::close(handle);
+    const int source = WholeFile::openRegular(src, &failure, nullptr);
+    if (source < 0) {
         qDebug() << "src file open failed " << src << failure;
-        return false;
+        return FileWrite(src, FileWrite::Unreadable);
     }
-    const QString targetPath = writableTarget(dst);
-    if (targetPath.isEmpty())
-        return false;
-    QSaveFile target(targetPath);
-    if (!target.open(QIODevice::WriteOnly)) {
-        qDebug() << "dest file open failed" << dst << target.errorString();
-        return false;
+    const FileWrite where = resolveTarget(dst);
+    if (!where) {
+        ::close(source);
+        return where;
     }
-
-    char block[1024];
-    for (;;) {
-        const qint64 count = source.read(block, sizeof block);
-        if (count == 0)
-            break;
+    QSaveFile target(where.path());
+    FileWrite outcome = openTemporary(target, dst);
+    char block[64 * 1024];
+    while (outcome) {
+        const ssize_t count = ::read(source, block, sizeof block);
+        if (count < 0 && errno == EINTR)
+            continue;
         if (count < 0) {
-            qDebug() << "src file read failed " << src << source.errorString();
-            target.cancelWriting();
-            return false;
-        }
-        if (target.write(block, count) != count) {
-            qDebug() << "dest file write failed" << dst << target.errorString();
-            target.cancelWriting();
-            return false;
+            qDebug() << "src file read failed " << src;
+            outcome = FileWrite(src, FileWrite::Unreadable);
+        } else if (count == 0) {
+            break;
+        } else if (const int error = writeAll(target.handle(), block, count)) {
+            outcome = FileWrite::ofError(dst, error);
         }
     }
-    if (!commitOver(target, targetPath)) {
-        qDebug() << "dest file write failed" << dst << target.errorString();
-        return false;
+    ::close(source);
+    if (!outcome) {
+        qDebug() << "copyFile failed" << src << dst << outcome.reason();
+        target.cancelWriting();
+        return outcome;
     }
-    return true;
+    return commitOver(target, dst, where.path());
 }
 
 bool moveFile(const QString &src, const QString &dst)
@@ -341,15 +389,29 @@ QString loadablePicture(const QString &path)
     return QString();
 }
 
-bool writeFileAtomically(const QString &path, const QByteArray &bytes)
+FileWrite checkWritable(const QString &path)
 {
-    const QString target = writableTarget(path);
-    if (target.isEmpty())
-        return false;
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !commitOver(file, target)) {
-        qDebug() << "writeFileAtomically failed" << path << file.errorString();
-        return false;
+    const FileWrite where = resolveTarget(path);
+    return where ? FileWrite(path) : where;
+}
+
+FileWrite writeFileAtomically(const QString &path, const QByteArray &bytes, qint64 limit)
+{
+    if (limit >= 0 && bytes.size() > limit)
+        return FileWrite::tooLarge(path, bytes.size(), limit);
+    const FileWrite where = resolveTarget(path);
+    if (!where)
+        return where;
+    QSaveFile file(where.path());
+    FileWrite outcome = openTemporary(file, path);
+    if (outcome) {
+        if (const int error = writeAll(file.handle(), bytes.constData(), bytes.size()))
+            outcome = FileWrite::ofError(path, error);
     }
-    return true;
+    if (!outcome) {
+        qDebug() << "writeFileAtomically failed" << path << outcome.reason();
+        file.cancelWriting();
+        return outcome;
+    }
+    return commitOver(file, path, where.path());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/filewrite.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -10,11 +12,11 @@
 // Creates every missing folder of the path, parent first.
 bool generateDirectorys(const QString &path);
 // Creates the folder when missing, then creates (or empties) dir + "/" + name.
-bool createFile(const QString &dir, const QString &fileName);
+FileWrite createFile(const QString &dir, const QString &fileName);
 // Copies a file in blocks; the destination is replaced only by a complete
 // copy. Refuses to copy a file onto itself, a source that is no regular file
 // and a destination that writeFileAtomically refuses.
-bool copyFile(const QString &src, const QString &dst);
+FileWrite copyFile(const QString &src, const QString &dst);
 // Renames when it can, otherwise copies and removes the source after the
 // copy is complete; an existing destination stays until it is replaced.
 bool moveFile(const QString &src, const QString &dst);
@@ -45,8 +47,15 @@ QString fileNameOfPath(const QString &path);
 QString loadablePicture(const QString &path);
 
 // Writes the whole file through a temporary beside it and a rename, so that a
-// failure leaves the previous file untouched. Writes only where nothing, a
-// regular file or a link to a regular file stands (the link stays, its file
-// is replaced); a device, FIFO, socket or folder, directly or through a link,
-// and a link to nothing are refused and left as they are.
-bool writeFileAtomically(const QString &path, const QByteArray &bytes);
+// failure leaves the previous file untouched: the rename happens only once
+// every byte is on disk, so a full disk never empties or cuts the file.
+// Writes only where nothing, a regular file or a link to a regular file
+// stands (the link stays, its file is replaced); a device, FIFO, socket or
+// folder, directly or through a link, and a link to nothing are refused and
+// left as they are. With a limit, bytes over it are refused: the designer
+// would not read the file back (WholeFile::limit of its kind).
+FileWrite writeFileAtomically(const QString &path, const QByteArray &bytes, qint64 limit = -1);
+// What a write to the path would meet as things stand: written when it would
+// go, else the refusal writeFileAtomically would give. For an editor that
+// must not take typing it cannot save.
+FileWrite checkWritable(const QString &path);

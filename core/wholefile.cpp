@@ -12,7 +12,38 @@
 namespace {
 // A QByteArray holds less than 2 GiB.
 const qint64 kHighestLimit = qint64(1) << 30;
+
+// By kind, far above what the designer writes itself (the largest real page
+// is well under 1 MB) except where a control keeps a whole grid template.
+qint64 kindLimits[] = {
+    qint64(16) << 20,    // project file
+    // A grid setting control keeps its whole template: the largest grid
+    // (999 x 999 cells) takes some 168 MB of a page, at most 202 MiB with
+    // every number at its widest; the rest is room for the page itself.
+    qint64(256) << 20,   // page
+    qint64(32) << 20,    // devices
+    qint64(16) << 20,    // events
+    // One template of the largest grid (999 x 999 cells, each listed) takes
+    // some 128 MB as the editor writes it.
+    qint64(512) << 20,   // grid templates
+    qint64(16) << 20,    // script
+    qint64(4) << 20,     // style sheet
+};
+const qint64 kDefaultLimits[] = {
+    kindLimits[0], kindLimits[1], kindLimits[2], kindLimits[3], kindLimits[4], kindLimits[5], kindLimits[6],
+};
+static_assert(sizeof kindLimits / sizeof *kindLimits == int(WholeFile::Kind::StyleSheet) + 1, "a bound for each kind");
 } // namespace
+
+qint64 WholeFile::limit(Kind kind)
+{
+    return kindLimits[int(kind)];
+}
+
+void WholeFile::setLimitForTesting(Kind kind, qint64 bytes)
+{
+    kindLimits[int(kind)] = bytes < 0 ? kDefaultLimits[int(kind)] : bytes;
+}
 
 WholeFile::WholeFile(const QString &path, qint64 limit)
     : m_path(path)

@@ -14,20 +14,21 @@ class WholeFile
     Q_DECLARE_TR_FUNCTIONS(WholeFile)
 
 public:
-    // Bounds by kind of file, far above what the designer writes itself (the
-    // largest real page is well under 1 MB; grid templates list every cell).
-    static constexpr qint64 kProjectFileLimit = 16 << 20;
-    // A grid setting control keeps its whole template: the largest grid
-    // (999 x 999 cells) takes some 168 MB of a page, at most 202 MiB with
-    // every number at its widest; the rest is room for the page itself.
-    static constexpr qint64 kPageFileLimit = qint64(256) << 20;
-    static constexpr qint64 kDeviceFileLimit = 32 << 20;
-    static constexpr qint64 kEventFileLimit = 16 << 20;
-    // One template of the largest grid (999 x 999 cells, each listed) takes
-    // some 128 MB as the editor writes it.
-    static constexpr qint64 kGridTemplateFileLimit = qint64(512) << 20;
-    static constexpr qint64 kScriptFileLimit = 16 << 20;
-    static constexpr qint64 kStyleSheetLimit = 4 << 20;
+    // Files read whole with a bound; a writer of such a file takes the same
+    // bound, so that the designer never writes what it will not read back.
+    enum class Kind {
+        ProjectFile,
+        PageFile,
+        DeviceFile,
+        EventFile,
+        GridTemplateFile,
+        ScriptFile,
+        StyleSheet,
+    };
+    static qint64 limit(Kind kind);
+    // Test seam: a lower bound keeps a test of the bound light; a negative
+    // one restores the kind's own.
+    static void setLimitForTesting(Kind kind, qint64 bytes);
 
     enum Status {
         Read,
@@ -38,6 +39,7 @@ public:
     };
 
     static WholeFile read(const QString &path, qint64 limit);
+    static WholeFile read(const QString &path, Kind kind) { return read(path, limit(kind)); }
     // Whether the path names a regular file, opened as read() opens it; for
     // files another reader (Qt's picture loading) then opens by name.
     static bool isRegular(const QString &path);

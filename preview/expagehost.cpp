@@ -73,7 +73,7 @@ ExStyleReader ExPageHost::reader() const
 
 bool ExPageHost::readPageControls(const QString &path, QJsonArray *controls, QString *refusal)
 {
-    const WholeFile file = WholeFile::read(path, WholeFile::kPageFileLimit);
+    const WholeFile file = WholeFile::read(path, WholeFile::Kind::PageFile);
     if (refusal && file.isRefused())
         *refusal = file.problem();
     if (!file.isRead())

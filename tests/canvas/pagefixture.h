@@ -82,7 +82,7 @@ inline bool writeGridPage(const QString &path, int rows, int cols)
 inline bool writeOversizedPage(const QString &path)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.resize(WholeFile::kPageFileLimit + 1);
+    return file.open(QIODevice::WriteOnly) && file.resize(WholeFile::limit(WholeFile::Kind::PageFile) + 1);
 }
 
 inline QJsonArray readPage(const QString &path)

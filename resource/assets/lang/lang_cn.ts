@@ -619,6 +619,49 @@
     </message>
 </context>
 <context>
+    <name>FileWrite</name>
+    <message>
+        <source>该位置是设备、管道、套接字或文件夹，不是普通文件</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>该位置是指向不存在文件的链接</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件将有%1字节，大于设计器能读取的%2MB，未保存</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>所在的文件夹不存在</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>无法读取源文件</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>写入失败</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>写入失败: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>保存文件失败: </source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>提示</source>

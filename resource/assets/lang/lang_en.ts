@@ -619,6 +619,49 @@
     </message>
 </context>
 <context>
+    <name>FileWrite</name>
+    <message>
+        <source>该位置是设备、管道、套接字或文件夹，不是普通文件</source>
+        <translation>A device, FIFO, socket or folder stands there, not a regular file</translation>
+    </message>
+    <message>
+        <source>该位置是指向不存在文件的链接</source>
+        <translation>A link to a file that does not exist stands there</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>No permission to write</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation>No space left on the disk</translation>
+    </message>
+    <message>
+        <source>文件将有%1字节，大于设计器能读取的%2MB，未保存</source>
+        <translation>The file would hold %1 bytes, more than the %2 MB the designer reads back; not saved</translation>
+    </message>
+    <message>
+        <source>所在的文件夹不存在</source>
+        <translation>The folder it goes into does not exist</translation>
+    </message>
+    <message>
+        <source>无法读取源文件</source>
+        <translation>The source file cannot be read</translation>
+    </message>
+    <message>
+        <source>写入失败</source>
+        <translation>Write failed</translation>
+    </message>
+    <message>
+        <source>写入失败: %1</source>
+        <translation>Write failed: %1</translation>
+    </message>
+    <message>
+        <source>保存文件失败: </source>
+        <translation>Cannot save file: </translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>提示</source>

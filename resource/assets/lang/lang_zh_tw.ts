@@ -619,6 +619,49 @@
     </message>
 </context>
 <context>
+    <name>FileWrite</name>
+    <message>
+        <source>该位置是设备、管道、套接字或文件夹，不是普通文件</source>
+        <translation>該位置是裝置、管道、通訊端或資料夾，不是一般檔案</translation>
+    </message>
+    <message>
+        <source>该位置是指向不存在文件的链接</source>
+        <translation>該位置是指向不存在檔案的連結</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>沒有寫入權限</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation>磁碟空間不足</translation>
+    </message>
+    <message>
+        <source>文件将有%1字节，大于设计器能读取的%2MB，未保存</source>
+        <translation>檔案將有%1位元組，大於設計器能讀取的%2MB，未儲存</translation>
+    </message>
+    <message>
+        <source>所在的文件夹不存在</source>
+        <translation>所在的資料夾不存在</translation>
+    </message>
+    <message>
+        <source>无法读取源文件</source>
+        <translation>無法讀取來源檔案</translation>
+    </message>
+    <message>
+        <source>写入失败</source>
+        <translation>寫入失敗</translation>
+    </message>
+    <message>
+        <source>写入失败: %1</source>
+        <translation>寫入失敗: %1</translation>
+    </message>
+    <message>
+        <source>保存文件失败: </source>
+        <translation>儲存檔案失敗: </translation>
+    </message>
+</context>
+<context>
     <name>GlobalManager</name>
     <message>
         <source>提示</source>
