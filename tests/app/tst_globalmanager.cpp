@@ -17,6 +17,9 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+#include <cerrno>
+#include <cstring>
+
 // The manager: settings and start dialog; the project store with its page
 // entries and devices; the forwarders to the page in front and the panels.
 using namespace pagefixture;
@@ -28,6 +31,8 @@ const char kThreePages[] = R"({"Page": [
     {"File": "c.json", "PageType": 2}
 ]})";
 const char kNoPages[] = R"({"Page": []})";
+// Why a write onto a device, FIFO, socket or folder is refused.
+const QString kNotAFile = QString::fromUtf8("该位置是设备、管道、套接字或文件夹，不是普通文件");
 
 // A page canvas as far as saving goes: it reports its entry on every save.
 class SavingPage : public QWidget
@@ -304,7 +309,8 @@ void TestGlobalManager::refusalsKeepMemoryDiskAndTabs_data()
     // puts beside it: every save of the project file fails.
     for (const char *operation : {"add entry", "update entry", "move down", "rename", "delete"})
         QTest::newRow(qPrintable(QStringLiteral("%1, project file unwritable").arg(operation)))
-            << false << operation << "z" << "open file fail: @";
+            << false << operation << "z"
+            << QStringLiteral("open file fail: @\n写入失败: ") + QString::fromLocal8Bit(std::strerror(ENAMETOOLONG));
     const QString exists = QString::fromUtf8("名称已存在");
     const QString invalid = QString::fromUtf8("页面名称无效");
     QTest::newRow("rename onto a page of that name") << true << "rename" << "b" << exists;
@@ -597,10 +603,10 @@ void TestGlobalManager::savesThroughALinkToADeviceAreRefused_data()
     QTest::addColumn<QString>("save");
     QTest::addColumn<QString>("file");   // in the project folder; "@": the grid template file
     QTest::addColumn<QString>("said");   // "%1": the file's path
-    QTest::newRow("devices") << "devices" << "mid_ctrl.dat" << "open file fail: %1";
+    QTest::newRow("devices") << "devices" << "mid_ctrl.dat" << "open file fail: %1\n" + kNotAFile;
     QTest::newRow("open page") << "page" << "a.json" << "open file fail: a.json";
-    QTest::newRow("copied page") << "copy" << "d.json" << "open file fail: %1";
-    QTest::newRow("imported page") << "import" << "d.json" << "open file fail: %1";
+    QTest::newRow("copied page") << "copy" << "d.json" << "open file fail: %1\n" + kNotAFile;
+    QTest::newRow("imported page") << "import" << "d.json" << "open file fail: %1\n" + kNotAFile;
     // The grid editor says it, naming the file.
     QTest::newRow("grid templates") << "grid" << "@" << "";
 }
@@ -683,7 +689,7 @@ void TestGlobalManager::deviceTextsAreCutAtFieldSizes()
     const QString devices = folder() + "/mid_ctrl.dat";
     QVERIFY(QFile::remove(devices) && QDir().mkpath(devices)); // a folder where the file should go
     QVERIFY(!manager()->saveMidCtrls());
-    QCOMPARE(m_notifier->texts(), QStringList(QString::fromUtf8("open file fail: ") + devices));
+    QCOMPARE(m_notifier->texts(), QStringList(QString::fromUtf8("open file fail: ") + devices + "\n" + kNotAFile));
     QCOMPARE(manager()->midCtrls().size(), 1);
 }
 
