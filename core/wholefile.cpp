@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <array>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,7 +16,7 @@ const qint64 kHighestLimit = qint64(1) << 30;
 
 // By kind, far above what the designer writes itself (the largest real page
 // is well under 1 MB) except where a control keeps a whole grid template.
-qint64 kindLimits[] = {
+constexpr std::array<qint64, 7> kDefaultLimits{
     qint64(16) << 20,    // project file
     // A grid setting control keeps its whole template: the largest grid
     // (999 x 999 cells) takes some 168 MB of a page, at most 202 MiB with
@@ -29,10 +30,8 @@ qint64 kindLimits[] = {
     qint64(16) << 20,    // script
     qint64(4) << 20,     // style sheet
 };
-const qint64 kDefaultLimits[] = {
-    kindLimits[0], kindLimits[1], kindLimits[2], kindLimits[3], kindLimits[4], kindLimits[5], kindLimits[6],
-};
-static_assert(sizeof kindLimits / sizeof *kindLimits == int(WholeFile::Kind::StyleSheet) + 1, "a bound for each kind");
+static_assert(kDefaultLimits.size() == size_t(WholeFile::Kind::StyleSheet) + 1, "a bound for each kind");
+std::array<qint64, kDefaultLimits.size()> kindLimits = kDefaultLimits;
 } // namespace
 
 qint64 WholeFile::limit(Kind kind)

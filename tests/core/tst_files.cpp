@@ -14,6 +14,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+Q_DECLARE_METATYPE(FileWrite::Status)
+
 namespace {
 
 // No file of this process grows past the limit: a write fails half way, even for root.
@@ -172,39 +174,59 @@ private slots:
         }
     }
 
+    // A file the designer would refuse to read back is never written.
+    void writesOverTheBoundAreRefused()
+    {
+        TestWorkDir work;
+        const qint64 bound = qint64(1) << 20;
+        QVERIFY(writeFixture("page.json", "previous"));
+        const FileWrite over = writeFileAtomically("page.json", patternBytes(int(bound) + 1), bound);
+        QCOMPARE(over.status(), FileWrite::TooLarge);
+        QCOMPARE(readFixture("page.json"), QByteArray("previous"));
+        QCOMPARE(entriesOf("."), QStringList("page.json"));
+        const QString said = over.problem(QStringLiteral("open file fail: "));
+        QVERIFY2(said.startsWith("open file fail: page.json\n") && said.contains("1048577") && said.contains("1MB"),
+                 qPrintable(said));
+        QVERIFY(writeFileAtomically("page.json", patternBytes(int(bound)), bound));
+        QCOMPARE(readFixture("page.json"), patternBytes(int(bound)));
+    }
+
     void writesGoOnlyWhereAFileStands_data()
     {
         QTest::addColumn<QString>("operation");   // "write", "copy", or "copy from" the thing
         QTest::addColumn<QString>("kind");        // at "thing"; ".link": a link to it, made elsewhere
-        QTest::addColumn<bool>("result");
+        QTest::addColumn<FileWrite::Status>("status");
         for (const char *operation : {"write", "copy"}) {
             const auto row = [operation](const char *what) {
                 return &QTest::addRow("%s over %s", operation, what);
             };
-            *row("nothing") << operation << "missing" << true;
-            *row("a regular file") << operation << "file" << true;
-            *row("a link to a regular file") << operation << "file.link" << true;
+            *row("nothing") << operation << "missing" << FileWrite::Written;
+            *row("a regular file") << operation << "file" << FileWrite::Written;
+            *row("a link to a regular file") << operation << "file.link" << FileWrite::Written;
             // Written through, each would put a regular file in its place.
-            *row("a link to nothing") << operation << "nowhere" << false;
-            *row("a device") << operation << "device" << false;
-            *row("a link to a device") << operation << "zero" << false;
+            *row("a link to nothing") << operation << "nowhere" << FileWrite::DanglingLink;
+            *row("a device") << operation << "device" << FileWrite::NotAFile;
+            *row("a link to a device") << operation << "zero" << FileWrite::NotAFile;
             for (const char *kind : {"FIFO", "socket", "folder"}) {
                 const QString made = QString(kind).toLower();
-                *row(qPrintable(QString("a %1").arg(kind))) << operation << made << false;
-                *row(qPrintable(QString("a link to a %1").arg(kind))) << operation << made + ".link" << false;
+                *row(qPrintable(QString("a %1").arg(kind))) << operation << made << FileWrite::NotAFile;
+                *row(qPrintable(QString("a link to a %1").arg(kind))) << operation << made + ".link"
+                                                                         << FileWrite::NotAFile;
             }
+            // Its folder was moved away: nothing makes it again.
+            *row("a folder that is gone") << operation << "gone" << FileWrite::FolderMissing;
         }
         // Opening one would wait for a writer for ever.
-        QTest::newRow("copy from a FIFO") << "copy from" << "fifo" << false;
-        QTest::newRow("copy from a link to a FIFO") << "copy from" << "fifo.link" << false;
+        QTest::newRow("copy from a FIFO") << "copy from" << "fifo" << FileWrite::Unreadable;
+        QTest::newRow("copy from a link to a FIFO") << "copy from" << "fifo.link" << FileWrite::Unreadable;
     }
     void writesGoOnlyWhereAFileStands()
     {
         QFETCH(QString, operation);
         QFETCH(QString, kind);
-        QFETCH(bool, result);
+        QFETCH(FileWrite::Status, status);
         TestWorkDir work;
-        const QString thing = work.filePath("thing");
+        const QString thing = work.filePath(kind == "gone" ? "gone/thing" : "thing");
         const QString base = kind.section('.', 0, 0);
         const QString made = kind.endsWith(".link") ? work.filePath("elsewhere/" + base) : thing;
         if (base == "device" && ::geteuid() != 0)
@@ -214,21 +236,28 @@ private slots:
             QVERIFY(writeFixture(made, "the old contents, longer than nothing"));
         else if (base == "nowhere")
             QVERIFY(QFile::link("nowhere", thing));
-        else if (base != "missing")
+        else if (base != "missing" && base != "gone")
             QVERIFY(makeSpecialFile(made, base));
         if (made != thing)
             QVERIFY(QFile::link(made, thing));
         const QMap<QString, QByteArray> before = folderSnapshot(work.path());
 
-        bool done = false;
+        const bool result = status == FileWrite::Written;
         {
             const ReadWatchdog watchdog;
+            // What an editor is told on opening is what its save would meet.
+            if (operation != "copy from")
+                QCOMPARE(checkWritable(thing).status(), status);
             const FileWrite outcome = operation == "write" ? writeFileAtomically(thing, patternBytes(3000))
                                       : operation == "copy" ? copyFile("source.bin", thing)
                                                             : copyFile(thing, "previous.bin");
-            done = outcome.isWritten();
+            QCOMPARE(outcome.status(), status);
+            // Said with the whole path of what was named and the reason.
+            QCOMPARE(outcome.path(), thing);
+            QCOMPARE(outcome.problem(QString()).section('\n', 0, 0), result ? QString() : thing);
+            QCOMPARE(outcome.reason().isEmpty(), result);
         }
-        QCOMPARE(done, result);
+        QCOMPARE(QFileInfo::exists(work.filePath("gone")), false);
         if (!result) {
             // Nothing replaced, through a link or not, and no temporary left.
             QCOMPARE(folderSnapshot(work.path()), before);
