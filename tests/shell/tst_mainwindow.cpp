@@ -179,6 +179,8 @@ private slots:
     void runDialogStartsProgramWithoutShell();
     void imageDialogImportsPicksAndDeletesPicturesOnly();
     void imageDialogShowsNothingOfWhatIsNoFile();
+    void imageImportRefusesNamesTheUploadRefuses_data();
+    void imageImportRefusesNamesTheUploadRefuses();
     void panelFollowsThePageInFront();
     void saveUndoRedoKeysAndChoiceListsInThePanel();
     void typingLeftInARowIsWhatTheFileHolds_data();
@@ -1245,6 +1247,40 @@ void TestMainWindow::imageDialogShowsNothingOfWhatIsNoFile()
                           list->visualItemRect(list->item(row)).center());
         QCOMPARE(dialog.preview()->label()->image().isNull(), list->item(row)->text() != "c.png");
     }
+}
+
+void TestMainWindow::imageImportRefusesNamesTheUploadRefuses_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("problem");   // empty: imported
+    const QString long64 = QString(60, 'p') + ".png";
+    QTest::newRow("colon") << "a:b.png" << u("文件名不能包含“:”、“\\”或“/”");
+    QTest::newRow("tab") << "a\tb.png" << u("文件名不能包含控制字符");
+    QTest::newRow("64 bytes") << long64 << u("文件名过长：“%1”有64字节，多了1字节（最多63字节）").arg(long64);
+    QTest::newRow("63 bytes") << QString(59, 'p') + ".png" << QString();
+}
+
+void TestMainWindow::imageImportRefusesNamesTheUploadRefuses()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QString, problem);
+    const QString source = m_workDir->filePath(fileName);
+    QVERIFY(writeColourPicture(source, Qt::red));
+    ImgDlg dialog;
+    dialog.setPath(m_projectDir);
+    const auto before = folderSnapshot(m_projectDir);
+    dialog.importFiles({source});
+    QCOMPARE(listed(dialog).contains(fileName), problem.isEmpty());
+    if (problem.isEmpty()) {
+        QCOMPARE(readFixture(m_projectDir + "/" + fileName), readFixture(source));
+        QVERIFY(m_notifier->prompts().isEmpty());
+        return;
+    }
+    // Nothing copied; the list of refused files says which and why.
+    QCOMPARE(folderSnapshot(m_projectDir), before);
+    QCOMPARE(m_notifier->prompts().size(), 1);
+    const QString text = m_notifier->prompts().first().text;
+    QVERIFY2(text.contains(fileName + ": " + problem), qPrintable(text));
 }
 
 void TestMainWindow::panelFollowsThePageInFront()
