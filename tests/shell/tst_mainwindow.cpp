@@ -928,6 +928,18 @@ void TestMainWindow::refusedNameKeepsItsDialogOpenAsTyped_data()
     QTest::newRow("new place page") << "hall" << u("新建场所页面") << wide << tooLong;
     QTest::newRow("rename") << "a" << u("重命名") << wide << tooLong;
     QTest::newRow("copy") << "c" << u("创建副本") << "home:1" << reserved;
+    // Checked as used, without the blanks around it.
+    QTest::newRow("new project: blank, dots") << "" << "" << " .."
+                                              << u("项目名称不能是“.”或“..”，也不能包含“/”或“\\”");
+    QTest::newRow("new page: dots, blank") << "hall" << u("新建页面") << ".. " << u("页面名称无效");
+    QTest::newRow("new login page: blank, dots") << "hall" << u("新建登录页面") << " .." << u("页面名称无效");
+    // A name taken by a page, or by a file the project does not list.
+    const QString taken = u("名称已存在");
+    QTest::newRow("new form: page of the name") << "hall" << u("新建窗体") << "c" << taken;
+    QTest::newRow("new place page: unlisted file") << "hall" << u("新建场所页面") << " old" << taken;
+    QTest::newRow("copy: page of the name") << "a" << u("创建副本") << "b " << taken;
+    QTest::newRow("copy: unlisted file") << "b" << u("创建副本") << "old" << taken;
+    QTest::newRow("rename: page of the name") << "b" << u("重命名") << "a" << taken;
 }
 
 void TestMainWindow::refusedNameKeepsItsDialogOpenAsTyped()
@@ -936,6 +948,8 @@ void TestMainWindow::refusedNameKeepsItsDialogOpenAsTyped()
     QFETCH(QString, entry);
     QFETCH(QString, name);
     QFETCH(QString, message);
+    // Someone's page, taken out of the project.
+    QVERIFY(writePage(pagePath("old"), {pageObject(800, 600)}));
     const QStringList before = state();
     QStringList seen;
     whenModal<QDialog>([&seen, name](QDialog *dialog) {

@@ -1815,6 +1815,10 @@
         <source>页面名称无效</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>名称已存在</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>NewProjectDlg</name>
