@@ -90,6 +90,9 @@ public:
     // Pages of the open project
     const QVector<PageInfo> &pages() const { return m_pages; }
     PageInfo *hasPage(const QString &name);
+    // A new page may not take the name of a page of the project, nor that of
+    // a file in its folder that the project does not list.
+    bool isPageNameTaken(const QString &name);
     const QJsonObject &project() const { return m_project; }
     bool isProjectOpen() const;
 

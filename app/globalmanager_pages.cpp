@@ -139,13 +139,18 @@ bool GlobalManager::mayAddPage(const QString &name, const QString &sourceName)
         return false;
     if (hasPage(name))
         return false;
-    // A file of that name that the project does not list is someone's work
-    // (a page taken out of the project, a backup): never written over.
-    if (QFileInfo(pageFilePath(pageFileOf(name))).isFile()) {
+    if (isPageNameTaken(name)) {
         Notifier::information(nullptr, tr("提示"), tr("名称已存在"));
         return false;
     }
     return true;
+}
+
+bool GlobalManager::isPageNameTaken(const QString &name)
+{
+    // A file of that name that the project does not list is someone's work
+    // (a page taken out of the project, a backup): never written over.
+    return hasPage(name) || QFileInfo(pageFilePath(pageFileOf(name))).isFile();
 }
 
 PageInfo GlobalManager::newPageInfo(const QString &name, int width, int height, int pageType) const

@@ -1,6 +1,7 @@
 #include "imgdlg.h"
 
 #include "core/dialogkeys.h"
+#include "core/filenamecheck.h"
 #include "core/fileutils.h"
 #include "core/notifier.h"
 #include "shell/imgshowframe.h"
@@ -160,6 +161,9 @@ bool ImgDlg::addImage(const QString &file, QString *why)
         reason = tr("文件不存在");
     else if (source.size() > kMaxImageBytes)
         reason = tr("文件大于300MB");
+    // The upload would stop at the name, after the project was worked on.
+    else if (!FileNameCheck::check(fileName).isAccepted())
+        reason = FileNameCheck::check(fileName).problem();
     // Only pictures come in (the file dialog's filter can be typed past).
     else if (!isPictureSuffix(source.suffix()) || !holdsPicture(file))
         reason = tr("不是图片文件");

@@ -90,18 +90,27 @@ void NewFileDlg::btnClicked()
         return;
     }
     // What a page cannot take keeps the dialog open with the values as typed.
-    if (checkPageName(nullptr, fileName()) && ChangePageSizeDg::checkPageSize(pageWidth(), pageHeight()))
+    if (checkPageName(nullptr, fileName(), m_nameTaken) && ChangePageSizeDg::checkPageSize(pageWidth(), pageHeight()))
         accept();
 }
 
-bool NewFileDlg::checkPageName(QWidget *parent, const QString &name)
+void NewFileDlg::setNameTaken(const NameTaken &taken)
 {
+    m_nameTaken = taken;
+}
+
+bool NewFileDlg::checkPageName(QWidget *parent, const QString &typedName, const NameTaken &taken)
+{
+    // " .." would pass as typed and become ".." once trimmed.
+    const QString name = typedName.trimmed();
     QString problem;
-    if (name.trimmed().isEmpty())
+    if (name.isEmpty())
         problem = tr("文件名为空");
     else if (!GlobalManager::isValidPageName(name))
         problem = tr("页面名称无效");
     else
-        problem = GlobalManager::newPageNameProblem(name.trimmed());
+        problem = GlobalManager::newPageNameProblem(name);
+    if (problem.isEmpty() && taken && taken(name))
+        problem = tr("名称已存在");
     return !Notifier::sayProblem(parent, problem);
 }

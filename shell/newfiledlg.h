@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QLineEdit;
 class QPushButton;
 
@@ -24,9 +26,15 @@ public:
     int pageWidth() const;
     int pageHeight() const;
 
-    // A name a new page may take (also through a rename or a copy): not
-    // empty, a bare file name, one the upload takes. Tells the user otherwise.
-    static bool checkPageName(QWidget *parent, const QString &name);
+    // Whether a page of the project already holds a name.
+    using NameTaken = std::function<bool(const QString &)>;
+    // Names the caller knows to be taken are refused while the dialog is open.
+    void setNameTaken(const NameTaken &taken);
+
+    // A name a new page may take (also through a rename or a copy), without
+    // the blanks around it as it is used: not empty, a bare file name, one
+    // the upload takes, none taken. Tells the user otherwise.
+    static bool checkPageName(QWidget *parent, const QString &name, const NameTaken &taken = NameTaken());
 
 public slots:
     void btnClicked();
@@ -40,4 +48,5 @@ private:
     QLineEdit *m_heightEdit = nullptr;
     QPushButton *m_okButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
+    NameTaken m_nameTaken;
 };

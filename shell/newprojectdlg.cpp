@@ -86,15 +86,17 @@ bool NewProjectDlg::useTemplate() const
     return m_checkBox->checkState() == Qt::Checked;
 }
 
-bool NewProjectDlg::checkAnswers(QWidget *parent, const QString &name, const QString &folder)
+bool NewProjectDlg::checkAnswers(QWidget *parent, const QString &typedName, const QString &folder)
 {
+    // Checked as the folder and file are named: " .." would become "..".
+    const QString name = typedName.trimmed();
     QString problem;
-    if (name.trimmed().isEmpty())
+    if (name.isEmpty())
         problem = tr("项目名称不能为空");
     else if (!GlobalManager::isSafePageFile(name))
         problem = tr("项目名称不能是“.”或“..”，也不能包含“/”或“\\”");
     else
-        problem = GlobalManager::newProjectNameProblem(name.trimmed());
+        problem = GlobalManager::newProjectNameProblem(name);
     if (problem.isEmpty() && folder.trimmed().isEmpty())
         problem = tr("项目路径不能为空");
     return !Notifier::sayProblem(parent, problem);

@@ -20,9 +20,10 @@ public:
     QString projectPath() const;
     bool useTemplate() const;
 
-    // A name that can be a folder name (not empty, not "." or "..", no path
-    // separator) whose project file the upload takes, and a folder to make
-    // it in; tells the user otherwise.
+    // A name that, without the blanks around it as it is used, can be a
+    // folder name (not empty, not "." or "..", no path separator) whose
+    // project file the upload takes, and a folder to make it in; tells the
+    // user otherwise.
     static bool checkAnswers(QWidget *parent, const QString &name, const QString &folder);
 
 public slots:

@@ -77,15 +77,29 @@ QString trTree(const char *text)
     return QCoreApplication::translate("SrcGroupListWidget", text);
 }
 
-// The text question of a rename or a copy: a name no new page may take is
-// refused while the question stays open with what was typed. A rename may
-// keep the page's own name, whatever it is.
+// A new page, or a copy, may take no name the store would refuse as taken.
+bool isTakenByPageOrFile(const QString &name)
+{
+    return GlobalManager::instance()->isPageNameTaken(name);
+}
+
+// A rename clashes with the pages only: the store tells apart a file that
+// is the page's own under another spelling.
+bool isTakenByPage(const QString &name)
+{
+    return GlobalManager::instance()->hasPage(name) != nullptr;
+}
+
+// The text question of a rename or a copy: a name no new page may take, or
+// one taken, is refused while the question stays open with what was typed.
+// A rename may keep the page's own name, whatever it is.
 class PageNameInput : public QInputDialog
 {
 public:
-    PageNameInput(QWidget *parent, const QString &keptName)
+    PageNameInput(QWidget *parent, const QString &keptName, const NewFileDlg::NameTaken &taken)
         : QInputDialog(parent)
         , m_keptName(keptName)
+        , m_taken(taken)
     {
     }
 
@@ -93,20 +107,21 @@ public:
     {
         const QString name = textValue().trimmed();
         if (result == Accepted && (m_keptName.isNull() || name != m_keptName)
-            && !NewFileDlg::checkPageName(this, name))
+            && !NewFileDlg::checkPageName(this, name, m_taken))
             return;
         QInputDialog::done(result);
     }
 
 private:
     QString m_keptName;
+    NewFileDlg::NameTaken m_taken;
 };
 
 // The answer in *name, which also holds the proposal; false when cancelled.
 bool askPageName(QWidget *parent, const QString &title, const QString &label, QString *name,
-                 const QString &keptName = QString())
+                 const NewFileDlg::NameTaken &taken, const QString &keptName = QString())
 {
-    PageNameInput dialog(parent, keptName);
+    PageNameInput dialog(parent, keptName, taken);
     dialog.setWindowTitle(title);
     dialog.setLabelText(label);
     dialog.setTextValue(*name);
@@ -275,14 +290,14 @@ void SrcGroupListWidget::addNewPage(int variant)
     dialog.setFileName(suggestedName(kind.countsAsForm));
     dialog.setPageWidth(kind.width);
     dialog.setPageHeight(kind.height);
+    dialog.setNameTaken(isTakenByPageOrFile);
     if (dialog.exec() != QDialog::Accepted)
         return;
     // The tree shows the name the project stores: without the blanks around it.
     const QString name = dialog.fileName().trimmed();
     const int width = dialog.pageWidth();
     const int height = dialog.pageHeight();
-    // The dialog has refused what a page cannot take; a taken name shows
-    // only now.
+    // The dialog has refused what a page cannot take, a taken name too.
     if (!acceptNewName(name))
         return;
     // The item appears only for a page the project now holds.
@@ -357,7 +372,7 @@ void SrcGroupListWidget::onRenameFile()
     if (!item)
         return;
     QString newName = item->text(0);
-    if (askPageName(this, tr("重命名"), tr("请输入名称"), &newName, item->text(0)))
+    if (askPageName(this, tr("重命名"), tr("请输入名称"), &newName, isTakenByPage, item->text(0)))
         renameCurrentPage(newName);
 }
 
@@ -401,7 +416,7 @@ void SrcGroupListWidget::onCopyFile()
         return;
     const bool form = item->data(0, Qt::UserRole + 1).toInt() != kPageKind;
     QString newName = suggestedName(form);
-    if (askPageName(this, tr("副本名"), QString(), &newName))
+    if (askPageName(this, tr("副本名"), QString(), &newName, isTakenByPageOrFile))
         copyCurrentPage(newName);
 }
 

@@ -489,12 +489,13 @@ void GridManagerDlg::onAdd()
         fillTemplates(m_templates);
     } else {
         QString name = tr("布局") + QLatin1Char('_') + QString::number(record.id);
-        if (Notifier::getText(this, tr("名称"), tr("请输入名称"), &name)) {
-            record.setName(name);
-            if (!saveTemplate(record, cells, false))
-                return;
-            fillTemplates(m_templates);
-        }
+        // Cancelled, the user goes back to the layout, which stays unsaved.
+        if (!Notifier::getText(this, tr("名称"), tr("请输入名称"), &name))
+            return;
+        record.setName(name);
+        if (!saveTemplate(record, cells, false))
+            return;
+        fillTemplates(m_templates);
     }
     m_cells.insert(record.id, cells);
     accept();

@@ -179,6 +179,8 @@ private slots:
     void runDialogStartsProgramWithoutShell();
     void imageDialogImportsPicksAndDeletesPicturesOnly();
     void imageDialogShowsNothingOfWhatIsNoFile();
+    void imageImportRefusesNamesTheUploadRefuses_data();
+    void imageImportRefusesNamesTheUploadRefuses();
     void panelFollowsThePageInFront();
     void saveUndoRedoKeysAndChoiceListsInThePanel();
     void typingLeftInARowIsWhatTheFileHolds_data();
@@ -926,6 +928,18 @@ void TestMainWindow::refusedNameKeepsItsDialogOpenAsTyped_data()
     QTest::newRow("new place page") << "hall" << u("新建场所页面") << wide << tooLong;
     QTest::newRow("rename") << "a" << u("重命名") << wide << tooLong;
     QTest::newRow("copy") << "c" << u("创建副本") << "home:1" << reserved;
+    // Checked as used, without the blanks around it.
+    QTest::newRow("new project: blank, dots") << "" << "" << " .."
+                                              << u("项目名称不能是“.”或“..”，也不能包含“/”或“\\”");
+    QTest::newRow("new page: dots, blank") << "hall" << u("新建页面") << ".. " << u("页面名称无效");
+    QTest::newRow("new login page: blank, dots") << "hall" << u("新建登录页面") << " .." << u("页面名称无效");
+    // A name taken by a page, or by a file the project does not list.
+    const QString taken = u("名称已存在");
+    QTest::newRow("new form: page of the name") << "hall" << u("新建窗体") << "c" << taken;
+    QTest::newRow("new place page: unlisted file") << "hall" << u("新建场所页面") << " old" << taken;
+    QTest::newRow("copy: page of the name") << "a" << u("创建副本") << "b " << taken;
+    QTest::newRow("copy: unlisted file") << "b" << u("创建副本") << "old" << taken;
+    QTest::newRow("rename: page of the name") << "b" << u("重命名") << "a" << taken;
 }
 
 void TestMainWindow::refusedNameKeepsItsDialogOpenAsTyped()
@@ -934,6 +948,8 @@ void TestMainWindow::refusedNameKeepsItsDialogOpenAsTyped()
     QFETCH(QString, entry);
     QFETCH(QString, name);
     QFETCH(QString, message);
+    // Someone's page, taken out of the project.
+    QVERIFY(writePage(pagePath("old"), {pageObject(800, 600)}));
     const QStringList before = state();
     QStringList seen;
     whenModal<QDialog>([&seen, name](QDialog *dialog) {
@@ -1245,6 +1261,40 @@ void TestMainWindow::imageDialogShowsNothingOfWhatIsNoFile()
                           list->visualItemRect(list->item(row)).center());
         QCOMPARE(dialog.preview()->label()->image().isNull(), list->item(row)->text() != "c.png");
     }
+}
+
+void TestMainWindow::imageImportRefusesNamesTheUploadRefuses_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("problem");   // empty: imported
+    const QString long64 = QString(60, 'p') + ".png";
+    QTest::newRow("colon") << "a:b.png" << u("文件名不能包含“:”、“\\”或“/”");
+    QTest::newRow("tab") << "a\tb.png" << u("文件名不能包含控制字符");
+    QTest::newRow("64 bytes") << long64 << u("文件名过长：“%1”有64字节，多了1字节（最多63字节）").arg(long64);
+    QTest::newRow("63 bytes") << QString(59, 'p') + ".png" << QString();
+}
+
+void TestMainWindow::imageImportRefusesNamesTheUploadRefuses()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QString, problem);
+    const QString source = m_workDir->filePath(fileName);
+    QVERIFY(writeColourPicture(source, Qt::red));
+    ImgDlg dialog;
+    dialog.setPath(m_projectDir);
+    const auto before = folderSnapshot(m_projectDir);
+    dialog.importFiles({source});
+    QCOMPARE(listed(dialog).contains(fileName), problem.isEmpty());
+    if (problem.isEmpty()) {
+        QCOMPARE(readFixture(m_projectDir + "/" + fileName), readFixture(source));
+        QVERIFY(m_notifier->prompts().isEmpty());
+        return;
+    }
+    // Nothing copied; the list of refused files says which and why.
+    QCOMPARE(folderSnapshot(m_projectDir), before);
+    QCOMPARE(m_notifier->prompts().size(), 1);
+    const QString text = m_notifier->prompts().first().text;
+    QVERIFY2(text.contains(fileName + ": " + problem), qPrintable(text));
 }
 
 void TestMainWindow::panelFollowsThePageInFront()

@@ -103,6 +103,7 @@ private slots:
     void failedWriteIsReported_data();
     void failedWriteIsReported();
     void newUserBuildsAndReopensLayout();
+    void cancelledNameKeepsTheLayoutToSaveAgain();
 
 private:
     QScopedPointer<TestWorkDir> m_dir;
@@ -178,7 +179,9 @@ void TestGridManagerDlg::saveWritesTemplate()
         editor.setSpin("spinBox_3", typedId);
     editor.press("pushButton");
 
-    QCOMPARE(editor.dialog.result(), int(QDialog::Accepted));
+    // A cancelled name goes back to the editor.
+    QCOMPARE(editor.dialog.isVisible(), cancelName);
+    QCOMPARE(editor.dialog.result(), int(cancelName ? QDialog::Rejected : QDialog::Accepted));
     const bool asked = choose < 0 && typedId < 0;
     QCOMPARE(notifier.prompts().size(), asked ? 1 : 0);
     if (asked)
@@ -376,6 +379,42 @@ void TestGridManagerDlg::newUserBuildsAndReopensLayout()
     QCOMPARE(reopened.canvas()->cells(), saved);
     QVERIFY(saveGrabIfAsked(reopened.dialog.grab().toImage(), "wall_reopened.png"));
     QCOMPARE(reopened.spin("spinBox_4")->value(), 3840);
+}
+
+void TestGridManagerDlg::cancelledNameKeepsTheLayoutToSaveAgain()
+{
+    TestNotifier notifier;
+    notifier.queueTextCancel();
+    notifier.queueText("大厅");
+    Editor editor;
+    editor.dialog.resize(1180, 728);
+    settle();
+    // A 3 x 2 grid whose top row is merged into one cell.
+    editor.setSpin("spinBox", 3);
+    GridVirWall *canvas = editor.canvas();
+    const auto at = [canvas](int x, int y) {
+        return canvas->mapRect(QRect(x, y, 1, 1), GridVirWall::WallToWidget).topLeft();
+    };
+    drag(canvas, at(960, 300), at(2880, 420));
+    const QVector<GridCell> layout = canvas->cells();
+    QCOMPARE(layout.size(), 5);
+    QVERIFY(layout.contains({0, 0, 3840, 720}));
+    const QByteArray fileBefore = readFixture(kTemplateFile);
+
+    editor.press("pushButton");
+    QCOMPARE(notifier.prompts().size(), 1);
+    QVERIFY(editor.dialog.isVisible());
+    QCOMPARE(canvas->cells(), layout);
+    QCOMPARE(readFixture(kTemplateFile), fileBefore);
+    QCOMPARE(editor.dialog.m_templates, parsedArray(kTemplates));
+
+    editor.press("pushButton");
+    QCOMPARE(notifier.prompts().size(), 2);
+    QCOMPARE(editor.dialog.result(), int(QDialog::Accepted));
+    const QJsonObject saved = fileTemplates().last().toObject();
+    QCOMPARE(saved.value("name").toString(), QStringLiteral("大厅"));
+    QCOMPARE(saved.value("rect").toArray().size(), layout.size());
+    QVERIFY(saved.value("rect").toArray().contains(QJsonObject{{"x", 0}, {"y", 0}, {"w", 3840}, {"h", 720}}));
 }
 
 QTEST_MAIN(TestGridManagerDlg)

@@ -1858,6 +1858,10 @@
         <source>页面名称无效</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>名称已存在</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>NewProjectDlg</name>

@@ -1861,6 +1861,10 @@ Please adjust the values</translation>
         <source>页面名称无效</source>
         <translation>Invalid page name</translation>
     </message>
+    <message>
+        <source>名称已存在</source>
+        <translation>Name already exists</translation>
+    </message>
 </context>
 <context>
     <name>NewProjectDlg</name>

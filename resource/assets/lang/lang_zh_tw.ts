@@ -1861,6 +1861,10 @@
         <source>页面名称无效</source>
         <translation>頁面名稱無效</translation>
     </message>
+    <message>
+        <source>名称已存在</source>
+        <translation>名稱已存在</translation>
+    </message>
 </context>
 <context>
     <name>NewProjectDlg</name>
