@@ -124,6 +124,12 @@ void typeKeys(QWidget *widget, const QString &text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
+// A write refused or failed, as the window says it: the whole path, then why.
+QString writeFailure(const QString &lead, const QString &path, const char *reason)
+{
+    return lead + QDir::toNativeSeparators(path) + QLatin1Char('\n') + u(reason);
+}
+
 QStringList listed(const ImgDlg &dialog)
 {
     QStringList names;
@@ -172,6 +178,8 @@ private slots:
     void newProjectFromTemplateOrEmpty();
     void refusedNewProjectOpensNothing_data();
     void refusedNewProjectOpensNothing();
+    void newProjectOnAFullDiskSaysTheCause_data();
+    void newProjectOnAFullDiskSaysTheCause();
     void existingProjectQuestions_data();
     void existingProjectQuestions();
     void toolActionsOpenTheirWindows_data();
@@ -179,6 +187,7 @@ private slots:
     void runDialogStartsProgramWithoutShell();
     void imageDialogImportsPicksAndDeletesPicturesOnly();
     void imageDialogShowsNothingOfWhatIsNoFile();
+    void imageDialogListsNoPictureCutShort();
     void panelFollowsThePageInFront();
     void saveUndoRedoKeysAndChoiceListsInThePanel();
     void typingLeftInARowIsWhatTheFileHolds_data();
@@ -1034,6 +1043,35 @@ void TestMainWindow::refusedNewProjectOpensNothing()
         QCOMPARE(entriesOf(folder()), QStringList("keep.txt"));
 }
 
+void TestMainWindow::newProjectOnAFullDiskSaysTheCause_data()
+{
+    QTest::addColumn<bool>("useTemplate");
+    QTest::addColumn<QString>("lead");
+    QTest::newRow("默认模板") << true << u("创建默认文件失败: ");
+    QTest::newRow("empty") << false << u("打开文件失败: ");
+}
+
+void TestMainWindow::newProjectOnAFullDiskSaysTheCause()
+{
+    QFETCH(bool, useTemplate);
+    QFETCH(QString, lead);
+    const QString dir = folder() + "/fresh";
+    {
+        FileSizeLimit full{0};
+        if (!full.active)
+            QSKIP("the file size limit cannot be set here");
+        QVERIFY(!m_window->createProject("fresh", folder(), useTemplate));
+    }
+    // Said once, with the file that could not be written and why, not as a
+    // project that cannot be read.
+    QCOMPARE(m_notifier->texts().size(), 1);
+    const QString said = m_notifier->texts().first();
+    QVERIFY2(said.startsWith(lead + QDir::toNativeSeparators(dir) + "/") && said.endsWith("\n" + u("磁盘空间不足")),
+             qPrintable(said));
+    QVERIFY(!GlobalManager::instance()->isProjectOpen());
+    QVERIFY(!QFileInfo::exists(dir + "/fresh.projectui"));
+}
+
 void TestMainWindow::existingProjectQuestions_data()
 {
     QTest::addColumn<int>("openIt");
@@ -1245,6 +1283,29 @@ void TestMainWindow::imageDialogShowsNothingOfWhatIsNoFile()
                           list->visualItemRect(list->item(row)).center());
         QCOMPARE(dialog.preview()->label()->image().isNull(), list->item(row)->text() != "c.png");
     }
+}
+
+void TestMainWindow::imageDialogListsNoPictureCutShort()
+{
+    const QString source = m_workDir->filePath("photo.png");
+    QVERIFY(writeColourPicture(source, Qt::red, QSize(64, 64)));
+    QVERIFY(QFileInfo(source).size() > 64);
+    ImgDlg dialog;
+    dialog.setPath(m_projectDir);
+    {
+        FileSizeLimit full{64};
+        if (!full.active)
+            QSKIP("the file size limit cannot be set here");
+        dialog.importFiles({source});
+    }
+    QVERIFY(listed(dialog).isEmpty() && !QFileInfo::exists(m_projectDir + "/photo.png"));
+    QCOMPARE(m_notifier->texts().size(), 1);
+    const QString said = m_notifier->texts().first();
+    QVERIFY2(said.endsWith(writeFailure(u("复制失败: "), m_projectDir + "/photo.png", "磁盘空间不足")), qPrintable(said));
+    // With room, the same picture comes in whole.
+    dialog.importFiles({source});
+    QCOMPARE(listed(dialog), QStringList("photo.png"));
+    QCOMPARE(readFixture(m_projectDir + "/photo.png"), readFixture(source));
 }
 
 void TestMainWindow::panelFollowsThePageInFront()
