@@ -187,7 +187,7 @@ bool GlobalManager::createPage(const QString &typedName, int width, int height, 
     generateDirectorys(projectPath());
     const QString path = pageFilePath(page.file);
     // The page is listed only once its file is there.
-    if (!writeJsonFile(path, root))
+    if (!writeJsonFile(path, root, WholeFile::limit(WholeFile::Kind::PageFile)))
         return false;
     if (!addNewPage(page)) {
         removeFile(path);
@@ -212,7 +212,7 @@ bool GlobalManager::copyPage(const QString &sourceName, const QString &typedName
         Notifier::information(nullptr, tr("提示"), source.isRefused() ? source.problem() : tr("复制页面失败"));
         return false;
     }
-    if (!writeSayingFailure(target, source.bytes()))
+    if (!writeSayingFailure(target, source.bytes(), WholeFile::limit(WholeFile::Kind::PageFile)))
         return false;
     if (!addNewPage(page)) {
         removeFile(target);
@@ -286,7 +286,7 @@ bool GlobalManager::importPage(const QString &path, int *pageType)
         return false;
     }
     // What was read and checked is what goes in, not what the name holds now.
-    if (copied && !writeSayingFailure(target, file.bytes()))
+    if (copied && !writeSayingFailure(target, file.bytes(), WholeFile::limit(WholeFile::Kind::PageFile)))
         return false;
     if (!addNewPage(page)) {
         if (copied)
@@ -342,7 +342,7 @@ void GlobalManager::resizePageFile(const QString &name, int width, int height)
         return;
     }
     root.insert(QLatin1String(kControlKey), rescaledControls(controls.toArray(), width, height));
-    writeJsonFile(path, root);
+    writeJsonFile(path, root, WholeFile::limit(WholeFile::Kind::PageFile));
 }
 
 bool GlobalManager::openPageTab(const QString &name, int pageKind)

@@ -316,17 +316,17 @@ bool GlobalManager::saveProjectFile()
 {
     if (!isProjectOpen())
         return false;
-    return writeJsonFile(projectFilePath(), m_project);
+    return writeJsonFile(projectFilePath(), m_project, WholeFile::limit(WholeFile::Kind::ProjectFile));
 }
 
-bool GlobalManager::writeJsonFile(const QString &path, const QJsonObject &object)
+bool GlobalManager::writeJsonFile(const QString &path, const QJsonObject &object, qint64 limit)
 {
-    return writeSayingFailure(path, QJsonDocument(object).toJson());
+    return writeSayingFailure(path, QJsonDocument(object).toJson(), limit);
 }
 
-bool GlobalManager::writeSayingFailure(const QString &path, const QByteArray &bytes)
+bool GlobalManager::writeSayingFailure(const QString &path, const QByteArray &bytes, qint64 limit)
 {
-    const FileWrite written = writeFileAtomically(path, bytes);
+    const FileWrite written = writeFileAtomically(path, bytes, limit);
     if (!written)
         Notifier::information(nullptr, tr("提示"), written.problem(tr("open file fail: ")));
     return written.isWritten();

@@ -1,6 +1,7 @@
 #include "canvas/uipage.h"
 #include "app/globalmanager.h"
 #include "commands/midctrldlg.h"
+#include "core/wholefile.h"
 #include "preview/pagedlg.h"
 #include "properties/propertywidget.h"
 #include "shell/changepagesizedg.h"
@@ -33,6 +34,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSlider>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
@@ -161,6 +163,9 @@ private slots:
     void zoomBarAndPageScaleFollowEachOther();
     void closingWindowWithModifiedPage_data();
     void closingWindowWithModifiedPage();
+    void fullDiskKeepsThePageModifiedAndSaysWhy_data();
+    void fullDiskKeepsThePageModifiedAndSaysWhy();
+    void pageOverItsBoundAfterAPasteIsNotSaved();
     void previewAndUploadAskToSaveFirst();
     void previewHoldsTheWindowUntilClosed();
     void treeListsProjectThenPagesUntilClosed();
@@ -283,6 +288,7 @@ void TestMainWindow::cleanup()
     delete m_window;
     flushDeletes();
     GlobalManager::resetInstance();
+    WholeFile::setLimitForTesting(WholeFile::Kind::PageFile, -1);
     qApp->setStyleSheet(QString());
     m_notifier.reset();
     m_workDir.reset();
@@ -671,6 +677,88 @@ void TestMainWindow::closingWindowWithModifiedPage()
     const bool written = answer == QMessageBox::Save && writable;
     QCOMPARE(readFixture(path) != before, written);
     QCOMPARE(m_page->isModified(), modify && !written);
+}
+
+void TestMainWindow::fullDiskKeepsThePageModifiedAndSaysWhy_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<int>("answer");   // to the question the route asks
+    QTest::newRow("Ctrl+S") << "save" << int(QMessageBox::NoButton);
+    QTest::newRow("closing the tab with 是") << "close tab" << int(QMessageBox::Yes);
+    QTest::newRow("关闭项目") << "close project" << int(QMessageBox::NoButton);
+    QTest::newRow("新建") << "new project" << int(QMessageBox::NoButton);
+    QTest::newRow("closing the window with 是") << "close window" << int(QMessageBox::Save);
+}
+
+void TestMainWindow::fullDiskKeepsThePageModifiedAndSaysWhy()
+{
+    QFETCH(QString, route);
+    QFETCH(int, answer);
+    QApplication::setActiveWindow(m_window);
+    QVERIFY(QTest::qWaitForWindowActive(m_window) && select({control("CmdButton_2")}));
+    trigger("selflockAction");
+    const QByteArray page = readFixture(pagePath("a"));
+    const QByteArray project = readFixture(m_projectFile);
+    m_notifier->queueAnswer(QMessageBox::StandardButton(answer));
+    {
+        FileSizeLimit full{64};
+        if (!full.active)
+            QSKIP("the file size limit cannot be set here");
+        if (route == "save") {
+            QTest::keyClick(m_page, Qt::Key_S, Qt::ControlModifier);
+        } else if (route == "close tab") {
+            QTabBar *bar = m_tabs->tabBar();
+            QWidget *close = bar->tabButton(0, QTabBar::RightSide);
+            QTest::mouseClick(close ? close : bar->tabButton(0, QTabBar::LeftSide), Qt::LeftButton);
+        } else if (route == "close project") {
+            trigger("removeAction");
+        } else if (route == "new project") {
+            QVERIFY(!m_window->createProject("fresh", folder(), false));
+        } else {
+            QVERIFY(!m_window->close());
+        }
+    }
+    QVERIFY2(m_notifier->texts().contains(writeFailure(u("打开文件失败: "), pagePath("a"), "磁盘空间不足")),
+             qPrintable(m_notifier->texts().join('|')));
+    QCOMPARE(readFixture(pagePath("a")), page);
+    QCOMPARE(readFixture(m_projectFile), project);
+    QVERIFY(m_page->isModified() && m_tabs->count() == 1);
+    QVERIFY(GlobalManager::instance()->isProjectOpen() && m_window->isVisible());
+}
+
+void TestMainWindow::pageOverItsBoundAfterAPasteIsNotSaved()
+{
+    QApplication::setActiveWindow(m_window);
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    const QString path = pagePath("a");
+    const QByteArray before = readFixture(path);
+    // The bound lies between the page as it is and the page with a copy of its buttons.
+    const int size = QJsonDocument(m_page->pageDocument()).toJson().size();
+    WholeFile::setLimitForTesting(WholeFile::Kind::PageFile, size + size / 4);
+    QVERIFY(select({control("CmdButton_1"), control("CmdButton_2"), control("CmdButton_3")}));
+    const int steps = m_page->undoStack()->count();
+    QTest::keyClick(m_page, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(m_page, Qt::Key_V, Qt::ControlModifier);
+    const QByteArray pasted = QJsonDocument(m_page->pageDocument()).toJson();
+    QVERIFY(m_page->controlCount() == 6 && pasted.size() > size + size / 4);
+    QTest::keyClick(m_page, Qt::Key_S, Qt::ControlModifier);
+    // Refused, naming the file, its size and the bound; nothing written.
+    QCOMPARE(m_notifier->texts().size(), 1);
+    const QString said = m_notifier->texts().first();
+    QVERIFY2(said.startsWith(u("打开文件失败: ") + path + "\n") && said.contains(QString::number(pasted.size()))
+                 && said.contains("MB"),
+             qPrintable(said));
+    QCOMPARE(readFixture(path), before);
+    QVERIFY(m_page->isModified());
+    // Undone, the page fits again: it is saved and opens again.
+    for (int pastedSteps = m_page->undoStack()->count() - steps; pastedSteps > 0; --pastedSteps)
+        QTest::keyClick(m_page, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(m_page, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!m_page->isModified() && readFixture(path) != before);
+    QCOMPARE(m_notifier->texts().size(), 1);
+    GlobalManager::instance()->slotPageClose(0);
+    UIPage *reopened = openPageTab("a");
+    QVERIFY(reopened && reopened->controlCount() == 3);
 }
 
 void TestMainWindow::previewAndUploadAskToSaveFirst()
