@@ -278,6 +278,9 @@ private:
     // The file written whole; a failure, also a refusal to write over what is
     // no regular file or bytes over the limit, is said to the user with the path.
     static bool writeSayingFailure(const QString &path, const QByteArray &bytes, qint64 limit = -1);
+    // The project folder is still there. One moved or deleted while the
+    // project is open is said, and nothing is written into its old path.
+    bool projectFolderPresent() const;
     bool mayAddPage(const QString &name, const QString &sourceName = QString());
     PageInfo newPageInfo(const QString &name, int width, int height, int pageType) const;
 

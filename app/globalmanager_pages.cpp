@@ -145,7 +145,7 @@ bool GlobalManager::mayAddPage(const QString &name, const QString &sourceName)
         Notifier::information(nullptr, tr("提示"), tr("名称已存在"));
         return false;
     }
-    return true;
+    return projectFolderPresent();
 }
 
 PageInfo GlobalManager::newPageInfo(const QString &name, int width, int height, int pageType) const
@@ -184,7 +184,6 @@ bool GlobalManager::createPage(const QString &typedName, int width, int height, 
     QJsonObject root;
     root.insert(QLatin1String(kControlKey), QJsonArray{object});
 
-    generateDirectorys(projectPath());
     const QString path = pageFilePath(page.file);
     // The page is listed only once its file is there.
     if (!writeJsonFile(path, root, WholeFile::limit(WholeFile::Kind::PageFile)))
@@ -242,6 +241,8 @@ bool GlobalManager::importPage(const QString &path, int *pageType)
         Notifier::information(nullptr, tr("提示"), tr("导入失败，页面名称已存在"));
         return false;
     }
+    if (!projectFolderPresent())
+        return false;
 
     int placeId = -1;
     int width = kDefaultWidth;
@@ -320,7 +321,7 @@ void GlobalManager::slotSetResData(QString pagename, int width, int height)
 
 void GlobalManager::resizePageFile(const QString &name, int width, int height)
 {
-    if (!isProjectOpen() || !isValidPageName(name))
+    if (!isProjectOpen() || !isValidPageName(name) || !projectFolderPresent())
         return;
     const QString path = pageFilePath(pageFileOf(name));
     const WholeFile file = WholeFile::read(path, WholeFile::Kind::PageFile);

@@ -185,6 +185,8 @@ private slots:
     void refusedNewProjectOpensNothing();
     void newProjectOnAFullDiskSaysTheCause_data();
     void newProjectOnAFullDiskSaysTheCause();
+    void projectFolderGoneIsSaidAndNotMadeAgain_data();
+    void projectFolderGoneIsSaidAndNotMadeAgain();
     void existingProjectQuestions_data();
     void existingProjectQuestions();
     void toolActionsOpenTheirWindows_data();
@@ -1158,6 +1160,48 @@ void TestMainWindow::newProjectOnAFullDiskSaysTheCause()
              qPrintable(said));
     QVERIFY(!GlobalManager::instance()->isProjectOpen());
     QVERIFY(!QFileInfo::exists(dir + "/fresh.projectui"));
+}
+
+void TestMainWindow::projectFolderGoneIsSaidAndNotMadeAgain_data()
+{
+    QTest::addColumn<QString>("item");   // whose menu is used; empty: the import
+    QTest::addColumn<QString>("entry");
+    for (const char *entry : {"新建页面", "新建窗体", "新建登录页面", "新建场所页面"})
+        QTest::newRow(entry) << "hall" << u(entry);
+    QTest::newRow("创建副本") << "c" << u("创建副本");
+    QTest::newRow("重命名") << "b" << u("重命名");
+    QTest::newRow("下移") << "a" << u("下移");
+    QTest::newRow("调整大小") << "b" << u("调整大小");
+    QTest::newRow("导入页面") << "" << "";
+}
+
+void TestMainWindow::projectFolderGoneIsSaidAndNotMadeAgain()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, entry);
+    const QString source = m_workDir->filePath("outside/guest.json");
+    QVERIFY(writeFixture(source, R"({"Control": [{"type": "Page", "w": 1280, "h": 800, "PlaceId": 4}]})"));
+    // Moved away while open.
+    const QString moved = m_workDir->filePath("moved");
+    QVERIFY(QDir().rename(m_projectDir, moved));
+    const QMap<QString, QByteArray> kept = folderSnapshot(moved);
+    const QStringList tree = treeLines();
+    const QStringList pages = pageNames();
+    if (entry.startsWith(u("新建")))
+        answerNewFile("fresh", QString(), true);
+    else if (entry == u("调整大小"))
+        whenModal<ChangePageSizeDg>([](ChangePageSizeDg *dialog) { press(dialog, "pushButton_2"); });
+    else
+        answerInput("fresh");
+    if (item.isEmpty())
+        m_window->projectFrame()->tree()->importPageFile(source);
+    else
+        chooseFromMenu(item == "hall" ? root() : pageItem(item), entry);
+    QCOMPARE(m_notifier->texts(), QStringList(u("项目文件夹不存在: ") + QDir::toNativeSeparators(m_projectDir)));
+    QVERIFY(!QFileInfo::exists(m_projectDir));
+    QCOMPARE(folderSnapshot(moved), kept);
+    QCOMPARE(treeLines(), tree);
+    QCOMPARE(pageNames(), pages);
 }
 
 void TestMainWindow::existingProjectQuestions_data()
