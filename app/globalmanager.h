@@ -117,7 +117,8 @@ public:
     bool createProjectFile(const QString &name);
     bool createEmptyFile(const QString &name);
     bool saveProjectFile();
-    bool writeJsonFile(const QString &path, const QJsonObject &object);
+    // With a limit, an object whose file would be larger is refused and said.
+    bool writeJsonFile(const QString &path, const QJsonObject &object, qint64 limit = -1);
     bool addPageEntry(int mainPage, const QString &file, int pageType);
     bool updatePageEntry(PageInfo page) override;
     bool movePageUp(const QString &name);
@@ -158,7 +159,7 @@ public:
     const QJsonArray &gridTemplates() const override { return m_gridTemplates; }
     bool loadGridTemplates() override;
     // Refuses while the file of the language was refused at the last load.
-    bool saveGridTemplates(QJsonArray templates) override;
+    FileWrite saveGridTemplates(QJsonArray templates) override;
 
     // Panels of the main window; remembered, never owned.
     void setTabWidget(QTabWidget *tabWidget);
@@ -278,8 +279,11 @@ private:
     // said to the user.
     static WholeFile readSayingRefusal(const QString &path, WholeFile::Kind kind);
     // The file written whole; a failure, also a refusal to write over what is
-    // no regular file, is said to the user with the path.
-    static bool writeSayingFailure(const QString &path, const QByteArray &bytes);
+    // no regular file or bytes over the limit, is said to the user with the path.
+    static bool writeSayingFailure(const QString &path, const QByteArray &bytes, qint64 limit = -1);
+    // The project folder is still there. One moved or deleted while the
+    // project is open is said, and nothing is written into its old path.
+    bool projectFolderPresent() const;
     bool mayAddPage(const QString &name, const QString &sourceName = QString());
     PageInfo newPageInfo(const QString &name, int width, int height, int pageType) const;
 

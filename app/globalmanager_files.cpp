@@ -258,11 +258,14 @@ bool GlobalManager::loadGridTemplates()
     return true;
 }
 
-bool GlobalManager::saveGridTemplates(QJsonArray templates)
+FileWrite GlobalManager::saveGridTemplates(QJsonArray templates)
 {
+    // Said with its whole path; the one read is relative to the program's folder.
+    const QString path = QDir::cleanPath(QDir::current().absoluteFilePath(gridTemplatePath()));
     if (m_gridTemplatesRefused)
-        return false;
+        return FileWrite(path, FileWrite::Failed, tr("该文件读取时被拒绝，不会被覆盖"));
     // The language folder is not created: a missing one means no templates
     // are kept for that language.
-    return writeFileAtomically(gridTemplatePath(), QJsonDocument(templates).toJson()).isWritten();
+    return writeFileAtomically(path, QJsonDocument(templates).toJson(),
+                               WholeFile::limit(WholeFile::Kind::GridTemplateFile));
 }

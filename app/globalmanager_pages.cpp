@@ -143,7 +143,7 @@ bool GlobalManager::mayAddPage(const QString &name, const QString &sourceName)
         Notifier::information(nullptr, tr("提示"), tr("名称已存在"));
         return false;
     }
-    return true;
+    return projectFolderPresent();
 }
 
 bool GlobalManager::isPageNameTaken(const QString &name)
@@ -189,10 +189,9 @@ bool GlobalManager::createPage(const QString &typedName, int width, int height, 
     QJsonObject root;
     root.insert(QLatin1String(kControlKey), QJsonArray{object});
 
-    generateDirectorys(projectPath());
     const QString path = pageFilePath(page.file);
     // The page is listed only once its file is there.
-    if (!writeJsonFile(path, root))
+    if (!writeJsonFile(path, root, WholeFile::limit(WholeFile::Kind::PageFile)))
         return false;
     if (!addNewPage(page)) {
         removeFile(path);
@@ -217,7 +216,7 @@ bool GlobalManager::copyPage(const QString &sourceName, const QString &typedName
         Notifier::information(nullptr, tr("提示"), source.isRefused() ? source.problem() : tr("复制页面失败"));
         return false;
     }
-    if (!writeSayingFailure(target, source.bytes()))
+    if (!writeSayingFailure(target, source.bytes(), WholeFile::limit(WholeFile::Kind::PageFile)))
         return false;
     if (!addNewPage(page)) {
         removeFile(target);
@@ -247,6 +246,8 @@ bool GlobalManager::importPage(const QString &path, int *pageType)
         Notifier::information(nullptr, tr("提示"), tr("导入失败，页面名称已存在"));
         return false;
     }
+    if (!projectFolderPresent())
+        return false;
 
     int placeId = -1;
     int width = kDefaultWidth;
@@ -291,7 +292,7 @@ bool GlobalManager::importPage(const QString &path, int *pageType)
         return false;
     }
     // What was read and checked is what goes in, not what the name holds now.
-    if (copied && !writeSayingFailure(target, file.bytes()))
+    if (copied && !writeSayingFailure(target, file.bytes(), WholeFile::limit(WholeFile::Kind::PageFile)))
         return false;
     if (!addNewPage(page)) {
         if (copied)
@@ -325,7 +326,7 @@ void GlobalManager::slotSetResData(QString pagename, int width, int height)
 
 void GlobalManager::resizePageFile(const QString &name, int width, int height)
 {
-    if (!isProjectOpen() || !isValidPageName(name))
+    if (!isProjectOpen() || !isValidPageName(name) || !projectFolderPresent())
         return;
     const QString path = pageFilePath(pageFileOf(name));
     const WholeFile file = WholeFile::read(path, WholeFile::Kind::PageFile);
@@ -347,7 +348,7 @@ void GlobalManager::resizePageFile(const QString &name, int width, int height)
         return;
     }
     root.insert(QLatin1String(kControlKey), rescaledControls(controls.toArray(), width, height));
-    writeJsonFile(path, root);
+    writeJsonFile(path, root, WholeFile::limit(WholeFile::Kind::PageFile));
 }
 
 bool GlobalManager::openPageTab(const QString &name, int pageKind)

@@ -307,26 +307,35 @@ bool GlobalManager::createProjectFile(const QString &name)
 bool GlobalManager::createEmptyFile(const QString &name)
 {
     qDebug() << "m_project_path " << projectPath() << " name" << name;
-    if (projectPath().isEmpty() || !isSafePageFile(name))
+    // createFile would make a missing folder again.
+    if (projectPath().isEmpty() || !isSafePageFile(name) || !projectFolderPresent())
         return false;
     return createFile(projectPath(), name).isWritten();
 }
 
+bool GlobalManager::projectFolderPresent() const
+{
+    if (QFileInfo(projectPath()).isDir())
+        return true;
+    Notifier::information(nullptr, tr("提示"), tr("项目文件夹不存在: ") + QDir::toNativeSeparators(projectPath()));
+    return false;
+}
+
 bool GlobalManager::saveProjectFile()
 {
-    if (!isProjectOpen())
+    if (!isProjectOpen() || !projectFolderPresent())
         return false;
-    return writeJsonFile(projectFilePath(), m_project);
+    return writeJsonFile(projectFilePath(), m_project, WholeFile::limit(WholeFile::Kind::ProjectFile));
 }
 
-bool GlobalManager::writeJsonFile(const QString &path, const QJsonObject &object)
+bool GlobalManager::writeJsonFile(const QString &path, const QJsonObject &object, qint64 limit)
 {
-    return writeSayingFailure(path, QJsonDocument(object).toJson());
+    return writeSayingFailure(path, QJsonDocument(object).toJson(), limit);
 }
 
-bool GlobalManager::writeSayingFailure(const QString &path, const QByteArray &bytes)
+bool GlobalManager::writeSayingFailure(const QString &path, const QByteArray &bytes, qint64 limit)
 {
-    const FileWrite written = writeFileAtomically(path, bytes);
+    const FileWrite written = writeFileAtomically(path, bytes, limit);
     if (!written)
         Notifier::information(nullptr, tr("提示"), written.problem(tr("open file fail: ")));
     return written.isWritten();
@@ -452,7 +461,7 @@ bool GlobalManager::renamePage(const QString &oldName, const QString &typedName)
         Notifier::information(nullptr, tr("提示"), tr("页面名称无效"));
         return false;
     }
-    if (Notifier::sayProblem(nullptr, newPageNameProblem(newName)))
+    if (Notifier::sayProblem(nullptr, newPageNameProblem(newName)) || !projectFolderPresent())
         return false;
     const QString oldFile = pageFileOf(oldName);
     const QString newFile = pageFileOf(newName);

@@ -171,9 +171,13 @@ bool UIPage::writePageFile(const QJsonObject &root)
 {
     const QString path = pageFilePath();
     // Without a folder and a file name the path would point at the root.
-    const bool written = !m_pageInfo.dir.isEmpty() && !m_pageInfo.file.isEmpty()
-                         && writeFileAtomically(path, QJsonDocument(root).toJson(QJsonDocument::Indented));
+    // A page over the bound its reader takes would never open again.
+    const FileWrite written =
+        m_pageInfo.dir.isEmpty() || m_pageInfo.file.isEmpty()
+            ? FileWrite(path, FileWrite::FolderMissing)
+            : writeFileAtomically(path, QJsonDocument(root).toJson(QJsonDocument::Indented),
+                                  WholeFile::limit(WholeFile::Kind::PageFile));
     if (!written)
-        Notifier::information(nullptr, tr("提示"), tr("open file fail: ") + m_pageInfo.file);
-    return written;
+        Notifier::information(nullptr, tr("提示"), written.problem(tr("open file fail: ")));
+    return written.isWritten();
 }

@@ -298,7 +298,7 @@ bool removeFile(const QString &path)
     return true;
 }
 
-bool copyDirectory(const QString &src, const QString &dst, bool cover)
+bool copyDirectory(const QString &src, const QString &dst, bool cover, FileWrite *firstFailure)
 {
     const QDir source(src);
     if (!source.exists() || isLinkDestination(dst))
@@ -330,7 +330,10 @@ bool copyDirectory(const QString &src, const QString &dst, bool cover)
         if (cover && QFileInfo(targetPath).isFile())
             QFile::remove(targetPath);
         // The rest is still copied; the caller learns that one is missing.
-        if (!copyFile(entry.absoluteFilePath(), targetPath))
+        const FileWrite copied = copyFile(entry.absoluteFilePath(), targetPath);
+        if (!copied && complete && firstFailure)
+            *firstFailure = copied;
+        if (!copied)
             complete = false;
     }
     return complete;

@@ -25,8 +25,9 @@ bool removeFile(const QString &path);
 // Copies the top-level files of src into dst (no recursion). With cover set
 // the destination is emptied first. False when src does not exist, when dst
 // is a symbolic link, when cover is set and src lies inside dst (nothing is
-// touched then), and when dst cannot be emptied or a file cannot be copied.
-bool copyDirectory(const QString &src, const QString &dst, bool cover);
+// touched then), and when dst cannot be emptied or a file cannot be copied;
+// *firstFailure then says which copy failed first and why.
+bool copyDirectory(const QString &src, const QString &dst, bool cover, FileWrite *firstFailure = nullptr);
 // Removes everything inside the folder and keeps the folder. A folder given
 // as a symbolic link is refused; links inside are removed as links, never
 // followed.

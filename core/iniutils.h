@@ -7,5 +7,7 @@
 bool iniContains(const QString &file, const QString &key);
 int readIniInt(const QString &file, const QString &key);
 QString readIniString(const QString &file, const QString &key);
-void writeIniValue(const QString &file, const QString &key, int value);
-void writeIniValueQuiet(const QString &file, const QString &key, const QString &value);
+// False, with the file as it was, when the whole new file could not be
+// written (a full disk among others).
+bool writeIniValue(const QString &file, const QString &key, int value);
+bool writeIniValueQuiet(const QString &file, const QString &key, const QString &value);

@@ -157,6 +157,7 @@ bool ImgDlg::addImage(const QString &file, QString *why)
     const QString fileName = source.fileName();
     const QString target = m_dir + QLatin1Char('/') + fileName;
     const bool inPlace = QFileInfo(target).absoluteFilePath() == source.absoluteFilePath();
+    FileWrite copied(target);
     if (m_dir.isEmpty() || !source.isFile())
         reason = tr("文件不存在");
     else if (source.size() > kMaxImageBytes)
@@ -174,8 +175,9 @@ bool ImgDlg::addImage(const QString &file, QString *why)
     // Never over a file the folder holds already, listed or not.
     else if (isListed(fileName) || (!inPlace && QFileInfo::exists(target)))
         reason = tr("同名图片已存在");
-    else if (!inPlace && !copyFile(file, target))
-        reason = tr("复制失败");
+    // A copy that did not complete left nothing there: said with why, not listed.
+    else if (!inPlace && !(copied = copyFile(file, target)))
+        reason = copied.problem(tr("复制失败") + QStringLiteral(": "));
     if (!reason.isEmpty()) {
         if (why)
             *why = reason;

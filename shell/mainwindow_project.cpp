@@ -99,12 +99,17 @@ bool MainWindow::createProjectFromTemplate(const QString &projectDir, const QStr
     }
     const QString source = projectDir + QLatin1Char('/') + QLatin1String(kTemplateProjectFile);
     const QString target = projectDir + QLatin1Char('/') + name + QLatin1String(kProjectSuffix);
-    bool copied = copyDirectory(templateDir, projectDir, true);
+    // A copy that failed (a full disk) is said with its file and why, not
+    // left for the opening to find unreadable.
+    FileWrite firstFailure(projectDir);
+    bool copied = copyDirectory(templateDir, projectDir, true, &firstFailure);
     if (copied && source != target)
         copied = moveFile(source, target);
     // A template without its project file makes no project either.
     if (!copied || !QFileInfo(target).isFile()) {
-        Notifier::information(this, tr("提示"), tr("创建默认文件失败"));
+        const QString lead = tr("创建默认文件失败");
+        Notifier::information(this, tr("提示"),
+                              firstFailure.isWritten() ? lead : firstFailure.problem(lead + QStringLiteral(": ")));
         return false;
     }
     return true;

@@ -19,6 +19,9 @@
 
 #include <functional>
 
+#include <csignal>
+#include <sys/resource.h>
+
 class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -132,6 +135,30 @@ public:
 
 private:
     void (*m_previous)(int);
+};
+
+// While it lives, no file of this process grows past the limit: a write
+// fails half way as on a full disk, even for root.
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        if (getrlimit(RLIMIT_FSIZE, &previous) != 0)
+            return;
+        rlimit limit = previous;
+        limit.rlim_cur = bytes;
+        active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        if (active)
+            setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, handler);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+    void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    bool active = false;
 };
 
 // A single-coloured picture file.

@@ -441,11 +441,11 @@ void GridManagerDlg::onCancel()
 
 bool GridManagerDlg::writeTemplates(const QJsonArray &previous)
 {
-    GridTemplateStore *store = GridTemplateStore::instance();
-    if (store->saveGridTemplates(m_templates))
+    const FileWrite written = GridTemplateStore::instance()->saveGridTemplates(m_templates);
+    if (written)
         return true;
     m_templates = previous;
-    Notifier::warning(this, tr("提示"), tr("布局模板文件保存失败") + QStringLiteral(": ") + store->gridTemplatePath());
+    Notifier::warning(this, tr("提示"), written.problem(tr("布局模板文件保存失败") + QStringLiteral(": ")));
     return false;
 }
 

@@ -9,7 +9,7 @@ class EmptyGridTemplateStore final : public GridTemplateStore
 public:
     const QJsonArray &gridTemplates() const override { return m_none; }
     bool loadGridTemplates() override { return false; }
-    bool saveGridTemplates(QJsonArray) override { return false; }
+    FileWrite saveGridTemplates(QJsonArray) override { return FileWrite(QString(), FileWrite::Failed); }
     QString gridTemplatePath() const override { return QString(); }
 
 private:

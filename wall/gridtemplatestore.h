@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/filewrite.h"
+
 #include <QJsonArray>
 #include <QString>
 
@@ -17,9 +19,10 @@ public:
     virtual const QJsonArray &gridTemplates() const = 0;
     // Reads the template file afresh; false when there is none to read.
     virtual bool loadGridTemplates() = 0;
-    // Writes the whole file; false, with the file as it was, on failure.
-    virtual bool saveGridTemplates(QJsonArray templates) = 0;
-    // The file, to name it when it cannot be written.
+    // Writes the whole file; on failure the file stays as it was and the
+    // outcome names it and says why.
+    virtual FileWrite saveGridTemplates(QJsonArray templates) = 0;
+    // The file of the language, as it is read.
     virtual QString gridTemplatePath() const = 0;
 
 protected:

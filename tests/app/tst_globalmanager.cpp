@@ -31,8 +31,6 @@ const char kThreePages[] = R"({"Page": [
     {"File": "c.json", "PageType": 2}
 ]})";
 const char kNoPages[] = R"({"Page": []})";
-// Why a write onto a device, FIFO, socket or folder is refused.
-const QString kNotAFile = QString::fromUtf8("该位置是设备、管道、套接字或文件夹，不是普通文件");
 
 // A page canvas as far as saving goes: it reports its entry on every save.
 class SavingPage : public QWidget
@@ -80,6 +78,8 @@ private slots:
     void newProjectFile();
     void refusalsKeepMemoryDiskAndTabs_data();
     void refusalsKeepMemoryDiskAndTabs();
+    void fullDiskKeepsEveryFileOfTheProject_data();
+    void fullDiskKeepsEveryFileOfTheProject();
     void namesTheUploadRefusesAreRefusedWhenGiven_data();
     void namesTheUploadRefusesAreRefusedWhenGiven();
     void namesAlreadyGivenStillOpenAndSave();
@@ -350,6 +350,7 @@ void TestGlobalManager::refusalsKeepMemoryDiskAndTabs()
                                                      : manager()->deletePage("a");
     QVERIFY(!done);
     const QString failed = message.replace('@', operation == "open" ? bad : m_path);
+    // A failed write says why on a line of its own.
     QCOMPARE(m_notifier->texts(), failed.isEmpty() ? QStringList() : QStringList(failed));
     QCOMPARE(folderSnapshot(m_dir->path()), before);
     QCOMPARE(clears.count(), 0);
@@ -359,6 +360,48 @@ void TestGlobalManager::refusalsKeepMemoryDiskAndTabs()
     QCOMPARE(manager()->pages().first().placeId, 4);
     QCOMPARE(m_tabs->tabText(0), QString("a"));
     QVERIFY(page->renamedName.isEmpty() && page->saves == 0);
+}
+
+void TestGlobalManager::fullDiskKeepsEveryFileOfTheProject_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("file");   // the one whose write fails
+    for (const char *operation : {"new page", "copy", "import"})
+        QTest::newRow(operation) << operation << "d.json";
+    QTest::newRow("resize a closed page") << "resize" << "b.json";
+    for (const char *operation : {"add entry", "rename", "move down", "delete"})
+        QTest::newRow(operation) << operation << "main.projectui";
+}
+
+void TestGlobalManager::fullDiskKeepsEveryFileOfTheProject()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, file);
+    QVERIFY(open(kThreePages, {"a.json", "c.json"}));
+    QVERIFY(writePage(pagePath("b"), {pageObject(800, 600), control("Button", "Button_0", 100, 50, 80, 40)}));
+    const QString imported = m_dir->filePath("elsewhere/d.json");
+    QVERIFY(writePage(imported, {QJsonObject{{"type", "Page"}, {"w", 800}, {"h", 600}, {"PlaceId", 1}}}));
+    const auto before = folderSnapshot(folder());
+    const QJsonObject project = manager()->project();
+    {
+        FileSizeLimit full{16};
+        if (!full.active)
+            QSKIP("the file size limit cannot be set here");
+        if (operation == "resize")
+            manager()->slotSetResData("b", 1280, 720);
+        else
+            QVERIFY(!(operation == "new page"    ? manager()->createPage("d", 800, 600, 0)
+                      : operation == "copy"      ? manager()->copyPage("b", "d", 800, 600, 0)
+                      : operation == "import"    ? manager()->importPage(imported, nullptr)
+                      : operation == "add entry" ? manager()->addPageEntry(0, "d.json", 0)
+                      : operation == "rename"    ? manager()->renamePage("a", "d")
+                      : operation == "move down" ? manager()->movePageDown("a")
+                                                 : manager()->deletePage("a")));
+    }
+    QCOMPARE(m_notifier->texts(), QStringList("open file fail: " + folder() + "/" + file + "\n" + QString::fromUtf8("磁盘空间不足")));
+    QCOMPARE(folderSnapshot(folder()), before);
+    QCOMPARE(manager()->project(), project);
+    QCOMPARE(pageNames(), QStringList({"a", "b", "c"}));
 }
 
 void TestGlobalManager::namesTheUploadRefusesAreRefusedWhenGiven_data()
@@ -603,10 +646,10 @@ void TestGlobalManager::savesThroughALinkToADeviceAreRefused_data()
     QTest::addColumn<QString>("save");
     QTest::addColumn<QString>("file");   // in the project folder; "@": the grid template file
     QTest::addColumn<QString>("said");   // "%1": the file's path
-    QTest::newRow("devices") << "devices" << "mid_ctrl.dat" << "open file fail: %1\n" + kNotAFile;
-    QTest::newRow("open page") << "page" << "a.json" << "open file fail: a.json";
-    QTest::newRow("copied page") << "copy" << "d.json" << "open file fail: %1\n" + kNotAFile;
-    QTest::newRow("imported page") << "import" << "d.json" << "open file fail: %1\n" + kNotAFile;
+    QTest::newRow("devices") << "devices" << "mid_ctrl.dat" << "open file fail: %1";
+    QTest::newRow("open page") << "page" << "a.json" << "open file fail: %1";
+    QTest::newRow("copied page") << "copy" << "d.json" << "open file fail: %1";
+    QTest::newRow("imported page") << "import" << "d.json" << "open file fail: %1";
     // The grid editor says it, naming the file.
     QTest::newRow("grid templates") << "grid" << "@" << "";
 }
@@ -638,9 +681,11 @@ void TestGlobalManager::savesThroughALinkToADeviceAreRefused()
         QVERIFY(!(save == "devices"  ? manager()->saveMidCtrls()
                   : save == "copy"   ? manager()->copyPage("a", "d", 800, 600, 0)
                   : save == "import" ? manager()->importPage(imported, nullptr)
-                                     : manager()->saveGridTemplates({QJsonObject()})));
+                                     : manager()->saveGridTemplates({QJsonObject()}).isWritten()));
     }
-    QCOMPARE(m_notifier->texts(), said.isEmpty() ? QStringList() : QStringList(said.replace("%1", path)));
+    // Said with the whole path and why.
+    QCOMPARE(m_notifier->texts(), said.isEmpty() ? QStringList()
+                                                 : QStringList(FileWrite(path, FileWrite::NotAFile).problem(said.section('%', 0, 0))));
     QCOMPARE(pageNames(), QStringList({"a", "b"}));
     QCOMPARE(fileKind(path), QString("zero"));
 }
@@ -689,7 +734,7 @@ void TestGlobalManager::deviceTextsAreCutAtFieldSizes()
     const QString devices = folder() + "/mid_ctrl.dat";
     QVERIFY(QFile::remove(devices) && QDir().mkpath(devices)); // a folder where the file should go
     QVERIFY(!manager()->saveMidCtrls());
-    QCOMPARE(m_notifier->texts(), QStringList(QString::fromUtf8("open file fail: ") + devices + "\n" + kNotAFile));
+    QCOMPARE(m_notifier->texts(), QStringList(FileWrite(devices, FileWrite::NotAFile).problem("open file fail: ")));
     QCOMPARE(manager()->midCtrls().size(), 1);
 }
 

@@ -99,7 +99,10 @@ private slots:
         QVERIFY(!(operation == "copy"     ? manager->copyPage(source, text, 1920, 1080, 0)
                   : operation == "import" ? manager->importPage(imported, &pageType)
                                           : manager->createPage(text, 1920, 1080, 0)));
-        QCOMPARE(f.notifier->texts().join(""), message.replace("%1", f.pagePath(text)));
+        // A write that fails says why after the path.
+        const QString path = f.pagePath(text);
+        QCOMPARE(f.notifier->texts().join(""),
+                 message.contains("%1") ? FileWrite(path, FileWrite::NotAFile).problem(message.section('%', 0, 0)) : message);
         QCOMPARE(pageNames(), QStringList{"home"});
         // Not a byte written anywhere: neither the project file nor a page file.
         QVERIFY(folderSnapshot(f.workDir->path()) == before);

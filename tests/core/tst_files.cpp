@@ -1,4 +1,5 @@
 #include "core/fileutils.h"
+#include "core/iniutils.h"
 #include "core/wholefile.h"
 #include "tests/testsupport.h"
 
@@ -10,34 +11,11 @@
 
 #include <memory>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 Q_DECLARE_METATYPE(FileWrite::Status)
 
 namespace {
-
-// No file of this process grows past the limit: a write fails half way, even for root.
-struct FileSizeLimit {
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        if (getrlimit(RLIMIT_FSIZE, &previous) != 0)
-            return;
-        rlimit limit = previous;
-        limit.rlim_cur = bytes;
-        active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        if (active)
-            setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, handler);
-    }
-    void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous{};
-    bool active = false;
-};
 
 QByteArray patternBytes(int size)
 {
@@ -118,6 +96,35 @@ private slots:
     // A full disk as a file size limit: a write fails half way, or, for a
     // file smaller than Qt's buffer, only when the buffer is flushed on
     // committing, which QSaveFile::commit() does not report.
+    // QSettings commits a file that a full disk cut short: the settings keep
+    // their bytes instead, and with room the value goes in beside the others.
+    void settingsKeepTheirBytesOnAFullDisk_data()
+    {
+        QTest::addColumn<int>("limit");
+        QTest::newRow("no byte fits") << 0;
+        QTest::newRow("the old file fits, the new one does not") << 120;
+    }
+    void settingsKeepTheirBytesOnAFullDisk()
+    {
+        QFETCH(int, limit);
+        TestWorkDir work;
+        const QByteArray old = "[config]\nlanguage=1\nopen_dir=/" + QByteArray(80, 'd') + "\n";
+        QVERIFY(writeFixture("config.ini", old));
+        const QString longer = "/" + QString(300, 'p');
+        {
+            FileSizeLimit full{rlim_t(limit)};
+            if (!full.active)
+                QSKIP("the file size limit cannot be set here");
+            QVERIFY(!writeIniValueQuiet("config.ini", "/config/open_dir", longer));
+        }
+        QCOMPARE(readFixture("config.ini"), old);
+        QCOMPARE(entriesOf("."), QStringList("config.ini"));
+        QVERIFY(writeIniValueQuiet("config.ini", "/config/open_dir", longer));
+        QCOMPARE(readIniString("config.ini", "/config/open_dir"), longer);
+        QCOMPARE(readIniInt("config.ini", "/config/language"), 1);
+        QCOMPARE(entriesOf("."), QStringList("config.ini"));
+    }
+
     void interruptedWriteKeepsPreviousFile_data()
     {
         QTest::addColumn<QString>("operation");

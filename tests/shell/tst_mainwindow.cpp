@@ -1,6 +1,7 @@
 #include "canvas/uipage.h"
 #include "app/globalmanager.h"
 #include "commands/midctrldlg.h"
+#include "core/wholefile.h"
 #include "preview/pagedlg.h"
 #include "properties/propertywidget.h"
 #include "shell/changepagesizedg.h"
@@ -33,6 +34,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSlider>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
@@ -124,6 +126,12 @@ void typeKeys(QWidget *widget, const QString &text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
+// A write refused or failed, as the window says it: the whole path, then why.
+QString writeFailure(const QString &lead, const QString &path, const char *reason)
+{
+    return lead + QDir::toNativeSeparators(path) + QLatin1Char('\n') + u(reason);
+}
+
 QStringList listed(const ImgDlg &dialog)
 {
     QStringList names;
@@ -155,6 +163,9 @@ private slots:
     void zoomBarAndPageScaleFollowEachOther();
     void closingWindowWithModifiedPage_data();
     void closingWindowWithModifiedPage();
+    void fullDiskKeepsThePageModifiedAndSaysWhy_data();
+    void fullDiskKeepsThePageModifiedAndSaysWhy();
+    void pageOverItsBoundAfterAPasteIsNotSaved();
     void previewAndUploadAskToSaveFirst();
     void previewHoldsTheWindowUntilClosed();
     void treeListsProjectThenPagesUntilClosed();
@@ -172,6 +183,10 @@ private slots:
     void newProjectFromTemplateOrEmpty();
     void refusedNewProjectOpensNothing_data();
     void refusedNewProjectOpensNothing();
+    void newProjectOnAFullDiskSaysTheCause_data();
+    void newProjectOnAFullDiskSaysTheCause();
+    void projectFolderGoneIsSaidAndNotMadeAgain_data();
+    void projectFolderGoneIsSaidAndNotMadeAgain();
     void existingProjectQuestions_data();
     void existingProjectQuestions();
     void toolActionsOpenTheirWindows_data();
@@ -181,6 +196,7 @@ private slots:
     void imageDialogShowsNothingOfWhatIsNoFile();
     void imageImportRefusesNamesTheUploadRefuses_data();
     void imageImportRefusesNamesTheUploadRefuses();
+    void imageDialogListsNoPictureCutShort();
     void panelFollowsThePageInFront();
     void saveUndoRedoKeysAndChoiceListsInThePanel();
     void typingLeftInARowIsWhatTheFileHolds_data();
@@ -276,6 +292,7 @@ void TestMainWindow::cleanup()
     delete m_window;
     flushDeletes();
     GlobalManager::resetInstance();
+    WholeFile::setLimitForTesting(WholeFile::Kind::PageFile, -1);
     qApp->setStyleSheet(QString());
     m_notifier.reset();
     m_workDir.reset();
@@ -666,6 +683,88 @@ void TestMainWindow::closingWindowWithModifiedPage()
     QCOMPARE(m_page->isModified(), modify && !written);
 }
 
+void TestMainWindow::fullDiskKeepsThePageModifiedAndSaysWhy_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<int>("answer");   // to the question the route asks
+    QTest::newRow("Ctrl+S") << "save" << int(QMessageBox::NoButton);
+    QTest::newRow("closing the tab with 是") << "close tab" << int(QMessageBox::Yes);
+    QTest::newRow("关闭项目") << "close project" << int(QMessageBox::NoButton);
+    QTest::newRow("新建") << "new project" << int(QMessageBox::NoButton);
+    QTest::newRow("closing the window with 是") << "close window" << int(QMessageBox::Save);
+}
+
+void TestMainWindow::fullDiskKeepsThePageModifiedAndSaysWhy()
+{
+    QFETCH(QString, route);
+    QFETCH(int, answer);
+    QApplication::setActiveWindow(m_window);
+    QVERIFY(QTest::qWaitForWindowActive(m_window) && select({control("CmdButton_2")}));
+    trigger("selflockAction");
+    const QByteArray page = readFixture(pagePath("a"));
+    const QByteArray project = readFixture(m_projectFile);
+    m_notifier->queueAnswer(QMessageBox::StandardButton(answer));
+    {
+        FileSizeLimit full{64};
+        if (!full.active)
+            QSKIP("the file size limit cannot be set here");
+        if (route == "save") {
+            QTest::keyClick(m_page, Qt::Key_S, Qt::ControlModifier);
+        } else if (route == "close tab") {
+            QTabBar *bar = m_tabs->tabBar();
+            QWidget *close = bar->tabButton(0, QTabBar::RightSide);
+            QTest::mouseClick(close ? close : bar->tabButton(0, QTabBar::LeftSide), Qt::LeftButton);
+        } else if (route == "close project") {
+            trigger("removeAction");
+        } else if (route == "new project") {
+            QVERIFY(!m_window->createProject("fresh", folder(), false));
+        } else {
+            QVERIFY(!m_window->close());
+        }
+    }
+    QVERIFY2(m_notifier->texts().contains(writeFailure(u("打开文件失败: "), pagePath("a"), "磁盘空间不足")),
+             qPrintable(m_notifier->texts().join('|')));
+    QCOMPARE(readFixture(pagePath("a")), page);
+    QCOMPARE(readFixture(m_projectFile), project);
+    QVERIFY(m_page->isModified() && m_tabs->count() == 1);
+    QVERIFY(GlobalManager::instance()->isProjectOpen() && m_window->isVisible());
+}
+
+void TestMainWindow::pageOverItsBoundAfterAPasteIsNotSaved()
+{
+    QApplication::setActiveWindow(m_window);
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    const QString path = pagePath("a");
+    const QByteArray before = readFixture(path);
+    // The bound lies between the page as it is and the page with a copy of its buttons.
+    const int size = QJsonDocument(m_page->pageDocument()).toJson().size();
+    WholeFile::setLimitForTesting(WholeFile::Kind::PageFile, size + size / 4);
+    QVERIFY(select({control("CmdButton_1"), control("CmdButton_2"), control("CmdButton_3")}));
+    const int steps = m_page->undoStack()->count();
+    QTest::keyClick(m_page, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(m_page, Qt::Key_V, Qt::ControlModifier);
+    const QByteArray pasted = QJsonDocument(m_page->pageDocument()).toJson();
+    QVERIFY(m_page->controlCount() == 6 && pasted.size() > size + size / 4);
+    QTest::keyClick(m_page, Qt::Key_S, Qt::ControlModifier);
+    // Refused, naming the file, its size and the bound; nothing written.
+    QCOMPARE(m_notifier->texts().size(), 1);
+    const QString said = m_notifier->texts().first();
+    QVERIFY2(said.startsWith(u("打开文件失败: ") + path + "\n") && said.contains(QString::number(pasted.size()))
+                 && said.contains("MB"),
+             qPrintable(said));
+    QCOMPARE(readFixture(path), before);
+    QVERIFY(m_page->isModified());
+    // Undone, the page fits again: it is saved and opens again.
+    for (int pastedSteps = m_page->undoStack()->count() - steps; pastedSteps > 0; --pastedSteps)
+        QTest::keyClick(m_page, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(m_page, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!m_page->isModified() && readFixture(path) != before);
+    QCOMPARE(m_notifier->texts().size(), 1);
+    GlobalManager::instance()->slotPageClose(0);
+    UIPage *reopened = openPageTab("a");
+    QVERIFY(reopened && reopened->controlCount() == 3);
+}
+
 void TestMainWindow::previewAndUploadAskToSaveFirst()
 {
     // Each reads the page files: what it opens finds the edit saved, or nothing opens.
@@ -1050,6 +1149,77 @@ void TestMainWindow::refusedNewProjectOpensNothing()
         QCOMPARE(entriesOf(folder()), QStringList("keep.txt"));
 }
 
+void TestMainWindow::newProjectOnAFullDiskSaysTheCause_data()
+{
+    QTest::addColumn<bool>("useTemplate");
+    QTest::addColumn<QString>("lead");
+    QTest::newRow("默认模板") << true << u("创建默认文件失败: ");
+    QTest::newRow("empty") << false << u("打开文件失败: ");
+}
+
+void TestMainWindow::newProjectOnAFullDiskSaysTheCause()
+{
+    QFETCH(bool, useTemplate);
+    QFETCH(QString, lead);
+    const QString dir = folder() + "/fresh";
+    {
+        FileSizeLimit full{0};
+        if (!full.active)
+            QSKIP("the file size limit cannot be set here");
+        QVERIFY(!m_window->createProject("fresh", folder(), useTemplate));
+    }
+    // Said once, with the file that could not be written and why, not as a
+    // project that cannot be read.
+    QCOMPARE(m_notifier->texts().size(), 1);
+    const QString said = m_notifier->texts().first();
+    QVERIFY2(said.startsWith(lead + QDir::toNativeSeparators(dir) + "/") && said.endsWith("\n" + u("磁盘空间不足")),
+             qPrintable(said));
+    QVERIFY(!GlobalManager::instance()->isProjectOpen());
+    QVERIFY(!QFileInfo::exists(dir + "/fresh.projectui"));
+}
+
+void TestMainWindow::projectFolderGoneIsSaidAndNotMadeAgain_data()
+{
+    QTest::addColumn<QString>("item");   // whose menu is used; empty: the import
+    QTest::addColumn<QString>("entry");
+    for (const char *entry : {"新建页面", "新建窗体", "新建登录页面", "新建场所页面"})
+        QTest::newRow(entry) << "hall" << u(entry);
+    QTest::newRow("创建副本") << "c" << u("创建副本");
+    QTest::newRow("重命名") << "b" << u("重命名");
+    QTest::newRow("下移") << "a" << u("下移");
+    QTest::newRow("调整大小") << "b" << u("调整大小");
+    QTest::newRow("导入页面") << "" << "";
+}
+
+void TestMainWindow::projectFolderGoneIsSaidAndNotMadeAgain()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, entry);
+    const QString source = m_workDir->filePath("outside/guest.json");
+    QVERIFY(writeFixture(source, R"({"Control": [{"type": "Page", "w": 1280, "h": 800, "PlaceId": 4}]})"));
+    // Moved away while open.
+    const QString moved = m_workDir->filePath("moved");
+    QVERIFY(QDir().rename(m_projectDir, moved));
+    const QMap<QString, QByteArray> kept = folderSnapshot(moved);
+    const QStringList tree = treeLines();
+    const QStringList pages = pageNames();
+    if (entry.startsWith(u("新建")))
+        answerNewFile("fresh", QString(), true);
+    else if (entry == u("调整大小"))
+        whenModal<ChangePageSizeDg>([](ChangePageSizeDg *dialog) { press(dialog, "pushButton_2"); });
+    else
+        answerInput("fresh");
+    if (item.isEmpty())
+        m_window->projectFrame()->tree()->importPageFile(source);
+    else
+        chooseFromMenu(item == "hall" ? root() : pageItem(item), entry);
+    QCOMPARE(m_notifier->texts(), QStringList(u("项目文件夹不存在: ") + QDir::toNativeSeparators(m_projectDir)));
+    QVERIFY(!QFileInfo::exists(m_projectDir));
+    QCOMPARE(folderSnapshot(moved), kept);
+    QCOMPARE(treeLines(), tree);
+    QCOMPARE(pageNames(), pages);
+}
+
 void TestMainWindow::existingProjectQuestions_data()
 {
     QTest::addColumn<int>("openIt");
@@ -1295,6 +1465,29 @@ void TestMainWindow::imageImportRefusesNamesTheUploadRefuses()
     QCOMPARE(m_notifier->prompts().size(), 1);
     const QString text = m_notifier->prompts().first().text;
     QVERIFY2(text.contains(fileName + ": " + problem), qPrintable(text));
+}
+
+void TestMainWindow::imageDialogListsNoPictureCutShort()
+{
+    const QString source = m_workDir->filePath("photo.png");
+    QVERIFY(writeColourPicture(source, Qt::red, QSize(64, 64)));
+    QVERIFY(QFileInfo(source).size() > 64);
+    ImgDlg dialog;
+    dialog.setPath(m_projectDir);
+    {
+        FileSizeLimit full{64};
+        if (!full.active)
+            QSKIP("the file size limit cannot be set here");
+        dialog.importFiles({source});
+    }
+    QVERIFY(listed(dialog).isEmpty() && !QFileInfo::exists(m_projectDir + "/photo.png"));
+    QCOMPARE(m_notifier->texts().size(), 1);
+    const QString said = m_notifier->texts().first();
+    QVERIFY2(said.endsWith(writeFailure(u("复制失败: "), m_projectDir + "/photo.png", "磁盘空间不足")), qPrintable(said));
+    // With room, the same picture comes in whole.
+    dialog.importFiles({source});
+    QCOMPARE(listed(dialog), QStringList("photo.png"));
+    QCOMPARE(readFixture(m_projectDir + "/photo.png"), readFixture(source));
 }
 
 void TestMainWindow::panelFollowsThePageInFront()

@@ -12,6 +12,8 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include <memory>
+
 Q_DECLARE_METATYPE(GridCell)
 
 namespace {
@@ -316,25 +318,43 @@ void TestGridManagerDlg::customLayoutBoxSwitchesTheWallSizeAndRegion()
 void TestGridManagerDlg::failedWriteIsReported_data()
 {
     QTest::addColumn<bool>("remove");
-    QTest::newRow("delete") << true;
-    QTest::newRow("save") << false;
+    QTest::addColumn<bool>("fullDisk");
+    QTest::newRow("delete, no folder") << true << false;
+    QTest::newRow("save, no folder") << false << false;
+    QTest::newRow("delete, full disk") << true << true;
+    QTest::newRow("save, full disk") << false << true;
 }
 
 void TestGridManagerDlg::failedWriteIsReported()
 {
     QFETCH(bool, remove);
+    QFETCH(bool, fullDisk);
     TestNotifier notifier;
     notifier.setDefaultAnswer(QMessageBox::Yes);
     Editor editor;
+    const QString path = QDir::current().absoluteFilePath(kTemplateFile);
     // The language folder becomes a plain file: nothing can be written there.
-    QVERIFY(QDir("data_template/grid_template/zh_cn").removeRecursively());
-    QVERIFY(writeFixture("data_template/grid_template/zh_cn", "x"));
+    if (!fullDisk) {
+        QVERIFY(QDir("data_template/grid_template/zh_cn").removeRecursively());
+        QVERIFY(writeFixture("data_template/grid_template/zh_cn", "x"));
+    }
     editor.table()->item(0, 0)->setCheckState(Qt::Checked);
     editor.chooseRow(0);
-    editor.press(remove ? "pushButton_2" : "pushButton");
+    {
+        std::unique_ptr<FileSizeLimit> full(fullDisk ? new FileSizeLimit(64) : nullptr);
+        if (full && !full->active)
+            QSKIP("the file size limit cannot be set here");
+        editor.press(remove ? "pushButton_2" : "pushButton");
+    }
 
-    QCOMPARE(notifier.prompts().last().text,
-             QStringLiteral("布局模板文件保存失败: ") + GlobalManager::instance()->gridTemplatePath());
+    // The whole path, then why.
+    const QString said = notifier.prompts().last().text;
+    QCOMPARE(said.section('\n', 0, 0), QString::fromUtf8("布局模板文件保存失败: ") + path);
+    QVERIFY(!said.section('\n', 1).isEmpty());
+    if (fullDisk) {
+        QCOMPARE(said.section('\n', 1), QString::fromUtf8("磁盘空间不足"));
+        QCOMPARE(fileTemplates(), parsedArray(kTemplates));
+    }
     QCOMPARE(editor.dialog.m_templates, parsedArray(kTemplates));
     QCOMPARE(editor.table()->rowCount(), 3);
     QVERIFY(editor.dialog.isVisible());

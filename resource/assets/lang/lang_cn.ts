@@ -739,6 +739,14 @@
         <source>中控将以只读方式打开，文件保持不变</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>该文件读取时被拒绝，不会被覆盖</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>项目文件夹不存在: </source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>GridManagerDlg</name>

@@ -739,6 +739,14 @@
         <source>中控将以只读方式打开，文件保持不变</source>
         <translation>The controllers open read-only and the file is kept as it is</translation>
     </message>
+    <message>
+        <source>该文件读取时被拒绝，不会被覆盖</source>
+        <translation>The file was refused when it was read and is not written over</translation>
+    </message>
+    <message>
+        <source>项目文件夹不存在: </source>
+        <translation>The project folder does not exist: </translation>
+    </message>
 </context>
 <context>
     <name>GridManagerDlg</name>

@@ -739,6 +739,14 @@
         <source>中控将以只读方式打开，文件保持不变</source>
         <translation>中控將以唯讀方式開啟，檔案保持不變</translation>
     </message>
+    <message>
+        <source>该文件读取时被拒绝，不会被覆盖</source>
+        <translation>該檔案讀取時被拒絕，不會被覆寫</translation>
+    </message>
+    <message>
+        <source>项目文件夹不存在: </source>
+        <translation>項目資料夾不存在: </translation>
+    </message>
 </context>
 <context>
     <name>GridManagerDlg</name>
