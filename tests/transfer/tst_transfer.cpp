@@ -283,7 +283,8 @@ private slots:
             << QStringList{"B.json=b", "a.json=a", ".hidden=h", "img/", "img/x.png=x", "pipe=|", "pipe.lnk@pipe",
                            "dangling@gone", "img.lnk@img", "z.lnk@a.json", x63 + "=1", han21 + "=2"}
             << QStringList{"a.json", "B.json", x63, "z.lnk", han21}
-            << QStringList{skipped + "dangling", skipped + "pipe", skipped + "pipe.lnk"};
+            << QStringList{skipped + "dangling", skipped + "img", skipped + "img.lnk", skipped + "pipe",
+                           skipped + "pipe.lnk"};
         QTest::newRow("64-byte file name") << "proj" << 2 << QStringList{x63 + "y=1", "a=2"} << QStringList()
                                            << QStringList{"文件名过长: %1/proj/" + x63 + "y (最多63字节)"};
         QTest::newRow("64-byte folder name") << "proj/" + x63 + "y" << 2 << QStringList{x63 + "y/", x63 + "y/a=1"}
@@ -314,6 +315,13 @@ private slots:
             << "proj" << 2 << links << QStringList{"a.json"}
             << QStringList{skipped + "l0", skipped + "l1", skipped + "l10", skipped + "l11", skipped + "l2",
                            "另有7个非普通文件被跳过"};
+        QStringList folders{"a.json={}"};
+        for (int i = 0; i < 7; ++i)
+            folders << QString("d%1/").arg(i);
+        QTest::newRow("folders among the skipped")
+            << "proj" << 2 << folders << QStringList{"a.json"}
+            << QStringList{skipped + "d0", skipped + "d1", skipped + "d2", skipped + "d3", skipped + "d4",
+                           "另有2个非普通文件被跳过"};
         // A name the panel would refuse is refused before packing; a data
         // package's name only shows in the panel's messages.
         QTest::newRow("name the panel refuses") << "proj" << 2 << QStringList{"a.json=1", "12:30.json=2"}
@@ -414,6 +422,64 @@ private slots:
         upload.startUpload("127.0.0.1", panel.port);
         QTRY_COMPARE_WITH_TIMEOUT(finishes, 1, 5000);
         QCOMPARE(reported, QStringList({"文件名不安全: " + m_workDir->filePath("proj") + "/\\xff\\xfedb.json",
+                                        "文件打包错误！"}));
+        QVERIFY(!panel.accepted);
+    }
+
+    void folderOfAnyNameIsNamedAmongTheSkipped()
+    {
+        // Never packed, so its name stops nothing.
+        writeFiles({"a.json={}"});
+        const QByteArray folder = QFile::encodeName(m_workDir->filePath("proj/")) + "\xff\xfeimg";
+        QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+        UploadServer upload;
+        QSignalSpy reported(&upload, SIGNAL(occurrError(QString)));
+        upload.setUploadSource(m_workDir->filePath("proj"), 2);
+        const bool packed = upload.packageFiles();
+        ::rmdir(folder.constData());   // Qt cannot remove what it cannot list
+        QVERIFY(packed);
+        QCOMPARE(reported.count(), 1);
+        QCOMPARE(reported.at(0).at(0).toString(),
+                 "跳过非普通文件: " + m_workDir->filePath("proj") + "/\\xff\\xfeimg");
+    }
+
+    void listingCutShortStopsUploadBeforeSending_data()
+    {
+        QTest::addColumn<bool>("failsPartWay");   // else the folder cannot be opened
+        QTest::addColumn<int>("error");
+        QTest::newRow("listing fails after a few entries") << true << EIO;
+        QTest::newRow("folder that cannot be listed") << false << EACCES;
+    }
+    void listingCutShortStopsUploadBeforeSending()
+    {
+        QFETCH(bool, failsPartWay);
+        QFETCH(int, error);
+        writeFiles({"a.json={}", "b.json={}", "c.json={}", "d.json={}", "e.json={}", "f.json={}"});
+        const QString proj = m_workDir->filePath("proj");
+        peer::Listener panel(peer::Listener::Read);
+        UploadServer upload;
+        int entries = 0;
+        upload.setEntryReader([&](DIR *folder) -> dirent * {
+            if (failsPartWay && ++entries > 4) {
+                errno = EIO;
+                return nullptr;
+            }
+            return ::readdir(folder);
+        });
+        QStringList reported;
+        int finishes = 0;
+        connect(&upload, &UploadServer::occurrError, &upload, [&](const QString &text) { reported << text; });
+        connect(&upload, &UploadServer::serverFinish, &upload, [&] { ++finishes; });
+        if (!failsPartWay)
+            QVERIFY(QFile(proj).setPermissions({}));
+        {
+            const peer::PlainPermissions plain;
+            upload.setUploadSource(proj, 2);
+            upload.startUpload("127.0.0.1", panel.port);
+            QTRY_COMPARE_WITH_TIMEOUT(finishes, 1, 5000);
+        }
+        QVERIFY(QFile(proj).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QCOMPARE(reported, QStringList({QString("读取目录失败: %1 (%2)").arg(proj, qt_error_string(error)),
                                         "文件打包错误！"}));
         QVERIFY(!panel.accepted);
     }

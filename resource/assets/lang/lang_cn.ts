@@ -4359,6 +4359,10 @@
         <source>另有%1个非普通文件被跳过</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>读取目录失败: %1 (%2)</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>WholeFile</name>

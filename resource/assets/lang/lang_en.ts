@@ -4362,6 +4362,10 @@ Please adjust the values</translation>
         <source>另有%1个非普通文件被跳过</source>
         <translation>%1 more entries that are not regular files were skipped</translation>
     </message>
+    <message>
+        <source>读取目录失败: %1 (%2)</source>
+        <translation>Cannot read the folder %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>WholeFile</name>

@@ -4362,6 +4362,10 @@
         <source>另有%1个非普通文件被跳过</source>
         <translation>另有%1個非一般檔案被略過</translation>
     </message>
+    <message>
+        <source>读取目录失败: %1 (%2)</source>
+        <translation>讀取目錄失敗: %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>WholeFile</name>
