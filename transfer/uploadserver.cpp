@@ -25,6 +25,9 @@ const int kConnectTimeoutMs = 500;
 // means it has stopped.
 const int kStallTimeoutMs = 1000;
 const int kPieceSize = 32768;
+// A panel closes the connection as soon as it holds the whole package; one
+// that holds every byte and stays silent this long is taken as having it.
+const int kPanelQuietMs = 3000;
 
 // At most so many skipped entries are named in the log, the rest counted.
 const int kNamedSkips = 5;
@@ -382,27 +385,29 @@ QString UploadServer::sendPackage()
         return tr("连接失败！");
     emit occurrError(tr("连接成功！"));
 
-    // The very file that was packed, never one reopened by its name.
-    QString result;
+    // The very file that was packed, never one reopened by its name. A stop
+    // ends the sending, also while it waits for the panel: the panel sees the
+    // connection end early, and nothing is said.
+    TcpClient::SendResult sent = TcpClient::Sent;
     QByteArray piece(kPieceSize, Qt::Uninitialized);
     qint64 read = m_package.seek(0) ? m_package.read(piece.data(), kPieceSize) : -1;
-    // A stop ends the sending, also while it waits for the panel: the panel
-    // sees the connection end early, and nothing is said.
-    for (; read > 0 && m_run; read = m_package.read(piece.data(), kPieceSize)) {
-        const TcpClient::SendResult sent = m_client->sendAll(piece.constData(), int(read), kStallTimeoutMs, m_run);
-        if (sent == TcpClient::Stalled)
-            result = tr("等待发送超时");
-        else if (sent == TcpClient::Failed)
-            result = tr("发送错误！");
-        if (sent != TcpClient::Sent)
-            break;
-    }
-    if (result.isEmpty() && read == 0) {
+    for (; read > 0 && sent == TcpClient::Sent; read = m_package.read(piece.data(), kPieceSize))
+        sent = m_client->sendAll(piece.constData(), int(read), kStallTimeoutMs, m_run);
+    if (read < 0 && sent == TcpClient::Sent)
+        sent = TcpClient::Failed;
+    // Every byte handed to the kernel is not yet every byte taken: the panel
+    // closes once it holds the whole package, and resets when it could not
+    // take it (it crashed, ran out of space or refused it).
+    if (sent == TcpClient::Sent)
+        sent = m_client->finish(kStallTimeoutMs, kPanelQuietMs, m_run);
+    if (sent == TcpClient::Sent) {
         m_client->close();
         return tr("发送成功！");
     }
     // A stopped or failed upload ends on the panel's side now, not after the
     // megabytes still queued, which would reach it as a cut package.
     m_client->abort();
-    return result.isEmpty() && read < 0 ? tr("发送错误！") : result;
+    if (sent == TcpClient::Stalled)
+        return tr("等待发送超时");
+    return sent == TcpClient::Failed ? tr("发送错误！") : QString();
 }

@@ -63,12 +63,15 @@ inline QByteArray package(const QByteArray &name, quint32 type, const QList<QByt
 // the sender soon stalls); Close takes one and closes at once; Refuse holds
 // the port without listening, so connecting is refused; Drain reads a chunk
 // per step of its pace, as a panel on a weak link does, and holds the
-// connection without reading once it has stopAfter bytes (if given). Each
-// notes when it saw the sender end the connection, by a close or a reset.
+// connection without reading once it has stopAfter bytes (if given), closing
+// it at the sender's end with what is unread (a reset); Shut does the same
+// but closes its own side as soon as it stops reading; Keep reads all and
+// holds on past the sender's half-close, never closing. Each notes when it
+// saw the sender end the connection, by a close or a reset (Keep: a reset).
 class Listener
 {
 public:
-    enum Mode { Read, Hold, Close, Refuse, Drain };
+    enum Mode { Read, Hold, Close, Refuse, Drain, Keep, Shut };
     struct Pace {
         int chunk;
         int everyMs;
@@ -113,6 +116,7 @@ public:
     QElapsedTimer clock;   // started with the listener
     std::atomic<qint64> stoppedAtMs{-1};   // when Drain stopped reading, by the clock
     std::atomic<qint64> endedAtMs{-1};     // when the sender's end was seen, by the clock
+    std::atomic<qint64> halfClosedAtMs{-1};   // when Keep had read all there is
     std::atomic<bool> accepted{false};
     std::atomic<bool> hurry{false};   // Drain reads the rest at once
 
@@ -124,7 +128,7 @@ private:
         char buffer[65536];
         bool holds = mode == Hold;
         ssize_t n = 1;
-        for (; (mode == Read || mode == Drain) && !holds && !m_stop
+        for (; (mode == Read || mode == Drain || mode == Keep || mode == Shut) && !holds && !m_stop
              && (n = ::read(client, buffer, size_t(qMin<int>(pace.chunk, sizeof buffer)))) > 0;) {
             received.append(buffer, int(n));
             holds = pace.stopAfter > 0 && received.size() >= pace.stopAfter;
@@ -133,9 +137,17 @@ private:
             else if (mode == Drain && !hurry)
                 ::poll(nullptr, 0, pace.everyMs);
         }
-        if (n <= 0)
+        if (holds && mode == Shut)
+            ::shutdown(client, SHUT_WR);
+        // A half-close is no end to Keep, which waits for a reset.
+        const bool keeps = mode == Keep && n == 0;
+        if (keeps) {
+            halfClosedAtMs = clock.elapsed();
+            holds = true;
+        } else if (n <= 0) {
             endedAtMs = clock.elapsed();
-        for (pollfd entry = {client, POLLRDHUP, 0}; holds && !m_stop;) {
+        }
+        for (pollfd entry = {client, short(keeps ? 0 : POLLRDHUP), 0}; holds && !m_stop;) {
             if (::poll(&entry, 1, 20) > 0 && (entry.revents & (POLLRDHUP | POLLHUP | POLLERR))) {
                 endedAtMs = clock.elapsed();
                 break;
@@ -553,6 +565,64 @@ private slots:
         QCOMPARE(QFile(QFileInfo(upload.packagePath()).path()).permissions() & 0x0077, QFile::Permissions());
     }
 
+    void sentOnlyOnceThePanelHoldsThePackage_data()
+    {
+        QTest::addColumn<int>("mode");   // of the panel; -1: the receive server
+        QTest::addColumn<peer::Listener::Pace>("pace");
+        QTest::addColumn<int>("size");       // of the project's one file
+        QTest::addColumn<QString>("last");   // what the upload says last
+        QTest::addColumn<int>("boundMs");    // within which it says it
+        using Pace = peer::Listener::Pace;
+        // The whole project fits in the sockets' buffers: every send succeeds,
+        // whatever the panel then does with the bytes.
+        QTest::newRow("reads 100 bytes and resets") << int(peer::Listener::Drain) << Pace{100, 0, 0, 100} << 40000
+                                                    << "发送错误！" << 2000;
+        // A close while bytes are still on their way is no sign that it has them.
+        QTest::newRow("takes 1 MiB, then closes") << int(peer::Listener::Shut) << Pace{65536, 0, 262144, 1 << 20}
+                                                  << (3 << 19) << "等待发送超时" << 4000;
+        // Called sent once the panel has closed, not after waiting in vain.
+        QTest::newRow("reads to the end and closes") << int(peer::Listener::Read) << Pace{65536, 0, 0, 0} << 40000
+                                                     << "发送成功！" << 2000;
+        QTest::newRow("the receive server") << -1 << Pace{} << 40000 << "发送成功！" << 2000;
+        // Holding every byte, it is taken to have them all after a few seconds.
+        QTest::newRow("takes every byte, never closes") << int(peer::Listener::Keep) << Pace{65536, 0, 0, 0} << 40000
+                                                        << "发送成功！" << 6000;
+    }
+    void sentOnlyOnceThePanelHoldsThePackage()
+    {
+        QFETCH(int, mode);
+        QFETCH(peer::Listener::Pace, pace);
+        QFETCH(int, size);
+        QFETCH(QString, last);
+        QFETCH(int, boundMs);
+        writeFiles({"main.js=#" + QString::number(size), "page1.json={}"});
+        std::unique_ptr<peer::Listener> panel;
+        if (mode >= 0)
+            panel.reset(new peer::Listener(peer::Listener::Mode(mode), pace));
+        QSignalSpy serverEnds(m_server.get(), SIGNAL(disconnected(bool)));
+        UploadServer upload;
+        QStringList reported;
+        int finishes = 0;
+        connect(&upload, &UploadServer::occurrError, &upload, [&](const QString &text) { reported << text; });
+        connect(&upload, &UploadServer::serverFinish, &upload, [&] { ++finishes; });
+        upload.setUploadSource(m_workDir->filePath("proj"), 2);
+        QElapsedTimer clock;
+        clock.start();
+        upload.startUpload("127.0.0.1", panel ? panel->port : m_server->serverPort());
+        QTRY_COMPARE_WITH_TIMEOUT(finishes, 1, 10000);
+        QVERIFY2(clock.elapsed() < boundMs, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(reported, QStringList({"连接成功！", last}));
+        if (!panel) {
+            QCOMPARE(serverEnds.count(), 1);
+            QVERIFY(serverEnds.at(0).at(0).toBool());
+        } else if (mode == peer::Listener::Keep) {
+            QCOMPARE(panel->received, readFixture(upload.packagePath()));
+            // Called sent, the connection is closed, never reset.
+            QTest::qWait(100);
+            QCOMPARE(panel->endedAtMs.load(), -1);
+        }
+    }
+
     void slowPanelTakesTheWholePackage_data()
     {
         QTest::addColumn<peer::Listener::Pace>("pace");
@@ -560,10 +630,13 @@ private slots:
         QTest::addColumn<int>("steadyMs");   // then the panel reads the rest at once; 0: its pace to the end
         const int MiB = 1 << 20;
         // The loopback's buffers take some 4 MiB before the sender waits at all;
-        // past that, the panel's pace rules for a second or two.
-        QTest::newRow("64 KiB every 100 ms") << peer::Listener::Pace{65536, 100, 0, 0} << 5 * MiB + MiB / 4 << 0;
-        QTest::newRow("32 KiB every 50 ms") << peer::Listener::Pace{32768, 50, 0, 0} << 5 * MiB + MiB / 4 << 0;
-        QTest::newRow("16 KiB every 100 ms") << peer::Listener::Pace{16384, 100, 0, 0} << 4 * MiB + MiB / 4 << 0;
+        // past that, the panel's pace rules for a second or two of sending,
+        // then while the sender waits for the panel to take what is queued.
+        QTest::newRow("64 KiB every 100 ms") << peer::Listener::Pace{65536, 100, 0, 0} << 5 * MiB + MiB / 4
+                                             << 3000;
+        QTest::newRow("32 KiB every 50 ms") << peer::Listener::Pace{32768, 50, 0, 0} << 5 * MiB + MiB / 4 << 3000;
+        QTest::newRow("16 KiB every 100 ms") << peer::Listener::Pace{16384, 100, 0, 0} << 4 * MiB + MiB / 4
+                                             << 3000;
         // A small receive buffer read steadily while our send buffer holds
         // megabytes: the sender waits seconds before the socket is writable,
         // yet the connection moves all the time.
@@ -571,6 +644,10 @@ private slots:
                                                              << 3000;
         // One that stops reading ends the upload once nothing has moved for a second.
         QTest::newRow("stops after 1 MiB") << peer::Listener::Pace{65536, 20, 262144, MiB} << 16 * MiB << 0;
+        // The same once the whole package is handed over: the rest waits in
+        // the queue, which the panel no longer takes.
+        QTest::newRow("stops after 1 MiB, the rest queued") << peer::Listener::Pace{65536, 20, 262144, MiB}
+                                                            << MiB + MiB / 2 << 0;
     }
     void slowPanelTakesTheWholePackage()
     {
@@ -611,18 +688,23 @@ private slots:
 
     void stopWhileSendingEndsAtOnce_data()
     {
+        QTest::addColumn<int>("mode");
         QTest::addColumn<peer::Listener::Pace>("pace");
+        const int drain = peer::Listener::Drain;
         // Stopped while the sender waits on a panel that no longer reads, well
         // before a second of nothing moving would fail the upload.
-        QTest::newRow("panel stopped reading") << peer::Listener::Pace{65536, 20, 262144, 1 << 20};
+        QTest::newRow("panel stopped reading") << drain << peer::Listener::Pace{65536, 20, 262144, 1 << 20};
         // Stopped with megabytes queued for a panel that reads 160 KB/s.
-        QTest::newRow("slow panel") << peer::Listener::Pace{16384, 100, 16384, 0};
+        QTest::newRow("slow panel") << drain << peer::Listener::Pace{16384, 100, 16384, 0};
+        // Stopped while the sender waits for a panel holding every byte to close.
+        QTest::newRow("panel that never closes") << int(peer::Listener::Keep) << peer::Listener::Pace{65536, 0, 0, 0};
     }
     void stopWhileSendingEndsAtOnce()
     {
+        QFETCH(int, mode);
         QFETCH(peer::Listener::Pace, pace);
         writeFiles({"video=#" + QString::number(16 << 20)});
-        peer::Listener panel(peer::Listener::Drain, pace);
+        peer::Listener panel(peer::Listener::Mode(mode), pace);
         UploadServer upload;
         QStringList reported;
         connect(&upload, &UploadServer::occurrError, &upload, [&](const QString &text) { reported << text; });
@@ -631,6 +713,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!reported.isEmpty(), 5000);
         if (pace.stopAfter > 0)
             QTRY_VERIFY_WITH_TIMEOUT(panel.stoppedAtMs >= 0, 5000);
+        if (mode == peer::Listener::Keep)
+            QTRY_VERIFY_WITH_TIMEOUT(panel.halfClosedAtMs >= 0, 5000);
         QTest::qWait(300);
         const qint64 stoppedAtMs = panel.clock.elapsed();
         upload.stopUpload();
