@@ -1,5 +1,6 @@
 #include "app/globalmanager.h"
 #include "tests/testsupport.h"
+#include "transfer/datadlg.h"
 #include "transfer/datamanager.h"
 #include "transfer/dataserver.h"
 #include "transfer/packageformat.h"
@@ -8,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTcpSocket>
 #include <QTextEdit>
@@ -203,11 +205,16 @@ QStringList listing(const QString &root)
 // trickles a byte every 100 ms, never quiet for the quiet timer's second.
 enum Then { kCloses, kFallsSilent, kTrickles };
 
+// How the user answers the question whether to stop the upload: a button,
+// Escape or the box's close; or it is never asked, as nothing runs.
+enum Answer { kYes, kNo, kEscape, kCloseBox, kNotAsked };
+
 // The panel's folders before a package comes.
 const QStringList kBefore = {"all_path/", "all_path/keep=1", "config_path/", "config_path/old.json=old",
                              "db.bin=olddb"};
 } // namespace
 Q_DECLARE_METATYPE(Then)
+Q_DECLARE_METATYPE(Answer)
 Q_DECLARE_METATYPE(peer::Listener::Pace)
 
 // Both ends of a transfer: the designer packing and sending a project, and
@@ -988,6 +995,74 @@ private slots:
         // Stopped before connecting: the runs end without a text.
         QCoreApplication::processEvents();
         QCOMPARE(sendLog->toPlainText(), QString());
+    }
+
+    void closingThePageMidUploadAsksFirst_data()
+    {
+        QTest::addColumn<bool>("byEscape");   // else the window's close
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("Escape, then 否") << true << kNo;
+        QTest::newRow("close, then Escape on the question") << false << kEscape;
+        QTest::newRow("Escape, then the question closed") << true << kCloseBox;
+        QTest::newRow("close, then 是") << false << kYes;
+        QTest::newRow("Escape with no upload") << true << kNotAsked;
+        QTest::newRow("close with no upload") << false << kNotAsked;
+    }
+    void closingThePageMidUploadAsksFirst()
+    {
+        QFETCH(bool, byEscape);
+        QFETCH(Answer, answer);
+        writeFiles({"main.projectui={\"Page\": []}", "video=#" + QString::number(16 << 20)});
+        QVERIFY(GlobalManager::instance()->openProject(m_workDir->filePath("proj/main.projectui")));
+        // A panel on a weak link: the upload runs for minutes unless it hurries.
+        peer::Listener panel(peer::Listener::Drain, {16384, 100, 16384, 0});
+        DataDlg dialog;
+        DataManager *page = dialog.dataManager();
+        page->setPanelPort(panel.port);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *button = page->findChild<QPushButton *>("pushButton_3");
+        auto *sendLog = page->findChild<QTextEdit *>("textEdit_3");
+        QTest::keyClicks(page->findChild<QLineEdit *>("lineEdit"), "127.0.0.1");
+        if (answer != kNotAsked) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            QTRY_COMPARE_WITH_TIMEOUT(sendLog->toPlainText(), QString("连接成功！"), 5000);
+        }
+
+        QStringList asked;
+        whenShown<QMessageBox>([&](QMessageBox *box) {
+            asked << box->text();
+            if (answer == kEscape)
+                QTest::keyClick(box, Qt::Key_Escape);
+            else if (answer == kCloseBox)
+                box->close();
+            else
+                QTest::mouseClick(box->button(answer == kYes ? QMessageBox::Yes : QMessageBox::No), Qt::LeftButton);
+        });
+        if (byEscape)
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            dialog.close();
+        QCoreApplication::processEvents();
+        QCOMPARE(asked, answer == kNotAsked ? QStringList() : QStringList{"正在上传，是否停止上传?"});
+        if (answer == kNotAsked || answer == kYes) {
+            QVERIFY(!dialog.isVisible());
+            QVERIFY(!page->configUploader()->isBusy());
+            QCOMPARE(button->text(), QString("上传配置"));
+            if (answer == kYes) {
+                // Stopped as 停止上传 stops it: the panel sees the end at once.
+                QTRY_VERIFY_WITH_TIMEOUT(panel.endedAtMs >= 0, 1000);
+                QCOMPARE(sendLog->toPlainText(), QString("连接成功！"));
+            }
+            return;
+        }
+        // The page and its upload go on, to the end.
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(button->text(), QString("停止上传"));
+        panel.hurry = true;
+        QTRY_COMPARE_WITH_TIMEOUT(sendLog->toPlainText(), QString("连接成功！\n发送成功！"), 10000);
+        QCOMPARE(button->text(), QString("上传配置"));
+        QCOMPARE(panel.received, readFixture(page->configUploader()->packagePath()));
     }
 };
 

@@ -385,6 +385,10 @@
         <source>上传失败 !</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>正在上传，是否停止上传?</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>DataServer</name>

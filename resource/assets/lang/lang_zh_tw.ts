@@ -385,6 +385,10 @@
         <source>上传失败 !</source>
         <translation>上傳失敗 !</translation>
     </message>
+    <message>
+        <source>正在上传，是否停止上传?</source>
+        <translation>正在上傳，是否停止上傳?</translation>
+    </message>
 </context>
 <context>
     <name>DataServer</name>
