@@ -21,3 +21,9 @@ DataDlg::DataDlg(QWidget *parent)
 }
 
 DataDlg::~DataDlg() = default;
+
+void DataDlg::reject()
+{
+    if (m_widget->mayClose())
+        QDialog::reject();
+}

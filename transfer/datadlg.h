@@ -16,6 +16,11 @@ public:
 
     DataManager *dataManager() const { return m_widget; }
 
+public slots:
+    // Escape and the window's close: while an upload runs, only once the
+    // user has agreed to stop it.
+    void reject() override;
+
 private:
     QHBoxLayout *m_horizontalLayout = nullptr;
     DataManager *m_widget = nullptr;

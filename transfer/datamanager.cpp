@@ -224,12 +224,39 @@ QString DataManager::checkedAddress()
     return QString();
 }
 
+bool DataManager::mayClose()
+{
+    if (!m_configUploader->isBusy() && !m_dataUploader->isBusy())
+        return true;
+    // Closed in silence, the page would leave the user thinking the panel
+    // has the project.
+    if (Notifier::question(window(), tr("提示"), tr("正在上传，是否停止上传?")) != QMessageBox::Yes)
+        return false;
+    if (m_configUploader->isBusy())
+        stopConfigUpload();
+    if (m_dataUploader->isBusy())
+        stopDataUpload();
+    return true;
+}
+
+void DataManager::stopConfigUpload()
+{
+    m_configUploader->stopUpload();
+    m_configButton->setText(tr("上传配置"));
+    m_dataButton->setEnabled(true);
+}
+
+void DataManager::stopDataUpload()
+{
+    m_dataUploader->stopUpload();
+    m_dataButton->setText(tr("上传数据"));
+    m_configButton->setEnabled(true);
+}
+
 void DataManager::onUploadConfig()
 {
     if (m_configUploader->isBusy()) {
-        m_configUploader->stopUpload();
-        m_configButton->setText(tr("上传配置"));
-        m_dataButton->setEnabled(true);
+        stopConfigUpload();
         return;
     }
     const QString address = checkedAddress();
@@ -249,9 +276,7 @@ void DataManager::onUploadConfig()
 void DataManager::onUploadData()
 {
     if (m_dataUploader->isBusy()) {
-        m_dataUploader->stopUpload();
-        m_dataButton->setText(tr("上传数据"));
-        m_configButton->setEnabled(true);
+        stopDataUpload();
         return;
     }
     const QString address = checkedAddress();

@@ -28,6 +28,10 @@ public:
     UploadServer *configUploader() const { return m_configUploader; }
     DataServer *dataServer() const { return m_server; }
 
+    // True when no upload runs, or when the user agreed to stop the one that
+    // does, which is then stopped as 停止上传 stops it.
+    bool mayClose();
+
 public slots:
     void openServerReturn(QString text);
     void onWriteDataError(QString text);
@@ -51,6 +55,8 @@ private:
     void retranslateUi();
     // The address typed in, or empty after telling the user it is not one.
     QString checkedAddress();
+    void stopConfigUpload();
+    void stopDataUpload();
 
     QGroupBox *m_receiveBox = nullptr;
     QGroupBox *m_sendBox = nullptr;

@@ -131,6 +131,46 @@ TcpClient::SendResult TcpClient::sendAll(const char *buffer, int length, int sta
     return Sent;
 }
 
+TcpClient::SendResult TcpClient::finish(int stallMs, int quietMs, const std::atomic<bool> &run)
+{
+    if (m_socket < 0 || ::shutdown(m_socket, SHUT_WR) != 0)
+        return Failed;
+    QElapsedTimer still;
+    still.start();
+    Movement last = movement();
+    // The peer's close came: bytes still queued would reach a closed peer,
+    // which answers them with a reset.
+    bool closed = false;
+    for (;;) {
+        if (!run)
+            return Stopped;
+        pollfd entry = {m_socket, POLLIN | POLLRDHUP, 0};
+        if (closed) {
+            ::poll(nullptr, 0, kLookAgainMs);
+        } else if (::poll(&entry, 1, kLookAgainMs) > 0) {
+            char ignored[4096];
+            const ssize_t answer = ::recv(m_socket, ignored, sizeof ignored, MSG_DONTWAIT);
+            closed = answer == 0;
+            if (answer < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
+                return Failed;
+        }
+        int error = 0;
+        socklen_t length = sizeof error;
+        if (::getsockopt(m_socket, SOL_SOCKET, SO_ERROR, &error, &length) != 0 || error != 0)
+            return Failed;
+        const Movement now = movement();
+        if (closed && now.queued == 0)
+            return Sent;
+        // Bytes still queued must keep moving as they do while sending; once
+        // the peer holds them all, its silence is no failure.
+        if (now.queued < last.queued || now.window > last.window)
+            still.restart();
+        last = now;
+        if (still.elapsed() >= (now.queued > 0 ? stallMs : quietMs))
+            return now.queued > 0 ? Stalled : Sent;
+    }
+}
+
 TcpClient::Movement TcpClient::movement() const
 {
     Movement now;

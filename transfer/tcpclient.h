@@ -28,6 +28,12 @@ public:
     // opening. Stopped as soon as run drops. A peer that has gone away gives
     // Failed, never a signal.
     SendResult sendAll(const char *buffer, int length, int stallMs, const std::atomic<bool> &run);
+    // After the last byte: tells the peer so (a half-close) and waits for its
+    // answer. Sent once it has taken every byte and closed in order, or has
+    // taken every byte and then neither closes nor resets for quietMs; Failed
+    // on a reset or any error; Stalled and Stopped as in sendAll. What the
+    // peer sends is dropped.
+    SendResult finish(int stallMs, int quietMs, const std::atomic<bool> &run);
     // Closes after what was sent, which the kernel still delivers.
     void close();
     // Closes with a reset: what is still queued is dropped, so the peer sees

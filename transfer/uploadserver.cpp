@@ -13,8 +13,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <dirent.h>
-#include <functional>
+#include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,6 +25,9 @@ const int kConnectTimeoutMs = 500;
 // means it has stopped.
 const int kStallTimeoutMs = 1000;
 const int kPieceSize = 32768;
+// A panel closes the connection as soon as it holds the whole package; one
+// that holds every byte and stays silent this long is taken as having it.
+const int kPanelQuietMs = 3000;
 
 // At most so many skipped entries are named in the log, the rest counted.
 const int kNamedSkips = 5;
@@ -64,25 +66,38 @@ QString escapedName(const QByteArray &raw)
     return text;
 }
 
+enum class Listing { Whole, Ended, Failed };
+
 // Calls take with the raw name of every entry of the folder but "." and "..",
-// until it returns false. Qt's own listing leaves out, unsaid, a name it
-// cannot decode.
-bool forEachRawName(const QByteArray &folder, const std::function<bool(const QByteArray &)> &take)
+// until it returns false (Ended). Qt's own listing leaves out, unsaid, a name
+// it cannot decode. Failed with *error when the folder could not be listed to
+// its end: a list cut short is no project folder to send in place of the
+// panel's.
+Listing forEachRawName(const QByteArray &folder, const UploadServer::EntryReader &readEntry,
+                       const std::function<bool(const QByteArray &)> &take, int *error)
 {
     DIR *entries = ::opendir(folder.constData());
-    if (!entries)
-        return true;
-    bool going = true;
-    while (going) {
-        const dirent *entry = ::readdir(entries);
-        if (!entry)
+    if (!entries) {
+        *error = errno;
+        return Listing::Failed;
+    }
+    Listing result = Listing::Whole;
+    while (result == Listing::Whole) {
+        // The end of the folder and a failure both come as no entry.
+        errno = 0;
+        const dirent *entry = readEntry(entries);
+        if (!entry) {
+            *error = errno;
+            if (*error != 0)
+                result = Listing::Failed;
             break;
+        }
         const QByteArray name(entry->d_name);
-        if (name != "." && name != "..")
-            going = take(name);
+        if (name != "." && name != ".." && !take(name))
+            result = Listing::Ended;
     }
     ::closedir(entries);
-    return going;
+    return result;
 }
 
 } // namespace
@@ -140,6 +155,7 @@ void UploadServer::dropPackage()
 bool UploadServer::packageFiles()
 {
     dropPackage();
+    m_skipped = 0;
     const QString fileName = PackageFormat::packageFileName(m_mode);
     if (fileName.isEmpty())
         return false;
@@ -182,9 +198,10 @@ bool UploadServer::listFolder(QFileInfoList *candidates)
 {
     const QByteArray folder = QFile::encodeName(m_sourcePath) + '/';
     quint32 entries = 0;
+    int error = 0;
     // A folder of a million entries is never listed whole: a stop ends the
     // listing, and so do more entries of any kind than a panel takes files.
-    const bool listed = forEachRawName(folder, [&](const QByteArray &raw) {
+    const Listing listed = forEachRawName(folder, m_readEntry, [&](const QByteArray &raw) {
         if (stopping())
             return false;
         // Hidden entries are never packed.
@@ -194,25 +211,38 @@ bool UploadServer::listFolder(QFileInfoList *candidates)
             emit occurrError(tr("文件数量超出限制"));
             return false;
         }
-        quint64 size = 0;
-        if (kindOf(folder + raw, &size) == SourceKind::Folder)
+        const QString name = QFile::decodeName(raw);
+        if (FileNameCheck::isUtf8(raw) && QFile::encodeName(name) == raw) {
+            candidates->append(QFileInfo(m_sourcePath + QLatin1Char('/') + name));
             return true;
+        }
+        // A folder is never packed, whatever its name; named here, as no
+        // candidate can carry its name.
+        quint64 size = 0;
+        if (kindOf(folder + raw, &size) == SourceKind::Folder) {
+            skipped(escapedName(folder + raw));
+            return true;
+        }
         // The panel takes UTF-8 names only, yet a file left out would go
         // with the panel's folder that the package replaces.
-        const QString name = QFile::decodeName(raw);
-        if (!FileNameCheck::isUtf8(raw) || QFile::encodeName(name) != raw) {
-            emit occurrError(tr("文件名不安全: %1").arg(escapedName(folder + raw)));
-            return false;
-        }
-        candidates->append(QFileInfo(m_sourcePath + QLatin1Char('/') + name));
-        return true;
-    });
-    if (!listed)
+        emit occurrError(tr("文件名不安全: %1").arg(escapedName(folder + raw)));
+        return false;
+    }, &error);
+    if (listed == Listing::Failed)
+        emit occurrError(tr("读取目录失败: %1 (%2)").arg(m_sourcePath, qt_error_string(error)));
+    if (listed != Listing::Whole)
         return false;
     std::stable_sort(candidates->begin(), candidates->end(), [](const QFileInfo &a, const QFileInfo &b) {
         return a.fileName().compare(b.fileName(), Qt::CaseInsensitive) < 0;
     });
     return true;
+}
+
+void UploadServer::skipped(const QString &path)
+{
+    // Named while the log stays short, counted after that.
+    if (++m_skipped <= kNamedSkips)
+        emit occurrError(tr("跳过非普通文件: %1").arg(path));
 }
 
 int UploadServer::writePackage(const QString &name, int mode, const QFileInfoList &candidates, QFile &output)
@@ -232,20 +262,14 @@ int UploadServer::writePackage(const QString &name, int mode, const QFileInfoLis
     // that cannot be sent is refused before gigabytes are read.
     QFileInfoList files;
     quint64 planned = kHeaderSize;
-    int skipped = 0;
     for (const QFileInfo &candidate : candidates) {
         if (stopping())
             return 0;
         const QString path = candidate.absoluteFilePath();
         quint64 size = 0;
-        const SourceKind kind = kindOf(QFile::encodeName(path), &size);
-        if (kind == SourceKind::Folder)
-            continue;
-        if (kind == SourceKind::Other) {
-            // A FIFO, socket, device or broken link: never opened, named in
-            // the log while the log stays short.
-            if (++skipped <= kNamedSkips)
-                emit occurrError(tr("跳过非普通文件: %1").arg(path));
+        // A folder, FIFO, socket, device or broken link is never opened.
+        if (kindOf(QFile::encodeName(path), &size) != SourceKind::Regular) {
+            skipped(path);
             continue;
         }
         const QByteArray fileName = candidate.fileName().toUtf8();
@@ -269,8 +293,9 @@ int UploadServer::writePackage(const QString &name, int mode, const QFileInfoLis
         }
     }
 
-    if (skipped > kNamedSkips)
-        emit occurrError(tr("另有%1个非普通文件被跳过").arg(skipped - kNamedSkips));
+    if (m_skipped > kNamedSkips)
+        emit occurrError(tr("另有%1个非普通文件被跳过").arg(m_skipped - kNamedSkips));
+    m_skipped = 0;
 
     int count = 0;
     quint64 total = 0;
@@ -360,27 +385,29 @@ QString UploadServer::sendPackage()
         return tr("连接失败！");
     emit occurrError(tr("连接成功！"));
 
-    // The very file that was packed, never one reopened by its name.
-    QString result;
+    // The very file that was packed, never one reopened by its name. A stop
+    // ends the sending, also while it waits for the panel: the panel sees the
+    // connection end early, and nothing is said.
+    TcpClient::SendResult sent = TcpClient::Sent;
     QByteArray piece(kPieceSize, Qt::Uninitialized);
     qint64 read = m_package.seek(0) ? m_package.read(piece.data(), kPieceSize) : -1;
-    // A stop ends the sending, also while it waits for the panel: the panel
-    // sees the connection end early, and nothing is said.
-    for (; read > 0 && m_run; read = m_package.read(piece.data(), kPieceSize)) {
-        const TcpClient::SendResult sent = m_client->sendAll(piece.constData(), int(read), kStallTimeoutMs, m_run);
-        if (sent == TcpClient::Stalled)
-            result = tr("等待发送超时");
-        else if (sent == TcpClient::Failed)
-            result = tr("发送错误！");
-        if (sent != TcpClient::Sent)
-            break;
-    }
-    if (result.isEmpty() && read == 0) {
+    for (; read > 0 && sent == TcpClient::Sent; read = m_package.read(piece.data(), kPieceSize))
+        sent = m_client->sendAll(piece.constData(), int(read), kStallTimeoutMs, m_run);
+    if (read < 0 && sent == TcpClient::Sent)
+        sent = TcpClient::Failed;
+    // Every byte handed to the kernel is not yet every byte taken: the panel
+    // closes once it holds the whole package, and resets when it could not
+    // take it (it crashed, ran out of space or refused it).
+    if (sent == TcpClient::Sent)
+        sent = m_client->finish(kStallTimeoutMs, kPanelQuietMs, m_run);
+    if (sent == TcpClient::Sent) {
         m_client->close();
         return tr("发送成功！");
     }
     // A stopped or failed upload ends on the panel's side now, not after the
     // megabytes still queued, which would reach it as a cut package.
     m_client->abort();
-    return result.isEmpty() && read < 0 ? tr("发送错误！") : result;
+    if (sent == TcpClient::Stalled)
+        return tr("等待发送超时");
+    return sent == TcpClient::Failed ? tr("发送错误！") : QString();
 }

@@ -6,6 +6,8 @@
 #include <QThread>
 
 #include <atomic>
+#include <dirent.h>
+#include <functional>
 #include <memory>
 
 class QTemporaryDir;
@@ -44,6 +46,11 @@ public:
     int writePackage(const QString &name, int mode, const QFileInfoList &candidates, QFile &output);
     QString packagePath() const { return m_package.fileName(); }
 
+    // Test seam: reads the next entry of a folder being listed (readdir in
+    // the program), so that a listing can fail part-way.
+    using EntryReader = std::function<dirent *(DIR *)>;
+    void setEntryReader(const EntryReader &reader) { m_readEntry = reader; }
+
 signals:
     void occurrError(QString strErr);
     void serverFinish();
@@ -54,10 +61,13 @@ protected:
 private:
     enum CopyResult { Copied, ReadFailed, WriteFailed, Stopped };
 
-    // The entries of the source folder that may be packed (folders never
-    // are), in name order without regard to case; false after a stop or a
-    // refusal, which is said.
+    // The entries of the source folder, in name order without regard to
+    // case; false after a stop, a refusal or a listing cut short, each said
+    // but the stop.
     bool listFolder(QFileInfoList *candidates);
+    // Names an entry that is not packed, the first few of a packing; the
+    // others are counted once the packing is planned.
+    void skipped(const QString &path);
     // Empty when the whole package went out or a stop ended the sending.
     QString sendPackage();
     CopyResult copyFile(QFile &input, qint64 size, QFile &output);
@@ -76,4 +86,6 @@ private:
     // Where packages are made; taken on the caller's thread with the source.
     QString m_tempDir;
     int m_mode = 0;
+    int m_skipped = 0;
+    EntryReader m_readEntry = ::readdir;
 };

@@ -1,5 +1,6 @@
 #include "app/globalmanager.h"
 #include "tests/testsupport.h"
+#include "transfer/datadlg.h"
 #include "transfer/datamanager.h"
 #include "transfer/dataserver.h"
 #include "transfer/packageformat.h"
@@ -8,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTcpSocket>
 #include <QTextEdit>
@@ -63,12 +65,15 @@ inline QByteArray package(const QByteArray &name, quint32 type, const QList<QByt
 // the sender soon stalls); Close takes one and closes at once; Refuse holds
 // the port without listening, so connecting is refused; Drain reads a chunk
 // per step of its pace, as a panel on a weak link does, and holds the
-// connection without reading once it has stopAfter bytes (if given). Each
-// notes when it saw the sender end the connection, by a close or a reset.
+// connection without reading once it has stopAfter bytes (if given), closing
+// it at the sender's end with what is unread (a reset); Shut does the same
+// but closes its own side as soon as it stops reading; Keep reads all and
+// holds on past the sender's half-close, never closing. Each notes when it
+// saw the sender end the connection, by a close or a reset (Keep: a reset).
 class Listener
 {
 public:
-    enum Mode { Read, Hold, Close, Refuse, Drain };
+    enum Mode { Read, Hold, Close, Refuse, Drain, Keep, Shut };
     struct Pace {
         int chunk;
         int everyMs;
@@ -113,6 +118,7 @@ public:
     QElapsedTimer clock;   // started with the listener
     std::atomic<qint64> stoppedAtMs{-1};   // when Drain stopped reading, by the clock
     std::atomic<qint64> endedAtMs{-1};     // when the sender's end was seen, by the clock
+    std::atomic<qint64> halfClosedAtMs{-1};   // when Keep had read all there is
     std::atomic<bool> accepted{false};
     std::atomic<bool> hurry{false};   // Drain reads the rest at once
 
@@ -124,7 +130,7 @@ private:
         char buffer[65536];
         bool holds = mode == Hold;
         ssize_t n = 1;
-        for (; (mode == Read || mode == Drain) && !holds && !m_stop
+        for (; (mode == Read || mode == Drain || mode == Keep || mode == Shut) && !holds && !m_stop
              && (n = ::read(client, buffer, size_t(qMin<int>(pace.chunk, sizeof buffer)))) > 0;) {
             received.append(buffer, int(n));
             holds = pace.stopAfter > 0 && received.size() >= pace.stopAfter;
@@ -133,9 +139,17 @@ private:
             else if (mode == Drain && !hurry)
                 ::poll(nullptr, 0, pace.everyMs);
         }
-        if (n <= 0)
+        if (holds && mode == Shut)
+            ::shutdown(client, SHUT_WR);
+        // A half-close is no end to Keep, which waits for a reset.
+        const bool keeps = mode == Keep && n == 0;
+        if (keeps) {
+            halfClosedAtMs = clock.elapsed();
+            holds = true;
+        } else if (n <= 0) {
             endedAtMs = clock.elapsed();
-        for (pollfd entry = {client, POLLRDHUP, 0}; holds && !m_stop;) {
+        }
+        for (pollfd entry = {client, short(keeps ? 0 : POLLRDHUP), 0}; holds && !m_stop;) {
             if (::poll(&entry, 1, 20) > 0 && (entry.revents & (POLLRDHUP | POLLHUP | POLLERR))) {
                 endedAtMs = clock.elapsed();
                 break;
@@ -177,6 +191,20 @@ QByteArray pack(quint32 type, const QList<QByteArray> &records, qint64 count = -
     return peer::package("p", type, records, count, size);
 }
 
+// An upload that keeps what it says and counts its ends.
+class WatchedUpload : public UploadServer
+{
+public:
+    QStringList reported;
+    int finishes = 0;
+
+    WatchedUpload()
+    {
+        connect(this, &UploadServer::occurrError, this, [this](const QString &text) { reported << text; });
+        connect(this, &UploadServer::serverFinish, this, [this] { ++finishes; });
+    }
+};
+
 // Every folder ("name/") and file ("name=content") below root, sorted.
 QStringList listing(const QString &root)
 {
@@ -191,11 +219,16 @@ QStringList listing(const QString &root)
 // trickles a byte every 100 ms, never quiet for the quiet timer's second.
 enum Then { kCloses, kFallsSilent, kTrickles };
 
+// How the user answers the question whether to stop the upload: a button,
+// Escape or the box's close; or it is never asked, as nothing runs.
+enum Answer { kYes, kNo, kEscape, kCloseBox, kNotAsked };
+
 // The panel's folders before a package comes.
 const QStringList kBefore = {"all_path/", "all_path/keep=1", "config_path/", "config_path/old.json=old",
                              "db.bin=olddb"};
 } // namespace
 Q_DECLARE_METATYPE(Then)
+Q_DECLARE_METATYPE(Answer)
 Q_DECLARE_METATYPE(peer::Listener::Pace)
 
 // Both ends of a transfer: the designer packing and sending a project, and
@@ -283,7 +316,8 @@ private slots:
             << QStringList{"B.json=b", "a.json=a", ".hidden=h", "img/", "img/x.png=x", "pipe=|", "pipe.lnk@pipe",
                            "dangling@gone", "img.lnk@img", "z.lnk@a.json", x63 + "=1", han21 + "=2"}
             << QStringList{"a.json", "B.json", x63, "z.lnk", han21}
-            << QStringList{skipped + "dangling", skipped + "pipe", skipped + "pipe.lnk"};
+            << QStringList{skipped + "dangling", skipped + "img", skipped + "img.lnk", skipped + "pipe",
+                           skipped + "pipe.lnk"};
         QTest::newRow("64-byte file name") << "proj" << 2 << QStringList{x63 + "y=1", "a=2"} << QStringList()
                                            << QStringList{"文件名过长: %1/proj/" + x63 + "y (最多63字节)"};
         QTest::newRow("64-byte folder name") << "proj/" + x63 + "y" << 2 << QStringList{x63 + "y/", x63 + "y/a=1"}
@@ -306,14 +340,15 @@ private slots:
             tooManyEntries << QString(i % 2 ? "l%1@gone" : "d%1/").arg(i);
         QTest::newRow("more entries than a panel takes") << "proj" << 2 << tooManyEntries << QStringList()
                                                          << QStringList{"文件数量超出限制"};
-        // The first few skipped entries are named, the others counted.
-        QStringList links{"a.json={}"};
+        // The first few skipped entries are named, folders among them, the
+        // others counted.
+        QStringList links{"a.json={}", "d0/", "d1/"};
         for (int i = 0; i < 12; ++i)
             links << QString("l%1@gone").arg(i);
         QTest::newRow("many entries skipped")
             << "proj" << 2 << links << QStringList{"a.json"}
-            << QStringList{skipped + "l0", skipped + "l1", skipped + "l10", skipped + "l11", skipped + "l2",
-                           "另有7个非普通文件被跳过"};
+            << QStringList{skipped + "d0", skipped + "d1", skipped + "l0", skipped + "l1", skipped + "l10",
+                           "另有9个非普通文件被跳过"};
         // A name the panel would refuse is refused before packing; a data
         // package's name only shows in the panel's messages.
         QTest::newRow("name the panel refuses") << "proj" << 2 << QStringList{"a.json=1", "12:30.json=2"}
@@ -405,16 +440,66 @@ private slots:
         QVERIFY(made >= 0);
         ::close(made);
         peer::Listener panel(peer::Listener::Read);
-        UploadServer upload;
-        QStringList reported;
-        int finishes = 0;
-        connect(&upload, &UploadServer::occurrError, &upload, [&](const QString &text) { reported << text; });
-        connect(&upload, &UploadServer::serverFinish, &upload, [&] { ++finishes; });
+        WatchedUpload upload;
         upload.setUploadSource(m_workDir->filePath("proj"), 2);
         upload.startUpload("127.0.0.1", panel.port);
-        QTRY_COMPARE_WITH_TIMEOUT(finishes, 1, 5000);
-        QCOMPARE(reported, QStringList({"文件名不安全: " + m_workDir->filePath("proj") + "/\\xff\\xfedb.json",
-                                        "文件打包错误！"}));
+        QTRY_COMPARE_WITH_TIMEOUT(upload.finishes, 1, 5000);
+        const QString shown = m_workDir->filePath("proj") + "/\\xff\\xfedb.json";
+        QCOMPARE(upload.reported, QStringList({"文件名不安全: " + shown, "文件打包错误！"}));
+        QVERIFY(!panel.accepted);
+    }
+
+    void folderOfAnyNameIsNamedAmongTheSkipped()
+    {
+        // Never packed, so its name stops nothing.
+        writeFiles({"a.json={}"});
+        const QByteArray folder = QFile::encodeName(m_workDir->filePath("proj/")) + "\xff\xfeimg";
+        QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+        UploadServer upload;
+        QSignalSpy reported(&upload, SIGNAL(occurrError(QString)));
+        upload.setUploadSource(m_workDir->filePath("proj"), 2);
+        const bool packed = upload.packageFiles();
+        ::rmdir(folder.constData());   // Qt cannot remove what it cannot list
+        QVERIFY(packed);
+        QCOMPARE(reported.count(), 1);
+        QCOMPARE(reported.at(0).at(0).toString(),
+                 "跳过非普通文件: " + m_workDir->filePath("proj") + "/\\xff\\xfeimg");
+    }
+
+    void listingCutShortStopsUploadBeforeSending_data()
+    {
+        QTest::addColumn<bool>("failsPartWay");   // else the folder cannot be opened
+        QTest::addColumn<int>("error");
+        QTest::newRow("listing fails after a few entries") << true << EIO;
+        QTest::newRow("folder that cannot be listed") << false << EACCES;
+    }
+    void listingCutShortStopsUploadBeforeSending()
+    {
+        QFETCH(bool, failsPartWay);
+        QFETCH(int, error);
+        writeFiles({"a.json={}", "b.json={}", "c.json={}", "d.json={}", "e.json={}", "f.json={}"});
+        const QString proj = m_workDir->filePath("proj");
+        peer::Listener panel(peer::Listener::Read);
+        WatchedUpload upload;
+        int entries = 0;
+        upload.setEntryReader([&](DIR *folder) -> dirent * {
+            if (failsPartWay && ++entries > 4) {
+                errno = EIO;
+                return nullptr;
+            }
+            return ::readdir(folder);
+        });
+        if (!failsPartWay)
+            QVERIFY(QFile(proj).setPermissions({}));
+        {
+            const peer::PlainPermissions plain;
+            upload.setUploadSource(proj, 2);
+            upload.startUpload("127.0.0.1", panel.port);
+            QTRY_COMPARE_WITH_TIMEOUT(upload.finishes, 1, 5000);
+        }
+        QVERIFY(QFile(proj).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QCOMPARE(upload.reported, QStringList({QString("读取目录失败: %1 (%2)").arg(proj, qt_error_string(error)),
+                                               "文件打包错误！"}));
         QVERIFY(!panel.accepted);
     }
 
@@ -465,19 +550,16 @@ private slots:
         QVERIFY(QDir().mkpath(m_workDir->filePath("tmp/brivane-transfer-" + QString::number(::geteuid()))));
         peer::Listener listener{peer::Listener::Mode(mode)};
         peer::Listener smallPanel(peer::Listener::Read);
-        UploadServer upload;
+        WatchedUpload upload;
         UploadServer small;
-        QStringList reported;
-        int finishes = 0;
-        connect(&upload, &UploadServer::occurrError, this, [&](const QString &text) { reported << text; });
-        connect(&upload, &UploadServer::serverFinish, this, [&] { ++finishes; });
         upload.setUploadSource(m_workDir->filePath("proj"), 2);
         small.setUploadSource(m_workDir->filePath("small"), 2);
         QElapsedTimer clock;
         clock.start();
         upload.startUpload("127.0.0.1", listener.port);
         small.startUpload("127.0.0.1", smallPanel.port);
-        QTRY_COMPARE_WITH_TIMEOUT(finishes, 1, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(upload.finishes, 1, 10000);
+        const QStringList &reported = upload.reported;
         QVERIFY2(clock.elapsed() < boundMs, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(reported.size(), texts.size());
         for (int i = 0; i < texts.size(); ++i)
@@ -487,6 +569,60 @@ private slots:
         QCOMPARE(QFile(QFileInfo(upload.packagePath()).path()).permissions() & 0x0077, QFile::Permissions());
     }
 
+    void sentOnlyOnceThePanelHoldsThePackage_data()
+    {
+        QTest::addColumn<int>("mode");   // of the panel; -1: the receive server
+        QTest::addColumn<peer::Listener::Pace>("pace");
+        QTest::addColumn<int>("size");       // of the project's one file
+        QTest::addColumn<QString>("last");   // what the upload says last
+        QTest::addColumn<int>("boundMs");    // within which it says it
+        using Pace = peer::Listener::Pace;
+        // The whole project fits in the sockets' buffers: every send succeeds,
+        // whatever the panel then does with the bytes.
+        QTest::newRow("reads 100 bytes and resets") << int(peer::Listener::Drain) << Pace{100, 0, 0, 100} << 40000
+                                                    << "发送错误！" << 2000;
+        // A close while bytes are still on their way is no sign that it has them.
+        QTest::newRow("takes 1 MiB, then closes") << int(peer::Listener::Shut) << Pace{65536, 0, 262144, 1 << 20}
+                                                  << (3 << 19) << "等待发送超时" << 4000;
+        // Called sent once the panel has closed, not after waiting in vain.
+        QTest::newRow("reads to the end and closes") << int(peer::Listener::Read) << Pace{65536, 0, 0, 0} << 40000
+                                                     << "发送成功！" << 2000;
+        QTest::newRow("the receive server") << -1 << Pace{} << 40000 << "发送成功！" << 2000;
+        // Holding every byte, it is taken to have them all after a few seconds.
+        QTest::newRow("takes every byte, never closes") << int(peer::Listener::Keep) << Pace{65536, 0, 0, 0} << 40000
+                                                        << "发送成功！" << 6000;
+    }
+    void sentOnlyOnceThePanelHoldsThePackage()
+    {
+        QFETCH(int, mode);
+        QFETCH(peer::Listener::Pace, pace);
+        QFETCH(int, size);
+        QFETCH(QString, last);
+        QFETCH(int, boundMs);
+        writeFiles({"main.js=#" + QString::number(size), "page1.json={}"});
+        std::unique_ptr<peer::Listener> panel;
+        if (mode >= 0)
+            panel.reset(new peer::Listener(peer::Listener::Mode(mode), pace));
+        QSignalSpy serverEnds(m_server.get(), SIGNAL(disconnected(bool)));
+        WatchedUpload upload;
+        upload.setUploadSource(m_workDir->filePath("proj"), 2);
+        QElapsedTimer clock;
+        clock.start();
+        upload.startUpload("127.0.0.1", panel ? panel->port : m_server->serverPort());
+        QTRY_COMPARE_WITH_TIMEOUT(upload.finishes, 1, 10000);
+        QVERIFY2(clock.elapsed() < boundMs, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(upload.reported, QStringList({"连接成功！", last}));
+        if (!panel) {
+            QCOMPARE(serverEnds.count(), 1);
+            QVERIFY(serverEnds.at(0).at(0).toBool());
+        } else if (mode == peer::Listener::Keep) {
+            QCOMPARE(panel->received, readFixture(upload.packagePath()));
+            // Called sent, the connection is closed, never reset.
+            QTest::qWait(100);
+            QCOMPARE(panel->endedAtMs.load(), -1);
+        }
+    }
+
     void slowPanelTakesTheWholePackage_data()
     {
         QTest::addColumn<peer::Listener::Pace>("pace");
@@ -494,10 +630,13 @@ private slots:
         QTest::addColumn<int>("steadyMs");   // then the panel reads the rest at once; 0: its pace to the end
         const int MiB = 1 << 20;
         // The loopback's buffers take some 4 MiB before the sender waits at all;
-        // past that, the panel's pace rules for a second or two.
-        QTest::newRow("64 KiB every 100 ms") << peer::Listener::Pace{65536, 100, 0, 0} << 5 * MiB + MiB / 4 << 0;
-        QTest::newRow("32 KiB every 50 ms") << peer::Listener::Pace{32768, 50, 0, 0} << 5 * MiB + MiB / 4 << 0;
-        QTest::newRow("16 KiB every 100 ms") << peer::Listener::Pace{16384, 100, 0, 0} << 4 * MiB + MiB / 4 << 0;
+        // past that, the panel's pace rules for a second or two of sending,
+        // then while the sender waits for the panel to take what is queued.
+        QTest::newRow("64 KiB every 100 ms") << peer::Listener::Pace{65536, 100, 0, 0} << 5 * MiB + MiB / 4
+                                             << 3000;
+        QTest::newRow("32 KiB every 50 ms") << peer::Listener::Pace{32768, 50, 0, 0} << 5 * MiB + MiB / 4 << 3000;
+        QTest::newRow("16 KiB every 100 ms") << peer::Listener::Pace{16384, 100, 0, 0} << 4 * MiB + MiB / 4
+                                             << 3000;
         // A small receive buffer read steadily while our send buffer holds
         // megabytes: the sender waits seconds before the socket is writable,
         // yet the connection moves all the time.
@@ -505,6 +644,10 @@ private slots:
                                                              << 3000;
         // One that stops reading ends the upload once nothing has moved for a second.
         QTest::newRow("stops after 1 MiB") << peer::Listener::Pace{65536, 20, 262144, MiB} << 16 * MiB << 0;
+        // The same once the whole package is handed over: the rest waits in
+        // the queue, which the panel no longer takes.
+        QTest::newRow("stops after 1 MiB, the rest queued") << peer::Listener::Pace{65536, 20, 262144, MiB}
+                                                            << MiB + MiB / 2 << 0;
     }
     void slowPanelTakesTheWholePackage()
     {
@@ -545,18 +688,23 @@ private slots:
 
     void stopWhileSendingEndsAtOnce_data()
     {
+        QTest::addColumn<int>("mode");
         QTest::addColumn<peer::Listener::Pace>("pace");
+        const int drain = peer::Listener::Drain;
         // Stopped while the sender waits on a panel that no longer reads, well
         // before a second of nothing moving would fail the upload.
-        QTest::newRow("panel stopped reading") << peer::Listener::Pace{65536, 20, 262144, 1 << 20};
+        QTest::newRow("panel stopped reading") << drain << peer::Listener::Pace{65536, 20, 262144, 1 << 20};
         // Stopped with megabytes queued for a panel that reads 160 KB/s.
-        QTest::newRow("slow panel") << peer::Listener::Pace{16384, 100, 16384, 0};
+        QTest::newRow("slow panel") << drain << peer::Listener::Pace{16384, 100, 16384, 0};
+        // Stopped while the sender waits for a panel holding every byte to close.
+        QTest::newRow("panel that never closes") << int(peer::Listener::Keep) << peer::Listener::Pace{65536, 0, 0, 0};
     }
     void stopWhileSendingEndsAtOnce()
     {
+        QFETCH(int, mode);
         QFETCH(peer::Listener::Pace, pace);
         writeFiles({"video=#" + QString::number(16 << 20)});
-        peer::Listener panel(peer::Listener::Drain, pace);
+        peer::Listener panel(peer::Listener::Mode(mode), pace);
         UploadServer upload;
         QStringList reported;
         connect(&upload, &UploadServer::occurrError, &upload, [&](const QString &text) { reported << text; });
@@ -565,6 +713,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!reported.isEmpty(), 5000);
         if (pace.stopAfter > 0)
             QTRY_VERIFY_WITH_TIMEOUT(panel.stoppedAtMs >= 0, 5000);
+        if (mode == peer::Listener::Keep)
+            QTRY_VERIFY_WITH_TIMEOUT(panel.halfClosedAtMs >= 0, 5000);
         QTest::qWait(300);
         const qint64 stoppedAtMs = panel.clock.elapsed();
         upload.stopUpload();
@@ -838,6 +988,74 @@ private slots:
         // Stopped before connecting: the runs end without a text.
         QCoreApplication::processEvents();
         QCOMPARE(sendLog->toPlainText(), QString());
+    }
+
+    void closingThePageMidUploadAsksFirst_data()
+    {
+        QTest::addColumn<bool>("byEscape");   // else the window's close
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("Escape, then 否") << true << kNo;
+        QTest::newRow("close, then Escape on the question") << false << kEscape;
+        QTest::newRow("Escape, then the question closed") << true << kCloseBox;
+        QTest::newRow("close, then 是") << false << kYes;
+        QTest::newRow("Escape with no upload") << true << kNotAsked;
+        QTest::newRow("close with no upload") << false << kNotAsked;
+    }
+    void closingThePageMidUploadAsksFirst()
+    {
+        QFETCH(bool, byEscape);
+        QFETCH(Answer, answer);
+        writeFiles({"main.projectui={\"Page\": []}", "video=#" + QString::number(16 << 20)});
+        QVERIFY(GlobalManager::instance()->openProject(m_workDir->filePath("proj/main.projectui")));
+        // A panel on a weak link: the upload runs for minutes unless it hurries.
+        peer::Listener panel(peer::Listener::Drain, {16384, 100, 16384, 0});
+        DataDlg dialog;
+        DataManager *page = dialog.dataManager();
+        page->setPanelPort(panel.port);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *button = page->findChild<QPushButton *>("pushButton_3");
+        auto *sendLog = page->findChild<QTextEdit *>("textEdit_3");
+        QTest::keyClicks(page->findChild<QLineEdit *>("lineEdit"), "127.0.0.1");
+        if (answer != kNotAsked) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            QTRY_COMPARE_WITH_TIMEOUT(sendLog->toPlainText(), QString("连接成功！"), 5000);
+        }
+
+        QStringList asked;
+        whenShown<QMessageBox>([&](QMessageBox *box) {
+            asked << box->text();
+            if (answer == kEscape)
+                QTest::keyClick(box, Qt::Key_Escape);
+            else if (answer == kCloseBox)
+                box->close();
+            else
+                QTest::mouseClick(box->button(answer == kYes ? QMessageBox::Yes : QMessageBox::No), Qt::LeftButton);
+        });
+        if (byEscape)
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            dialog.close();
+        QCoreApplication::processEvents();
+        QCOMPARE(asked, answer == kNotAsked ? QStringList() : QStringList{"正在上传，是否停止上传?"});
+        if (answer == kNotAsked || answer == kYes) {
+            QVERIFY(!dialog.isVisible());
+            QVERIFY(!page->configUploader()->isBusy());
+            QCOMPARE(button->text(), QString("上传配置"));
+            if (answer == kYes) {
+                // Stopped as 停止上传 stops it: the panel sees the end at once.
+                QTRY_VERIFY_WITH_TIMEOUT(panel.endedAtMs >= 0, 1000);
+                QCOMPARE(sendLog->toPlainText(), QString("连接成功！"));
+            }
+            return;
+        }
+        // The page and its upload go on, to the end.
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(button->text(), QString("停止上传"));
+        panel.hurry = true;
+        QTRY_COMPARE_WITH_TIMEOUT(sendLog->toPlainText(), QString("连接成功！\n发送成功！"), 10000);
+        QCOMPARE(button->text(), QString("上传配置"));
+        QCOMPARE(panel.received, readFixture(page->configUploader()->packagePath()));
     }
 };
 

@@ -385,6 +385,10 @@
         <source>上传失败 !</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>正在上传，是否停止上传?</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>DataServer</name>
@@ -4412,6 +4416,10 @@
     </message>
     <message>
         <source>另有%1个非普通文件被跳过</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>读取目录失败: %1 (%2)</source>
         <translation type="unfinished" />
     </message>
 </context>

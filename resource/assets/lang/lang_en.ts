@@ -385,6 +385,10 @@
         <source>上传失败 !</source>
         <translation>Upload failed!</translation>
     </message>
+    <message>
+        <source>正在上传，是否停止上传?</source>
+        <translation>An upload is running. Stop it?</translation>
+    </message>
 </context>
 <context>
     <name>DataServer</name>
@@ -4416,6 +4420,10 @@ Please adjust the values</translation>
     <message>
         <source>另有%1个非普通文件被跳过</source>
         <translation>%1 more entries that are not regular files were skipped</translation>
+    </message>
+    <message>
+        <source>读取目录失败: %1 (%2)</source>
+        <translation>Cannot read the folder %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -385,6 +385,10 @@
         <source>上传失败 !</source>
         <translation>上傳失敗 !</translation>
     </message>
+    <message>
+        <source>正在上传，是否停止上传?</source>
+        <translation>正在上傳，是否停止上傳?</translation>
+    </message>
 </context>
 <context>
     <name>DataServer</name>
@@ -4416,6 +4420,10 @@
     <message>
         <source>另有%1个非普通文件被跳过</source>
         <translation>另有%1個非一般檔案被略過</translation>
+    </message>
+    <message>
+        <source>读取目录失败: %1 (%2)</source>
+        <translation>讀取目錄失敗: %1 (%2)</translation>
     </message>
 </context>
 <context>
