@@ -134,6 +134,24 @@ private:
     void (*m_previous)(int);
 };
 
+// A full disk without a mount: while it lives no file of this process grows
+// past the limit (SIGXFSZ ignored), so a write fails half way, even for root.
+// Write under it, drop it, then look at what is on disk.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(quint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+    bool active = false;   // false when the limit could not be set here
+
+private:
+    void (*m_handler)(int);
+    quint64 m_previous = 0;
+};
+
 // A single-coloured picture file.
 bool writeColourPicture(const QString &path, const QColor &colour, const QSize &size = QSize(8, 8));
 

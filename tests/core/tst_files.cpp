@@ -10,32 +10,10 @@
 
 #include <memory>
 
-#include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
-
-// No file of this process grows past the limit: a write fails half way, even for root.
-struct FileSizeLimit {
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        if (getrlimit(RLIMIT_FSIZE, &previous) != 0)
-            return;
-        rlimit limit = previous;
-        limit.rlim_cur = bytes;
-        active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        if (active)
-            setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, handler);
-    }
-    void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous{};
-    bool active = false;
-};
 
 QByteArray patternBytes(int size)
 {
