@@ -64,7 +64,7 @@ private slots:
                 << "create" << "" << name << invalidName;
         QTest::newRow("new page: name taken") << "create" << "" << "home" << "";
         QTest::newRow("new page: unlisted file of the name") << "create" << "" << "old" << "名称已存在";
-        QTest::newRow("new page: file cannot be written") << "create" << "" << "blocked" << "open file fail: %1";
+        QTest::newRow("new page: file cannot be written") << "create" << "" << "blocked" << "open file fail: %1\n该位置是设备、管道、套接字或文件夹，不是普通文件";
         QTest::newRow("copy of a missing page") << "copy" << "nothing" << "copy" << "复制页面失败";
         QTest::newRow("copy: name taken") << "copy" << "home" << "home" << "";
         QTest::newRow("copy: unlisted file of the name") << "copy" << "home" << "old" << "名称已存在";
