@@ -157,7 +157,8 @@ private:
     static bool raiseTool(QDialog *tool);
     void showTool(QPointer<QDialog> &slot, QDialog *tool);
     // Closes the open tool windows as their own close does (each saves);
-    // false while one stays open because it could not save.
+    // false while one stays open because it could not save and the user
+    // kept it.
     bool closeTools();
 
     // The windows of the device editor, the script editor and the string

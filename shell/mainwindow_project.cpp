@@ -148,9 +148,10 @@ QList<UIPage *> MainWindow::openPages() const
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // A page that could not be written has told the user and is still
-    // modified, and a tool that could not save stays open: the window stays
-    // too, so that nothing is lost. The tools go first, as their own close
-    // does, so that none runs on without the window.
+    // modified, and a tool that could not save asks whether to close without
+    // saving: one kept open keeps the window too, so that nothing is lost.
+    // Each close asks once. The tools go first, as their own close does, so
+    // that none runs on without the window.
     if (savequestion::askToSave(this, openPages()) && closeTools())
         event->accept();
     else
