@@ -495,9 +495,9 @@ void MidCtrlDlg::reject()
 {
     // Read-only, nothing can have changed: writing the copy taken at opening
     // would undo what was saved meanwhile. Without a project there is no
-    // folder to write into.
+    // folder to write into. Unedited, the file stays byte for byte, or absent.
     const QVector<MidCtrlRecord> devices = midCtrls();
-    if (!m_editDisabled && !m_projectPath.isEmpty()) {
+    if (!m_editDisabled && !m_projectPath.isEmpty() && devices != m_openedWith) {
         const FileWrite written = save(devices);
         if (!written) {
             if (!unsavedclose::askToCloseWithoutSaving(this, written))

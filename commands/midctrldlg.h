@@ -18,8 +18,8 @@ class QTableWidgetItem;
 // device list taken when it opens, gives new devices and commands their
 // uuids, hands every change back to the project's list at once, and on
 // closing has "mid_ctrl.dat" written into the folder of the project that was
-// open when the editor opened. A failed write asks whether to close without
-// saving. Read-only
+// open when the editor opened, when the devices differ from those it opened
+// with. A failed write asks whether to close without saving. Read-only
 // (setEditDisabled(true)) it writes nothing.
 class MidCtrlDlg : public QDialog
 {
@@ -34,7 +34,7 @@ public:
     void setEditDisabled(bool disabled);
     bool isEditDisabled() const { return m_editDisabled; }
 
-    // Every way of closing: hands the device list back and saves it;
+    // Every way of closing: hands an edited device list back and saves it;
     // when it cannot be saved, closes only if the user chooses to lose the
     // edits.
     void reject() override;

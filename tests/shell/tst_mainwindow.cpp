@@ -2,6 +2,7 @@
 #include "app/globalmanager.h"
 #include "commands/codeeditor.h"
 #include "commands/codeeditordlg.h"
+#include "commands/midctrformdlg.h"
 #include "commands/midctrldlg.h"
 #include "preview/pagedlg.h"
 #include "properties/propertywidget.h"
@@ -131,6 +132,15 @@ const QByteArray kHandWrittenDevices = "{\"MidCtrls\":[{\"name\":\"matrix\",\"cm
                                        "\"port\":5000,\"protocol\":1,\"ip\":\"10.0.0.3\"},\r\n"
                                        "{\"ip\":\"10.0.0.7\",\"uuid\":100007,\"name\":\"dsp\",\"port\":23,\"protocol\":0}]}";
 
+// The names of the devices in a device file, in order.
+QStringList deviceNames(const QString &file)
+{
+    QStringList names;
+    for (const QJsonValue &device : jsonFixture(readFixture(file))["MidCtrls"].toArray())
+        names << device["name"].toString();
+    return names;
+}
+
 // The tool window of that class open beside the window, or null.
 QDialog *openTool(const QString &className)
 {
@@ -230,6 +240,8 @@ private slots:
     void refusedToolSaveAsksBeforeClosing();
     void windowClosesAfterARefusedToolSave_data();
     void windowClosesAfterARefusedToolSave();
+    void uneditedDeviceListWritesNothing_data();
+    void uneditedDeviceListWritesNothing();
     void runDialogStartsProgramWithoutShell();
     void imageDialogImportsPicksAndDeletesPicturesOnly();
     void imageDialogShowsNothingOfWhatIsNoFile();
@@ -1363,6 +1375,48 @@ void TestMainWindow::windowClosesAfterARefusedToolSave()
     QCOMPARE(asked.size(), 3);
     QVERIFY(!tool.dialog || !tool.dialog->isVisible());
     QCOMPARE(fileKind(tool.path), QString("folder"));
+}
+
+void TestMainWindow::uneditedDeviceListWritesNothing_data()
+{
+    QTest::addColumn<QByteArray>("devices");   // null: no file
+    QTest::addColumn<bool>("add");
+    QTest::addColumn<QStringList>("saved");
+    QTest::newRow("hand-written, unedited") << kHandWrittenDevices << false << QStringList();
+    QTest::newRow("absent, unedited") << QByteArray() << false << QStringList();
+    QTest::newRow("hand-written, a device added") << kHandWrittenDevices << true
+                                                  << QStringList({"matrix", "dsp", "projector"});
+    QTest::newRow("absent, a device added") << QByteArray() << true << QStringList("projector");
+}
+
+void TestMainWindow::uneditedDeviceListWritesNothing()
+{
+    QFETCH(QByteArray, devices);
+    QFETCH(bool, add);
+    QFETCH(QStringList, saved);
+    const QString path = m_projectDir + "/mid_ctrl.dat";
+    if (!devices.isNull())
+        QVERIFY(writeFixture(path, devices));
+    m_window->openProjectFile(m_projectFile);
+    trigger("zhongkongAction");
+    QPointer<QDialog> tool = openTool("MidCtrlDlg");
+    QVERIFY(tool);
+    if (add) {
+        whenShown<MidCtrFormDlg>([](MidCtrFormDlg *form) {
+            typeInto(form, "lineEdit_3", "projector");
+            typeInto(form, "lineEdit", "10.0.0.9");
+            typeInto(form, "lineEdit_2", "4001");
+            press(form, "pushButton");
+        });
+        press(tool, "pushButton");
+    }
+    QTest::keyClick(tool, Qt::Key_Escape);
+    QVERIFY(!tool || !tool->isVisible());
+    if (add)
+        QCOMPARE(deviceNames(path), saved);
+    else
+        QCOMPARE(fileKind(path) == "missing" ? QByteArray() : readFixture(path), devices);
+    QVERIFY(m_notifier->prompts().isEmpty());
 }
 
 void TestMainWindow::runDialogStartsProgramWithoutShell()
