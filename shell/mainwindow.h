@@ -48,7 +48,7 @@ public:
     // The new-project command once the dialog is answered: name of the
     // project folder (the blanks around it dropped), the folder it is made
     // in, and whether the language's template fills it. False when no
-    // project is open afterwards.
+    // project is open afterwards, or when 取消 kept the one that was open.
     bool createProject(const QString &name, const QString &folder, bool useTemplate);
     // Fills the project folder from the template folder of the language and
     // names the project file after the project.

@@ -232,6 +232,8 @@ private slots:
     void refusedNewProjectOpensNothing();
     void existingProjectQuestions_data();
     void existingProjectQuestions();
+    void escapeAtExistingProjectKeepsTheOpenOne_data();
+    void escapeAtExistingProjectKeepsTheOpenOne();
     void toolActionsOpenTheirWindows_data();
     void toolActionsOpenTheirWindows();
     void unwritableToolFileIsSaidAtOpening_data();
@@ -1141,6 +1143,53 @@ void TestMainWindow::existingProjectQuestions()
     QCOMPARE(m_notifier->prompts().size(), clearIt ? 2 : 1);
     QCOMPARE(entriesOf(dir), entries);
     QCOMPARE(GlobalManager::instance()->isProjectOpen(), open);
+}
+
+void TestMainWindow::escapeAtExistingProjectKeepsTheOpenOne_data()
+{
+    QTest::addColumn<bool>("escape");   // else 否
+    QTest::addColumn<bool>("useTemplate");
+    QTest::newRow("Escape, empty") << true << false;
+    QTest::newRow("Escape, from the template") << true << true;
+    QTest::newRow("否 creates over it") << false << false;
+}
+
+// 新建 with the open project's own name and folder.
+void TestMainWindow::escapeAtExistingProjectKeepsTheOpenOne()
+{
+    QFETCH(bool, escape);
+    QFETCH(bool, useTemplate);
+    const QString devices = m_projectDir + "/mid_ctrl.dat";
+    QVERIFY(writeFixture(devices, kHandWrittenDevices));
+    m_window->openProjectFile(m_projectFile);
+    QVERIFY(openPageTab("a"));
+    const QMap<QString, QByteArray> before = folderSnapshot(m_projectDir);
+    const QStringList tree = treeLines();
+    QStringList asked;
+    if (escape) {
+        // The real box: its Escape is what the user has.
+        m_notifier.reset();
+        const BoxAnswerer escapes(&asked, [](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); });
+        QVERIFY(!m_window->createProject("hall", m_workDir->path(), useTemplate));
+        m_notifier.reset(new TestNotifier);
+        QCOMPARE(asked, QStringList(u("检测该目录下已存在项目，是否直接打开?")));
+        QCOMPARE(folderSnapshot(m_projectDir), before);
+        QCOMPARE(GlobalManager::instance()->projectPath(), m_projectDir);
+        QCOMPARE(GlobalManager::instance()->projectFile(), QString("hall.projectui"));
+        QCOMPARE(treeLines(), tree);
+        QCOMPARE(m_tabs->count(), 1);
+        QCOMPARE(GlobalManager::instance()->midCtrls().size(), 2);
+        return;
+    }
+    m_notifier->queueAnswer(QMessageBox::No);
+    QVERIFY(m_window->createProject("hall", m_workDir->path(), useTemplate));
+    QCOMPARE(jsonFixture(readFixture(m_projectFile)), jsonFixture(R"({"Page": []})"));
+    QCOMPARE(treeLines(), QStringList("hall"));
+    // The devices file is not the new project's to write: shown and closed, it stays.
+    trigger("zhongkongAction");
+    QTest::keyClick(openTool("MidCtrlDlg"), Qt::Key_Escape);
+    QVERIFY(!openTool("MidCtrlDlg"));
+    QCOMPARE(readFixture(devices), kHandWrittenDevices);
 }
 
 void TestMainWindow::toolActionsOpenTheirWindows_data()
