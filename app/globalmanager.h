@@ -137,13 +137,14 @@ public:
     void setMidCtrls(const QVector<MidCtrlRecord> &records) override;
     void loadMidCtrls(const QString &fileName);
     // Refuses to write over a device file that was not read whole.
-    bool saveMidCtrls() override;
-    // Why the device file of the open project must not be written, or empty
-    // when it was read whole or is not there.
+    FileWrite saveMidCtrls() override;
+    // Why the device file of the open project must not be written: it was
+    // not read whole, or a write would be refused there now. Empty when it
+    // can be edited.
     QString midCtrlsReadOnlyReason() const;
     // Writes a device list as "mid_ctrl.dat" into a project folder; the list
     // held here is not touched.
-    bool writeMidCtrls(const QString &folder, const QVector<MidCtrlRecord> &records) override;
+    FileWrite writeMidCtrls(const QString &folder, const QVector<MidCtrlRecord> &records) override;
     void loadEvents(const QString &fileName);
 
     // Interlock group ids, kept in canvas/ where every page reads them

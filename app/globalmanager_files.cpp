@@ -160,11 +160,14 @@ void GlobalManager::loadMidCtrls(const QString &fileName)
     m_midCtrlRead = whole ? MidCtrlRead::Whole : MidCtrlRead::Incomplete;
 }
 
-bool GlobalManager::saveMidCtrls()
+FileWrite GlobalManager::saveMidCtrls()
 {
     // With no project open there is no folder to write into.
-    if (projectPath().isEmpty() || m_midCtrlRead != MidCtrlRead::Whole)
-        return false;
+    if (projectPath().isEmpty())
+        return FileWrite(QString(), FileWrite::FolderMissing);
+    if (m_midCtrlRead != MidCtrlRead::Whole)
+        return FileWrite(projectPath() + QLatin1Char('/') + m_midCtrlFile, FileWrite::Failed,
+                         midCtrlsReadOnlyReason());
     return writeMidCtrls(projectPath(), m_midCtrls);
 }
 
@@ -181,19 +184,25 @@ QString GlobalManager::midCtrlsReadOnlyReason() const
     case MidCtrlRead::Whole:
         break;
     }
-    return QString();
+    // Edits that could never be saved are not taken: a link to nothing, no
+    // permission, a folder that is gone.
+    if (projectPath().isEmpty())
+        return QString();
+    const FileWrite writable = checkWritable(projectPath() + QLatin1Char('/') + m_midCtrlFile);
+    return writable.problem(tr("中控文件无法写入，中控将以只读方式打开，文件保持不变："));
 }
 
-bool GlobalManager::writeMidCtrls(const QString &folder, const QVector<MidCtrlRecord> &records)
+FileWrite GlobalManager::writeMidCtrls(const QString &folder, const QVector<MidCtrlRecord> &records)
 {
     if (folder.isEmpty())
-        return false;
+        return FileWrite(folder, FileWrite::FolderMissing);
     QJsonArray devices;
     for (const MidCtrlRecord &device : records)
         devices.append(deviceObject(device));
     QJsonObject root;
     root.insert(QLatin1String(kMidCtrlsKey), devices);
-    return writeJsonFile(folder + QLatin1Char('/') + m_midCtrlFile, root);
+    return writeFileAtomically(folder + QLatin1Char('/') + m_midCtrlFile, QJsonDocument(root).toJson(),
+                               WholeFile::limit(WholeFile::Kind::DeviceFile));
 }
 
 void GlobalManager::loadEvents(const QString &fileName)

@@ -2,6 +2,7 @@
 
 #include "commands/codeeditor.h"
 #include "commands/codehighlighter.h"
+#include "commands/unsavedclose.h"
 #include "core/designerfolders.h"
 #include "core/fileutils.h"
 #include "core/notifier.h"
@@ -73,6 +74,15 @@ void CodeEditorDlg::load()
         // A project without a script starts with an empty one.
         m_writable = true;
     }
+    if (m_writable) {
+        // What the writer would refuse is said now, before anything is typed
+        // that could not be saved.
+        const FileWrite writable = checkWritable(m_path);
+        if (!writable) {
+            m_writable = false;
+            problem = writable.problem(tr("脚本无法写入，以只读方式打开，文件保持不变: "));
+        }
+    }
     m_loadedText = m_editor->toPlainText();
     if (!m_writable) {
         // Closing must not replace a script that is there but not shown as it is.
@@ -88,10 +98,10 @@ void CodeEditorDlg::reject()
     if (m_writable && m_editor->toPlainText() != m_loadedText) {
         // Line feeds as typed, UTF-8 without a byte-order mark.
         const QByteArray bytes = m_editor->toPlainText().toUtf8();
-        if (!writeFileAtomically(m_path, bytes)) {
-            Notifier::information(nullptr, tr("提示"), tr("open file fail: ") + m_path);
+        const FileWrite written =
+            writeFileAtomically(m_path, bytes, WholeFile::limit(WholeFile::Kind::ScriptFile));
+        if (!written && !unsavedclose::askToCloseWithoutSaving(this, written))
             return;
-        }
     }
     QDialog::reject();
 }

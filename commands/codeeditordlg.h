@@ -10,10 +10,11 @@ class CodeHighLighter;
 
 // The editor of the project script "main.js". It loads the file of the
 // project open when it opens and, when the text was edited, writes it back
-// into that same folder as it is closed; a failed write keeps it open with
-// its text. With no project, or a script that exists but cannot be read or is
-// not UTF-8 text without NUL, it shows the text read-only and writes nothing,
-// so the file on disk is kept.
+// into that same folder as it is closed; a failed write asks whether to close
+// without saving, and keeps it open with its text unless told to. With no
+// project, a script that exists but cannot be read or is not UTF-8 text
+// without NUL, or one the writer would refuse, it shows the text read-only
+// and writes nothing, so the file on disk is kept.
 class CodeEditorDlg : public QDialog
 {
     Q_OBJECT
@@ -22,7 +23,8 @@ public:
     explicit CodeEditorDlg(QWidget *parent = nullptr);
     ~CodeEditorDlg() override;
 
-    // Saves, then closes; stays open when the file cannot be written.
+    // Saves, then closes; when the file cannot be written, closes only if
+    // the user chooses to lose the edits.
     void reject() override;
 
     CodeEditor *editor() const { return m_editor; }

@@ -9,8 +9,12 @@ class EmptyDeviceStore final : public DeviceStore
 public:
     const QVector<MidCtrlRecord> &midCtrls() const override { return m_none; }
     void setMidCtrls(const QVector<MidCtrlRecord> &) override {}
-    bool saveMidCtrls() override { return false; }
-    bool writeMidCtrls(const QString &, const QVector<MidCtrlRecord> &) override { return false; }
+    // No project folder to write into.
+    FileWrite saveMidCtrls() override { return FileWrite(QString(), FileWrite::FolderMissing); }
+    FileWrite writeMidCtrls(const QString &folder, const QVector<MidCtrlRecord> &) override
+    {
+        return FileWrite(folder, FileWrite::FolderMissing);
+    }
 
 private:
     const QVector<MidCtrlRecord> m_none;

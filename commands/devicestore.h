@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/filewrite.h"
 #include "core/midctrlrecord.h"
 
 #include <QString>
@@ -17,11 +18,11 @@ public:
 
     virtual const QVector<MidCtrlRecord> &midCtrls() const = 0;
     virtual void setMidCtrls(const QVector<MidCtrlRecord> &records) = 0;
-    // Writes the list into the open project's folder; false when it may not
-    // or could not.
-    virtual bool saveMidCtrls() = 0;
+    // Writes the list into the open project's folder. Says nothing: the
+    // outcome tells the editor why it may not or could not.
+    virtual FileWrite saveMidCtrls() = 0;
     // Writes a list into a project folder; the list held is not touched.
-    virtual bool writeMidCtrls(const QString &folder, const QVector<MidCtrlRecord> &records) = 0;
+    virtual FileWrite writeMidCtrls(const QString &folder, const QVector<MidCtrlRecord> &records) = 0;
 
 protected:
     ~DeviceStore() = default;

@@ -6,8 +6,10 @@
 #include "commands/midctrlcmduserdata.h"
 #include "commands/midctrluserdata.h"
 #include "commands/recordrowitem.h"
+#include "commands/unsavedclose.h"
 #include "core/designerfolders.h"
 #include "core/dialogkeys.h"
+#include "core/filewrite.h"
 #include "core/notifier.h"
 
 #include <QFontMetrics>
@@ -215,6 +217,7 @@ void MidCtrlDlg::setEditDisabled(bool disabled)
 void MidCtrlDlg::loadMidCtrls()
 {
     const QVector<MidCtrlRecord> devices = DeviceStore::instance()->midCtrls();
+    m_openedWith = devices;
     m_deviceCounter = kFirstDeviceCounter;
     m_commandCounter = kFirstCommandCounter;
     for (const MidCtrlRecord &device : devices) {
@@ -492,19 +495,29 @@ void MidCtrlDlg::reject()
 {
     // Read-only, nothing can have changed: writing the copy taken at opening
     // would undo what was saved meanwhile. Without a project there is no
-    // folder to write into.
-    if (!m_editDisabled && !m_projectPath.isEmpty()) {
-        DeviceStore *store = DeviceStore::instance();
-        const QVector<MidCtrlRecord> devices = midCtrls();
-        if (DesignerFolders::instance()->projectDir() == m_projectPath) {
-            store->setMidCtrls(devices);
-            store->saveMidCtrls();
-        } else {
-            // Another project is open now; the list belongs to this one's folder.
-            store->writeMidCtrls(m_projectPath, devices);
+    // folder to write into. Unedited, the file stays byte for byte, or absent.
+    const QVector<MidCtrlRecord> devices = midCtrls();
+    if (!m_editDisabled && !m_projectPath.isEmpty() && devices != m_openedWith) {
+        const FileWrite written = save(devices);
+        if (!written) {
+            if (!unsavedclose::askToCloseWithoutSaving(this, written))
+                return;
+            // The edits are dropped: the list goes back to what the file holds.
+            if (DesignerFolders::instance()->projectDir() == m_projectPath)
+                DeviceStore::instance()->setMidCtrls(m_openedWith);
         }
     }
     QDialog::reject();
+}
+
+FileWrite MidCtrlDlg::save(const QVector<MidCtrlRecord> &devices)
+{
+    DeviceStore *store = DeviceStore::instance();
+    // Another project may be open now; the list belongs to this one's folder.
+    if (DesignerFolders::instance()->projectDir() != m_projectPath)
+        return store->writeMidCtrls(m_projectPath, devices);
+    store->setMidCtrls(devices);
+    return store->saveMidCtrls();
 }
 
 void MidCtrlDlg::onProjectClosing()

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QVector>
 
+class FileWrite;
 class MidCtrlCmdUserData;
 class MidCtrlUserData;
 class QPushButton;
@@ -17,8 +18,9 @@ class QTableWidgetItem;
 // device list taken when it opens, gives new devices and commands their
 // uuids, hands every change back to the project's list at once, and on
 // closing has "mid_ctrl.dat" written into the folder of the project that was
-// open when the editor opened. Read-only (setEditDisabled(true)) it writes
-// nothing.
+// open when the editor opened, when the devices differ from those it opened
+// with. A failed write asks whether to close without saving. Read-only
+// (setEditDisabled(true)) it writes nothing.
 class MidCtrlDlg : public QDialog
 {
     Q_OBJECT
@@ -32,7 +34,9 @@ public:
     void setEditDisabled(bool disabled);
     bool isEditDisabled() const { return m_editDisabled; }
 
-    // Every way of closing: hands the device list back and saves it.
+    // Every way of closing: hands an edited device list back and saves it;
+    // when it cannot be saved, closes only if the user chooses to lose the
+    // edits.
     void reject() override;
 
     // The devices as the rows hold them, in row order.
@@ -56,6 +60,7 @@ private:
     // Hands each change to the project's device list at once, so that a
     // view opened meanwhile shows it; the file is written on closing.
     void publish();
+    FileWrite save(const QVector<MidCtrlRecord> &devices);
     void setupUi();
     void setupTables();
     void retranslateUi();
@@ -80,6 +85,7 @@ private:
     QTableWidget *m_deviceTable = nullptr;
     QTableWidget *m_commandTable = nullptr;
     QString m_projectPath;
+    QVector<MidCtrlRecord> m_openedWith;
     bool m_editDisabled = false;
     bool m_allDevicesChecked = false;
     bool m_allCommandsChecked = false;

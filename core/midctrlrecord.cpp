@@ -43,3 +43,15 @@ QString recordText(const char *buffer, int size)
     }
     return QString::fromUtf8(buffer, length);
 }
+
+bool operator==(const MidCtrlCmdRecord &a, const MidCtrlCmdRecord &b)
+{
+    return a.uuid == b.uuid && a.send_type == b.send_type && a.ms == b.ms && a.data_type == b.data_type
+           && recordText(a.name) == recordText(b.name) && recordText(a.data) == recordText(b.data);
+}
+
+bool operator==(const MidCtrlRecord &a, const MidCtrlRecord &b)
+{
+    return a.uuid == b.uuid && a.protocol == b.protocol && a.port == b.port && recordText(a.name) == recordText(b.name)
+           && recordText(a.ip) == recordText(b.ip) && a.cmds == b.cmds;
+}

@@ -27,6 +27,13 @@ struct MidCtrlRecord {
     std::vector<MidCtrlCmdRecord> cmds;
 };
 
+// Equal when every field holds the same value, the texts as they are read
+// back; a device's commands in the same order.
+bool operator==(const MidCtrlCmdRecord &a, const MidCtrlCmdRecord &b);
+bool operator==(const MidCtrlRecord &a, const MidCtrlRecord &b);
+inline bool operator!=(const MidCtrlCmdRecord &a, const MidCtrlCmdRecord &b) { return !(a == b); }
+inline bool operator!=(const MidCtrlRecord &a, const MidCtrlRecord &b) { return !(a == b); }
+
 // Puts text into a record's buffer: zero-fills it, then copies the UTF-8 bytes
 // that fit before the terminator. A cut never splits a character, so the
 // buffer always holds valid UTF-8.

@@ -48,7 +48,7 @@ public:
     // The new-project command once the dialog is answered: name of the
     // project folder (the blanks around it dropped), the folder it is made
     // in, and whether the language's template fills it. False when no
-    // project is open afterwards.
+    // project is open afterwards, or when 取消 kept the one that was open.
     bool createProject(const QString &name, const QString &folder, bool useTemplate);
     // Fills the project folder from the template folder of the language and
     // names the project file after the project.
@@ -157,7 +157,8 @@ private:
     static bool raiseTool(QDialog *tool);
     void showTool(QPointer<QDialog> &slot, QDialog *tool);
     // Closes the open tool windows as their own close does (each saves);
-    // false while one stays open because it could not save.
+    // false while one stays open because it could not save and the user
+    // kept it.
     bool closeTools();
 
     // The windows of the device editor, the script editor and the string

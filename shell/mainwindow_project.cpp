@@ -42,6 +42,21 @@ bool MainWindow::createProject(const QString &typedName, const QString &folder, 
     // Refused before anything is closed, made or cleared.
     if (!NewProjectDlg::checkAnswers(this, name, folder))
         return false;
+    const QString projectDir = QDir(folder).absolutePath() + QLatin1Char('/') + name;
+    const QString projectFile = projectDir + QLatin1Char('/') + name + QLatin1String(kProjectSuffix);
+
+    // Asked while the open project is still open: 取消 (also Escape and the
+    // box's close) leaves everything as it was. Opening closes it itself.
+    if (QFileInfo::exists(projectFile)) {
+        const QMessageBox::StandardButton answer =
+            Notifier::warningQuestion(this, tr("提示"), tr("检测该目录下已存在项目，是否直接打开?"),
+                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+        if (answer == QMessageBox::Yes)
+            return m_manager->openProject(projectFile);
+        if (answer != QMessageBox::No)
+            return false;
+    }
+
     // A project whose pages could not be saved stays open; nothing new is made.
     if (!m_manager->closeProject())
         return false;
@@ -50,16 +65,6 @@ bool MainWindow::createProject(const QString &typedName, const QString &folder, 
     if (!QDir(folder).exists() && !m_manager->createProjectDir(folder)) {
         Notifier::information(this, tr("提示"), tr("创建项目目录失败"));
         return false;
-    }
-    const QString projectDir = QDir(folder).absolutePath() + QLatin1Char('/') + name;
-    const QString projectFile = projectDir + QLatin1Char('/') + name + QLatin1String(kProjectSuffix);
-
-    if (QFileInfo::exists(projectFile)) {
-        const QMessageBox::StandardButton answer =
-            Notifier::warningQuestion(this, tr("提示"), tr("检测该目录下已存在项目，是否直接打开?"),
-                                      QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-        if (answer == QMessageBox::Yes)
-            return m_manager->openProject(projectFile);
     }
 
     if (useTemplate) {
@@ -153,9 +158,10 @@ QList<UIPage *> MainWindow::openPages() const
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // A page that could not be written has told the user and is still
-    // modified, and a tool that could not save stays open: the window stays
-    // too, so that nothing is lost. The tools go first, as their own close
-    // does, so that none runs on without the window.
+    // modified, and a tool that could not save asks whether to close without
+    // saving: one kept open keeps the window too, so that nothing is lost.
+    // Each close asks once. The tools go first, as their own close does, so
+    // that none runs on without the window.
     if (savequestion::askToSave(this, openPages()) && closeTools())
         event->accept();
     else

@@ -24,6 +24,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -263,6 +264,28 @@ ReadWatchdog::~ReadWatchdog()
 {
     ::alarm(0);
     std::signal(SIGALRM, m_previous);
+}
+
+FileSizeLimit::FileSizeLimit(quint64 bytes)
+    : m_handler(std::signal(SIGXFSZ, SIG_IGN))
+{
+    rlimit limit{};
+    if (getrlimit(RLIMIT_FSIZE, &limit) != 0)
+        return;
+    m_previous = limit.rlim_cur;
+    limit.rlim_cur = rlim_t(bytes);
+    active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    if (active) {
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = rlim_t(m_previous);
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    std::signal(SIGXFSZ, m_handler);
 }
 
 bool writeColourPicture(const QString &path, const QColor &colour, const QSize &size)

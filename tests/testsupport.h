@@ -19,9 +19,6 @@
 
 #include <functional>
 
-#include <csignal>
-#include <sys/resource.h>
-
 class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -137,28 +134,22 @@ private:
     void (*m_previous)(int);
 };
 
-// While it lives, no file of this process grows past the limit: a write
-// fails half way as on a full disk, even for root.
-struct FileSizeLimit {
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        if (getrlimit(RLIMIT_FSIZE, &previous) != 0)
-            return;
-        rlimit limit = previous;
-        limit.rlim_cur = bytes;
-        active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        if (active)
-            setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, handler);
-    }
+// A full disk without a mount: while it lives no file of this process grows
+// past the limit (SIGXFSZ ignored), so a write fails half way, even for root.
+// Write under it, drop it, then look at what is on disk.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(quint64 bytes);
+    ~FileSizeLimit();
     FileSizeLimit(const FileSizeLimit &) = delete;
     FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-    void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous{};
-    bool active = false;
+
+    bool active = false;   // false when the limit could not be set here
+
+private:
+    void (*m_handler)(int);
+    quint64 m_previous = 0;
 };
 
 // A single-coloured picture file.

@@ -646,7 +646,8 @@ void TestGlobalManager::savesThroughALinkToADeviceAreRefused_data()
     QTest::addColumn<QString>("save");
     QTest::addColumn<QString>("file");   // in the project folder; "@": the grid template file
     QTest::addColumn<QString>("said");   // "%1": the file's path
-    QTest::newRow("devices") << "devices" << "mid_ctrl.dat" << "open file fail: %1";
+    // The device editor says it, with its question.
+    QTest::newRow("devices") << "devices" << "mid_ctrl.dat" << "";
     QTest::newRow("open page") << "page" << "a.json" << "open file fail: %1";
     QTest::newRow("copied page") << "copy" << "d.json" << "open file fail: %1";
     QTest::newRow("imported page") << "import" << "d.json" << "open file fail: %1";
@@ -678,7 +679,7 @@ void TestGlobalManager::savesThroughALinkToADeviceAreRefused()
         page->slotSaveFile();
         QVERIFY(page->isModified());
     } else {
-        QVERIFY(!(save == "devices"  ? manager()->saveMidCtrls()
+        QVERIFY(!(save == "devices"  ? manager()->saveMidCtrls().isWritten()
                   : save == "copy"   ? manager()->copyPage("a", "d", 800, 600, 0)
                   : save == "import" ? manager()->importPage(imported, nullptr)
                                      : manager()->saveGridTemplates({QJsonObject()}).isWritten()));
@@ -730,11 +731,14 @@ void TestGlobalManager::deviceTextsAreCutAtFieldSizes()
     QCOMPARE(recordText(record.ip), ip.left(19));
     QCOMPARE(recordText(record.cmds.at(0).data), data.left(341));
 
-    // Read whole, the devices are written on saving; a write that fails is said.
+    // Read whole, the devices are written on saving; a write that fails
+    // comes back with its reason, for the device editor to say.
     const QString devices = folder() + "/mid_ctrl.dat";
     QVERIFY(QFile::remove(devices) && QDir().mkpath(devices)); // a folder where the file should go
-    QVERIFY(!manager()->saveMidCtrls());
-    QCOMPARE(m_notifier->texts(), QStringList(FileWrite(devices, FileWrite::NotAFile).problem("open file fail: ")));
+    const FileWrite written = manager()->saveMidCtrls();
+    QCOMPARE(written.status(), FileWrite::NotAFile);
+    QCOMPARE(written.path(), devices);
+    QVERIFY(m_notifier->texts().isEmpty());
     QCOMPARE(manager()->midCtrls().size(), 1);
 }
 

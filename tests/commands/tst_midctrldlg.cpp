@@ -223,6 +223,13 @@ void TestMidCtrlDlg::closingProjectClosesEditorIntoItsOwnFolder()
 
     // An editor whose project folder changed under it writes only its own folder.
     MidCtrlDlg second;
+    second.show();
+    whenShown<MidCtrFormDlg>([](MidCtrFormDlg *form) {
+        setField(form, "lineEdit_3", "projector");
+        setField(form, "lineEdit", "10.0.0.9");
+        save(form);
+    });
+    QTest::mouseClick(button(second, "pushButton"), Qt::LeftButton);
     QVERIFY(manager->saveOpenDir(f.project));
     second.reject();
     QVERIFY(QFile::exists(QFileInfo(other).absolutePath() + "/mid_ctrl.dat"));

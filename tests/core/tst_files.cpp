@@ -11,6 +11,7 @@
 
 #include <memory>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 Q_DECLARE_METATYPE(FileWrite::Status)

@@ -1,5 +1,8 @@
 #include "canvas/uipage.h"
 #include "app/globalmanager.h"
+#include "commands/codeeditor.h"
+#include "commands/codeeditordlg.h"
+#include "commands/midctrformdlg.h"
 #include "commands/midctrldlg.h"
 #include "core/wholefile.h"
 #include "preview/pagedlg.h"
@@ -132,6 +135,61 @@ QString writeFailure(const QString &lead, const QString &path, const char *reaso
     return lead + QDir::toNativeSeparators(path) + QLatin1Char('\n') + u(reason);
 }
 
+// Devices as a hand writes them: no blanks, keys in another order than a save's.
+const QByteArray kHandWrittenDevices = "{\"MidCtrls\":[{\"name\":\"matrix\",\"cmds\":[],\"uuid\":100003,"
+                                       "\"port\":5000,\"protocol\":1,\"ip\":\"10.0.0.3\"},\r\n"
+                                       "{\"ip\":\"10.0.0.7\",\"uuid\":100007,\"name\":\"dsp\",\"port\":23,\"protocol\":0}]}";
+
+// The names of the devices in a device file, in order.
+QStringList deviceNames(const QString &file)
+{
+    QStringList names;
+    for (const QJsonValue &device : jsonFixture(readFixture(file))["MidCtrls"].toArray())
+        names << device["name"].toString();
+    return names;
+}
+
+// The tool window of that class open beside the window, or null.
+QDialog *openTool(const QString &className)
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && QLatin1String(widget->metaObject()->className()) == className)
+            return qobject_cast<QDialog *>(widget);
+    }
+    return nullptr;
+}
+
+// What a tool holds: the script's text, or the names of the devices listed.
+QString heldBy(QDialog *tool)
+{
+    if (auto *script = qobject_cast<CodeEditorDlg *>(tool))
+        return script->editor()->toPlainText();
+    QStringList names;
+    for (const MidCtrlRecord &device : qobject_cast<MidCtrlDlg *>(tool)->midCtrls())
+        names << recordText(device.name);
+    return names.join(',');
+}
+
+// While it lives, answers every real message box as a user does; their
+// texts go to asked.
+class BoxAnswerer
+{
+public:
+    BoxAnswerer(QStringList *asked, std::function<void(QMessageBox *)> act)
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [asked, act] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                asked->append(box->text());
+                act(box);
+            }
+        });
+        m_timer.start(10);
+    }
+
+private:
+    QTimer m_timer;
+};
+
 QStringList listed(const ImgDlg &dialog)
 {
     QStringList names;
@@ -189,8 +247,18 @@ private slots:
     void projectFolderGoneIsSaidAndNotMadeAgain();
     void existingProjectQuestions_data();
     void existingProjectQuestions();
+    void escapeAtExistingProjectKeepsTheOpenOne_data();
+    void escapeAtExistingProjectKeepsTheOpenOne();
     void toolActionsOpenTheirWindows_data();
     void toolActionsOpenTheirWindows();
+    void unwritableToolFileIsSaidAtOpening_data();
+    void unwritableToolFileIsSaidAtOpening();
+    void refusedToolSaveAsksBeforeClosing_data();
+    void refusedToolSaveAsksBeforeClosing();
+    void windowClosesAfterARefusedToolSave_data();
+    void windowClosesAfterARefusedToolSave();
+    void uneditedDeviceListWritesNothing_data();
+    void uneditedDeviceListWritesNothing();
     void runDialogStartsProgramWithoutShell();
     void imageDialogImportsPicksAndDeletesPicturesOnly();
     void imageDialogShowsNothingOfWhatIsNoFile();
@@ -239,6 +307,15 @@ private:
     // that a refused action left all of them alone.
     QStringList state() const;
     QJsonObject lastEntry() const { return jsonFixture(readFixture(m_projectFile))["Page"].toArray().last().toObject(); }
+    // The tool of 函数 or 反馈 opened on a script and devices written by hand,
+    // and edited as a user does (a line typed, a device deleted); its file,
+    // and what it holds.
+    struct EditedTool {
+        QPointer<QDialog> dialog;
+        QString path;
+        QString held;
+    };
+    EditedTool openEditedTool(const QString &action);
     QStringList chooseFromMenu(QTreeWidgetItem *item, const QString &entry)
     {
         return chooseFromContextMenu(treeWidget(), item, entry);
@@ -289,6 +366,9 @@ void TestMainWindow::init()
 
 void TestMainWindow::cleanup()
 {
+    // A test that showed the real boxes and failed on the way: none may show now.
+    if (!m_notifier)
+        m_notifier.reset(new TestNotifier);
     delete m_window;
     flushDeletes();
     GlobalManager::resetInstance();
@@ -1251,6 +1331,53 @@ void TestMainWindow::existingProjectQuestions()
     QCOMPARE(GlobalManager::instance()->isProjectOpen(), open);
 }
 
+void TestMainWindow::escapeAtExistingProjectKeepsTheOpenOne_data()
+{
+    QTest::addColumn<bool>("escape");   // else 否
+    QTest::addColumn<bool>("useTemplate");
+    QTest::newRow("Escape, empty") << true << false;
+    QTest::newRow("Escape, from the template") << true << true;
+    QTest::newRow("否 creates over it") << false << false;
+}
+
+// 新建 with the open project's own name and folder.
+void TestMainWindow::escapeAtExistingProjectKeepsTheOpenOne()
+{
+    QFETCH(bool, escape);
+    QFETCH(bool, useTemplate);
+    const QString devices = m_projectDir + "/mid_ctrl.dat";
+    QVERIFY(writeFixture(devices, kHandWrittenDevices));
+    m_window->openProjectFile(m_projectFile);
+    QVERIFY(openPageTab("a"));
+    const QMap<QString, QByteArray> before = folderSnapshot(m_projectDir);
+    const QStringList tree = treeLines();
+    QStringList asked;
+    if (escape) {
+        // The real box: its Escape is what the user has.
+        m_notifier.reset();
+        const BoxAnswerer escapes(&asked, [](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); });
+        QVERIFY(!m_window->createProject("hall", m_workDir->path(), useTemplate));
+        m_notifier.reset(new TestNotifier);
+        QCOMPARE(asked, QStringList(u("检测该目录下已存在项目，是否直接打开?")));
+        QCOMPARE(folderSnapshot(m_projectDir), before);
+        QCOMPARE(GlobalManager::instance()->projectPath(), m_projectDir);
+        QCOMPARE(GlobalManager::instance()->projectFile(), QString("hall.projectui"));
+        QCOMPARE(treeLines(), tree);
+        QCOMPARE(m_tabs->count(), 1);
+        QCOMPARE(GlobalManager::instance()->midCtrls().size(), 2);
+        return;
+    }
+    m_notifier->queueAnswer(QMessageBox::No);
+    QVERIFY(m_window->createProject("hall", m_workDir->path(), useTemplate));
+    QCOMPARE(jsonFixture(readFixture(m_projectFile)), jsonFixture(R"({"Page": []})"));
+    QCOMPARE(treeLines(), QStringList("hall"));
+    // The devices file is not the new project's to write: shown and closed, it stays.
+    trigger("zhongkongAction");
+    QTest::keyClick(openTool("MidCtrlDlg"), Qt::Key_Escape);
+    QVERIFY(!openTool("MidCtrlDlg"));
+    QCOMPARE(readFixture(devices), kHandWrittenDevices);
+}
+
 void TestMainWindow::toolActionsOpenTheirWindows_data()
 {
     QTest::addColumn<QString>("action");
@@ -1327,6 +1454,204 @@ void TestMainWindow::toolActionsOpenTheirWindows()
         QCOMPARE(fileKind(deviceFile), special);
     else if (!devices.isNull())
         QCOMPARE(readFixture(deviceFile), devices);
+}
+
+void TestMainWindow::unwritableToolFileIsSaidAtOpening_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("tool");
+    QTest::newRow("函数") << "functionAction" << "main.js" << "CodeEditorDlg";
+    QTest::newRow("反馈") << "zhongkongAction" << "mid_ctrl.dat" << "MidCtrlDlg";
+}
+
+void TestMainWindow::unwritableToolFileIsSaidAtOpening()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, file);
+    QFETCH(QString, tool);
+    const QString path = m_projectDir + "/" + file;
+    QVERIFY(QFile::link("nowhere", path));
+    trigger(qPrintable(action));
+    QCOMPARE(m_notifier->texts().size(), 1);
+    const QString said = m_notifier->texts().first();
+    QVERIFY2(said.contains(QDir::toNativeSeparators(path) + u("\n该位置是指向不存在文件的链接")), qPrintable(said));
+    // Read-only: nothing can be typed or changed that could not be saved.
+    QPointer<QDialog> dialog = openTool(tool);
+    QVERIFY(dialog);
+    if (auto *script = qobject_cast<CodeEditorDlg *>(dialog.data())) {
+        QTest::keyClicks(script->editor(), "let a;");
+        QCOMPARE(heldBy(dialog), QString());
+    } else {
+        QVERIFY(!dialog->findChild<QPushButton *>("pushButton")->isEnabled());
+    }
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QVERIFY(!dialog || !dialog->isVisible());
+    QCOMPARE(m_notifier->texts().size(), 1);
+    QCOMPARE(fileKind(path), QString("link"));
+    QCOMPARE(QFile::symLinkTarget(path), m_projectDir + "/nowhere");
+    QVERIFY(m_window->close());
+}
+
+TestMainWindow::EditedTool TestMainWindow::openEditedTool(const QString &action)
+{
+    const bool script = action == "functionAction";
+    EditedTool tool;
+    tool.path = m_projectDir + (script ? "/main.js" : "/mid_ctrl.dat");
+    if (!writeFixture(m_projectDir + "/main.js", "let a = 1;\n") || !writeFixture(m_projectDir + "/mid_ctrl.dat", kHandWrittenDevices))
+        return tool;
+    m_window->openProjectFile(m_projectFile);
+    m_window->action(action)->trigger();
+    tool.dialog = openTool(script ? "CodeEditorDlg" : "MidCtrlDlg");
+    if (!tool.dialog)
+        return tool;
+    if (script) {
+        CodeEditor *editor = qobject_cast<CodeEditorDlg *>(tool.dialog)->editor();
+        editor->moveCursor(QTextCursor::End);
+        QTest::keyClicks(editor, "let b = 2;");
+    } else {
+        tool.dialog->findChild<QTableWidget *>("tableWidget")->item(0, 0)->setCheckState(Qt::Checked);
+        press(tool.dialog, "pushButton_2");
+    }
+    tool.held = heldBy(tool.dialog);
+    return tool;
+}
+
+void TestMainWindow::refusedToolSaveAsksBeforeClosing_data()
+{
+    QTest::addColumn<QString>("action");
+    // "full disk"; "folder": one made where the file stood; "bound": more
+    // than the designer reads back of the kind
+    QTest::addColumn<QString>("cause");
+    QTest::addColumn<QString>("reason");   // how the reason begins
+    QTest::addColumn<int>("answer");
+    const QStringList causes({"full disk", "folder", "bound"});
+    const QStringList reasons({u("磁盘空间不足"), u("该位置是设备、管道、套接字或文件夹，不是普通文件"), u("文件将有")});
+    for (const char *action : {"functionAction", "zhongkongAction"}) {
+        for (int answer : {int(QMessageBox::No), int(QMessageBox::Yes)}) {
+            for (int i = 0; i < causes.size(); ++i)
+                QTest::addRow("%s, %s, %s", action, qPrintable(causes[i]), answer == QMessageBox::No ? "否" : "是")
+                    << action << causes[i] << reasons[i] << answer;
+        }
+    }
+}
+
+void TestMainWindow::refusedToolSaveAsksBeforeClosing()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, cause);
+    QFETCH(QString, reason);
+    QFETCH(int, answer);
+    const EditedTool tool = openEditedTool(action);
+    QVERIFY(tool.dialog);
+    if (cause == "folder")
+        QVERIFY(QFile::remove(tool.path) && QDir().mkpath(tool.path));
+    const QMap<QString, QByteArray> before = folderSnapshot(m_projectDir);
+    m_notifier->queueAnswer(QMessageBox::StandardButton(answer));
+    const bool script = action == "functionAction";
+    const WholeFile::Kind kind = script ? WholeFile::Kind::ScriptFile : WholeFile::Kind::DeviceFile;
+    {
+        std::unique_ptr<FileSizeLimit> fullDisk(cause == "full disk" ? new FileSizeLimit(8) : nullptr);
+        if (fullDisk && !fullDisk->active)
+            QSKIP("the file size limit cannot be set here");
+        if (cause == "bound")
+            WholeFile::setLimitForTesting(kind, 8);
+        QTest::keyClick(tool.dialog, Qt::Key_Escape);
+        WholeFile::setLimitForTesting(kind, -1);
+    }
+    QCOMPARE(m_notifier->prompts().size(), 1);
+    const Notifier::Prompt asked = m_notifier->prompts().first();
+    QCOMPARE(int(asked.buttons), int(QMessageBox::Yes | QMessageBox::No));
+    QVERIFY2(asked.text.startsWith(u("打开文件失败: ") + QDir::toNativeSeparators(tool.path) + "\n" + reason)
+                 && asked.text.endsWith(u("\n是否不保存直接关闭?")),
+             qPrintable(asked.text));
+    // 否 keeps the tool with its edits; 是 closes it. The file is as it was either way.
+    QCOMPARE(tool.dialog && tool.dialog->isVisible(), answer == QMessageBox::No);
+    if (tool.dialog)
+        QCOMPARE(heldBy(tool.dialog), tool.held);
+    QCOMPARE(folderSnapshot(m_projectDir), before);
+    // Dropped edits are not kept in memory either.
+    QCOMPARE(GlobalManager::instance()->midCtrls().size(), answer == QMessageBox::Yes || script ? 2 : 1);
+}
+
+void TestMainWindow::windowClosesAfterARefusedToolSave_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::newRow("函数") << "functionAction";
+    QTest::newRow("反馈") << "zhongkongAction";
+}
+
+// The real boxes: Enter and Escape keep the window and the tool, 是 lets both
+// go, and each close asks once.
+void TestMainWindow::windowClosesAfterARefusedToolSave()
+{
+    QFETCH(QString, action);
+    const EditedTool tool = openEditedTool(action);
+    QVERIFY(tool.dialog);
+    QVERIFY(QFile::remove(tool.path) && QDir().mkpath(tool.path));
+    m_notifier.reset();
+    QStringList asked;
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        const BoxAnswerer keys(&asked, [key](QMessageBox *box) { QTest::keyClick(box, key); });
+        QVERIFY(!m_window->close());
+        QVERIFY(tool.dialog && tool.dialog->isVisible());
+        QCOMPARE(heldBy(tool.dialog), tool.held);
+    }
+    {
+        const BoxAnswerer yes(&asked, [](QMessageBox *box) {
+            if (QAbstractButton *button = box->button(QMessageBox::Yes))
+                button->click();
+            else
+                QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QVERIFY(m_window->close());
+    }
+    m_notifier.reset(new TestNotifier);
+    QCOMPARE(asked.size(), 3);
+    QVERIFY(!tool.dialog || !tool.dialog->isVisible());
+    QCOMPARE(fileKind(tool.path), QString("folder"));
+}
+
+void TestMainWindow::uneditedDeviceListWritesNothing_data()
+{
+    QTest::addColumn<QByteArray>("devices");   // null: no file
+    QTest::addColumn<bool>("add");
+    QTest::addColumn<QStringList>("saved");
+    QTest::newRow("hand-written, unedited") << kHandWrittenDevices << false << QStringList();
+    QTest::newRow("absent, unedited") << QByteArray() << false << QStringList();
+    QTest::newRow("hand-written, a device added") << kHandWrittenDevices << true
+                                                  << QStringList({"matrix", "dsp", "projector"});
+    QTest::newRow("absent, a device added") << QByteArray() << true << QStringList("projector");
+}
+
+void TestMainWindow::uneditedDeviceListWritesNothing()
+{
+    QFETCH(QByteArray, devices);
+    QFETCH(bool, add);
+    QFETCH(QStringList, saved);
+    const QString path = m_projectDir + "/mid_ctrl.dat";
+    if (!devices.isNull())
+        QVERIFY(writeFixture(path, devices));
+    m_window->openProjectFile(m_projectFile);
+    trigger("zhongkongAction");
+    QPointer<QDialog> tool = openTool("MidCtrlDlg");
+    QVERIFY(tool);
+    if (add) {
+        whenShown<MidCtrFormDlg>([](MidCtrFormDlg *form) {
+            typeInto(form, "lineEdit_3", "projector");
+            typeInto(form, "lineEdit", "10.0.0.9");
+            typeInto(form, "lineEdit_2", "4001");
+            press(form, "pushButton");
+        });
+        press(tool, "pushButton");
+    }
+    QTest::keyClick(tool, Qt::Key_Escape);
+    QVERIFY(!tool || !tool->isVisible());
+    if (add)
+        QCOMPARE(deviceNames(path), saved);
+    else
+        QCOMPARE(fileKind(path) == "missing" ? QByteArray() : readFixture(path), devices);
+    QVERIFY(m_notifier->prompts().isEmpty());
 }
 
 void TestMainWindow::runDialogStartsProgramWithoutShell()

@@ -69,15 +69,15 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>open file fail: </source>
-        <translation>打开文件失败: </translation>
-    </message>
-    <message>
         <source>脚本含有空字符(NUL)，以只读方式打开，文件保持不变: </source>
         <translation type="unfinished" />
     </message>
     <message>
         <source>脚本不是有效的UTF-8文本，以只读方式打开，文件保持不变: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>脚本无法写入，以只读方式打开，文件保持不变: </source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -741,6 +741,10 @@
     </message>
     <message>
         <source>中控将以只读方式打开，文件保持不变</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>中控文件无法写入，中控将以只读方式打开，文件保持不变：</source>
         <translation type="unfinished" />
     </message>
     <message>
@@ -4439,6 +4443,21 @@
     </message>
     <message>
         <source>文件大于%1MB，未读取: %2</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>unsavedclose</name>
+    <message>
+        <source>open file fail: </source>
+        <translation>打开文件失败: </translation>
+    </message>
+    <message>
+        <source>是否不保存直接关闭?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>提示</source>
         <translation type="unfinished" />
     </message>
 </context>

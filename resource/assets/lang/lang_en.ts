@@ -69,16 +69,16 @@
         <translation>Cannot read the file, it is kept as it is: </translation>
     </message>
     <message>
-        <source>open file fail: </source>
-        <translation>Cannot open file: </translation>
-    </message>
-    <message>
         <source>脚本含有空字符(NUL)，以只读方式打开，文件保持不变: </source>
         <translation>The script holds a NUL character; it opens read-only and the file is kept as it is: </translation>
     </message>
     <message>
         <source>脚本不是有效的UTF-8文本，以只读方式打开，文件保持不变: </source>
         <translation>The script is not valid UTF-8 text; it opens read-only and the file is kept as it is: </translation>
+    </message>
+    <message>
+        <source>脚本无法写入，以只读方式打开，文件保持不变: </source>
+        <translation>The script cannot be written; it opens read-only and the file is kept as it is: </translation>
     </message>
 </context>
 <context>
@@ -742,6 +742,10 @@
     <message>
         <source>中控将以只读方式打开，文件保持不变</source>
         <translation>The controllers open read-only and the file is kept as it is</translation>
+    </message>
+    <message>
+        <source>中控文件无法写入，中控将以只读方式打开，文件保持不变：</source>
+        <translation>The controller file cannot be written; the controllers open read-only and the file is kept as it is: </translation>
     </message>
     <message>
         <source>该文件读取时被拒绝，不会被覆盖</source>
@@ -4443,6 +4447,21 @@ Please adjust the values</translation>
     <message>
         <source>文件大于%1MB，未读取: %2</source>
         <translation>The file is larger than %1 MB, not read: %2</translation>
+    </message>
+</context>
+<context>
+    <name>unsavedclose</name>
+    <message>
+        <source>open file fail: </source>
+        <translation>Cannot open file: </translation>
+    </message>
+    <message>
+        <source>是否不保存直接关闭?</source>
+        <translation>Close without saving?</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
     </message>
 </context>
 </TS>

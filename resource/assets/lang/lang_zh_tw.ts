@@ -69,16 +69,16 @@
         <translation>讀取檔案失敗，檔案保持不變: </translation>
     </message>
     <message>
-        <source>open file fail: </source>
-        <translation>開啟檔案失敗: </translation>
-    </message>
-    <message>
         <source>脚本含有空字符(NUL)，以只读方式打开，文件保持不变: </source>
         <translation>腳本含有空字元(NUL)，以唯讀方式開啟，檔案保持不變: </translation>
     </message>
     <message>
         <source>脚本不是有效的UTF-8文本，以只读方式打开，文件保持不变: </source>
         <translation>腳本不是有效的UTF-8文字，以唯讀方式開啟，檔案保持不變: </translation>
+    </message>
+    <message>
+        <source>脚本无法写入，以只读方式打开，文件保持不变: </source>
+        <translation>腳本無法寫入，以唯讀方式開啟，檔案保持不變: </translation>
     </message>
 </context>
 <context>
@@ -742,6 +742,10 @@
     <message>
         <source>中控将以只读方式打开，文件保持不变</source>
         <translation>中控將以唯讀方式開啟，檔案保持不變</translation>
+    </message>
+    <message>
+        <source>中控文件无法写入，中控将以只读方式打开，文件保持不变：</source>
+        <translation>中控檔案無法寫入，中控將以唯讀方式開啟，檔案保持不變：</translation>
     </message>
     <message>
         <source>该文件读取时被拒绝，不会被覆盖</source>
@@ -4443,6 +4447,21 @@
     <message>
         <source>文件大于%1MB，未读取: %2</source>
         <translation>檔案大於%1MB，未讀取: %2</translation>
+    </message>
+</context>
+<context>
+    <name>unsavedclose</name>
+    <message>
+        <source>open file fail: </source>
+        <translation>開啟檔案失敗: </translation>
+    </message>
+    <message>
+        <source>是否不保存直接关闭?</source>
+        <translation>是否不儲存直接關閉?</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
     </message>
 </context>
 </TS>
