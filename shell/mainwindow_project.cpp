@@ -57,6 +57,18 @@ bool MainWindow::createProject(const QString &typedName, const QString &folder, 
             return false;
     }
 
+    // The template's copy empties the folder first: whatever else it holds
+    // goes only when the user says so, asked while the open project is
+    // still open, so that backing out changes nothing.
+    if (useTemplate && !isEmptyFolder(projectDir)
+        && Notifier::warningQuestion(this, tr("提示"),
+                                     tr("目录“%1”中已有文件，使用模板创建将删除其中的全部文件，是否继续?")
+                                         .arg(QDir::toNativeSeparators(projectDir)),
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+               != QMessageBox::Yes) {
+        return false;
+    }
+
     // A project whose pages could not be saved stays open; nothing new is made.
     if (!m_manager->closeProject())
         return false;
@@ -90,16 +102,6 @@ bool MainWindow::createProjectFromTemplate(const QString &projectDir, const QStr
     if (!QDir(templateDir).exists()) {
         Notifier::information(this, tr("提示"), tr("默认模板文件不存在！"));
         Notifier::information(this, tr("提示"), tr("创建默认文件失败"));
-        return false;
-    }
-    // The copy empties the folder first: whatever else it holds goes only
-    // when the user says so.
-    if (!isEmptyFolder(projectDir)
-        && Notifier::warningQuestion(this, tr("提示"),
-                                     tr("目录“%1”中已有文件，使用模板创建将删除其中的全部文件，是否继续?")
-                                         .arg(QDir::toNativeSeparators(projectDir)),
-                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-               != QMessageBox::Yes) {
         return false;
     }
     const QString source = projectDir + QLatin1Char('/') + QLatin1String(kTemplateProjectFile);

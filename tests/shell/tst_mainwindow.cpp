@@ -1308,7 +1308,8 @@ void TestMainWindow::existingProjectQuestions_data()
     QTest::addColumn<bool>("open");
     const QStringList before({"hall.projectui", "notes.txt"});
     QTest::newRow("open the one there") << int(QMessageBox::Yes) << 0 << before << true;
-    QTest::newRow("keep the other files") << int(QMessageBox::No) << int(QMessageBox::No) << before << false;
+    // Backing out keeps the project that was open.
+    QTest::newRow("keep the other files") << int(QMessageBox::No) << int(QMessageBox::No) << before << true;
     QTest::newRow("replace by the template") << int(QMessageBox::No) << int(QMessageBox::Yes)
                                              << QStringList({"hall.projectui", "home.json"}) << true;
 }
@@ -1325,7 +1326,7 @@ void TestMainWindow::existingProjectQuestions()
     m_notifier->queueAnswer(QMessageBox::StandardButton(openIt));
     if (clearIt)
         m_notifier->queueAnswer(QMessageBox::StandardButton(clearIt));
-    QCOMPARE(m_window->createProject("hall", folder(), true), open);
+    QCOMPARE(m_window->createProject("hall", folder(), true), open && clearIt != int(QMessageBox::No));
     QCOMPARE(m_notifier->prompts().size(), clearIt ? 2 : 1);
     QCOMPARE(entriesOf(dir), entries);
     QCOMPARE(GlobalManager::instance()->isProjectOpen(), open);
@@ -1333,17 +1334,19 @@ void TestMainWindow::existingProjectQuestions()
 
 void TestMainWindow::escapeAtExistingProjectKeepsTheOpenOne_data()
 {
-    QTest::addColumn<bool>("escape");   // else 否
+    QTest::addColumn<int>("escapeAt");   // the question answered by Escape, the ones before by 否; 0: none
     QTest::addColumn<bool>("useTemplate");
-    QTest::newRow("Escape, empty") << true << false;
-    QTest::newRow("Escape, from the template") << true << true;
-    QTest::newRow("否 creates over it") << false << false;
+    QTest::newRow("Escape, empty") << 1 << false;
+    QTest::newRow("Escape, from the template") << 1 << true;
+    // The template's copy would empty the folder: asked while the open project is still open.
+    QTest::newRow("否, then Escape at the template's question") << 2 << true;
+    QTest::newRow("否 creates over it") << 0 << false;
 }
 
 // 新建 with the open project's own name and folder.
 void TestMainWindow::escapeAtExistingProjectKeepsTheOpenOne()
 {
-    QFETCH(bool, escape);
+    QFETCH(int, escapeAt);
     QFETCH(bool, useTemplate);
     const QString devices = m_projectDir + "/mid_ctrl.dat";
     QVERIFY(writeFixture(devices, kHandWrittenDevices));
@@ -1352,13 +1355,22 @@ void TestMainWindow::escapeAtExistingProjectKeepsTheOpenOne()
     const QMap<QString, QByteArray> before = folderSnapshot(m_projectDir);
     const QStringList tree = treeLines();
     QStringList asked;
-    if (escape) {
-        // The real box: its Escape is what the user has.
+    if (escapeAt > 0) {
+        // The real boxes: their Escape is what the user has.
         m_notifier.reset();
-        const BoxAnswerer escapes(&asked, [](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); });
+        const BoxAnswerer escapes(&asked, [&asked, escapeAt](QMessageBox *box) {
+            if (asked.size() < escapeAt)
+                box->button(QMessageBox::No)->click();
+            else
+                QTest::keyClick(box, Qt::Key_Escape);
+        });
         QVERIFY(!m_window->createProject("hall", m_workDir->path(), useTemplate));
         m_notifier.reset(new TestNotifier);
-        QCOMPARE(asked, QStringList(u("检测该目录下已存在项目，是否直接打开?")));
+        QStringList questions{u("检测该目录下已存在项目，是否直接打开?")};
+        if (escapeAt == 2)
+            questions << u("目录“%1”中已有文件，使用模板创建将删除其中的全部文件，是否继续?")
+                             .arg(QDir::toNativeSeparators(m_projectDir));
+        QCOMPARE(asked, questions);
         QCOMPARE(folderSnapshot(m_projectDir), before);
         QCOMPARE(GlobalManager::instance()->projectPath(), m_projectDir);
         QCOMPARE(GlobalManager::instance()->projectFile(), QString("hall.projectui"));
