@@ -163,8 +163,8 @@ bool ImgDlg::addImage(const QString &file, QString *why)
     else if (source.size() > kMaxImageBytes)
         reason = tr("文件大于300MB");
     // The upload would stop at the name, after the project was worked on.
-    else if (!FileNameCheck::check(fileName).isAccepted())
-        reason = FileNameCheck::check(fileName).problem();
+    else if (const FileNameCheck name = FileNameCheck::check(fileName); !name.isAccepted())
+        reason = name.problem();
     // Only pictures come in (the file dialog's filter can be typed past).
     else if (!isPictureSuffix(source.suffix()) || !holdsPicture(file))
         reason = tr("不是图片文件");
