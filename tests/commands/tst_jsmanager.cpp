@@ -26,7 +26,7 @@ export function nothing() { return undefined; }
 export function forever() { for (;;) {} }
 export function deeper(n) { return deeper(n + 1) + 1; }
 export function grows() { let s = 'x'; for (;;) s = s + s; }
-export function fills() { let a = []; for (;;) a.push(new Array(1e6).fill(1)); }
+export function fills() { let a = []; for (;;) a.push(new Float64Array(1 << 22).fill(1)); }
 export function throwsText() { throw 'plain string'; }
 export function throwsNumber() { throw 42; }
 export function huge() { return 'x'.repeat(20000000); }
