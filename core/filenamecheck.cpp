@@ -44,6 +44,9 @@ FileNameCheck FileNameCheck::check(const QByteArray &fileName)
         verdict = ReservedCharacter;
     else if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         verdict = NotAName;
+    // The packer leaves hidden files out, so the panel would never get one.
+    else if (name.startsWith(QLatin1Char('.')))
+        verdict = Hidden;
     return FileNameCheck(name, verdict, fileName.size());
 }
 
@@ -75,6 +78,8 @@ QString FileNameCheck::problem() const
         return tr("文件名不能包含“:”、“\\”或“/”");
     case NotAName:
         return tr("文件名不能为空，也不能是“.”或“..”");
+    case Hidden:
+        return tr("文件名不能以“.”开头：这样的隐藏文件不会上传");
     }
     return QString();
 }

@@ -7,9 +7,10 @@
 // Whether a file of a project can go to a panel under its name. The transfer
 // package carries each name as UTF-8 in a 64-byte field ending in a NUL, and
 // the panel refuses a name that is not UTF-8, holds a control character, a
-// ":" or a "\", or is no bare file name. The packer asks here, and so do the
-// dialogs and the project store for every name they are about to give a
-// file, so that what the upload would refuse is refused when it is named.
+// ":" or a "\", or is no bare file name; a hidden name (a leading ".") is
+// never packed at all. The packer asks here, and so do the dialogs and the
+// project store for every name they are about to give a file, so that what
+// the upload would refuse or leave out is refused when it is named.
 class FileNameCheck
 {
     Q_DECLARE_TR_FUNCTIONS(FileNameCheck)
@@ -25,6 +26,7 @@ public:
         TooLong,            // over kMaxBytes
         ReservedCharacter,  // ":", "\" or "/"
         NotAName,           // empty, "." or ".."
+        Hidden,             // starts with "."
     };
 
     // The name as the bytes the package would carry.

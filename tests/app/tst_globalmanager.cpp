@@ -82,6 +82,7 @@ private slots:
     void fullDiskKeepsEveryFileOfTheProject();
     void namesTheUploadRefusesAreRefusedWhenGiven_data();
     void namesTheUploadRefusesAreRefusedWhenGiven();
+    void namesAlreadyGivenStillOpenAndSave_data();
     void namesAlreadyGivenStillOpenAndSave();
     void entriesAreAddedRenamedAndMovedWithTheirRecords();
     void devicesAndPicturesGoWithTheirProject();
@@ -415,6 +416,7 @@ void TestGlobalManager::namesTheUploadRefusesAreRefusedWhenGiven_data()
     const QString wide19(19, QChar(0x5385));
     const QString wide17(17, QChar(0x5385));
     const QString tooLong = QString::fromUtf8("文件名过长：“%1”有%2字节，多了%3字节（最多63字节）");
+    const QString hidden = QString::fromUtf8("文件名不能以“.”开头：这样的隐藏文件不会上传");
     for (const char *route : {"create page", "rename", "copy", "import", "create project file"}) {
         const bool project = QLatin1String(route) == QLatin1String("create project file");
         const QString suffix = project ? ".projectui" : ".json";
@@ -424,6 +426,9 @@ void TestGlobalManager::namesTheUploadRefusesAreRefusedWhenGiven_data()
             << route << wide25 << tooLong.arg(wide25 + suffix).arg(75 + suffix.size()).arg(12 + suffix.size());
         // 62 bytes with ".json", 61 with ".projectui": the most that fits.
         QTest::addRow("%s: fits", route) << route << (project ? wide17 : wide19) << QString();
+        // An imported page is named by its file up to the first dot: never hidden.
+        if (QLatin1String(route) != QLatin1String("import"))
+            QTest::addRow("%s: hidden", route) << route << ".x" << hidden;
     }
 }
 
@@ -468,19 +473,30 @@ void TestGlobalManager::namesTheUploadRefusesAreRefusedWhenGiven()
     QVERIFY(projectEntryFiles(m_path).contains(name + ".json"));
 }
 
+void TestGlobalManager::namesAlreadyGivenStillOpenAndSave_data()
+{
+    QTest::addColumn<QString>("project");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("colon") << "room:A" << "main:ctrl";
+    QTest::newRow("hidden") << ".x" << ".x";
+}
+
 void TestGlobalManager::namesAlreadyGivenStillOpenAndSave()
 {
+    QFETCH(QString, project);
+    QFETCH(QString, page);
     // A project and a page named before such names were refused.
-    QVERIFY(open(R"({"Page": [{"File": "main:ctrl.json"}]})", {}, QByteArray(), "room:A.projectui", "room:A"));
-    QVERIFY(writePage(pagePath("main:ctrl"), {pageObject(800, 600)}));
-    QCOMPARE(pageNames(), QStringList("main:ctrl"));
-    QVERIFY(manager()->openPageTab("main:ctrl", 0));
+    QVERIFY(open(R"({"Page": [{"File": ")" + page.toUtf8() + R"(.json"}]})", {}, QByteArray(), project + ".projectui",
+                 project));
+    QVERIFY(writePage(pagePath(page), {pageObject(800, 600)}));
+    QCOMPARE(pageNames(), QStringList(page));
+    QVERIFY(manager()->openPageTab(page, 0));
     QVERIFY(addControl(manager()->currentPage(), 113, "Button_0"));
     manager()->saveAllPages();
-    QCOMPARE(readPage(pagePath("main:ctrl")).size(), 2);
+    QCOMPARE(readPage(pagePath(page)).size(), 2);
     // Its own name is no new name; a name that fits is taken.
-    QVERIFY(manager()->renamePage("main:ctrl", "main:ctrl"));
-    QVERIFY(manager()->renamePage("main:ctrl", "main"));
+    QVERIFY(manager()->renamePage(page, page));
+    QVERIFY(manager()->renamePage(page, "main"));
     QCOMPARE(projectEntryFiles(m_path), QStringList("main.json"));
     QVERIFY(m_notifier->prompts().isEmpty());
 }

@@ -140,7 +140,10 @@ private slots:
         QTest::newRow("encoded surrogate") << QByteArray("\xed\xa0\x80.json") << int(FileNameCheck::NotUtf8);
         QTest::newRow("empty") << QByteArray() << int(FileNameCheck::NotAName);
         QTest::newRow("dot dot") << QByteArray("..") << int(FileNameCheck::NotAName);
-        QTest::newRow("page named dot") << QByteArray("..json") << int(FileNameCheck::Accepted);
+        // Hidden files are never packed.
+        QTest::newRow("page named dot") << QByteArray("..json") << int(FileNameCheck::Hidden);
+        QTest::newRow("hidden page") << QByteArray(".x.json") << int(FileNameCheck::Hidden);
+        QTest::newRow("dot inside") << QByteArray("x..json") << int(FileNameCheck::Accepted);
     }
     void fileNameCheckTakesWhatThePackageCarries()
     {

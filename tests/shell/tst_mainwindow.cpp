@@ -1119,6 +1119,15 @@ void TestMainWindow::refusedNameKeepsItsDialogOpenAsTyped_data()
     QTest::newRow("copy: page of the name") << "a" << u("创建副本") << "b " << taken;
     QTest::newRow("copy: unlisted file") << "b" << u("创建副本") << "old" << taken;
     QTest::newRow("rename: page of the name") << "b" << u("重命名") << "a" << taken;
+    // A file the upload would leave out, the blanks around it aside.
+    const QString hidden = u("文件名不能以“.”开头：这样的隐藏文件不会上传");
+    QTest::newRow("new project: hidden") << "" << "" << ".x" << hidden;
+    QTest::newRow("new page: hidden") << "hall" << u("新建页面") << ".x" << hidden;
+    QTest::newRow("new form: hidden") << "hall" << u("新建窗体") << " .x" << hidden;
+    QTest::newRow("new login page: hidden") << "hall" << u("新建登录页面") << ".x" << hidden;
+    QTest::newRow("new place page: hidden") << "hall" << u("新建场所页面") << ".x" << hidden;
+    QTest::newRow("copy: hidden") << "c" << u("创建副本") << ".x " << hidden;
+    QTest::newRow("rename: hidden") << "a" << u("重命名") << ".x" << hidden;
 }
 
 void TestMainWindow::refusedNameKeepsItsDialogOpenAsTyped()
@@ -1778,6 +1787,7 @@ void TestMainWindow::imageImportRefusesNamesTheUploadRefuses_data()
     QTest::newRow("colon") << "a:b.png" << u("文件名不能包含“:”、“\\”或“/”");
     QTest::newRow("tab") << "a\tb.png" << u("文件名不能包含控制字符");
     QTest::newRow("64 bytes") << long64 << u("文件名过长：“%1”有64字节，多了1字节（最多63字节）").arg(long64);
+    QTest::newRow("hidden") << ".hidden.png" << u("文件名不能以“.”开头：这样的隐藏文件不会上传");
     QTest::newRow("63 bytes") << QString(59, 'p') + ".png" << QString();
 }
 

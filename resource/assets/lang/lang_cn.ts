@@ -621,6 +621,10 @@
         <source>文件名不能为空，也不能是“.”或“..”</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>文件名不能以“.”开头：这样的隐藏文件不会上传</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>FileWrite</name>

@@ -621,6 +621,10 @@
         <source>文件名不能为空，也不能是“.”或“..”</source>
         <translation>檔案名稱不能為空，也不能是「.」或「..」</translation>
     </message>
+    <message>
+        <source>文件名不能以“.”开头：这样的隐藏文件不会上传</source>
+        <translation>檔案名稱不能以「.」開頭：這樣的隱藏檔案不會上傳</translation>
+    </message>
 </context>
 <context>
     <name>FileWrite</name>
