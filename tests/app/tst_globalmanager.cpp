@@ -100,6 +100,8 @@ private slots:
     void closingTabAsksOnlyWhenModified();
     void forwardersReachOnlyThePageInFront();
     void propertyForwardersServeOnlyTheControlOnView();
+    void languageThatDoesNotFitKeepsTheOtherSettings_data();
+    void languageThatDoesNotFitKeepsTheOtherSettings();
 
 private:
     static GlobalManager *manager() { return GlobalManager::instance(); }
@@ -922,6 +924,39 @@ void TestGlobalManager::largestGridTemplateIsReadBack()
     QVERIFY(manager()->loadGridTemplates());
     QCOMPARE(manager()->gridTemplates().size(), 1);
     QVERIFY(m_notifier->texts().isEmpty());
+}
+
+void TestGlobalManager::languageThatDoesNotFitKeepsTheOtherSettings_data()
+{
+    // The language key is new: the settings grow by its line, which is more
+    // than the room left, and it sorts before the folder, so a cut copy still
+    // holds the new language and loses the end of the folder.
+    QTest::addColumn<int>("room");   // bytes the file may grow by
+    QTest::newRow("no room") << 0;
+    QTest::newRow("four bytes of room") << 4;
+    QTest::newRow("eight bytes of room") << 8;
+}
+
+void TestGlobalManager::languageThatDoesNotFitKeepsTheOtherSettings()
+{
+    QFETCH(int, room);
+    const QString openDir = "/" + QString(200, 'p') + "/hall";
+    const QByteArray old = "[config]\nopen_dir=" + openDir.toUtf8() + "\n";
+    QVERIFY(writeFixture("config.ini", old));
+    bool written = true;
+    {
+        FileSizeLimit full{quint64(old.size() + room)};
+        if (!full.active)
+            QSKIP("the file size limit cannot be set here");
+        written = writeIniValue("config.ini", "/config/language", 2);
+    }
+    QCOMPARE(readFixture("config.ini"), old);
+    QVERIFY(!written);
+    QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList("config.ini"));
+    // With room the language goes in beside the folder.
+    QVERIFY(writeIniValue("config.ini", "/config/language", 2));
+    QCOMPARE(readIniInt("config.ini", "/config/language"), 2);
+    QCOMPARE(readIniString("config.ini", "/config/open_dir"), openDir);
 }
 
 #include "tst_globalmanager.moc"
