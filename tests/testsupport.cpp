@@ -4,6 +4,7 @@
 #include "canvas/uipage.h"
 #include "controls/compositecontrols.h"
 #include "controls/uibase.h"
+#include "core/filewrite.h"
 #include "shell/srclistwidget.h"
 
 #include <QAction>
@@ -16,6 +17,7 @@
 #include <QJsonDocument>
 #include <QScrollArea>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -160,6 +162,13 @@ QMap<QString, QByteArray> folderSnapshot(const QString &root)
         entries.insert(QDir(root).relativeFilePath(path), kind == "file" ? readFixture(path) : "<" + kind.toUtf8() + ">");
     }
     return entries;
+}
+
+bool saysTooLarge(const QString &said, const QString &lead, const QString &path, qint64 limit)
+{
+    const QRegularExpressionMatch size = QRegularExpression(QStringLiteral("\\d+")).match(said.section('\n', 1));
+    const qint64 bytes = size.hasMatch() ? size.captured().toLongLong() : -1;
+    return bytes > limit && said == FileWrite::tooLarge(path, bytes, limit).problem(lead);
 }
 
 namespace {

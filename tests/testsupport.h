@@ -108,6 +108,9 @@ QStringList pageNames();
 // file, and the kind of anything else (a FIFO, device, socket, a link to
 // nothing), to show that nothing changed.
 QMap<QString, QByteArray> folderSnapshot(const QString &root);
+// Whether said is a write refused for its size: the lead and the whole path,
+// then the reason naming the size the file would have had, over the limit.
+bool saysTooLarge(const QString &said, const QString &lead, const QString &path, qint64 limit);
 
 // Makes at path, by kind, a FIFO ("fifo"), a link to a zero device ("zero"),
 // a zero device itself ("device", root only), a socket ("socket") or a folder

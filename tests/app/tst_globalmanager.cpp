@@ -3,6 +3,7 @@
 #include "core/iniutils.h"
 #include "core/midctrlrecord.h"
 #include "core/screenscale.h"
+#include "core/wholefile.h"
 #include "properties/propertywidget.h"
 #include "shell/controlframe.h"
 #include "shell/imgdlg.h"
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QTimer>
@@ -101,6 +103,10 @@ private slots:
     void closingTabAsksOnlyWhenModified();
     void forwardersReachOnlyThePageInFront();
     void propertyForwardersServeOnlyTheControlOnView();
+    void languageThatDoesNotFitKeepsTheOtherSettings_data();
+    void languageThatDoesNotFitKeepsTheOtherSettings();
+    void projectFileOverItsBoundIsNotWritten_data();
+    void projectFileOverItsBoundIsNotWritten();
 
 private:
     static GlobalManager *manager() { return GlobalManager::instance(); }
@@ -938,6 +944,75 @@ void TestGlobalManager::largestGridTemplateIsReadBack()
     QVERIFY(manager()->loadGridTemplates());
     QCOMPARE(manager()->gridTemplates().size(), 1);
     QVERIFY(m_notifier->texts().isEmpty());
+}
+
+void TestGlobalManager::languageThatDoesNotFitKeepsTheOtherSettings_data()
+{
+    // The language key is new: the settings grow by its line, which is more
+    // than the room left, and it sorts before the folder, so a cut copy still
+    // holds the new language and loses the end of the folder.
+    QTest::addColumn<int>("room");   // bytes the file may grow by
+    QTest::newRow("no room") << 0;
+    QTest::newRow("four bytes of room") << 4;
+    QTest::newRow("eight bytes of room") << 8;
+}
+
+void TestGlobalManager::languageThatDoesNotFitKeepsTheOtherSettings()
+{
+    QFETCH(int, room);
+    const QString openDir = "/" + QString(200, 'p') + "/hall";
+    const QByteArray old = "[config]\nopen_dir=" + openDir.toUtf8() + "\n";
+    QVERIFY(writeFixture("config.ini", old));
+    bool written = true;
+    {
+        FileSizeLimit full{quint64(old.size() + room)};
+        if (!full.active)
+            QSKIP("the file size limit cannot be set here");
+        written = writeIniValue("config.ini", "/config/language", 2);
+    }
+    QCOMPARE(readFixture("config.ini"), old);
+    QVERIFY(!written);
+    QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList("config.ini"));
+    // With room the language goes in beside the folder.
+    QVERIFY(writeIniValue("config.ini", "/config/language", 2));
+    QCOMPARE(readIniInt("config.ini", "/config/language"), 2);
+    QCOMPARE(readIniString("config.ini", "/config/open_dir"), openDir);
+}
+
+void TestGlobalManager::projectFileOverItsBoundIsNotWritten_data()
+{
+    QTest::addColumn<QString>("operation");
+    for (const char *operation : {"new page", "copy", "import", "add entry", "rename"})
+        QTest::newRow(operation) << operation;
+}
+
+// Every change of the project's entries makes the project file longer here;
+// the bound lies at its length now.
+void TestGlobalManager::projectFileOverItsBoundIsNotWritten()
+{
+    QFETCH(QString, operation);
+    QVERIFY(open(kThreePages, {"a.json", "c.json"}));
+    QVERIFY(writePage(pagePath("b"), {pageObject(800, 600), control("Button", "Button_0", 100, 50, 80, 40)}));
+    const QString imported = m_dir->filePath("elsewhere/d.json");
+    QVERIFY(writePage(imported, {QJsonObject{{"type", "Page"}, {"w", 800}, {"h", 600}, {"PlaceId", 1}}}));
+    const auto before = folderSnapshot(folder());
+    const QJsonObject project = manager()->project();
+    const qint64 bound = QJsonDocument(project).toJson().size();
+    WholeFile::setLimitForTesting(WholeFile::Kind::ProjectFile, bound);
+    const auto restore = qScopeGuard([] { WholeFile::setLimitForTesting(WholeFile::Kind::ProjectFile, -1); });
+
+    const bool done = operation == "new page"    ? manager()->createPage("d", 800, 600, 0)
+                      : operation == "copy"      ? manager()->copyPage("b", "d", 800, 600, 0)
+                      : operation == "import"    ? manager()->importPage(imported, nullptr)
+                      : operation == "add entry" ? manager()->addPageEntry(0, "d.json", 0)
+                                                 : manager()->renamePage("a", "a longer name");
+    QCOMPARE(folderSnapshot(folder()), before);
+    QVERIFY(!done);
+    QCOMPARE(m_notifier->texts().size(), 1);
+    QVERIFY2(saysTooLarge(m_notifier->texts().first(), "open file fail: ", m_path, bound),
+             qPrintable(m_notifier->texts().first()));
+    QCOMPARE(manager()->project(), project);
+    QCOMPARE(pageNames(), QStringList({"a", "b", "c"}));
 }
 
 #include "tst_globalmanager.moc"

@@ -1,3 +1,4 @@
+#include "core/wholefile.h"
 #include "properties/propertywidget.h"
 #include "shell/controlframe.h"
 #include "shell/statusbarframe.h"
@@ -5,6 +6,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QTreeWidget>
 
 using namespace pagefixture;
@@ -30,6 +32,7 @@ private slots:
     void deletingOneOfTwinsTakesOneTreeItem();
     void pageNamesAreTrimmed();
     void startPageKeepsItsFlagThroughEditAndSave();
+    void closedPageRescaledOverItsBoundIsNotWritten();
 
 private:
     static GlobalManager *manager() { return GlobalManager::instance(); }
@@ -210,6 +213,33 @@ void TestPageLifecycle::startPageKeepsItsFlagThroughEditAndSave()
     const QJsonObject entry = projectEntries(m_folder + "/main.projectui").first().toObject();
     QCOMPARE(entry.value("MainPage"), QJsonValue(1));
     QCOMPARE(entry.value("PlaceId"), QJsonValue(3));
+}
+
+// A closed page is rewritten indented: a file written compact, within the
+// bound, comes out over it.
+void TestPageLifecycle::closedPageRescaledOverItsBoundIsNotWritten()
+{
+    const QString path = m_folder + "/b.json";
+    QJsonArray elements;
+    for (int i = 0; i < 8; ++i)
+        elements.append(control("Button", QString("Button_%1").arg(i), 10 + 100 * i, 50, 80, 40));
+    elements.append(pageObject(1000, 800));
+    const QByteArray compact = QJsonDocument(QJsonObject{{"Control", elements}}).toJson(QJsonDocument::Compact);
+    QVERIFY(writeFixture(path, compact));
+    WholeFile::setLimitForTesting(WholeFile::Kind::PageFile, compact.size());
+    const auto restore = qScopeGuard([] { WholeFile::setLimitForTesting(WholeFile::Kind::PageFile, -1); });
+    const auto before = folderSnapshot(m_dir->path());
+
+    manager()->slotSetResData("b", 2000, 1600);
+    QCOMPARE(folderSnapshot(m_dir->path()), before);
+    QCOMPARE(m_notifier->texts().size(), 1);
+    QVERIFY2(saysTooLarge(m_notifier->texts().first(), "open file fail: ", path, compact.size()),
+             qPrintable(m_notifier->texts().first()));
+    // Within the bound the same rescale is written.
+    WholeFile::setLimitForTesting(WholeFile::Kind::PageFile, -1);
+    manager()->slotSetResData("b", 2000, 1600);
+    QCOMPARE(m_notifier->texts().size(), 1);
+    QCOMPARE(readPage(path).first().toObject().value("x"), QJsonValue(20));
 }
 
 QTEST_MAIN(TestPageLifecycle)

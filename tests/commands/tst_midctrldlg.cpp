@@ -58,6 +58,8 @@ private slots:
     void closingProjectClosesEditorIntoItsOwnFolder();
     void enterPressesOnlyAnAcceptButton();
     void deviceListOverFeedbackTakesClicksAndCloses();
+    void oneChangedFieldIsSavedOnClosing_data();
+    void oneChangedFieldIsSavedOnClosing();
 
 private:
     QPushButton *button(MidCtrlDlg &dialog, const char *name) { return dialog.findChild<QPushButton *>(name); }
@@ -298,6 +300,75 @@ void TestMidCtrlDlg::deviceListOverFeedbackTakesClicksAndCloses()
     QVERIFY(!openAfterEscape);
     QVERIFY(listGone);
     QVERIFY(!feedback.isVisible());
+}
+
+// Closing writes the file only when the devices differ from those the list
+// opened with: a change in any one field must count as a difference.
+void TestMidCtrlDlg::oneChangedFieldIsSavedOnClosing_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<int>("device");
+    QTest::addColumn<QByteArray>("expected");   // that device in the file afterwards
+
+    QTest::newRow("one command added") << "add command" << 1
+        << QByteArray(R"({"uuid": 100007, "name": "dsp", "ip": "10.0.0.7", "port": 23, "protocol": 0, "cmds": [
+               {"uuid": 200013, "name": "mute", "data": "05", "data_type": 0, "send_type": 0, "ms": 0}]})");
+    QTest::newRow("a command's data only") << "command data" << 0
+        << QByteArray(R"({"uuid": 100003, "name": "matrix", "ip": "10.0.0.3", "port": 5000, "protocol": 1, "cmds": [
+               {"uuid": 200012, "name": "on", "data": "01 03", "data_type": 0, "send_type": 0, "ms": 0}]})");
+    QTest::newRow("IP and port only") << "address" << 1
+        << QByteArray(R"({"uuid": 100007, "name": "dsp", "ip": "10.0.0.8", "port": 24, "protocol": 0, "cmds": []})");
+}
+
+void TestMidCtrlDlg::oneChangedFieldIsSavedOnClosing()
+{
+    QFETCH(QString, edit);
+    QFETCH(int, device);
+    QFETCH(QByteArray, expected);
+
+    MidCtrlDlg dialog;
+    dialog.show();
+    QTableWidget *devices = table(dialog, "tableWidget");
+    QTableWidget *commands = table(dialog, "tableWidget_2");
+    devices->setCurrentCell(device, 1);
+    bool formSaved = false;
+    if (edit == "add command") {
+        whenShown<MidCtrlCmdFormDlg>([&formSaved](MidCtrlCmdFormDlg *form) {
+            setField(form, "lineEdit_5", "mute");
+            setField(form, "textEdit", "05");
+            save(form);
+            formSaved = form->result() == QDialog::Accepted;
+        });
+        QTest::mouseClick(button(dialog, "pushButton_4"), Qt::LeftButton);
+    } else if (edit == "command data") {
+        tick(commands, 0);
+        whenShown<MidCtrlCmdFormDlg>([&formSaved](MidCtrlCmdFormDlg *form) {
+            setField(form, "textEdit", "01 03");
+            save(form);
+            formSaved = form->result() == QDialog::Accepted;
+        });
+        QTest::mouseClick(button(dialog, "pushButton_6"), Qt::LeftButton);
+    } else {
+        tick(devices, device);
+        whenShown<MidCtrFormDlg>([&formSaved](MidCtrFormDlg *form) {
+            setField(form, "lineEdit", "10.0.0.8");
+            setField(form, "lineEdit_2", "24");
+            save(form);
+            formSaved = form->result() == QDialog::Accepted;
+        });
+        QTest::mouseClick(button(dialog, "pushButton_3"), Qt::LeftButton);
+    }
+    QVERIFY(formSaved);
+    QVERIFY(f.notifier->texts().isEmpty());
+
+    dialog.reject();
+    QVERIFY(!dialog.isVisible());
+    const QJsonArray saved = devicesIn(f.project + "/mid_ctrl.dat");
+    QCOMPARE(saved.size(), 2);
+    QCOMPARE(saved.at(device).toObject(), jsonFixture(expected));
+    // The other device is written as it was.
+    const QJsonArray before = QJsonDocument::fromJson(kDevices).object().value("MidCtrls").toArray();
+    QCOMPARE(saved.at(1 - device).toObject(), before.at(1 - device).toObject());
 }
 
 QTEST_MAIN(TestMidCtrlDlg)

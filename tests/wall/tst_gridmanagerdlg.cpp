@@ -1,5 +1,6 @@
 #include "../testsupport.h"
 #include "app/globalmanager.h"
+#include "core/wholefile.h"
 #include "wall/gridmanagerdlg.h"
 #include "wall/gridvirwall.h"
 #include "wallfixture.h"
@@ -8,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QtTest>
@@ -106,6 +108,8 @@ private slots:
     void failedWriteIsReported();
     void newUserBuildsAndReopensLayout();
     void cancelledNameKeepsTheLayoutToSaveAgain();
+    void templatesOverTheirBoundAreNotWritten_data();
+    void templatesOverTheirBoundAreNotWritten();
 
 private:
     QScopedPointer<TestWorkDir> m_dir;
@@ -435,6 +439,37 @@ void TestGridManagerDlg::cancelledNameKeepsTheLayoutToSaveAgain()
     QCOMPARE(saved.value("name").toString(), QStringLiteral("大厅"));
     QCOMPARE(saved.value("rect").toArray().size(), layout.size());
     QVERIFY(saved.value("rect").toArray().contains(QJsonObject{{"x", 0}, {"y", 0}, {"w", 3840}, {"h", 720}}));
+}
+
+void TestGridManagerDlg::templatesOverTheirBoundAreNotWritten_data()
+{
+    QTest::addColumn<bool>("remove");
+    QTest::newRow("delete") << true;
+    QTest::newRow("save") << false;
+}
+
+void TestGridManagerDlg::templatesOverTheirBoundAreNotWritten()
+{
+    QFETCH(bool, remove);
+    TestNotifier notifier;
+    notifier.setDefaultAnswer(QMessageBox::Yes);
+    Editor editor;   // read within the kind's own bound
+    const QString path = QDir::current().absoluteFilePath(kTemplateFile);
+    const QByteArray before = readFixture(kTemplateFile);
+    editor.table()->item(0, 0)->setCheckState(Qt::Checked);
+    editor.chooseRow(0);
+    // Lower than any file of templates, even one with a template less.
+    const qint64 bound = 64;
+    WholeFile::setLimitForTesting(WholeFile::Kind::GridTemplateFile, bound);
+    const auto restore = qScopeGuard([] { WholeFile::setLimitForTesting(WholeFile::Kind::GridTemplateFile, -1); });
+    editor.press(remove ? "pushButton_2" : "pushButton");
+
+    QCOMPARE(readFixture(kTemplateFile), before);
+    const QString said = notifier.prompts().last().text;
+    QVERIFY2(saysTooLarge(said, QString::fromUtf8("布局模板文件保存失败: "), path, bound), qPrintable(said));
+    QCOMPARE(editor.dialog.m_templates, parsedArray(kTemplates));
+    QCOMPARE(editor.table()->rowCount(), 3);
+    QVERIFY(editor.dialog.isVisible());
 }
 
 QTEST_MAIN(TestGridManagerDlg)
