@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <sys/types.h>
+
 // File and folder helpers shared by the project store, the dialogs and the
 // transfer code. Failures go to the debug stream and come back as false; no
 // message is shown.
@@ -60,3 +62,29 @@ FileWrite writeFileAtomically(const QString &path, const QByteArray &bytes, qint
 // go, else the refusal writeFileAtomically would give. For an editor that
 // must not take typing it cannot save.
 FileWrite checkWritable(const QString &path);
+
+// Test seam: the system calls that put a write's bytes on disk. While an
+// Override lives the writer makes them through the calls it was given, so
+// that a test can fail one as a disk does (a full disk at the write, an I/O
+// error only at the sync); the previous calls come back when it ends.
+struct FileWriteCalls
+{
+    ssize_t (*write)(int handle, const void *data, size_t size);
+    int (*syncFile)(int handle);     // the temporary, before the rename
+    int (*syncFolder)(int handle);   // its folder, after the rename
+
+    static FileWriteCalls current();
+    class Override;
+};
+
+class FileWriteCalls::Override
+{
+public:
+    explicit Override(const FileWriteCalls &calls);
+    ~Override();
+    Override(const Override &) = delete;
+    Override &operator=(const Override &) = delete;
+
+private:
+    FileWriteCalls m_previous;
+};
