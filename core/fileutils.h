@@ -51,7 +51,9 @@ QString loadablePicture(const QString &path);
 
 // Writes the whole file through a temporary beside it and a rename, so that a
 // failure leaves the previous file untouched: the rename happens only once
-// every byte is on disk, so a full disk never empties or cuts the file.
+// every byte is on disk and synced, so a full disk or a failed sync never
+// empties or cuts the file; the folder is synced after the rename, so that
+// a write reported done outlives a power cut.
 // Writes only where nothing, a regular file or a link to a regular file
 // stands (the link stays, its file is replaced); a device, FIFO, socket or
 // folder, directly or through a link, and a link to nothing are refused and
