@@ -422,11 +422,6 @@ QString loadablePicture(const QString &path)
     return QString();
 }
 
-FileWriteCalls FileWriteCalls::current()
-{
-    return activeCalls;
-}
-
 FileWriteCalls::Override::Override(const FileWriteCalls &calls)
     : m_previous(activeCalls)
 {

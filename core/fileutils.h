@@ -75,7 +75,6 @@ struct FileWriteCalls
     int (*syncFile)(int handle);     // the temporary, before the rename
     int (*syncFolder)(int handle);   // its folder, after the rename
 
-    static FileWriteCalls current();
     class Override;
 };
 
