@@ -11,10 +11,14 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+FileWriteCalls activeCalls{::write, ::fdatasync, ::fsync};
 
 bool isSameFile(const QString &a, const QString &b)
 {
@@ -117,7 +121,7 @@ FileWrite resolveTarget(const QString &path)
 int writeAll(int handle, const char *data, qint64 size)
 {
     while (size > 0) {
-        const ssize_t count = ::write(handle, data, size_t(qMin<qint64>(size, 1 << 20)));
+        const ssize_t count = activeCalls.write(handle, data, size_t(qMin<qint64>(size, 1 << 20)));
         if (count < 0 && errno == EINTR)
             continue;
         if (count <= 0)
@@ -141,18 +145,44 @@ FileWrite openTemporary(QSaveFile &file, const QString &path)
     return error != 0 ? FileWrite::ofError(path, error) : FileWrite(path, FileWrite::Failed, file.errorString());
 }
 
-// Renames the written temporary over the target, once more checking what
-// stands there now: it may have been replaced since the first look.
+// The rename is on disk only once its folder is: without this a power cut
+// may bring back the old file, or none, after a save that was reported.
+void syncFolderOf(const QString &target)
+{
+    const int handle = ::open(QFile::encodeName(folderOf(target)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int error = handle < 0 || activeCalls.syncFolder(handle) != 0 ? errno : 0;
+    if (handle >= 0)
+        ::close(handle);
+    // Not a failed save: the new bytes are in place and read back, and a
+    // failure said now would claim that the old file stayed.
+    if (error != 0)
+        qDebug() << "cannot sync the folder after replacing" << target << std::strerror(error);
+}
+
+// Syncs the written temporary, then renames it over the target, once more
+// checking what stands there now: it may have been replaced since the first
+// look.
 FileWrite commitOver(QSaveFile &file, const QString &path, const QString &target)
 {
+    // QSaveFile::commit() syncs too but ignores a failure, and some file
+    // systems (network ones, thin storage) report a lost write only here.
+    // A file system that cannot sync at all (EINVAL) has nothing to report.
+    if (activeCalls.syncFile(file.handle()) != 0 && errno != EINVAL) {
+        const int error = errno;
+        qDebug() << "sync failed" << path << std::strerror(error);
+        file.cancelWriting();
+        return FileWrite::ofError(path, error);
+    }
     if (!holdsNothingOrFile(target)) {
         qDebug() << "refused: no regular file stands at " << target;
         file.cancelWriting();
         return FileWrite(path, FileWrite::NotAFile);
     }
     errno = 0;
-    if (file.commit())
+    if (file.commit()) {
+        syncFolderOf(target);
         return FileWrite(path);
+    }
     const int error = errno;
     qDebug() << "commit failed" << path << file.errorString();
     return error != 0 ? FileWrite::ofError(path, error) : FileWrite(path, FileWrite::Failed, file.errorString());
@@ -390,6 +420,17 @@ QString loadablePicture(const QString &path)
     if (path.startsWith(QLatin1Char(':')) || (!path.isEmpty() && WholeFile::isRegular(path)))
         return path;
     return QString();
+}
+
+FileWriteCalls::Override::Override(const FileWriteCalls &calls)
+    : m_previous(activeCalls)
+{
+    activeCalls = calls;
+}
+
+FileWriteCalls::Override::~Override()
+{
+    activeCalls = m_previous;
 }
 
 FileWrite checkWritable(const QString &path)

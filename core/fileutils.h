@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <sys/types.h>
+
 // File and folder helpers shared by the project store, the dialogs and the
 // transfer code. Failures go to the debug stream and come back as false; no
 // message is shown.
@@ -49,7 +51,9 @@ QString loadablePicture(const QString &path);
 
 // Writes the whole file through a temporary beside it and a rename, so that a
 // failure leaves the previous file untouched: the rename happens only once
-// every byte is on disk, so a full disk never empties or cuts the file.
+// every byte is on disk and synced, so a full disk or a failed sync never
+// empties or cuts the file; the folder is synced after the rename, so that
+// a write reported done outlives a power cut.
 // Writes only where nothing, a regular file or a link to a regular file
 // stands (the link stays, its file is replaced); a device, FIFO, socket or
 // folder, directly or through a link, and a link to nothing are refused and
@@ -60,3 +64,28 @@ FileWrite writeFileAtomically(const QString &path, const QByteArray &bytes, qint
 // go, else the refusal writeFileAtomically would give. For an editor that
 // must not take typing it cannot save.
 FileWrite checkWritable(const QString &path);
+
+// Test seam: the system calls that put a write's bytes on disk. While an
+// Override lives the writer makes them through the calls it was given, so
+// that a test can fail one as a disk does (a full disk at the write, an I/O
+// error only at the sync); the previous calls come back when it ends.
+struct FileWriteCalls
+{
+    ssize_t (*write)(int handle, const void *data, size_t size);
+    int (*syncFile)(int handle);     // the temporary, before the rename
+    int (*syncFolder)(int handle);   // its folder, after the rename
+
+    class Override;
+};
+
+class FileWriteCalls::Override
+{
+public:
+    explicit Override(const FileWriteCalls &calls);
+    ~Override();
+    Override(const Override &) = delete;
+    Override &operator=(const Override &) = delete;
+
+private:
+    FileWriteCalls m_previous;
+};

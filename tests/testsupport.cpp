@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -26,11 +27,17 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <grp.h>
+#include <poll.h>
+#include <pwd.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -295,6 +302,102 @@ FileSizeLimit::~FileSizeLimit()
         setrlimit(RLIMIT_FSIZE, &limit);
     }
     std::signal(SIGXFSZ, m_handler);
+}
+
+bool canRunAsNobody(QString *whyNot)
+{
+    if (::geteuid() != 0)
+        *whyNot = QStringLiteral("only root can switch to the user nobody");
+    else if (!::getpwnam("nobody"))
+        *whyNot = QStringLiteral("there is no user nobody here");
+    else
+        return true;
+    return false;
+}
+
+namespace {
+// The child's end of runAsNobody: never returns.
+[[noreturn]] void serveAsNobody(uid_t uid, gid_t gid, int answerEnd, const std::function<QByteArray()> &work)
+{
+    int status = 1;
+    // Groups first: as nobody the process may change them no more.
+    if (::setgroups(0, nullptr) == 0 && ::setgid(gid) == 0 && ::setuid(uid) == 0 && ::geteuid() == uid) {
+        // A change of user closes /proc/self to the process; the sanitizers read it.
+        ::prctl(PR_SET_DUMPABLE, 1);
+        status = 2;
+        try {
+            const QByteArray bytes = work();
+            const char *data = bytes.constData();
+            qint64 left = bytes.size();
+            while (left > 0) {
+                const ssize_t count = ::write(answerEnd, data, size_t(left));
+                if (count < 0 && errno == EINTR)
+                    continue;
+                if (count <= 0)
+                    break;
+                data += count;
+                left -= count;
+            }
+            if (left == 0)
+                status = 0;
+        } catch (...) {
+            status = 3;
+        }
+    }
+    ::_exit(status);
+}
+} // namespace
+
+bool runAsNobody(const std::function<QByteArray()> &work, QByteArray *answer)
+{
+    answer->clear();
+    const passwd *nobody = ::getpwnam("nobody");
+    int ends[2];
+    if (::geteuid() != 0 || !nobody || ::pipe2(ends, O_CLOEXEC) != 0)
+        return false;
+    const uid_t uid = nobody->pw_uid;
+    const gid_t gid = nobody->pw_gid;
+    // What is buffered would otherwise be written by both processes.
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(ends[0]);
+        serveAsNobody(uid, gid, ends[1], work);
+    }
+    ::close(ends[1]);
+    bool ended = child > 0;
+    QElapsedTimer clock;
+    clock.start();
+    while (ended) {
+        pollfd ready{ends[0], POLLIN, 0};
+        const int waited = ::poll(&ready, 1, int(qMax<qint64>(0, 20000 - clock.elapsed())));
+        if (waited < 0 && errno == EINTR)
+            continue;
+        if (waited <= 0) {
+            qWarning("runAsNobody: the child did not end within 20 s");
+            ::kill(child, SIGKILL);
+            ended = false;
+            break;
+        }
+        char block[4096];
+        const ssize_t count = ::read(ends[0], block, sizeof block);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            break;
+        answer->append(block, int(count));
+    }
+    ::close(ends[0]);
+    int status = 0;
+    if (child > 0) {
+        while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+        }
+    }
+    if (ended && !(WIFEXITED(status) && WEXITSTATUS(status) == 0)) {
+        qWarning("runAsNobody: the child ended with status %d", status);
+        ended = false;
+    }
+    return ended;
 }
 
 bool writeColourPicture(const QString &path, const QColor &colour, const QSize &size)

@@ -155,6 +155,16 @@ private:
     quint64 m_previous = 0;
 };
 
+// Root passes every permission check, so a check of permissions runs as the
+// user "nobody" in a child process. Whether this can be done here (the suite
+// runs as root and the user exists), else why not.
+bool canRunAsNobody(QString *whyNot);
+// Runs work in a forked child that has switched to the user "nobody" and
+// hands back, in *answer, the bytes work returns. The child ends with _exit
+// and never returns into the test runner; one that takes over 20 s is
+// killed. True when work ran to its end in the child.
+bool runAsNobody(const std::function<QByteArray()> &work, QByteArray *answer);
+
 // A single-coloured picture file.
 bool writeColourPicture(const QString &path, const QColor &colour, const QSize &size = QSize(8, 8));
 

@@ -3,8 +3,11 @@
 #include "commands/codeeditordlg.h"
 #include "tests/canvas/pagefixture.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 class TestCodeEditorDlg : public QObject
 {
@@ -20,6 +23,8 @@ private slots:
     void uneditedScriptIsKeptByteForByte_data();
     void uneditedScriptIsKeptByteForByte();
     void closingProjectClosesTheEditorFirst();
+    void scriptTheUserMayNotWriteOpensReadOnly_data();
+    void scriptTheUserMayNotWriteOpensReadOnly();
 
 private:
     QString script() const { return f.project + "/main.js"; }
@@ -118,6 +123,61 @@ void TestCodeEditorDlg::closingProjectClosesTheEditorFirst()
     QVERIFY(none.editor()->isReadOnly());
     none.reject();
     QVERIFY(!QFile::exists(QDir::rootPath() + "main.js"));
+}
+
+void TestCodeEditorDlg::scriptTheUserMayNotWriteOpensReadOnly_data()
+{
+    QTest::addColumn<int>("folderMode");
+    QTest::addColumn<int>("fileMode");
+    QTest::newRow("a script the user may not write") << 0777 << 0444;
+    QTest::newRow("a script in a folder the user may not write") << 0555 << 0666;
+}
+
+// Root may write anything: the editor opens as a user, in a child process.
+void TestCodeEditorDlg::scriptTheUserMayNotWriteOpensReadOnly()
+{
+    QFETCH(int, folderMode);
+    QFETCH(int, fileMode);
+    QString whyNot;
+    if (!canRunAsNobody(&whyNot))
+        QSKIP(qPrintable(whyNot));
+    const QByteArray bytes("export function f(data) { return data; }\n");
+    QVERIFY(writeFixture(script(), bytes));
+    // The temporary folder is its owner's alone.
+    QCOMPARE(::chmod(QFile::encodeName(f.workDir->path()).constData(), 0755), 0);
+    QCOMPARE(::chmod(QFile::encodeName(script()).constData(), mode_t(fileMode)), 0);
+    QCOMPARE(::chmod(QFile::encodeName(f.project).constData(), mode_t(folderMode)), 0);
+    const QMap<QString, QByteArray> before = folderSnapshot(f.project);
+
+    QByteArray answer;
+    const bool ran = runAsNobody([this] {
+        QByteArray said;
+        QDataStream out(&said, QIODevice::WriteOnly);
+        CodeEditorDlg dialog;
+        dialog.show();
+        out << dialog.editor()->isReadOnly();
+        QTest::keyClicks(dialog.editor(), "let a;");
+        dialog.reject();
+        out << dialog.isVisible() << dialog.editor()->toPlainText() << f.notifier->texts();
+        return said;
+    }, &answer);
+    QVERIFY(ran);
+    QDataStream in(answer);
+    bool readOnly = false;
+    bool visible = true;
+    QString text;
+    QStringList texts;
+    in >> readOnly >> visible >> text >> texts;
+    QCOMPARE(in.status(), QDataStream::Ok);
+    // Said once, on opening, with the whole path and why.
+    QCOMPARE(texts.size(), 1);
+    QVERIFY2(texts.first().endsWith(QDir::toNativeSeparators(script()) + QString::fromUtf8("\n没有写入权限")),
+             qPrintable(texts.first()));
+    QVERIFY(readOnly);
+    // Nothing typed, and closed without a question, the file as it was.
+    QCOMPARE(text, QString::fromUtf8(bytes));
+    QVERIFY(!visible);
+    QCOMPARE(folderSnapshot(f.project), before);
 }
 
 QTEST_MAIN(TestCodeEditorDlg)

@@ -3,15 +3,19 @@
 #include "core/wholefile.h"
 #include "tests/testsupport.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 Q_DECLARE_METATYPE(FileWrite::Status)
@@ -30,6 +34,69 @@ QStringList entriesOf(const QString &path)
 {
     return QDir(path).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System,
                                 QDir::Name | QDir::IgnoreCase);
+}
+
+// The disk the writer meets while a DiskSeam lives: a file takes only so
+// many bytes before a write fails with ENOSPC, as on a full disk (a
+// negative room: no end); the sync of the file fails with syncError; the
+// folder's with folderSyncError. What each sync saw is kept.
+qint64 diskRoom = -1;
+int syncError = 0;
+int folderSyncError = 0;
+qint64 sizeAtSync = -1;          // of the synced file
+QByteArray targetAtSync;         // what "dst.bin" held when the file was synced
+QStringList syncedFolders;
+QByteArrayList heldAtFolderSync; // what "dst.bin" of the folder held then
+
+QString pathOfHandle(int handle)
+{
+    return QFileInfo(QStringLiteral("/proc/self/fd/%1").arg(handle)).symLinkTarget();
+}
+
+ssize_t writeWithinRoom(int handle, const void *data, size_t size)
+{
+    const off_t at = ::lseek(handle, 0, SEEK_CUR);
+    if (diskRoom >= 0 && at >= diskRoom) {
+        errno = ENOSPC;
+        return -1;
+    }
+    return ::write(handle, data, diskRoom < 0 ? size : size_t(qMin<qint64>(qint64(size), diskRoom - at)));
+}
+
+int syncOrFail(int handle)
+{
+    struct stat status;
+    sizeAtSync = ::fstat(handle, &status) == 0 ? qint64(status.st_size) : -1;
+    targetAtSync = readFixture(QFileInfo(pathOfHandle(handle)).absolutePath() + QStringLiteral("/dst.bin"));
+    if (syncError != 0) {
+        errno = syncError;
+        return -1;
+    }
+    return ::fdatasync(handle);
+}
+
+int recordFolderSync(int handle)
+{
+    const QString folder = pathOfHandle(handle);
+    syncedFolders << folder;
+    heldAtFolderSync << readFixture(folder + QStringLiteral("/dst.bin"));
+    if (folderSyncError != 0) {
+        errno = folderSyncError;
+        return -1;
+    }
+    return ::fsync(handle);
+}
+
+FileWriteCalls failingDisk(qint64 room, int fileError, int folderError)
+{
+    diskRoom = room;
+    syncError = fileError;
+    folderSyncError = folderError;
+    sizeAtSync = -1;
+    targetAtSync.clear();
+    syncedFolders.clear();
+    heldAtFolderSync.clear();
+    return FileWriteCalls{writeWithinRoom, syncOrFail, recordFolderSync};
 }
 
 } // namespace
@@ -180,6 +247,154 @@ private slots:
             QVERIFY(moveFile(source, "dst.bin") && !QFileInfo::exists(source));
             QCOMPARE(readFixture("dst.bin"), big);
         }
+    }
+
+    // A disk that fails at the write or only at the sync: the old file stays
+    // byte for byte, nothing is left beside it, and the path and the reason
+    // are said. A file system that cannot sync at all still saves.
+    void failingDiskKeepsThePreviousFile_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<qint64>("room");   // bytes a file takes; negative: no end
+        QTest::addColumn<int>("syncError");
+        QTest::addColumn<FileWrite::Status>("status");
+        QTest::addColumn<QString>("reason");
+        const QString noSpace = QString::fromUtf8("磁盘空间不足");
+        const QString ioError = QString::fromUtf8("写入失败: ") + QString::fromLocal8Bit(std::strerror(EIO));
+        for (const char *operation : {"write", "copy"}) {
+            QTest::addRow("%s, full at the first byte", operation)
+                << operation << 600 << qint64(0) << 0 << FileWrite::NoSpace << noSpace;
+            // Over several blocks of a copy.
+            QTest::addRow("%s, full half way", operation)
+                << operation << 200 * 1024 << qint64(100 * 1024) << 0 << FileWrite::NoSpace << noSpace;
+            QTest::addRow("%s, I/O error at the sync", operation)
+                << operation << 600 << qint64(-1) << EIO << FileWrite::Failed << ioError;
+            // Thin storage finds it has no room only when the data goes down.
+            QTest::addRow("%s, full at the sync", operation)
+                << operation << 600 << qint64(-1) << ENOSPC << FileWrite::NoSpace << noSpace;
+            QTest::addRow("%s, no sync on this file system", operation)
+                << operation << 600 << qint64(-1) << EINVAL << FileWrite::Written << QString();
+        }
+    }
+    void failingDiskKeepsThePreviousFile()
+    {
+        QFETCH(QString, operation);
+        QFETCH(int, size);
+        QFETCH(qint64, room);
+        QFETCH(int, syncError);
+        QFETCH(FileWrite::Status, status);
+        QFETCH(QString, reason);
+        TestWorkDir work;
+        const QByteArray bytes = patternBytes(size);
+        QVERIFY(writeFixture("src.bin", bytes) && writeFixture("dst.bin", "previous"));
+        const QMap<QString, QByteArray> before = folderSnapshot(work.path());
+        FileWrite outcome(QString(), FileWrite::Written);
+        {
+            const FileWriteCalls::Override disk(failingDisk(room, syncError, 0));
+            outcome = operation == "write" ? writeFileAtomically("dst.bin", bytes) : copyFile("src.bin", "dst.bin");
+        }
+        QCOMPARE(outcome.status(), status);
+        QCOMPARE(outcome.reason(), reason);
+        if (room < 0) {
+            // The sync saw every byte, before the rename.
+            QCOMPARE(sizeAtSync, qint64(size));
+            QCOMPARE(targetAtSync, QByteArray("previous"));
+        }
+        if (outcome) {
+            QCOMPARE(readFixture("dst.bin"), bytes);
+            QCOMPARE(entriesOf("."), QStringList({"dst.bin", "src.bin"}));
+            return;
+        }
+        QCOMPARE(outcome.path(), QStringLiteral("dst.bin"));
+        QCOMPARE(outcome.problem(QStringLiteral("lead: ")), "lead: dst.bin\n" + reason);
+        QCOMPARE(folderSnapshot(work.path()), before);
+    }
+
+    // Once the new file is in place its folder is synced, so that the rename
+    // outlives a power cut; a folder that cannot be synced leaves the save
+    // done, as its bytes are in place.
+    void savedFileIsSyncedWithItsFolder_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("folderError");
+        for (const char *operation : {"write", "copy"}) {
+            QTest::addRow("%s", operation) << operation << "real/dst.bin" << 0;
+            // The folder of the file, not of the link.
+            QTest::addRow("%s through a link", operation) << operation << "link.bin" << 0;
+            QTest::addRow("%s, the folder sync fails", operation) << operation << "real/dst.bin" << EIO;
+        }
+    }
+    void savedFileIsSyncedWithItsFolder()
+    {
+        QFETCH(QString, operation);
+        QFETCH(QString, path);
+        QFETCH(int, folderError);
+        TestWorkDir work;
+        const QByteArray bytes = patternBytes(3000);
+        QVERIFY(writeFixture("src.bin", bytes) && writeFixture("real/dst.bin", "previous"));
+        QVERIFY(QFile::link(work.filePath("real/dst.bin"), "link.bin"));
+        FileWrite outcome(QString(), FileWrite::Failed);
+        {
+            const FileWriteCalls::Override disk(failingDisk(-1, 0, folderError));
+            outcome = operation == "write" ? writeFileAtomically(path, bytes) : copyFile("src.bin", path);
+        }
+        QVERIFY2(outcome, qPrintable(outcome.problem()));
+        QCOMPARE(outcome.path(), path);
+        QCOMPARE(readFixture("real/dst.bin"), bytes);
+        QCOMPARE(entriesOf("real"), QStringList("dst.bin"));
+        QCOMPARE(syncedFolders, QStringList(QDir(work.filePath("real")).canonicalPath()));
+        QCOMPARE(heldAtFolderSync, QByteArrayList({bytes}));
+    }
+
+    // Root passes every access check: these run as a user.
+    void userMayNotWriteWhatThePermissionsRefuse_data()
+    {
+        QTest::addColumn<int>("folderMode");
+        QTest::addColumn<int>("fileMode");
+        QTest::newRow("a file the user may not write") << 0777 << 0444;
+        QTest::newRow("a folder the user may not write") << 0555 << 0666;
+    }
+    void userMayNotWriteWhatThePermissionsRefuse()
+    {
+        QFETCH(int, folderMode);
+        QFETCH(int, fileMode);
+        QString whyNot;
+        if (!canRunAsNobody(&whyNot))
+            QSKIP(qPrintable(whyNot));
+        TestWorkDir work;
+        const QByteArray bytes = patternBytes(3000);
+        const QString source = work.filePath("source.bin");
+        const QString thing = work.filePath("folder/thing");
+        QVERIFY(writeFixture(source, bytes) && writeFixture(thing, "previous"));
+        // The temporary folder is its owner's alone.
+        QCOMPARE(::chmod(QFile::encodeName(work.path()).constData(), 0755), 0);
+        QCOMPARE(::chmod(QFile::encodeName(source).constData(), 0644), 0);
+        QCOMPARE(::chmod(QFile::encodeName(thing).constData(), mode_t(fileMode)), 0);
+        QCOMPARE(::chmod(QFile::encodeName(work.filePath("folder")).constData(), mode_t(folderMode)), 0);
+        const QMap<QString, QByteArray> before = folderSnapshot(work.path());
+
+        QByteArray answer;
+        const bool ran = runAsNobody([&] {
+            QByteArray said;
+            QDataStream out(&said, QIODevice::WriteOnly);
+            for (const FileWrite &outcome : {checkWritable(thing), writeFileAtomically(thing, bytes), copyFile(source, thing)})
+                out << int(outcome.status()) << outcome.problem(QString());
+            return said;
+        }, &answer);
+        QVERIFY(ran);
+        QDataStream in(answer);
+        for (const char *call : {"checkWritable", "writeFileAtomically", "copyFile"}) {
+            int status = -1;
+            QString said;
+            in >> status >> said;
+            QVERIFY2(status == FileWrite::NoPermission, call);
+            QCOMPARE(said, thing + QString::fromUtf8("\n没有写入权限"));
+        }
+        QCOMPARE(in.status(), QDataStream::Ok);
+        QVERIFY(in.atEnd());
+        QCOMPARE(folderSnapshot(work.path()), before);
     }
 
     // A file the designer would refuse to read back is never written.
