@@ -3,6 +3,7 @@
 #include "canvas/pageshared.h"
 #include "core/designerfolders.h"
 #include "core/iniutils.h"
+#include "core/notifier.h"
 #include "core/screenscale.h"
 #include "core/wholefile.h"
 
@@ -11,6 +12,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QLibraryInfo>
@@ -155,9 +157,14 @@ void GlobalManager::setLanguage(int language)
 {
     if (language == m_language)
         return;
-    writeIniValue(QLatin1String(kConfigFile), QLatin1String(kLanguageKey), language);
+    const bool stored = writeIniValue(QLatin1String(kConfigFile), QLatin1String(kLanguageKey), language);
     m_language = language;
     loadTranslator();
+    // The language still changes now; the user learns that it will not last.
+    if (!stored) {
+        const QString path = QDir::toNativeSeparators(QFileInfo(QLatin1String(kConfigFile)).absoluteFilePath());
+        Notifier::sayProblem(nullptr, tr("语言设置保存失败: ") + path + QLatin1Char('\n') + tr("下次启动时仍使用原来的语言"));
+    }
 }
 
 QString GlobalManager::templateConfigDir() const

@@ -74,6 +74,7 @@ private slots:
     void settingsAtStart_data();
     void settingsAtStart();
     void startDialogSwitchesLanguageThenEntersOrLeaves();
+    void languageThatCannotBeStoredIsSaid();
 
     void openKeepsUsableSafeEntriesAndRemembersFolder();
     void newProjectFile_data();
@@ -977,6 +978,34 @@ void TestGlobalManager::languageThatDoesNotFitKeepsTheOtherSettings()
     QVERIFY(writeIniValue("config.ini", "/config/language", 2));
     QCOMPARE(readIniInt("config.ini", "/config/language"), 2);
     QCOMPARE(readIniString("config.ini", "/config/open_dir"), openDir);
+}
+
+// The language changes at once either way; a choice the settings cannot keep
+// is said, since the next start would silently go back.
+void TestGlobalManager::languageThatCannotBeStoredIsSaid()
+{
+    TestWorkDir dir(TestWorkDir::WithAssets);
+    QVERIFY(writeFixture("config.ini", "[config]\nlanguage=0\n"));
+    GlobalManager::instance();
+    InitDlg dialog;
+    dialog.show();
+    auto *combo = dialog.findChild<QComboBox *>("comboBox");
+    auto *enter = dialog.findChild<QPushButton *>("initDataBtn");
+    QVERIFY(QFile::remove("config.ini"));
+    QVERIFY(QDir().mkdir("config.ini"));
+
+    combo->setCurrentIndex(2);
+    QCOMPARE(enter->text(), QString("Enter"));
+    const QString path = QDir::toNativeSeparators(QFileInfo("config.ini").absoluteFilePath());
+    QCOMPARE(m_notifier->texts(),
+             QStringList("Cannot save the language setting: " + path + "\nThe next start still uses the previous language"));
+    QVERIFY(QFileInfo("config.ini").isDir());
+
+    // Once the settings can be written the next choice is kept, and nothing is said.
+    QVERIFY(QDir().rmdir("config.ini"));
+    combo->setCurrentIndex(1);
+    QCOMPARE(readIniInt("config.ini", "/config/language"), 1);
+    QCOMPARE(m_notifier->texts().size(), 1);
 }
 
 void TestGlobalManager::projectFileOverItsBoundIsNotWritten_data()

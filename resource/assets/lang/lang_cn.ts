@@ -759,6 +759,14 @@
         <source>项目文件夹不存在: </source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>语言设置保存失败: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>下次启动时仍使用原来的语言</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>GridManagerDlg</name>

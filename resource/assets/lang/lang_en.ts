@@ -759,6 +759,14 @@
         <source>项目文件夹不存在: </source>
         <translation>The project folder does not exist: </translation>
     </message>
+    <message>
+        <source>语言设置保存失败: </source>
+        <translation>Cannot save the language setting: </translation>
+    </message>
+    <message>
+        <source>下次启动时仍使用原来的语言</source>
+        <translation>The next start still uses the previous language</translation>
+    </message>
 </context>
 <context>
     <name>GridManagerDlg</name>

@@ -759,6 +759,14 @@
         <source>项目文件夹不存在: </source>
         <translation>項目資料夾不存在: </translation>
     </message>
+    <message>
+        <source>语言设置保存失败: </source>
+        <translation>語言設定儲存失敗: </translation>
+    </message>
+    <message>
+        <source>下次启动时仍使用原来的语言</source>
+        <translation>下次啟動時仍使用原來的語言</translation>
+    </message>
 </context>
 <context>
     <name>GridManagerDlg</name>
