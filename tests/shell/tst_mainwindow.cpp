@@ -223,6 +223,8 @@ private slots:
     void closingWindowWithModifiedPage();
     void fullDiskKeepsThePageModifiedAndSaysWhy_data();
     void fullDiskKeepsThePageModifiedAndSaysWhy();
+    void retriedSaveWritesTheEntryTheProjectFileRefused_data();
+    void retriedSaveWritesTheEntryTheProjectFileRefused();
     void pageOverItsBoundAfterAPasteIsNotSaved();
     void previewAndUploadAskToSaveFirst();
     void previewHoldsTheWindowUntilClosed();
@@ -808,6 +810,76 @@ void TestMainWindow::fullDiskKeepsThePageModifiedAndSaysWhy()
     QCOMPARE(readFixture(m_projectFile), project);
     QVERIFY(m_page->isModified() && m_tabs->count() == 1);
     QVERIFY(GlobalManager::instance()->isProjectOpen() && m_window->isVisible());
+}
+
+void TestMainWindow::retriedSaveWritesTheEntryTheProjectFileRefused_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("route");
+    for (const char *key : {"PlaceId", "MainPage"}) {
+        for (const char *route : {"Ctrl+S", "保存", "closing the tab", "closing the window"})
+            QTest::newRow(qPrintable(QString("%1, %2").arg(key, u(route)))) << key << u(route);
+    }
+}
+
+// The page file is written but the page's entry in the project file is not:
+// the page stays modified, and the same command once more writes the entry.
+void TestMainWindow::retriedSaveWritesTheEntryTheProjectFileRefused()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, route);
+    QApplication::setActiveWindow(m_window);
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    // The page itself on view in the panel, its row changed as a user does.
+    QTest::mouseClick(m_page, Qt::LeftButton, Qt::NoModifier, QPoint(520, 20));
+    PropertyWidget *panel = m_window->propertyWidget();
+    QWidget *editor = panel->editorAt(panel->rowOf(100, key));
+    if (auto *text = qobject_cast<QLineEdit *>(editor)) {
+        text->setFocus();
+        text->selectAll();
+        QTest::keyClicks(text, "7\r");
+    } else if (auto *choice = qobject_cast<QComboBox *>(editor)) {
+        choice->setFocus();
+        QTest::keyClick(choice, Qt::Key_Down);
+    }
+    const QJsonValue wanted(key == "PlaceId" ? 7 : 1);
+    QVERIFY(m_page->attributes().value(key) == wanted && m_page->isModified());
+    const QJsonObject entryBefore = projectEntries(m_projectFile).first().toObject();
+    QVERIFY(entryBefore.value(key) != wanted);
+
+    const auto saveBy = [this, &route] {
+        if (route == u("Ctrl+S")) {
+            QTest::keyClick(m_page, Qt::Key_S, Qt::ControlModifier);
+        } else if (route == u("保存")) {
+            trigger("saveAction");
+        } else if (route == "closing the tab") {
+            m_notifier->queueAnswer(QMessageBox::Yes);
+            QTest::mouseClick(m_tabs->tabBar()->tabButton(0, QTabBar::RightSide), Qt::LeftButton);
+        } else {
+            m_notifier->queueAnswer(QMessageBox::Save);
+            m_window->close();
+        }
+    };
+    // A folder in place of the project file: the page file goes, its entry does not.
+    const QByteArray project = readFixture(m_projectFile);
+    QVERIFY(QFile::remove(m_projectFile) && QDir().mkdir(m_projectFile));
+    const QByteArray pageBefore = readFixture(pagePath("a"));
+    saveBy();
+    QVERIFY(readFixture(pagePath("a")) != pageBefore);
+    QVERIFY2(m_notifier->texts().contains(writeFailure(u("打开文件失败: "), m_projectFile,
+                                                       "该位置是设备、管道、套接字或文件夹，不是普通文件")),
+             qPrintable(m_notifier->texts().join('|')));
+    // Nothing is closed while the entry is not saved.
+    QVERIFY(m_page->isModified() && m_tabs->count() == 1 && m_window->isVisible());
+
+    QVERIFY(QDir().rmdir(m_projectFile) && writeFixture(m_projectFile, project));
+    m_notifier->clear();
+    saveBy();
+    QCOMPARE(projectEntries(m_projectFile).first().toObject().value(key), wanted);
+    QCOMPARE(m_tabs->count(), route == "closing the tab" ? 0 : 1);
+    QCOMPARE(m_window->isVisible(), route != "closing the window");
+    if (m_tabs->count() == 1)
+        QVERIFY(!m_page->isModified());
 }
 
 void TestMainWindow::pageOverItsBoundAfterAPasteIsNotSaved()
