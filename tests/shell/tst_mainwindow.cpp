@@ -235,6 +235,8 @@ private slots:
     void importAddsPageInFrontOrRefusesIt();
     void doubleClickOpensOneTabCopyAsksToSaveIt();
     void renameMoveAndResizeChangeTreeAndFiles();
+    void renameOntoALinkToNothingIsSaidAndChangesNothing_data();
+    void renameOntoALinkToNothingIsSaidAndChangesNothing();
     void deleteAsksAndNoKeepsEverything_data();
     void deleteAsksAndNoKeepsEverything();
     void refusedNameKeepsItsDialogOpenAsTyped_data();
@@ -1130,6 +1132,31 @@ void TestMainWindow::renameMoveAndResizeChangeTreeAndFiles()
     const QJsonArray saved = readPage(pagePath("welcome"));
     QCOMPARE(saved.at(0)["w"].toInt(), 160);
     QCOMPARE(saved.at(1)["x"].toInt(), 20);
+}
+
+void TestMainWindow::renameOntoALinkToNothingIsSaidAndChangesNothing_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::newRow("closed page") << "b";
+    QTest::newRow("page open in its tab") << "a";
+}
+
+void TestMainWindow::renameOntoALinkToNothingIsSaidAndChangesNothing()
+{
+    QFETCH(QString, page);
+    // Under the new name, a link to a file that is not there: renaming onto
+    // it would replace the link, copying through it would make its file.
+    const QString target = m_workDir->filePath("elsewhere/welcome.json");
+    QVERIFY(QDir().mkpath(m_workDir->filePath("elsewhere")) && QFile::link(target, pagePath("welcome")));
+    const QStringList before = state();
+    const QByteArray project = readFixture(m_projectFile);
+    answerInput("welcome");
+    chooseFromMenu(pageItem(page), u("重命名"));
+    QCOMPARE(m_notifier->texts(), QStringList(writeFailure(u("页面文件重命名失败: "), pagePath("welcome"),
+                                                           "该位置是指向不存在文件的链接")));
+    QCOMPARE(state(), before);
+    QCOMPARE(readFixture(m_projectFile), project);
+    QVERIFY(!QFileInfo::exists(target) && fileKind(pagePath("welcome")) == "link");
 }
 
 void TestMainWindow::deleteAsksAndNoKeepsEverything_data()
