@@ -5,6 +5,7 @@
 #include "core/filenamecheck.h"
 #include "core/fileutils.h"
 #include "core/iniutils.h"
+#include "core/makefolders.h"
 #include "core/notifier.h"
 #include "core/wholefile.h"
 #include "properties/propertywidget.h"
@@ -300,17 +301,23 @@ bool GlobalManager::closeProject()
     return true;
 }
 
-bool GlobalManager::createProjectDir(const QString &path)
+bool GlobalManager::createProjectDir(const QString &path, FileWrite *failure)
 {
     qDebug() << "GlobalManager::createProjectDir" << path;
-    return generateDirectorys(path);
+    const FileWrite made = makeFolders(path);
+    if (failure)
+        *failure = made;
+    return made.isWritten();
 }
 
-bool GlobalManager::saveOpenDir(const QString &path)
+bool GlobalManager::saveOpenDir(const QString &path, FileWrite *failure)
 {
     qDebug() << "GlobalManager::saveOpenDir" << path;
     // A folder that cannot be made becomes nobody's project folder.
-    if (!generateDirectorys(path))
+    const FileWrite made = makeFolders(path);
+    if (failure)
+        *failure = made;
+    if (!made)
         return false;
     DesignerFolders::instance()->setProjectDir(path);
     if (!m_imgDlg)

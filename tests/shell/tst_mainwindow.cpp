@@ -46,6 +46,9 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include <cerrno>
+#include <cstring>
+
 // The main window: its actions, panels, project tree and tool windows, and new projects.
 using namespace pagefixture;
 
@@ -247,6 +250,8 @@ private slots:
     void refusedNewProjectOpensNothing();
     void newProjectOnAFullDiskSaysTheCause_data();
     void newProjectOnAFullDiskSaysTheCause();
+    void newProjectFolderThatCannotBeMadeKeepsTheOpenOne_data();
+    void newProjectFolderThatCannotBeMadeKeepsTheOpenOne();
     void projectFolderGoneIsSaidAndNotMadeAgain_data();
     void projectFolderGoneIsSaidAndNotMadeAgain();
     void existingProjectQuestions_data();
@@ -1355,6 +1360,44 @@ void TestMainWindow::newProjectOnAFullDiskSaysTheCause()
              qPrintable(said));
     QVERIFY(!GlobalManager::instance()->isProjectOpen());
     QVERIFY(!QFileInfo::exists(dir + "/fresh.projectui"));
+}
+
+void TestMainWindow::newProjectFolderThatCannotBeMadeKeepsTheOpenOne_data()
+{
+    QTest::addColumn<QString>("blocker");   // below the working folder: what stands where a folder goes
+    QTest::addColumn<QString>("kind");      // of the blocker: "file" or "link" (to nothing)
+    QTest::addColumn<QString>("where");     // the 项目路径, below the working folder
+    QTest::addColumn<bool>("useTemplate");
+    QTest::newRow("项目路径 a file, 默认模板") << "plan.txt" << "file" << "plan.txt" << true;
+    QTest::newRow("项目路径 a file, empty") << "plan.txt" << "file" << "plan.txt" << false;
+    QTest::newRow("a file above 项目路径") << "plan.txt" << "file" << "plan.txt/sub" << false;
+    QTest::newRow("a file named as the project") << "projects/fresh" << "file" << "projects" << true;
+    QTest::newRow("a link to nothing named as the project") << "projects/fresh" << "link" << "projects" << false;
+}
+
+// Found before the open project closes: it stays open as it was, and the
+// message names what stands in the way and why.
+void TestMainWindow::newProjectFolderThatCannotBeMadeKeepsTheOpenOne()
+{
+    QFETCH(QString, blocker);
+    QFETCH(QString, kind);
+    QFETCH(QString, where);
+    QFETCH(bool, useTemplate);
+    const QString blockerPath = m_workDir->filePath(blocker);
+    if (kind == "file")
+        QVERIFY(writeFixture(blockerPath, "someone's notes"));
+    else
+        QVERIFY(QDir().mkpath(QFileInfo(blockerPath).path()) && QFile::link(blockerPath + ".gone", blockerPath));
+    QVERIFY(addControl(m_page, kLabel, "Label_9") && m_page->isModified());
+    const QStringList before = state();
+    QVERIFY(!m_window->createProject("fresh", m_workDir->filePath(where), useTemplate));
+    const QString why = kind == "file" ? u("写入失败: ") + QString::fromLocal8Bit(std::strerror(ENOTDIR))
+                                       : u("该位置是指向不存在文件的链接");
+    QCOMPARE(m_notifier->texts(), QStringList(u("创建项目目录失败: ") + QDir::toNativeSeparators(blockerPath) + "\n" + why));
+    QCOMPARE(state(), before);
+    QVERIFY(m_page->isModified() && GlobalManager::instance()->currentPage() == m_page);
+    QCOMPARE(GlobalManager::instance()->projectPath(), m_projectDir);
+    QCOMPARE(fileKind(blockerPath), kind == "file" ? QString("file") : QString("link"));
 }
 
 void TestMainWindow::projectFolderGoneIsSaidAndNotMadeAgain_data()
