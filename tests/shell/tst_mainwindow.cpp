@@ -824,7 +824,7 @@ void TestMainWindow::retriedSaveWritesTheEntryTheProjectFileRefused_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("route");
     for (const char *key : {"PlaceId", "MainPage"}) {
-        for (const char *route : {"Ctrl+S", "保存", "closing the tab", "closing the window"})
+        for (const char *route : {"Ctrl+S", "保存", "closing the tab", "关闭项目", "closing the window"})
             QTest::newRow(qPrintable(QString("%1, %2").arg(key, u(route)))) << key << u(route);
     }
 }
@@ -862,6 +862,8 @@ void TestMainWindow::retriedSaveWritesTheEntryTheProjectFileRefused()
         } else if (route == "closing the tab") {
             m_notifier->queueAnswer(QMessageBox::Yes);
             QTest::mouseClick(m_tabs->tabBar()->tabButton(0, QTabBar::RightSide), Qt::LeftButton);
+        } else if (route == u("关闭项目")) {
+            trigger("removeAction");
         } else {
             m_notifier->queueAnswer(QMessageBox::Save);
             m_window->close();
@@ -878,12 +880,13 @@ void TestMainWindow::retriedSaveWritesTheEntryTheProjectFileRefused()
              qPrintable(m_notifier->texts().join('|')));
     // Nothing is closed while the entry is not saved.
     QVERIFY(m_page->isModified() && m_tabs->count() == 1 && m_window->isVisible());
+    QVERIFY(GlobalManager::instance()->isProjectOpen());
 
     QVERIFY(QDir().rmdir(m_projectFile) && writeFixture(m_projectFile, project));
     m_notifier->clear();
     saveBy();
     QCOMPARE(projectEntries(m_projectFile).first().toObject().value(key), wanted);
-    QCOMPARE(m_tabs->count(), route == "closing the tab" ? 0 : 1);
+    QCOMPARE(m_tabs->count(), route == "closing the tab" || route == u("关闭项目") ? 0 : 1);
     QCOMPARE(m_window->isVisible(), route != "closing the window");
     if (m_tabs->count() == 1)
         QVERIFY(!m_page->isModified());
