@@ -29,14 +29,8 @@ QStringList foldersDownTo(const QString &path)
     return folders;
 }
 
-// Something other than a folder stands there; written when nothing does.
-FileWrite occupied(const QString &folder, const QByteArray &native)
+FileWrite notAFolder(const QString &folder)
 {
-    struct stat link;
-    if (::lstat(native.constData(), &link) != 0)
-        return FileWrite(folder);
-    if (S_ISLNK(link.st_mode))
-        return FileWrite(folder, FileWrite::DanglingLink);
     return FileWrite(folder, FileWrite::Failed, QString::fromLocal8Bit(std::strerror(ENOTDIR)));
 }
 
@@ -48,19 +42,22 @@ FileWrite walk(const QString &path, bool make)
         struct stat status;
         if (::stat(native.constData(), &status) == 0) {
             if (!S_ISDIR(status.st_mode))
-                return occupied(folder, native);
+                return notAFolder(folder);
             parent = folder;
             continue;
         }
-        if (errno != ENOENT)
-            return FileWrite::ofError(folder, errno);
-        const FileWrite standing = occupied(folder, native);
-        if (!standing)
-            return standing;
+        const int missing = errno;
+        if (missing != ENOENT)
+            return FileWrite::ofError(folder, missing);
+        // Nothing to follow, yet something there: a link to nothing.
+        if (::lstat(native.constData(), &status) == 0)
+            return FileWrite(folder, FileWrite::DanglingLink);
         if (!make) {
             // Below a folder made now nothing more can stand in the way.
-            if (::access(QFile::encodeName(parent).constData(), W_OK | X_OK) != 0)
-                return FileWrite::ofError(folder, errno);
+            if (::access(QFile::encodeName(parent).constData(), W_OK | X_OK) != 0) {
+                const int refused = errno;
+                return FileWrite::ofError(folder, refused);
+            }
             return FileWrite(path);
         }
         if (::mkdir(native.constData(), 0777) != 0) {
