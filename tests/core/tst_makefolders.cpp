@@ -19,7 +19,7 @@ private slots:
 
 void TestMakeFolders::madeOrRefusedNamingWhatStandsInTheWay_data()
 {
-    QTest::addColumn<QString>("standing");   // what stands at "x" beforehand: "", "folder", "file", "link"
+    QTest::addColumn<QString>("standing");   // what stands at "x" beforehand: nothing, a folder, a file or a link
     QTest::addColumn<QString>("path");       // the folder to make, below the work folder
     QTest::addColumn<FileWrite::Status>("status");
     QTest::newRow("missing, three deep") << "" << "x/y/z" << FileWrite::Written;
@@ -28,6 +28,7 @@ void TestMakeFolders::madeOrRefusedNamingWhatStandsInTheWay_data()
     QTest::newRow("below a link to a folder") << "link to folder" << "x/y" << FileWrite::Written;
     QTest::newRow("a file in its place") << "file" << "x" << FileWrite::Failed;
     QTest::newRow("a file above it") << "file" << "x/y/z" << FileWrite::Failed;
+    QTest::newRow("a link to a file in its place") << "link to file" << "x" << FileWrite::Failed;
     QTest::newRow("a link to nothing in its place") << "link" << "x" << FileWrite::DanglingLink;
     QTest::newRow("a link to nothing above it") << "link" << "x/y" << FileWrite::DanglingLink;
 }
@@ -46,6 +47,8 @@ void TestMakeFolders::madeOrRefusedNamingWhatStandsInTheWay()
         QVERIFY(writeFixture(x, "notes"));
     else if (standing == "link")
         QVERIFY(QFile::link(dir.filePath("gone"), x));
+    else if (standing == "link to file")
+        QVERIFY(writeFixture(dir.filePath("notes"), "notes") && QFile::link(dir.filePath("notes"), x));
     else if (standing == "link to folder")
         QVERIFY(QDir().mkdir(dir.filePath("real")) && QFile::link(dir.filePath("real"), x));
     const QMap<QString, QByteArray> before = folderSnapshot(dir.path());
