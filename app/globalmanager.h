@@ -112,8 +112,9 @@ public:
     // False, with the project, its tabs and their edits kept, when a page
     // could not be saved.
     bool closeProject();
-    bool createProjectDir(const QString &path);
-    bool saveOpenDir(const QString &path);
+    // When the folder cannot be made, *failure says which and why.
+    bool createProjectDir(const QString &path, FileWrite *failure = nullptr);
+    bool saveOpenDir(const QString &path, FileWrite *failure = nullptr);
     bool createProjectFile(const QString &name);
     bool createEmptyFile(const QString &name);
     bool saveProjectFile();

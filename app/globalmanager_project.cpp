@@ -5,6 +5,7 @@
 #include "core/filenamecheck.h"
 #include "core/fileutils.h"
 #include "core/iniutils.h"
+#include "core/makefolders.h"
 #include "core/notifier.h"
 #include "core/wholefile.h"
 #include "properties/propertywidget.h"
@@ -17,6 +18,12 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QTabWidget>
+
+#include <cerrno>
+#include <cstdio>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 const char kConfigFile[] = "config.ini";
@@ -48,6 +55,40 @@ bool sameFile(const QString &a, const QString &b)
 {
     const QString ca = QFileInfo(a).canonicalFilePath();
     return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+}
+
+// Renames a page file, leaving whatever stands at the new name as it is, a
+// link to nothing included: QFile::rename would copy the page through such a
+// link. A failure says the path and why.
+FileWrite renamePageFile(const QString &from, const QString &to)
+{
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    // Another case of the same name, on a file system that ignores case.
+    if (sameFile(from, to)) {
+        if (std::rename(source.constData(), target.constData()) == 0)
+            return FileWrite(to);
+        return FileWrite::ofError(from, errno);
+    }
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+        return FileWrite(to);
+    int error = errno;
+    struct stat standing;
+    // A file system without the flag: looked at, then renamed.
+    if (error == EINVAL || error == ENOSYS) {
+        if (::lstat(target.constData(), &standing) == 0)
+            error = EEXIST;
+        else if (std::rename(source.constData(), target.constData()) == 0)
+            return FileWrite(to);
+        else
+            error = errno;
+    }
+    if (error == EEXIST) {
+        if (::lstat(target.constData(), &standing) == 0 && S_ISLNK(standing.st_mode))
+            return FileWrite(to, FileWrite::DanglingLink);
+        return FileWrite::ofError(to, error);
+    }
+    return FileWrite::ofError(from, error);
 }
 
 enum class ProjectRead { Ok, Unreadable, Refused, NotAnObject, NoPageArray };
@@ -260,17 +301,23 @@ bool GlobalManager::closeProject()
     return true;
 }
 
-bool GlobalManager::createProjectDir(const QString &path)
+bool GlobalManager::createProjectDir(const QString &path, FileWrite *failure)
 {
     qDebug() << "GlobalManager::createProjectDir" << path;
-    return generateDirectorys(path);
+    const FileWrite made = makeFolders(path);
+    if (failure)
+        *failure = made;
+    return made.isWritten();
 }
 
-bool GlobalManager::saveOpenDir(const QString &path)
+bool GlobalManager::saveOpenDir(const QString &path, FileWrite *failure)
 {
     qDebug() << "GlobalManager::saveOpenDir" << path;
     // A folder that cannot be made becomes nobody's project folder.
-    if (!generateDirectorys(path))
+    const FileWrite made = makeFolders(path);
+    if (failure)
+        *failure = made;
+    if (!made)
         return false;
     DesignerFolders::instance()->setProjectDir(path);
     if (!m_imgDlg)
@@ -480,8 +527,9 @@ bool GlobalManager::renamePage(const QString &oldName, const QString &typedName)
 
     bool fileRenamed = false;
     if (entryIndex >= 0 && QFileInfo::exists(oldPath)) {
-        if (!QFile::rename(oldPath, newPath)) {
-            Notifier::information(nullptr, tr("提示"), tr("页面文件重命名失败"));
+        const FileWrite renamed = renamePageFile(oldPath, newPath);
+        if (!renamed) {
+            Notifier::information(nullptr, tr("提示"), renamed.problem(tr("页面文件重命名失败") + QStringLiteral(": ")));
             return false;
         }
         fileRenamed = true;
@@ -518,7 +566,7 @@ bool GlobalManager::renamePage(const QString &oldName, const QString &typedName)
             if (tabIndex >= 0)
                 m_tabWidget->setTabText(tabIndex, oldName);
             if (fileRenamed)
-                QFile::rename(newPath, oldPath);
+                renamePageFile(newPath, oldPath);
             return false;
         }
     }

@@ -17,7 +17,8 @@ public:
     QWidget *currentPageWidget() const override { return nullptr; }
     void resetZoom() override {}
     int dropClass() const override { return -1; }
-    bool updatePageEntry(PageInfo) override { return false; }
+    // No project: no entry to write, none that failed.
+    bool updatePageEntry(PageInfo) override { return true; }
 };
 
 using Slot = ServiceSlot<PageServices, SilentPageServices>;

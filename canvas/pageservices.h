@@ -37,7 +37,8 @@ public:
     // The kind armed in the palette, or -1.
     virtual int dropClass() const = 0;
 
-    // The project's entry of a page that was saved.
+    // The project's entry of a page that was saved; false when it could not
+    // be written.
     virtual bool updatePageEntry(PageInfo page) = 0;
 
 protected:

@@ -163,8 +163,10 @@ void UIPage::slotSaveFile()
     // A page that could not be written stays modified, so closing still asks.
     if (!writePageFile(root))
         return;
-    m_modified = false;
-    PageServices::instance()->updatePageEntry(m_pageInfo);
+    // Its "PlaceId" and "MainPage" in the project file are part of the save:
+    // while they could not be written the page stays modified, so that the
+    // retry the message invites writes them.
+    m_modified = !PageServices::instance()->updatePageEntry(m_pageInfo);
 }
 
 bool UIPage::writePageFile(const QJsonObject &root)

@@ -5,6 +5,7 @@
 #include "app/globalmanager.h"
 #include "canvas/uipage.h"
 #include "core/fileutils.h"
+#include "core/makefolders.h"
 #include "core/notifier.h"
 #include "shell/newprojectdlg.h"
 #include "shell/projectframe.h"
@@ -23,6 +24,14 @@ const char kTemplateProjectFile[] = "main.projectui";
 bool isEmptyFolder(const QString &path)
 {
     return QDir(path).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+// The folder of a new project could not be made: which and why.
+void sayFolderNotMade(QWidget *parent, const FileWrite &failure)
+{
+    const QString lead = MainWindow::tr("创建项目目录失败");
+    Notifier::information(parent, MainWindow::tr("提示"),
+                          failure.isWritten() ? lead : failure.problem(lead + QStringLiteral(": ")));
 }
 } // namespace
 
@@ -44,6 +53,13 @@ bool MainWindow::createProject(const QString &typedName, const QString &folder, 
         return false;
     const QString projectDir = QDir(folder).absolutePath() + QLatin1Char('/') + name;
     const QString projectFile = projectDir + QLatin1Char('/') + name + QLatin1String(kProjectSuffix);
+    // A folder that cannot be made (a file in its way, a read-only disk) is
+    // said while the open project is still open.
+    const FileWrite makeable = checkFoldersMakeable(projectDir);
+    if (!makeable) {
+        sayFolderNotMade(this, makeable);
+        return false;
+    }
 
     // Asked while the open project is still open: 取消 (also Escape and the
     // box's close) leaves everything as it was. Opening closes it itself.
@@ -74,8 +90,9 @@ bool MainWindow::createProject(const QString &typedName, const QString &folder, 
         return false;
     m_projectFrame->clearItems();
 
-    if (!QDir(folder).exists() && !m_manager->createProjectDir(folder)) {
-        Notifier::information(this, tr("提示"), tr("创建项目目录失败"));
+    FileWrite folderMade(folder);
+    if (!QDir(folder).exists() && !m_manager->createProjectDir(folder, &folderMade)) {
+        sayFolderNotMade(this, folderMade);
         return false;
     }
 
@@ -84,8 +101,8 @@ bool MainWindow::createProject(const QString &typedName, const QString &folder, 
             return false;
         return m_manager->openProject(projectFile);
     }
-    if (!m_manager->saveOpenDir(projectDir)) {
-        Notifier::information(this, tr("提示"), tr("创建项目目录失败"));
+    if (!m_manager->saveOpenDir(projectDir, &folderMade)) {
+        sayFolderNotMade(this, folderMade);
         return false;
     }
     m_projectFrame->createItem(name, -1);
@@ -94,8 +111,9 @@ bool MainWindow::createProject(const QString &typedName, const QString &folder, 
 
 bool MainWindow::createProjectFromTemplate(const QString &projectDir, const QString &name)
 {
-    if (!QDir(projectDir).exists() && !generateDirectorys(projectDir)) {
-        Notifier::information(this, tr("提示"), tr("创建项目目录失败"));
+    const FileWrite folderMade = makeFolders(projectDir);
+    if (!folderMade) {
+        sayFolderNotMade(this, folderMade);
         return false;
     }
     const QString templateDir = m_manager->templateConfigDir();

@@ -46,6 +46,9 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include <cerrno>
+#include <cstring>
+
 // The main window: its actions, panels, project tree and tool windows, and new projects.
 using namespace pagefixture;
 
@@ -223,6 +226,8 @@ private slots:
     void closingWindowWithModifiedPage();
     void fullDiskKeepsThePageModifiedAndSaysWhy_data();
     void fullDiskKeepsThePageModifiedAndSaysWhy();
+    void retriedSaveWritesTheEntryTheProjectFileRefused_data();
+    void retriedSaveWritesTheEntryTheProjectFileRefused();
     void pageOverItsBoundAfterAPasteIsNotSaved();
     void previewAndUploadAskToSaveFirst();
     void previewHoldsTheWindowUntilClosed();
@@ -233,6 +238,8 @@ private slots:
     void importAddsPageInFrontOrRefusesIt();
     void doubleClickOpensOneTabCopyAsksToSaveIt();
     void renameMoveAndResizeChangeTreeAndFiles();
+    void renameOntoALinkToNothingIsSaidAndChangesNothing_data();
+    void renameOntoALinkToNothingIsSaidAndChangesNothing();
     void deleteAsksAndNoKeepsEverything_data();
     void deleteAsksAndNoKeepsEverything();
     void refusedNameKeepsItsDialogOpenAsTyped_data();
@@ -243,6 +250,8 @@ private slots:
     void refusedNewProjectOpensNothing();
     void newProjectOnAFullDiskSaysTheCause_data();
     void newProjectOnAFullDiskSaysTheCause();
+    void newProjectFolderThatCannotBeMadeKeepsTheOpenOne_data();
+    void newProjectFolderThatCannotBeMadeKeepsTheOpenOne();
     void projectFolderGoneIsSaidAndNotMadeAgain_data();
     void projectFolderGoneIsSaidAndNotMadeAgain();
     void existingProjectQuestions_data();
@@ -810,6 +819,79 @@ void TestMainWindow::fullDiskKeepsThePageModifiedAndSaysWhy()
     QVERIFY(GlobalManager::instance()->isProjectOpen() && m_window->isVisible());
 }
 
+void TestMainWindow::retriedSaveWritesTheEntryTheProjectFileRefused_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("route");
+    for (const char *key : {"PlaceId", "MainPage"}) {
+        for (const char *route : {"Ctrl+S", "保存", "closing the tab", "关闭项目", "closing the window"})
+            QTest::newRow(qPrintable(QString("%1, %2").arg(key, u(route)))) << key << u(route);
+    }
+}
+
+// The page file is written but the page's entry in the project file is not:
+// the page stays modified, and the same command once more writes the entry.
+void TestMainWindow::retriedSaveWritesTheEntryTheProjectFileRefused()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, route);
+    QApplication::setActiveWindow(m_window);
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    // The page itself on view in the panel, its row changed as a user does.
+    QTest::mouseClick(m_page, Qt::LeftButton, Qt::NoModifier, QPoint(520, 20));
+    PropertyWidget *panel = m_window->propertyWidget();
+    QWidget *editor = panel->editorAt(panel->rowOf(100, key));
+    if (auto *text = qobject_cast<QLineEdit *>(editor)) {
+        text->setFocus();
+        text->selectAll();
+        QTest::keyClicks(text, "7\r");
+    } else if (auto *choice = qobject_cast<QComboBox *>(editor)) {
+        choice->setFocus();
+        QTest::keyClick(choice, Qt::Key_Down);
+    }
+    const QJsonValue wanted(key == "PlaceId" ? 7 : 1);
+    QVERIFY(m_page->attributes().value(key) == wanted && m_page->isModified());
+    const QJsonObject entryBefore = projectEntries(m_projectFile).first().toObject();
+    QVERIFY(entryBefore.value(key) != wanted);
+
+    const auto saveBy = [this, &route] {
+        if (route == u("Ctrl+S")) {
+            QTest::keyClick(m_page, Qt::Key_S, Qt::ControlModifier);
+        } else if (route == u("保存")) {
+            trigger("saveAction");
+        } else if (route == "closing the tab") {
+            m_notifier->queueAnswer(QMessageBox::Yes);
+            QTest::mouseClick(m_tabs->tabBar()->tabButton(0, QTabBar::RightSide), Qt::LeftButton);
+        } else if (route == u("关闭项目")) {
+            trigger("removeAction");
+        } else {
+            m_notifier->queueAnswer(QMessageBox::Save);
+            m_window->close();
+        }
+    };
+    // A folder in place of the project file: the page file goes, its entry does not.
+    const QByteArray project = readFixture(m_projectFile);
+    QVERIFY(QFile::remove(m_projectFile) && QDir().mkdir(m_projectFile));
+    const QByteArray pageBefore = readFixture(pagePath("a"));
+    saveBy();
+    QVERIFY(readFixture(pagePath("a")) != pageBefore);
+    QVERIFY2(m_notifier->texts().contains(writeFailure(u("打开文件失败: "), m_projectFile,
+                                                       "该位置是设备、管道、套接字或文件夹，不是普通文件")),
+             qPrintable(m_notifier->texts().join('|')));
+    // Nothing is closed while the entry is not saved.
+    QVERIFY(m_page->isModified() && m_tabs->count() == 1 && m_window->isVisible());
+    QVERIFY(GlobalManager::instance()->isProjectOpen());
+
+    QVERIFY(QDir().rmdir(m_projectFile) && writeFixture(m_projectFile, project));
+    m_notifier->clear();
+    saveBy();
+    QCOMPARE(projectEntries(m_projectFile).first().toObject().value(key), wanted);
+    QCOMPARE(m_tabs->count(), route == "closing the tab" || route == u("关闭项目") ? 0 : 1);
+    QCOMPARE(m_window->isVisible(), route != "closing the window");
+    if (m_tabs->count() == 1)
+        QVERIFY(!m_page->isModified());
+}
+
 void TestMainWindow::pageOverItsBoundAfterAPasteIsNotSaved()
 {
     QApplication::setActiveWindow(m_window);
@@ -1060,6 +1142,31 @@ void TestMainWindow::renameMoveAndResizeChangeTreeAndFiles()
     QCOMPARE(saved.at(1)["x"].toInt(), 20);
 }
 
+void TestMainWindow::renameOntoALinkToNothingIsSaidAndChangesNothing_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::newRow("closed page") << "b";
+    QTest::newRow("page open in its tab") << "a";
+}
+
+void TestMainWindow::renameOntoALinkToNothingIsSaidAndChangesNothing()
+{
+    QFETCH(QString, page);
+    // Under the new name, a link to a file that is not there: renaming onto
+    // it would replace the link, copying through it would make its file.
+    const QString target = m_workDir->filePath("elsewhere/welcome.json");
+    QVERIFY(QDir().mkpath(m_workDir->filePath("elsewhere")) && QFile::link(target, pagePath("welcome")));
+    const QStringList before = state();
+    const QByteArray project = readFixture(m_projectFile);
+    answerInput("welcome");
+    chooseFromMenu(pageItem(page), u("重命名"));
+    QCOMPARE(m_notifier->texts(), QStringList(writeFailure(u("页面文件重命名失败: "), pagePath("welcome"),
+                                                           "该位置是指向不存在文件的链接")));
+    QCOMPARE(state(), before);
+    QCOMPARE(readFixture(m_projectFile), project);
+    QVERIFY(!QFileInfo::exists(target) && fileKind(pagePath("welcome")) == "link");
+}
+
 void TestMainWindow::deleteAsksAndNoKeepsEverything_data()
 {
     QTest::addColumn<QString>("item");
@@ -1265,6 +1372,44 @@ void TestMainWindow::newProjectOnAFullDiskSaysTheCause()
              qPrintable(said));
     QVERIFY(!GlobalManager::instance()->isProjectOpen());
     QVERIFY(!QFileInfo::exists(dir + "/fresh.projectui"));
+}
+
+void TestMainWindow::newProjectFolderThatCannotBeMadeKeepsTheOpenOne_data()
+{
+    QTest::addColumn<QString>("blocker");   // below the working folder: what stands where a folder goes
+    QTest::addColumn<QString>("kind");      // of the blocker: "file" or "link" (to nothing)
+    QTest::addColumn<QString>("where");     // the 项目路径, below the working folder
+    QTest::addColumn<bool>("useTemplate");
+    QTest::newRow("项目路径 a file, 默认模板") << "plan.txt" << "file" << "plan.txt" << true;
+    QTest::newRow("项目路径 a file, empty") << "plan.txt" << "file" << "plan.txt" << false;
+    QTest::newRow("a file above 项目路径") << "plan.txt" << "file" << "plan.txt/sub" << false;
+    QTest::newRow("a file named as the project") << "projects/fresh" << "file" << "projects" << true;
+    QTest::newRow("a link to nothing named as the project") << "projects/fresh" << "link" << "projects" << false;
+}
+
+// Found before the open project closes: it stays open as it was, and the
+// message names what stands in the way and why.
+void TestMainWindow::newProjectFolderThatCannotBeMadeKeepsTheOpenOne()
+{
+    QFETCH(QString, blocker);
+    QFETCH(QString, kind);
+    QFETCH(QString, where);
+    QFETCH(bool, useTemplate);
+    const QString blockerPath = m_workDir->filePath(blocker);
+    if (kind == "file")
+        QVERIFY(writeFixture(blockerPath, "someone's notes"));
+    else
+        QVERIFY(QDir().mkpath(QFileInfo(blockerPath).path()) && QFile::link(blockerPath + ".gone", blockerPath));
+    QVERIFY(addControl(m_page, kLabel, "Label_9") && m_page->isModified());
+    const QStringList before = state();
+    QVERIFY(!m_window->createProject("fresh", m_workDir->filePath(where), useTemplate));
+    const QString why = kind == "file" ? u("写入失败: ") + QString::fromLocal8Bit(std::strerror(ENOTDIR))
+                                       : u("该位置是指向不存在文件的链接");
+    QCOMPARE(m_notifier->texts(), QStringList(u("创建项目目录失败: ") + QDir::toNativeSeparators(blockerPath) + "\n" + why));
+    QCOMPARE(state(), before);
+    QVERIFY(m_page->isModified() && GlobalManager::instance()->currentPage() == m_page);
+    QCOMPARE(GlobalManager::instance()->projectPath(), m_projectDir);
+    QCOMPARE(fileKind(blockerPath), kind == "file" ? QString("file") : QString("link"));
 }
 
 void TestMainWindow::projectFolderGoneIsSaidAndNotMadeAgain_data()
