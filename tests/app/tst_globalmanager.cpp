@@ -124,6 +124,11 @@ private:
     }
     // Pages a and b made in an open project, control tree and property panel wired.
     bool openTwoPages();
+    // Pages a, b (saved with a control) and c open, and a page d elsewhere to import.
+    bool openProjectToChange();
+    QString importedPage() const { return m_dir->filePath("elsewhere/d.json"); }
+    // One change of the project's entries, named as the rows name it; true when done.
+    bool changeEntries(const QString &operation);
     QString folder() const { return QFileInfo(m_path).absolutePath(); }
     QString pagePath(const QString &name) const { return folder() + "/" + name + ".json"; }
 
@@ -134,6 +139,25 @@ private:
     QPointer<PropertyWidget> m_properties;
     QString m_path;
 };
+
+bool TestGlobalManager::openProjectToChange()
+{
+    return open(kThreePages, {"a.json", "c.json"})
+        && writePage(pagePath("b"), {pageObject(800, 600), control("Button", "Button_0", 100, 50, 80, 40)})
+        && writePage(importedPage(), {QJsonObject{{"type", "Page"}, {"w", 800}, {"h", 600}, {"PlaceId", 1}}});
+}
+
+bool TestGlobalManager::changeEntries(const QString &operation)
+{
+    // The new name is longer than the old, so that the project file grows.
+    return operation == "new page"    ? manager()->createPage("d", 800, 600, 0)
+         : operation == "copy"      ? manager()->copyPage("b", "d", 800, 600, 0)
+         : operation == "import"    ? manager()->importPage(importedPage(), nullptr)
+         : operation == "add entry" ? manager()->addPageEntry(0, "d.json", 0)
+         : operation == "rename"    ? manager()->renamePage("a", "a longer name")
+         : operation == "move down" ? manager()->movePageDown("a")
+                                    : manager()->deletePage("a");
+}
 
 void TestGlobalManager::cleanup()
 {
@@ -385,10 +409,7 @@ void TestGlobalManager::fullDiskKeepsEveryFileOfTheProject()
 {
     QFETCH(QString, operation);
     QFETCH(QString, file);
-    QVERIFY(open(kThreePages, {"a.json", "c.json"}));
-    QVERIFY(writePage(pagePath("b"), {pageObject(800, 600), control("Button", "Button_0", 100, 50, 80, 40)}));
-    const QString imported = m_dir->filePath("elsewhere/d.json");
-    QVERIFY(writePage(imported, {QJsonObject{{"type", "Page"}, {"w", 800}, {"h", 600}, {"PlaceId", 1}}}));
+    QVERIFY(openProjectToChange());
     const auto before = folderSnapshot(folder());
     const QJsonObject project = manager()->project();
     {
@@ -398,13 +419,7 @@ void TestGlobalManager::fullDiskKeepsEveryFileOfTheProject()
         if (operation == "resize")
             manager()->slotSetResData("b", 1280, 720);
         else
-            QVERIFY(!(operation == "new page"    ? manager()->createPage("d", 800, 600, 0)
-                      : operation == "copy"      ? manager()->copyPage("b", "d", 800, 600, 0)
-                      : operation == "import"    ? manager()->importPage(imported, nullptr)
-                      : operation == "add entry" ? manager()->addPageEntry(0, "d.json", 0)
-                      : operation == "rename"    ? manager()->renamePage("a", "d")
-                      : operation == "move down" ? manager()->movePageDown("a")
-                                                 : manager()->deletePage("a")));
+            QVERIFY(!changeEntries(operation));
     }
     QCOMPARE(m_notifier->texts(), QStringList("open file fail: " + folder() + "/" + file + "\n" + QString::fromUtf8("磁盘空间不足")));
     QCOMPARE(folderSnapshot(folder()), before);
@@ -1020,21 +1035,14 @@ void TestGlobalManager::projectFileOverItsBoundIsNotWritten_data()
 void TestGlobalManager::projectFileOverItsBoundIsNotWritten()
 {
     QFETCH(QString, operation);
-    QVERIFY(open(kThreePages, {"a.json", "c.json"}));
-    QVERIFY(writePage(pagePath("b"), {pageObject(800, 600), control("Button", "Button_0", 100, 50, 80, 40)}));
-    const QString imported = m_dir->filePath("elsewhere/d.json");
-    QVERIFY(writePage(imported, {QJsonObject{{"type", "Page"}, {"w", 800}, {"h", 600}, {"PlaceId", 1}}}));
+    QVERIFY(openProjectToChange());
     const auto before = folderSnapshot(folder());
     const QJsonObject project = manager()->project();
     const qint64 bound = QJsonDocument(project).toJson().size();
     WholeFile::setLimitForTesting(WholeFile::Kind::ProjectFile, bound);
     const auto restore = qScopeGuard([] { WholeFile::setLimitForTesting(WholeFile::Kind::ProjectFile, -1); });
 
-    const bool done = operation == "new page"    ? manager()->createPage("d", 800, 600, 0)
-                      : operation == "copy"      ? manager()->copyPage("b", "d", 800, 600, 0)
-                      : operation == "import"    ? manager()->importPage(imported, nullptr)
-                      : operation == "add entry" ? manager()->addPageEntry(0, "d.json", 0)
-                                                 : manager()->renamePage("a", "a longer name");
+    const bool done = changeEntries(operation);
     QCOMPARE(folderSnapshot(folder()), before);
     QVERIFY(!done);
     QCOMPARE(m_notifier->texts().size(), 1);
