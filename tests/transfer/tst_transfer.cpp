@@ -623,6 +623,43 @@ private slots:
         }
     }
 
+    void calledSentOnlyWhenTheReceiveServerStoredIt_data()
+    {
+        QTest::addColumn<int>("size");      // of the project's one file
+        QTest::addColumn<bool>("stores");   // else its configuration folder cannot be made
+        QTest::newRow("20 KB, stored") << 20000 << true;
+        QTest::newRow("4 MB, stored") << 4000000 << true;
+        QTest::newRow("20 KB, folder cannot be made") << 20000 << false;
+        QTest::newRow("4 MB, folder cannot be made") << 4000000 << false;
+    }
+    void calledSentOnlyWhenTheReceiveServerStoredIt()
+    {
+        QFETCH(int, size);
+        QFETCH(bool, stores);
+        writeFiles({"main.js=#" + QString::number(size), "page1.json={}"});
+        // Where the folder's parent is a file, nothing can be made.
+        const QString config = m_app + (stores ? "/config_path" : "/db.bin/config_path");
+        m_server->setTargets(m_app + "/db.bin", config, m_app + "/all_path");
+        QSignalSpy serverEnds(m_server.get(), SIGNAL(disconnected(bool)));
+        QSignalSpy errors(m_server.get(), SIGNAL(writeDataError(QString)));
+        WatchedUpload upload;
+        upload.setUploadSource(m_workDir->filePath("proj"), 2);
+        upload.startUpload("127.0.0.1", m_server->serverPort());
+        QTRY_COMPARE_WITH_TIMEOUT(upload.finishes, 1, 10000);
+        QTRY_COMPARE(serverEnds.count(), 1);
+        QCOMPARE(serverEnds.at(0).at(0).toBool(), stores);
+        if (stores) {
+            QCOMPARE(upload.reported, QStringList({"连接成功！", "发送成功！"}));
+            QCOMPARE(errors.count(), 0);
+            QCOMPARE(listing(config), listing(m_workDir->filePath("proj")));
+            return;
+        }
+        QCOMPARE(upload.reported, QStringList({"连接成功！", "发送错误！"}));
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.at(0).at(0).toString(), "创建目录" + config + "失败!");
+        QCOMPARE(listing(m_app), kBefore);
+    }
+
     void slowPanelTakesTheWholePackage_data()
     {
         QTest::addColumn<peer::Listener::Pace>("pace");
@@ -758,6 +795,13 @@ private slots:
         QTest::newRow("record beyond packetSize") << pack(2, {peer::record("a", "abcdef")}, 1, 72 + 3) << kCloses
                                                   << "文件记录超出数据包范围";
         QTest::newRow("more fileNumbers than records") << pack(2, {good, b}, 3) << kCloses << "文件记录超出数据包范围";
+        // Stored, the file would be cut to what its record claims.
+        const QString unclaimed = "文件记录与数据包大小不符";
+        QTest::newRow("record carries more than it claims") << pack(2, {good, peer::record("c", "abcdef", 3)})
+                                                            << kCloses << unclaimed;
+        QTest::newRow("data record carries more than it claims") << pack(0, {peer::record("x.db", "rows", 2)})
+                                                                 << kCloses << unclaimed;
+        QTest::newRow("fewer fileNumbers than records") << pack(2, {good, b}, 1) << kCloses << unclaimed;
         QTest::newRow("type 0 of two records") << pack(0, {good, b}) << kCloses << "文件错误, 数据文件数量不对";
         QTest::newRow("stream cut short") << pack(2, {good, b}).chopped(1) << kCloses << "数据包不完整";
         QTest::newRow("client falls silent") << pack(2, {good}).chopped(1) << kFallsSilent << "数据包不完整";
