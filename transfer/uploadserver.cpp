@@ -20,10 +20,11 @@
 namespace {
 
 const int kConnectTimeoutMs = 500;
-// A panel on a weak link reads on, yet its stack may keep our bytes waiting
-// for half a second at a time; only a second with nothing moving at all
-// means it has stopped.
-const int kStallTimeoutMs = 1000;
+// A panel that writes to flash between reads, or sits on a link that drops
+// for a moment, takes nothing for seconds and then reads on; only this long
+// with nothing taken at all means it has stopped. The order of the receive
+// side's own quiet time-out.
+const int kStallTimeoutMs = 10000;
 const int kPieceSize = 32768;
 // A panel closes the connection as soon as it holds the whole package; one
 // that holds every byte and stays silent this long is taken as having it.
@@ -105,6 +106,7 @@ Listing forEachRawName(const QByteArray &folder, const UploadServer::EntryReader
 UploadServer::UploadServer(QObject *parent)
     : QThread(parent)
     , m_client(new TcpClient)
+    , m_stallMs(kStallTimeoutMs)
 {
 }
 
@@ -392,14 +394,14 @@ QString UploadServer::sendPackage()
     QByteArray piece(kPieceSize, Qt::Uninitialized);
     qint64 read = m_package.seek(0) ? m_package.read(piece.data(), kPieceSize) : -1;
     for (; read > 0 && sent == TcpClient::Sent; read = m_package.read(piece.data(), kPieceSize))
-        sent = m_client->sendAll(piece.constData(), int(read), kStallTimeoutMs, m_run);
+        sent = m_client->sendAll(piece.constData(), int(read), m_stallMs, m_run);
     if (read < 0 && sent == TcpClient::Sent)
         sent = TcpClient::Failed;
     // Every byte handed to the kernel is not yet every byte taken: the panel
     // closes once it holds the whole package, and resets when it could not
     // take it (it crashed, ran out of space or refused it).
     if (sent == TcpClient::Sent)
-        sent = m_client->finish(kStallTimeoutMs, kPanelQuietMs, m_run);
+        sent = m_client->finish(m_stallMs, kPanelQuietMs, m_run);
     if (sent == TcpClient::Sent) {
         m_client->close();
         return tr("发送成功！");

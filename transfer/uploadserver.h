@@ -50,6 +50,9 @@ public:
     // the program), so that a listing can fail part-way.
     using EntryReader = std::function<dirent *(DIR *)>;
     void setEntryReader(const EntryReader &reader) { m_readEntry = reader; }
+    // Test seam: how long the panel may take nothing before the upload gives
+    // up (kStallTimeoutMs in the program).
+    void setStallTimeout(int ms) { m_stallMs = ms; }
 
 signals:
     void occurrError(QString strErr);
@@ -87,5 +90,6 @@ private:
     QString m_tempDir;
     int m_mode = 0;
     int m_skipped = 0;
+    int m_stallMs;
     EntryReader m_readEntry = ::readdir;
 };

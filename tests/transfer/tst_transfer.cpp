@@ -20,6 +20,7 @@
 #include <atomic>
 #include <memory>
 #include <thread>
+#include <vector>
 
 #include <fcntl.h>
 #include <linux/capability.h>
@@ -67,21 +68,29 @@ inline QByteArray package(const QByteArray &name, quint32 type, const QList<QByt
 // per step of its pace, as a panel on a weak link does, and holds the
 // connection without reading once it has stopAfter bytes (if given), closing
 // it at the sender's end with what is unread (a reset); Shut does the same
-// but closes its own side as soon as it stops reading; Keep reads all and
-// holds on past the sender's half-close, never closing. Each notes when it
-// saw the sender end the connection, by a close or a reset (Keep: a reset).
+// but closes its own side as soon as it stops reading; ShutReset closes its
+// side too, then after everyMs closes with what is unread (a reset), not
+// waiting for the sender; Keep reads all and holds on past the sender's
+// half-close, never closing. Each notes when it saw the sender end the
+// connection, by a close or a reset (Keep: a reset).
 class Listener
 {
 public:
-    enum Mode { Read, Hold, Close, Refuse, Drain, Keep, Shut };
+    enum Mode { Read, Hold, Close, Refuse, Drain, Keep, Shut, ShutReset };
     struct Pace {
         int chunk;
         int everyMs;
         int window;   // the receive buffer asked for; 0: the system's own, which grows
         qint64 stopAfter;
+        qint64 pauseAfter = 0;   // Drain pauses once, for pauseMs, when it has so many bytes
+        int pauseMs = 0;
     };
 
-    explicit Listener(Mode mode, Pace pace = {65536, 0, 0, 0})
+    explicit Listener(Mode mode)
+        : Listener(mode, Pace{65536, 0, 0, 0})
+    {
+    }
+    Listener(Mode mode, Pace pace)
     {
         clock.start();
         m_socket = ::socket(AF_INET, SOCK_STREAM, 0);
@@ -127,20 +136,34 @@ private:
     {
         const int client = ::accept(m_socket, nullptr, nullptr);
         accepted = client >= 0;
-        char buffer[65536];
+        std::vector<char> buffer(size_t(qMax(pace.chunk, 65536)));
         bool holds = mode == Hold;
+        bool paused = false;
         ssize_t n = 1;
-        for (; (mode == Read || mode == Drain || mode == Keep || mode == Shut) && !holds && !m_stop
-             && (n = ::read(client, buffer, size_t(qMin<int>(pace.chunk, sizeof buffer)))) > 0;) {
-            received.append(buffer, int(n));
+        // Drain takes a whole chunk per step, in as many reads as it needs.
+        qint64 step = 0;
+        for (; (mode == Read || mode == Drain || mode == Keep || mode == Shut || mode == ShutReset) && !holds
+             && !m_stop && (n = ::read(client, buffer.data(), size_t(pace.chunk - step))) > 0;) {
+            received.append(buffer.data(), int(n));
+            step += n;
             holds = pace.stopAfter > 0 && received.size() >= pace.stopAfter;
-            if (holds)
+            if (holds) {
                 stoppedAtMs = clock.elapsed();
-            else if (mode == Drain && !hurry)
-                ::poll(nullptr, 0, pace.everyMs);
+            } else if (mode != Drain || step >= pace.chunk) {
+                step = 0;
+                const bool pauses = pace.pauseMs > 0 && !paused && received.size() >= pace.pauseAfter;
+                paused = paused || pauses;
+                if (mode == Drain && !hurry)
+                    ::poll(nullptr, 0, pauses ? pace.pauseMs : pace.everyMs);
+            }
         }
-        if (holds && mode == Shut)
+        if (holds && (mode == Shut || mode == ShutReset))
             ::shutdown(client, SHUT_WR);
+        if (holds && mode == ShutReset) {
+            ::poll(nullptr, 0, pace.everyMs);
+            holds = false;
+            n = 0;
+        }
         // A half-close is no end to Keep, which waits for a reset.
         const bool keeps = mode == Keep && n == 0;
         if (keeps) {
@@ -551,6 +574,7 @@ private slots:
         peer::Listener listener{peer::Listener::Mode(mode)};
         peer::Listener smallPanel(peer::Listener::Read);
         WatchedUpload upload;
+        upload.setStallTimeout(1000);
         UploadServer small;
         upload.setUploadSource(m_workDir->filePath("proj"), 2);
         small.setUploadSource(m_workDir->filePath("small"), 2);
@@ -576,21 +600,26 @@ private slots:
         QTest::addColumn<int>("size");       // of the project's one file
         QTest::addColumn<QString>("last");   // what the upload says last
         QTest::addColumn<int>("boundMs");    // within which it says it
+        QTest::addColumn<int>("stallMs");    // the bound on taking nothing; 0: the program's own
         using Pace = peer::Listener::Pace;
         // The whole project fits in the sockets' buffers: every send succeeds,
         // whatever the panel then does with the bytes.
         QTest::newRow("reads 100 bytes and resets") << int(peer::Listener::Drain) << Pace{100, 0, 0, 100} << 40000
-                                                    << "发送错误！" << 2000;
+                                                    << "发送错误！" << 2000 << 0;
         // A close while bytes are still on their way is no sign that it has them.
         QTest::newRow("takes 1 MiB, then closes") << int(peer::Listener::Shut) << Pace{65536, 0, 262144, 1 << 20}
-                                                  << (3 << 19) << "等待发送超时" << 4000;
+                                                  << (3 << 19) << "等待发送超时" << 4000 << 1000;
+        // The reset that follows is a failure at once, not a stall after the bound.
+        QTest::newRow("takes 1 MiB, closes, then resets")
+            << int(peer::Listener::ShutReset) << Pace{65536, 200, 262144, 1 << 20} << (3 << 19) << "发送错误！"
+            << 4000 << 0;
         // Called sent once the panel has closed, not after waiting in vain.
         QTest::newRow("reads to the end and closes") << int(peer::Listener::Read) << Pace{65536, 0, 0, 0} << 40000
-                                                     << "发送成功！" << 2000;
-        QTest::newRow("the receive server") << -1 << Pace{} << 40000 << "发送成功！" << 2000;
+                                                     << "发送成功！" << 2000 << 0;
+        QTest::newRow("the receive server") << -1 << Pace{} << 40000 << "发送成功！" << 2000 << 0;
         // Holding every byte, it is taken to have them all after a few seconds.
         QTest::newRow("takes every byte, never closes") << int(peer::Listener::Keep) << Pace{65536, 0, 0, 0} << 40000
-                                                        << "发送成功！" << 6000;
+                                                        << "发送成功！" << 6000 << 0;
     }
     void sentOnlyOnceThePanelHoldsThePackage()
     {
@@ -599,12 +628,15 @@ private slots:
         QFETCH(int, size);
         QFETCH(QString, last);
         QFETCH(int, boundMs);
+        QFETCH(int, stallMs);
         writeFiles({"main.js=#" + QString::number(size), "page1.json={}"});
         std::unique_ptr<peer::Listener> panel;
         if (mode >= 0)
             panel.reset(new peer::Listener(peer::Listener::Mode(mode), pace));
         QSignalSpy serverEnds(m_server.get(), SIGNAL(disconnected(bool)));
         WatchedUpload upload;
+        if (stallMs > 0)
+            upload.setStallTimeout(stallMs);
         upload.setUploadSource(m_workDir->filePath("proj"), 2);
         QElapsedTimer clock;
         clock.start();
@@ -666,6 +698,8 @@ private slots:
         QTest::addColumn<int>("size");   // of the project's one file
         QTest::addColumn<int>("steadyMs");   // then the panel reads the rest at once; 0: its pace to the end
         const int MiB = 1 << 20;
+        // With a bound of a second on taking nothing, a tenth of the
+        // program's: what the sender sees of the connection moving is enough.
         // The loopback's buffers take some 4 MiB before the sender waits at all;
         // past that, the panel's pace rules for a second or two of sending,
         // then while the sender waits for the panel to take what is queued.
@@ -698,6 +732,7 @@ private slots:
         if (steadyMs > 0)
             steady.start(steadyMs);
         UploadServer upload;
+        upload.setStallTimeout(1000);
         QStringList reported;
         std::atomic<qint64> finishedAtMs{-1};
         connect(&upload, &UploadServer::occurrError, &upload, [&](const QString &text) { reported << text; });
@@ -721,6 +756,64 @@ private slots:
         // Failed, the upload ends on the panel's side at once, not once the
         // megabytes still queued have gone.
         QTRY_VERIFY_WITH_TIMEOUT(panel.endedAtMs >= 0, 1000);
+    }
+
+    void panelThatKeepsReadingIsNeverCutOff()
+    {
+        // Panels that pause between reads, for flash writes or a link that
+        // drops for a moment, each sent 2 MiB at once with the program's own
+        // bound; and one that stops reading for good, which still fails.
+        struct Case {
+            const char *tag;
+            peer::Listener::Pace pace;
+            int steadyMs;   // then it reads the rest at once; 0: its pace to the end
+        };
+        const qint64 MiB = 1 << 20;
+        const Case cases[] = {
+            {"8 KiB every 100 ms, for 6 s", {8192, 100, 0, 0}, 6000},
+            {"64 KiB every 200 ms", {65536, 200, 0, 0}, 0},
+            {"256 KiB every 900 ms", {262144, 900, 0, 0}, 0},
+            {"16 KiB every 50 ms, one 3 s pause", {16384, 50, 0, 0, MiB / 2, 3000}, 0},
+            {"stops reading after 1 MiB", {65536, 20, 0, MiB}, 0},
+        };
+        writeFiles({"video=#" + QString::number(2 * MiB)});
+        std::vector<std::unique_ptr<peer::Listener>> panels;
+        std::vector<std::unique_ptr<UploadServer>> uploads;
+        std::vector<QStringList> reported(std::size(cases));
+        std::vector<std::atomic<qint64>> finishedAtMs(std::size(cases));
+        for (std::size_t i = 0; i < std::size(cases); ++i) {
+            panels.emplace_back(new peer::Listener(peer::Listener::Drain, cases[i].pace));
+            peer::Listener *panel = panels.back().get();
+            if (cases[i].steadyMs > 0)
+                QTimer::singleShot(cases[i].steadyMs, this, [panel] { panel->hurry = true; });
+            uploads.emplace_back(new UploadServer);
+            UploadServer *upload = uploads.back().get();
+            finishedAtMs[i] = -1;
+            connect(upload, &UploadServer::occurrError, this, [&, i](const QString &text) { reported[i] << text; });
+            connect(upload, &UploadServer::serverFinish, upload,
+                    [&, i, panel] { finishedAtMs[i] = panel->clock.elapsed(); }, Qt::DirectConnection);
+            upload->setUploadSource(m_workDir->filePath("proj"), 2);
+            upload->startUpload("127.0.0.1", panel->port);
+        }
+        for (std::size_t i = 0; i < std::size(cases); ++i)
+            QTRY_VERIFY2_WITH_TIMEOUT(finishedAtMs[i] >= 0, cases[i].tag, 30000);
+        QCoreApplication::processEvents();
+        for (std::size_t i = 0; i < std::size(cases); ++i) {
+            uploads[i]->stopUpload();
+            peer::Listener &panel = *panels[i];
+            if (cases[i].pace.stopAfter > 0) {
+                QVERIFY2(reported[i] == QStringList({"连接成功！", "等待发送超时"}), cases[i].tag);
+                // Ten seconds after the last byte it took, not one.
+                const qint64 afterStop = finishedAtMs[i] - panel.stoppedAtMs;
+                QVERIFY2(afterStop >= 9500 && afterStop <= 14000, qPrintable(QString::number(afterStop)));
+                QTRY_VERIFY_WITH_TIMEOUT(panel.endedAtMs >= 0, 1000);
+                continue;
+            }
+            QVERIFY2(reported[i] == QStringList({"连接成功！", "发送成功！"}),
+                     qPrintable(cases[i].tag + (": " + reported[i].join(", "))));
+            QTRY_VERIFY_WITH_TIMEOUT(panel.done, 5000);
+            QVERIFY2(panel.received == readFixture(uploads[i]->packagePath()), cases[i].tag);
+        }
     }
 
     void stopWhileSendingEndsAtOnce_data()
