@@ -339,8 +339,17 @@ private slots:
             << QStringList{"B.json=b", "a.json=a", ".hidden=h", "img/", "img/x.png=x", "pipe=|", "pipe.lnk@pipe",
                            "dangling@gone", "img.lnk@img", "z.lnk@a.json", x63 + "=1", han21 + "=2"}
             << QStringList{"a.json", "B.json", x63, "z.lnk", han21}
-            << QStringList{skipped + "dangling", skipped + "img", skipped + "img.lnk", skipped + "pipe",
-                           skipped + "pipe.lnk"};
+            << QStringList{"跳过隐藏文件: %1/proj/.hidden", skipped + "dangling", skipped + "img",
+                           skipped + "img.lnk", skipped + "pipe", skipped + "pipe.lnk"};
+        // Left out, hidden entries are named: the panel gets the project without them.
+        QTest::newRow("hidden file named") << "proj" << 2 << QStringList{"a.json={}", ".x.json={}"}
+                                           << QStringList{"a.json"} << QStringList{"跳过隐藏文件: %1/proj/.x.json"};
+        QTest::newRow("many hidden entries")
+            << "proj" << 2
+            << QStringList{".h5=", ".h4=", "a.json={}", ".x.json={}", ".h3=", ".Git/", ".h1=", ".h2="}
+            << QStringList{"a.json"}
+            << QStringList{"跳过隐藏文件: %1/proj/.Git", "跳过隐藏文件: %1/proj/.h1", "跳过隐藏文件: %1/proj/.h2",
+                           "跳过隐藏文件: %1/proj/.h3", "跳过隐藏文件: %1/proj/.h4", "另有2个隐藏文件被跳过"};
         QTest::newRow("64-byte file name") << "proj" << 2 << QStringList{x63 + "y=1", "a=2"} << QStringList()
                                            << QStringList{"文件名过长: %1/proj/" + x63 + "y (最多63字节)"};
         QTest::newRow("64-byte folder name") << "proj/" + x63 + "y" << 2 << QStringList{x63 + "y/", x63 + "y/a=1"}
@@ -524,6 +533,62 @@ private slots:
         QCOMPARE(upload.reported, QStringList({QString("读取目录失败: %1 (%2)").arg(proj, qt_error_string(error)),
                                                "文件打包错误！"}));
         QVERIFY(!panel.accepted);
+    }
+
+    void entryThatCannotBeLookedAtStopsUpload_data()
+    {
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QStringList>("texts");   // %1: the project folder
+        const QString failed = "读取文件信息失败: %1/c.json (%2)";
+        QTest::newRow("I/O error") << EIO << QStringList{failed.arg("%1", qt_error_string(EIO)), "文件打包错误！"};
+        QTest::newRow("no permission") << EACCES
+                                       << QStringList{failed.arg("%1", qt_error_string(EACCES)), "文件打包错误！"};
+        // Gone between the listing and the look: left out, as it is no longer there.
+        QTest::newRow("vanished") << ENOENT << QStringList{"跳过非普通文件: %1/c.json", "连接成功！", "发送成功！"};
+    }
+    void entryThatCannotBeLookedAtStopsUpload()
+    {
+        QFETCH(int, error);
+        QFETCH(QStringList, texts);
+        writeFiles({"a.json={}", "b.json={}", "c.json={}", "d.json={}"});
+        const QString proj = m_workDir->filePath("proj");
+        peer::Listener panel(peer::Listener::Read);
+        WatchedUpload upload;
+        upload.setEntryLook([&](const char *path, struct stat *status) {
+            if (QFileInfo(QFile::decodeName(path)).fileName() == "c.json") {
+                errno = error;
+                return -1;
+            }
+            return ::lstat(path, status);
+        });
+        upload.setUploadSource(proj, 2);
+        upload.startUpload("127.0.0.1", panel.port);
+        QTRY_COMPARE_WITH_TIMEOUT(upload.finishes, 1, 10000);
+        QCOMPARE(upload.reported, texts.replaceInStrings("%1", proj));
+        QCOMPARE(bool(panel.accepted), error == ENOENT);
+    }
+
+    void skippedEntriesAreCountedPerPacking()
+    {
+        // A first packing fails after skipping three folders.
+        writeFiles({"d0/", "d1/", "d2/", "a.json={}", QString(64, 'x') + "=1"});
+        const QString proj = m_workDir->filePath("proj");
+        UploadServer upload;
+        QSignalSpy reported(&upload, SIGNAL(occurrError(QString)));
+        upload.setUploadSource(proj, 2);
+        QVERIFY(!upload.packageFiles());
+        QCOMPARE(reported.count(), 4);
+        // The next one names its own first five and counts the rest.
+        QVERIFY(QFile::remove(proj + '/' + QString(64, 'x')));
+        writeFiles({"d3/", "d4/", "d5/"});
+        reported.clear();
+        QVERIFY(upload.packageFiles());
+        QStringList texts;
+        for (const QList<QVariant> &text : qAsConst(reported))
+            texts << text.at(0).toString();
+        const QString skipped = "跳过非普通文件: " + proj + "/d%1";
+        QCOMPARE(texts, QStringList({skipped.arg(0), skipped.arg(1), skipped.arg(2), skipped.arg(3), skipped.arg(4),
+                                     "另有1个非普通文件被跳过"}));
     }
 
     void stopEndsListingOfAHugeFolder()
