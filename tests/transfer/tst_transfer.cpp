@@ -244,7 +244,7 @@ enum Then { kCloses, kFallsSilent, kTrickles };
 
 // How the user answers the question whether to stop the upload: a button,
 // Escape or the box's close; or it is never asked, as nothing runs.
-enum Answer { kYes, kNo, kEscape, kCloseBox, kNotAsked };
+enum Answer { kYes, kNo, kEnter, kEscape, kCloseBox, kNotAsked };
 
 // The panel's folders before a package comes.
 const QStringList kBefore = {"all_path/", "all_path/keep=1", "config_path/", "config_path/old.json=old",
@@ -1197,6 +1197,8 @@ private slots:
         QTest::addColumn<bool>("byEscape");   // else the window's close
         QTest::addColumn<Answer>("answer");
         QTest::newRow("Escape, then 否") << true << kNo;
+        // Enter loses nothing.
+        QTest::newRow("close, then Enter on the question") << false << kEnter;
         QTest::newRow("close, then Escape on the question") << false << kEscape;
         QTest::newRow("Escape, then the question closed") << true << kCloseBox;
         QTest::newRow("close, then 是") << false << kYes;
@@ -1227,8 +1229,8 @@ private slots:
         QStringList asked;
         whenShown<QMessageBox>([&](QMessageBox *box) {
             asked << box->text();
-            if (answer == kEscape)
-                QTest::keyClick(box, Qt::Key_Escape);
+            if (answer == kEscape || answer == kEnter)
+                QTest::keyClick(box, answer == kEscape ? Qt::Key_Escape : Qt::Key_Return);
             else if (answer == kCloseBox)
                 box->close();
             else
@@ -1257,6 +1259,38 @@ private slots:
         panel.hurry = true;
         QTRY_COMPARE_WITH_TIMEOUT(sendLog->toPlainText(), QString("连接成功！\n发送成功！"), 10000);
         QCOMPARE(button->text(), QString("上传配置"));
+        QCOMPARE(panel.received, readFixture(page->configUploader()->packagePath()));
+    }
+
+    void uploadEndingWhileAskedClosesThePage()
+    {
+        writeFiles({"main.projectui={\"Page\": []}", "video=#" + QString::number(16 << 20)});
+        QVERIFY(GlobalManager::instance()->openProject(m_workDir->filePath("proj/main.projectui")));
+        peer::Listener panel(peer::Listener::Drain, {16384, 100, 16384, 0});
+        DataDlg dialog;
+        DataManager *page = dialog.dataManager();
+        page->setPanelPort(panel.port);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *sendLog = page->findChild<QTextEdit *>("textEdit_3");
+        QTest::keyClicks(page->findChild<QLineEdit *>("lineEdit"), "127.0.0.1");
+        QTest::mouseClick(page->findChild<QPushButton *>("pushButton_3"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(sendLog->toPlainText(), QString("连接成功！"), 5000);
+
+        // The user leaves the question open while the panel takes the rest.
+        QStringList asked;
+        whenShown<QMessageBox>([&](QMessageBox *box) {
+            asked << box->text();
+            panel.hurry = true;
+            // Should the question stay, it is answered 否 in the end, so that
+            // the test fails instead of waiting for ever.
+            QTimer::singleShot(20000, box, [box] { box->done(QMessageBox::No); });
+        });
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QCOMPARE(asked, QStringList{"正在上传，是否停止上传?"});
+        QCOMPARE(sendLog->toPlainText(), QString("连接成功！\n发送成功！"));
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(!page->configUploader()->isBusy());
         QCOMPARE(panel.received, readFixture(page->configUploader()->packagePath()));
     }
 };
