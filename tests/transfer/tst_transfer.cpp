@@ -672,11 +672,13 @@ private slots:
         QTest::newRow("reads 100 bytes and resets") << int(peer::Listener::Drain) << Pace{100, 0, 0, 100} << 40000
                                                     << "发送错误！" << 2000 << 0;
         // A close while bytes are still on their way is no sign that it has them.
+        // What is left after its 1 MiB is more than its buffer takes, so that
+        // bytes are still queued when its close comes.
         QTest::newRow("takes 1 MiB, then closes") << int(peer::Listener::Shut) << Pace{65536, 0, 262144, 1 << 20}
-                                                  << (3 << 19) << "等待发送超时" << 4000 << 1000;
+                                                  << (2 << 20) << "等待发送超时" << 4000 << 1000;
         // The reset that follows is a failure at once, not a stall after the bound.
         QTest::newRow("takes 1 MiB, closes, then resets")
-            << int(peer::Listener::ShutReset) << Pace{65536, 200, 262144, 1 << 20} << (3 << 19) << "发送错误！"
+            << int(peer::Listener::ShutReset) << Pace{65536, 200, 262144, 1 << 20} << (2 << 20) << "发送错误！"
             << 4000 << 0;
         // Called sent once the panel has closed, not after waiting in vain.
         QTest::newRow("reads to the end and closes") << int(peer::Listener::Read) << Pace{65536, 0, 0, 0} << 40000
