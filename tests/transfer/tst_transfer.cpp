@@ -841,7 +841,8 @@ private slots:
             {"64 KiB every 200 ms", {65536, 200, 0, 0}, 0},
             {"256 KiB every 900 ms", {262144, 900, 0, 0}, 0},
             {"16 KiB every 50 ms, one 3 s pause", {16384, 50, 0, 0, MiB / 2, 3000}, 0},
-            {"stops reading after 1 MiB", {65536, 20, 0, MiB}, 0},
+            // Its buffer smaller than the rest, so that the rest stays queued.
+            {"stops reading after 1 MiB", {65536, 20, 262144, MiB}, 0},
         };
         writeFiles({"video=#" + QString::number(2 * MiB)});
         std::vector<std::unique_ptr<peer::Listener>> panels;
