@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QInputDialog>
+#include <QPointer>
+#include <QVector>
 
 namespace {
 
@@ -48,6 +50,13 @@ Notifier::TextResponder &textResponder()
 {
     static Notifier::TextResponder r;
     return r;
+}
+
+// The boxes open now, innermost last.
+QVector<QPointer<QMessageBox>> &openBoxes()
+{
+    static QVector<QPointer<QMessageBox>> boxes;
+    return boxes;
 }
 }
 
@@ -100,7 +109,21 @@ QMessageBox::StandardButton Notifier::ask(QWidget *parent, const Prompt &asked,
     // Texts carry names, paths and script output: never read as markup.
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(defaultButton);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    openBoxes().append(&box);
+    const int answer = box.exec();
+    openBoxes().removeAll(&box);
+    return static_cast<QMessageBox::StandardButton>(answer);
+}
+
+bool Notifier::withdraw(const QString &text, QMessageBox::StandardButton answer)
+{
+    for (const QPointer<QMessageBox> &box : openBoxes()) {
+        if (box && box->text() == shownText(text)) {
+            box->done(answer);
+            return true;
+        }
+    }
+    return false;
 }
 
 void Notifier::information(QWidget *parent, const QString &title, const QString &text)

@@ -47,6 +47,10 @@ public:
     // the proposal going in and the answer coming out; false when cancelled.
     static bool getText(QWidget *parent, const QString &title, const QString &label, QString *text);
 
+    // Takes back the open question of this text when events have settled it:
+    // its box ends as though answered so. False when no such box is open.
+    static bool withdraw(const QString &text, QMessageBox::StandardButton answer);
+
     // Test seam: while a responder is set no box is shown and the responder answers.
     static void setResponder(Responder responder);
     // The same for text questions; without one, the button responder decides

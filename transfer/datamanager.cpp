@@ -229,14 +229,28 @@ bool DataManager::mayClose()
     if (!m_configUploader->isBusy() && !m_dataUploader->isBusy())
         return true;
     // Closed in silence, the page would leave the user thinking the panel
-    // has the project.
-    if (Notifier::question(window(), tr("提示"), tr("正在上传，是否停止上传?")) != QMessageBox::Yes)
+    // has the project. Enter loses nothing: the upload goes on.
+    if (Notifier::question(window(), tr("提示"), stopQuestion(), QMessageBox::Yes | QMessageBox::No,
+                           QMessageBox::No)
+        != QMessageBox::Yes)
         return false;
     if (m_configUploader->isBusy())
         stopConfigUpload();
     if (m_dataUploader->isBusy())
         stopDataUpload();
     return true;
+}
+
+QString DataManager::stopQuestion()
+{
+    return tr("正在上传，是否停止上传?");
+}
+
+void DataManager::uploadEnded(const UploadServer *other)
+{
+    // Nothing is left to stop: the page closes, as the user asked.
+    if (!other->isBusy())
+        Notifier::withdraw(stopQuestion(), QMessageBox::Yes);
 }
 
 void DataManager::stopConfigUpload()
@@ -342,6 +356,7 @@ void DataManager::onDataFinish()
 {
     m_dataButton->setText(tr("上传数据"));
     m_configButton->setEnabled(true);
+    uploadEnded(m_configUploader);
 }
 
 void DataManager::onConfigMentionString(QString text)
@@ -353,4 +368,5 @@ void DataManager::onConfigFinish()
 {
     m_configButton->setText(tr("上传配置"));
     m_dataButton->setEnabled(true);
+    uploadEnded(m_dataUploader);
 }

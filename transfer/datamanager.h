@@ -55,6 +55,10 @@ private:
     void retranslateUi();
     // The address typed in, or empty after telling the user it is not one.
     QString checkedAddress();
+    static QString stopQuestion();
+    // An upload has ended: a question whether to stop it, still open, is
+    // settled unless the other uploader runs.
+    void uploadEnded(const UploadServer *other);
     void stopConfigUpload();
     void stopDataUpload();
 

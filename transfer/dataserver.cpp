@@ -10,8 +10,18 @@
 #include <QTimer>
 
 #include <climits>
+#include <sys/socket.h>
 
 namespace {
+// Ends a connection with a reset: the sender takes an orderly close as "the
+// panel holds the package", which a refused one must never read as.
+void resetConnection(QTcpSocket *socket)
+{
+    const linger now = {1, 0};
+    ::setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &now, sizeof now);
+    socket->abort();
+}
+
 // The most a client's bytes take in memory at once.
 const int kReadPiece = 256 * 1024;
 const int kQuietTimeoutMs = 30000;
@@ -120,7 +130,7 @@ void DataServer::onConnected()
     while (QTcpSocket *socket = m_server->nextPendingConnection()) {
         if (m_client) {
             // The first client keeps the server.
-            socket->disconnectFromHost();
+            resetConnection(socket);
             socket->deleteLater();
             continue;
         }
@@ -229,7 +239,11 @@ void DataServer::endClient(bool success)
     if (QTcpSocket *socket = m_client) {
         m_client = nullptr;
         socket->disconnect(this);
-        socket->disconnectFromHost();
+        // Closed in order only once the whole package is in place.
+        if (success)
+            socket->disconnectFromHost();
+        else
+            resetConnection(socket);
         socket->deleteLater();
     }
     emit disconnected(success);

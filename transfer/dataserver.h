@@ -15,8 +15,9 @@ class QTcpSocket;
 class QTimer;
 
 // Receives packages on the GUI thread: one client at a time, one package per
-// connection, closed once the package is in place. Nothing is ever sent
-// back; the closed connection is the only answer.
+// connection, closed in order once the package is in place and reset when it
+// is refused or could not be stored. Nothing is ever sent back; how the
+// connection ends is the only answer.
 class DataServer : public QObject
 {
     Q_OBJECT

@@ -126,6 +126,10 @@ bool PackageReceiver::takeHeader()
 bool PackageReceiver::nextRecord()
 {
     if (m_records == m_header.fileNumbers) {
+        // Bytes that no record claims would be dropped unsaid: a record that
+        // claims less than it carries would be stored cut short.
+        if (m_position != m_end)
+            return fail(tr("文件记录与数据包大小不符"));
         m_stage = RestStage;
         return true;
     }

@@ -20,10 +20,11 @@
 namespace {
 
 const int kConnectTimeoutMs = 500;
-// A panel on a weak link reads on, yet its stack may keep our bytes waiting
-// for half a second at a time; only a second with nothing moving at all
-// means it has stopped.
-const int kStallTimeoutMs = 1000;
+// A panel that writes to flash between reads, or sits on a link that drops
+// for a moment, takes nothing for seconds and then reads on; only this long
+// with nothing taken at all means it has stopped. The order of the receive
+// side's own quiet time-out.
+const int kStallTimeoutMs = 10000;
 const int kPieceSize = 32768;
 // A panel closes the connection as soon as it holds the whole package; one
 // that holds every byte and stays silent this long is taken as having it.
@@ -32,18 +33,9 @@ const int kPanelQuietMs = 3000;
 // At most so many skipped entries are named in the log, the rest counted.
 const int kNamedSkips = 5;
 
-// What a candidate names, following a link: only regular files are packed.
-enum class SourceKind { Regular, Folder, Other };
-
-SourceKind kindOf(const QByteArray &path, quint64 *size)
+bool lessIgnoringCase(const QString &a, const QString &b)
 {
-    struct stat status;
-    if (::stat(path.constData(), &status) != 0)
-        return SourceKind::Other;
-    *size = quint64(status.st_size);
-    if (S_ISDIR(status.st_mode))
-        return SourceKind::Folder;
-    return S_ISREG(status.st_mode) ? SourceKind::Regular : SourceKind::Other;
+    return a.compare(b, Qt::CaseInsensitive) < 0;
 }
 
 // A raw file name as a log line shows it: what is UTF-8 as text (control
@@ -105,6 +97,7 @@ Listing forEachRawName(const QByteArray &folder, const UploadServer::EntryReader
 UploadServer::UploadServer(QObject *parent)
     : QThread(parent)
     , m_client(new TcpClient)
+    , m_stallMs(kStallTimeoutMs)
 {
 }
 
@@ -199,14 +192,24 @@ bool UploadServer::listFolder(QFileInfoList *candidates)
     const QByteArray folder = QFile::encodeName(m_sourcePath) + '/';
     quint32 entries = 0;
     int error = 0;
+    // The first few hidden names in name order, and how many there are.
+    QStringList hidden;
+    int hiddenCount = 0;
     // A folder of a million entries is never listed whole: a stop ends the
     // listing, and so do more entries of any kind than a panel takes files.
     const Listing listed = forEachRawName(folder, m_readEntry, [&](const QByteArray &raw) {
         if (stopping())
             return false;
-        // Hidden entries are never packed.
-        if (raw.startsWith('.'))
+        // Hidden entries are never packed, but the user hears of them: the
+        // panel gets the project without them.
+        if (raw.startsWith('.')) {
+            const QString name = escapedName(folder + raw);
+            hidden.insert(std::lower_bound(hidden.begin(), hidden.end(), name, lessIgnoringCase), name);
+            if (hidden.size() > kNamedSkips)
+                hidden.removeLast();
+            ++hiddenCount;
             return true;
+        }
         if (++entries > PackageFormat::kMaxRecords) {
             emit occurrError(tr("文件数量超出限制"));
             return false;
@@ -219,7 +222,13 @@ bool UploadServer::listFolder(QFileInfoList *candidates)
         // A folder is never packed, whatever its name; named here, as no
         // candidate can carry its name.
         quint64 size = 0;
-        if (kindOf(folder + raw, &size) == SourceKind::Folder) {
+        int lookError = 0;
+        const SourceKind kind = kindOf(folder + raw, &size, &lookError);
+        if (kind == SourceKind::Unknown) {
+            lookFailed(escapedName(folder + raw), lookError);
+            return false;
+        }
+        if (kind == SourceKind::Folder) {
             skipped(escapedName(folder + raw));
             return true;
         }
@@ -232,10 +241,33 @@ bool UploadServer::listFolder(QFileInfoList *candidates)
         emit occurrError(tr("读取目录失败: %1 (%2)").arg(m_sourcePath, qt_error_string(error)));
     if (listed != Listing::Whole)
         return false;
+    hiddenSkipped(hidden, hiddenCount);
     std::stable_sort(candidates->begin(), candidates->end(), [](const QFileInfo &a, const QFileInfo &b) {
-        return a.fileName().compare(b.fileName(), Qt::CaseInsensitive) < 0;
+        return lessIgnoringCase(a.fileName(), b.fileName());
     });
     return true;
+}
+
+UploadServer::SourceKind UploadServer::kindOf(const QByteArray &path, quint64 *size, int *error) const
+{
+    struct stat status;
+    if (m_lookEntry(path.constData(), &status) != 0) {
+        *error = errno;
+        // Left out unsaid, a file would be missing from a package called sent.
+        return *error == ENOENT ? SourceKind::Other : SourceKind::Unknown;
+    }
+    // A link to nothing is skipped.
+    if (S_ISLNK(status.st_mode) && ::stat(path.constData(), &status) != 0)
+        return SourceKind::Other;
+    *size = quint64(status.st_size);
+    if (S_ISDIR(status.st_mode))
+        return SourceKind::Folder;
+    return S_ISREG(status.st_mode) ? SourceKind::Regular : SourceKind::Other;
+}
+
+void UploadServer::lookFailed(const QString &path, int error)
+{
+    emit occurrError(tr("读取文件信息失败: %1 (%2)").arg(path, qt_error_string(error)));
 }
 
 void UploadServer::skipped(const QString &path)
@@ -243,6 +275,14 @@ void UploadServer::skipped(const QString &path)
     // Named while the log stays short, counted after that.
     if (++m_skipped <= kNamedSkips)
         emit occurrError(tr("跳过非普通文件: %1").arg(path));
+}
+
+void UploadServer::hiddenSkipped(const QStringList &names, int count)
+{
+    for (const QString &name : names)
+        emit occurrError(tr("跳过隐藏文件: %1").arg(name));
+    if (count > names.size())
+        emit occurrError(tr("另有%1个隐藏文件被跳过").arg(count - names.size()));
 }
 
 int UploadServer::writePackage(const QString &name, int mode, const QFileInfoList &candidates, QFile &output)
@@ -267,8 +307,14 @@ int UploadServer::writePackage(const QString &name, int mode, const QFileInfoLis
             return 0;
         const QString path = candidate.absoluteFilePath();
         quint64 size = 0;
+        int lookError = 0;
         // A folder, FIFO, socket, device or broken link is never opened.
-        if (kindOf(QFile::encodeName(path), &size) != SourceKind::Regular) {
+        const SourceKind kind = kindOf(QFile::encodeName(path), &size, &lookError);
+        if (kind == SourceKind::Unknown) {
+            lookFailed(path, lookError);
+            return 0;
+        }
+        if (kind != SourceKind::Regular) {
             skipped(path);
             continue;
         }
@@ -392,14 +438,14 @@ QString UploadServer::sendPackage()
     QByteArray piece(kPieceSize, Qt::Uninitialized);
     qint64 read = m_package.seek(0) ? m_package.read(piece.data(), kPieceSize) : -1;
     for (; read > 0 && sent == TcpClient::Sent; read = m_package.read(piece.data(), kPieceSize))
-        sent = m_client->sendAll(piece.constData(), int(read), kStallTimeoutMs, m_run);
+        sent = m_client->sendAll(piece.constData(), int(read), m_stallMs, m_run);
     if (read < 0 && sent == TcpClient::Sent)
         sent = TcpClient::Failed;
     // Every byte handed to the kernel is not yet every byte taken: the panel
     // closes once it holds the whole package, and resets when it could not
     // take it (it crashed, ran out of space or refused it).
     if (sent == TcpClient::Sent)
-        sent = m_client->finish(kStallTimeoutMs, kPanelQuietMs, m_run);
+        sent = m_client->finish(m_stallMs, kPanelQuietMs, m_run);
     if (sent == TcpClient::Sent) {
         m_client->close();
         return tr("发送成功！");

@@ -9,6 +9,7 @@
 #include <dirent.h>
 #include <functional>
 #include <memory>
+#include <sys/stat.h>
 
 class QTemporaryDir;
 class TcpClient;
@@ -50,6 +51,13 @@ public:
     // the program), so that a listing can fail part-way.
     using EntryReader = std::function<dirent *(DIR *)>;
     void setEntryReader(const EntryReader &reader) { m_readEntry = reader; }
+    // Test seam: looks at one entry of the folder, not following a link
+    // (lstat in the program), so that a look can fail.
+    using EntryLook = std::function<int(const char *, struct stat *)>;
+    void setEntryLook(const EntryLook &look) { m_lookEntry = look; }
+    // Test seam: how long the panel may take nothing before the upload gives
+    // up (kStallTimeoutMs in the program).
+    void setStallTimeout(int ms) { m_stallMs = ms; }
 
 signals:
     void occurrError(QString strErr);
@@ -60,6 +68,14 @@ protected:
 
 private:
     enum CopyResult { Copied, ReadFailed, WriteFailed, Stopped };
+    // What an entry names, following a link: only regular files are packed.
+    enum class SourceKind { Regular, Folder, Other, Unknown };
+
+    // Unknown, with *error, when the entry itself cannot be looked at; one
+    // that vanished since the listing is Other, skipped like a broken link.
+    SourceKind kindOf(const QByteArray &path, quint64 *size, int *error) const;
+    // Says that the kind of an entry could not be learned.
+    void lookFailed(const QString &path, int error);
 
     // The entries of the source folder, in name order without regard to
     // case; false after a stop, a refusal or a listing cut short, each said
@@ -68,6 +84,8 @@ private:
     // Names an entry that is not packed, the first few of a packing; the
     // others are counted once the packing is planned.
     void skipped(const QString &path);
+    // Names the first hidden entries of a listing in name order, counts the rest.
+    void hiddenSkipped(const QStringList &names, int count);
     // Empty when the whole package went out or a stop ended the sending.
     QString sendPackage();
     CopyResult copyFile(QFile &input, qint64 size, QFile &output);
@@ -87,5 +105,7 @@ private:
     QString m_tempDir;
     int m_mode = 0;
     int m_skipped = 0;
+    int m_stallMs;
     EntryReader m_readEntry = ::readdir;
+    EntryLook m_lookEntry = [](const char *path, struct stat *status) { return ::lstat(path, status); };
 };

@@ -20,6 +20,7 @@
 #include <atomic>
 #include <memory>
 #include <thread>
+#include <vector>
 
 #include <fcntl.h>
 #include <linux/capability.h>
@@ -67,21 +68,29 @@ inline QByteArray package(const QByteArray &name, quint32 type, const QList<QByt
 // per step of its pace, as a panel on a weak link does, and holds the
 // connection without reading once it has stopAfter bytes (if given), closing
 // it at the sender's end with what is unread (a reset); Shut does the same
-// but closes its own side as soon as it stops reading; Keep reads all and
-// holds on past the sender's half-close, never closing. Each notes when it
-// saw the sender end the connection, by a close or a reset (Keep: a reset).
+// but closes its own side as soon as it stops reading; ShutReset closes its
+// side too, then after everyMs closes with what is unread (a reset), not
+// waiting for the sender; Keep reads all and holds on past the sender's
+// half-close, never closing. Each notes when it saw the sender end the
+// connection, by a close or a reset (Keep: a reset).
 class Listener
 {
 public:
-    enum Mode { Read, Hold, Close, Refuse, Drain, Keep, Shut };
+    enum Mode { Read, Hold, Close, Refuse, Drain, Keep, Shut, ShutReset };
     struct Pace {
         int chunk;
         int everyMs;
         int window;   // the receive buffer asked for; 0: the system's own, which grows
         qint64 stopAfter;
+        qint64 pauseAfter = 0;   // Drain pauses once, for pauseMs, when it has so many bytes
+        int pauseMs = 0;
     };
 
-    explicit Listener(Mode mode, Pace pace = {65536, 0, 0, 0})
+    explicit Listener(Mode mode)
+        : Listener(mode, Pace{65536, 0, 0, 0})
+    {
+    }
+    Listener(Mode mode, Pace pace)
     {
         clock.start();
         m_socket = ::socket(AF_INET, SOCK_STREAM, 0);
@@ -127,20 +136,34 @@ private:
     {
         const int client = ::accept(m_socket, nullptr, nullptr);
         accepted = client >= 0;
-        char buffer[65536];
+        std::vector<char> buffer(size_t(qMax(pace.chunk, 65536)));
         bool holds = mode == Hold;
+        bool paused = false;
         ssize_t n = 1;
-        for (; (mode == Read || mode == Drain || mode == Keep || mode == Shut) && !holds && !m_stop
-             && (n = ::read(client, buffer, size_t(qMin<int>(pace.chunk, sizeof buffer)))) > 0;) {
-            received.append(buffer, int(n));
+        // Drain takes a whole chunk per step, in as many reads as it needs.
+        qint64 step = 0;
+        for (; (mode == Read || mode == Drain || mode == Keep || mode == Shut || mode == ShutReset) && !holds
+             && !m_stop && (n = ::read(client, buffer.data(), size_t(pace.chunk - step))) > 0;) {
+            received.append(buffer.data(), int(n));
+            step += n;
             holds = pace.stopAfter > 0 && received.size() >= pace.stopAfter;
-            if (holds)
+            if (holds) {
                 stoppedAtMs = clock.elapsed();
-            else if (mode == Drain && !hurry)
-                ::poll(nullptr, 0, pace.everyMs);
+            } else if (mode != Drain || step >= pace.chunk) {
+                step = 0;
+                const bool pauses = pace.pauseMs > 0 && !paused && received.size() >= pace.pauseAfter;
+                paused = paused || pauses;
+                if (mode == Drain && !hurry)
+                    ::poll(nullptr, 0, pauses ? pace.pauseMs : pace.everyMs);
+            }
         }
-        if (holds && mode == Shut)
+        if (holds && (mode == Shut || mode == ShutReset))
             ::shutdown(client, SHUT_WR);
+        if (holds && mode == ShutReset) {
+            ::poll(nullptr, 0, pace.everyMs);
+            holds = false;
+            n = 0;
+        }
         // A half-close is no end to Keep, which waits for a reset.
         const bool keeps = mode == Keep && n == 0;
         if (keeps) {
@@ -221,7 +244,7 @@ enum Then { kCloses, kFallsSilent, kTrickles };
 
 // How the user answers the question whether to stop the upload: a button,
 // Escape or the box's close; or it is never asked, as nothing runs.
-enum Answer { kYes, kNo, kEscape, kCloseBox, kNotAsked };
+enum Answer { kYes, kNo, kEnter, kEscape, kCloseBox, kNotAsked };
 
 // The panel's folders before a package comes.
 const QStringList kBefore = {"all_path/", "all_path/keep=1", "config_path/", "config_path/old.json=old",
@@ -316,8 +339,17 @@ private slots:
             << QStringList{"B.json=b", "a.json=a", ".hidden=h", "img/", "img/x.png=x", "pipe=|", "pipe.lnk@pipe",
                            "dangling@gone", "img.lnk@img", "z.lnk@a.json", x63 + "=1", han21 + "=2"}
             << QStringList{"a.json", "B.json", x63, "z.lnk", han21}
-            << QStringList{skipped + "dangling", skipped + "img", skipped + "img.lnk", skipped + "pipe",
-                           skipped + "pipe.lnk"};
+            << QStringList{"跳过隐藏文件: %1/proj/.hidden", skipped + "dangling", skipped + "img",
+                           skipped + "img.lnk", skipped + "pipe", skipped + "pipe.lnk"};
+        // Left out, hidden entries are named: the panel gets the project without them.
+        QTest::newRow("hidden file named") << "proj" << 2 << QStringList{"a.json={}", ".x.json={}"}
+                                           << QStringList{"a.json"} << QStringList{"跳过隐藏文件: %1/proj/.x.json"};
+        QTest::newRow("many hidden entries")
+            << "proj" << 2
+            << QStringList{".h5=", ".h4=", "a.json={}", ".x.json={}", ".h3=", ".Git/", ".h1=", ".h2="}
+            << QStringList{"a.json"}
+            << QStringList{"跳过隐藏文件: %1/proj/.Git", "跳过隐藏文件: %1/proj/.h1", "跳过隐藏文件: %1/proj/.h2",
+                           "跳过隐藏文件: %1/proj/.h3", "跳过隐藏文件: %1/proj/.h4", "另有2个隐藏文件被跳过"};
         QTest::newRow("64-byte file name") << "proj" << 2 << QStringList{x63 + "y=1", "a=2"} << QStringList()
                                            << QStringList{"文件名过长: %1/proj/" + x63 + "y (最多63字节)"};
         QTest::newRow("64-byte folder name") << "proj/" + x63 + "y" << 2 << QStringList{x63 + "y/", x63 + "y/a=1"}
@@ -503,6 +535,62 @@ private slots:
         QVERIFY(!panel.accepted);
     }
 
+    void entryThatCannotBeLookedAtStopsUpload_data()
+    {
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QStringList>("texts");   // %1: the project folder
+        const QString failed = "读取文件信息失败: %1/c.json (%2)";
+        QTest::newRow("I/O error") << EIO << QStringList{failed.arg("%1", qt_error_string(EIO)), "文件打包错误！"};
+        QTest::newRow("no permission") << EACCES
+                                       << QStringList{failed.arg("%1", qt_error_string(EACCES)), "文件打包错误！"};
+        // Gone between the listing and the look: left out, as it is no longer there.
+        QTest::newRow("vanished") << ENOENT << QStringList{"跳过非普通文件: %1/c.json", "连接成功！", "发送成功！"};
+    }
+    void entryThatCannotBeLookedAtStopsUpload()
+    {
+        QFETCH(int, error);
+        QFETCH(QStringList, texts);
+        writeFiles({"a.json={}", "b.json={}", "c.json={}", "d.json={}"});
+        const QString proj = m_workDir->filePath("proj");
+        peer::Listener panel(peer::Listener::Read);
+        WatchedUpload upload;
+        upload.setEntryLook([&](const char *path, struct stat *status) {
+            if (QFileInfo(QFile::decodeName(path)).fileName() == "c.json") {
+                errno = error;
+                return -1;
+            }
+            return ::lstat(path, status);
+        });
+        upload.setUploadSource(proj, 2);
+        upload.startUpload("127.0.0.1", panel.port);
+        QTRY_COMPARE_WITH_TIMEOUT(upload.finishes, 1, 10000);
+        QCOMPARE(upload.reported, texts.replaceInStrings("%1", proj));
+        QCOMPARE(bool(panel.accepted), error == ENOENT);
+    }
+
+    void skippedEntriesAreCountedPerPacking()
+    {
+        // A first packing fails after skipping three folders.
+        writeFiles({"d0/", "d1/", "d2/", "a.json={}", QString(64, 'x') + "=1"});
+        const QString proj = m_workDir->filePath("proj");
+        UploadServer upload;
+        QSignalSpy reported(&upload, SIGNAL(occurrError(QString)));
+        upload.setUploadSource(proj, 2);
+        QVERIFY(!upload.packageFiles());
+        QCOMPARE(reported.count(), 4);
+        // The next one names its own first five and counts the rest.
+        QVERIFY(QFile::remove(proj + '/' + QString(64, 'x')));
+        writeFiles({"d3/", "d4/", "d5/"});
+        reported.clear();
+        QVERIFY(upload.packageFiles());
+        QStringList texts;
+        for (const QList<QVariant> &text : qAsConst(reported))
+            texts << text.at(0).toString();
+        const QString skipped = "跳过非普通文件: " + proj + "/d%1";
+        QCOMPARE(texts, QStringList({skipped.arg(0), skipped.arg(1), skipped.arg(2), skipped.arg(3), skipped.arg(4),
+                                     "另有1个非普通文件被跳过"}));
+    }
+
     void stopEndsListingOfAHugeFolder()
     {
         const QString proj = m_workDir->filePath("proj");
@@ -551,6 +639,7 @@ private slots:
         peer::Listener listener{peer::Listener::Mode(mode)};
         peer::Listener smallPanel(peer::Listener::Read);
         WatchedUpload upload;
+        upload.setStallTimeout(1000);
         UploadServer small;
         upload.setUploadSource(m_workDir->filePath("proj"), 2);
         small.setUploadSource(m_workDir->filePath("small"), 2);
@@ -576,21 +665,28 @@ private slots:
         QTest::addColumn<int>("size");       // of the project's one file
         QTest::addColumn<QString>("last");   // what the upload says last
         QTest::addColumn<int>("boundMs");    // within which it says it
+        QTest::addColumn<int>("stallMs");    // the bound on taking nothing; 0: the program's own
         using Pace = peer::Listener::Pace;
         // The whole project fits in the sockets' buffers: every send succeeds,
         // whatever the panel then does with the bytes.
         QTest::newRow("reads 100 bytes and resets") << int(peer::Listener::Drain) << Pace{100, 0, 0, 100} << 40000
-                                                    << "发送错误！" << 2000;
+                                                    << "发送错误！" << 2000 << 0;
         // A close while bytes are still on their way is no sign that it has them.
+        // What is left after its 1 MiB is more than its buffer takes, so that
+        // bytes are still queued when its close comes.
         QTest::newRow("takes 1 MiB, then closes") << int(peer::Listener::Shut) << Pace{65536, 0, 262144, 1 << 20}
-                                                  << (3 << 19) << "等待发送超时" << 4000;
+                                                  << (2 << 20) << "等待发送超时" << 4000 << 1000;
+        // The reset that follows is a failure at once, not a stall after the bound.
+        QTest::newRow("takes 1 MiB, closes, then resets")
+            << int(peer::Listener::ShutReset) << Pace{65536, 200, 262144, 1 << 20} << (2 << 20) << "发送错误！"
+            << 4000 << 0;
         // Called sent once the panel has closed, not after waiting in vain.
         QTest::newRow("reads to the end and closes") << int(peer::Listener::Read) << Pace{65536, 0, 0, 0} << 40000
-                                                     << "发送成功！" << 2000;
-        QTest::newRow("the receive server") << -1 << Pace{} << 40000 << "发送成功！" << 2000;
+                                                     << "发送成功！" << 2000 << 0;
+        QTest::newRow("the receive server") << -1 << Pace{} << 40000 << "发送成功！" << 2000 << 0;
         // Holding every byte, it is taken to have them all after a few seconds.
         QTest::newRow("takes every byte, never closes") << int(peer::Listener::Keep) << Pace{65536, 0, 0, 0} << 40000
-                                                        << "发送成功！" << 6000;
+                                                        << "发送成功！" << 6000 << 0;
     }
     void sentOnlyOnceThePanelHoldsThePackage()
     {
@@ -599,12 +695,15 @@ private slots:
         QFETCH(int, size);
         QFETCH(QString, last);
         QFETCH(int, boundMs);
+        QFETCH(int, stallMs);
         writeFiles({"main.js=#" + QString::number(size), "page1.json={}"});
         std::unique_ptr<peer::Listener> panel;
         if (mode >= 0)
             panel.reset(new peer::Listener(peer::Listener::Mode(mode), pace));
         QSignalSpy serverEnds(m_server.get(), SIGNAL(disconnected(bool)));
         WatchedUpload upload;
+        if (stallMs > 0)
+            upload.setStallTimeout(stallMs);
         upload.setUploadSource(m_workDir->filePath("proj"), 2);
         QElapsedTimer clock;
         clock.start();
@@ -623,12 +722,51 @@ private slots:
         }
     }
 
+    void calledSentOnlyWhenTheReceiveServerStoredIt_data()
+    {
+        QTest::addColumn<int>("size");      // of the project's one file
+        QTest::addColumn<bool>("stores");   // else its configuration folder cannot be made
+        QTest::newRow("20 KB, stored") << 20000 << true;
+        QTest::newRow("4 MB, stored") << 4000000 << true;
+        QTest::newRow("20 KB, folder cannot be made") << 20000 << false;
+        QTest::newRow("4 MB, folder cannot be made") << 4000000 << false;
+    }
+    void calledSentOnlyWhenTheReceiveServerStoredIt()
+    {
+        QFETCH(int, size);
+        QFETCH(bool, stores);
+        writeFiles({"main.js=#" + QString::number(size), "page1.json={}"});
+        // Where the folder's parent is a file, nothing can be made.
+        const QString config = m_app + (stores ? "/config_path" : "/db.bin/config_path");
+        m_server->setTargets(m_app + "/db.bin", config, m_app + "/all_path");
+        QSignalSpy serverEnds(m_server.get(), SIGNAL(disconnected(bool)));
+        QSignalSpy errors(m_server.get(), SIGNAL(writeDataError(QString)));
+        WatchedUpload upload;
+        upload.setUploadSource(m_workDir->filePath("proj"), 2);
+        upload.startUpload("127.0.0.1", m_server->serverPort());
+        QTRY_COMPARE_WITH_TIMEOUT(upload.finishes, 1, 10000);
+        QTRY_COMPARE(serverEnds.count(), 1);
+        QCOMPARE(serverEnds.at(0).at(0).toBool(), stores);
+        if (stores) {
+            QCOMPARE(upload.reported, QStringList({"连接成功！", "发送成功！"}));
+            QCOMPARE(errors.count(), 0);
+            QCOMPARE(listing(config), listing(m_workDir->filePath("proj")));
+            return;
+        }
+        QCOMPARE(upload.reported, QStringList({"连接成功！", "发送错误！"}));
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.at(0).at(0).toString(), "创建目录" + config + "失败!");
+        QCOMPARE(listing(m_app), kBefore);
+    }
+
     void slowPanelTakesTheWholePackage_data()
     {
         QTest::addColumn<peer::Listener::Pace>("pace");
         QTest::addColumn<int>("size");   // of the project's one file
         QTest::addColumn<int>("steadyMs");   // then the panel reads the rest at once; 0: its pace to the end
         const int MiB = 1 << 20;
+        // With a bound of a second on taking nothing, a tenth of the
+        // program's: what the sender sees of the connection moving is enough.
         // The loopback's buffers take some 4 MiB before the sender waits at all;
         // past that, the panel's pace rules for a second or two of sending,
         // then while the sender waits for the panel to take what is queued.
@@ -661,6 +799,7 @@ private slots:
         if (steadyMs > 0)
             steady.start(steadyMs);
         UploadServer upload;
+        upload.setStallTimeout(1000);
         QStringList reported;
         std::atomic<qint64> finishedAtMs{-1};
         connect(&upload, &UploadServer::occurrError, &upload, [&](const QString &text) { reported << text; });
@@ -684,6 +823,65 @@ private slots:
         // Failed, the upload ends on the panel's side at once, not once the
         // megabytes still queued have gone.
         QTRY_VERIFY_WITH_TIMEOUT(panel.endedAtMs >= 0, 1000);
+    }
+
+    void panelThatKeepsReadingIsNeverCutOff()
+    {
+        // Panels that pause between reads, for flash writes or a link that
+        // drops for a moment, each sent 2 MiB at once with the program's own
+        // bound; and one that stops reading for good, which still fails.
+        struct Case {
+            const char *tag;
+            peer::Listener::Pace pace;
+            int steadyMs;   // then it reads the rest at once; 0: its pace to the end
+        };
+        const qint64 MiB = 1 << 20;
+        const Case cases[] = {
+            {"8 KiB every 100 ms, for 6 s", {8192, 100, 0, 0}, 6000},
+            {"64 KiB every 200 ms", {65536, 200, 0, 0}, 0},
+            {"256 KiB every 900 ms", {262144, 900, 0, 0}, 0},
+            {"16 KiB every 50 ms, one 3 s pause", {16384, 50, 0, 0, MiB / 2, 3000}, 0},
+            // Its buffer smaller than the rest, so that the rest stays queued.
+            {"stops reading after 1 MiB", {65536, 20, 262144, MiB}, 0},
+        };
+        writeFiles({"video=#" + QString::number(2 * MiB)});
+        std::vector<std::unique_ptr<peer::Listener>> panels;
+        std::vector<std::unique_ptr<UploadServer>> uploads;
+        std::vector<QStringList> reported(std::size(cases));
+        std::vector<std::atomic<qint64>> finishedAtMs(std::size(cases));
+        for (std::size_t i = 0; i < std::size(cases); ++i) {
+            panels.emplace_back(new peer::Listener(peer::Listener::Drain, cases[i].pace));
+            peer::Listener *panel = panels.back().get();
+            if (cases[i].steadyMs > 0)
+                QTimer::singleShot(cases[i].steadyMs, this, [panel] { panel->hurry = true; });
+            uploads.emplace_back(new UploadServer);
+            UploadServer *upload = uploads.back().get();
+            finishedAtMs[i] = -1;
+            connect(upload, &UploadServer::occurrError, this, [&, i](const QString &text) { reported[i] << text; });
+            connect(upload, &UploadServer::serverFinish, upload,
+                    [&, i, panel] { finishedAtMs[i] = panel->clock.elapsed(); }, Qt::DirectConnection);
+            upload->setUploadSource(m_workDir->filePath("proj"), 2);
+            upload->startUpload("127.0.0.1", panel->port);
+        }
+        for (std::size_t i = 0; i < std::size(cases); ++i)
+            QTRY_VERIFY2_WITH_TIMEOUT(finishedAtMs[i] >= 0, cases[i].tag, 30000);
+        QCoreApplication::processEvents();
+        for (std::size_t i = 0; i < std::size(cases); ++i) {
+            uploads[i]->stopUpload();
+            peer::Listener &panel = *panels[i];
+            if (cases[i].pace.stopAfter > 0) {
+                QVERIFY2(reported[i] == QStringList({"连接成功！", "等待发送超时"}), cases[i].tag);
+                // Ten seconds after the last byte it took, not one.
+                const qint64 afterStop = finishedAtMs[i] - panel.stoppedAtMs;
+                QVERIFY2(afterStop >= 9500 && afterStop <= 14000, qPrintable(QString::number(afterStop)));
+                QTRY_VERIFY_WITH_TIMEOUT(panel.endedAtMs >= 0, 1000);
+                continue;
+            }
+            QVERIFY2(reported[i] == QStringList({"连接成功！", "发送成功！"}),
+                     qPrintable(cases[i].tag + (": " + reported[i].join(", "))));
+            QTRY_VERIFY_WITH_TIMEOUT(panel.done, 5000);
+            QVERIFY2(panel.received == readFixture(uploads[i]->packagePath()), cases[i].tag);
+        }
     }
 
     void stopWhileSendingEndsAtOnce_data()
@@ -758,6 +956,13 @@ private slots:
         QTest::newRow("record beyond packetSize") << pack(2, {peer::record("a", "abcdef")}, 1, 72 + 3) << kCloses
                                                   << "文件记录超出数据包范围";
         QTest::newRow("more fileNumbers than records") << pack(2, {good, b}, 3) << kCloses << "文件记录超出数据包范围";
+        // Stored, the file would be cut to what its record claims.
+        const QString unclaimed = "文件记录与数据包大小不符";
+        QTest::newRow("record carries more than it claims") << pack(2, {good, peer::record("c", "abcdef", 3)})
+                                                            << kCloses << unclaimed;
+        QTest::newRow("data record carries more than it claims") << pack(0, {peer::record("x.db", "rows", 2)})
+                                                                 << kCloses << unclaimed;
+        QTest::newRow("fewer fileNumbers than records") << pack(2, {good, b}, 1) << kCloses << unclaimed;
         QTest::newRow("type 0 of two records") << pack(0, {good, b}) << kCloses << "文件错误, 数据文件数量不对";
         QTest::newRow("stream cut short") << pack(2, {good, b}).chopped(1) << kCloses << "数据包不完整";
         QTest::newRow("client falls silent") << pack(2, {good}).chopped(1) << kFallsSilent << "数据包不完整";
@@ -995,6 +1200,8 @@ private slots:
         QTest::addColumn<bool>("byEscape");   // else the window's close
         QTest::addColumn<Answer>("answer");
         QTest::newRow("Escape, then 否") << true << kNo;
+        // Enter loses nothing.
+        QTest::newRow("close, then Enter on the question") << false << kEnter;
         QTest::newRow("close, then Escape on the question") << false << kEscape;
         QTest::newRow("Escape, then the question closed") << true << kCloseBox;
         QTest::newRow("close, then 是") << false << kYes;
@@ -1025,8 +1232,8 @@ private slots:
         QStringList asked;
         whenShown<QMessageBox>([&](QMessageBox *box) {
             asked << box->text();
-            if (answer == kEscape)
-                QTest::keyClick(box, Qt::Key_Escape);
+            if (answer == kEscape || answer == kEnter)
+                QTest::keyClick(box, answer == kEscape ? Qt::Key_Escape : Qt::Key_Return);
             else if (answer == kCloseBox)
                 box->close();
             else
@@ -1055,6 +1262,38 @@ private slots:
         panel.hurry = true;
         QTRY_COMPARE_WITH_TIMEOUT(sendLog->toPlainText(), QString("连接成功！\n发送成功！"), 10000);
         QCOMPARE(button->text(), QString("上传配置"));
+        QCOMPARE(panel.received, readFixture(page->configUploader()->packagePath()));
+    }
+
+    void uploadEndingWhileAskedClosesThePage()
+    {
+        writeFiles({"main.projectui={\"Page\": []}", "video=#" + QString::number(16 << 20)});
+        QVERIFY(GlobalManager::instance()->openProject(m_workDir->filePath("proj/main.projectui")));
+        peer::Listener panel(peer::Listener::Drain, {16384, 100, 16384, 0});
+        DataDlg dialog;
+        DataManager *page = dialog.dataManager();
+        page->setPanelPort(panel.port);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *sendLog = page->findChild<QTextEdit *>("textEdit_3");
+        QTest::keyClicks(page->findChild<QLineEdit *>("lineEdit"), "127.0.0.1");
+        QTest::mouseClick(page->findChild<QPushButton *>("pushButton_3"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(sendLog->toPlainText(), QString("连接成功！"), 5000);
+
+        // The user leaves the question open while the panel takes the rest.
+        QStringList asked;
+        whenShown<QMessageBox>([&](QMessageBox *box) {
+            asked << box->text();
+            panel.hurry = true;
+            // Should the question stay, it is answered 否 in the end, so that
+            // the test fails instead of waiting for ever.
+            QTimer::singleShot(20000, box, [box] { box->done(QMessageBox::No); });
+        });
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QCOMPARE(asked, QStringList{"正在上传，是否停止上传?"});
+        QCOMPARE(sendLog->toPlainText(), QString("连接成功！\n发送成功！"));
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(!page->configUploader()->isBusy());
         QCOMPARE(panel.received, readFixture(page->configUploader()->packagePath()));
     }
 };

@@ -1999,6 +1999,10 @@
         <source>文件数量超出限制</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>文件记录与数据包大小不符</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>PageDlg</name>
@@ -4436,6 +4440,18 @@
     </message>
     <message>
         <source>读取目录失败: %1 (%2)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>读取文件信息失败: %1 (%2)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>跳过隐藏文件: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>另有%1个隐藏文件被跳过</source>
         <translation type="unfinished" />
     </message>
 </context>

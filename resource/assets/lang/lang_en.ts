@@ -2002,6 +2002,10 @@ Please adjust the values</translation>
         <source>文件数量超出限制</source>
         <translation>The package holds more files than allowed</translation>
     </message>
+    <message>
+        <source>文件记录与数据包大小不符</source>
+        <translation>The file records do not add up to the package size</translation>
+    </message>
 </context>
 <context>
     <name>PageDlg</name>
@@ -4440,6 +4444,18 @@ Please adjust the values</translation>
     <message>
         <source>读取目录失败: %1 (%2)</source>
         <translation>Cannot read the folder %1 (%2)</translation>
+    </message>
+    <message>
+        <source>读取文件信息失败: %1 (%2)</source>
+        <translation>Cannot look at %1 (%2)</translation>
+    </message>
+    <message>
+        <source>跳过隐藏文件: %1</source>
+        <translation>Skipped, hidden: %1</translation>
+    </message>
+    <message>
+        <source>另有%1个隐藏文件被跳过</source>
+        <translation>%1 more hidden entries were skipped</translation>
     </message>
 </context>
 <context>

@@ -2002,6 +2002,10 @@
         <source>文件数量超出限制</source>
         <translation>檔案數量超出限制</translation>
     </message>
+    <message>
+        <source>文件记录与数据包大小不符</source>
+        <translation>檔案記錄與資料包大小不符</translation>
+    </message>
 </context>
 <context>
     <name>PageDlg</name>
@@ -4440,6 +4444,18 @@
     <message>
         <source>读取目录失败: %1 (%2)</source>
         <translation>讀取目錄失敗: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>读取文件信息失败: %1 (%2)</source>
+        <translation>讀取檔案資訊失敗: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>跳过隐藏文件: %1</source>
+        <translation>略過隱藏檔案: %1</translation>
+    </message>
+    <message>
+        <source>另有%1个隐藏文件被跳过</source>
+        <translation>另有%1個隱藏檔案被略過</translation>
     </message>
 </context>
 <context>
