@@ -291,6 +291,22 @@ class TestTransfer : public QObject
                 QFile(path).setPermissions({});
         }
     }
+    // An open project whose 16 MiB file keeps an upload to a slow panel going.
+    bool openProjectOfOneVideo()
+    {
+        writeFiles({"main.projectui={\"Page\": []}", "video=#" + QString::number(16 << 20)});
+        return GlobalManager::instance()->openProject(m_workDir->filePath("proj/main.projectui"));
+    }
+    // The upload page shown, the loopback address typed, aimed at port.
+    static bool showPageAimedAt(DataDlg &dialog, int port)
+    {
+        dialog.dataManager()->setPanelPort(port);
+        dialog.show();
+        if (!QTest::qWaitForWindowExposed(&dialog))
+            return false;
+        QTest::keyClicks(dialog.dataManager()->findChild<QLineEdit *>("lineEdit"), "127.0.0.1");
+        return true;
+    }
 
 private slots:
     void init()
@@ -1212,18 +1228,14 @@ private slots:
     {
         QFETCH(bool, byEscape);
         QFETCH(Answer, answer);
-        writeFiles({"main.projectui={\"Page\": []}", "video=#" + QString::number(16 << 20)});
-        QVERIFY(GlobalManager::instance()->openProject(m_workDir->filePath("proj/main.projectui")));
+        QVERIFY(openProjectOfOneVideo());
         // A panel on a weak link: the upload runs for minutes unless it hurries.
         peer::Listener panel(peer::Listener::Drain, {16384, 100, 16384, 0});
         DataDlg dialog;
         DataManager *page = dialog.dataManager();
-        page->setPanelPort(panel.port);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(showPageAimedAt(dialog, panel.port));
         auto *button = page->findChild<QPushButton *>("pushButton_3");
         auto *sendLog = page->findChild<QTextEdit *>("textEdit_3");
-        QTest::keyClicks(page->findChild<QLineEdit *>("lineEdit"), "127.0.0.1");
         if (answer != kNotAsked) {
             QTest::mouseClick(button, Qt::LeftButton);
             QTRY_COMPARE_WITH_TIMEOUT(sendLog->toPlainText(), QString("连接成功！"), 5000);
@@ -1267,16 +1279,12 @@ private slots:
 
     void uploadEndingWhileAskedClosesThePage()
     {
-        writeFiles({"main.projectui={\"Page\": []}", "video=#" + QString::number(16 << 20)});
-        QVERIFY(GlobalManager::instance()->openProject(m_workDir->filePath("proj/main.projectui")));
+        QVERIFY(openProjectOfOneVideo());
         peer::Listener panel(peer::Listener::Drain, {16384, 100, 16384, 0});
         DataDlg dialog;
         DataManager *page = dialog.dataManager();
-        page->setPanelPort(panel.port);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(showPageAimedAt(dialog, panel.port));
         auto *sendLog = page->findChild<QTextEdit *>("textEdit_3");
-        QTest::keyClicks(page->findChild<QLineEdit *>("lineEdit"), "127.0.0.1");
         QTest::mouseClick(page->findChild<QPushButton *>("pushButton_3"), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(sendLog->toPlainText(), QString("连接成功！"), 5000);
 
