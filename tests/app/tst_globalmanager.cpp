@@ -440,7 +440,8 @@ void TestGlobalManager::namesTheUploadRefusesAreRefusedWhenGiven_data()
     const QString tooLong = QString::fromUtf8("文件名过长：“%1”有%2字节，多了%3字节（最多63字节）");
     const QString hidden = QString::fromUtf8("文件名不能以“.”开头：这样的隐藏文件不会上传");
     for (const char *route : {"create page", "rename", "copy", "import", "create project file"}) {
-        const bool project = QLatin1String(route) == QLatin1String("create project file");
+        const QString routeName = QString::fromLatin1(route);
+        const bool project = routeName == "create project file";
         const QString suffix = project ? ".projectui" : ".json";
         QTest::addRow("%s: colon", route) << route << "main:ctrl" << reserved;
         QTest::addRow("%s: colon and digit", route) << route << "home:1" << reserved;
@@ -449,7 +450,7 @@ void TestGlobalManager::namesTheUploadRefusesAreRefusedWhenGiven_data()
         // 62 bytes with ".json", 61 with ".projectui": the most that fits.
         QTest::addRow("%s: fits", route) << route << (project ? wide17 : wide19) << QString();
         // An imported page is named by its file up to the first dot: never hidden.
-        if (QLatin1String(route) != QLatin1String("import"))
+        if (routeName != "import")
             QTest::addRow("%s: hidden", route) << route << ".x" << hidden;
     }
 }
