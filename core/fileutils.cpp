@@ -1,5 +1,6 @@
 #include "fileutils.h"
 
+#include "core/makefolders.h"
 #include "core/wholefile.h"
 
 #include <QDebug>
@@ -214,19 +215,10 @@ bool removeEntries(const QString &path)
 
 bool generateDirectorys(const QString &path)
 {
-    if (QDir(path).exists())
-        return true;
-
-    const QStringList parts = path.split(QLatin1Char('/'));
-    QString prefix;
-    for (const QString &part : parts) {
-        prefix += part + QLatin1Char('/');
-        if (!QDir(prefix).exists() && !QDir().mkdir(prefix)) {
-            qDebug() << "generateDirectorys fail: " << prefix;
-            return false;
-        }
-    }
-    return true;
+    const FileWrite made = makeFolders(path);
+    if (!made)
+        qDebug() << "generateDirectorys fail: " << made.problem(QString());
+    return made.isWritten();
 }
 
 FileWrite createFile(const QString &dir, const QString &fileName)

@@ -11,7 +11,8 @@
 // transfer code. Failures go to the debug stream and come back as false; no
 // message is shown.
 
-// Creates every missing folder of the path, parent first.
+// Creates every missing folder of the path, parent first (makeFolders, for
+// callers that need only whether it worked).
 bool generateDirectorys(const QString &path);
 // Creates the folder when missing, then creates (or empties) dir + "/" + name.
 FileWrite createFile(const QString &dir, const QString &fileName);
