@@ -36,6 +36,22 @@ void save(QWidget *form)
     QTest::mouseClick(form->findChild<QPushButton *>("pushButton"), Qt::LeftButton);
 }
 
+// Clicks opener, fills the form it opens with the fields and saves it: true
+// when the form took them.
+template <typename Form>
+bool fillAndSave(QPushButton *opener, const QVector<QPair<const char *, QString>> &fields)
+{
+    bool saved = false;
+    whenShown<Form>([&](Form *form) {
+        for (const auto &field : fields)
+            setField(form, field.first, field.second);
+        save(form);
+        saved = form->result() == QDialog::Accepted;
+    });
+    QTest::mouseClick(opener, Qt::LeftButton);
+    return saved;
+}
+
 QJsonArray devicesIn(const QString &file)
 {
     return QJsonDocument::fromJson(readFixture(file)).object().value("MidCtrls").toArray();
@@ -331,34 +347,15 @@ void TestMidCtrlDlg::oneChangedFieldIsSavedOnClosing()
     QTableWidget *devices = table(dialog, "tableWidget");
     QTableWidget *commands = table(dialog, "tableWidget_2");
     devices->setCurrentCell(device, 1);
-    bool formSaved = false;
     if (edit == "add command") {
-        whenShown<MidCtrlCmdFormDlg>([&formSaved](MidCtrlCmdFormDlg *form) {
-            setField(form, "lineEdit_5", "mute");
-            setField(form, "textEdit", "05");
-            save(form);
-            formSaved = form->result() == QDialog::Accepted;
-        });
-        QTest::mouseClick(button(dialog, "pushButton_4"), Qt::LeftButton);
+        QVERIFY(fillAndSave<MidCtrlCmdFormDlg>(button(dialog, "pushButton_4"), {{"lineEdit_5", "mute"}, {"textEdit", "05"}}));
     } else if (edit == "command data") {
         tick(commands, 0);
-        whenShown<MidCtrlCmdFormDlg>([&formSaved](MidCtrlCmdFormDlg *form) {
-            setField(form, "textEdit", "01 03");
-            save(form);
-            formSaved = form->result() == QDialog::Accepted;
-        });
-        QTest::mouseClick(button(dialog, "pushButton_6"), Qt::LeftButton);
+        QVERIFY(fillAndSave<MidCtrlCmdFormDlg>(button(dialog, "pushButton_6"), {{"textEdit", "01 03"}}));
     } else {
         tick(devices, device);
-        whenShown<MidCtrFormDlg>([&formSaved](MidCtrFormDlg *form) {
-            setField(form, "lineEdit", "10.0.0.8");
-            setField(form, "lineEdit_2", "24");
-            save(form);
-            formSaved = form->result() == QDialog::Accepted;
-        });
-        QTest::mouseClick(button(dialog, "pushButton_3"), Qt::LeftButton);
+        QVERIFY(fillAndSave<MidCtrFormDlg>(button(dialog, "pushButton_3"), {{"lineEdit", "10.0.0.8"}, {"lineEdit_2", "24"}}));
     }
-    QVERIFY(formSaved);
     QVERIFY(f.notifier->texts().isEmpty());
 
     dialog.reject();
