@@ -1,6 +1,8 @@
 #include "properties/propertywidget.h"
 #include "tests/canvas/pagefixture.h"
 
+#include <QDirIterator>
+
 // The manager's page files: new, copied, imported, resized while closed,
 // opened and saved, in an open project holding the page "home".
 using namespace pagefixture;
@@ -47,6 +49,35 @@ private slots:
         QCOMPARE(projectEntryFiles(f.projectFile),
                  (QStringList{"home.json", "登录页.json", "form.json", "a.json", "b.json"}));
         QVERIFY(f.notifier->prompts().isEmpty());
+    }
+
+    // The pages the designer ships, as a project made from the template holds
+    // them before its first save, import like any page it saved.
+    void shippedTemplatePagesImport_data()
+    {
+        QTest::addColumn<QString>("shipped");
+        QDirIterator it(QStringLiteral(BRIVANE_SOURCE_DIR "/template/config"), {"*.json"}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        int found = 0;
+        while (it.hasNext()) {
+            const QString path = it.next();
+            QTest::newRow(qPrintable(path.section('/', -2))) << path;
+            ++found;
+        }
+        // One page a language at least.
+        QVERIFY(found >= 3);
+    }
+    void shippedTemplatePagesImport()
+    {
+        QFETCH(QString, shipped);
+        const QString copy = f.workDir->filePath("elsewhere/shipped.json");
+        QVERIFY(writeFixture(copy, readFixture(shipped)));
+        int pageType = -5;
+        QVERIFY(GlobalManager::instance()->importPage(copy, &pageType));
+        QCOMPARE(pageType, 0);
+        QVERIFY(f.notifier->prompts().isEmpty());
+        QCOMPARE(pageNames(), (QStringList{"home", "shipped"}));
+        QCOMPARE(GlobalManager::instance()->pages().last().placeId, -1);
     }
 
     void refusalsLeaveProjectAsItWas_data()
