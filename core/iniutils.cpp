@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -18,9 +19,10 @@ const qint64 kIniBound = 1 << 20;
 
 // QSettings commits through QSaveFile, which in Qt 5.15 puts a file that a
 // full disk cut short, or left empty, in place of the old one. So the value
-// is set on a copy in a private folder beside the file, and only a copy that
-// reads back with every key goes over the file, through the checked writer;
-// otherwise the file stays as it was.
+// is set on a copy in a private folder, and only a copy that reads back with
+// every key goes over the file, through the checked writer; otherwise the
+// file stays as it was. The folder is made in the system's temporary folder:
+// one that a crash leaves behind is swept there, not left in the run folder.
 bool writeIni(const QString &file, const QString &key, const QVariant &value)
 {
     const QFileInfo info(file);
@@ -33,10 +35,10 @@ bool writeIni(const QString &file, const QString &key, const QVariant &value)
         }
         previous = old.bytes();
     }
-    QTemporaryDir scratch(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral("-XXXXXX"));
+    QTemporaryDir scratch;
     const QString draft = scratch.filePath(QStringLiteral("draft.ini"));
     if (!scratch.isValid() || !writeFileAtomically(draft, previous)) {
-        qDebug() << "settings not written: no room for a copy beside" << file;
+        qDebug() << "settings not written: no room for a scratch copy of" << file << "in" << QDir::tempPath();
         return false;
     }
     QVariantMap expected;

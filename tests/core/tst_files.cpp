@@ -16,6 +16,7 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 Q_DECLARE_METATYPE(FileWrite::Status)
@@ -191,6 +192,30 @@ private slots:
         QCOMPARE(readIniString("config.ini", "/config/open_dir"), longer);
         QCOMPARE(readIniInt("config.ini", "/config/language"), 1);
         QCOMPARE(entriesOf("."), QStringList("config.ini"));
+    }
+
+    // A crash half way through a settings write leaves nothing in the run
+    // folder: the scratch copy is made in the temporary folder, which the
+    // system sweeps.
+    void crashWhileSettingsAreWrittenLeavesNothingBeside()
+    {
+        TestWorkDir work;
+        const QByteArray old = "[config]\nlanguage=1\n";
+        QVERIFY(writeFixture("config.ini", old) && QDir().mkdir("tmp"));
+        std::fflush(nullptr);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            qputenv("TMPDIR", QFile::encodeName(work.filePath("tmp")));
+            const FileWriteCalls::Override crash(
+                {[](int, const void *, size_t) -> ssize_t { ::_exit(9); }, ::fdatasync, ::fsync});
+            writeIniValueQuiet("config.ini", "/config/language", "2");
+            ::_exit(0);
+        }
+        int status = 0;
+        QVERIFY(child > 0 && ::waitpid(child, &status, 0) == child);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 9);
+        QCOMPARE(readFixture("config.ini"), old);
+        QCOMPARE(entriesOf("."), (QStringList{"config.ini", "tmp"}));
     }
 
     void interruptedWriteKeepsPreviousFile_data()
