@@ -23,12 +23,15 @@ const QByteArray kDevices = R"({"MidCtrls": [
      "cmds": [{"uuid": 200012, "name": "on", "data": "01 02", "data_type": 0, "send_type": 0, "ms": 0}]},
     {"uuid": 100007, "name": "dsp", "ip": "10.0.0.7", "port": 23, "protocol": 0, "cmds": []}]})";
 
-void setField(QWidget *form, const char *name, const QString &text)
+// A combo box takes the index of its choice.
+void setField(QWidget *form, const QString &name, const QString &text)
 {
-    if (auto *line = form->findChild<QLineEdit *>(QLatin1String(name)))
+    if (auto *line = form->findChild<QLineEdit *>(name))
         line->setText(text);
+    else if (auto *box = form->findChild<QComboBox *>(name))
+        box->setCurrentIndex(text.toInt());
     else
-        form->findChild<QTextEdit *>(QLatin1String(name))->setPlainText(text);
+        form->findChild<QTextEdit *>(name)->setPlainText(text);
 }
 
 void save(QWidget *form)
@@ -39,7 +42,7 @@ void save(QWidget *form)
 // Clicks opener, fills the form it opens with the fields and saves it: true
 // when the form took them.
 template <typename Form>
-bool fillAndSave(QPushButton *opener, const QVector<QPair<const char *, QString>> &fields)
+bool fillAndSave(QPushButton *opener, const QVector<QPair<QString, QString>> &fields)
 {
     bool saved = false;
     whenShown<Form>([&](Form *form) {
@@ -322,24 +325,47 @@ void TestMidCtrlDlg::deviceListOverFeedbackTakesClicksAndCloses()
 // opened with: a change in any one field must count as a difference.
 void TestMidCtrlDlg::oneChangedFieldIsSavedOnClosing_data()
 {
-    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("form");          // "new command", "command" or "device"
     QTest::addColumn<int>("device");
+    QTest::addColumn<QStringList>("fields");    // "objectName=value" filled in the form
     QTest::addColumn<QByteArray>("expected");   // that device in the file afterwards
 
-    QTest::newRow("one command added") << "add command" << 1
+    const auto matrix = [](const char *command) -> QByteArray {
+        return QByteArray(R"({"uuid": 100003, "name": "matrix", "ip": "10.0.0.3", "port": 5000, "protocol": 1, "cmds": [)")
+               + command + "]}";
+    };
+    const auto dsp = [](const char *fields) -> QByteArray {
+        return QByteArray(R"({"uuid": 100007, "cmds": [], )") + fields + "}";
+    };
+    QTest::newRow("one command added") << "new command" << 1 << QStringList{"lineEdit_5=mute", "textEdit=05"}
         << QByteArray(R"({"uuid": 100007, "name": "dsp", "ip": "10.0.0.7", "port": 23, "protocol": 0, "cmds": [
                {"uuid": 200013, "name": "mute", "data": "05", "data_type": 0, "send_type": 0, "ms": 0}]})");
-    QTest::newRow("a command's data only") << "command data" << 0
-        << QByteArray(R"({"uuid": 100003, "name": "matrix", "ip": "10.0.0.3", "port": 5000, "protocol": 1, "cmds": [
-               {"uuid": 200012, "name": "on", "data": "01 03", "data_type": 0, "send_type": 0, "ms": 0}]})");
-    QTest::newRow("IP and port only") << "address" << 1
-        << QByteArray(R"({"uuid": 100007, "name": "dsp", "ip": "10.0.0.8", "port": 24, "protocol": 0, "cmds": []})");
+    // Each field the comparison looks at, changed alone.
+    QTest::newRow("a command's data only") << "command" << 0 << QStringList{"textEdit=01 03"}
+        << matrix(R"({"uuid": 200012, "name": "on", "data": "01 03", "data_type": 0, "send_type": 0, "ms": 0})");
+    QTest::newRow("a command's name only") << "command" << 0 << QStringList{"lineEdit_5=off"}
+        << matrix(R"({"uuid": 200012, "name": "off", "data": "01 02", "data_type": 0, "send_type": 0, "ms": 0})");
+    QTest::newRow("a command's interval only") << "command" << 0 << QStringList{"lineEdit_3=250"}
+        << matrix(R"({"uuid": 200012, "name": "on", "data": "01 02", "data_type": 0, "send_type": 0, "ms": 250})");
+    QTest::newRow("a command's send type only") << "command" << 0 << QStringList{"comboBox_3=1"}
+        << matrix(R"({"uuid": 200012, "name": "on", "data": "01 02", "data_type": 0, "send_type": 1, "ms": 0})");
+    QTest::newRow("a command's data type only") << "command" << 0 << QStringList{"comboBox_2=1"}
+        << matrix(R"({"uuid": 200012, "name": "on", "data": "01 02", "data_type": 1, "send_type": 0, "ms": 0})");
+    QTest::newRow("a device's name only") << "device" << 1 << QStringList{"lineEdit_3=amp"}
+        << dsp(R"("name": "amp", "ip": "10.0.0.7", "port": 23, "protocol": 0)");
+    QTest::newRow("a device's protocol only") << "device" << 1 << QStringList{"comboBox=1"}
+        << dsp(R"("name": "dsp", "ip": "10.0.0.7", "port": 23, "protocol": 1)");
+    QTest::newRow("a device's IP only") << "device" << 1 << QStringList{"lineEdit=10.0.0.8"}
+        << dsp(R"("name": "dsp", "ip": "10.0.0.8", "port": 23, "protocol": 0)");
+    QTest::newRow("a device's port only") << "device" << 1 << QStringList{"lineEdit_2=24"}
+        << dsp(R"("name": "dsp", "ip": "10.0.0.7", "port": 24, "protocol": 0)");
 }
 
 void TestMidCtrlDlg::oneChangedFieldIsSavedOnClosing()
 {
-    QFETCH(QString, edit);
+    QFETCH(QString, form);
     QFETCH(int, device);
+    QFETCH(QStringList, fields);
     QFETCH(QByteArray, expected);
 
     MidCtrlDlg dialog;
@@ -347,14 +373,17 @@ void TestMidCtrlDlg::oneChangedFieldIsSavedOnClosing()
     QTableWidget *devices = table(dialog, "tableWidget");
     QTableWidget *commands = table(dialog, "tableWidget_2");
     devices->setCurrentCell(device, 1);
-    if (edit == "add command") {
-        QVERIFY(fillAndSave<MidCtrlCmdFormDlg>(button(dialog, "pushButton_4"), {{"lineEdit_5", "mute"}, {"textEdit", "05"}}));
-    } else if (edit == "command data") {
+    QVector<QPair<QString, QString>> filled;
+    for (const QString &field : fields)
+        filled.append({field.section('=', 0, 0), field.section('=', 1)});
+    if (form == "new command") {
+        QVERIFY(fillAndSave<MidCtrlCmdFormDlg>(button(dialog, "pushButton_4"), filled));
+    } else if (form == "command") {
         tick(commands, 0);
-        QVERIFY(fillAndSave<MidCtrlCmdFormDlg>(button(dialog, "pushButton_6"), {{"textEdit", "01 03"}}));
+        QVERIFY(fillAndSave<MidCtrlCmdFormDlg>(button(dialog, "pushButton_6"), filled));
     } else {
         tick(devices, device);
-        QVERIFY(fillAndSave<MidCtrFormDlg>(button(dialog, "pushButton_3"), {{"lineEdit", "10.0.0.8"}, {"lineEdit_2", "24"}}));
+        QVERIFY(fillAndSave<MidCtrFormDlg>(button(dialog, "pushButton_3"), filled));
     }
     QVERIFY(f.notifier->texts().isEmpty());
 
