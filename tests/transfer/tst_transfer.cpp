@@ -187,6 +187,77 @@ private:
     std::atomic<bool> m_stop{false};
 };
 
+// A client of the receive server on a plain socket of its own, so that a test
+// sees how the server ends the connection: through QTcpSocket a reset and a
+// close in order look the same. The event loop runs while it waits.
+class Client
+{
+public:
+    enum End { Open, Closed, Reset, Answered, Failed };
+
+    explicit Client(quint16 port)
+    {
+        m_socket = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address = {};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        address.sin_port = htons(port);
+        // The kernel answers the connect on the server's behalf.
+        connected = ::connect(m_socket, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
+            && ::fcntl(m_socket, F_SETFL, O_NONBLOCK) == 0;
+    }
+    ~Client() { ::close(m_socket); }
+
+    // False when the server ended the connection first.
+    bool write(const QByteArray &bytes)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        for (qint64 sent = 0; sent < bytes.size() && clock.elapsed() < 5000;) {
+            const ssize_t n = ::send(m_socket, bytes.constData() + sent, size_t(bytes.size() - sent), MSG_NOSIGNAL);
+            if (n > 0)
+                sent += n;
+            else if (errno == EAGAIN)
+                QTest::qWait(1);
+            else
+                return seen(errno);
+        }
+        return true;
+    }
+    // The end of stream, as the upload sends it after the last byte.
+    void shut() { ::shutdown(m_socket, SHUT_WR); }
+    // How the server ended the connection within ms (Open: it has not); a
+    // byte coming back is Answered.
+    End end(int ms)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        for (char byte; m_end == Open && clock.elapsed() < ms;) {
+            const ssize_t n = ::recv(m_socket, &byte, 1, 0);
+            if (n >= 0)
+                m_end = n > 0 ? Answered : Closed;
+            else if (errno == EAGAIN)
+                QTest::qWait(5);
+            else
+                seen(errno);
+        }
+        return m_end;
+    }
+
+    bool connected = false;
+
+private:
+    // A socket says a reset once only.
+    bool seen(int error)
+    {
+        m_end = error == ECONNRESET ? Reset : Failed;
+        return false;
+    }
+
+    int m_socket = -1;
+    End m_end = Open;
+};
+
 // While it lives, this thread and those it starts meet the permission bits as a
 // plain user does, root too: a file of mode 000 stays unread, a folder of 500 full.
 class PlainPermissions
@@ -238,8 +309,9 @@ QStringList listing(const QString &root)
     return entries;
 }
 
-// How a hostile sender goes on after its bytes: it closes, falls silent, or
-// trickles a byte every 100 ms, never quiet for the quiet timer's second.
+// How a hostile sender goes on after its bytes: it ends its stream, falls
+// silent, or trickles a byte every 100 ms, never quiet for the quiet timer's
+// second.
 enum Then { kCloses, kFallsSilent, kTrickles };
 
 // How the user answers the question whether to stop the upload: a button,
@@ -981,6 +1053,7 @@ private slots:
         QTest::newRow("fewer fileNumbers than records") << pack(2, {good, b}, 1) << kCloses << unclaimed;
         QTest::newRow("type 0 of two records") << pack(0, {good, b}) << kCloses << "文件错误, 数据文件数量不对";
         QTest::newRow("stream cut short") << pack(2, {good, b}).chopped(1) << kCloses << "数据包不完整";
+        QTest::newRow("half a package") << pack(2, {good, b}).left(112) << kCloses << "数据包不完整";
         QTest::newRow("client falls silent") << pack(2, {good}).chopped(1) << kFallsSilent << "数据包不完整";
         // The deadline: 300 ms, and 100 ms more per 64 KiB announced.
         QTest::newRow("trickle, small package") << pack(2, {}, 1, 1000) + "ZE" << kTrickles << "数据包不完整";
@@ -1001,16 +1074,19 @@ private slots:
         const QStringList outside = listing(m_workDir->path());
         QSignalSpy ends(m_server.get(), SIGNAL(disconnected(bool)));
         QSignalSpy errors(m_server.get(), SIGNAL(writeDataError(QString)));
-        QTcpSocket sender;
-        connectSender(sender);
+        peer::Client sender(m_server->serverPort());
+        QVERIFY(sender.connected);
         QElapsedTimer clock;
         clock.start();
         sender.write(bytes);
         if (then == kCloses)
-            sender.disconnectFromHost();
+            sender.shut();
         for (; then == kTrickles && ends.isEmpty() && clock.elapsed() < 4000; QTest::qWait(100))
             sender.write("P");
         QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 1, 3000);
+        // Refused, cut short or timed out: a reset, never the close that
+        // says the package is in place.
+        QCOMPARE(sender.end(2000), peer::Client::Reset);
         if (then == kTrickles) {
             const qint64 deadline = 300 + 100 * qFromLittleEndian<quint32>(bytes.constData() + 72) / 65536;
             QVERIFY2(clock.elapsed() >= deadline - 50 && clock.elapsed() <= deadline + 1200,
@@ -1033,24 +1109,27 @@ private slots:
         QTest::addColumn<int>("piece");
         QTest::addColumn<QString>("target");   // empty: nothing is written
         QTest::addColumn<QStringList>("after");
+        QTest::addColumn<bool>("ends");   // the sender ends its stream after the last byte, as the upload does
 
-        QTest::newRow("type 2 replaces the folder whole, in 7-byte writes")
-            << pack(2, {peer::record("a.json", "new"), peer::record("b.json", "")}) << 7 << "config_path"
-            << QStringList{"all_path/", "all_path/keep=1", "config_path/", "config_path/a.json=new",
-                           "config_path/b.json=", "db.bin=olddb"};
+        const QByteArray config = pack(2, {peer::record("a.json", "new"), peer::record("b.json", "")});
+        const QStringList configReplaced{"all_path/", "all_path/keep=1", "config_path/", "config_path/a.json=new",
+                                         "config_path/b.json=", "db.bin=olddb"};
+        QTest::newRow("type 2 replaces the folder whole, in 7-byte writes") << config << 7 << "config_path"
+                                                                             << configReplaced << false;
+        QTest::newRow("type 2, then the end of stream") << config << 1000 << "config_path" << configReplaced << true;
         const QStringList dbReplaced{"all_path/", "all_path/keep=1", "config_path/", "config_path/old.json=old",
                                      "db.bin=rows"};
         QTest::newRow("type 0 replaces db.bin only; extra bytes dropped")
-            << pack(0, {peer::record("x.db", "rows")}) + "extra" << 1000 << "db.bin" << dbReplaced;
+            << pack(0, {peer::record("x.db", "rows")}) + "extra" << 1000 << "db.bin" << dbReplaced << false;
         // A data package's name is never a path.
         QTest::newRow("type 0 named as on another system")
-            << pack(0, {peer::record("C:\\data\\db.bin", "rows")}) << 1000 << "db.bin" << dbReplaced;
+            << pack(0, {peer::record("C:\\data\\db.bin", "rows")}) << 1000 << "db.bin" << dbReplaced << false;
         QTest::newRow("type 0 without a name") << pack(0, {peer::record("", "rows")}) << 1000 << "db.bin"
-                                               << dbReplaced;
+                                               << dbReplaced << false;
         QTest::newRow("type 4 makes sub-folders")
             << pack(4, {peer::record("sub/a.txt", "A"), peer::record("b", "B")}) << 50 << "all_path"
             << QStringList{"all_path/", "all_path/b=B", "all_path/sub/", "all_path/sub/a.txt=A", "config_path/",
-                           "config_path/old.json=old", "db.bin=olddb"};
+                           "config_path/old.json=old", "db.bin=olddb"} << false;
     }
 
     void packagePutInPlaceOnlyWhenComplete()
@@ -1059,34 +1138,36 @@ private slots:
         QFETCH(int, piece);
         QFETCH(QString, target);
         QFETCH(QStringList, after);
-        QSignalSpy ends(m_server.get(), SIGNAL(disconnected(bool)));
+        QFETCH(bool, ends);
+        QSignalSpy serverEnds(m_server.get(), SIGNAL(disconnected(bool)));
         QSignalSpy written(m_server.get(), SIGNAL(writeDataSuccess(QString)));
-        QTcpSocket sender;
-        connectSender(sender);
+        peer::Client sender(m_server->serverPort());
+        QVERIFY(sender.connected);
         const int last = bytes.indexOf("extra") < 0 ? bytes.size() - 1 : bytes.indexOf("extra") - 1;
         for (int at = 0; at < last; at += piece) {
-            sender.write(bytes.mid(at, qMin(piece, last - at)));
-            QVERIFY(sender.waitForBytesWritten(1000));
+            QVERIFY(sender.write(bytes.mid(at, qMin(piece, last - at))));
             QCoreApplication::processEvents();
         }
         // One byte short of the package: the targets are untouched, the staging
-        // folder beside them holds what has come, a second client is turned away.
+        // folder beside them holds what has come, a second client is turned
+        // away with a reset (a close would tell it its package is in place).
         QTest::qWait(50);
-        QCOMPARE(ends.count(), 0);
+        QCOMPARE(serverEnds.count(), 0);
         QCOMPARE(listing(m_app).filter(QRegularExpression("^[^.]")), kBefore);
-        QTcpSocket second;
-        connectSender(second);
-        QTRY_COMPARE(second.state(), QAbstractSocket::UnconnectedState);
-        sender.write(bytes.mid(last));
-        QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 1, 3000);
-        QCOMPARE(ends.at(0).at(0).toBool(), true);
+        peer::Client second(m_server->serverPort());
+        QVERIFY(second.connected);
+        QCOMPARE(second.end(2000), peer::Client::Reset);
+        QVERIFY(sender.write(bytes.mid(last)));
+        if (ends)
+            sender.shut();
+        QTRY_COMPARE_WITH_TIMEOUT(serverEnds.count(), 1, 3000);
+        QCOMPARE(serverEnds.at(0).at(0).toBool(), true);
         QCOMPARE(written.count(), target.isEmpty() ? 0 : 1);
         if (!target.isEmpty())
             QCOMPARE(written.at(0).at(0).toString(), "写入数据文件成功: " + m_app + '/' + target);
         QTRY_COMPARE(listing(m_app), after);
-        // The connection is closed after the package and nothing comes back.
-        QTRY_COMPARE(sender.state(), QAbstractSocket::UnconnectedState);
-        QCOMPARE(sender.bytesAvailable(), 0);
+        // The connection is closed in order after the package and nothing comes back.
+        QCOMPARE(sender.end(2000), peer::Client::Closed);
     }
 
     void targetThatIsALinkIsReplacedNotFollowed()
