@@ -338,6 +338,10 @@ class TestTransfer : public QObject
     std::unique_ptr<TestWorkDir> m_workDir;
     std::unique_ptr<DataServer> m_server;
     QString m_app;
+    // Where the run keeps temporary files, and the TMPDIR a test replaces.
+    QString m_tempPath;
+    QByteArray m_tmpDir;
+    bool m_hadTmpDir = false;
 
     void connectSender(QTcpSocket &sender) const
     {
@@ -384,12 +388,17 @@ class TestTransfer : public QObject
     }
 
 private slots:
+    void initTestCase() { m_tempPath = QDir::tempPath(); }
     void init()
     {
         m_workDir.reset(new TestWorkDir);
         QVERIFY(m_workDir->isValid());
+        // Not in a folder an earlier test left behind, nor at the root.
+        QCOMPARE(QFileInfo(m_workDir->path()).path(), m_tempPath);
         // Packages go below this test's own temporary directory.
         QVERIFY(QDir().mkpath(m_workDir->filePath("tmp")));
+        m_hadTmpDir = qEnvironmentVariableIsSet("TMPDIR");
+        m_tmpDir = qgetenv("TMPDIR");
         qputenv("TMPDIR", QFile::encodeName(m_workDir->filePath("tmp")));
         m_app = m_workDir->filePath("app");
         for (const QString &entry : kBefore) {
@@ -409,6 +418,10 @@ private slots:
         m_server.reset();
         GlobalManager::resetInstance();
         m_workDir.reset();
+        if (m_hadTmpDir)
+            qputenv("TMPDIR", m_tmpDir);
+        else
+            qunsetenv("TMPDIR");
     }
 
     void packing_data()
