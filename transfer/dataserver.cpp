@@ -13,12 +13,19 @@
 #include <sys/socket.h>
 
 namespace {
-// Ends a connection with a reset: the sender takes an orderly close as "the
-// panel holds the package", which a refused one must never read as.
+// Whether closing the socket resets the connection. The sender takes an
+// orderly close as "the panel holds the package", which a refused one must
+// never read as; Qt closes the socket by itself when the client's end of
+// stream comes, so a client holds the reset from its acceptance on.
+void setResetOnClose(QTcpSocket *socket, bool reset)
+{
+    const linger now = {reset ? 1 : 0, 0};
+    ::setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &now, sizeof now);
+}
+
 void resetConnection(QTcpSocket *socket)
 {
-    const linger now = {1, 0};
-    ::setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &now, sizeof now);
+    setResetOnClose(socket, true);
     socket->abort();
 }
 
@@ -135,6 +142,7 @@ void DataServer::onConnected()
             continue;
         }
         const QString peer = socket->peerAddress().toString();
+        setResetOnClose(socket, true);
         m_client = socket;
         m_client->setReadBufferSize(kReadPiece);
         m_receiver.reset(new PackageReceiver(m_dataFile, m_configDir, m_allDir, m_remover));
@@ -240,10 +248,12 @@ void DataServer::endClient(bool success)
         m_client = nullptr;
         socket->disconnect(this);
         // Closed in order only once the whole package is in place.
-        if (success)
+        if (success) {
+            setResetOnClose(socket, false);
             socket->disconnectFromHost();
-        else
+        } else {
             resetConnection(socket);
+        }
         socket->deleteLater();
     }
     emit disconnected(success);

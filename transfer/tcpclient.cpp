@@ -161,13 +161,14 @@ TcpClient::SendResult TcpClient::finish(int stallMs, int quietMs, const std::ato
         const Movement now = movement();
         if (closed && now.queued == 0)
             return Sent;
-        // Bytes still queued must keep moving as they do while sending; once
-        // the peer holds them all, its silence is no failure.
+        // Bytes still queued must keep moving as they do while sending. Once
+        // the peer holds them all, only its close says it has them: a socket
+        // that took the bytes is not a program that read them.
         if (now.queued < last.queued || now.window > last.window)
             still.restart();
         last = now;
         if (still.elapsed() >= (now.queued > 0 ? stallMs : quietMs))
-            return now.queued > 0 ? Stalled : Sent;
+            return Stalled;
     }
 }
 

@@ -29,10 +29,11 @@ public:
     // Failed, never a signal.
     SendResult sendAll(const char *buffer, int length, int stallMs, const std::atomic<bool> &run);
     // After the last byte: tells the peer so (a half-close) and waits for its
-    // answer. Sent once it has taken every byte and closed in order, or has
-    // taken every byte and then neither closes nor resets for quietMs; Failed
-    // on a reset or any error; Stalled and Stopped as in sendAll. What the
-    // peer sends is dropped.
+    // answer. Sent only once it has taken every byte and closed in order;
+    // Failed on a reset or any error; Stalled when bytes still queued do not
+    // move for stallMs, or when it holds every byte and then neither closes,
+    // resets nor opens its window for quietMs; Stopped as in sendAll. What
+    // the peer sends is dropped.
     SendResult finish(int stallMs, int quietMs, const std::atomic<bool> &run);
     // Closes after what was sent, which the kernel still delivers.
     void close();

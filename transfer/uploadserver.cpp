@@ -27,8 +27,9 @@ const int kConnectTimeoutMs = 500;
 const int kStallTimeoutMs = 10000;
 const int kPieceSize = 32768;
 // A panel closes the connection as soon as it holds the whole package; one
-// that holds every byte and stays silent this long is taken as having it.
-const int kPanelQuietMs = 3000;
+// that holds every byte and stays silent this long has not answered, which is
+// no success. The receive side's own quiet bound.
+const int kPanelQuietMs = 30000;
 
 // At most so many skipped entries are named in the log, the rest counted.
 const int kNamedSkips = 5;
@@ -98,6 +99,7 @@ UploadServer::UploadServer(QObject *parent)
     : QThread(parent)
     , m_client(new TcpClient)
     , m_stallMs(kStallTimeoutMs)
+    , m_panelQuietMs(kPanelQuietMs)
 {
 }
 
@@ -445,7 +447,7 @@ QString UploadServer::sendPackage()
     // closes once it holds the whole package, and resets when it could not
     // take it (it crashed, ran out of space or refused it).
     if (sent == TcpClient::Sent)
-        sent = m_client->finish(m_stallMs, kPanelQuietMs, m_run);
+        sent = m_client->finish(m_stallMs, m_panelQuietMs, m_run);
     if (sent == TcpClient::Sent) {
         m_client->close();
         return tr("发送成功！");

@@ -58,6 +58,9 @@ public:
     // Test seam: how long the panel may take nothing before the upload gives
     // up (kStallTimeoutMs in the program).
     void setStallTimeout(int ms) { m_stallMs = ms; }
+    // Test seam: how long a panel that holds every byte may stay silent
+    // before the upload gives up (kPanelQuietMs in the program).
+    void setPanelQuietTimeout(int ms) { m_panelQuietMs = ms; }
 
 signals:
     void occurrError(QString strErr);
@@ -106,6 +109,7 @@ private:
     int m_mode = 0;
     int m_skipped = 0;
     int m_stallMs;
+    int m_panelQuietMs;
     EntryReader m_readEntry = ::readdir;
     EntryLook m_lookEntry = [](const char *path, struct stat *status) { return ::lstat(path, status); };
 };

@@ -3,8 +3,11 @@
 // until the package is in place in the receiver's folder and the worker has
 // seen the receiver close (and said so). Baseline in the
 // same run: a plain loopback socket copy of the same package file's bytes,
-// file to file. Prints the packing time apart and the peak memory after each
-// size (a first round warms up unprinted). Run offscreen:
+// file to file. Prints the packing time apart, how long after the receiver's
+// close the worker said so, and the peak memory after each size (a first
+// round warms up unprinted). Fails when that answer lags the close by more
+// than a second: a receiver that closes at once waits for nothing more. Run
+// offscreen:
 //   QT_QPA_PLATFORM=offscreen ./bench_transfer
 #include "app/globalmanager.h"
 #include "transfer/dataserver.h"
@@ -21,6 +24,7 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <atomic>
 #include <cstdio>
 #include <thread>
 
@@ -36,6 +40,8 @@ const int kFileMB = 10;
 // The first round warms up (thread arenas, socket buffers) and is not printed,
 // so that the peaks of the printed rows compare the sizes alone.
 const int kProjectsMB[] = {20, 20, 200};
+// The most the worker may take to say 发送成功！ after the receiver's close.
+const double kAnswerBoundMs = 1000;
 
 bool writeProject(const QString &dir, int megabytes)
 {
@@ -55,8 +61,9 @@ bool writeProject(const QString &dir, int megabytes)
 }
 
 // Milliseconds from the connection until the package is in place and the
-// upload has ended; -1 on failure.
-double uploadToServer(const QString &project, const QString &app)
+// upload has ended, -1 on failure; *answerMs from the receiver's close until
+// the worker said 发送成功！.
+double uploadToServer(const QString &project, const QString &app, double *answerMs)
 {
     DataServer server;
     server.setListenAddress(QHostAddress::LocalHost);
@@ -72,6 +79,9 @@ double uploadToServer(const QString &project, const QString &app)
     double ms = -1;
     bool received = false;
     bool sent = false;
+    // On the GUI thread and the worker's, by the one clock.
+    std::atomic<qint64> closedAt{-1};
+    std::atomic<qint64> answeredAt{-1};
     const auto bothDone = [&] {
         if (received && sent) {
             ms = clock.nsecsElapsed() / 1e6;
@@ -82,11 +92,14 @@ double uploadToServer(const QString &project, const QString &app)
     QObject::connect(&server, &DataServer::disconnected, [&](bool success) {
         if (!success)
             return loop.quit();
+        closedAt = clock.nsecsElapsed();
         received = true;
         bothDone();
     });
     QObject::connect(&upload, &UploadServer::occurrError, [&](const QString &text) {
-        sent = sent || text == UploadServer::tr("发送成功！");
+        if (text == UploadServer::tr("发送成功！"))
+            answeredAt = clock.nsecsElapsed();
+        sent = sent || answeredAt >= 0;
     });
     QObject::connect(&upload, &UploadServer::serverFinish, [&] {
         if (!sent)
@@ -97,6 +110,7 @@ double uploadToServer(const QString &project, const QString &app)
     upload.startUpload(QStringLiteral("127.0.0.1"), server.serverPort());
     loop.exec();
     upload.stopUpload();
+    *answerMs = (answeredAt - closedAt) / 1e6;
     return ms;
 }
 
@@ -157,8 +171,8 @@ int main(int argc, char **argv)
     qputenv("TMPDIR", QFile::encodeName(root.filePath(QStringLiteral("tmp"))));
     GlobalManager::instance();
 
-    std::printf("%8s %10s %10s %10s %10s %10s %8s %10s\n", "project", "pack ms", "ours ms", "ours MB/s",
-                "plain ms", "plain MB/s", "ratio", "peak KiB");
+    std::printf("%8s %10s %10s %10s %10s %10s %8s %10s %10s\n", "project", "pack ms", "ours ms", "ours MB/s",
+                "plain ms", "plain MB/s", "ratio", "answer ms", "peak KiB");
     bool warmUp = true;
     for (int megabytes : kProjectsMB) {
         const QString project = root.filePath(QStringLiteral("proj%1").arg(megabytes));
@@ -175,13 +189,19 @@ int main(int argc, char **argv)
         const QString package = packer.packagePath();
         const double mb = QFileInfo(package).size() / 1e6;
 
-        const double oursMs = uploadToServer(project, root.filePath(QStringLiteral("app%1").arg(megabytes)));
+        double answerMs = 0;
+        const double oursMs = uploadToServer(project, root.filePath(QStringLiteral("app%1").arg(megabytes)),
+                                             &answerMs);
         const double plainMs = plainCopy(package, root.filePath(QStringLiteral("copy%1.bin").arg(megabytes)));
         if (oursMs < 0)
             return 1;
         if (!warmUp)
-            std::printf("%6d MB %10.1f %10.1f %10.1f %10.1f %10.1f %8.2f %10ld\n", megabytes, packMs, oursMs,
-                    mb / oursMs * 1000, plainMs, mb / plainMs * 1000, plainMs / oursMs, peakKiB());
+            std::printf("%6d MB %10.1f %10.1f %10.1f %10.1f %10.1f %8.2f %10.2f %10ld\n", megabytes, packMs, oursMs,
+                    mb / oursMs * 1000, plainMs, mb / plainMs * 1000, plainMs / oursMs, answerMs, peakKiB());
+        if (answerMs > kAnswerBoundMs) {
+            std::fprintf(stderr, "the upload said 发送成功！ %.1f ms after the receiver closed\n", answerMs);
+            return 1;
+        }
         QDir(project).removeRecursively();
         QDir(root.filePath(QStringLiteral("app%1").arg(megabytes))).removeRecursively();
         QFile::remove(root.filePath(QStringLiteral("copy%1.bin").arg(megabytes)));

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <memory>
 #include <thread>
@@ -35,7 +36,8 @@ QByteArray packageHead(quint32 size)
 // A client on a thread of its own, so that its pace does not wait on the
 // server's event loop: the first burst bytes at once, then chunk bytes every
 // step by the clock, until the package is sent, the server closes or the
-// steps run out. The connection stays open until the sender goes.
+// steps run out; then it waits for the server's end. The connection stays
+// open until the sender goes.
 class PacedSender
 {
 public:
@@ -44,6 +46,7 @@ public:
         m_socket = ::socket(AF_INET, SOCK_STREAM, 0);
         const timeval patience = {5, 0};
         ::setsockopt(m_socket, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience);
+        ::setsockopt(m_socket, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
         sockaddr_in address = {};
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
@@ -59,6 +62,9 @@ public:
         ::close(m_socket);
     }
     bool isConnected() const { return m_thread.joinable(); }
+    // How the server ended the connection: 0 in order, else the error the
+    // socket said; -1 not yet.
+    int end() const { return m_end; }
 
 private:
     void run(const QByteArray &bytes, qint64 burst, int chunk)
@@ -71,14 +77,20 @@ private:
             for (ssize_t n = 0; sent < due
                  && (n = ::send(m_socket, bytes.constData() + sent, size_t(due - sent), MSG_NOSIGNAL)) > 0;)
                 sent += n;
-            if (sent < due)
+            if (sent < due) {
+                m_end = errno;
                 return;
+            }
         }
+        char byte;
+        if (sent == bytes.size())
+            m_end = ::recv(m_socket, &byte, 1, 0) == 0 ? 0 : errno;
     }
 
     int m_socket = -1;
     std::thread m_thread;
     std::atomic<bool> m_stop{false};
+    std::atomic<int> m_end{-1};
 };
 
 } // namespace
@@ -154,6 +166,8 @@ private slots:
             PacedSender sender(m_server->serverPort(), bytes, burst, chunk);
             QVERIFY(sender.isConnected());
             QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 1, 4000);
+            // Cut off, it is reset: a close would say its package is in place.
+            QTRY_COMPARE_WITH_TIMEOUT(sender.end(), keepsGoing ? 0 : ECONNRESET, 2000);
         }
         QCOMPARE(ends.at(0).at(0).toBool(), keepsGoing);
         if (keepsGoing) {
