@@ -1335,49 +1335,74 @@ void TestMainWindow::refusedNewProjectOpensNothing()
         QVERIFY(templateFault == "missing" ? QDir(templateDir).removeRecursively()
                                            : QFile::remove(templateDir + "/main.projectui"));
     QVERIFY(writeFixture(folder() + "/keep.txt", "mine"));
+    const QStringList before = state();
     QVERIFY(!m_window->createProject(name, where.isEmpty() ? where : m_workDir->filePath(where), true));
     QCOMPARE(m_notifier->prompts().size(), messages);
-    // A bad name leaves the folder and the open project alone; a broken
-    // template is found only once the project is closed.
-    QCOMPARE(GlobalManager::instance()->isProjectOpen(), templateFault.isEmpty());
-    QCOMPARE(treeLines(), templateFault.isEmpty() ? QStringList({"hall", "a:0", "b:2", "c:1"}) : QStringList());
-    if (templateFault.isEmpty())
-        QCOMPARE(entriesOf(folder()), QStringList("keep.txt"));
+    if (templateFault == "no project file")
+        QCOMPARE(m_notifier->texts(), QStringList(u("创建默认文件失败: ") + QDir::toNativeSeparators(templateDir)
+                                                  + "/main.projectui\n" + u("无法读取源文件")));
+    // A bad name or a broken template is found while the open project is
+    // still open: it stays, and nothing is left of the new one.
+    QVERIFY(GlobalManager::instance()->isProjectOpen());
+    QCOMPARE(state(), before);
+    QCOMPARE(entriesOf(folder()), QStringList("keep.txt"));
 }
 
 void TestMainWindow::newProjectOnAFullDiskSaysTheCause_data()
 {
     QTest::addColumn<bool>("useTemplate");
-    QTest::addColumn<QString>("lead");
-    QTest::newRow("默认模板") << true << u("创建默认文件失败: ");
-    QTest::newRow("empty") << false << u("打开文件失败: ");
+    QTest::addColumn<QString>("standing");   // in the project folder beforehand: "" (no folder), "project"
+    QTest::addColumn<QString>("file");       // the one said
+    QTest::addColumn<bool>("modified");      // the open page holds unsaved edits
+    QTest::newRow("默认模板") << true << "" << "home.json" << false;
+    QTest::newRow("empty") << false << "" << "fresh.projectui" << false;
+    QTest::newRow("默认模板, a page unsaved") << true << "" << "home.json" << true;
+    // 否 makes a new one over the project there: it stays byte for byte.
+    QTest::newRow("默认模板 over a project, 否, 是") << true << "project" << "home.json" << false;
+    QTest::newRow("empty over a project, 否") << false << "project" << "fresh.projectui" << true;
 }
 
+// Found before the open project closes: it stays as it was, nothing new is
+// left, and the file that could not be written is said with why.
 void TestMainWindow::newProjectOnAFullDiskSaysTheCause()
 {
     QFETCH(bool, useTemplate);
-    QFETCH(QString, lead);
+    QFETCH(QString, standing);
+    QFETCH(QString, file);
+    QFETCH(bool, modified);
     const QString dir = folder() + "/fresh";
+    if (standing == "project") {
+        QVERIFY(writeFixture(dir + "/fresh.projectui", R"({"Page": [{"File": "old.json"}]})"));
+        QVERIFY(writeFixture(dir + "/old.json", "someone's page"));
+        m_notifier->queueAnswer(QMessageBox::No);
+        m_notifier->queueAnswer(QMessageBox::Yes);
+    }
+    if (modified)
+        QVERIFY(addControl(m_page, kLabel, "Label_9") && m_page->isModified());
+    const QMap<QString, QByteArray> kept = folderSnapshot(m_workDir->filePath("projects"));
+    const QStringList before = state();
     {
         FileSizeLimit full{0};
         if (!full.active)
             QSKIP("the file size limit cannot be set here");
         QVERIFY(!m_window->createProject("fresh", folder(), useTemplate));
     }
-    // Said once, with the file that could not be written and why, not as a
-    // project that cannot be read.
-    QCOMPARE(m_notifier->texts().size(), 1);
-    const QString said = m_notifier->texts().first();
-    QVERIFY2(said.startsWith(lead + QDir::toNativeSeparators(dir) + "/") && said.endsWith("\n" + u("磁盘空间不足")),
-             qPrintable(said));
-    QVERIFY(!GlobalManager::instance()->isProjectOpen());
-    QVERIFY(!QFileInfo::exists(dir + "/fresh.projectui"));
+    // Said once, after the questions, with the file where it was to be.
+    QStringList texts = m_notifier->texts();
+    QCOMPARE(texts.size(), standing.isEmpty() ? 1 : 1 + (useTemplate ? 2 : 1));
+    QCOMPARE(texts.last(), writeFailure(u("创建默认文件失败: "), dir + "/" + file, "磁盘空间不足"));
+    QCOMPARE(state(), before);
+    QCOMPARE(m_page->isModified(), modified);
+    QCOMPARE(GlobalManager::instance()->currentPage(), m_page);
+    QCOMPARE(folderSnapshot(m_workDir->filePath("projects")), kept);
+    QCOMPARE(QFileInfo::exists(folder()), !standing.isEmpty());
 }
 
 void TestMainWindow::newProjectFolderThatCannotBeMadeKeepsTheOpenOne_data()
 {
     QTest::addColumn<QString>("blocker");   // below the working folder: what stands where a folder goes
-    QTest::addColumn<QString>("kind");      // of the blocker: "file" or "link" (to nothing)
+    QTest::addColumn<QString>("kind");      // of the blocker: "file", "link" (to nothing), "link to folder",
+                                            // "long" (nothing: a name too long for the file system)
     QTest::addColumn<QString>("where");     // the 项目路径, below the working folder
     QTest::addColumn<bool>("useTemplate");
     QTest::newRow("项目路径 a file, 默认模板") << "plan.txt" << "file" << "plan.txt" << true;
@@ -1385,6 +1410,12 @@ void TestMainWindow::newProjectFolderThatCannotBeMadeKeepsTheOpenOne_data()
     QTest::newRow("a file above 项目路径") << "plan.txt" << "file" << "plan.txt/sub" << false;
     QTest::newRow("a file named as the project") << "projects/fresh" << "file" << "projects" << true;
     QTest::newRow("a link to nothing named as the project") << "projects/fresh" << "link" << "projects" << false;
+    // The template's copy empties the folder: never the one a link leads to.
+    QTest::newRow("a link to a folder named as the project, 默认模板")
+        << "projects/fresh" << "link to folder" << "projects" << true;
+    // Found only once "projects" is made: it goes again.
+    const QString tooLong = "projects/" + QString(256, 'n');
+    QTest::newRow("a name too long below a folder made now") << tooLong << "long" << tooLong << false;
 }
 
 // Found before the open project closes: it stays open as it was, and the
@@ -1396,20 +1427,26 @@ void TestMainWindow::newProjectFolderThatCannotBeMadeKeepsTheOpenOne()
     QFETCH(QString, where);
     QFETCH(bool, useTemplate);
     const QString blockerPath = m_workDir->filePath(blocker);
+    const QString linked = m_workDir->filePath("elsewhere");
     if (kind == "file")
         QVERIFY(writeFixture(blockerPath, "someone's notes"));
-    else
-        QVERIFY(QDir().mkpath(QFileInfo(blockerPath).path()) && QFile::link(blockerPath + ".gone", blockerPath));
+    else if (kind != "long")
+        QVERIFY(QDir().mkpath(QFileInfo(blockerPath).path()) && QDir().mkpath(linked)
+                && QFile::link(kind == "link" ? blockerPath + ".gone" : linked, blockerPath));
     QVERIFY(addControl(m_page, kLabel, "Label_9") && m_page->isModified());
     const QStringList before = state();
     QVERIFY(!m_window->createProject("fresh", m_workDir->filePath(where), useTemplate));
-    const QString why = kind == "file" ? u("写入失败: ") + QString::fromLocal8Bit(std::strerror(ENOTDIR))
-                                       : u("该位置是指向不存在文件的链接");
+    const QString why = kind == "file"   ? u("写入失败: ") + QString::fromLocal8Bit(std::strerror(ENOTDIR))
+                      : kind == "long"   ? u("写入失败: ") + QString::fromLocal8Bit(std::strerror(ENAMETOOLONG))
+                      : kind == "link"   ? u("该位置是指向不存在文件的链接")
+                                         : u("该位置是指向文件夹的链接");
     QCOMPARE(m_notifier->texts(), QStringList(u("创建项目目录失败: ") + QDir::toNativeSeparators(blockerPath) + "\n" + why));
     QCOMPARE(state(), before);
     QVERIFY(m_page->isModified() && GlobalManager::instance()->currentPage() == m_page);
     QCOMPARE(GlobalManager::instance()->projectPath(), m_projectDir);
-    QCOMPARE(fileKind(blockerPath), kind == "file" ? QString("file") : QString("link"));
+    QCOMPARE(fileKind(blockerPath), kind == "file" ? QString("file") : kind == "long" ? QString("missing") : QString("link"));
+    QVERIFY(entriesOf(linked).isEmpty());
+    QCOMPARE(QFileInfo::exists(folder()), kind != "long" && blocker.startsWith("projects"));
 }
 
 void TestMainWindow::projectFolderGoneIsSaidAndNotMadeAgain_data()
