@@ -1008,10 +1008,12 @@ void TestMainWindow::newPageOrCopy_data()
     QTest::newRow("copy of a form") << "c" << u("创建副本") << "fresh" << "" << true << 1 << "";
     QTest::newRow("new: name taken") << "" << u("新建页面") << "a" << "" << true << -1 << u("名称已存在");
     QTest::newRow("new: empty name") << "" << u("新建页面") << "" << "" << true << -1 << u("文件名为空");
-    QTest::newRow("new: separator") << "" << u("新建页面") << "a/b" << "" << true << -1 << u("页面名称无效");
+    QTest::newRow("new: separator") << "" << u("新建页面") << "a/b" << "" << true << -1
+                                    << u("文件名不能包含“:”、“\\”或“/”");
     QTest::newRow("new: width below a page") << "" << u("新建页面") << "fresh" << "159" << true << -1 << u(kSizeMessage);
     QTest::newRow("copy: name taken") << "a" << u("创建副本") << "b" << "" << true << -1 << u("名称已存在");
-    QTest::newRow("copy: separator") << "a" << u("创建副本") << "x\\y" << "" << true << -1 << u("页面名称无效");
+    QTest::newRow("copy: separator") << "a" << u("创建副本") << "x\\y" << "" << true << -1
+                                     << u("文件名不能包含“:”、“\\”或“/”");
     QTest::newRow("copy: cancelled") << "a" << u("创建副本") << "fresh" << "" << false << -1 << "";
 }
 
@@ -1214,11 +1216,15 @@ void TestMainWindow::refusedNameKeepsItsDialogOpenAsTyped_data()
     QTest::newRow("new place page") << "hall" << u("新建场所页面") << wide << tooLong;
     QTest::newRow("rename") << "a" << u("重命名") << wide << tooLong;
     QTest::newRow("copy") << "c" << u("创建副本") << "home:1" << reserved;
-    // Checked as used, without the blanks around it.
-    QTest::newRow("new project: blank, dots") << "" << "" << " .."
-                                              << u("项目名称不能是“.”或“..”，也不能包含“/”或“\\”");
-    QTest::newRow("new page: dots, blank") << "hall" << u("新建页面") << ".. " << u("页面名称无效");
-    QTest::newRow("new login page: blank, dots") << "hall" << u("新建登录页面") << " .." << u("页面名称无效");
+    // Checked as used, without the blanks around it; no bare file name is
+    // said why, as the name check says it.
+    const QString notAName = u("文件名不能为空，也不能是“.”或“..”");
+    QTest::newRow("new project: blank, dots") << "" << "" << " .." << notAName;
+    QTest::newRow("new page: dots, blank") << "hall" << u("新建页面") << ".. " << notAName;
+    QTest::newRow("new login page: blank, dots") << "hall" << u("新建登录页面") << " .." << notAName;
+    QTest::newRow("new project: separator") << "" << "" << "room/A" << reserved;
+    QTest::newRow("rename: separator") << "a" << u("重命名") << "a/b" << reserved;
+    QTest::newRow("copy: dots") << "c" << u("创建副本") << ".." << notAName;
     // A name taken by a page, or by a file the project does not list.
     const QString taken = u("名称已存在");
     QTest::newRow("new form: page of the name") << "hall" << u("新建窗体") << "c" << taken;
