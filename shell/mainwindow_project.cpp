@@ -35,23 +35,23 @@ bool isEmptyFolder(const QString &path)
 }
 
 // What the user is shown of a failure: the lead, the whole path and why.
-QString problemAt(const QString &lead, const QString &path, const FileWrite &failure)
+QString problemAt(const QString &lead, const QString &path, const QString &reason)
 {
-    return lead + QStringLiteral(": ") + QDir::toNativeSeparators(path) + QLatin1Char('\n') + failure.reason();
+    return lead + QStringLiteral(": ") + QDir::toNativeSeparators(path) + QLatin1Char('\n') + reason;
 }
 
 // The folder of a new project could not be made: which and why.
 void sayFolderNotMade(QWidget *parent, const FileWrite &failure)
 {
     Notifier::information(parent, MainWindow::tr("提示"),
-                          problemAt(MainWindow::tr("创建项目目录失败"), failure.path(), failure));
+                          problemAt(MainWindow::tr("创建项目目录失败"), failure.path(), failure.reason()));
 }
 
 // A file of a new project could not be made: where it was to be, and why.
 void sayFilesNotMade(QWidget *parent, const NewProjectFiles &files, const FileWrite &failure)
 {
     Notifier::information(parent, MainWindow::tr("提示"),
-                          problemAt(MainWindow::tr("创建默认文件失败"), files.shownPath(failure.path()), failure));
+                          problemAt(MainWindow::tr("创建默认文件失败"), files.shownPath(failure.path()), failure.reason()));
 }
 } // namespace
 
@@ -103,8 +103,7 @@ bool MainWindow::createProject(const QString &typedName, const QString &folder, 
         // found elsewhere.
         if (QFileInfo(projectDir).isSymLink()) {
             Notifier::information(this, tr("提示"),
-                                  tr("创建项目目录失败") + QStringLiteral(": ") + QDir::toNativeSeparators(projectDir)
-                                      + QLatin1Char('\n') + tr("该位置是指向文件夹的链接"));
+                                  problemAt(tr("创建项目目录失败"), projectDir, tr("该位置是指向文件夹的链接")));
             return false;
         }
         // Whatever else the folder holds goes only when the user says so,
