@@ -25,12 +25,17 @@
 #include <cerrno>
 #include <cstdio>
 
+#include <unistd.h>
+
 namespace {
 const char kProjectSuffix[] = ".projectui";
 const char kTemplateProjectFile[] = "main.projectui";
 
 bool isEmptyFolder(const QString &path)
 {
+    // One that cannot be listed may hold anything.
+    if (::access(QFile::encodeName(path).constData(), R_OK) != 0 && errno != ENOENT)
+        return false;
     return QDir(path).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 

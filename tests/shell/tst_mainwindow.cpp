@@ -49,6 +49,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include <sys/stat.h>
+
 // The main window: its actions, panels, project tree and tool windows, and new projects.
 using namespace pagefixture;
 
@@ -1503,12 +1505,16 @@ void TestMainWindow::existingProjectQuestions_data()
     QTest::addColumn<int>("clearIt");
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<bool>("open");
+    QTest::addColumn<int>("mode");   // of the project folder, asked as a user; 0: as root
     const QStringList before({"hall.projectui", "notes.txt"});
-    QTest::newRow("open the one there") << int(QMessageBox::Yes) << 0 << before << true;
+    QTest::newRow("open the one there") << int(QMessageBox::Yes) << 0 << before << true << 0;
     // Backing out keeps the project that was open.
-    QTest::newRow("keep the other files") << int(QMessageBox::No) << int(QMessageBox::No) << before << true;
+    QTest::newRow("keep the other files") << int(QMessageBox::No) << int(QMessageBox::No) << before << true << 0;
     QTest::newRow("replace by the template") << int(QMessageBox::No) << int(QMessageBox::Yes)
-                                             << QStringList({"hall.projectui", "home.json"}) << true;
+                                             << QStringList({"hall.projectui", "home.json"}) << true << 0;
+    // A folder the user may not list may hold anything: asked all the same.
+    QTest::newRow("keep the files of a folder the user may not list")
+        << int(QMessageBox::No) << int(QMessageBox::No) << before << true << 0333;
 }
 
 void TestMainWindow::existingProjectQuestions()
@@ -1517,14 +1523,35 @@ void TestMainWindow::existingProjectQuestions()
     QFETCH(int, clearIt);
     QFETCH(QStringList, entries);
     QFETCH(bool, open);
+    QFETCH(int, mode);
     const QString dir = folder() + "/hall";
     QVERIFY(writeFixture(dir + "/hall.projectui", "{\"Page\": []}"));
     QVERIFY(writeFixture(dir + "/notes.txt", "someone's work"));
     m_notifier->queueAnswer(QMessageBox::StandardButton(openIt));
     if (clearIt)
         m_notifier->queueAnswer(QMessageBox::StandardButton(clearIt));
-    QCOMPARE(m_window->createProject("hall", folder(), true), open && clearIt != int(QMessageBox::No));
-    QCOMPARE(m_notifier->prompts().size(), clearIt ? 2 : 1);
+    QString said;
+    if (mode) {
+        QString whyNot;
+        if (!canRunAsNobody(&whyNot))
+            QSKIP(qPrintable(whyNot));
+        // The temporary folder is its owner's alone.
+        QCOMPARE(::chmod(QFile::encodeName(m_workDir->path()).constData(), 0755), 0);
+        QCOMPARE(::chmod(QFile::encodeName(dir).constData(), mode_t(mode)), 0);
+        QByteArray answer;
+        const bool ran = runAsNobody([&]() -> QByteArray {
+            const bool made = m_window->createProject("hall", folder(), true);
+            return QByteArray(made ? "made " : "kept ") + QByteArray::number(m_notifier->prompts().size());
+        }, &answer);
+        ::chmod(QFile::encodeName(dir).constData(), 0755);
+        QVERIFY(ran);
+        said = QString::fromLatin1(answer);
+    } else {
+        said = m_window->createProject("hall", folder(), true) ? "made " : "kept ";
+        said += QString::number(m_notifier->prompts().size());
+    }
+    const QString made = open && clearIt != int(QMessageBox::No) ? "made " : "kept ";
+    QCOMPARE(said, QString(made + (clearIt ? "2" : "1")));
     QCOMPARE(entriesOf(dir), entries);
     QCOMPARE(GlobalManager::instance()->isProjectOpen(), open);
 }
