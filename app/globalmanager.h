@@ -283,6 +283,10 @@ private:
     // The file written whole; a failure, also a refusal to write over what is
     // no regular file or bytes over the limit, is said to the user with the path.
     static bool writeSayingFailure(const QString &path, const QByteArray &bytes, qint64 limit = -1);
+    // Says a failed write with its path and why; true when it was written.
+    static bool sayWriteFailure(const FileWrite &written);
+    // The project file written whole from m_project, nothing said.
+    FileWrite writeProjectFile() const;
     // The project folder is still there. One moved or deleted while the
     // project is open is said, and nothing is written into its old path.
     bool projectFolderPresent() const;

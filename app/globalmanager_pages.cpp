@@ -130,11 +130,12 @@ bool GlobalManager::mayAddPage(const QString &name, const QString &sourceName)
 {
     if (!isProjectOpen())
         return false;
-    if (!isValidPageName(name) || (!sourceName.isNull() && !isValidPageName(sourceName))) {
-        Notifier::information(nullptr, tr("提示"), tr("页面名称无效"));
+    // The source may be a page of a name no longer given: it is copied all
+    // the same, unless its name is no bare file name.
+    if (!sourceName.isNull() && !isValidPageName(sourceName)) {
+        Notifier::sayProblem(nullptr, newPageNameProblem(sourceName));
         return false;
     }
-    // The source may be a page of a name no longer given: it is copied all the same.
     if (Notifier::sayProblem(nullptr, newPageNameProblem(name)))
         return false;
     if (hasPage(name))
@@ -236,10 +237,6 @@ bool GlobalManager::importPage(const QString &path, int *pageType)
     if (!isProjectOpen())
         return false;
     const QString name = importedPageName(path);
-    if (!isValidPageName(name)) {
-        Notifier::information(nullptr, tr("提示"), tr("页面名称无效"));
-        return false;
-    }
     if (Notifier::sayProblem(nullptr, newPageNameProblem(name)))
         return false;
     if (hasPage(name)) {

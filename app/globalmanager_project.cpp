@@ -130,14 +130,27 @@ bool GlobalManager::isValidPageName(const QString &name)
     return isSafePageFile(name) && isSafePageFile(pageFileOf(name));
 }
 
+namespace {
+// Why a name cannot become its file: one that is no bare file name ("a/b",
+// "..") is refused for what it is; any other as its file would be sent.
+QString nameProblem(const QString &name, const QString &file, bool bare)
+{
+    if (!bare) {
+        const QString problem = FileNameCheck::check(name).problem();
+        return problem.isEmpty() ? GlobalManager::tr("页面名称无效") : problem;
+    }
+    return FileNameCheck::check(file).problem();
+}
+} // namespace
+
 QString GlobalManager::newPageNameProblem(const QString &name)
 {
-    return FileNameCheck::check(pageFileOf(name)).problem();
+    return nameProblem(name, pageFileOf(name), isValidPageName(name));
 }
 
 QString GlobalManager::newProjectNameProblem(const QString &name)
 {
-    return FileNameCheck::check(name + QLatin1String(kProjectSuffix)).problem();
+    return nameProblem(name, name + QLatin1String(kProjectSuffix), isSafePageFile(name));
 }
 
 QString GlobalManager::projectFilePath() const
@@ -333,7 +346,7 @@ bool GlobalManager::saveOpenDir(const QString &path, FileWrite *failure)
 bool GlobalManager::createProjectFile(const QString &name)
 {
     // Without a folder the file would land at the filesystem root.
-    if (projectPath().isEmpty() || !isValidPageName(name) || Notifier::sayProblem(nullptr, newProjectNameProblem(name)))
+    if (projectPath().isEmpty() || Notifier::sayProblem(nullptr, newProjectNameProblem(name)))
         return false;
     const QString previousName = m_projectName;
     const QString previousFile = projectFile();
@@ -372,7 +385,13 @@ bool GlobalManager::saveProjectFile()
 {
     if (!isProjectOpen() || !projectFolderPresent())
         return false;
-    return writeJsonFile(projectFilePath(), m_project, WholeFile::limit(WholeFile::Kind::ProjectFile));
+    return sayWriteFailure(writeProjectFile());
+}
+
+FileWrite GlobalManager::writeProjectFile() const
+{
+    return writeFileAtomically(projectFilePath(), QJsonDocument(m_project).toJson(),
+                               WholeFile::limit(WholeFile::Kind::ProjectFile));
 }
 
 bool GlobalManager::writeJsonFile(const QString &path, const QJsonObject &object, qint64 limit)
@@ -382,7 +401,11 @@ bool GlobalManager::writeJsonFile(const QString &path, const QJsonObject &object
 
 bool GlobalManager::writeSayingFailure(const QString &path, const QByteArray &bytes, qint64 limit)
 {
-    const FileWrite written = writeFileAtomically(path, bytes, limit);
+    return sayWriteFailure(writeFileAtomically(path, bytes, limit));
+}
+
+bool GlobalManager::sayWriteFailure(const FileWrite &written)
+{
     if (!written)
         Notifier::information(nullptr, tr("提示"), written.problem(tr("open file fail: ")));
     return written.isWritten();
@@ -504,10 +527,6 @@ bool GlobalManager::renamePage(const QString &oldName, const QString &typedName)
         return false;
     if (newName == oldName)
         return true;
-    if (!isValidPageName(newName)) {
-        Notifier::information(nullptr, tr("提示"), tr("页面名称无效"));
-        return false;
-    }
     if (Notifier::sayProblem(nullptr, newPageNameProblem(newName)) || !projectFolderPresent())
         return false;
     const QString oldFile = pageFileOf(oldName);
@@ -560,14 +579,17 @@ bool GlobalManager::renamePage(const QString &oldName, const QString &typedName)
         entry.insert(QLatin1String(kFileKey), newFile);
         entries.replace(entryIndex, entry);
         m_project.insert(QLatin1String(kPageKey), entries);
-        if (!saveProjectFile()) {
+        const FileWrite written = writeProjectFile();
+        if (!written) {
+            // Put back before it is said: the project file lists the old
+            // name, and a crash while the box is open must find that file.
             m_pages = previousPages;
             m_project = previousProject;
             if (tabIndex >= 0)
                 m_tabWidget->setTabText(tabIndex, oldName);
             if (fileRenamed)
                 renamePageFile(newPath, oldPath);
-            return false;
+            return sayWriteFailure(written);
         }
     }
     if (tabIndex >= 0)

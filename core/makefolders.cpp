@@ -34,7 +34,7 @@ FileWrite notAFolder(const QString &folder)
     return FileWrite(folder, FileWrite::Failed, QString::fromLocal8Bit(std::strerror(ENOTDIR)));
 }
 
-FileWrite walk(const QString &path, bool make)
+FileWrite walk(const QString &path, bool make, QString *firstMade)
 {
     QString parent = QStringLiteral("/");
     for (const QString &folder : foldersDownTo(path)) {
@@ -65,6 +65,8 @@ FileWrite walk(const QString &path, bool make)
             // Made meanwhile by someone else: as good.
             if (!(error == EEXIST && QFileInfo(folder).isDir()))
                 return FileWrite::ofError(folder, error);
+        } else if (firstMade && firstMade->isEmpty()) {
+            *firstMade = folder;
         }
         parent = folder;
     }
@@ -73,12 +75,14 @@ FileWrite walk(const QString &path, bool make)
 
 } // namespace
 
-FileWrite makeFolders(const QString &path)
+FileWrite makeFolders(const QString &path, QString *firstMade)
 {
-    return walk(path, true);
+    if (firstMade)
+        firstMade->clear();
+    return walk(path, true, firstMade);
 }
 
 FileWrite checkFoldersMakeable(const QString &path)
 {
-    return walk(path, false);
+    return walk(path, false, nullptr);
 }

@@ -7,6 +7,7 @@
 
 class ControlFrame;
 class GlobalManager;
+class NewProjectFiles;
 class ProjectFrame;
 class PropertyWidget;
 class QAction;
@@ -47,12 +48,16 @@ public:
     void openProjectFile(const QString &path);
     // The new-project command once the dialog is answered: name of the
     // project folder (the blanks around it dropped), the folder it is made
-    // in, and whether the language's template fills it. False when no
-    // project is open afterwards, or when 取消 kept the one that was open.
+    // in, and whether the language's template fills it. True when the new
+    // project, or the one found there, is open; a refusal, 取消 and every
+    // failure found before the open project closes keep that one open.
     bool createProject(const QString &name, const QString &folder, bool useTemplate);
-    // Fills the project folder from the template folder of the language and
-    // names the project file after the project.
-    bool createProjectFromTemplate(const QString &projectDir, const QString &name);
+    // Fills the new project's files from the template folder of the
+    // language and names the project file after the project; a failure is
+    // said with the file and why.
+    bool createProjectFromTemplate(const NewProjectFiles &files, const QString &name);
+    // The project file of an empty project among the new project's files.
+    bool createEmptyProjectFile(const NewProjectFiles &files, const QString &name);
 
     // Every text and tool tip again, in the language now loaded.
     void retranslateUi();

@@ -7,7 +7,9 @@
 #include "core/fileutils.h"
 #include "core/makefolders.h"
 #include "core/notifier.h"
+#include "core/wholefile.h"
 #include "shell/newprojectdlg.h"
+#include "shell/newprojectfiles.h"
 #include "shell/projectframe.h"
 #include "shell/savequestion.h"
 
@@ -15,7 +17,15 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTabWidget>
+
+#include <cerrno>
+#include <cstdio>
+
+#include <unistd.h>
 
 namespace {
 const char kProjectSuffix[] = ".projectui";
@@ -23,15 +33,30 @@ const char kTemplateProjectFile[] = "main.projectui";
 
 bool isEmptyFolder(const QString &path)
 {
+    // One that cannot be listed may hold anything.
+    if (::access(QFile::encodeName(path).constData(), R_OK) != 0 && errno != ENOENT)
+        return false;
     return QDir(path).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+// What the user is shown of a failure: the lead, the whole path and why.
+QString problemAt(const QString &lead, const QString &path, const QString &reason)
+{
+    return lead + QStringLiteral(": ") + QDir::toNativeSeparators(path) + QLatin1Char('\n') + reason;
 }
 
 // The folder of a new project could not be made: which and why.
 void sayFolderNotMade(QWidget *parent, const FileWrite &failure)
 {
-    const QString lead = MainWindow::tr("创建项目目录失败");
     Notifier::information(parent, MainWindow::tr("提示"),
-                          failure.isWritten() ? lead : failure.problem(lead + QStringLiteral(": ")));
+                          problemAt(MainWindow::tr("创建项目目录失败"), failure.path(), failure.reason()));
+}
+
+// A file of a new project could not be made: where it was to be, and why.
+void sayFilesNotMade(QWidget *parent, const NewProjectFiles &files, const FileWrite &failure)
+{
+    Notifier::information(parent, MainWindow::tr("提示"),
+                          problemAt(MainWindow::tr("创建默认文件失败"), files.shownPath(failure.path()), failure.reason()));
 }
 } // namespace
 
@@ -73,71 +98,87 @@ bool MainWindow::createProject(const QString &typedName, const QString &folder, 
             return false;
     }
 
-    // The template's copy empties the folder first: whatever else it holds
-    // goes only when the user says so, asked while the open project is
-    // still open, so that backing out changes nothing.
-    if (useTemplate && !isEmptyFolder(projectDir)
-        && Notifier::warningQuestion(this, tr("提示"),
-                                     tr("目录“%1”中已有文件，使用模板创建将删除其中的全部文件，是否继续?")
-                                         .arg(QDir::toNativeSeparators(projectDir)),
-                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-               != QMessageBox::Yes) {
+    if (useTemplate) {
+        if (!QDir(m_manager->templateConfigDir()).exists()) {
+            Notifier::information(this, tr("提示"), tr("默认模板文件不存在！"));
+            Notifier::information(this, tr("提示"), tr("创建默认文件失败"));
+            return false;
+        }
+        // The copy empties the folder: never through a link, into a folder
+        // found elsewhere.
+        if (QFileInfo(projectDir).isSymLink()) {
+            Notifier::information(this, tr("提示"),
+                                  problemAt(tr("创建项目目录失败"), projectDir, tr("该位置是指向文件夹的链接")));
+            return false;
+        }
+        // Whatever else the folder holds goes only when the user says so,
+        // asked while the open project is still open, so that backing out
+        // changes nothing.
+        if (!isEmptyFolder(projectDir)
+            && Notifier::warningQuestion(this, tr("提示"),
+                                         tr("目录“%1”中已有文件，使用模板创建将删除其中的全部文件，是否继续?")
+                                             .arg(QDir::toNativeSeparators(projectDir)),
+                                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                   != QMessageBox::Yes) {
+            return false;
+        }
+    }
+
+    // The folder and the first files are made before the open project
+    // closes: what cannot be made keeps it open, and what was made goes.
+    NewProjectFiles files(projectDir);
+    const FileWrite folderMade = files.makeFolder();
+    if (!folderMade) {
+        sayFolderNotMade(this, folderMade);
         return false;
     }
+    if (useTemplate ? !createProjectFromTemplate(files, name) : !createEmptyProjectFile(files, name))
+        return false;
 
     // A project whose pages could not be saved stays open; nothing new is made.
     if (!m_manager->closeProject())
         return false;
     m_projectFrame->clearItems();
-
-    FileWrite folderMade(folder);
-    if (!QDir(folder).exists() && !m_manager->createProjectDir(folder, &folderMade)) {
-        sayFolderNotMade(this, folderMade);
+    const FileWrite placed = files.commit(useTemplate);
+    if (!placed) {
+        sayFilesNotMade(this, files, placed);
         return false;
     }
-
-    if (useTemplate) {
-        if (!createProjectFromTemplate(projectDir, name))
-            return false;
-        return m_manager->openProject(projectFile);
-    }
-    if (!m_manager->saveOpenDir(projectDir, &folderMade)) {
-        sayFolderNotMade(this, folderMade);
-        return false;
-    }
-    m_projectFrame->createItem(name, -1);
-    return m_manager->isProjectOpen();
+    return m_manager->openProject(projectFile);
 }
 
-bool MainWindow::createProjectFromTemplate(const QString &projectDir, const QString &name)
+bool MainWindow::createProjectFromTemplate(const NewProjectFiles &files, const QString &name)
 {
-    const FileWrite folderMade = makeFolders(projectDir);
-    if (!folderMade) {
-        sayFolderNotMade(this, folderMade);
-        return false;
-    }
     const QString templateDir = m_manager->templateConfigDir();
-    if (!QDir(templateDir).exists()) {
-        Notifier::information(this, tr("提示"), tr("默认模板文件不存在！"));
-        Notifier::information(this, tr("提示"), tr("创建默认文件失败"));
-        return false;
-    }
-    const QString source = projectDir + QLatin1Char('/') + QLatin1String(kTemplateProjectFile);
-    const QString target = projectDir + QLatin1Char('/') + name + QLatin1String(kProjectSuffix);
-    // A copy that failed (a full disk) is said with its file and why, not
-    // left for the opening to find unreadable.
-    FileWrite firstFailure(projectDir);
-    bool copied = copyDirectory(templateDir, projectDir, true, &firstFailure);
-    if (copied && source != target)
-        copied = moveFile(source, target);
+    const QString into = files.filesDir();
+    const QString source = into + QLatin1Char('/') + QLatin1String(kTemplateProjectFile);
+    const QString target = into + QLatin1Char('/') + name + QLatin1String(kProjectSuffix);
+    FileWrite failure(into, FileWrite::Failed);
+    bool copied = copyDirectory(templateDir, into, false, &failure);
     // A template without its project file makes no project either.
-    if (!copied || !QFileInfo(target).isFile()) {
-        const QString lead = tr("创建默认文件失败");
-        Notifier::information(this, tr("提示"),
-                              firstFailure.isWritten() ? lead : firstFailure.problem(lead + QStringLiteral(": ")));
-        return false;
+    if (copied && !QFileInfo(source).isFile()) {
+        copied = false;
+        failure = FileWrite(templateDir + QLatin1Char('/') + QLatin1String(kTemplateProjectFile), FileWrite::Unreadable);
     }
-    return true;
+    if (copied && source != target
+        && std::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) != 0) {
+        copied = false;
+        failure = FileWrite::ofError(target, errno);
+    }
+    if (!copied)
+        sayFilesNotMade(this, files, failure);
+    return copied;
+}
+
+bool MainWindow::createEmptyProjectFile(const NewProjectFiles &files, const QString &name)
+{
+    const QString path = files.filesDir() + QLatin1Char('/') + name + QLatin1String(kProjectSuffix);
+    const QJsonObject project{{QStringLiteral("Page"), QJsonArray()}};
+    const FileWrite written = writeFileAtomically(path, QJsonDocument(project).toJson(),
+                                                  WholeFile::limit(WholeFile::Kind::ProjectFile));
+    if (!written)
+        sayFilesNotMade(this, files, written);
+    return written.isWritten();
 }
 
 void MainWindow::slotOpen()

@@ -106,8 +106,6 @@ bool NewFileDlg::checkPageName(QWidget *parent, const QString &typedName, const 
     QString problem;
     if (name.isEmpty())
         problem = tr("文件名为空");
-    else if (!GlobalManager::isValidPageName(name))
-        problem = tr("页面名称无效");
     else
         problem = GlobalManager::newPageNameProblem(name);
     if (problem.isEmpty() && taken && taken(name))

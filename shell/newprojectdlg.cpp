@@ -93,8 +93,6 @@ bool NewProjectDlg::checkAnswers(QWidget *parent, const QString &typedName, cons
     QString problem;
     if (name.isEmpty())
         problem = tr("项目名称不能为空");
-    else if (!GlobalManager::isSafePageFile(name))
-        problem = tr("项目名称不能是“.”或“..”，也不能包含“/”或“\\”");
     else
         problem = GlobalManager::newProjectNameProblem(name);
     if (problem.isEmpty() && folder.trimmed().isEmpty())

@@ -76,6 +76,8 @@ TestNotifier::TestNotifier()
 {
     Notifier::setResponder([this](const Notifier::Prompt &prompt) {
         m_prompts.append(prompt);
+        if (m_whileShown)
+            m_whileShown(prompt);
         // A box with only OK is a message; anything else asks.
         if (prompt.buttons == QMessageBox::Ok)
             return QMessageBox::Ok;

@@ -61,6 +61,9 @@ public:
     void queueText(const QString &text) { m_texts.append({true, text}); }
     void queueTextCancel() { m_texts.append({false, QString()}); }
     void setDefaultAnswer(QMessageBox::StandardButton answer) { m_defaultAnswer = answer; }
+    // Runs on every box and question while it is shown, before its answer:
+    // to see what stands on disk while the user reads it.
+    void whileShown(const std::function<void(const Notifier::Prompt &)> &look) { m_whileShown = look; }
 
     const QVector<Notifier::Prompt> &prompts() const { return m_prompts; }
     QStringList texts() const;
@@ -71,6 +74,7 @@ private:
     QVector<QMessageBox::StandardButton> m_answers;
     QVector<QPair<bool, QString>> m_texts;
     QMessageBox::StandardButton m_defaultAnswer = QMessageBox::Ok;
+    std::function<void(const Notifier::Prompt &)> m_whileShown;
 };
 
 // Acts on the shown top-level widget of that class once an event loop runs,

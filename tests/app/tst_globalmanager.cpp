@@ -344,11 +344,13 @@ void TestGlobalManager::refusalsKeepMemoryDiskAndTabs_data()
             << false << operation << "z"
             << QStringLiteral("open file fail: @\n写入失败: ") + QString::fromLocal8Bit(std::strerror(ENAMETOOLONG));
     const QString exists = QString::fromUtf8("名称已存在");
-    const QString invalid = QString::fromUtf8("页面名称无效");
     QTest::newRow("rename onto a page of that name") << true << "rename" << "b" << exists;
     QTest::newRow("rename onto a stray file of that name") << true << "rename" << "stray" << exists;
-    QTest::newRow("rename to a backslash") << true << "rename" << "x\\y" << invalid;
-    QTest::newRow("rename to empty") << true << "rename" << "" << invalid;
+    // Said why, as the name check says it.
+    QTest::newRow("rename to a backslash") << true << "rename" << "x\\y"
+                                           << QString::fromUtf8("文件名不能包含“:”、“\\”或“/”");
+    QTest::newRow("rename to empty") << true << "rename" << ""
+                                     << QString::fromUtf8("文件名不能为空，也不能是“.”或“..”");
     QTest::newRow("rename an unknown page") << true << "rename nobody" << "z" << QString();
     // Opening a file that is no project keeps the open one, unsaved and unclosed.
     QTest::newRow("open a broken file") << true << "open" << R"({"Page": [)" << QString::fromUtf8("文件解析错误");
@@ -373,6 +375,9 @@ void TestGlobalManager::refusalsKeepMemoryDiskAndTabs()
     PageInfo changed = manager()->pages().first();
     changed.placeId = 9;
     QSignalSpy clears(manager(), SIGNAL(signalClearItems()));
+    // Put back before it is said, not once the box is closed.
+    QList<bool> keptWhileSaid;
+    m_notifier->whileShown([&](const Notifier::Prompt &) { keptWhileSaid << (folderSnapshot(m_dir->path()) == before); });
     const bool done = operation == "open"            ? manager()->openProject(bad)
                       : operation == "add entry"     ? manager()->addPageEntry(0, "d.json", 0)
                       : operation == "update entry"  ? manager()->updatePageEntry(changed)
@@ -384,6 +389,7 @@ void TestGlobalManager::refusalsKeepMemoryDiskAndTabs()
     const QString failed = message.replace('@', operation == "open" ? bad : m_path);
     // A failed write says why on a line of its own.
     QCOMPARE(m_notifier->texts(), failed.isEmpty() ? QStringList() : QStringList(failed));
+    QCOMPARE(keptWhileSaid, failed.isEmpty() ? QList<bool>() : QList<bool>{true});
     QCOMPARE(folderSnapshot(m_dir->path()), before);
     QCOMPARE(clears.count(), 0);
     QCOMPARE(manager()->projectPath(), folder());
@@ -445,6 +451,10 @@ void TestGlobalManager::namesTheUploadRefusesAreRefusedWhenGiven_data()
         const QString suffix = project ? ".projectui" : ".json";
         QTest::addRow("%s: colon", route) << route << "main:ctrl" << reserved;
         QTest::addRow("%s: colon and digit", route) << route << "home:1" << reserved;
+        // No bare file name: the reason the name check gives too.
+        QTest::addRow("%s: backslash", route) << route << "x\\y" << reserved;
+        if (routeName != "import")
+            QTest::addRow("%s: dots", route) << route << ".." << QString::fromUtf8("文件名不能为空，也不能是“.”或“..”");
         QTest::addRow("%s: 25 wide characters", route)
             << route << wide25 << tooLong.arg(wide25 + suffix).arg(75 + suffix.size()).arg(12 + suffix.size());
         // 62 bytes with ".json", 61 with ".projectui": the most that fits.

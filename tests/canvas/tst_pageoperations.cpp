@@ -89,10 +89,15 @@ private slots:
         // The project holds "home"; "old.json" is a page file it no longer
         // lists, "blocked.json" a folder. A listed name is refused silently:
         // the dialogs check it first.
-        const QString invalidName = "页面名称无效";
-        for (const char *name : {"", "..", "../outside", "a\\b"})
+        // No bare file name: said why, as the name check says it.
+        const QString notAName = "文件名不能为空，也不能是“.”或“..”";
+        const QString reserved = "文件名不能包含“:”、“\\”或“/”";
+        for (const char *name : {"", ".."})
             QTest::newRow(qPrintable(QStringLiteral("new page named '%1'").arg(name)))
-                << "create" << "" << name << invalidName;
+                << "create" << "" << name << notAName;
+        for (const char *name : {"../outside", "a\\b"})
+            QTest::newRow(qPrintable(QStringLiteral("new page named '%1'").arg(name)))
+                << "create" << "" << name << reserved;
         QTest::newRow("new page: name taken") << "create" << "" << "home" << "";
         QTest::newRow("new page: unlisted file of the name") << "create" << "" << "old" << "名称已存在";
         QTest::newRow("new page: file cannot be written") << "create" << "" << "blocked"
@@ -100,15 +105,15 @@ private slots:
         QTest::newRow("copy of a missing page") << "copy" << "nothing" << "copy" << "复制页面失败";
         QTest::newRow("copy: name taken") << "copy" << "home" << "home" << "";
         QTest::newRow("copy: unlisted file of the name") << "copy" << "home" << "old" << "名称已存在";
-        QTest::newRow("copy to a name outside") << "copy" << "home" << "../stolen" << invalidName;
-        QTest::newRow("copy of a name outside") << "copy" << "../hall/home" << "copy" << invalidName;
+        QTest::newRow("copy to a name outside") << "copy" << "home" << "../stolen" << reserved;
+        QTest::newRow("copy of a name outside") << "copy" << "../hall/home" << "copy" << reserved;
         const QString page = "{\"Control\": [{\"type\": \"Page\", \"w\": 1, \"h\": 1, \"PlaceId\": 1}]}";
         const QString invalid = "import json file failed,json format invalid";
         QTest::newRow("import without PlaceId")
             << "import" << "p.json" << "{\"Control\": [{\"type\": \"Page\", \"w\": 1, \"h\": 1}]}" << invalid;
         QTest::newRow("import of no json") << "import" << "p.json" << "{\"Control\": [" << invalid;
         QTest::newRow("import without Control") << "import" << "p.json" << "{\"Page\": []}" << invalid;
-        QTest::newRow("import with an empty base name") << "import" << ".json" << page << invalidName;
+        QTest::newRow("import with an empty base name") << "import" << ".json" << page << notAName;
         QTest::newRow("import: name in use") << "import" << "home.json" << page << "导入失败，页面名称已存在";
         QTest::newRow("import: unlisted file of the name") << "import" << "old.json" << page << "导入失败，页面名称已存在";
         QTest::newRow("import of a missing file") << "import" << "missing.json" << "" << "";

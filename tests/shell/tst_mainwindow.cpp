@@ -49,6 +49,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include <sys/stat.h>
+
 // The main window: its actions, panels, project tree and tool windows, and new projects.
 using namespace pagefixture;
 
@@ -1008,10 +1010,12 @@ void TestMainWindow::newPageOrCopy_data()
     QTest::newRow("copy of a form") << "c" << u("创建副本") << "fresh" << "" << true << 1 << "";
     QTest::newRow("new: name taken") << "" << u("新建页面") << "a" << "" << true << -1 << u("名称已存在");
     QTest::newRow("new: empty name") << "" << u("新建页面") << "" << "" << true << -1 << u("文件名为空");
-    QTest::newRow("new: separator") << "" << u("新建页面") << "a/b" << "" << true << -1 << u("页面名称无效");
+    QTest::newRow("new: separator") << "" << u("新建页面") << "a/b" << "" << true << -1
+                                    << u("文件名不能包含“:”、“\\”或“/”");
     QTest::newRow("new: width below a page") << "" << u("新建页面") << "fresh" << "159" << true << -1 << u(kSizeMessage);
     QTest::newRow("copy: name taken") << "a" << u("创建副本") << "b" << "" << true << -1 << u("名称已存在");
-    QTest::newRow("copy: separator") << "a" << u("创建副本") << "x\\y" << "" << true << -1 << u("页面名称无效");
+    QTest::newRow("copy: separator") << "a" << u("创建副本") << "x\\y" << "" << true << -1
+                                     << u("文件名不能包含“:”、“\\”或“/”");
     QTest::newRow("copy: cancelled") << "a" << u("创建副本") << "fresh" << "" << false << -1 << "";
 }
 
@@ -1214,11 +1218,15 @@ void TestMainWindow::refusedNameKeepsItsDialogOpenAsTyped_data()
     QTest::newRow("new place page") << "hall" << u("新建场所页面") << wide << tooLong;
     QTest::newRow("rename") << "a" << u("重命名") << wide << tooLong;
     QTest::newRow("copy") << "c" << u("创建副本") << "home:1" << reserved;
-    // Checked as used, without the blanks around it.
-    QTest::newRow("new project: blank, dots") << "" << "" << " .."
-                                              << u("项目名称不能是“.”或“..”，也不能包含“/”或“\\”");
-    QTest::newRow("new page: dots, blank") << "hall" << u("新建页面") << ".. " << u("页面名称无效");
-    QTest::newRow("new login page: blank, dots") << "hall" << u("新建登录页面") << " .." << u("页面名称无效");
+    // Checked as used, without the blanks around it; no bare file name is
+    // said why, as the name check says it.
+    const QString notAName = u("文件名不能为空，也不能是“.”或“..”");
+    QTest::newRow("new project: blank, dots") << "" << "" << " .." << notAName;
+    QTest::newRow("new page: dots, blank") << "hall" << u("新建页面") << ".. " << notAName;
+    QTest::newRow("new login page: blank, dots") << "hall" << u("新建登录页面") << " .." << notAName;
+    QTest::newRow("new project: separator") << "" << "" << "room/A" << reserved;
+    QTest::newRow("rename: separator") << "a" << u("重命名") << "a/b" << reserved;
+    QTest::newRow("copy: dots") << "c" << u("创建副本") << ".." << notAName;
     // A name taken by a page, or by a file the project does not list.
     const QString taken = u("名称已存在");
     QTest::newRow("new form: page of the name") << "hall" << u("新建窗体") << "c" << taken;
@@ -1335,49 +1343,74 @@ void TestMainWindow::refusedNewProjectOpensNothing()
         QVERIFY(templateFault == "missing" ? QDir(templateDir).removeRecursively()
                                            : QFile::remove(templateDir + "/main.projectui"));
     QVERIFY(writeFixture(folder() + "/keep.txt", "mine"));
+    const QStringList before = state();
     QVERIFY(!m_window->createProject(name, where.isEmpty() ? where : m_workDir->filePath(where), true));
     QCOMPARE(m_notifier->prompts().size(), messages);
-    // A bad name leaves the folder and the open project alone; a broken
-    // template is found only once the project is closed.
-    QCOMPARE(GlobalManager::instance()->isProjectOpen(), templateFault.isEmpty());
-    QCOMPARE(treeLines(), templateFault.isEmpty() ? QStringList({"hall", "a:0", "b:2", "c:1"}) : QStringList());
-    if (templateFault.isEmpty())
-        QCOMPARE(entriesOf(folder()), QStringList("keep.txt"));
+    if (templateFault == "no project file")
+        QCOMPARE(m_notifier->texts(), QStringList(u("创建默认文件失败: ") + QDir::toNativeSeparators(templateDir)
+                                                  + "/main.projectui\n" + u("无法读取源文件")));
+    // A bad name or a broken template is found while the open project is
+    // still open: it stays, and nothing is left of the new one.
+    QVERIFY(GlobalManager::instance()->isProjectOpen());
+    QCOMPARE(state(), before);
+    QCOMPARE(entriesOf(folder()), QStringList("keep.txt"));
 }
 
 void TestMainWindow::newProjectOnAFullDiskSaysTheCause_data()
 {
     QTest::addColumn<bool>("useTemplate");
-    QTest::addColumn<QString>("lead");
-    QTest::newRow("默认模板") << true << u("创建默认文件失败: ");
-    QTest::newRow("empty") << false << u("打开文件失败: ");
+    QTest::addColumn<QString>("standing");   // in the project folder beforehand: "" (no folder), "project"
+    QTest::addColumn<QString>("file");       // the one said
+    QTest::addColumn<bool>("modified");      // the open page holds unsaved edits
+    QTest::newRow("默认模板") << true << "" << "home.json" << false;
+    QTest::newRow("empty") << false << "" << "fresh.projectui" << false;
+    QTest::newRow("默认模板, a page unsaved") << true << "" << "home.json" << true;
+    // 否 makes a new one over the project there: it stays byte for byte.
+    QTest::newRow("默认模板 over a project, 否, 是") << true << "project" << "home.json" << false;
+    QTest::newRow("empty over a project, 否") << false << "project" << "fresh.projectui" << true;
 }
 
+// Found before the open project closes: it stays as it was, nothing new is
+// left, and the file that could not be written is said with why.
 void TestMainWindow::newProjectOnAFullDiskSaysTheCause()
 {
     QFETCH(bool, useTemplate);
-    QFETCH(QString, lead);
+    QFETCH(QString, standing);
+    QFETCH(QString, file);
+    QFETCH(bool, modified);
     const QString dir = folder() + "/fresh";
+    if (standing == "project") {
+        QVERIFY(writeFixture(dir + "/fresh.projectui", R"({"Page": [{"File": "old.json"}]})"));
+        QVERIFY(writeFixture(dir + "/old.json", "someone's page"));
+        m_notifier->queueAnswer(QMessageBox::No);
+        m_notifier->queueAnswer(QMessageBox::Yes);
+    }
+    if (modified)
+        QVERIFY(addControl(m_page, kLabel, "Label_9") && m_page->isModified());
+    const QMap<QString, QByteArray> kept = folderSnapshot(m_workDir->filePath("projects"));
+    const QStringList before = state();
     {
         FileSizeLimit full{0};
         if (!full.active)
             QSKIP("the file size limit cannot be set here");
         QVERIFY(!m_window->createProject("fresh", folder(), useTemplate));
     }
-    // Said once, with the file that could not be written and why, not as a
-    // project that cannot be read.
-    QCOMPARE(m_notifier->texts().size(), 1);
-    const QString said = m_notifier->texts().first();
-    QVERIFY2(said.startsWith(lead + QDir::toNativeSeparators(dir) + "/") && said.endsWith("\n" + u("磁盘空间不足")),
-             qPrintable(said));
-    QVERIFY(!GlobalManager::instance()->isProjectOpen());
-    QVERIFY(!QFileInfo::exists(dir + "/fresh.projectui"));
+    // Said once, after the questions, with the file where it was to be.
+    QStringList texts = m_notifier->texts();
+    QCOMPARE(texts.size(), standing.isEmpty() ? 1 : 1 + (useTemplate ? 2 : 1));
+    QCOMPARE(texts.last(), writeFailure(u("创建默认文件失败: "), dir + "/" + file, "磁盘空间不足"));
+    QCOMPARE(state(), before);
+    QCOMPARE(m_page->isModified(), modified);
+    QCOMPARE(GlobalManager::instance()->currentPage(), m_page);
+    QCOMPARE(folderSnapshot(m_workDir->filePath("projects")), kept);
+    QCOMPARE(QFileInfo::exists(folder()), !standing.isEmpty());
 }
 
 void TestMainWindow::newProjectFolderThatCannotBeMadeKeepsTheOpenOne_data()
 {
     QTest::addColumn<QString>("blocker");   // below the working folder: what stands where a folder goes
-    QTest::addColumn<QString>("kind");      // of the blocker: "file" or "link" (to nothing)
+    QTest::addColumn<QString>("kind");      // of the blocker: "file", "link" (to nothing), "link to folder",
+                                            // "long" (nothing: a name too long for the file system)
     QTest::addColumn<QString>("where");     // the 项目路径, below the working folder
     QTest::addColumn<bool>("useTemplate");
     QTest::newRow("项目路径 a file, 默认模板") << "plan.txt" << "file" << "plan.txt" << true;
@@ -1385,6 +1418,12 @@ void TestMainWindow::newProjectFolderThatCannotBeMadeKeepsTheOpenOne_data()
     QTest::newRow("a file above 项目路径") << "plan.txt" << "file" << "plan.txt/sub" << false;
     QTest::newRow("a file named as the project") << "projects/fresh" << "file" << "projects" << true;
     QTest::newRow("a link to nothing named as the project") << "projects/fresh" << "link" << "projects" << false;
+    // The template's copy empties the folder: never the one a link leads to.
+    QTest::newRow("a link to a folder named as the project, 默认模板")
+        << "projects/fresh" << "link to folder" << "projects" << true;
+    // Found only once "projects" is made: it goes again.
+    const QString tooLong = "projects/" + QString(256, 'n');
+    QTest::newRow("a name too long below a folder made now") << tooLong << "long" << tooLong << false;
 }
 
 // Found before the open project closes: it stays open as it was, and the
@@ -1396,20 +1435,26 @@ void TestMainWindow::newProjectFolderThatCannotBeMadeKeepsTheOpenOne()
     QFETCH(QString, where);
     QFETCH(bool, useTemplate);
     const QString blockerPath = m_workDir->filePath(blocker);
+    const QString linked = m_workDir->filePath("elsewhere");
     if (kind == "file")
         QVERIFY(writeFixture(blockerPath, "someone's notes"));
-    else
-        QVERIFY(QDir().mkpath(QFileInfo(blockerPath).path()) && QFile::link(blockerPath + ".gone", blockerPath));
+    else if (kind != "long")
+        QVERIFY(QDir().mkpath(QFileInfo(blockerPath).path()) && QDir().mkpath(linked)
+                && QFile::link(kind == "link" ? blockerPath + ".gone" : linked, blockerPath));
     QVERIFY(addControl(m_page, kLabel, "Label_9") && m_page->isModified());
     const QStringList before = state();
     QVERIFY(!m_window->createProject("fresh", m_workDir->filePath(where), useTemplate));
-    const QString why = kind == "file" ? u("写入失败: ") + QString::fromLocal8Bit(std::strerror(ENOTDIR))
-                                       : u("该位置是指向不存在文件的链接");
+    const QString why = kind == "file"   ? u("写入失败: ") + QString::fromLocal8Bit(std::strerror(ENOTDIR))
+                      : kind == "long"   ? u("写入失败: ") + QString::fromLocal8Bit(std::strerror(ENAMETOOLONG))
+                      : kind == "link"   ? u("该位置是指向不存在文件的链接")
+                                         : u("该位置是指向文件夹的链接");
     QCOMPARE(m_notifier->texts(), QStringList(u("创建项目目录失败: ") + QDir::toNativeSeparators(blockerPath) + "\n" + why));
     QCOMPARE(state(), before);
     QVERIFY(m_page->isModified() && GlobalManager::instance()->currentPage() == m_page);
     QCOMPARE(GlobalManager::instance()->projectPath(), m_projectDir);
-    QCOMPARE(fileKind(blockerPath), kind == "file" ? QString("file") : QString("link"));
+    QCOMPARE(fileKind(blockerPath), kind == "file" ? QString("file") : kind == "long" ? QString("missing") : QString("link"));
+    QVERIFY(entriesOf(linked).isEmpty());
+    QCOMPARE(QFileInfo::exists(folder()), kind != "long" && blocker.startsWith("projects"));
 }
 
 void TestMainWindow::projectFolderGoneIsSaidAndNotMadeAgain_data()
@@ -1460,12 +1505,16 @@ void TestMainWindow::existingProjectQuestions_data()
     QTest::addColumn<int>("clearIt");
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<bool>("open");
+    QTest::addColumn<int>("mode");   // of the project folder, asked as a user; 0: as root
     const QStringList before({"hall.projectui", "notes.txt"});
-    QTest::newRow("open the one there") << int(QMessageBox::Yes) << 0 << before << true;
+    QTest::newRow("open the one there") << int(QMessageBox::Yes) << 0 << before << true << 0;
     // Backing out keeps the project that was open.
-    QTest::newRow("keep the other files") << int(QMessageBox::No) << int(QMessageBox::No) << before << true;
+    QTest::newRow("keep the other files") << int(QMessageBox::No) << int(QMessageBox::No) << before << true << 0;
     QTest::newRow("replace by the template") << int(QMessageBox::No) << int(QMessageBox::Yes)
-                                             << QStringList({"hall.projectui", "home.json"}) << true;
+                                             << QStringList({"hall.projectui", "home.json"}) << true << 0;
+    // A folder the user may not list may hold anything: asked all the same.
+    QTest::newRow("keep the files of a folder the user may not list")
+        << int(QMessageBox::No) << int(QMessageBox::No) << before << true << 0333;
 }
 
 void TestMainWindow::existingProjectQuestions()
@@ -1474,14 +1523,35 @@ void TestMainWindow::existingProjectQuestions()
     QFETCH(int, clearIt);
     QFETCH(QStringList, entries);
     QFETCH(bool, open);
+    QFETCH(int, mode);
     const QString dir = folder() + "/hall";
     QVERIFY(writeFixture(dir + "/hall.projectui", "{\"Page\": []}"));
     QVERIFY(writeFixture(dir + "/notes.txt", "someone's work"));
     m_notifier->queueAnswer(QMessageBox::StandardButton(openIt));
     if (clearIt)
         m_notifier->queueAnswer(QMessageBox::StandardButton(clearIt));
-    QCOMPARE(m_window->createProject("hall", folder(), true), open && clearIt != int(QMessageBox::No));
-    QCOMPARE(m_notifier->prompts().size(), clearIt ? 2 : 1);
+    QString said;
+    if (mode) {
+        QString whyNot;
+        if (!canRunAsNobody(&whyNot))
+            QSKIP(qPrintable(whyNot));
+        // The temporary folder is its owner's alone.
+        QCOMPARE(::chmod(QFile::encodeName(m_workDir->path()).constData(), 0755), 0);
+        QCOMPARE(::chmod(QFile::encodeName(dir).constData(), mode_t(mode)), 0);
+        QByteArray answer;
+        const bool ran = runAsNobody([&]() -> QByteArray {
+            const bool made = m_window->createProject("hall", folder(), true);
+            return QByteArray(made ? "made " : "kept ") + QByteArray::number(m_notifier->prompts().size());
+        }, &answer);
+        ::chmod(QFile::encodeName(dir).constData(), 0755);
+        QVERIFY(ran);
+        said = QString::fromLatin1(answer);
+    } else {
+        said = m_window->createProject("hall", folder(), true) ? "made " : "kept ";
+        said += QString::number(m_notifier->prompts().size());
+    }
+    const QString made = open && clearIt != int(QMessageBox::No) ? "made " : "kept ";
+    QCOMPARE(said, QString(made + (clearIt ? "2" : "1")));
     QCOMPARE(entriesOf(dir), entries);
     QCOMPARE(GlobalManager::instance()->isProjectOpen(), open);
 }

@@ -1461,6 +1461,10 @@
         <translation type="unfinished" />
     </message>
     <message>
+        <source>该位置是指向文件夹的链接</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
         <source>目录“%1”中已有文件，使用模板创建将删除其中的全部文件，是否继续?</source>
         <translation type="unfinished" />
     </message>

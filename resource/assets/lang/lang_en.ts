@@ -1464,6 +1464,10 @@ Please adjust the values</translation>
         <translation>Could not create the default files</translation>
     </message>
     <message>
+        <source>该位置是指向文件夹的链接</source>
+        <translation>This location is a link to a folder</translation>
+    </message>
+    <message>
         <source>目录“%1”中已有文件，使用模板创建将删除其中的全部文件，是否继续?</source>
         <translation>The folder "%1" already holds files. Creating from the template deletes all of them. Continue?</translation>
     </message>

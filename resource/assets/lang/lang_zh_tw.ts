@@ -1464,6 +1464,10 @@
         <translation>建立預設檔案失敗</translation>
     </message>
     <message>
+        <source>该位置是指向文件夹的链接</source>
+        <translation>該位置是指向資料夾的連結</translation>
+    </message>
+    <message>
         <source>目录“%1”中已有文件，使用模板创建将删除其中的全部文件，是否继续?</source>
         <translation>目錄「%1」中已有檔案，使用範本建立將刪除其中的全部檔案，是否繼續?</translation>
     </message>
