@@ -324,6 +324,28 @@ enum Answer { kYes, kNo, kEnter, kEscape, kCloseBox, kNotAsked };
 // The panel's folders before a package comes.
 const QStringList kBefore = {"all_path/", "all_path/keep=1", "config_path/", "config_path/old.json=old",
                              "db.bin=olddb"};
+// The upload page aimed at a panel on a weak link: an upload there runs for
+// minutes unless the panel hurries. Made once the project is open.
+struct SlowPanelPage
+{
+    peer::Listener panel{peer::Listener::Drain, {16384, 100, 16384, 0}};
+    DataDlg dialog;
+    DataManager *page = dialog.dataManager();
+    QPushButton *button = page->findChild<QPushButton *>("pushButton_3");
+    QTextEdit *sendLog = page->findChild<QTextEdit *>("textEdit_3");
+
+    // Shown, with the loopback address typed.
+    bool show()
+    {
+        page->setPanelPort(panel.port);
+        dialog.show();
+        if (!QTest::qWaitForWindowExposed(&dialog))
+            return false;
+        QTest::keyClicks(page->findChild<QLineEdit *>("lineEdit"), "127.0.0.1");
+        return true;
+    }
+};
+
 } // namespace
 Q_DECLARE_METATYPE(Then)
 Q_DECLARE_METATYPE(Answer)
@@ -375,16 +397,6 @@ class TestTransfer : public QObject
     {
         writeFiles({"main.projectui={\"Page\": []}", "video=#" + QString::number(16 << 20)});
         return GlobalManager::instance()->openProject(m_workDir->filePath("proj/main.projectui"));
-    }
-    // The upload page shown, the loopback address typed, aimed at port.
-    static bool showPageAimedAt(DataDlg &dialog, int port)
-    {
-        dialog.dataManager()->setPanelPort(port);
-        dialog.show();
-        if (!QTest::qWaitForWindowExposed(&dialog))
-            return false;
-        QTest::keyClicks(dialog.dataManager()->findChild<QLineEdit *>("lineEdit"), "127.0.0.1");
-        return true;
     }
 
 private slots:
@@ -1345,13 +1357,9 @@ private slots:
         QFETCH(bool, byEscape);
         QFETCH(Answer, answer);
         QVERIFY(openProjectOfOneVideo());
-        // A panel on a weak link: the upload runs for minutes unless it hurries.
-        peer::Listener panel(peer::Listener::Drain, {16384, 100, 16384, 0});
-        DataDlg dialog;
-        DataManager *page = dialog.dataManager();
-        QVERIFY(showPageAimedAt(dialog, panel.port));
-        auto *button = page->findChild<QPushButton *>("pushButton_3");
-        auto *sendLog = page->findChild<QTextEdit *>("textEdit_3");
+        SlowPanelPage shown;
+        auto &[panel, dialog, page, button, sendLog] = shown;
+        QVERIFY(shown.show());
         if (answer != kNotAsked) {
             QTest::mouseClick(button, Qt::LeftButton);
             QTRY_COMPARE_WITH_TIMEOUT(sendLog->toPlainText(), QString("连接成功！"), 5000);
@@ -1396,12 +1404,10 @@ private slots:
     void uploadEndingWhileAskedClosesThePage()
     {
         QVERIFY(openProjectOfOneVideo());
-        peer::Listener panel(peer::Listener::Drain, {16384, 100, 16384, 0});
-        DataDlg dialog;
-        DataManager *page = dialog.dataManager();
-        QVERIFY(showPageAimedAt(dialog, panel.port));
-        auto *sendLog = page->findChild<QTextEdit *>("textEdit_3");
-        QTest::mouseClick(page->findChild<QPushButton *>("pushButton_3"), Qt::LeftButton);
+        SlowPanelPage shown;
+        auto &[panel, dialog, page, button, sendLog] = shown;
+        QVERIFY(shown.show());
+        QTest::mouseClick(button, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(sendLog->toPlainText(), QString("连接成功！"), 5000);
 
         // The user leaves the question open while the panel takes the rest.
