@@ -23,12 +23,6 @@ void setResetOnClose(QTcpSocket *socket, bool reset)
     ::setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &now, sizeof now);
 }
 
-void resetConnection(QTcpSocket *socket)
-{
-    setResetOnClose(socket, true);
-    socket->abort();
-}
-
 // The most a client's bytes take in memory at once.
 const int kReadPiece = 256 * 1024;
 const int kQuietTimeoutMs = 30000;
@@ -135,14 +129,14 @@ QString DataServer::localIpv4Address()
 void DataServer::onConnected()
 {
     while (QTcpSocket *socket = m_server->nextPendingConnection()) {
+        setResetOnClose(socket, true);
         if (m_client) {
             // The first client keeps the server.
-            resetConnection(socket);
+            socket->abort();
             socket->deleteLater();
             continue;
         }
         const QString peer = socket->peerAddress().toString();
-        setResetOnClose(socket, true);
         m_client = socket;
         m_client->setReadBufferSize(kReadPiece);
         m_receiver.reset(new PackageReceiver(m_dataFile, m_configDir, m_allDir, m_remover));
@@ -252,7 +246,7 @@ void DataServer::endClient(bool success)
             setResetOnClose(socket, false);
             socket->disconnectFromHost();
         } else {
-            resetConnection(socket);
+            socket->abort();
         }
         socket->deleteLater();
     }
