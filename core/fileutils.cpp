@@ -189,14 +189,19 @@ FileWrite commitOver(QSaveFile &file, const QString &path, const QString &target
     return error != 0 ? FileWrite::ofError(path, error) : FileWrite(path, FileWrite::Failed, file.errorString());
 }
 
-bool removeEntries(const QString &path)
+// Everything inside the folder but the entry named keep; *failure names the
+// first entry that stayed, and why.
+bool removeEntries(const QString &path, const QString &keep = QString(), FileWrite *failure = nullptr)
 {
     const QFileInfoList entries = QDir(path).entryInfoList(
         QDir::NoDotAndDotDot | QDir::Dirs | QDir::Files | QDir::Hidden | QDir::System,
         QDir::DirsFirst | QDir::Name);
     for (const QFileInfo &entry : entries) {
+        if (!keep.isEmpty() && entry.fileName() == keep)
+            continue;
         const QString entryPath = entry.absoluteFilePath();
         bool removed = false;
+        errno = 0;
         if (entry.isSymLink())
             removed = removeLink(entryPath);
         else if (entry.isDir())
@@ -204,6 +209,9 @@ bool removeEntries(const QString &path)
         else
             removed = QFile::remove(entryPath);
         if (!removed) {
+            const int error = errno;
+            if (failure)
+                *failure = error != 0 ? FileWrite::ofError(entryPath, error) : FileWrite(entryPath, FileWrite::Failed);
             qDebug() << "remove dir fail: " << entryPath;
             return false;
         }
@@ -361,15 +369,15 @@ bool copyDirectory(const QString &src, const QString &dst, bool cover, FileWrite
     return complete;
 }
 
-bool clearDirectory(const QString &path)
+bool clearDirectory(const QString &path, const QString &keep, FileWrite *failure)
 {
-    if (isLinkDestination(path))
-        return false;
-    if (!QDir(path).exists()) {
-        qDebug() << "dir is not exist: " << path;
+    if (isLinkDestination(path) || !QDir(path).exists()) {
+        if (failure)
+            *failure = FileWrite(path, FileWrite::Failed);
+        qDebug() << "no folder to clear: " << path;
         return false;
     }
-    return removeEntries(path);
+    return removeEntries(path, keep, failure);
 }
 
 bool removeDirectory(const QString &path)

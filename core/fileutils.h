@@ -31,10 +31,10 @@ bool removeFile(const QString &path);
 // touched then), and when dst cannot be emptied or a file cannot be copied;
 // *firstFailure then says which copy failed first and why.
 bool copyDirectory(const QString &src, const QString &dst, bool cover, FileWrite *firstFailure = nullptr);
-// Removes everything inside the folder and keeps the folder. A folder given
-// as a symbolic link is refused; links inside are removed as links, never
-// followed.
-bool clearDirectory(const QString &path);
+// Removes everything inside the folder but the entry named keep, and keeps
+// the folder. A folder given as a symbolic link is refused; links inside are
+// removed as links, never followed. *failure says what stayed, and why.
+bool clearDirectory(const QString &path, const QString &keep = QString(), FileWrite *failure = nullptr);
 // Removes the folder with everything inside; a link is removed as a link.
 bool removeDirectory(const QString &path);
 // A name that stays inside the folder it is joined to: not empty, no

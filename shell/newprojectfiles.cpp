@@ -63,22 +63,8 @@ FileWrite NewProjectFiles::commit(bool clearFolder)
     if (m_scratch.isEmpty())
         return FileWrite(m_dir);
     FileWrite outcome(m_dir);
-    if (clearFolder) {
-        const QString scratchName = QFileInfo(m_scratch).fileName();
-        const QFileInfoList entries = QDir(m_dir).entryInfoList(
-            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-        for (const QFileInfo &entry : entries) {
-            if (entry.fileName() == scratchName)
-                continue;
-            const QString path = entry.absoluteFilePath();
-            errno = 0;
-            // A link goes as a link, never followed.
-            if (!(entry.isDir() && !entry.isSymLink() ? removeDirectory(path) : removeFile(path))) {
-                outcome = errno != 0 ? FileWrite::ofError(path, errno) : FileWrite(path, FileWrite::Failed);
-                break;
-            }
-        }
-    }
+    if (clearFolder)
+        clearDirectory(m_dir, QFileInfo(m_scratch).fileName(), &outcome);
     const QFileInfoList files = QDir(m_scratch).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QFileInfo &file : files) {
         if (!outcome)
