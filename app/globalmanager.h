@@ -116,6 +116,8 @@ public:
     bool createProjectDir(const QString &path, FileWrite *failure = nullptr);
     bool saveOpenDir(const QString &path, FileWrite *failure = nullptr);
     bool createProjectFile(const QString &name);
+    // The file of a project without pages written whole at path, nothing said.
+    static FileWrite writeEmptyProjectFile(const QString &path);
     bool createEmptyFile(const QString &name);
     bool saveProjectFile();
     // With a limit, an object whose file would be larger is refused and said.

@@ -113,6 +113,11 @@ ProjectRead readPageArray(const QString &path, QJsonArray *pages, QString *probl
     *pages = pageValue.toArray();
     return ProjectRead::Ok;
 }
+
+FileWrite writeProject(const QString &path, const QJsonObject &project)
+{
+    return writeFileAtomically(path, QJsonDocument(project).toJson(), WholeFile::limit(WholeFile::Kind::ProjectFile));
+}
 } // namespace
 
 void GlobalManager::ImgDlgDeleter::operator()(ImgDlg *dialog) const
@@ -390,8 +395,12 @@ bool GlobalManager::saveProjectFile()
 
 FileWrite GlobalManager::writeProjectFile() const
 {
-    return writeFileAtomically(projectFilePath(), QJsonDocument(m_project).toJson(),
-                               WholeFile::limit(WholeFile::Kind::ProjectFile));
+    return writeProject(projectFilePath(), m_project);
+}
+
+FileWrite GlobalManager::writeEmptyProjectFile(const QString &path)
+{
+    return writeProject(path, QJsonObject{{QLatin1String(kPageKey), QJsonArray()}});
 }
 
 bool GlobalManager::writeJsonFile(const QString &path, const QJsonObject &object, qint64 limit)

@@ -7,7 +7,6 @@
 #include "core/fileutils.h"
 #include "core/makefolders.h"
 #include "core/notifier.h"
-#include "core/wholefile.h"
 #include "shell/newprojectdlg.h"
 #include "shell/newprojectfiles.h"
 #include "shell/projectframe.h"
@@ -17,9 +16,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTabWidget>
 
 #include <cerrno>
@@ -173,9 +169,7 @@ bool MainWindow::createProjectFromTemplate(const NewProjectFiles &files, const Q
 bool MainWindow::createEmptyProjectFile(const NewProjectFiles &files, const QString &name)
 {
     const QString path = files.filesDir() + QLatin1Char('/') + name + QLatin1String(kProjectSuffix);
-    const QJsonObject project{{QStringLiteral("Page"), QJsonArray()}};
-    const FileWrite written = writeFileAtomically(path, QJsonDocument(project).toJson(),
-                                                  WholeFile::limit(WholeFile::Kind::ProjectFile));
+    const FileWrite written = GlobalManager::writeEmptyProjectFile(path);
     if (!written)
         sayFilesNotMade(this, files, written);
     return written.isWritten();
